@@ -1,0 +1,107 @@
+#ifndef FBMAINWINDOW_H
+#define FBMAINWINDOW_H
+
+#include <QColor>
+#include <QMainWindow>
+
+class Constant;
+class LaserPluse;
+class LaserTrait;
+class Laserbsc;
+class QVBoxLayout;
+class QWebView;
+class bscoptlaw;
+class fbmode;
+class fbopt;
+class nolinear;
+class threashold;
+
+namespace Ui {
+class FBMainWindow;
+}
+
+// The one main window: menus, toolbars and the content area in which exactly
+// one calculator page is shown. Pages are created on first selection and only
+// hidden afterwards, so their fields, tables and plots survive switching.
+class FBMainWindow : public QMainWindow
+{
+    Q_OBJECT
+
+public:
+    // Index of the page shown (currentPage).
+    enum PageIndex {
+        BscoptlawPage = 0,
+        NolinearPage = 1,
+        FboptPage = 2,
+        FbmodePage = 3,
+        LaserPlusePage = 4,
+        LaserbscPage = 5,
+        LaserTraitPage = 6,
+        ThreasholdPage = 7,
+    };
+
+    explicit FBMainWindow(QWidget *parent = nullptr);
+    ~FBMainWindow() override;
+
+    int currentPageIndex() const { return currentPage; }
+    // The page shown, or nullptr before construction has created one.
+    QWidget *currentPageWidget() const;
+    // The inner tab shown on the current page (0 for pages with one tab).
+    int currentInnerTab() const;
+
+    bscoptlaw *bscoptlawPagePtr() const { return bscoptlawPage; }
+    nolinear *nolinearPagePtr() const { return nolinearPage; }
+    Laserbsc *laserbscPagePtr() const { return laserbscPage; }
+    LaserTrait *laserTraitPagePtr() const { return laserTraitPage; }
+    LaserPluse *laserPlusePagePtr() const { return laserPlusePage; }
+    fbopt *fboptPagePtr() const { return fboptPage; }
+    fbmode *fbmodePagePtr() const { return fbmodePage; }
+    threashold *threasholdPagePtr() const { return threasholdPage; }
+    QWebView *helpWindow() const { return helpView; }
+    Constant *lastConstantDialog() const { return constantDialog; }
+
+private slots:
+    void bsclawtab();
+    void nolineartab();
+    void laserbsctab();
+    void traittab();
+    void plstab();
+    void fbbsctab();
+    void fbmodetab();
+    void threshtab();
+    void clear();
+    void about();
+    void startAssistant();
+    void introduction();
+    void showConstant();
+    void showWindowColorDialog();
+    void windowColorChange(QColor color);
+    void defaultSettings();
+    void sysCalculator();
+    void defaultPar();
+    void topshow();
+    void exportData();
+    void exportPic();
+
+private:
+    template <typename Page> void showPage(Page *&page, int index);
+    void connectActions();
+    void restoreSettings();
+    void showHelpPage(const QString &relativePath);
+
+    Constant *constantDialog = nullptr;
+    bscoptlaw *bscoptlawPage = nullptr;
+    nolinear *nolinearPage = nullptr;
+    Laserbsc *laserbscPage = nullptr;
+    LaserTrait *laserTraitPage = nullptr;
+    LaserPluse *laserPlusePage = nullptr;
+    fbopt *fboptPage = nullptr;
+    fbmode *fbmodePage = nullptr;
+    threashold *threasholdPage = nullptr;
+    QVBoxLayout *pageLayout = nullptr;
+    int currentPage = -1;
+    Ui::FBMainWindow *ui = nullptr;
+    QWebView *helpView = nullptr;
+};
+
+#endif // FBMAINWINDOW_H

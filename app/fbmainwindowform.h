@@ -1,0 +1,65 @@
+#ifndef FBMAINWINDOWFORM_H
+#define FBMAINWINDOWFORM_H
+
+// The main window's form, built in code: actions, menus, toolbars and the
+// content area that holds the pages. Object names, texts and order are those
+// other parts of the program (and users' muscle memory) rely on.
+
+#include <QAction>
+#include <QGridLayout>
+#include <QMainWindow>
+#include <QMenu>
+#include <QMenuBar>
+#include <QStatusBar>
+#include <QToolBar>
+#include <QWidget>
+
+namespace Ui {
+
+class FBMainWindow
+{
+public:
+    QAction *actionBscLaw;
+    QAction *actionBscLaser;
+    QAction *actionPls;
+    QAction *actionLasertrit;
+    QAction *actionFBbsc;
+    QAction *actionNonlinear;
+    QAction *actionFBmode;
+    QAction *actionThreshold;
+    QAction *actionClose;
+    QAction *actionClear;
+    QAction *actionDefaultPar;
+    QAction *actionExportData;
+    QAction *actionExportPic;
+    QAction *actionWindows_Color;
+    QAction *actionDefaultSettings;
+    QAction *actionTopHint;
+    QAction *actionCalculator;
+    QAction *actionConstant;
+    QAction *actionIntro;
+    QAction *actionTopic;
+    QAction *actionAbout;
+    QWidget *centralWidget;
+    QGridLayout *gridLayout;
+    QWidget *widget;
+    QMenuBar *menuBar;
+    QMenu *menuFile;
+    QMenu *menuEdit;
+    QMenu *menuHelp;
+    QMenu *menuSettings;
+    QMenu *menuTools;
+    QStatusBar *statusBar;
+    QToolBar *toolBar;
+    QToolBar *mainToolBar;
+
+    void setupUi(QMainWindow *window);
+
+private:
+    QAction *createAction(QMainWindow *window, const char *objectName, const QString &iconName);
+    void retranslateUi(QMainWindow *window);
+};
+
+} // namespace Ui
+
+#endif // FBMAINWINDOWFORM_H

@@ -1,0 +1,15 @@
+#include "fbmainwindow.h"
+
+#include <QApplication>
+#include <QTextCodec>
+
+int main(int argc, char *argv[])
+{
+    QApplication app(argc, argv);
+    QTextCodec::setCodecForLocale(QTextCodec::codecForName("UTF-8"));
+    QCoreApplication::setOrganizationName(QStringLiteral("Marlo"));
+    QCoreApplication::setApplicationName(QStringLiteral("Quolux"));
+    FBMainWindow window;
+    window.show();
+    return app.exec();
+}

@@ -1,0 +1,35 @@
+# Compiler settings shared by every target of the project.
+function(velmora_target_defaults target)
+  target_compile_features(${target} PUBLIC cxx_std_17)
+  if(CMAKE_CXX_COMPILER_ID MATCHES "GNU|Clang")
+    target_compile_options(${target} PRIVATE -Wall -Wextra)
+  endif()
+  if(VELMORA_SANITIZE)
+    target_compile_options(${target} PUBLIC -fsanitize=address,undefined -fno-omit-frame-pointer
+                                            -fno-sanitize-recover=undefined)
+    target_link_options(${target} PUBLIC -fsanitize=address,undefined)
+  endif()
+endfunction()
+
+# A GoogleTest executable registered with CTest.
+#   velmora_gtest(NAME SOURCES a.cpp b.cpp LIBS lib1 lib2)
+function(velmora_gtest name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  velmora_target_defaults(${name})
+  target_link_libraries(${name} PRIVATE ${ARG_LIBS} GTest::gtest GTest::gtest_main)
+  set_target_properties(${name} PROPERTIES RUNTIME_OUTPUT_DIRECTORY "${VELMORA_RUNTIME_DIR}")
+  add_test(NAME ${name} COMMAND ${name} WORKING_DIRECTORY "${VELMORA_RUNTIME_DIR}")
+endfunction()
+
+# A QtTest executable (offscreen) registered with CTest.
+#   velmora_qtest(NAME SOURCES tst_x.cpp LIBS velmora_gui)
+function(velmora_qtest name)
+  cmake_parse_arguments(ARG "" "" "SOURCES;LIBS" ${ARGN})
+  add_executable(${name} ${ARG_SOURCES})
+  velmora_target_defaults(${name})
+  set_target_properties(${name} PROPERTIES AUTOMOC ON RUNTIME_OUTPUT_DIRECTORY "${VELMORA_RUNTIME_DIR}")
+  target_link_libraries(${name} PRIVATE ${ARG_LIBS} Qt5::Test)
+  add_test(NAME ${name} COMMAND ${name} WORKING_DIRECTORY "${VELMORA_RUNTIME_DIR}")
+  set_tests_properties(${name} PROPERTIES ENVIRONMENT "QT_QPA_PLATFORM=offscreen")
+endfunction()

@@ -1,0 +1,4 @@
+#ifndef EXPORTFORMATS_H
+#define EXPORTFORMATS_H
+// PLACEHOLDER: replaced by the spreadsheet/picture export.
+#endif

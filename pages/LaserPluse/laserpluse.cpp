@@ -1,0 +1,6 @@
+#include "laserpluse.h"
+
+LaserPluse::LaserPluse(QWidget *parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("LaserPluse"));
+}

@@ -1,0 +1,6 @@
+#include "lasertrait.h"
+
+LaserTrait::LaserTrait(QWidget *parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("LaserTrait"));
+}

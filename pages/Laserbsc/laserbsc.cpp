@@ -1,0 +1,6 @@
+#include "laserbsc.h"
+
+Laserbsc::Laserbsc(QWidget *parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("Laserbsc"));
+}

@@ -1,0 +1,6 @@
+#include "bscoptlaw.h"
+
+bscoptlaw::bscoptlaw(QWidget *parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("bscoptlaw"));
+}

@@ -1,0 +1,77 @@
+#include "pageconventions.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QDoubleValidator>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QLocale>
+#include <QMessageBox>
+
+#include <cstdio>
+
+#ifndef VELMORA_INSTALL_DATA_DIR
+#define VELMORA_INSTALL_DATA_DIR "/usr/local/share/velmora"
+#endif
+
+const char *const kOutputFieldStyle = "background-color: rgb(213, 213, 213);";
+const char *const kNoticeTitle = "提示";
+const char *const kEmptyInputMessage = "请确保输入参数不为空";
+
+QDoubleValidator *createInputValidator(QObject *parent, int decimals)
+{
+    auto *validator = new QDoubleValidator(0, 1e100, decimals, parent);
+    // "." as decimal point whatever the user's locale: fields are read with
+    // the C locale too.
+    validator->setLocale(QLocale::c());
+    return validator;
+}
+
+double readField(const QLineEdit *field)
+{
+    return field->text().toDouble();
+}
+
+bool anyFieldEmpty(std::initializer_list<const QLineEdit *> fields)
+{
+    for (const QLineEdit *field : fields)
+        if (field->text().isEmpty())
+            return true;
+    return false;
+}
+
+QString formatNumber(double value, char format, int precision)
+{
+    return QString::number(value, format, precision);
+}
+
+QString formatPrintf(const char *format, double value)
+{
+    char buffer[256];
+    std::snprintf(buffer, sizeof buffer, format, value);
+    return QString::fromLatin1(buffer);
+}
+
+void setupOutputField(QLineEdit *field)
+{
+    field->setReadOnly(true);
+    field->setStyleSheet(QString::fromLatin1(kOutputFieldStyle));
+}
+
+void showNotice(QWidget *parent, const QString &text)
+{
+    QMessageBox::information(parent, QString::fromUtf8(kNoticeTitle), text, QMessageBox::Ok,
+                             QMessageBox::NoButton);
+}
+
+QString findRuntimeFile(const QString &relativePath)
+{
+    const QStringList roots = {QDir::currentPath(), QCoreApplication::applicationDirPath(),
+                               QString::fromUtf8(VELMORA_INSTALL_DATA_DIR)};
+    for (const QString &root : roots) {
+        const QString candidate = QDir(root).filePath(relativePath);
+        if (QFileInfo::exists(candidate))
+            return candidate;
+    }
+    return QDir::current().filePath(relativePath);
+}

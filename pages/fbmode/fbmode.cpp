@@ -1,0 +1,6 @@
+#include "fbmode.h"
+
+fbmode::fbmode(QWidget *parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("fbmode"));
+}

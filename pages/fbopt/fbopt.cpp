@@ -1,0 +1,6 @@
+#include "fbopt.h"
+
+fbopt::fbopt(QWidget *parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("fbopt"));
+}

@@ -1,0 +1,6 @@
+#include "nolinear.h"
+
+nolinear::nolinear(QWidget *parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("nolinear"));
+}

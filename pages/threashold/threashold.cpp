@@ -1,0 +1,6 @@
+#include "threashold.h"
+
+threashold::threashold(QWidget *parent) : QWidget(parent)
+{
+    setObjectName(QStringLiteral("threashold"));
+}
