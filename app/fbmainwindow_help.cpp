@@ -1,9 +1,71 @@
 // Help, introduction and about pages, the system calculator, the constants.
 #include "fbmainwindow.h"
 
-void FBMainWindow::about() {}
-void FBMainWindow::startAssistant() {}
-void FBMainWindow::introduction() {}
-void FBMainWindow::showHelpPage(const QString &) {}
-void FBMainWindow::sysCalculator() {}
-void FBMainWindow::showConstant() {}
+#include "constant.h"
+#include "pageconventions.h"
+
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QProcess>
+#include <QStandardPaths>
+#include <QStringList>
+#include <QUrl>
+#include <QWebView>
+
+void FBMainWindow::about() { showHelpPage(QStringLiteral("/documentation/about.html")); }
+
+void FBMainWindow::startAssistant() { showHelpPage(QStringLiteral("/documentation/index.html")); }
+
+void FBMainWindow::introduction()
+{
+    showHelpPage(QStringLiteral("/documentation/introduction.html"));
+}
+
+// All three help commands share the one help window, so the last command
+// decides the page shown. The pages lie beside the executable; an installed
+// program finds them in its data directory instead. A page that is nowhere
+// to be found gets a short page naming the file rather than a blank window.
+void FBMainWindow::showHelpPage(const QString &relativePath)
+{
+    QString path = QCoreApplication::applicationDirPath() + relativePath;
+    if (!QFileInfo(path).isFile())
+        path = findRuntimeFile(relativePath.mid(1)); // without the leading '/'
+
+    if (QFileInfo(path).isFile()) {
+        helpView->load(QUrl::fromLocalFile(path));
+    } else {
+        const QString missing =
+            (QCoreApplication::applicationDirPath() + relativePath).toHtmlEscaped();
+        helpView->setHtml(QStringLiteral("<html><head><meta charset=\"utf-8\"><title>帮助页面缺失</title>"
+                                         "</head><body><h2>找不到帮助页面</h2><p>文件 <code>%1</code> "
+                                         "不存在，安装目录中也没有找到。请重新安装程序。</p>"
+                                         "</body></html>")
+                              .arg(missing));
+    }
+    helpView->show();
+}
+
+// There is no one calculator on every desktop: take the first of the common
+// ones found on PATH and start it detached, so it outlives this program.
+void FBMainWindow::sysCalculator()
+{
+    static const char *const candidates[] = {"gnome-calculator", "kcalc", "galculator",
+                                             "qalculate-gtk", "qalculate-qt", "mate-calc",
+                                             "xcalc"};
+    QStringList tried;
+    for (const char *name : candidates) {
+        const QString program = QStandardPaths::findExecutable(QString::fromLatin1(name));
+        tried << QString::fromLatin1(name);
+        if (!program.isEmpty() && QProcess::startDetached(program, QStringList()))
+            return;
+    }
+    showNotice(this, QStringLiteral("未找到可用的计算器程序，请安装以下任一程序：%1")
+                         .arg(tried.join(QStringLiteral("、"))));
+}
+
+// A new dialog per use; the earlier ones stay children of the window.
+void FBMainWindow::showConstant()
+{
+    constantDialog = new Constant(this);
+    constantDialog->show();
+}

@@ -1,0 +1,56 @@
+#include "constant.h"
+
+#include <QAbstractItemView>
+#include <QHBoxLayout>
+#include <QHeaderView>
+#include <QPalette>
+#include <QSettings>
+#include <QVBoxLayout>
+
+namespace {
+
+int storedComponent(const char *key, int fallback)
+{
+    QSettings settings;
+    return settings.value(QString::fromLatin1(key), fallback).toInt();
+}
+
+} // namespace
+
+Constant::Constant(QWidget *parent) : QDialog(parent)
+{
+    setupUi(this);
+
+    // The dialogs start from a paler blue than the main window when nothing
+    // is stored; the cells use the text-view colour.
+    QPalette palette;
+    const QColor window(storedComponent("red/window", 152), storedComponent("green/window", 204),
+                        storedComponent("blue/window", 222), 255);
+    palette.setBrush(QPalette::All, QPalette::Window, QBrush(window, Qt::SolidPattern));
+    setPalette(palette);
+
+    const QColor textView(storedComponent("red/textview", 206),
+                          storedComponent("green/textview", 224),
+                          storedComponent("blue/textview", 255), 255);
+    palette.setBrush(QPalette::All, QPalette::Base, QBrush(textView, Qt::SolidPattern));
+    tableWidget->setPalette(palette);
+
+    tableWidget->setSelectionBehavior(QAbstractItemView::SelectRows);
+    tableWidget->setSelectionMode(QAbstractItemView::SingleSelection);
+    tableWidget->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    tableWidget->setColumnWidth(2, 160);
+
+    // The form's fixed geometry gives way to a resizable layout: the table
+    // on top, the OK button at the bottom right. The form's own button row
+    // is left empty by this, so it is hidden.
+    auto *buttons = new QHBoxLayout;
+    buttons->addStretch();
+    buttons->addWidget(okButton);
+    auto *layout = new QVBoxLayout(this);
+    layout->addWidget(tableWidget);
+    layout->addLayout(buttons);
+    layoutWidget->hide();
+
+    setMinimumSize(400, 300);
+    setMaximumSize(500, 450);
+}

@@ -1,0 +1,19 @@
+#ifndef CONSTANT_H
+#define CONSTANT_H
+
+#include "ui_constant.h"
+
+#include <QDialog>
+
+// "常用常量表": a read-only table of thirteen physical and mathematical
+// constants. Its window and cell colours come from the appearance settings,
+// read once when the dialog is built. Non-modal; OK only hides it.
+class Constant : public QDialog, public Ui::ConstantDialog
+{
+    Q_OBJECT
+
+public:
+    explicit Constant(QWidget *parent = nullptr);
+};
+
+#endif // CONSTANT_H
