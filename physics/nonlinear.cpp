@@ -1,0 +1,89 @@
+#include "nonlinear.h"
+
+#include <cmath>
+
+namespace nonlinear {
+
+namespace {
+// The products of π below are the stored double results of those products
+// (π = 3.141592653589793); writing them as literals keeps the rounding of
+// every formula fixed whatever the compiler folds.
+constexpr double kPi = 3.141592653589793;
+constexpr double kTwoPi = 6.283185307179586;
+constexpr double kSixteenPi = 50.26548245743669;
+constexpr double kTwentyOnePi = 65.97344572538566;
+constexpr double kEightPiSquared = 78.95683520871486;
+} // namespace
+
+double brillouinPeakGain(double gammaE, double phononLifetime, double n, double lambdaP,
+                         double density, double soundSpeed)
+{
+    return gammaE * (gammaE * kEightPiSquared) * phononLifetime / n / lambdaP / lambdaP / density /
+           kLightSpeed / soundSpeed;
+}
+
+double sbsThreshold(double rEff, double polarisationFactor, double gain, double length,
+                    double peakGain)
+{
+    return std::log(gain) * (rEff * (rEff * kTwentyOnePi) * polarisationFactor) / length /
+           peakGain;
+}
+
+double stokesWavelength(double lambdaP, double frequencyShift)
+{
+    return 1.0 / (1.0 / lambdaP - frequencyShift / kLightSpeed);
+}
+
+double srsDeliveryThreshold(double rEff, double alphaS, double length, double ramanGain)
+{
+    return alphaS * (rEff * (rEff * kSixteenPi)) / length / ramanGain /
+           (1.0 - std::exp(-alphaS * length));
+}
+
+double srsAmplifierThreshold(double rEff, double gain, double ramanGain, double length,
+                             double ratio)
+{
+    const double y = std::log(gain) * (rEff * (rEff * kPi));
+    const double z = std::log(y / ramanGain / gain / length);
+    return (20.3 - std::log(ratio) + z) * y / ramanGain / gain / length;
+}
+
+double srsOscillatorThreshold(double rEff, double alphaS, double alphaP, double length,
+                              double ramanGain, double r1, double r2)
+{
+    return (alphaS * length - 0.5 * std::log(r2 * r1)) * (rEff * (alphaP * kPi * rEff) / ramanGain) /
+           (1.0 - std::exp(-alphaP * length));
+}
+
+double coreArea(double coreRadius)
+{
+    return coreRadius * kPi * coreRadius;
+}
+
+double nonlinearParameter(double n2, double lambda, double area)
+{
+    return n2 * kTwoPi / lambda / area;
+}
+
+double effectiveLengthTransmission(double alpha, double length)
+{
+    return (1.0 - std::exp(-alpha * length)) / alpha;
+}
+
+double effectiveLengthGain(double gain, double length)
+{
+    return (std::exp(gain * length) - 1.0) / gain;
+}
+
+double nonlinearPhase(double gamma, double peakPower, double effectiveLength)
+{
+    return gamma * peakPower * effectiveLength;
+}
+
+double fwmPhaseMismatch(double lambda1, double lambda2, double lambda3, double n1, double n2,
+                        double n3)
+{
+    return (n3 / lambda3 + n2 / lambda2 - (n1 + n1) / lambda1) * kTwoPi;
+}
+
+} // namespace nonlinear
