@@ -71,7 +71,10 @@ void TestBscoptlaw::init()
     QVERIFY(QTest::qWaitForWindowExposed(page.get()));
 }
 
-void TestBscoptlaw::cleanup() { page.reset(); }
+void TestBscoptlaw::cleanup()
+{
+    page.reset();
+}
 
 QLineEdit *TestBscoptlaw::field(const char *name) const
 {
@@ -179,7 +182,8 @@ void TestBscoptlaw::outputFieldsAreReadOnlyAndGrey()
 {
     for (const char *name : kOutputs) {
         QVERIFY2(field(name)->isReadOnly(), name);
-        QCOMPARE(field(name)->styleSheet(), QStringLiteral("background-color: rgb(213, 213, 213);"));
+        QCOMPARE(field(name)->styleSheet(),
+                 QStringLiteral("background-color: rgb(213, 213, 213);"));
     }
     for (const char *name :
          {"m_RfrlineEdit_1", "m_RfrlineEdit_2", "m_ThetalineEdit_3", "m_RadianlineEdit"}) {
