@@ -49,16 +49,16 @@ QFont pointFont(int pointSize, const QString &family = QString())
 constexpr int kRowTop = 28;
 constexpr int kRowStep = 38;
 constexpr int kRowHeight = 30;
-constexpr int kGroupWidth = 775;
+constexpr int kGroupWidth = 795;
 
 QRect inputCaptionRect(int column, int row)
 {
-    return QRect(column == 0 ? 15 : 395, kRowTop + row * kRowStep, 230, kRowHeight);
+    return QRect(column == 0 ? 15 : 405, kRowTop + row * kRowStep, 230, kRowHeight);
 }
 
 QRect inputFieldRect(int column, int row)
 {
-    return QRect(column == 0 ? 245 : 630, kRowTop + row * kRowStep, 130, kRowHeight);
+    return QRect(column == 0 ? 245 : 640, kRowTop + row * kRowStep, 140, kRowHeight);
 }
 
 QWidget *newTab(QTabWidget *tabs, const char *name, const QString &title)
@@ -145,8 +145,8 @@ QLineEdit *newOutput(QGroupBox *group, QLabel *&caption, const char *captionName
 
 QRect formulaRect(int row, const OutputColumns &columns)
 {
-    const int x = 30 + columns.captionWidth + columns.fieldWidth;
-    return QRect(x, kRowTop + row * kRowStep, kGroupWidth - x - 8, kRowHeight);
+    const int x = 26 + columns.captionWidth + columns.fieldWidth;
+    return QRect(x, kRowTop + row * kRowStep, kGroupWidth - x - 4, kRowHeight);
 }
 
 QPushButton *newButton(QGroupBox *group, const char *name, const QRect &rect)
@@ -170,7 +170,7 @@ void nolinear::setupUi(QWidget *page)
 
     tabWidget = new QTabWidget(page);
     tabWidget->setObjectName(QStringLiteral("tabWidget"));
-    tabWidget->setGeometry(5, 5, 805, 580);
+    tabWidget->setGeometry(0, 0, 815, 590);
     tabWidget->setFont(pointFont(12));
     tabWidget->setTabPosition(QTabWidget::North);
 
@@ -191,7 +191,7 @@ void nolinear::setupSbsTab()
     label_7 = newTitle(tab_3, "label_7", QStringLiteral("非线性效应--受激布里渊散射(SBS)"));
 
     const OutputColumns out{220, 130};
-    groupBox_5 = newGroup(tab_3, "groupBox_5", QStringLiteral("输出项"), QRect(10, 45, kGroupWidth, 148));
+    groupBox_5 = newGroup(tab_3, "groupBox_5", QStringLiteral("输出项"), QRect(8, 45, kGroupWidth, 148));
     m_GBlineEdit = newOutput(groupBox_5, GBLabel, "GBLabel", QStringLiteral("布里渊峰值增益g_{b}[dB]"),
                              "m_GBlineEdit", 0, out);
     GBLabel_2 = newFormula(groupBox_5, "GBLabel_2",
@@ -207,7 +207,7 @@ void nolinear::setupSbsTab()
     LambdasFormula_2 = newFormula(groupBox_5, "LambdasFormula_2",
                                   richText(QStringLiteral("λ_{s} = 1/(1/λ_{p}-Δ_{b}/c)")), formulaRect(2, out));
 
-    groupBox_6 = newGroup(tab_3, "groupBox_6", QStringLiteral("输入项"), QRect(10, 205, kGroupWidth, 265));
+    groupBox_6 = newGroup(tab_3, "groupBox_6", QStringLiteral("输入项"), QRect(8, 205, kGroupWidth, 265));
     m_LlineEdit = newInput(groupBox_6, LLabel, "LLabel", QStringLiteral("光纤长度L[m]"), "m_LlineEdit",
                            QStringLiteral("10"), 0, 0);
     m_KLineEdit = newInput(groupBox_6, KLabel, "KLabel", QStringLiteral("偏振因子K"), "m_KLineEdit",
@@ -243,8 +243,8 @@ void nolinear::setupSrsTab()
 
     // Narrower caption and field columns leave the long threshold formulas
     // room to show in full.
-    const OutputColumns out{200, 110};
-    groupBox_8 = newGroup(tab_2, "groupBox_8", QStringLiteral("输出项"), QRect(10, 45, kGroupWidth, 186));
+    const OutputColumns out{180, 88};
+    groupBox_8 = newGroup(tab_2, "groupBox_8", QStringLiteral("输出项"), QRect(8, 45, kGroupWidth, 186));
     m_SRSdLineEdit = newOutput(groupBox_8, SRS_dLabel, "SRS_dLabel", QStringLiteral("传能光纤SRS阈值P_{th_d}[W]"),
                                "m_SRSdLineEdit", 0, out);
     SRS_dLabel_2 = newFormula(
@@ -270,7 +270,7 @@ void nolinear::setupSrsTab()
     LambdaRLabel_4 = newFormula(groupBox_8, "LambdaRLabel_4",
                                 richText(QStringLiteral("λ_{s} = 1/(1/λ_{p}-Δ_{r}/c)")), formulaRect(3, out));
 
-    groupBox_7 = newGroup(tab_2, "groupBox_7", QStringLiteral("输入项"), QRect(10, 243, kGroupWidth, 265));
+    groupBox_7 = newGroup(tab_2, "groupBox_7", QStringLiteral("输入项"), QRect(8, 243, kGroupWidth, 265));
     m_LlineEdit_2 = newInput(groupBox_7, LLabel_2, "LLabel_2", QStringLiteral("光纤长度L[m]"), "m_LlineEdit_2",
                              QStringLiteral("15"), 0, 0);
     m_GLineEdit_2 = newInput(groupBox_7, GLabel_2, "GLabel_2", QStringLiteral("放大器增益G[dB]"),
@@ -305,7 +305,7 @@ void nolinear::setupPhaseTab()
     label_9 = newTitle(tab, "label_9", QStringLiteral("非线性效应--非线性相移"));
 
     const OutputColumns out{220, 130};
-    groupBox_10 = newGroup(tab, "groupBox_10", QStringLiteral("输出项"), QRect(10, 45, kGroupWidth, 186));
+    groupBox_10 = newGroup(tab, "groupBox_10", QStringLiteral("输出项"), QRect(8, 45, kGroupWidth, 186));
     m_AlineEdit = newOutput(groupBox_10, ALabel_2, "ALabel_2", QStringLiteral("纤芯面积A[m^{2}]"), "m_AlineEdit",
                             0, out);
     AFormula = newFormula(groupBox_10, "AFormula", richText(QStringLiteral("A = π*a^{2}")), formulaRect(0, out));
@@ -323,7 +323,7 @@ void nolinear::setupPhaseTab()
     faiFormula = newFormula(groupBox_10, "faiFormula", richText(QStringLiteral("ψ = γ*L_{eff}*P_{peak}")),
                             formulaRect(3, out));
 
-    groupBox_9 = newGroup(tab, "groupBox_9", QStringLiteral("输入项"), QRect(10, 243, kGroupWidth, 265));
+    groupBox_9 = newGroup(tab, "groupBox_9", QStringLiteral("输入项"), QRect(8, 243, kGroupWidth, 265));
     m_lamdaLineEdit = newInput(groupBox_9, lamdaLabel, "lamdaLabel", QStringLiteral("激光波长λ[nm]"),
                                "m_lamdaLineEdit", QStringLiteral("1064"), 0, 0);
     m_LLineEdit = newInput(groupBox_9, LLabel_5, "LLabel_5", QStringLiteral("光纤长度L[m]"), "m_LLineEdit",
@@ -360,14 +360,14 @@ void nolinear::setupFwmTab()
     label_10 = newTitle(tab_4, "label_10", QStringLiteral("非线性效应--四波混频"));
 
     const OutputColumns out{220, 130};
-    groupBox_12 = newGroup(tab_4, "groupBox_12", QStringLiteral("输出项"), QRect(10, 45, kGroupWidth, 72));
+    groupBox_12 = newGroup(tab_4, "groupBox_12", QStringLiteral("输出项"), QRect(8, 45, kGroupWidth, 72));
     m_deltaKlineEdit = newOutput(groupBox_12, deltaKLabel, "deltaKLabel", QStringLiteral("相位匹配因子Δk"),
                                  "m_deltaKlineEdit", 0, out);
     KFormula = newFormula(groupBox_12, "KFormula",
                           richText(QStringLiteral("Δk = 2*π*(n_{2}/λ_{2}+n_{3}/λ_{3}-2*n_{1}/λ_{1})")),
                           formulaRect(0, out));
 
-    groupBox_11 = newGroup(tab_4, "groupBox_11", QStringLiteral("输入项"), QRect(10, 130, kGroupWidth, 190));
+    groupBox_11 = newGroup(tab_4, "groupBox_11", QStringLiteral("输入项"), QRect(8, 130, kGroupWidth, 190));
     m_lamda1LineEdit = newInput(groupBox_11, lamda1Label, "lamda1Label", QStringLiteral("激光波长λ_{1}[nm]"),
                                 "m_lamda1LineEdit", QStringLiteral("1070"), 0, 0);
     m_lamda2LineEdit = newInput(groupBox_11, lamda2Label, "lamda2Label", QStringLiteral("激光波长λ_{2}[nm]"),
