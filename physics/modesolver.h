@@ -1,0 +1,73 @@
+#ifndef MODESOLVER_H
+#define MODESOLVER_H
+
+#include <string>
+#include <vector>
+
+// Guided LP modes of a weakly guiding step-index fiber.
+//
+// For every azimuthal order m the characteristic equation
+//     F(neff) = U J_{m+1}(U)/J_m(U) - W K_{m+1}(W)/K_m(W) = 0,
+//     U = k0 a sqrt(n1^2 - neff^2),  W = k0 a sqrt(neff^2 - n2^2)
+// (Gloge, Appl. Opt. 10, 2252 (1971)) is sampled on a fixed grid of effective
+// indices neff_i = (i-1)(n1-n2)/(samples-1) + n2, i = 1..samples. A sample i in
+// 2..samples-1 is a mode when F_{i-1} F_i <= 0 and G_{i-1} G_i >= 0 (G being the
+// core ratio U J_{m+1}/J_m; the second test rejects the sign flips of F at the
+// poles of G). The reported index is the grid value neff_i itself, the upper end
+// of the bracketing interval; there is no refinement. The scan walks the orders
+// m = 0, 1, ... and stops at the first order without a mode, or after m = 30.
+//
+// The displayed digits of several pages are defined by this grid, so the
+// result is exactly that of the sample scan; solveModes() only finds it with
+// far fewer Bessel evaluations.
+
+struct ModeSet {
+    std::vector<std::vector<double>> neffLists; // 31 lists, m = 0..30, descending neff; entry n-1 is LP_mn
+    std::vector<int> modeCounts;                // count per order searched, in order (incl. the final 0)
+    int maxOrder = -1;                          // highest m with a mode, -1 if none
+    int modeTotal = 0;                          // number of (m,n) pairs
+};
+
+// Highest azimuthal order searched and the number of lists in a ModeSet.
+constexpr int kModeSolverMaxOrder = 30;
+constexpr int kModeSolverOrderLists = kModeSolverMaxOrder + 1;
+
+constexpr int kModeSolverSamples = 10000;       // the fiber-mode page's grid; the fiber-parameters page uses 1000
+
+// Mode set of the fiber (a, lambda in metres; callers guarantee n1 >= n2).
+// Returns exactly the result of solveModesLiteral() with the same arguments:
+// the same counts and the same grid samples. Between two poles of G the
+// characteristic function falls monotonically with the sample index, so each
+// branch's flagged sample is found by bisection on the integer index; orders
+// where that cannot be verified on the evaluated samples (non-finite samples,
+// a sample too close to a root or pole to trust its sign) are rescanned with the
+// literal loop. samples < 3 gives the empty set (no interval is examined).
+// No exceptions other than std::bad_alloc.
+ModeSet solveModes(double a, double lambda, double n1, double n2, int samples = kModeSolverSamples);        // fast, identical result
+
+// Statistics of one fast solve, for tests and benchmarks.
+struct ModeSolverStats {
+    int ordersSearched = 0;     // orders evaluated (including the final empty one)
+    int ordersFallenBack = 0;   // orders rescanned with the literal loop
+    long long evaluations = 0;  // samples evaluated (each costs four Bessel functions)
+};
+// As solveModes(); adds this call's figures to *stats when stats is not null.
+ModeSet solveModes(double a, double lambda, double n1, double n2, int samples, ModeSolverStats *stats);
+
+// The reference scan: every sample of every order searched is evaluated.
+ModeSet solveModesLiteral(double a, double lambda, double n1, double n2, int samples = kModeSolverSamples); // reference scan
+
+// "01", "11", "110": decimal m followed directly by decimal n.
+std::string modeLabel(int m, int n);
+
+// beta = neff * k0 in 1/m, k0 = 2 pi / lambda (lambda in metres).
+double propagationConstant(double neff, double lambda); // neff * (6.283185307179586 / lambda)
+
+// Propagation constants of every mode of the set in table order (m ascending,
+// then n ascending, i.e. each list in its stored, descending-neff order).
+std::vector<double> propagationConstants(const ModeSet &modes, double lambda);
+
+// Effective indices of every mode in table order (same walk as above).
+std::vector<double> modeIndexList(const ModeSet &modes);
+
+#endif // MODESOLVER_H

@@ -1,0 +1,45 @@
+#include "reflectivity.h"
+
+#include "bessel.h"
+
+#include <cmath>
+
+EndFaceReflectivity endFaceReflectivity(double a, double lambda, double n1, double n2, double neff, double thetaRad)
+{
+    constexpr double kTwoPi = 6.283185307179586;
+    constexpr double kFourPi = 12.566370614359172;
+
+    const double k0a = kTwoPi / lambda * a;
+    const double u = std::sqrt(n1 * n1 - neff * neff) * k0a;
+    const double w = std::sqrt(neff * neff - n2 * n2) * k0a;
+    const double j0u = besselJ0(u);
+    const double k0w = besselK0(w);
+    const double j0AtZero = besselJ0(0.0);
+    const double dr = a / 100.0;
+    const double rMax = 5.0 * a;
+
+    // Mode intensity at r, normalised to 1 at the core boundary from either side.
+    auto intensity = [&](double r) {
+        if (r <= a) {
+            const double j = besselJ0(r * u / a);
+            return j * j / (j0u * j0u);
+        }
+        const double k = besselK0(r * w / a);
+        return k * k / (k0w * k0w);
+    };
+
+    // Normalisation: the mode power 2 pi sum E^2 r dr (with the J0(0) factor of
+    // the overlap kernel at zero tilt, so that r(0) is exactly the Fresnel term).
+    double s1 = 0.0;
+    for (double r = 0.0; r <= rMax; r += dr)
+        s1 += kTwoPi * intensity(r) * j0AtZero * r * dr;
+
+    const double c = (n1 - 1.0) / (n1 + 1.0) / s1 * kTwoPi;
+    const double q = n1 * kFourPi * thetaRad;
+
+    double s2 = 0.0;
+    for (double r = 0.0; r <= rMax; r += dr)
+        s2 += besselJ0(q * r / lambda) * (c * intensity(r)) * r * dr;
+
+    return {s2, s2 * s2};
+}
