@@ -1,0 +1,158 @@
+// Colour maps of the field grids: the mode map of "模式分布" and the mixture
+// map of "光束质量因子". Each plot and its colour map are created once and
+// refilled on every redraw.
+
+#include "fbmode.h"
+
+#include "fbmodeform.h"
+#include "plotsquare.h"
+#include "qplot.h"
+
+#include <cmath>
+#include <limits>
+
+namespace {
+
+// Jet colours; non-finite cells (a field value that makes U or W non-finite)
+// stay transparent, so the white background shows through.
+QCPColorGradient jetGradient()
+{
+    QCPColorGradient gradient(QCPColorGradient::gpJet);
+    gradient.setNanHandling(QCPColorGradient::nhTransparent);
+    return gradient;
+}
+
+// Copies a grid into the colour map: key (horizontal) index = the grid's outer
+// index, value index = its inner index.
+void fillColorMap(QCPColorMap *map, const std::vector<double> &grid)
+{
+    QCPColorMapData *data = map->data();
+    for (int i = 0; i < kFieldGridSize; ++i)
+        for (int j = 0; j < kFieldGridSize; ++j) {
+            const double v = grid[fieldGridIndex(i, j)];
+            data->setCell(i, j, std::isfinite(v) ? v : std::numeric_limits<double>::quiet_NaN());
+        }
+}
+
+QCPColorMap *createColorMap(QCustomPlot *plot)
+{
+    auto *map = new QCPColorMap(plot->xAxis, plot->yAxis);
+    map->data()->setSize(kFieldGridSize, kFieldGridSize);
+    map->setGradient(jetGradient());
+    return map;
+}
+
+} // namespace
+
+void fbmode::ensureMapPlot()
+{
+    if (m_mapPlot)
+        return;
+    m_mapPlot = new QPlot(ui->mapPlot);
+    m_mapPlot->setObjectName(QStringLiteral("modeMapPlot"));
+    m_mapPlot->setFixedSize(ui->mapPlot->width(), ui->mapPlot->height());
+    keepAxisRectSquare(m_mapPlot);
+    m_modeColorMap = createColorMap(m_mapPlot);
+    m_mapPlot->show();
+}
+
+QCustomPlot *fbmode::modeMapPlot() const
+{
+    return m_mapPlot;
+}
+
+QCustomPlot *fbmode::mixturePlot() const
+{
+    return ui->customPlot_3;
+}
+
+void fbmode::drawModeMap(double a, int kind, int state, bool core)
+{
+    ensureMapPlot();
+    QPlot *plot = m_mapPlot;
+    plot->clearGraphs();
+
+    const std::vector<double> *grids[3][2] = {{&m_fieldMaps.intensityE, &m_fieldMaps.intensityO},
+                                              {&m_fieldMaps.amplitudeE, &m_fieldMaps.amplitudeO},
+                                              {&m_fieldMaps.phaseE, &m_fieldMaps.phaseO}};
+    const double aMicron = a / 1e-6;
+    // An invalid state or kind, or a core radius that gives no scale (0, NaN:
+    // the fixed tick step would be 0), leaves the plot empty.
+    const bool drawable = kind >= 0 && kind <= 2 && state >= 0 && state <= 1 && std::isfinite(aMicron) &&
+                          aMicron > 0 && grids[kind][state]->size() == kFieldGridCells;
+    m_modeColorMap->setVisible(drawable);
+    if (!drawable) {
+        plot->replot();
+        return;
+    }
+
+    plot->setBackground(QBrush(QColor(255, 255, 255, 255)));
+    plot->axisRect()->setupFullAxesBox(true);
+    plot->xAxis->setLabel(QStringLiteral("X position(μm)"));
+    plot->yAxis->setLabel(QStringLiteral("Y position(μm)"));
+    for (QCPAxis *axis : {plot->xAxis, plot->yAxis}) {
+        axis->setTickLength(1, 0);
+        axis->setSubTickLength(0, 0);
+        QSharedPointer<QCPAxisTickerFixed> ticker(new QCPAxisTickerFixed);
+        ticker->setTickStep(aMicron * 4 * 0.25);
+        ticker->setScaleStrategy(QCPAxisTickerFixed::ssNone);
+        axis->setTicker(ticker);
+    }
+    for (QCPAxis *axis : {plot->xAxis2, plot->yAxis2}) {
+        axis->setTickLength(0, 0);
+        axis->setSubTickLength(0, 0);
+    }
+
+    const QCPRange span(-2 * aMicron, 2 * aMicron);
+    m_modeColorMap->data()->setRange(span, span);
+    plot->addGraph(); // graph 0 stays empty; the core circle is graph 1
+    fillColorMap(m_modeColorMap, *grids[kind][state]);
+    m_modeColorMap->rescaleDataRange(true);
+    plot->rescaleAxes(false);
+
+    if (core)
+        drawCoreCircle(aMicron);
+    plot->replot();
+}
+
+void fbmode::drawCoreCircle(double aMicron)
+{
+    QVector<double> x(501), y(501);
+    for (int k = 1; k <= 501; ++k) {
+        const double t = (k - 1) * 0.012566370614359173; // 2 pi / 500
+        x[k - 1] = aMicron * std::cos(t);
+        y[k - 1] = aMicron * std::sin(t);
+    }
+    QCPGraph *circle = m_mapPlot->addGraph();
+    circle->setLineStyle(QCPGraph::lsNone);
+    circle->setScatterStyle(QCPScatterStyle(QCPScatterStyle::ssDisc, QPen(Qt::red), QBrush(), 1));
+    circle->setPen(QPen(QBrush(Qt::red), 4, Qt::SolidLine, Qt::SquareCap, Qt::BevelJoin));
+    circle->setData(x, y, true);
+}
+
+void fbmode::drawMixtureMap()
+{
+    QCustomPlot *plot = ui->customPlot_3;
+    if (!m_mixtureColorMap) {
+        keepAxisRectSquare(plot);
+        m_mixtureColorMap = createColorMap(plot);
+    }
+    plot->axisRect()->setupFullAxesBox(true);
+    plot->rescaleAxes(false);
+    for (QCPAxis *axis : {plot->xAxis, plot->yAxis}) {
+        axis->setTicks(false);
+        axis->setTickLabels(false);
+    }
+    m_mixtureColorMap->data()->setRange(QCPRange(-2, 2), QCPRange(-2, 2));
+    fillColorMap(m_mixtureColorMap, m_mixtureGrid);
+    m_mixtureColorMap->rescaleDataRange(false);
+    plot->rescaleAxes(false);
+    plot->replot();
+}
+
+void fbmode::redrawMixtureMap()
+{
+    if (m_mixtureGrid.size() != kFieldGridCells)
+        return; // no beam-quality calculation yet
+    drawMixtureMap();
+}

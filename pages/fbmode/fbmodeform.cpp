@@ -1,0 +1,379 @@
+#include "fbmodeform.h"
+
+#include "qplot.h"
+
+#include <QHeaderView>
+
+namespace Ui {
+
+namespace {
+
+// Rich-text captions: every caption and formula is a small HTML document so
+// that sub- and superscripts render as such.
+QString richText(const QString &body)
+{
+    return QStringLiteral("<html><head/><body><p>") + body + QStringLiteral("</p></body></html>");
+}
+
+QString sub(const QString &text)
+{
+    return QStringLiteral("<span style=\" vertical-align:sub;\">") + text + QStringLiteral("</span>");
+}
+
+QString sup(const QString &text)
+{
+    return QStringLiteral("<span style=\" vertical-align:super;\">") + text + QStringLiteral("</span>");
+}
+
+QFont pointFont(int points, const QString &family = QString())
+{
+    QFont font;
+    if (!family.isEmpty())
+        font.setFamily(family);
+    font.setPointSize(points);
+    return font;
+}
+
+QLabel *makeLabel(QWidget *parent, const char *name, const QRect &geometry)
+{
+    auto *label = new QLabel(parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setGeometry(geometry);
+    return label;
+}
+
+QLineEdit *makeField(QWidget *parent, const char *name, const QRect &geometry)
+{
+    auto *field = new QLineEdit(parent);
+    field->setObjectName(QString::fromLatin1(name));
+    field->setGeometry(geometry);
+    return field;
+}
+
+QGroupBox *makeGroup(QWidget *parent, const char *name, const QRect &geometry)
+{
+    auto *group = new QGroupBox(parent);
+    group->setObjectName(QString::fromLatin1(name));
+    group->setGeometry(geometry);
+    group->setFont(pointFont(10));
+    return group;
+}
+
+QLabel *makeTitle(QWidget *parent, const char *name)
+{
+    QLabel *title = makeLabel(parent, name, QRect(15, 2, 500, 32));
+    title->setFont(pointFont(14, QStringLiteral("微软雅黑")));
+    return title;
+}
+
+QString orangeTitle(const QString &text)
+{
+    return richText(QStringLiteral("<span style=\" color:#ff5500;\">") + text + QStringLiteral("</span>"));
+}
+
+} // namespace
+
+void fbmode::setupUi(QWidget *page)
+{
+    if (page->objectName().isEmpty())
+        page->setObjectName(QStringLiteral("fbmode"));
+    page->resize(815, 590);
+
+    tabWidget = new QTabWidget(page);
+    tabWidget->setObjectName(QStringLiteral("tabWidget"));
+    tabWidget->setGeometry(QRect(0, 0, 815, 590));
+    tabWidget->setFont(pointFont(12));
+    tabWidget->setTabPosition(QTabWidget::North);
+
+    setupModeTab();
+    setupBeamTab();
+    setupBendTab();
+
+    retranslateUi(page);
+    tabWidget->setCurrentIndex(0);
+}
+
+void fbmode::setupModeTab()
+{
+    tab_1 = new QWidget();
+    tab_1->setObjectName(QStringLiteral("tab_1"));
+    label_20 = makeTitle(tab_1, "label_20");
+
+    // Inputs in two rows across the tab.
+    groupBox_24 = makeGroup(tab_1, "groupBox_24", QRect(10, 36, 790, 92));
+    const int rowY[2] = {24, 58};
+    n1Label_2 = makeLabel(groupBox_24, "n1Label_2", QRect(12, rowY[0], 120, 26));
+    m_N1LineEdit_2 = makeField(groupBox_24, "m_N1LineEdit_2", QRect(132, rowY[0], 110, 26));
+    n2Label_2 = makeLabel(groupBox_24, "n2Label_2", QRect(272, rowY[0], 120, 26));
+    m_N2LineEdit_2 = makeField(groupBox_24, "m_N2LineEdit_2", QRect(392, rowY[0], 110, 26));
+    alabel_7 = makeLabel(groupBox_24, "alabel_7", QRect(532, rowY[0], 125, 26));
+    m_ALineEdit_2 = makeField(groupBox_24, "m_ALineEdit_2", QRect(660, rowY[0], 110, 26));
+    lambdaLabel_2 = makeLabel(groupBox_24, "lambdaLabel_2", QRect(12, rowY[1], 120, 26));
+    m_lambdaLineEdit_2 = makeField(groupBox_24, "m_lambdaLineEdit_2", QRect(132, rowY[1], 110, 26));
+    NAlabel_2 = makeLabel(groupBox_24, "NAlabel_2", QRect(272, rowY[1], 120, 26));
+    m_NALineEdit_2 = makeField(groupBox_24, "m_NALineEdit_2", QRect(392, rowY[1], 110, 26));
+    pushButton_12 = new QPushButton(groupBox_24);
+    pushButton_12->setObjectName(QStringLiteral("pushButton_12"));
+    pushButton_12->setGeometry(QRect(660, rowY[1] - 1, 110, 28));
+
+    // Outputs: V and N, the display choices and the mode table on the left,
+    // the field map on the right.
+    groupBox_23 = makeGroup(tab_1, "groupBox_23", QRect(10, 133, 790, 418));
+    VLabel_2 = makeLabel(groupBox_23, "VLabel_2", QRect(12, 26, 150, 26));
+    m_VLineEdit_2 = makeField(groupBox_23, "m_VLineEdit_2", QRect(165, 26, 150, 26));
+    m_VLineEdit_2->setFont(pointFont(11));
+    NnumLabel_2 = makeLabel(groupBox_23, "NnumLabel_2", QRect(12, 58, 150, 26));
+    m_NnumLineEdit_2 = makeField(groupBox_23, "m_NnumLineEdit_2", QRect(165, 58, 150, 26));
+
+    modeLabel_3 = makeLabel(groupBox_23, "modeLabel_3", QRect(12, 92, 60, 26));
+    mdcomboBox_3 = new QComboBox(groupBox_23);
+    mdcomboBox_3->setObjectName(QStringLiteral("mdcomboBox_3"));
+    mdcomboBox_3->setGeometry(QRect(75, 92, 80, 26));
+    R_checkBox = new QCheckBox(groupBox_23);
+    R_checkBox->setObjectName(QStringLiteral("R_checkBox"));
+    R_checkBox->setGeometry(QRect(170, 92, 150, 26));
+
+    groupBox_2 = makeGroup(groupBox_23, "groupBox_2", QRect(12, 122, 303, 50));
+    radioButton = new QRadioButton(groupBox_2);
+    radioButton->setObjectName(QStringLiteral("radioButton"));
+    radioButton->setGeometry(QRect(12, 20, 80, 24));
+    radioButton_2 = new QRadioButton(groupBox_2);
+    radioButton_2->setObjectName(QStringLiteral("radioButton_2"));
+    radioButton_2->setGeometry(QRect(110, 20, 80, 24));
+    radioButton_3 = new QRadioButton(groupBox_2);
+    radioButton_3->setObjectName(QStringLiteral("radioButton_3"));
+    radioButton_3->setGeometry(QRect(208, 20, 80, 24));
+
+    tableWidget = new QTableWidget(groupBox_23);
+    tableWidget->setObjectName(QStringLiteral("tableWidget"));
+    tableWidget->setGeometry(QRect(12, 180, 330, 228));
+    tableWidget->setColumnCount(4);
+    tableWidget->horizontalHeader()->setDefaultSectionSize(70);
+    tableWidget->verticalHeader()->setDefaultSectionSize(26);
+    tableWidget->setSelectionBehavior(QAbstractItemView::SelectRows);
+    tableWidget->setSelectionMode(QAbstractItemView::SingleSelection);
+    tableWidget->setEditTriggers(QAbstractItemView::NoEditTriggers);
+
+    // Placeholder the page puts its map plot on.
+    mapPlot = new QWidget(groupBox_23);
+    mapPlot->setObjectName(QStringLiteral("mapPlot"));
+    mapPlot->setGeometry(QRect(352, 16, 428, 394));
+
+    tabWidget->addTab(tab_1, QString());
+}
+
+void fbmode::setupBeamTab()
+{
+    tab_2 = new QWidget();
+    tab_2->setObjectName(QStringLiteral("tab_2"));
+    label_21 = makeTitle(tab_2, "label_21");
+
+    groupBox_25 = makeGroup(tab_2, "groupBox_25", QRect(10, 36, 440, 430));
+    QLabel **rowCaptions[5] = {&P01label_3, &P01label_4, &P01label_5, &P01label_6, &P01label_7};
+    const int columnX[4] = {72, 162, 252, 342};
+    int y = 32;
+    for (int m = 0; m < 5; ++m) {
+        const QByteArray captionName = "P01label_" + QByteArray::number(m + 3);
+        *rowCaptions[m] = makeLabel(groupBox_25, captionName.constData(), QRect(12, y, 55, 26));
+        (*rowCaptions[m])->setFont(pointFont(11));
+        for (int n = 1; n <= 4; ++n) {
+            const QByteArray stem = "m_p" + QByteArray::number(m) + QByteArray::number(n);
+            const int x = columnX[n - 1];
+            if (m == 0) {
+                weightE[m][n - 1] = makeField(groupBox_25, (stem + "LineEdit_2").constData(),
+                                              QRect(x + 16, y, 70, 26));
+                weightO[m][n - 1] = nullptr;
+                weightELabel[m][n - 1] = nullptr;
+                weightOLabel[m][n - 1] = nullptr;
+                continue;
+            }
+            const QByteArray mn = QByteArray::number(m) + QByteArray::number(n);
+            // The last "E" marker has always been spelled with a capital L.
+            const QByteArray eName = (m == 4 && n == 4) ? QByteArray("P44Label_2") : "P" + mn + "label_2";
+            const QByteArray oName = "P" + mn + "label_3";
+            weightELabel[m][n - 1] = makeLabel(groupBox_25, eName.constData(), QRect(x, y, 14, 26));
+            weightE[m][n - 1] = makeField(groupBox_25, (stem + "LineEdit_2").constData(),
+                                          QRect(x + 16, y, 70, 26));
+            weightOLabel[m][n - 1] = makeLabel(groupBox_25, oName.constData(), QRect(x, y + 32, 14, 26));
+            weightO[m][n - 1] = makeField(groupBox_25, (stem + "LineEdit_3").constData(),
+                                          QRect(x + 16, y + 32, 70, 26));
+            for (QLabel *marker : {weightELabel[m][n - 1], weightOLabel[m][n - 1]}) {
+                marker->setFont(pointFont(10));
+                marker->setAlignment(Qt::AlignCenter);
+            }
+        }
+        y += (m == 0) ? 44 : 76;
+    }
+    pushButton_13 = new QPushButton(groupBox_25);
+    pushButton_13->setObjectName(QStringLiteral("pushButton_13"));
+    pushButton_13->setGeometry(QRect(342 + 16, y + 4, 70, 30));
+
+    groupBox_26 = makeGroup(tab_2, "groupBox_26", QRect(460, 36, 340, 515));
+    M2xlabel_2 = makeLabel(groupBox_26, "M2xlabel_2", QRect(12, 26, 170, 28));
+    m_m2xLineEdit_2 = makeField(groupBox_26, "m_m2xLineEdit_2", QRect(185, 26, 140, 26));
+    M2ylabel_2 = makeLabel(groupBox_26, "M2ylabel_2", QRect(12, 60, 170, 28));
+    m_m2yLineEdit_2 = makeField(groupBox_26, "m_m2yLineEdit_2", QRect(185, 60, 140, 26));
+    customPlot_3 = new QCustomPlot(groupBox_26);
+    customPlot_3->setObjectName(QStringLiteral("customPlot_3"));
+    customPlot_3->setGeometry(QRect(10, 100, 320, 405));
+
+    tabWidget->addTab(tab_2, QString());
+}
+
+void fbmode::setupBendTab()
+{
+    tab_3 = new QWidget();
+    tab_3->setObjectName(QStringLiteral("tab_3"));
+    label_19 = makeTitle(tab_3, "label_19");
+
+    groupBox_27 = makeGroup(tab_3, "groupBox_27", QRect(10, 36, 390, 262));
+    struct Row {
+        QLabel **label;
+        const char *labelName;
+        QLineEdit **field;
+        const char *fieldName;
+    };
+    const Row rows[] = {
+        {&n1label_3, "n1label_3", &m_N1lineEdit_2, "m_N1lineEdit_2"},
+        {&n2label_3, "n2label_3", &m_N2lineEdit_2, "m_N2lineEdit_2"},
+        {&alabel_8, "alabel_8", &m_AlineEdit_2, "m_AlineEdit_2"},
+        {&Rlabel_2, "Rlabel_2", &m_RlineEdit_2, "m_RlineEdit_2"},
+        {&lambdalabel_3, "lambdalabel_3", &m_LambdalineEdit_2, "m_LambdalineEdit_2"},
+        {&NAlabel_3, "NAlabel_3", &m_NALineEdit_3, "m_NALineEdit_3"},
+    };
+    int y = 26;
+    for (const Row &row : rows) {
+        *row.label = makeLabel(groupBox_27, row.labelName, QRect(15, y, 150, 26));
+        *row.field = makeField(groupBox_27, row.fieldName, QRect(175, y, 190, 26));
+        y += 34;
+    }
+    pushButton_11 = new QPushButton(groupBox_27);
+    pushButton_11->setObjectName(QStringLiteral("pushButton_11"));
+    pushButton_11->setGeometry(QRect(255, y, 110, 28));
+
+    groupBox_28 = makeGroup(tab_3, "groupBox_28", QRect(410, 36, 390, 80));
+    modeLabel_2 = makeLabel(groupBox_28, "modeLabel_2", QRect(15, 32, 80, 26));
+    mdcomboBox_2 = new QComboBox(groupBox_28);
+    mdcomboBox_2->setObjectName(QStringLiteral("mdcomboBox_2"));
+    mdcomboBox_2->setGeometry(QRect(100, 32, 120, 26));
+
+    groupBox_29 = makeGroup(tab_3, "groupBox_29", QRect(10, 306, 790, 190));
+    Betalabel_2 = makeLabel(groupBox_29, "Betalabel_2", QRect(15, 30, 150, 28));
+    m_BetalineEdit_2 = makeField(groupBox_29, "m_BetalineEdit_2", QRect(175, 30, 190, 26));
+    aFormula1_2 = makeLabel(groupBox_29, "aFormula1_2", QRect(400, 28, 380, 30));
+    aFormula1_2->setFont(pointFont(12, QStringLiteral("Times New Roman")));
+    Alphalabel_2 = makeLabel(groupBox_29, "Alphalabel_2", QRect(15, 70, 150, 28));
+    m_AlphalineEdit_2 = makeField(groupBox_29, "m_AlphalineEdit_2", QRect(175, 70, 190, 26));
+    aFormula2_2 = makeLabel(groupBox_29, "aFormula2_2", QRect(400, 68, 380, 30));
+    aFormula2_2->setFont(pointFont(12, QStringLiteral("Times New Roman")));
+    SRS_dLabel_6 = makeLabel(groupBox_29, "SRS_dLabel_6", QRect(15, 115, 760, 40));
+    SRS_dLabel_7 = makeLabel(groupBox_29, "SRS_dLabel_7", QRect(15, 115, 760, 40));
+    for (QLabel *label : {SRS_dLabel_6, SRS_dLabel_7})
+        label->setFont(pointFont(11, QStringLiteral("Times New Roman")));
+
+    tabWidget->addTab(tab_3, QString());
+}
+
+void fbmode::retranslateUi(QWidget *page)
+{
+    page->setWindowTitle(QStringLiteral("fbmode"));
+    const QString calculate = QStringLiteral("计算");
+    const QString inputs = QStringLiteral("输入项");
+    const QString na = richText(QStringLiteral("数值孔径NA"));
+    const QString n1 = richText(QStringLiteral("纤芯折射率n") + sub(QStringLiteral("1")));
+    const QString n2 = richText(QStringLiteral("包层折射率n") + sub(QStringLiteral("2")));
+    const QString radius = richText(QStringLiteral("纤芯半径a[μm]"));
+    const QString wavelength = richText(QStringLiteral("激光波长λ[nm]"));
+
+    // "模式分布"
+    tabWidget->setTabText(tabWidget->indexOf(tab_1), QStringLiteral("模式分布"));
+    label_20->setText(orangeTitle(QStringLiteral("光纤模式参数--光纤模式")));
+    groupBox_24->setTitle(inputs);
+    n1Label_2->setText(n1);
+    n2Label_2->setText(n2);
+    alabel_7->setText(radius);
+    lambdaLabel_2->setText(wavelength);
+    NAlabel_2->setText(na);
+    m_N1LineEdit_2->setText(QStringLiteral("1.4512"));
+    m_N2LineEdit_2->setText(QStringLiteral("1.45"));
+    m_ALineEdit_2->setText(QStringLiteral("20"));
+    m_lambdaLineEdit_2->setText(QStringLiteral("1080"));
+    m_NALineEdit_2->setText(QStringLiteral("0.0590"));
+    pushButton_12->setText(calculate);
+    groupBox_23->setTitle(QStringLiteral("输出项-导模传播常数和等效折射率"));
+    VLabel_2->setText(richText(QStringLiteral("归一化截止频率V")));
+    NnumLabel_2->setText(richText(QStringLiteral("传导模数量N")));
+    modeLabel_3->setText(QStringLiteral("简并态"));
+    R_checkBox->setText(QStringLiteral("显示纤芯半径"));
+    groupBox_2->setTitle(QStringLiteral("模式特性"));
+    radioButton->setText(QStringLiteral("光强"));
+    radioButton_2->setText(QStringLiteral("振幅"));
+    radioButton_3->setText(QStringLiteral("相位"));
+    tableWidget->setHorizontalHeaderLabels(
+        {QStringLiteral("m"), QStringLiteral("n"), QStringLiteral("β"), QStringLiteral("neff")});
+
+    // "光束质量因子"
+    tabWidget->setTabText(tabWidget->indexOf(tab_2), QStringLiteral("光束质量因子"));
+    label_21->setText(orangeTitle(QStringLiteral("光纤模式参数--光束质量")));
+    groupBox_25->setTitle(QStringLiteral("输入项-模式功率占比权重因子(Pmn,n=1~4,m≠0时存在E-O方向简并态)"));
+    QLabel *rowCaptions[5] = {P01label_3, P01label_4, P01label_5, P01label_6, P01label_7};
+    for (int m = 0; m < 5; ++m) {
+        rowCaptions[m]->setText(richText(QStringLiteral("P") + sub(QString::number(m) + QStringLiteral("n")) +
+                                         QStringLiteral(":")));
+        for (int n = 1; n <= 4; ++n) {
+            const bool fundamentalPair = (m == 0 && n <= 2);
+            weightE[m][n - 1]->setText(fundamentalPair ? QStringLiteral("1") : QStringLiteral("0"));
+            if (m == 0)
+                continue;
+            weightO[m][n - 1]->setText(QStringLiteral("0"));
+            weightELabel[m][n - 1]->setText(QStringLiteral("E"));
+            weightOLabel[m][n - 1]->setText(QStringLiteral("O"));
+        }
+    }
+    pushButton_13->setText(calculate);
+    groupBox_26->setTitle(QStringLiteral("输出项"));
+    M2xlabel_2->setText(richText(QStringLiteral("x方向光束质量M") + sup(QStringLiteral("2")) +
+                                 sub(QStringLiteral("X"))));
+    M2ylabel_2->setText(richText(QStringLiteral("y方向光束质量M") + sup(QStringLiteral("2")) +
+                                 sub(QStringLiteral("y"))));
+
+    // "弯曲损耗"
+    tabWidget->setTabText(tabWidget->indexOf(tab_3), QStringLiteral("弯曲损耗"));
+    label_19->setText(orangeTitle(QStringLiteral("光纤模式参数-模式损耗")));
+    groupBox_27->setTitle(inputs);
+    n1label_3->setText(n1);
+    n2label_3->setText(n2);
+    alabel_8->setText(radius);
+    Rlabel_2->setText(richText(QStringLiteral("弯曲半径R[m]")));
+    lambdalabel_3->setText(wavelength);
+    NAlabel_3->setText(na);
+    m_N1lineEdit_2->setText(QStringLiteral("1.4512"));
+    m_N2lineEdit_2->setText(QStringLiteral("1.45"));
+    m_AlineEdit_2->setText(QStringLiteral("10"));
+    m_RlineEdit_2->setText(QStringLiteral("0.05"));
+    m_LambdalineEdit_2->setText(QStringLiteral("1080"));
+    m_NALineEdit_3->setText(QStringLiteral("0.0590"));
+    pushButton_11->setText(calculate);
+    groupBox_28->setTitle(QStringLiteral("模式选择"));
+    modeLabel_2->setText(QStringLiteral("模式LP"));
+    groupBox_29->setTitle(QStringLiteral("输出项"));
+    Betalabel_2->setText(richText(QStringLiteral("传播常数β[1/m]")));
+    Alphalabel_2->setText(richText(QStringLiteral("弯曲损耗α[dB/m]")));
+    aFormula1_2->setText(richText(QStringLiteral("K = sqrt(k") + sub(QStringLiteral("0")) + sup(QStringLiteral("2")) +
+                                  QStringLiteral("*n") + sub(QStringLiteral("1")) + sup(QStringLiteral("2")) +
+                                  QStringLiteral("-β") + sup(QStringLiteral("2")) + QStringLiteral(")")));
+    aFormula2_2->setText(richText(QStringLiteral("γ = sqrt(β") + sup(QStringLiteral("2")) + QStringLiteral("-k") +
+                                  sub(QStringLiteral("0")) + sup(QStringLiteral("2")) + QStringLiteral("*n") +
+                                  sub(QStringLiteral("2")) + sup(QStringLiteral("2")) + QStringLiteral(")")));
+    // The exponent is one superscript in a slightly larger size than the rest.
+    const QString exponent = QStringLiteral("<span style=\" font-size:12pt; vertical-align:super;\">"
+                                            "2*a*γ-2/3*γ3*R/β2</span>");
+    const QString alphaTail = QStringLiteral("K") + sup(QStringLiteral("2")) + QStringLiteral("*e") + exponent +
+                              QStringLiteral("/V") + sup(QStringLiteral("2")) + QStringLiteral("/sqrt(π*γ*R)");
+    const QString open = QStringLiteral("<span style=\" font-size:11pt;\">");
+    const QString close = QStringLiteral("</span>");
+    SRS_dLabel_6->setText(richText(open + QStringLiteral("α = a*") + alphaTail + close));
+    SRS_dLabel_7->setText(richText(open + QStringLiteral("α = 2*a*") + alphaTail + close));
+}
+
+} // namespace Ui
