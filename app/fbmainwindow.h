@@ -4,6 +4,8 @@
 #include <QColor>
 #include <QMainWindow>
 
+#include <functional>
+
 class Constant;
 class LaserPluse;
 class LaserTrait;
@@ -60,6 +62,13 @@ public:
     QWebView *helpWindow() const { return helpView; }
     Constant *lastConstantDialog() const { return constantDialog; }
 
+    // Stand-ins for the dialogs of the two export commands (tests use them);
+    // an empty function brings the dialog back. The save-file provider gets
+    // the preselected filter and may change it, as the dialog would.
+    using SaveFileProvider = std::function<QString(QString *selectedFilter)>;
+    using DirectoryProvider = std::function<QString()>;
+    void setExportDialogs(SaveFileProvider saveFile, DirectoryProvider directory);
+
 private slots:
     void bsclawtab();
     void nolineartab();
@@ -102,6 +111,8 @@ private:
     int currentPage = -1;
     Ui::FBMainWindow *ui = nullptr;
     QWebView *helpView = nullptr;
+    SaveFileProvider exportSaveFile;
+    DirectoryProvider exportDirectory;
 };
 
 #endif // FBMAINWINDOW_H

@@ -1,4 +1,69 @@
 #ifndef EXPORTFORMATS_H
 #define EXPORTFORMATS_H
-// PLACEHOLDER: replaced by the spreadsheet/picture export.
-#endif
+
+// The two export commands of the main window, without their dialogs: the
+// main window asks for the file or directory, these do the work, and tests
+// call them directly with a path.
+
+#include "exportnaming.h"
+#include "sheetlayouts.h"
+
+#include <QString>
+#include <QStringList>
+
+class QWidget;
+
+// ---- Spreadsheet export ---------------------------------------------------
+
+struct SheetExportResult
+{
+    enum Status {
+        Written,  // the file at `path` is complete
+        Failed,   // nothing was replaced; `error` says why
+        Aborted,  // the page declined (it has told the user itself)
+    };
+    Status status = Failed;
+    QString path;  // the file written or attempted
+    QString error; // the reason of a failure
+};
+
+// Writes the sheet of page tab (page, tab) shown by `pageWidget` to `path`,
+// as XLSX when the path ends in ".xlsx" and as CSV otherwise. The
+// small-signal-gain tab of the laser-parameters page writes the page's gain
+// table instead (recomputed first); it is comma-separated text, so an
+// ".xlsx" name is changed to ".csv" and the result names the file written.
+SheetExportResult exportSheet(int page, int tab, QWidget *pageWidget, const QString &path);
+
+// ---- Picture export -------------------------------------------------------
+
+extern const char *const kPicturesSavedMessage;    // "图片保存在指定目录下"
+extern const char *const kCalculateFirstMessage;   // "请先点击计算按钮再保存图片"
+extern const char *const kNoPictureOnTabMessage;   // "当前选项卡中无图片数据导出"
+extern const char *const kNoPictureOnPageMessage;  // "当前选项卡无图片导出.\n"
+
+struct PictureExportResult
+{
+    enum Status {
+        Saved,         // every picture written
+        NotComputed,   // the tab's calculation has not run: nothing written
+        NoPictureTab,  // a tab without plot on a page with plots
+        NoPicturePage, // a page without plots
+        PartlyFailed,  // some pictures failed: see `failed`
+        Cancelled,     // the user stopped the mode-map loop
+    };
+    Status status = NoPicturePage;
+    QStringList written; // full paths
+    QStringList failed;  // "file: reason"
+};
+
+// Saves the pictures of page tab (page, tab) into the directory `prefix`
+// (ending in "/"; see pictureDirPrefix). The mode-map loop of the fiber-mode
+// page shows a cancellable progress dialog over `dialogParent` and keeps the
+// event loop running between pictures.
+PictureExportResult exportPictures(int page, int tab, QWidget *pageWidget, const QString &prefix,
+                                   QWidget *dialogParent = nullptr);
+
+// The text of the message box that reports a picture export result.
+QString pictureExportMessage(const PictureExportResult &result);
+
+#endif // EXPORTFORMATS_H

@@ -1,0 +1,30 @@
+#include "plotpicture.h"
+
+#include "atomicfile.h"
+
+#include <QImageReader>
+#include <qcustomplot.h>
+
+bool savePlotJpeg(QCustomPlot *plot, const QString &path, int width, int height, QString *error)
+{
+    if (!plot) {
+        if (error)
+            *error = QStringLiteral("没有可保存的图");
+        return false;
+    }
+    AtomicFileReplacer target(path);
+    if (!target.prepare(error))
+        return false;
+    if (!plot->saveJpg(target.temporaryPath(), width, height, 1.0, kPictureJpegQuality)) {
+        if (error)
+            *error = QStringLiteral("图片写入失败");
+        return false;
+    }
+    QImageReader check(target.temporaryPath(), "jpeg");
+    if (check.format() != "jpeg" || check.size() != QSize(width, height)) {
+        if (error)
+            *error = QStringLiteral("写入的图片不完整");
+        return false;
+    }
+    return target.commit(error);
+}

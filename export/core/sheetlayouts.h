@@ -1,0 +1,86 @@
+#ifndef SHEETLAYOUTS_H
+#define SHEETLAYOUTS_H
+
+// Where each page tab puts its inputs and results in an exported sheet.
+// A layout is data: rows of (row, caption in column 1, widget whose text goes
+// to column 2). The sheet starts with "输入项", lists the inputs, then
+// "输出项" and the results. Widgets are found by object name, so a layout
+// needs nothing from the page class but its form.
+
+#include "sheet.h"
+
+#include <QStringList>
+
+#include <vector>
+
+class QWidget;
+
+// The main window's page numbering (the order of its page index).
+namespace ExportPage {
+enum Index {
+    Bscoptlaw = 0,
+    Nolinear = 1,
+    Fbopt = 2,
+    Fbmode = 3,
+    LaserPluse = 4,
+    Laserbsc = 5,
+    LaserTrait = 6,
+    Threashold = 7,
+};
+} // namespace ExportPage
+
+// How the text of column 2 is obtained.
+enum class CellSource {
+    None,       // caption row only ("输入项", "输出项", remarks)
+    LineEdit,   // QLineEdit::text() of `widget`
+    ComboText,  // the current item's text of the QComboBox `widget`
+    FiberType,  // the nonlinear page's fiber-type radio buttons (see fillSheet)
+};
+
+struct LayoutRow
+{
+    int row;
+    const char *caption; // column 1; nullptr leaves the cell out
+    const char *widget;  // object name; nullptr for CellSource::None
+    CellSource source;
+};
+
+// A table copied cell by cell below a header row (the fiber-mode table).
+struct LayoutTable
+{
+    int headerRow;                 // 0: no table
+    std::vector<const char *> headers; // columns 1, 2, … of the header row
+    const char *widget;            // the QTableWidget's object name
+    int firstRow;                  // sheet row of table row 0
+};
+
+struct SheetLayout
+{
+    int page;
+    int tab;
+    const char *tabText; // the inner tab's caption (for messages and tests)
+    std::vector<LayoutRow> rows;
+    LayoutTable table;
+};
+
+// Every exportable page tab. The small-signal-gain tab of the laser-parameters
+// page has no layout: it writes its gain table instead.
+const std::vector<SheetLayout> &sheetLayouts();
+
+// The layout of a page tab, or nullptr when it has none.
+const SheetLayout *findSheetLayout(int page, int tab);
+
+// Captions of the two section rows.
+extern const char *const kInputSectionCaption;  // "输入项"
+extern const char *const kOutputSectionCaption; // "输出项"
+// Column 2 of the fiber-type row: which radio button is checked.
+extern const char *const kTransmissionFiberText; // "传输光纤" (radioButton)
+extern const char *const kGainFiberText;         // "增益光纤" (radioButton_2)
+
+// Fills a sheet from the widgets of `page` as the layout says. Every text is
+// taken as displayed. A widget that cannot be found gives an empty cell and
+// its name is appended to *missing (when not null), so a renamed field shows
+// up in tests instead of crashing an export.
+Sheet fillSheet(const SheetLayout &layout, const QWidget *page, QStringList *missing = nullptr);
+
+#endif // SHEETLAYOUTS_H

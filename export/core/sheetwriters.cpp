@@ -1,0 +1,111 @@
+#include "sheetwriters.h"
+
+#include "atomicfile.h"
+
+#include <QSaveFile>
+
+#include <xlsxwriter.h>
+
+namespace {
+
+void setError(QString *error, const QString &text)
+{
+    if (error)
+        *error = text;
+}
+
+} // namespace
+
+QString CsvWriter::quoteField(const QString &text)
+{
+    const bool needsQuotes = text.contains(QLatin1Char(',')) || text.contains(QLatin1Char('"'))
+                             || text.contains(QLatin1Char('\n')) || text.contains(QLatin1Char('\r'));
+    if (!needsQuotes)
+        return text;
+    QString quoted = text;
+    quoted.replace(QLatin1Char('"'), QStringLiteral("\"\""));
+    return QLatin1Char('"') + quoted + QLatin1Char('"');
+}
+
+QByteArray CsvWriter::encode(const Sheet &sheet)
+{
+    QByteArray out("\xEF\xBB\xBF");
+    const int rows = sheet.rowCount();
+    const int columns = sheet.columnCount();
+    for (int r = 1; r <= rows; ++r) {
+        QString line;
+        for (int c = 1; c <= columns; ++c) {
+            if (c > 1)
+                line += QLatin1Char(',');
+            line += quoteField(sheet.text(r, c));
+        }
+        out += line.toUtf8();
+        out += "\r\n";
+    }
+    return out;
+}
+
+bool CsvWriter::write(const Sheet &sheet, const QString &path, QString *error) const
+{
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly)) {
+        setError(error, file.errorString());
+        return false;
+    }
+    const QByteArray bytes = encode(sheet);
+    if (file.write(bytes) != bytes.size()) {
+        setError(error, file.errorString());
+        file.cancelWriting();
+        return false;
+    }
+    // QSaveFile::commit() (Qt 5.15) renames even when flushing its buffer
+    // failed (disk full, file size limit), leaving a truncated file; flush
+    // first and check it.
+    if (!file.flush()) {
+        setError(error, file.errorString());
+        file.cancelWriting();
+        return false;
+    }
+    if (!file.commit()) {
+        setError(error, file.errorString());
+        return false;
+    }
+    return true;
+}
+
+bool XlsxWriter::write(const Sheet &sheet, const QString &path, QString *error) const
+{
+    AtomicFileReplacer target(path);
+    if (!target.prepare(error))
+        return false;
+
+    const QByteArray tempName = target.temporaryPath().toLocal8Bit();
+    lxw_workbook *workbook = workbook_new(tempName.constData());
+    if (!workbook) {
+        setError(error, QStringLiteral("无法创建工作簿"));
+        return false;
+    }
+    lxw_worksheet *worksheet = workbook_add_worksheet(workbook, nullptr);
+    lxw_error status = worksheet ? LXW_NO_ERROR : LXW_ERROR_MEMORY_MALLOC_FAILED;
+    for (const SheetCell &cell : sheet.cells()) {
+        if (status != LXW_NO_ERROR)
+            break;
+        if (cell.text.isEmpty())
+            continue;
+        const QByteArray utf8 = cell.text.toUtf8();
+        // libxlsxwriter counts rows and columns from 0.
+        status = worksheet_write_string(worksheet, static_cast<lxw_row_t>(cell.row - 1),
+                                        static_cast<lxw_col_t>(cell.column - 1), utf8.constData(),
+                                        nullptr);
+    }
+    // workbook_close() frees the workbook in every case and reports whether
+    // the file was assembled and flushed completely.
+    const lxw_error closed = workbook_close(workbook);
+    if (status == LXW_NO_ERROR)
+        status = closed;
+    if (status != LXW_NO_ERROR) {
+        setError(error, QString::fromUtf8(lxw_strerror(status)));
+        return false;
+    }
+    return target.commit(error);
+}

@@ -1,0 +1,46 @@
+#ifndef SHEETWRITERS_H
+#define SHEETWRITERS_H
+
+// The two file formats a sheet is saved in. Both write every cell as text and
+// replace the target atomically: on failure the file that was there before is
+// left as it was and no temporary file remains.
+
+#include "sheet.h"
+
+#include <QByteArray>
+#include <QString>
+
+class SheetWriter
+{
+public:
+    virtual ~SheetWriter() = default;
+    // Writes the sheet to path. False, with *error (when not null) set to a
+    // reason the user can read, if anything could not be written.
+    virtual bool write(const Sheet &sheet, const QString &path, QString *error) const = 0;
+};
+
+// Comma-separated text as RFC 4180 describes it: CRLF line ends, fields with a
+// comma, quote or line break enclosed in quotes with inner quotes doubled.
+// UTF-8 with a byte-order mark, the one hint spreadsheet programs reliably
+// take to read the Chinese captions as UTF-8. Every line has the sheet's full
+// column count (missing cells are empty fields); row 1 is the first line and
+// rows without cells are empty lines.
+class CsvWriter : public SheetWriter
+{
+public:
+    bool write(const Sheet &sheet, const QString &path, QString *error) const override;
+
+    static QByteArray encode(const Sheet &sheet);
+    static QString quoteField(const QString &text);
+};
+
+// An Office Open XML workbook written with libxlsxwriter: one worksheet, every
+// non-empty cell a string cell (so "1e-7" stays the text "1e-7"). Empty texts
+// leave the cell blank.
+class XlsxWriter : public SheetWriter
+{
+public:
+    bool write(const Sheet &sheet, const QString &path, QString *error) const override;
+};
+
+#endif // SHEETWRITERS_H
