@@ -45,4 +45,9 @@ double coreIndexFromNA(double na, double n2)
     return std::sqrt(na * na + n2 * n2);
 }
 
+double degreesToRadians(double degrees)
+{
+    return degrees / 180 * 3.141592653589793;
+}
+
 } // namespace fiberparams

@@ -39,6 +39,9 @@ double numericalAperture(double n1, double n2);
 // Core index from NA and cladding index: sqrt(NA² + n2²).
 double coreIndexFromNA(double na, double n2);
 
+// End-face angle in radians, order degrees / 180 × π.
+double degreesToRadians(double degrees);
+
 // The largest NA the end-face tab accepts when it rebuilds n1 from NA.
 constexpr double kMaxNumericalAperture = 0.5;
 

@@ -71,8 +71,9 @@ TEST(SrsThresholds, DeliveryFiberMatchesExpression)
     const double r = 5e-6, as = 0.003, L = 15, gR = 5e-14;
     const double expected = 16 * kPi * r * r * as / (L * gR * (1 - std::exp(-as * L)));
     expectRelNear(expected, srsDeliveryThreshold(r, as, L, gR));
-    // Lossless limit: α/(1−e^(−αL)) → 1/L, i.e. 16 A_eff / (g_R L).
-    expectRelNear(16 * kPi * r * r / (gR * L), srsDeliveryThreshold(r, 1e-9, L, gR), 1e-6);
+    // Lossless limit: α/(1−e^(−αL)) → 1/L, so the displayed expression tends
+    // to 16 A / (g_R L²).
+    expectRelNear(16 * kPi * r * r / (gR * L * L), srsDeliveryThreshold(r, 1e-9, L, gR), 1e-6);
 }
 
 TEST(SrsThresholds, AmplifierMatchesExpression)
