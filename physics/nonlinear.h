@@ -38,6 +38,9 @@ double stokesWavelength(double lambdaP, double frequencyShift);
 // SRS threshold of a passive delivery fiber [W]:
 // 16π r_eff² α_s / (L g_R (1 − e^(−α_s L))).
 // Order: α_s × (r_eff × (r_eff × 16π)) / L / g_R / (1 − exp(−α_s × L)).
+// This is the expression the page shows beside the result. Note that it
+// carries one factor 1/L more than Smith's 16 A_eff / (g_R L_eff) with
+// L_eff = (1 − e^(−α_s L)) / α_s, so its lossless limit is 16 A / (g_R L²).
 double srsDeliveryThreshold(double rEff, double alphaS, double length, double ramanGain);
 
 // SRS threshold of an amplifier [W]:
