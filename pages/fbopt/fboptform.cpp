@@ -63,12 +63,12 @@ int groupHeight(int rows)
 
 QRect inputCaptionRect(int column, int row)
 {
-    return QRect(column == 0 ? 15 : 405, rowY(row), 240, kRowHeight);
+    return QRect(column == 0 ? 15 : 410, rowY(row), 245, kRowHeight);
 }
 
 QRect inputFieldRect(int column, int row)
 {
-    return QRect(column == 0 ? 260 : 650, rowY(row), 130, kRowHeight);
+    return QRect(column == 0 ? 265 : 660, rowY(row), 125, kRowHeight);
 }
 
 QRect formulaRect(int row)
@@ -284,7 +284,7 @@ void fbopt::setupEndFaceTab()
     mdcomboBox->setGeometry(90, rowY(0), 130, kRowHeight);
 
     const int outputTop = modeTop + groupHeight(1) + 8;
-    groupBox_9 = newGroup(tab_4, "groupBox_9", QStringLiteral("输出项"), outputTop, 558 - outputTop);
+    groupBox_9 = newGroup(tab_4, "groupBox_9", QStringLiteral("输出项"), outputTop, 550 - outputTop);
     m_nefflineEdit = newOutput(groupBox_9, Betalabel_2, "Betalabel_2", QStringLiteral("等效折射率neff"),
                                "m_nefflineEdit", 0);
     m_rlineEdit = newOutput(groupBox_9, rlabel, "rlabel", QStringLiteral("光纤端面振幅反馈系数r(θ)"), "m_rlineEdit", 1);
