@@ -61,14 +61,16 @@ inline Complex expOverSqrt(double sign, const Complex &z, double c)
 }
 
 // Principal square root, accurate in both parts (the imaginary part is formed
-// as y / 2u instead of from a difference of nearly equal numbers).
+// as y / 2u instead of from a difference of nearly equal numbers). Only used
+// on moderate arguments (|z| well inside 1e-150..1e150), so the modulus is
+// taken without hypot's scaling.
 inline Complex csqrt(const Complex &z)
 {
     const double x = z.re();
     const double y = z.im();
     if (x == 0 && y == 0)
         return {0.0, y};
-    const double t = std::sqrt((std::fabs(x) + cabs(z)) / 2);
+    const double t = std::sqrt((std::fabs(x) + std::sqrt(x * x + y * y)) / 2);
     if (x >= 0)
         return {t, y / (2 * t)};
     return {std::fabs(y) / (2 * t), std::copysign(t, y)};
@@ -99,7 +101,7 @@ Complex besselISeries(int n, const Complex &z)
     for (int k = 1; k < 200; ++k) {
         term = term * q * (1.0 / (double(k) * double(n + k)));
         sum += term;
-        if (cabs(term) <= 1e-17 * cabs(sum))
+        if (term.squaredMagnitude() <= 1e-34 * sum.squaredMagnitude())
             break;
     }
     return sum;
@@ -170,11 +172,11 @@ Complex besselIAsymptotic(int n, const Complex &z)
     const Complex invZ = cdiv({1.0, 0.0}, z);
     Complex term{1.0, 0.0}; // a_k / z^k
     Complex plus{1.0, 0.0}, minus{1.0, 0.0};
-    double lastSize = kInf;
+    double lastSize = kInf; // squared moduli from here on
     for (int k = 1; k < 200; ++k) {
         const double odd = 2.0 * k - 1.0;
         term = term * invZ * ((mu - odd * odd) / (8.0 * k));
-        const double size = cabs(term);
+        const double size = term.squaredMagnitude();
         if (size > lastSize) // the asymptotic series starts to diverge
             break;
         plus += term;
@@ -183,7 +185,7 @@ Complex besselIAsymptotic(int n, const Complex &z)
         else
             minus += term;
         lastSize = size;
-        if (size <= 1e-17 * std::min(cabs(plus), cabs(minus)))
+        if (size <= 1e-34 * std::min(plus.squaredMagnitude(), minus.squaredMagnitude()))
             break;
     }
     Complex result = expOverSqrt(1.0, z, 2 * kPi) * minus;
@@ -219,7 +221,8 @@ void besselK01Series(const Complex &z, Complex *k0, Complex *k1)
         s0 += t0 * hk;
         s1 += t1 * ((hk - kEulerGamma) + (hk + 1.0 / (k + 1) - kEulerGamma));
         h = hk;
-        if (cabs(t0) <= 1e-17 * cabs(i0) && cabs(t1) <= 1e-17 * cabs(i1))
+        if (t0.squaredMagnitude() <= 1e-34 * i0.squaredMagnitude() &&
+            t1.squaredMagnitude() <= 1e-34 * i1.squaredMagnitude())
             break;
     }
     *k0 = s0 - (logHalf + Complex(kEulerGamma, 0.0)) * i0;
@@ -235,6 +238,7 @@ void besselK01Series(const Complex &z, Complex *k0, Complex *k1)
 // exp(d'^2 - 2 pi d'/h) for any d' < d; h is chosen to make that e^-40.
 void besselK01Integral(const Complex &z, Complex *k0, Complex *k1)
 {
+    // k0 may be null when only K_1 is wanted (saves a division per node).
     const double az = cabs(z);
     const double theta = std::fabs(std::atan2(z.im(), z.re()));
     double d = 0.8 * std::sqrt(2 * az) * std::cos(theta / 2);
@@ -246,20 +250,28 @@ void besselK01Integral(const Complex &z, Complex *k0, Complex *k1)
     const Complex inv2z = cdiv({0.5, 0.0}, z);
     Complex sum0{0.5, 0.0}; // t = 0 counted once: h (F(0) + 2 sum F(kh)) / 2
     Complex sum1{0.0, 0.0};
+    // e^-(kh)^2 by products: g_k = g_{k-1} r_k, r_k = r_{k-1} e^-2h^2.
+    const double h2 = h * h;
+    const double ratioStep = std::exp(-2 * h2);
+    double ratio = std::exp(-h2);
+    double g = 1.0;
     for (int k = 1;; ++k) {
         const double t = k * h;
         if (t > tMax)
             break;
         const double t2 = t * t;
-        const double g = std::exp(-t2);
+        g *= ratio;
+        ratio *= ratioStep;
         const Complex w = Complex(1.0, 0.0) + inv2z * t2;
         const Complex s = csqrt(w);
-        sum0 += cdiv({g, 0.0}, s);
+        if (k0)
+            sum0 += s.conj() * (g / s.squaredMagnitude()); // g / s
         sum1 += s * (g * t2);
     }
     const Complex pre = expOverSqrt(-1.0, z, 2 / kPi); // sqrt(pi/2z) e^-z
     const double twoH = 2 * h;
-    *k0 = pre * (twoH / std::sqrt(kPi)) * sum0;
+    if (k0)
+        *k0 = pre * (twoH / std::sqrt(kPi)) * sum0;
     *k1 = pre * (twoH * 2 / std::sqrt(kPi)) * sum1;
 }
 
@@ -294,6 +306,10 @@ Complex complexBesselK(double nu, const Complex &z)
     if (z.re() == 0 && z.im() == 0)
         return {kInf, 0.0};
     Complex k0, k1;
+    if (n == 1 && cabs(z) > kSeriesRadius) {
+        besselK01Integral(z, nullptr, &k1);
+        return k1;
+    }
     besselK01(z, &k0, &k1);
     if (n == 0)
         return k0;

@@ -1,0 +1,378 @@
+#include "modeinstability.h"
+
+#include "bessel.h"
+#include "complexbessel.h"
+#include "complexnumber.h"
+#include "modesolver.h"
+
+#include <algorithm>
+#include <cmath>
+#include <exception>
+#include <thread>
+
+// Every expression below keeps the operand order of the model's definition:
+// the published digits (chi_max 0.1433, P_th 179 W on the defaults) depend on
+// it, and the optimised and literal evaluations must agree bit for bit.
+
+namespace {
+
+constexpr double kPi = 3.141592653589793;
+constexpr double kTwoPi = 6.283185307179586;
+constexpr double kFourPi = 12.566370614359172;
+constexpr double kEightPiSquared = 78.95683520871486;
+constexpr double kCutoff = 2.405;       // first zero of J_0: LP11 cut-off
+constexpr int kPowerSteps = 500;        // mode powers, over [0, b]
+constexpr int kOuterSteps = 250;        // double sum, r over [0, b]
+constexpr int kInnerSteps = 100;        // double sum r' and overlaps, over [0, r_d]
+constexpr double kShiftStart = -5.0;    // kHz
+constexpr double kShiftStep = 0.1;      // kHz
+constexpr double kShiftEnd = 5.0;       // kHz
+constexpr double kPowerStart = 50.0;    // W
+constexpr double kPowerEnd = 5000.0;    // W
+constexpr double kThresholdFraction = 0.05;
+
+// r = 0, step, 2 step, ... (repeated addition) while r <= end; nothing when
+// end < 0. A zero step (a zero radius typed on the page) would never leave
+// r = 0; that single sample r = 0 is visited once instead.
+template <typename F> void forEachRadius(double end, double step, F &&visit)
+{
+    for (double r = 0; r <= end; r += step) {
+        visit(r);
+        if (!(step > 0))
+            break;
+    }
+}
+
+std::vector<double> radiusGrid(double end, double step)
+{
+    std::vector<double> grid;
+    forEachRadius(end, step, [&](double r) { grid.push_back(r); });
+    return grid;
+}
+
+// Radial mode fields: J in the core, K in the cladding matched at r = a.
+struct ModeFields {
+    double a, u01, w01, u11, w11;
+    double psi01(double r) const
+    {
+        if (r <= a)
+            return besselJn(0, u01 * (r / a));
+        return besselJn(0, u01) * besselKn(0, w01 * (r / a)) / besselKn(0, w01);
+    }
+    double psi11(double r) const
+    {
+        if (r <= a)
+            return besselJn(1, u11 * (r / a));
+        return besselJn(1, u11) * besselKn(1, w11 * (r / a)) / besselKn(1, w11);
+    }
+};
+
+// Everything the double sum of one offset needs.
+struct SumContext {
+    ModeFields fields;
+    double b, rd, norm; // norm = 1/sqrt(P11 P01)
+    double outerStep, innerStep;
+    double conductivity, heatCapacity, heatTransfer;
+};
+
+struct OffsetSetup {
+    Complex q, d;
+};
+
+// q = sqrt(i 2 pi f rhoC / kappa) (f in kHz -> Hz), H = 2h / (q kappa), and
+// the boundary coefficient D that makes the Green's function satisfy the
+// convective condition at the cladding surface r = b.
+OffsetSetup setupOffset(const SumContext &c, double f)
+{
+    const Complex s(0.0, 2 * f * kPi * 1000 * c.heatCapacity / c.conductivity);
+    const Complex q = complexSqrt(s);
+    const Complex h = Complex(2 * c.heatTransfer, 0.0) / (q * c.conductivity);
+    const Complex qb = q * c.b;
+    const Complex d = (complexBesselK(0, qb) + complexBesselK(2, qb) - h * complexBesselK(1, qb)) /
+                      (complexBesselI(0, qb) + complexBesselI(2, qb) + h * complexBesselI(1, qb));
+    return {q, d};
+}
+
+// The double sum of one offset, term by term: the Bessel functions of the
+// Green's function and of the core fields are evaluated inside the sums.
+Complex couplingSumLiteral(const SumContext &c, const OffsetSetup &o)
+{
+    Complex total;
+    forEachRadius(c.b, c.outerStep, [&](double r) {
+        Complex inner;
+        forEachRadius(c.rd, c.innerStep, [&](double rp) {
+            Complex g; // zero when r or r' is 0 (I_1(0) = 0)
+            if (r != 0 && rp != 0) {
+                const double rl = r >= rp ? rp : r;
+                const double rg = r >= rp ? r : rp;
+                g = complexBesselI(1, o.q * rl) *
+                    (complexBesselK(1, o.q * rg) + o.d * complexBesselI(1, o.q * rg));
+            }
+            inner += g * c.norm * besselJn(0, c.fields.u01 * (rp / c.fields.a)) *
+                     besselJn(1, c.fields.u11 * (rp / c.fields.a)) * rp * c.innerStep;
+        });
+        total += inner * kPi * c.norm * c.fields.psi01(r) * c.fields.psi11(r) * r * c.outerStep;
+    });
+    return total;
+}
+
+// Offset-independent samples of the optimised sum.
+struct SumGrids {
+    std::vector<double> outer, psi01, psi11; // r, psi01(r), psi11(r)
+    std::vector<double> inner, j0, j1;       // r', J_0(U01 r'/a), J_1(U11 r'/a)
+};
+
+SumGrids makeGrids(const SumContext &c)
+{
+    SumGrids g;
+    g.outer = radiusGrid(c.b, c.outerStep);
+    for (double r : g.outer) {
+        g.psi01.push_back(c.fields.psi01(r));
+        g.psi11.push_back(c.fields.psi11(r));
+    }
+    g.inner = radiusGrid(c.rd, c.innerStep);
+    for (double rp : g.inner) {
+        g.j0.push_back(besselJn(0, c.fields.u01 * (rp / c.fields.a)));
+        g.j1.push_back(besselJn(1, c.fields.u11 * (rp / c.fields.a)));
+    }
+    return g;
+}
+
+// I_1(q r) and K_1(q r) + D I_1(q r) at every radius of a grid (r > 0).
+void greenFactors(const std::vector<double> &radii, const OffsetSetup &o, std::vector<Complex> *i1,
+                  std::vector<Complex> *outer)
+{
+    i1->assign(radii.size(), Complex());
+    outer->assign(radii.size(), Complex());
+    for (size_t k = 0; k < radii.size(); ++k) {
+        if (radii[k] == 0)
+            continue; // never used: terms at r = 0 are zero
+        const Complex z = o.q * radii[k];
+        (*i1)[k] = complexBesselI(1, z);
+        (*outer)[k] = complexBesselK(1, z) + o.d * (*i1)[k];
+    }
+}
+
+// The same sum as couplingSumLiteral with the Bessel values looked up; the
+// terms and their order are unchanged.
+Complex couplingSumFast(const SumContext &c, const SumGrids &g, const OffsetSetup &o)
+{
+    std::vector<Complex> i1Outer, eOuter, i1Inner, eInner;
+    greenFactors(g.outer, o, &i1Outer, &eOuter);
+    greenFactors(g.inner, o, &i1Inner, &eInner);
+    Complex total;
+    for (size_t i = 0; i < g.outer.size(); ++i) {
+        const double r = g.outer[i];
+        Complex inner;
+        for (size_t j = 0; j < g.inner.size(); ++j) {
+            const double rp = g.inner[j];
+            Complex gr;
+            if (r != 0 && rp != 0)
+                gr = r >= rp ? i1Inner[j] * eOuter[i] : i1Outer[i] * eInner[j];
+            inner += gr * c.norm * g.j0[j] * g.j1[j] * rp * c.innerStep;
+        }
+        total += inner * kPi * c.norm * g.psi01[i] * g.psi11[i] * r * c.outerStep;
+    }
+    return total;
+}
+
+// The offsets f = -5.0, -4.9, ... by repeated addition while f <= 5.0 (101
+// values; the loop variable, not the displayed grid F_k).
+std::vector<double> offsetLoopValues()
+{
+    std::vector<double> f;
+    for (double x = kShiftStart; x <= kShiftEnd; x += kShiftStep)
+        f.push_back(x);
+    return f;
+}
+
+ModeInstabilityResult computeModel(const ModeInstabilityInput &in, bool literal)
+{
+    ModeInstabilityResult res;
+    const double a = in.coreRadius;
+    const double n = in.coreIndex;
+    const double na = in.numericalAperture;
+    const double ls = in.signalWavelength;
+
+    // 1. V number.
+    const double k0 = kTwoPi / ls;
+    const double v = kTwoPi / ls * a * na;
+    res.vNumber = v;
+    if (!(v > kCutoff)) // also refuses a V that is not a number (zero wavelength)
+        return res;
+
+    // 2. Mode search: the first (largest) effective index of orders 0 and 1.
+    const double ncl = std::sqrt(std::pow(n, 2) - std::pow(na, 2));
+    res.claddingIndex = ncl;
+    const ModeSet modes = solveModes(a, ls, n, ncl);
+    if (modes.neffLists.size() < 2 || modes.neffLists[0].empty() || modes.neffLists[1].empty())
+        return res; // no LP01 or no LP11: treated as not multimode
+    const double neff01 = modes.neffLists[0][0];
+    const double neff11 = modes.neffLists[1][0];
+
+    // 3. Transverse wavenumbers.
+    const double u01 = k0 * a * std::sqrt(std::pow(n, 2) - std::pow(neff01, 2));
+    const double w01 = std::sqrt(v * v - u01 * u01);
+    const double u11 = k0 * a * std::sqrt(std::pow(n, 2) - std::pow(neff11, 2));
+    const double w11 = std::sqrt(v * v - u11 * u11);
+    const ModeFields fields{a, u01, w01, u11, w11};
+
+    // 5. Mode powers over the pump cladding; LP11 carries pi instead of 2 pi
+    // (the cos^2 of its azimuthal dependence).
+    const double b = in.claddingRadius;
+    const double powerStep = b / kPowerSteps;
+    double p01 = 0, p11 = 0;
+    forEachRadius(b, powerStep, [&](double r) {
+        const double f01 = fields.psi01(r);
+        p01 += f01 * (kTwoPi * f01) * r * powerStep;
+    });
+    forEachRadius(b, powerStep, [&](double r) {
+        const double f11 = fields.psi11(r);
+        p11 += f11 * (kPi * f11) * r * powerStep;
+    });
+    const double norm = 1 / std::sqrt(p11 * p01);
+
+    // 6. Coupling constant.
+    const double lp = in.pumpWavelength;
+    const double kc = kEightPiSquared * (2 * n * in.thermoOptic * (ls - lp)) /
+                      (lp * ls * n * in.conductivity * kFourPi);
+
+    // 7. Coupling coefficient at each offset.
+    const SumContext ctx{fields, b, in.dopedRadius, norm, b / kOuterSteps, in.dopedRadius / kInnerSteps,
+                         in.conductivity, in.heatCapacity, in.heatTransfer};
+    const std::vector<double> offsets = offsetLoopValues();
+    std::vector<double> chi(offsets.size());
+    if (literal) {
+        for (size_t k = 0; k < offsets.size(); ++k)
+            chi[k] = couplingSumLiteral(ctx, setupOffset(ctx, offsets[k])).im() * kc;
+    } else {
+        const SumGrids grids = makeGrids(ctx);
+        // Offsets are independent; split them over two threads. Each value is
+        // computed exactly as on one thread, so the split cannot change it.
+        auto work = [&](size_t first, std::exception_ptr *error) {
+            try {
+                for (size_t k = first; k < offsets.size(); k += 2)
+                    chi[k] = couplingSumFast(ctx, grids, setupOffset(ctx, offsets[k])).im() * kc;
+            } catch (...) {
+                *error = std::current_exception();
+            }
+        };
+        std::exception_ptr errors[2];
+        if (std::thread::hardware_concurrency() >= 2) {
+            std::thread helper(work, size_t(1), &errors[1]);
+            work(0, &errors[0]);
+            helper.join();
+        } else {
+            work(0, &errors[0]);
+            work(1, &errors[1]);
+        }
+        for (const std::exception_ptr &e : errors)
+            if (e)
+                std::rethrow_exception(e);
+    }
+    res.shifts.resize(chi.size());
+    for (size_t k = 0; k < chi.size(); ++k)
+        res.shifts[k] = static_cast<double>(k) * kShiftStep + kShiftStart; // (k-1)*0.1 - 5.0, 1-based
+    res.coupling = chi;
+
+    // 8. Peak: only a strictly larger value moves it, so the first maximum wins.
+    size_t peak = 0;
+    for (size_t k = 1; k < chi.size(); ++k)
+        if (chi[k] > chi[peak])
+            peak = k;
+    const double shiftStep = std::fabs(res.shifts[1] - res.shifts[0]);
+    res.chiMax = chi[peak];
+    res.peakIndex = static_cast<int>(peak) + 1;
+    res.peakShift = kShiftEnd - shiftStep * static_cast<double>(peak);
+
+    // 9. Overlaps with the doped region (J from the complex-Bessel module's
+    // real entry point, as the model was defined).
+    const double rd = in.dopedRadius;
+    const double dopedStep = rd / kInnerSteps;
+    double a1 = 0, a2 = 0;
+    forEachRadius(rd, dopedStep, [&](double r) {
+        a1 += kTwoPi * std::pow(realBesselJ(0.0, u01 * (r / a)), 2) * r * dopedStep;
+        a2 += kPi * std::pow(realBesselJ(1.0, u11 * (r / a)), 2) * r * dopedStep;
+    });
+    const double gamma01 = a1 / p01;
+    const double gamma11 = a2 / p11;
+
+    // 10. Curvature of chi by central second differences. The step is the
+    // offset step times 100 times 2 pi (about 62.8), not the 2 pi x 100 Hz of
+    // the offsets in step 7; the threshold formula was calibrated with it.
+    const double h = shiftStep * 100 * 2 * kPi;
+    const size_t count = chi.size();
+    std::vector<double> curv(count, 0.0);
+    if (count >= 3) {
+        for (size_t k = 1; k + 1 < count; ++k)
+            curv[k] = ((chi[k + 1] - chi[k]) / h - (chi[k] - chi[k - 1]) / h) / (h + h);
+        curv[0] = 2 * curv[1] - curv[2];
+        curv[count - 1] = 2 * curv[count - 2] - curv[count - 3];
+    }
+    for (double &c : curv)
+        c /= 2;
+    const double cPeak = curv[peak];
+
+    // 11. Power scan.
+    const double rho = 1 - gamma11 / gamma01;
+    const double eta0 = in.initialFraction;
+    const double p0 = in.initialPower;
+    const double rin = in.intensityNoise;
+    double threshold = kPowerEnd;
+    for (double p = kPowerStart; p <= kPowerEnd; p += 1) {
+        const double seed = eta0 * std::pow(p0 / p, rho);
+        // A zero seed (eta_0 = 0) stays zero: the growth factor may overflow
+        // to infinity, and 0 * inf would be a NaN that ends the scan early.
+        const double xi = seed == 0 ? 0.0
+                                    : seed * (1 + rin * 0.25 * std::sqrt(kTwoPi * gamma01 / std::fabs(p * cPeak)) *
+                                                      std::exp((p - p0) * (res.chiMax / gamma01)));
+        res.powers.push_back(p);
+        res.modeContent.push_back(xi);
+        if (xi >= kThresholdFraction || std::isnan(xi)) {
+            threshold = p;
+            break;
+        }
+    }
+    res.thresholdPower = threshold;
+
+    res.status = ModeInstabilityStatus::Ok;
+    res.neff01 = neff01;
+    res.neff11 = neff11;
+    res.u01 = u01;
+    res.w01 = w01;
+    res.u11 = u11;
+    res.w11 = w11;
+    res.power01 = p01;
+    res.power11 = p11;
+    res.couplingConstant = kc;
+    res.gamma01 = gamma01;
+    res.gamma11 = gamma11;
+    res.peakCurvature = cPeak;
+    return res;
+}
+
+} // namespace
+
+ModeInstabilityInput defaultModeInstabilityInput()
+{
+    ModeInstabilityInput in;
+    in.coreRadius = 15 * 1e-6;
+    in.dopedRadius = 15 * 1e-6;
+    in.claddingRadius = 200 * 1e-6;
+    in.coreIndex = 1.45;
+    in.numericalAperture = 0.06;
+    in.signalWavelength = 1064 * 1e-9;
+    in.pumpWavelength = 975 * 1e-9;
+    in.heatTransfer = 1000;
+    in.thermoOptic = 1.21e-5;
+    in.conductivity = 1.4;
+    in.heatCapacity = 1.67e6;
+    in.initialFraction = 0.01;
+    in.intensityNoise = 1e-13;
+    in.initialPower = 10;
+    return in;
+}
+
+ModeInstabilityResult computeModeInstability(const ModeInstabilityInput &in) { return computeModel(in, false); }
+
+ModeInstabilityResult computeModeInstabilityLiteral(const ModeInstabilityInput &in) { return computeModel(in, true); }
