@@ -8,6 +8,7 @@
 #include "plotsquare.h"
 #include "qplot.h"
 
+#include <algorithm>
 #include <cmath>
 #include <limits>
 
@@ -32,6 +33,26 @@ void fillColorMap(QCPColorMap *map, const std::vector<double> &grid)
             const double v = grid[fieldGridIndex(i, j)];
             data->setCell(i, j, std::isfinite(v) ? v : std::numeric_limits<double>::quiet_NaN());
         }
+}
+
+// The colour range of the map: its data bounds (recomputed first when asked).
+// A map without spread (LP01's phase is pi everywhere, an all-zero mixture) has
+// no valid range of its own; it is shown on [min(0, v), max(0, v)] (or [v, v+1])
+// so that the colours stay defined.
+void applyDataRange(QCPColorMap *map, bool recalculate)
+{
+    if (recalculate)
+        map->data()->recalculateDataBounds();
+    const QCPRange bounds = map->data()->dataBounds();
+    if (QCPRange::validRange(bounds)) {
+        map->setDataRange(bounds);
+        return;
+    }
+    const double lower = std::min(0.0, bounds.lower);
+    double upper = std::max(0.0, bounds.upper);
+    if (!(upper > lower))
+        upper = lower + 1;
+    map->setDataRange(QCPRange(lower, upper));
 }
 
 QCPColorMap *createColorMap(QCustomPlot *plot)
@@ -107,7 +128,7 @@ void fbmode::drawModeMap(double a, int kind, int state, bool core)
     m_modeColorMap->data()->setRange(span, span);
     plot->addGraph(); // graph 0 stays empty; the core circle is graph 1
     fillColorMap(m_modeColorMap, *grids[kind][state]);
-    m_modeColorMap->rescaleDataRange(true);
+    applyDataRange(m_modeColorMap, true); // rescaleDataRange(true), defined for flat maps
     plot->rescaleAxes(false);
 
     if (core)
@@ -127,7 +148,7 @@ void fbmode::drawCoreCircle(double aMicron)
     circle->setLineStyle(QCPGraph::lsNone);
     circle->setScatterStyle(QCPScatterStyle(QCPScatterStyle::ssDisc, QPen(Qt::red), QBrush(), 1));
     circle->setPen(QPen(QBrush(Qt::red), 4, Qt::SolidLine, Qt::SquareCap, Qt::BevelJoin));
-    circle->setData(x, y, true);
+    circle->setData(x, y); // a graph keeps its points sorted by key; a scatter does not care
 }
 
 void fbmode::drawMixtureMap()
@@ -145,7 +166,7 @@ void fbmode::drawMixtureMap()
     }
     m_mixtureColorMap->data()->setRange(QCPRange(-2, 2), QCPRange(-2, 2));
     fillColorMap(m_mixtureColorMap, m_mixtureGrid);
-    m_mixtureColorMap->rescaleDataRange(false);
+    applyDataRange(m_mixtureColorMap, false); // rescaleDataRange(false), defined for flat maps
     plot->rescaleAxes(false);
     plot->replot();
 }
