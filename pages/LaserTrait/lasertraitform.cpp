@@ -98,8 +98,8 @@ void LaserTrait::setupUi(QWidget *page)
 
     // Tab 3: small-signal gain spectrum.
     tab_4 = newTab("tab_4");
-    label_4 = form::title(tab_4, "label_4", QRect(30, 10, 600, 36), 14);
-    groupBox_7 = form::group(tab_4, "groupBox_7", QRect(25, 50, 755, 125));
+    label_4 = form::title(tab_4, "label_4", QRect(30, 8, 600, 34), 14);
+    groupBox_7 = form::group(tab_4, "groupBox_7", QRect(25, 45, 755, 120));
     Nlabel = form::caption(groupBox_7, "Nlabel", QRect(20, 35, 150, 30));
     m_NlineEdit = form::field(groupBox_7, "m_NlineEdit", QRect(172, 35, 120, 30));
     Gammalabel = form::caption(groupBox_7, "Gammalabel", QRect(330, 35, 170, 30));
@@ -109,18 +109,18 @@ void LaserTrait::setupUi(QWidget *page)
     Llabel = form::caption(groupBox_7, "Llabel", QRect(20, 80, 150, 30));
     m_LlineEdit = form::field(groupBox_7, "m_LlineEdit", QRect(172, 80, 120, 30));
     pushButton_4 = form::button(groupBox_7, "pushButton_4", QRect(630, 78, 100, 34));
-    groupBox_8 = form::group(tab_4, "groupBox_8", QRect(25, 180, 755, 365));
-    GYDFlabel = form::caption(groupBox_8, "GYDFlabel", QRect(20, 28, 300, 28));
+    groupBox_8 = form::group(tab_4, "groupBox_8", QRect(25, 170, 755, 335));
+    GYDFlabel = form::caption(groupBox_8, "GYDFlabel", QRect(20, 24, 300, 28));
     GcustomPlot = new QCustomPlot(groupBox_8);
     GcustomPlot->setObjectName(QStringLiteral("GcustomPlot"));
-    GcustomPlot->setGeometry(QRect(10, 58, 610, 300));
+    GcustomPlot->setGeometry(QRect(10, 52, 610, 275));
     radioButton = new QRadioButton(groupBox_8);
     radioButton->setObjectName(QStringLiteral("radioButton"));
-    radioButton->setGeometry(QRect(635, 140, 110, 30));
+    radioButton->setGeometry(QRect(635, 130, 110, 30));
     radioButton->setChecked(true);
     radioButton_2 = new QRadioButton(groupBox_8);
     radioButton_2->setObjectName(QStringLiteral("radioButton_2"));
-    radioButton_2->setGeometry(QRect(635, 190, 110, 30));
+    radioButton_2->setGeometry(QRect(635, 180, 110, 30));
     tabWidget->addTab(tab_4, QString());
 
     retranslateUi(page);
