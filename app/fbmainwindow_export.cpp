@@ -39,18 +39,12 @@ void FBMainWindow::exportData()
 
     const SheetTarget target = resolveSheetTarget(chosen, filter);
     const SheetExportResult result = exportSheet(currentPage, currentInnerTab(), page, target.path);
-    switch (result.status) {
-    case SheetExportResult::Written:
+    if (result.status == SheetExportResult::Written)
         statusBar()->showMessage(QStringLiteral("数据已导出到 %1").arg(result.path), kStatusMessageMs);
-        break;
-    case SheetExportResult::Failed:
+    else
         QMessageBox::warning(this, QString::fromUtf8(kExportTitle),
                              QStringLiteral("数据导出失败，无法写入文件\n%1\n原因：%2")
                                  .arg(result.path, result.error));
-        break;
-    case SheetExportResult::Aborted:
-        break;
-    }
 }
 
 // Saves the plots of the page tab shown into a chosen directory and tells the

@@ -46,8 +46,10 @@ SheetExportResult exportGainTable(LaserTrait *page, QString path)
         result.error = QStringLiteral("页面不存在");
         return result;
     }
+    // The table is recalculated first, so the file holds what the current
+    // cross-section data give; the page leaves telling the user to us.
     if (!page->calculateGain()) {
-        result.status = SheetExportResult::Aborted;
+        result.error = QStringLiteral("无法读取截面数据文件 %1").arg(LaserTrait::crossSectionFile());
         return result;
     }
     if (!page->writeGainTable(path)) {

@@ -20,7 +20,6 @@ struct SheetExportResult
     enum Status {
         Written,  // the file at `path` is complete
         Failed,   // nothing was replaced; `error` says why
-        Aborted,  // the page declined (it has told the user itself)
     };
     Status status = Failed;
     QString path;  // the file written or attempted
