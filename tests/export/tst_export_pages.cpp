@@ -4,6 +4,7 @@
 
 #include "exportformats.h"
 #include "fbmainwindow.h"
+#include "fbmode.h"
 #include "lasertrait.h"
 #include "readback.h"
 #include "sheetlayouts.h"
@@ -14,6 +15,7 @@
 #include <QImageReader>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QProgressDialog>
 #include <QRadioButton>
 #include <QStatusBar>
 #include <QTabWidget>
@@ -474,6 +476,38 @@ private slots:
         for (const QString &path : again.written)
             QVERIFY2(!path.contains(QStringLiteral("//")), qPrintable(path));
         QCOMPARE(filesIn(dir.path()), expected);
+    }
+
+    void modeMapLoopCanBeCancelledFromItsProgressDialog()
+    {
+        QTemporaryDir dir;
+        QWidget *page = show(ExportPage::Fbmode, 0);
+        page->findChild<QLineEdit *>(QStringLiteral("m_ALineEdit_2"))->setText(QStringLiteral("40"));
+        QMetaObject::invokeMethod(page, "calresFB5");
+        auto *modes = qobject_cast<fbmode *>(page);
+        const int total = modeMapFileCount(modes->lastModeCounts());
+        QVERIFY(total > 100);
+
+        // Press "取消" as soon as the progress dialog shows; until then the
+        // loop must keep the event loop running, or this timer never fires.
+        bool cancelled = false;
+        QTimer canceller;
+        connect(&canceller, &QTimer::timeout, this, [&] {
+            for (QWidget *w : QApplication::topLevelWidgets())
+                if (auto *progress = qobject_cast<QProgressDialog *>(w))
+                    if (progress->isVisible() && !cancelled) {
+                        QCOMPARE(progress->labelText(), QStringLiteral("正在保存模式分布图…"));
+                        progress->cancel();
+                        cancelled = true;
+                    }
+        });
+        canceller.start(20);
+        const QStringList messages = exportPic(dir.path());
+        canceller.stop();
+        QVERIFY(cancelled);
+        const int saved = filesIn(dir.path()).size();
+        QVERIFY(saved < total);
+        QCOMPARE(messages, QStringList{QStringLiteral("提示|图片导出已取消，已保存%1张图片").arg(saved)});
     }
 
     void modeMapsIntoAMissingFolderAreReportedAsFailed()
