@@ -2,6 +2,7 @@
 
 #include "bessel.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -73,6 +74,232 @@ void scanOrderLiteral(const SampleGrid &grid, int m, std::vector<Sample> &scratc
     }
 }
 
+// ---------------------------------------------------------------------------
+// Fast scan of one order.
+//
+// Between two consecutive zeros of J_m(U) (the poles of G) the characteristic
+// function falls strictly with the sample index: G = U J_{m+1}(U)/J_m(U) =
+// sum_s 2U^2/(j_{m,s}^2 - U^2) rises with U between its poles, W K_{m+1}(W)/K_m(W)
+// rises with W, and U falls while W rises with the index. So each branch holds
+// at most one sign change of F, which bisection on the integer sample index
+// finds from samples of the literal grid. The flag tests are then applied to
+// the very samples the literal scan compares.
+//
+// The computed functions are not exact, but each polynomial or rational
+// approximation is smooth on its own range: its error (about 1e-8) changes far
+// more slowly with the argument than the functions do, so a computed J_m or F
+// keeps a single sign change around a zero as long as no switch between two
+// approximations (U = 8 in J0/J1, U = m and m+1 between the upward and the
+// downward recurrence, W = 2 in K0/K1) falls right there; at such a switch the
+// value can jump by about the approximation error. Hence a sample next to a
+// zero whose magnitude is below a safe margin is trusted only when no switch
+// lies within one sample of it and it is clear of rounding noise. Otherwise,
+// and for any non-finite or exactly zero sample met on the way, the order is
+// reported as unverified and the caller rescans it literally.
+// ---------------------------------------------------------------------------
+
+// Values safely above the approximation error: |J_m| at a pole's samples and
+// |F| / (1 + |G|) at a root's samples. Smaller ones need the switch check.
+constexpr double kPoleMargin = 1e-6;
+constexpr double kRootMargin = 1e-6;
+// Below these the rounding of the sample itself could decide the sign.
+constexpr double kPoleRoundingFloor = 1e-13;
+constexpr double kRootRoundingFloor = 1e-12;
+// U step of the coarse pole search: zeros of J_m lie more than 3 apart.
+constexpr double kCoarseStepU = 0.5;
+
+struct FastSample {
+    double g;
+    double f;
+    double jm;
+};
+
+FastSample evaluateFast(const SampleGrid &grid, int m, int i, long long &evaluations)
+{
+    ++evaluations;
+    const double neff = grid.neff(i);
+    const double u = std::sqrt(grid.n1Squared - neff * neff) * grid.k0a;
+    const double w = std::sqrt(neff * neff - grid.n2Squared) * grid.k0a;
+    const double jNext = besselJn(m + 1, u);
+    const double j = besselJn(m, u);
+    const double kNext = besselKn(m + 1, w);
+    const double k = besselKn(m, w);
+    FastSample s;
+    s.g = u * jNext / j;
+    s.f = s.g - w * kNext / k;
+    s.jm = j;
+    return s;
+}
+
+double coreArgument(const SampleGrid &grid, int i)
+{
+    const double neff = grid.neff(i);
+    return std::sqrt(grid.n1Squared - neff * neff) * grid.k0a;
+}
+
+double claddingArgument(const SampleGrid &grid, int i)
+{
+    const double neff = grid.neff(i);
+    return std::sqrt(neff * neff - grid.n2Squared) * grid.k0a;
+}
+
+// True when one of the approximation switches of the Bessel routines lies
+// between samples first and last (inclusive range, clamped to the grid).
+bool approximationSwitchNear(const SampleGrid &grid, int m, int first, int last)
+{
+    first = std::max(first, 1);
+    last = std::min(last, grid.samples);
+    const double uHigh = coreArgument(grid, first);
+    const double uLow = coreArgument(grid, last);
+    const double wLow = claddingArgument(grid, first);
+    const double wHigh = claddingArgument(grid, last);
+    for (double t : {8.0, static_cast<double>(m), static_cast<double>(m + 1)})
+        if (uLow <= t && t <= uHigh)
+            return true;
+    return wLow <= 2.0 && 2.0 <= wHigh;
+}
+
+// J_m(U_i) alone, for locating the poles. Every zero of J_m lies above m
+// (j_{m,1} > m), and below that the downward recurrence keeps J_m's relative
+// accuracy, so only samples with U > m can sit next to a zero.
+double poleSign(const SampleGrid &grid, int m, int i, long long &evaluations, bool &ok)
+{
+    ++evaluations;
+    const double u = coreArgument(grid, i);
+    const double j = besselJn(m, u);
+    if (!std::isfinite(j))
+        ok = false;
+    else if (u > m && std::fabs(j) < kPoleMargin &&
+             (std::fabs(j) < kPoleRoundingFloor || approximationSwitchNear(grid, m, i - 1, i + 1)))
+        ok = false;
+    return j;
+}
+
+// Coarse sample indices 2 = c_0 < c_1 < ... = samples - 1 with U falling by at
+// most about kCoarseStepU between neighbours (U falls as the index grows).
+std::vector<int> coarseIndices(const SampleGrid &grid, bool &ok)
+{
+    const int last = grid.samples - 1;
+    std::vector<int> idx{2};
+    const double uFirst = coreArgument(grid, 2);
+    const double uLast = coreArgument(grid, last);
+    if (!std::isfinite(uFirst) || !std::isfinite(uLast) || !(grid.delta > 0.0)) {
+        ok = false;
+        return idx;
+    }
+    for (double target = uFirst - kCoarseStepU; target > uLast; target -= kCoarseStepU) {
+        const double x = target / grid.k0a;
+        const double neff = std::sqrt(grid.n1Squared - x * x);
+        const double position = (neff - grid.n2) / grid.delta * grid.divisor + 1.0;
+        int i = static_cast<int>(std::floor(position));
+        if (!(position < last) || i >= last)
+            break;
+        if (i > idx.back())
+            idx.push_back(i);
+    }
+    if (last > idx.back())
+        idx.push_back(last);
+    return idx;
+}
+
+// Fills `flagged` with the literal scan's flags of order m, or returns false
+// when that cannot be verified (the caller then scans literally).
+bool scanOrderFast(const SampleGrid &grid, int m, std::vector<int> &flagged, long long &evaluations)
+{
+    flagged.clear();
+    bool ok = true;
+    const std::vector<int> coarse = coarseIndices(grid, ok);
+    if (!ok)
+        return false;
+
+    // Poles: the first index of each new sign of J_m.
+    std::vector<int> poles;
+    double jPrev = poleSign(grid, m, coarse[0], evaluations, ok);
+    for (std::size_t c = 1; c < coarse.size() && ok; ++c) {
+        const double jNext = poleSign(grid, m, coarse[c], evaluations, ok);
+        if (ok && (jPrev > 0.0) != (jNext > 0.0)) {
+            int lo = coarse[c - 1];
+            int hi = coarse[c];
+            while (hi - lo > 1 && ok) {
+                const int mid = lo + (hi - lo) / 2;
+                const double jm = poleSign(grid, m, mid, evaluations, ok);
+                if ((jm > 0.0) == (jPrev > 0.0))
+                    lo = mid;
+                else
+                    hi = mid;
+            }
+            poles.push_back(hi);
+        }
+        jPrev = jNext;
+    }
+    if (!ok)
+        return false;
+
+    auto usable = [](const FastSample &s) { return std::isfinite(s.f) && std::isfinite(s.g) && s.f != 0.0; };
+
+    // The pole intervals themselves: apply the literal test (normally G flips
+    // there and nothing is flagged).
+    std::vector<int> poleFlags;
+    for (int p : poles) {
+        const FastSample before = evaluateFast(grid, m, p - 1, evaluations);
+        const FastSample after = evaluateFast(grid, m, p, evaluations);
+        if (!usable(before) || !usable(after))
+            return false;
+        if (before.f * after.f <= 0.0 && before.g * after.g >= 0.0)
+            poleFlags.push_back(p);
+    }
+
+    // Branches between the poles.
+    const int last = grid.samples - 1;
+    std::vector<int> rootFlags;
+    for (std::size_t b = 0; b <= poles.size(); ++b) {
+        const int lo = b == 0 ? 2 : poles[b - 1];
+        const int hi = b == poles.size() ? last : poles[b] - 1;
+        if (hi <= lo)
+            continue;
+        FastSample sLo = evaluateFast(grid, m, lo, evaluations);
+        FastSample sHi = evaluateFast(grid, m, hi, evaluations);
+        if (!usable(sLo) || !usable(sHi))
+            return false;
+        if (sLo.f < 0.0 || sHi.f > 0.0)
+            continue; // F falls through the branch: it keeps one sign there
+        int l = lo;
+        int h = hi;
+        while (h - l > 1) {
+            const int mid = l + (h - l) / 2;
+            const FastSample s = evaluateFast(grid, m, mid, evaluations);
+            if (!usable(s))
+                return false;
+            if (s.f > 0.0) {
+                l = mid;
+                sLo = s;
+            } else {
+                h = mid;
+                sHi = s;
+            }
+        }
+        const double scale = 1.0 + std::fabs(sLo.g) + std::fabs(sHi.g);
+        const double smallest = std::min(std::fabs(sLo.f), std::fabs(sHi.f));
+        if (smallest < kRootMargin * scale &&
+            (smallest < kRootRoundingFloor * scale || approximationSwitchNear(grid, m, l - 1, h + 1)))
+            return false;
+        if (sLo.f * sHi.f <= 0.0 && sLo.g * sHi.g >= 0.0)
+            rootFlags.push_back(h);
+    }
+
+    // Merge in ascending order (pole and root intervals are disjoint).
+    flagged.reserve(poleFlags.size() + rootFlags.size());
+    std::size_t pi = 0;
+    std::size_t ri = 0;
+    while (pi < poleFlags.size() || ri < rootFlags.size()) {
+        if (ri == rootFlags.size() || (pi < poleFlags.size() && poleFlags[pi] < rootFlags[ri]))
+            flagged.push_back(poleFlags[pi++]);
+        else
+            flagged.push_back(rootFlags[ri++]);
+    }
+    return true;
+}
+
 // Adds the modes of order m (flagged samples ascending) to the set; returns the count.
 int storeOrder(ModeSet &set, const SampleGrid &grid, int m, const std::vector<int> &flagged)
 {
@@ -120,15 +347,21 @@ ModeSet solveModes(double a, double lambda, double n1, double n2, int samples, M
     const SampleGrid grid = makeGrid(a, lambda, n1, n2, samples);
     std::vector<Sample> scratch;
     std::vector<int> flagged;
+    ModeSolverStats local;
     for (int m = 0; m <= kModeSolverMaxOrder; ++m) {
-        scanOrderLiteral(grid, m, scratch, flagged);
-        if (stats) {
-            ++stats->ordersSearched;
-            ++stats->ordersFallenBack;
-            stats->evaluations += samples;
+        ++local.ordersSearched;
+        if (!scanOrderFast(grid, m, flagged, local.evaluations)) {
+            ++local.ordersFallenBack;
+            local.evaluations += samples;
+            scanOrderLiteral(grid, m, scratch, flagged);
         }
         if (storeOrder(set, grid, m, flagged) == 0)
             break;
+    }
+    if (stats) {
+        stats->ordersSearched += local.ordersSearched;
+        stats->ordersFallenBack += local.ordersFallenBack;
+        stats->evaluations += local.evaluations;
     }
     return set;
 }
