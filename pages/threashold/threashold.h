@@ -1,14 +1,68 @@
 #ifndef THREASHOLD_H
 #define THREASHOLD_H
 
-// PLACEHOLDER: replaced by the real page.
+#include <QElapsedTimer>
+#include <QString>
 #include <QWidget>
 
+class QCustomPlot;
+class QMovie;
+struct ModeInstabilityResult;
+
+namespace Ui {
+class threashold;
+}
+
+// Mode-instability page: reads the fiber, wavelength, thermal and noise
+// parameters, runs the threshold model (physics/modeinstability.h), shows
+// chi_max and P_th and draws the coupling spectrum and the higher-order-mode
+// fraction. The model blocks the GUI thread, so a calculation first shows
+// "请稍候…" and a loading animation and lets the event loop run for 500 ms.
 class threashold : public QWidget
 {
     Q_OBJECT
+
 public:
     explicit threashold(QWidget *parent = nullptr);
+    ~threashold() override;
+
+    // The generated form; the main window reaches the fields by object name
+    // (clear, default parameters, export).
+    Ui::threashold *form() const { return ui; }
+
+    // True once Calculate has been pressed, even if that calculation ended at
+    // a notice; the picture export refuses to run before.
+    bool calculationStarted() const { return m_calculationStarted; }
+
+    // Length of the pre-roll before the model runs, in ms.
+    static constexpr int kPreRollMs = 500;
+
+public slots:
+    void calresThreashold();
+    // Saves CurvePlot1 to dir + "非线性耦合系数.jpg" and CurvePlot2 to
+    // dir + "模式不稳定阈值.jpg" (dir ends with "/"), 500 x 300 JPEG, quality
+    // 95. Each picture is written under a temporary name, checked and then
+    // renamed over the target, so a failed save never leaves a truncated file.
+    // Returns true only when both pictures were saved.
+    bool PowThreadPicExport(QString dir);
+
+private:
+    void showBusy();
+    void hideBusy();
+    void waitPreRoll();
+    void runCalculation();
+    void drawCoupling(const ModeInstabilityResult &result);
+    void drawModeContent(const ModeInstabilityResult &result);
+
+    Ui::threashold *ui;
+    bool m_calculationStarted = false;
+    bool m_running = false;      // a calculation is in progress (no nesting)
+    QElapsedTimer m_busyTimer;   // measures the pre-roll
+    QMovie *m_movie = nullptr;   // the loading animation, made on first use
 };
+
+// Saves one plot as a width x height JPEG (quality 95) at path, through a
+// temporary file in the same folder that is verified before it replaces path.
+bool savePlotJpeg(QCustomPlot *plot, const QString &path, int width, int height);
 
 #endif // THREASHOLD_H
