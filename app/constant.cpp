@@ -1,6 +1,7 @@
 #include "constant.h"
 
 #include <QAbstractItemView>
+#include <QFont>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QPalette>
@@ -38,6 +39,15 @@ Constant::Constant(QWidget *parent) : QDialog(parent)
     tableWidget->setSelectionBehavior(QAbstractItemView::SelectRows);
     tableWidget->setSelectionMode(QAbstractItemView::SingleSelection);
     tableWidget->setEditTriggers(QAbstractItemView::NoEditTriggers);
+    // The value column is sized to its longest entry so that no constant is
+    // shown elided; the unit column keeps its fixed width. One point below
+    // the default font, the three columns fit the dialog's largest size.
+    QFont tableFont = tableWidget->font();
+    if (tableFont.pointSize() > 8)
+        tableFont.setPointSize(tableFont.pointSize() - 1);
+    tableWidget->setFont(tableFont);
+    tableWidget->resizeColumnToContents(0);
+    tableWidget->resizeColumnToContents(1);
     tableWidget->setColumnWidth(2, 160);
 
     // The form's fixed geometry gives way to a resizable layout: the table
@@ -53,4 +63,6 @@ Constant::Constant(QWidget *parent) : QDialog(parent)
 
     setMinimumSize(400, 300);
     setMaximumSize(500, 450);
+    // Open at the largest size, where every value is visible in full.
+    resize(maximumSize());
 }

@@ -174,6 +174,19 @@ private slots:
         QCOMPARE(dialog.size(), QSize(400, 300));
     }
 
+    void opensLargeEnoughToShowEveryValue()
+    {
+        Constant dialog;
+        QCOMPARE(dialog.size(), QSize(500, 450));
+        QTableWidget *table = dialog.tableWidget;
+        const QFontMetrics metrics(table->font());
+        for (int row = 0; row < 13; ++row)
+            for (int column = 0; column < 2; ++column) {
+                const QString text = table->item(row, column)->text();
+                QVERIFY2(table->columnWidth(column) >= metrics.horizontalAdvance(text), qPrintable(text));
+            }
+    }
+
     void okHidesTheDialog()
     {
         Constant dialog;
