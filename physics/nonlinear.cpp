@@ -25,8 +25,7 @@ double brillouinPeakGain(double gammaE, double phononLifetime, double n, double 
 double sbsThreshold(double rEff, double polarisationFactor, double gain, double length,
                     double peakGain)
 {
-    return std::log(gain) * (rEff * (rEff * kTwentyOnePi) * polarisationFactor) / length /
-           peakGain;
+    return std::log(gain) * (rEff * (rEff * kTwentyOnePi) * polarisationFactor) / length / peakGain;
 }
 
 double stokesWavelength(double lambdaP, double frequencyShift)
@@ -51,8 +50,8 @@ double srsAmplifierThreshold(double rEff, double gain, double ramanGain, double 
 double srsOscillatorThreshold(double rEff, double alphaS, double alphaP, double length,
                               double ramanGain, double r1, double r2)
 {
-    return (alphaS * length - 0.5 * std::log(r2 * r1)) * (rEff * (alphaP * kPi * rEff) / ramanGain) /
-           (1.0 - std::exp(-alphaP * length));
+    return (alphaS * length - 0.5 * std::log(r2 * r1)) *
+           (rEff * (alphaP * kPi * rEff) / ramanGain) / (1.0 - std::exp(-alphaP * length));
 }
 
 double coreArea(double coreRadius)

@@ -1,7 +1,7 @@
 #include "fbopt.h"
 
-#include "fiberparams.h"
 #include "fboptform.h"
+#include "fiberparams.h"
 #include "modesolver.h"
 #include "pageconventions.h"
 #include "reflectivity.h"
@@ -26,9 +26,9 @@ fbopt::fbopt(QWidget *parent) : QWidget(parent), ui(new Ui::fbopt)
     // The end-face tab has no validators: n1 and NA are linked fields whose
     // emptied text is refilled from the partner.
     QDoubleValidator *validator = createInputValidator(this);
-    for (QLineEdit *field : {ui->m_P_in_lineEdit, ui->m_P_out_lineEdit, ui->m_L_flineEdit, ui->m_alineEdit,
-                             ui->m_blineEdit, ui->m_alineEdit_2, ui->m_blineEdit_2, ui->m_alphalineEdit,
-                             ui->m_absorb_sectionlineEdit})
+    for (QLineEdit *field : {ui->m_P_in_lineEdit, ui->m_P_out_lineEdit, ui->m_L_flineEdit,
+                             ui->m_alineEdit, ui->m_blineEdit, ui->m_alineEdit_2, ui->m_blineEdit_2,
+                             ui->m_alphalineEdit, ui->m_absorb_sectionlineEdit})
         field->setValidator(validator);
 
     connect(ui->pushButton_4, SIGNAL(clicked()), this, SLOT(calresFB1()));
@@ -47,7 +47,8 @@ fbopt::~fbopt()
 
 void fbopt::calresFB1()
 {
-    if (anyFieldEmpty({ui->m_alineEdit_2, ui->m_blineEdit_2, ui->m_alphalineEdit, ui->m_absorb_sectionlineEdit})) {
+    if (anyFieldEmpty({ui->m_alineEdit_2, ui->m_blineEdit_2, ui->m_alphalineEdit,
+                       ui->m_absorb_sectionlineEdit})) {
         showNotice(this, QString::fromUtf8(kEmptyInputMessage));
         return;
     }

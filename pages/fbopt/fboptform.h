@@ -24,7 +24,7 @@ public:
     // Tab 0: doping concentration.
     QWidget *tab;
     QLabel *label;
-    QGroupBox *groupBox;   // inputs
+    QGroupBox *groupBox; // inputs
     QLabel *alabel_2;
     QLineEdit *m_alineEdit_2;
     QLabel *blabel_2;

@@ -19,8 +19,9 @@ QString richText(const QString &markup, int pointSize = 0)
         const QChar c = markup.at(i);
         if ((c == QLatin1Char('_') || c == QLatin1Char('^')) && i + 1 < markup.size() &&
             markup.at(i + 1) == QLatin1Char('{')) {
-            body += c == QLatin1Char('_') ? QStringLiteral("<span style=\" vertical-align:sub;\">")
-                                          : QStringLiteral("<span style=\" vertical-align:super;\">");
+            body += c == QLatin1Char('_')
+                        ? QStringLiteral("<span style=\" vertical-align:sub;\">")
+                        : QStringLiteral("<span style=\" vertical-align:super;\">");
             ++depth;
             ++i;
         } else if (c == QLatin1Char('}') && depth > 0) {
@@ -31,7 +32,8 @@ QString richText(const QString &markup, int pointSize = 0)
         }
     }
     if (pointSize > 0)
-        body = QStringLiteral("<span style=\" font-size:%1pt;\">%2</span>").arg(pointSize).arg(body);
+        body =
+            QStringLiteral("<span style=\" font-size:%1pt;\">%2</span>").arg(pointSize).arg(body);
     return QStringLiteral("<html><head/><body><p>%1</p></body></html>").arg(body);
 }
 
@@ -75,9 +77,10 @@ QLabel *newTitle(QWidget *tab, const char *name, const QString &text)
     label->setObjectName(QLatin1String(name));
     label->setGeometry(20, 6, 600, 34);
     label->setFont(pointFont(14, QStringLiteral("微软雅黑")));
-    label->setText(QStringLiteral("<html><head/><body><p><span style=\" color:#ff5500;\">%1</span></p>"
-                                  "</body></html>")
-                       .arg(text.toHtmlEscaped()));
+    label->setText(
+        QStringLiteral("<html><head/><body><p><span style=\" color:#ff5500;\">%1</span></p>"
+                       "</body></html>")
+            .arg(text.toHtmlEscaped()));
     return label;
 }
 
@@ -136,9 +139,10 @@ QLineEdit *newOutput(QGroupBox *group, QLabel *&caption, const char *captionName
                      const OutputColumns &columns)
 {
     const int y = kRowTop + row * kRowStep;
-    caption = newLabel(group, captionName, richText(markup), QRect(15, y, columns.captionWidth, kRowHeight));
-    QLineEdit *field =
-        newField(group, fieldName, QRect(20 + columns.captionWidth, y, columns.fieldWidth, kRowHeight));
+    caption = newLabel(group, captionName, richText(markup),
+                       QRect(15, y, columns.captionWidth, kRowHeight));
+    QLineEdit *field = newField(
+        group, fieldName, QRect(20 + columns.captionWidth, y, columns.fieldWidth, kRowHeight));
     setupOutputField(field);
     return field;
 }
@@ -191,45 +195,51 @@ void nolinear::setupSbsTab()
     label_7 = newTitle(tab_3, "label_7", QStringLiteral("非线性效应--受激布里渊散射(SBS)"));
 
     const OutputColumns out{220, 130};
-    groupBox_5 = newGroup(tab_3, "groupBox_5", QStringLiteral("输出项"), QRect(8, 45, kGroupWidth, 148));
-    m_GBlineEdit = newOutput(groupBox_5, GBLabel, "GBLabel", QStringLiteral("布里渊峰值增益g_{b}[dB]"),
-                             "m_GBlineEdit", 0, out);
-    GBLabel_2 = newFormula(groupBox_5, "GBLabel_2",
-                           richText(QStringLiteral("g_{b} = 8*π^{2}*γ_{e}^{2}*T_{b}/n/λ_{p}^{2}/ρ/c/v_{a}")),
-                           formulaRect(0, out));
-    m_SBSLineEdit = newOutput(groupBox_5, SBSLabel, "SBSLabel", QStringLiteral("放大器SBS阈值P_{th}[W]"),
-                              "m_SBSLineEdit", 1, out);
+    groupBox_5 =
+        newGroup(tab_3, "groupBox_5", QStringLiteral("输出项"), QRect(8, 45, kGroupWidth, 148));
+    m_GBlineEdit = newOutput(groupBox_5, GBLabel, "GBLabel",
+                             QStringLiteral("布里渊峰值增益g_{b}[dB]"), "m_GBlineEdit", 0, out);
+    GBLabel_2 = newFormula(
+        groupBox_5, "GBLabel_2",
+        richText(QStringLiteral("g_{b} = 8*π^{2}*γ_{e}^{2}*T_{b}/n/λ_{p}^{2}/ρ/c/v_{a}")),
+        formulaRect(0, out));
+    m_SBSLineEdit = newOutput(groupBox_5, SBSLabel, "SBSLabel",
+                              QStringLiteral("放大器SBS阈值P_{th}[W]"), "m_SBSLineEdit", 1, out);
     SBSFormula = newFormula(groupBox_5, "SBSFormula",
                             richText(QStringLiteral("P_{th} = 21*π*r_{eff}^{2}*K*logG/L/g_{b}")),
                             formulaRect(1, out));
-    m_LambdaBlineEdit_2 = newOutput(groupBox_5, ThetaLabel2_2, "ThetaLabel2_2",
-                                    QStringLiteral("布里渊频移后波长λ_{s}[nm]"), "m_LambdaBlineEdit_2", 2, out);
-    LambdasFormula_2 = newFormula(groupBox_5, "LambdasFormula_2",
-                                  richText(QStringLiteral("λ_{s} = 1/(1/λ_{p}-Δ_{b}/c)")), formulaRect(2, out));
+    m_LambdaBlineEdit_2 =
+        newOutput(groupBox_5, ThetaLabel2_2, "ThetaLabel2_2",
+                  QStringLiteral("布里渊频移后波长λ_{s}[nm]"), "m_LambdaBlineEdit_2", 2, out);
+    LambdasFormula_2 =
+        newFormula(groupBox_5, "LambdasFormula_2",
+                   richText(QStringLiteral("λ_{s} = 1/(1/λ_{p}-Δ_{b}/c)")), formulaRect(2, out));
 
-    groupBox_6 = newGroup(tab_3, "groupBox_6", QStringLiteral("输入项"), QRect(8, 205, kGroupWidth, 265));
-    m_LlineEdit = newInput(groupBox_6, LLabel, "LLabel", QStringLiteral("光纤长度L[m]"), "m_LlineEdit",
-                           QStringLiteral("10"), 0, 0);
+    groupBox_6 =
+        newGroup(tab_3, "groupBox_6", QStringLiteral("输入项"), QRect(8, 205, kGroupWidth, 265));
+    m_LlineEdit = newInput(groupBox_6, LLabel, "LLabel", QStringLiteral("光纤长度L[m]"),
+                           "m_LlineEdit", QStringLiteral("10"), 0, 0);
     m_KLineEdit = newInput(groupBox_6, KLabel, "KLabel", QStringLiteral("偏振因子K"), "m_KLineEdit",
                            QStringLiteral("1.5"), 0, 1);
-    m_NLineEdit = newInput(groupBox_6, NLabel, "NLabel", QStringLiteral("纤芯折射率n"), "m_NLineEdit",
-                           QStringLiteral("1.45"), 0, 2);
-    m_GLineEdit = newInput(groupBox_6, GLabel, "GLabel", QStringLiteral("放大器增益倍数G"), "m_GLineEdit",
-                           QStringLiteral("20"), 0, 3);
-    m_REffLineEdit = newInput(groupBox_6, REffLabel, "REffLabel", QStringLiteral("模场半径r_{eff}[m]"),
-                              "m_REffLineEdit", QStringLiteral("5e-6"), 0, 4);
-    m_TbLineEdit = newInput(groupBox_6, TbLabel, "TbLabel", QStringLiteral("声子寿命T_{b}"), "m_TbLineEdit",
-                            QStringLiteral("1e-8"), 0, 5);
+    m_NLineEdit = newInput(groupBox_6, NLabel, "NLabel", QStringLiteral("纤芯折射率n"),
+                           "m_NLineEdit", QStringLiteral("1.45"), 0, 2);
+    m_GLineEdit = newInput(groupBox_6, GLabel, "GLabel", QStringLiteral("放大器增益倍数G"),
+                           "m_GLineEdit", QStringLiteral("20"), 0, 3);
+    m_REffLineEdit =
+        newInput(groupBox_6, REffLabel, "REffLabel", QStringLiteral("模场半径r_{eff}[m]"),
+                 "m_REffLineEdit", QStringLiteral("5e-6"), 0, 4);
+    m_TbLineEdit = newInput(groupBox_6, TbLabel, "TbLabel", QStringLiteral("声子寿命T_{b}"),
+                            "m_TbLineEdit", QStringLiteral("1e-8"), 0, 5);
     m_LamdaPlineEdit_3 = newInput(groupBox_6, LambdaPLabel_4, "LambdaPLabel_4",
                                   QStringLiteral("泵浦光波长λ_{p}[nm]"), "m_LamdaPlineEdit_3",
                                   QStringLiteral("1064"), 1, 0);
-    m_VaLineEdit = newInput(groupBox_6, VaLabel, "VaLabel", QStringLiteral("石英中声速v_{a}"), "m_VaLineEdit",
-                            QStringLiteral("5960"), 1, 1);
-    m_RouLineEdit = newInput(groupBox_6, RouLabel, "RouLabel", QStringLiteral("石英密度ρ"), "m_RouLineEdit",
-                             QStringLiteral("2210"), 1, 2);
-    m_DeltaBlineEdit_2 = newInput(groupBox_6, DeltaBLabel_2, "DeltaBLabel_2",
-                                  QStringLiteral("布里渊频移Δ_{b}[Hz]"), "m_DeltaBlineEdit_2",
-                                  QStringLiteral("1.63e10"), 1, 3);
+    m_VaLineEdit = newInput(groupBox_6, VaLabel, "VaLabel", QStringLiteral("石英中声速v_{a}"),
+                            "m_VaLineEdit", QStringLiteral("5960"), 1, 1);
+    m_RouLineEdit = newInput(groupBox_6, RouLabel, "RouLabel", QStringLiteral("石英密度ρ"),
+                             "m_RouLineEdit", QStringLiteral("2210"), 1, 2);
+    m_DeltaBlineEdit_2 =
+        newInput(groupBox_6, DeltaBLabel_2, "DeltaBLabel_2", QStringLiteral("布里渊频移Δ_{b}[Hz]"),
+                 "m_DeltaBlineEdit_2", QStringLiteral("1.63e10"), 1, 3);
     m_GammaELineEdit = newInput(groupBox_6, Gamma_eLabel, "Gamma_eLabel",
                                 QStringLiteral("石英的电致伸缩常数γ_{e}"), "m_GammaELineEdit",
                                 QStringLiteral("0.902"), 1, 4);
@@ -244,58 +254,71 @@ void nolinear::setupSrsTab()
     // Narrower caption and field columns leave the long threshold formulas
     // room to show in full.
     const OutputColumns out{180, 88};
-    groupBox_8 = newGroup(tab_2, "groupBox_8", QStringLiteral("输出项"), QRect(8, 45, kGroupWidth, 186));
-    m_SRSdLineEdit = newOutput(groupBox_8, SRS_dLabel, "SRS_dLabel", QStringLiteral("传能光纤SRS阈值P_{th_d}[W]"),
-                               "m_SRSdLineEdit", 0, out);
+    groupBox_8 =
+        newGroup(tab_2, "groupBox_8", QStringLiteral("输出项"), QRect(8, 45, kGroupWidth, 186));
+    m_SRSdLineEdit =
+        newOutput(groupBox_8, SRS_dLabel, "SRS_dLabel",
+                  QStringLiteral("传能光纤SRS阈值P_{th_d}[W]"), "m_SRSdLineEdit", 0, out);
     SRS_dLabel_2 = newFormula(
         groupBox_8, "SRS_dLabel_2",
         richText(QStringLiteral("P_{th_d} = 16*π*r_{eff}^{2}*α_{s}/L/g_{R}/(1-e^{(-αs*L)})")),
         formulaRect(0, out));
-    m_SRSaLineEdit = newOutput(groupBox_8, SRS_aLabel, "SRS_aLabel", QStringLiteral("放大器SRS阈值P_{th_a}[W]"),
-                               "m_SRSaLineEdit", 1, out);
-    SRS_aLabel_2 = newFormula(groupBox_8, "SRS_aLabel_2",
-                              richText(QStringLiteral("P_{th_a} = π*r_{eff}^{2}*logG*(20.3-logβ+ "
-                                                      "log(π*r_{eff}^{2}*logG/g_{R}/G/L))/g_{R}/G/L"),
-                                       11),
-                              formulaRect(1, out));
-    m_SRSoLineEdit = newOutput(groupBox_8, SRS_oLabel, "SRS_oLabel", QStringLiteral("振荡器SRS阈值P_{th_o}[W]"),
-                               "m_SRSoLineEdit", 2, out);
-    SRS_oLabel_2 = newFormula(groupBox_8, "SRS_oLabel_2",
-                              richText(QStringLiteral("P_{th_o} = α_{p}*π*r_{eff}^{2}/g_{R}*(α_{s}*L-0.5*"
-                                                      "log(R1*R2))/(1-e^{(-αp*L)})"),
-                                       11),
-                              formulaRect(2, out));
-    m_LambdaRlineEdit_2 = newOutput(groupBox_8, LambdaRLabel_3, "LambdaRLabel_3",
-                                    QStringLiteral("拉曼频移后波长λ_{s}[nm]"), "m_LambdaRlineEdit_2", 3, out);
-    LambdaRLabel_4 = newFormula(groupBox_8, "LambdaRLabel_4",
-                                richText(QStringLiteral("λ_{s} = 1/(1/λ_{p}-Δ_{r}/c)")), formulaRect(3, out));
+    m_SRSaLineEdit =
+        newOutput(groupBox_8, SRS_aLabel, "SRS_aLabel", QStringLiteral("放大器SRS阈值P_{th_a}[W]"),
+                  "m_SRSaLineEdit", 1, out);
+    SRS_aLabel_2 =
+        newFormula(groupBox_8, "SRS_aLabel_2",
+                   richText(QStringLiteral("P_{th_a} = π*r_{eff}^{2}*logG*(20.3-logβ+ "
+                                           "log(π*r_{eff}^{2}*logG/g_{R}/G/L))/g_{R}/G/L"),
+                            11),
+                   formulaRect(1, out));
+    m_SRSoLineEdit =
+        newOutput(groupBox_8, SRS_oLabel, "SRS_oLabel", QStringLiteral("振荡器SRS阈值P_{th_o}[W]"),
+                  "m_SRSoLineEdit", 2, out);
+    SRS_oLabel_2 =
+        newFormula(groupBox_8, "SRS_oLabel_2",
+                   richText(QStringLiteral("P_{th_o} = α_{p}*π*r_{eff}^{2}/g_{R}*(α_{s}*L-0.5*"
+                                           "log(R1*R2))/(1-e^{(-αp*L)})"),
+                            11),
+                   formulaRect(2, out));
+    m_LambdaRlineEdit_2 =
+        newOutput(groupBox_8, LambdaRLabel_3, "LambdaRLabel_3",
+                  QStringLiteral("拉曼频移后波长λ_{s}[nm]"), "m_LambdaRlineEdit_2", 3, out);
+    LambdaRLabel_4 =
+        newFormula(groupBox_8, "LambdaRLabel_4",
+                   richText(QStringLiteral("λ_{s} = 1/(1/λ_{p}-Δ_{r}/c)")), formulaRect(3, out));
 
-    groupBox_7 = newGroup(tab_2, "groupBox_7", QStringLiteral("输入项"), QRect(8, 243, kGroupWidth, 265));
-    m_LlineEdit_2 = newInput(groupBox_7, LLabel_2, "LLabel_2", QStringLiteral("光纤长度L[m]"), "m_LlineEdit_2",
-                             QStringLiteral("15"), 0, 0);
+    groupBox_7 =
+        newGroup(tab_2, "groupBox_7", QStringLiteral("输入项"), QRect(8, 243, kGroupWidth, 265));
+    m_LlineEdit_2 = newInput(groupBox_7, LLabel_2, "LLabel_2", QStringLiteral("光纤长度L[m]"),
+                             "m_LlineEdit_2", QStringLiteral("15"), 0, 0);
     m_GLineEdit_2 = newInput(groupBox_7, GLabel_2, "GLabel_2", QStringLiteral("放大器增益G[dB]"),
                              "m_GLineEdit_2", QStringLiteral("20"), 0, 1);
     m_Alpha_sLineEdit = newInput(groupBox_7, Alpha_sLabel, "Alpha_sLabel",
                                  QStringLiteral("拉曼泵浦光损耗系数α_{s}[/m]"), "m_Alpha_sLineEdit",
                                  QStringLiteral("0.003"), 0, 2);
-    m_R1LineEdit = newInput(groupBox_7, R1Label, "R1Label", QStringLiteral("高反光栅反射率R_{1}"), "m_R1LineEdit",
-                            QStringLiteral("0.99"), 0, 3);
-    m_R2LineEdit = newInput(groupBox_7, R2Label, "R2Label", QStringLiteral("低反光栅反射率R_{2}"), "m_R2LineEdit",
-                            QStringLiteral("0.1"), 0, 4);
-    m_REffLineEdit_2 = newInput(groupBox_7, REffLabel_2, "REffLabel_2", QStringLiteral("模场半径r_{eff}[m]"),
-                                "m_REffLineEdit_2", QStringLiteral("5e-6"), 0, 5);
-    m_GRLineEdit = newInput(groupBox_7, GRLabel, "GRLabel", QStringLiteral("拉曼增益系数g_{R}[m/W]"),
-                            "m_GRLineEdit", QStringLiteral("5e-14"), 1, 0);
+    m_R1LineEdit = newInput(groupBox_7, R1Label, "R1Label", QStringLiteral("高反光栅反射率R_{1}"),
+                            "m_R1LineEdit", QStringLiteral("0.99"), 0, 3);
+    m_R2LineEdit = newInput(groupBox_7, R2Label, "R2Label", QStringLiteral("低反光栅反射率R_{2}"),
+                            "m_R2LineEdit", QStringLiteral("0.1"), 0, 4);
+    m_REffLineEdit_2 =
+        newInput(groupBox_7, REffLabel_2, "REffLabel_2", QStringLiteral("模场半径r_{eff}[m]"),
+                 "m_REffLineEdit_2", QStringLiteral("5e-6"), 0, 5);
+    m_GRLineEdit =
+        newInput(groupBox_7, GRLabel, "GRLabel", QStringLiteral("拉曼增益系数g_{R}[m/W]"),
+                 "m_GRLineEdit", QStringLiteral("5e-14"), 1, 0);
     m_Alpha_pLineEdit = newInput(groupBox_7, Alpha_pLabel, "Alpha_pLabel",
                                  QStringLiteral("泵浦光损耗系数α_{p}[/m]"), "m_Alpha_pLineEdit",
                                  QStringLiteral("0.005"), 1, 1);
-    m_BetaLineEdit = newInput(groupBox_7, BetaLabel, "BetaLabel", QStringLiteral("输出端拉曼光与信号光比例β"),
-                              "m_BetaLineEdit", QStringLiteral("0.01"), 1, 2);
+    m_BetaLineEdit =
+        newInput(groupBox_7, BetaLabel, "BetaLabel", QStringLiteral("输出端拉曼光与信号光比例β"),
+                 "m_BetaLineEdit", QStringLiteral("0.01"), 1, 2);
     m_LamdaPlineEdit_4 = newInput(groupBox_7, LambdaPLabel_3, "LambdaPLabel_3",
                                   QStringLiteral("泵浦光波长λ_{p}[nm]"), "m_LamdaPlineEdit_4",
                                   QStringLiteral("1064"), 1, 3);
-    m_DeltaRlineEdit_2 = newInput(groupBox_7, DeltaRLabel_2, "DeltaRLabel_2", QStringLiteral("拉曼频移Δ_{r}[Hz]"),
-                                  "m_DeltaRlineEdit_2", QStringLiteral("1.32e13"), 1, 4);
+    m_DeltaRlineEdit_2 =
+        newInput(groupBox_7, DeltaRLabel_2, "DeltaRLabel_2", QStringLiteral("拉曼频移Δ_{r}[Hz]"),
+                 "m_DeltaRlineEdit_2", QStringLiteral("1.32e13"), 1, 4);
     pushButton_4 = newButton(groupBox_7, "pushButton_4", inputFieldRect(1, 5).adjusted(0, 0, 0, 4));
 }
 
@@ -305,39 +328,48 @@ void nolinear::setupPhaseTab()
     label_9 = newTitle(tab, "label_9", QStringLiteral("非线性效应--非线性相移"));
 
     const OutputColumns out{220, 130};
-    groupBox_10 = newGroup(tab, "groupBox_10", QStringLiteral("输出项"), QRect(8, 45, kGroupWidth, 186));
-    m_AlineEdit = newOutput(groupBox_10, ALabel_2, "ALabel_2", QStringLiteral("纤芯面积A[m^{2}]"), "m_AlineEdit",
-                            0, out);
-    AFormula = newFormula(groupBox_10, "AFormula", richText(QStringLiteral("A = π*a^{2}")), formulaRect(0, out));
-    m_rLineEdit = newOutput(groupBox_10, rLabel, "rLabel", QStringLiteral("非线性参量γ"), "m_rLineEdit", 1, out);
+    groupBox_10 =
+        newGroup(tab, "groupBox_10", QStringLiteral("输出项"), QRect(8, 45, kGroupWidth, 186));
+    m_AlineEdit = newOutput(groupBox_10, ALabel_2, "ALabel_2", QStringLiteral("纤芯面积A[m^{2}]"),
+                            "m_AlineEdit", 0, out);
+    AFormula = newFormula(groupBox_10, "AFormula", richText(QStringLiteral("A = π*a^{2}")),
+                          formulaRect(0, out));
+    m_rLineEdit = newOutput(groupBox_10, rLabel, "rLabel", QStringLiteral("非线性参量γ"),
+                            "m_rLineEdit", 1, out);
     rFormula = newFormula(groupBox_10, "rFormula", richText(QStringLiteral("γ= 2*π*n_{2}/λ/A")),
                           formulaRect(1, out));
-    m_LefflineEdit = newOutput(groupBox_10, LeffLabel, "LeffLabel", QStringLiteral("光纤有效长度L_{eff}[m]"),
-                               "m_LefflineEdit", 2, out);
-    LeffFormula = newFormula(groupBox_10, "LeffFormula",
-                             richText(QStringLiteral("L_{eff} = (1-e^{(-α*L)})/α")), formulaRect(2, out));
-    LeffFormula_2 = newFormula(groupBox_10, "LeffFormula_2", richText(QStringLiteral("L_{eff} = (e^{g*L}-1)/g")),
-                               formulaRect(2, out));
-    m_failineEdit = newOutput(groupBox_10, faiLabel, "faiLabel", QStringLiteral("非线性相移ψ"), "m_failineEdit",
-                              3, out);
-    faiFormula = newFormula(groupBox_10, "faiFormula", richText(QStringLiteral("ψ = γ*L_{eff}*P_{peak}")),
-                            formulaRect(3, out));
+    m_LefflineEdit = newOutput(groupBox_10, LeffLabel, "LeffLabel",
+                               QStringLiteral("光纤有效长度L_{eff}[m]"), "m_LefflineEdit", 2, out);
+    LeffFormula =
+        newFormula(groupBox_10, "LeffFormula",
+                   richText(QStringLiteral("L_{eff} = (1-e^{(-α*L)})/α")), formulaRect(2, out));
+    LeffFormula_2 =
+        newFormula(groupBox_10, "LeffFormula_2",
+                   richText(QStringLiteral("L_{eff} = (e^{g*L}-1)/g")), formulaRect(2, out));
+    m_failineEdit = newOutput(groupBox_10, faiLabel, "faiLabel", QStringLiteral("非线性相移ψ"),
+                              "m_failineEdit", 3, out);
+    faiFormula =
+        newFormula(groupBox_10, "faiFormula", richText(QStringLiteral("ψ = γ*L_{eff}*P_{peak}")),
+                   formulaRect(3, out));
 
-    groupBox_9 = newGroup(tab, "groupBox_9", QStringLiteral("输入项"), QRect(8, 243, kGroupWidth, 265));
-    m_lamdaLineEdit = newInput(groupBox_9, lamdaLabel, "lamdaLabel", QStringLiteral("激光波长λ[nm]"),
-                               "m_lamdaLineEdit", QStringLiteral("1064"), 0, 0);
-    m_LLineEdit = newInput(groupBox_9, LLabel_5, "LLabel_5", QStringLiteral("光纤长度L[m]"), "m_LLineEdit",
-                           QStringLiteral("5"), 0, 1);
-    m_gLineEdit = newInput(groupBox_9, gLabel, "gLabel", QStringLiteral("光纤增益g[dB]"), "m_gLineEdit",
-                           QStringLiteral("2"), 0, 2);
-    m_aLineEdit = newInput(groupBox_9, ALabel, "ALabel", QStringLiteral("纤芯半径a[μm]"), "m_aLineEdit",
-                           QStringLiteral("5"), 0, 3);
+    groupBox_9 =
+        newGroup(tab, "groupBox_9", QStringLiteral("输入项"), QRect(8, 243, kGroupWidth, 265));
+    m_lamdaLineEdit =
+        newInput(groupBox_9, lamdaLabel, "lamdaLabel", QStringLiteral("激光波长λ[nm]"),
+                 "m_lamdaLineEdit", QStringLiteral("1064"), 0, 0);
+    m_LLineEdit = newInput(groupBox_9, LLabel_5, "LLabel_5", QStringLiteral("光纤长度L[m]"),
+                           "m_LLineEdit", QStringLiteral("5"), 0, 1);
+    m_gLineEdit = newInput(groupBox_9, gLabel, "gLabel", QStringLiteral("光纤增益g[dB]"),
+                           "m_gLineEdit", QStringLiteral("2"), 0, 2);
+    m_aLineEdit = newInput(groupBox_9, ALabel, "ALabel", QStringLiteral("纤芯半径a[μm]"),
+                           "m_aLineEdit", QStringLiteral("5"), 0, 3);
     m_alphaLineEdit = newInput(groupBox_9, alpLabel, "alpLabel", QStringLiteral("光纤损耗α[dB/m]"),
                                "m_alphaLineEdit", QStringLiteral("0.02"), 1, 0);
-    m_n2lineEdit = newInput(groupBox_9, N2Label, "N2Label", QStringLiteral("非线性折射率n_{2}"), "m_n2lineEdit",
-                            QStringLiteral("2.7e-20"), 1, 1);
-    m_PpeaklineEdit = newInput(groupBox_9, PpeakLabel, "PpeakLabel", QStringLiteral("脉冲峰值功率P_{peak}[W]"),
-                               "m_PpeaklineEdit", QStringLiteral("1e5"), 1, 2);
+    m_n2lineEdit = newInput(groupBox_9, N2Label, "N2Label", QStringLiteral("非线性折射率n_{2}"),
+                            "m_n2lineEdit", QStringLiteral("2.7e-20"), 1, 1);
+    m_PpeaklineEdit =
+        newInput(groupBox_9, PpeakLabel, "PpeakLabel", QStringLiteral("脉冲峰值功率P_{peak}[W]"),
+                 "m_PpeaklineEdit", QStringLiteral("1e5"), 1, 2);
 
     groupBox = newGroup(groupBox_9, "groupBox", QStringLiteral("类型"),
                         QRect(15, kRowTop + 4 * kRowStep, 360, 2 * kRowStep + 4));
@@ -360,27 +392,34 @@ void nolinear::setupFwmTab()
     label_10 = newTitle(tab_4, "label_10", QStringLiteral("非线性效应--四波混频"));
 
     const OutputColumns out{220, 130};
-    groupBox_12 = newGroup(tab_4, "groupBox_12", QStringLiteral("输出项"), QRect(8, 45, kGroupWidth, 72));
-    m_deltaKlineEdit = newOutput(groupBox_12, deltaKLabel, "deltaKLabel", QStringLiteral("相位匹配因子Δk"),
-                                 "m_deltaKlineEdit", 0, out);
-    KFormula = newFormula(groupBox_12, "KFormula",
-                          richText(QStringLiteral("Δk = 2*π*(n_{2}/λ_{2}+n_{3}/λ_{3}-2*n_{1}/λ_{1})")),
-                          formulaRect(0, out));
+    groupBox_12 =
+        newGroup(tab_4, "groupBox_12", QStringLiteral("输出项"), QRect(8, 45, kGroupWidth, 72));
+    m_deltaKlineEdit = newOutput(groupBox_12, deltaKLabel, "deltaKLabel",
+                                 QStringLiteral("相位匹配因子Δk"), "m_deltaKlineEdit", 0, out);
+    KFormula =
+        newFormula(groupBox_12, "KFormula",
+                   richText(QStringLiteral("Δk = 2*π*(n_{2}/λ_{2}+n_{3}/λ_{3}-2*n_{1}/λ_{1})")),
+                   formulaRect(0, out));
 
-    groupBox_11 = newGroup(tab_4, "groupBox_11", QStringLiteral("输入项"), QRect(8, 130, kGroupWidth, 190));
-    m_lamda1LineEdit = newInput(groupBox_11, lamda1Label, "lamda1Label", QStringLiteral("激光波长λ_{1}[nm]"),
-                                "m_lamda1LineEdit", QStringLiteral("1070"), 0, 0);
-    m_lamda2LineEdit = newInput(groupBox_11, lamda2Label, "lamda2Label", QStringLiteral("激光波长λ_{2}[nm]"),
-                                "m_lamda2LineEdit", QStringLiteral("1080"), 0, 1);
-    m_lamda3LineEdit = newInput(groupBox_11, lamda3Label, "lamda3Label", QStringLiteral("激光波长λ_{3}[nm]"),
-                                "m_lamda3LineEdit", QStringLiteral("1090"), 0, 2);
-    m_n1lineEdit = newInput(groupBox_11, N1Label, "N1Label", QStringLiteral("折射率n_{1}"), "m_n1lineEdit",
-                            QStringLiteral("1.45"), 1, 0);
-    m_n2lineEdit_2 = newInput(groupBox_11, N2Label_2, "N2Label_2", QStringLiteral("折射率n_{2}"), "m_n2lineEdit_2",
-                              QStringLiteral("1.45"), 1, 1);
-    m_n3lineEdit = newInput(groupBox_11, N3Label, "N3Label", QStringLiteral("折射率n_{3}"), "m_n3lineEdit",
-                            QStringLiteral("1.45"), 1, 2);
-    pushButton_2 = newButton(groupBox_11, "pushButton_2", inputFieldRect(1, 3).adjusted(0, 0, 0, 4));
+    groupBox_11 =
+        newGroup(tab_4, "groupBox_11", QStringLiteral("输入项"), QRect(8, 130, kGroupWidth, 190));
+    m_lamda1LineEdit =
+        newInput(groupBox_11, lamda1Label, "lamda1Label", QStringLiteral("激光波长λ_{1}[nm]"),
+                 "m_lamda1LineEdit", QStringLiteral("1070"), 0, 0);
+    m_lamda2LineEdit =
+        newInput(groupBox_11, lamda2Label, "lamda2Label", QStringLiteral("激光波长λ_{2}[nm]"),
+                 "m_lamda2LineEdit", QStringLiteral("1080"), 0, 1);
+    m_lamda3LineEdit =
+        newInput(groupBox_11, lamda3Label, "lamda3Label", QStringLiteral("激光波长λ_{3}[nm]"),
+                 "m_lamda3LineEdit", QStringLiteral("1090"), 0, 2);
+    m_n1lineEdit = newInput(groupBox_11, N1Label, "N1Label", QStringLiteral("折射率n_{1}"),
+                            "m_n1lineEdit", QStringLiteral("1.45"), 1, 0);
+    m_n2lineEdit_2 = newInput(groupBox_11, N2Label_2, "N2Label_2", QStringLiteral("折射率n_{2}"),
+                              "m_n2lineEdit_2", QStringLiteral("1.45"), 1, 1);
+    m_n3lineEdit = newInput(groupBox_11, N3Label, "N3Label", QStringLiteral("折射率n_{3}"),
+                            "m_n3lineEdit", QStringLiteral("1.45"), 1, 2);
+    pushButton_2 =
+        newButton(groupBox_11, "pushButton_2", inputFieldRect(1, 3).adjusted(0, 0, 0, 4));
 }
 
 } // namespace Ui

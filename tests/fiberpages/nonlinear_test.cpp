@@ -81,15 +81,16 @@ TEST(SrsThresholds, AmplifierMatchesExpression)
     const double r = 5e-6, G = 20, gR = 5e-14, L = 15, beta = 0.01;
     const double y = std::log(G) * kPi * r * r;
     const double x = y / (gR * G * L);
-    expectRelNear(x * (20.3 - std::log(beta) + std::log(x)), srsAmplifierThreshold(r, G, gR, L, beta));
+    expectRelNear(x * (20.3 - std::log(beta) + std::log(x)),
+                  srsAmplifierThreshold(r, G, gR, L, beta));
     EXPECT_TRUE(std::isinf(srsAmplifierThreshold(r, G, gR, L, 0.0)));
 }
 
 TEST(SrsThresholds, OscillatorMatchesExpression)
 {
     const double r = 5e-6, as = 0.003, ap = 0.005, L = 15, gR = 5e-14, r1 = 0.99, r2 = 0.1;
-    const double expected = ap * kPi * r * r / gR * (as * L - 0.5 * std::log(r1 * r2)) /
-                            (1 - std::exp(-ap * L));
+    const double expected =
+        ap * kPi * r * r / gR * (as * L - 0.5 * std::log(r1 * r2)) / (1 - std::exp(-ap * L));
     expectRelNear(expected, srsOscillatorThreshold(r, as, ap, L, gR, r1, r2));
     EXPECT_TRUE(std::isnan(srsOscillatorThreshold(r, as, 0.0, L, gR, r1, r2)) ||
                 std::isinf(srsOscillatorThreshold(r, as, 0.0, L, gR, r1, r2)));

@@ -47,7 +47,10 @@ private:
         return edit;
     }
     QString text(fbopt &page, const char *name) { return field(page, name)->text(); }
-    void setText(fbopt &page, const char *name, const QString &value) { field(page, name)->setText(value); }
+    void setText(fbopt &page, const char *name, const QString &value)
+    {
+        field(page, name)->setText(value);
+    }
     void click(fbopt &page, const char *name)
     {
         auto *button = page.findChild<QPushButton *>(QLatin1String(name));
@@ -55,8 +58,14 @@ private:
         button->click();
     }
     // Leaving a field with Return: what a user does after typing.
-    void finishEditing(fbopt &page, const char *name) { QTest::keyClick(field(page, name), Qt::Key_Return); }
-    QComboBox *modes(fbopt &page) { return page.findChild<QComboBox *>(QStringLiteral("mdcomboBox")); }
+    void finishEditing(fbopt &page, const char *name)
+    {
+        QTest::keyClick(field(page, name), Qt::Key_Return);
+    }
+    QComboBox *modes(fbopt &page)
+    {
+        return page.findChild<QComboBox *>(QStringLiteral("mdcomboBox"));
+    }
     QStringList endFaceOutputs(fbopt &page)
     {
         QStringList values;
@@ -98,19 +107,22 @@ void TestFbopt::layoutTitlesAndDefaults()
     auto *tabs = page.findChild<QTabWidget *>(QStringLiteral("tabWidget"));
     QVERIFY(tabs);
     QCOMPARE(tabs->currentIndex(), 0);
-    const QStringList titles = {QStringLiteral("掺杂浓度"), QStringLiteral("本征损耗"), QStringLiteral("填充因子"),
-                                QStringLiteral("光纤端面反射率")};
+    const QStringList titles = {QStringLiteral("掺杂浓度"), QStringLiteral("本征损耗"),
+                                QStringLiteral("填充因子"), QStringLiteral("光纤端面反射率")};
     QCOMPARE(tabs->count(), titles.size());
     for (int i = 0; i < titles.size(); ++i)
         QCOMPARE(tabs->tabText(i), titles.at(i));
-    QVERIFY(page.findChild<QLabel *>(QStringLiteral("label_4"))->text().contains(QStringLiteral("光纤参数--端面反射率")));
+    QVERIFY(page.findChild<QLabel *>(QStringLiteral("label_4"))
+                ->text()
+                .contains(QStringLiteral("光纤参数--端面反射率")));
     QCOMPARE(text(page, "m_absorb_sectionlineEdit"), QStringLiteral("2.42e-24"));
     QCOMPARE(text(page, "m_NALineEdit"), QStringLiteral("0.0590"));
     QCOMPARE(text(page, "m_N1lineEdit"), QStringLiteral("1.4512"));
     QCOMPARE(text(page, "m_thetalineEdit"), QStringLiteral("5"));
     QCOMPARE(modes(page)->count(), 0);
-    for (const char *name : {"m_NlabelLineEdit", "m_Alpha_totallineEdit", "m_Alpha_averagelineEdit",
-                             "m_GammalabelLineEdit", "m_nefflineEdit", "m_rlineEdit", "m_RlineEdit"}) {
+    for (const char *name :
+         {"m_NlabelLineEdit", "m_Alpha_totallineEdit", "m_Alpha_averagelineEdit",
+          "m_GammalabelLineEdit", "m_nefflineEdit", "m_rlineEdit", "m_RlineEdit"}) {
         QVERIFY2(text(page, name).isEmpty(), name);
         QVERIFY2(field(page, name)->isReadOnly(), name);
     }
@@ -175,8 +187,9 @@ void TestFbopt::fillFactorDefaults()
 void TestFbopt::validatorsOnFirstThreeTabsOnly()
 {
     fbopt page;
-    for (const char *name : {"m_P_in_lineEdit", "m_P_out_lineEdit", "m_L_flineEdit", "m_alineEdit", "m_blineEdit",
-                             "m_alineEdit_2", "m_blineEdit_2", "m_alphalineEdit", "m_absorb_sectionlineEdit"}) {
+    for (const char *name :
+         {"m_P_in_lineEdit", "m_P_out_lineEdit", "m_L_flineEdit", "m_alineEdit", "m_blineEdit",
+          "m_alineEdit_2", "m_blineEdit_2", "m_alphalineEdit", "m_absorb_sectionlineEdit"}) {
         const QValidator *validator = field(page, name)->validator();
         QVERIFY2(validator, name);
         QString input = QStringLiteral("2.42e-24");
@@ -185,8 +198,8 @@ void TestFbopt::validatorsOnFirstThreeTabsOnly()
         input = QStringLiteral("-1");
         QCOMPARE(validator->validate(input, pos), QValidator::Invalid);
     }
-    for (const char *name :
-         {"m_LambdalineEdit", "m_A_lineEdit", "m_N1lineEdit", "m_N2lineEdit", "m_NALineEdit", "m_thetalineEdit"})
+    for (const char *name : {"m_LambdalineEdit", "m_A_lineEdit", "m_N1lineEdit", "m_N2lineEdit",
+                             "m_NALineEdit", "m_thetalineEdit"})
         QVERIFY2(!field(page, name)->validator(), name);
 }
 
@@ -318,9 +331,15 @@ void TestFbopt::endFaceNoticesLeaveOutputsUnchanged_data()
     QTest::addColumn<QString>("fieldName");
     QTest::addColumn<QString>("value");
     QTest::addColumn<QString>("notice");
-    QTest::newRow("core radius 300 um") << "m_A_lineEdit" << "300" << "提示|纤芯半径不超过250微米";
-    QTest::newRow("cladding above core") << "m_N2lineEdit" << "1.46" << "提示|纤芯折射率应大于包层折射率";
-    QTest::newRow("empty wavelength") << "m_LambdalineEdit" << "" << "提示|请确保输入参数不为空";
+    QTest::newRow("core radius 300 um") << "m_A_lineEdit"
+                                        << "300"
+                                        << "提示|纤芯半径不超过250微米";
+    QTest::newRow("cladding above core") << "m_N2lineEdit"
+                                         << "1.46"
+                                         << "提示|纤芯折射率应大于包层折射率";
+    QTest::newRow("empty wavelength") << "m_LambdalineEdit"
+                                      << ""
+                                      << "提示|请确保输入参数不为空";
 }
 
 void TestFbopt::endFaceNoticesLeaveOutputsUnchanged()

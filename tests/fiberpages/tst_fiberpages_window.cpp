@@ -97,8 +97,9 @@ void TestFiberPagesWindow::clearEmptiesFboptResultsPerTab_data()
     QTest::addColumn<int>("tab");
     QTest::addColumn<QStringList>("cleared");
     QTest::addColumn<QStringList>("kept");
-    const QStringList all = {"m_NlabelLineEdit", "m_Alpha_totallineEdit", "m_Alpha_averagelineEdit",
-                             "m_GammalabelLineEdit", "m_rlineEdit", "m_RlineEdit"};
+    const QStringList all = {
+        "m_NlabelLineEdit",     "m_Alpha_totallineEdit", "m_Alpha_averagelineEdit",
+        "m_GammalabelLineEdit", "m_rlineEdit",           "m_RlineEdit"};
     const QList<QStringList> perTab = {{"m_NlabelLineEdit"},
                                        {"m_Alpha_totallineEdit", "m_Alpha_averagelineEdit"},
                                        {"m_GammalabelLineEdit"},
@@ -107,7 +108,10 @@ void TestFiberPagesWindow::clearEmptiesFboptResultsPerTab_data()
         QStringList kept = all;
         for (const QString &name : perTab.at(tab))
             kept.removeAll(name);
-        kept << "m_nefflineEdit" << "m_alineEdit_2" << "m_N1lineEdit" << "m_NALineEdit";
+        kept << "m_nefflineEdit"
+             << "m_alineEdit_2"
+             << "m_N1lineEdit"
+             << "m_NALineEdit";
         QTest::addRow("tab %d", tab) << tab << perTab.at(tab) << kept;
     }
 }
@@ -155,7 +159,10 @@ void TestFiberPagesWindow::clearEmptiesNolinearResultsPerTab_data()
         QStringList kept = all;
         for (const QString &name : perTab.at(tab))
             kept.removeAll(name);
-        kept << "m_LlineEdit" << "m_DeltaRlineEdit_2" << "m_alphaLineEdit" << "m_n3lineEdit";
+        kept << "m_LlineEdit"
+             << "m_DeltaRlineEdit_2"
+             << "m_alphaLineEdit"
+             << "m_n3lineEdit";
         QTest::addRow("tab %d", tab) << tab << perTab.at(tab) << kept;
     }
 }

@@ -61,8 +61,8 @@ void TestNolinear::opensOnSbsTabWithTitles()
     QCOMPARE(tabs->count(), 4);
     const QStringList titles = {QStringLiteral("受激布里渊散射"), QStringLiteral("受激拉曼散射"),
                                 QStringLiteral("非线性相移"), QStringLiteral("四波混频")};
-    const QStringList names = {QStringLiteral("tab_3"), QStringLiteral("tab_2"), QStringLiteral("tab"),
-                               QStringLiteral("tab_4")};
+    const QStringList names = {QStringLiteral("tab_3"), QStringLiteral("tab_2"),
+                               QStringLiteral("tab"), QStringLiteral("tab_4")};
     for (int i = 0; i < 4; ++i) {
         QCOMPARE(tabs->tabText(i), titles.at(i));
         QCOMPARE(tabs->widget(i)->objectName(), names.at(i));
@@ -77,12 +77,13 @@ void TestNolinear::outputsStartEmptyAndReadOnly()
 {
     nolinear page;
     for (const char *name :
-         {"m_GBlineEdit", "m_SBSLineEdit", "m_LambdaBlineEdit_2", "m_SRSdLineEdit", "m_SRSaLineEdit",
-          "m_SRSoLineEdit", "m_LambdaRlineEdit_2", "m_AlineEdit", "m_rLineEdit", "m_LefflineEdit",
-          "m_failineEdit", "m_deltaKlineEdit"}) {
+         {"m_GBlineEdit", "m_SBSLineEdit", "m_LambdaBlineEdit_2", "m_SRSdLineEdit",
+          "m_SRSaLineEdit", "m_SRSoLineEdit", "m_LambdaRlineEdit_2", "m_AlineEdit", "m_rLineEdit",
+          "m_LefflineEdit", "m_failineEdit", "m_deltaKlineEdit"}) {
         QVERIFY2(text(page, name).isEmpty(), name);
         QVERIFY2(field(page, name)->isReadOnly(), name);
-        QCOMPARE(field(page, name)->styleSheet(), QStringLiteral("background-color: rgb(213, 213, 213);"));
+        QCOMPARE(field(page, name)->styleSheet(),
+                 QStringLiteral("background-color: rgb(213, 213, 213);"));
     }
 }
 
@@ -204,7 +205,8 @@ void TestNolinear::disabledFieldKeepsTextAndIsIgnored()
 void TestNolinear::validatorsAcceptExponentsRefuseMinus()
 {
     nolinear page;
-    for (const char *name : {"m_TbLineEdit", "m_GRLineEdit", "m_DeltaBlineEdit_2", "m_n3lineEdit"}) {
+    for (const char *name :
+         {"m_TbLineEdit", "m_GRLineEdit", "m_DeltaBlineEdit_2", "m_n3lineEdit"}) {
         const QValidator *validator = field(page, name)->validator();
         QVERIFY2(validator, name);
         QString input = QStringLiteral("1e-8");
