@@ -1,10 +1,12 @@
 #include "beamquality.h"
 
 #include "bessel.h"
+#include "fieldkernel.h"
 #include "fieldmaps.h"
 #include "parallelrows.h"
 
 #include <cmath>
+#include <utility>
 
 // Per-mode M^2 values, rows m = 0..4 (n = 1..4 within a row):
 //   A (m = 0), B and C (the two orientations of m = 1), D (m = 2), E (m = 3), F (m = 4).
@@ -82,16 +84,60 @@ void computeMixtureGridLiteral(const ModeWeights &weights, std::vector<double> &
 
 void computeMixtureGrid(const ModeWeights &weights, std::vector<double> &sumGrid)
 {
-    // Placeholder until the fused fast path lands: same result as the literal loop.
     sumGrid.assign(kFieldGridCells, 0.0);
-    IntensityPair pair;
-    for (int k = 0; k < kBeamQualityModes; ++k) {
-        if (!modeUsed(weights, k))
-            continue;
-        computeIntensityPair(kReferenceCoreRadius, kReferenceWavelength, kReferenceN1, kReferenceN2,
-                             kReferenceNeff[k], k / 4, pair);
-        for (std::size_t idx = 0; idx < kFieldGridCells; ++idx)
-            sumGrid[idx] += weights.e[k] * pair.cosIntensity[idx] + weights.o[k] * pair.sinIntensity[idx];
+
+    std::vector<int> used;
+    for (int k = 0; k < kBeamQualityModes; ++k)
+        if (modeUsed(weights, k))
+            used.push_back(k);
+    if (used.empty()) {
+        normaliseMixture(sumGrid);
+        return;
     }
+
+    std::vector<double> coordinates(kFieldGridSize);
+    for (int k = 0; k < kFieldGridSize; ++k)
+        coordinates[k] = normalizedCoordinate(k);
+    const fieldkernel::GridLines lines = fieldkernel::makeGridLines(std::move(coordinates));
+
+    // Radial factors of every used mode, once per radius class pair.
+    std::vector<fieldkernel::RadialTable> tables(used.size());
+    std::vector<double> kmW(used.size());
+    for (std::size_t u = 0; u < used.size(); ++u) {
+        const int k = used[u];
+        const fieldkernel::ModeParameters p = fieldkernel::modeParameters(
+            kReferenceCoreRadius, kReferenceWavelength, kReferenceN1, kReferenceN2, kReferenceNeff[k], k / 4);
+        fieldkernel::buildRadialTable(
+            lines, 1.0, p, [&](double rho) { return p.u * rho; }, [&](double rho) { return p.w * rho; },
+            tables[u]);
+        kmW[u] = besselKn(p.m, p.w);
+    }
+
+    // One pass over the cells: the angular factors of the five orders are formed
+    // once per cell and the modes are added in ascending k, as the mode-by-mode
+    // literal sum adds them.
+    parallelRows(kFieldGridSize, [&](int i) {
+        const double ci = lines.c[i];
+        for (int j = 0; j < kFieldGridSize; ++j) {
+            const double cj = lines.c[j];
+            const double rho = std::sqrt(cj * cj + ci * ci);
+            double cosines[5];
+            double sines[5];
+            for (int m = 0; m < 5; ++m)
+                fieldkernel::angularFactors(m, ci, cj, rho, cosines[m], sines[m]);
+            const std::size_t t = fieldkernel::pairIndex(lines.slot[i], lines.slot[j]);
+            double sum = 0.0;
+            for (std::size_t u = 0; u < used.size(); ++u) {
+                const int k = used[u];
+                const int m = k / 4;
+                const double f = tables[u].factor[t];
+                const bool core = tables[u].core[t] != 0;
+                const double e = core ? f * cosines[m] : f * cosines[m] / kmW[u];
+                const double o = core ? f * sines[m] : f * sines[m] / kmW[u];
+                sum += weights.e[k] * (e * e) + weights.o[k] * (o * o);
+            }
+            sumGrid[fieldGridIndex(i, j)] = sum;
+        }
+    });
     normaliseMixture(sumGrid);
 }

@@ -53,8 +53,6 @@ double besselJn(int n, double x)
         return besselJ0(x);
     if (n == 1)
         return besselJ1(x);
-    if (n == -1)
-        return -besselJ1(x); // J_{-1} = -J_1
 
     const int order = std::abs(n);
     const double ax = std::fabs(x);
@@ -102,8 +100,10 @@ double besselJn(int n, double x)
         sum = 2.0 * sum - bj;
         result /= sum;
     }
-    // J_{-n} = (-1)^n J_n
-    return (n < 0 && (order & 1)) ? -result : result;
+    // The recurrences ran on |x|. J_{-n} = (-1)^n J_n and J_n(-x) = (-1)^n J_n(x):
+    // an odd order changes sign once for each of the two reflections.
+    const bool negate = (order & 1) && ((n < 0) != (x < 0.0));
+    return negate ? -result : result;
 }
 
 double besselI0(double x)
@@ -160,6 +160,7 @@ double besselK1(double x)
 
 double besselKn(int n, double x)
 {
+    n = n < 0 ? -n : n; // K_{-n} = K_n
     if (n == 0)
         return besselK0(x);
     if (n == 1)

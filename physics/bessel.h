@@ -17,8 +17,12 @@
 double besselJ0(double x);
 // J1(x): as J0 with its own coefficients; odd in x.
 double besselJ1(double x);
-// J_n(x): upward recurrence for |x| > |n|, Miller's downward recurrence
-// otherwise; J_{-n} = (-1)^n J_n.
+// J_n(x): n = 0, 1 use the routines above. Otherwise, on |x| and N = |n|:
+// x == 0 gives 0; upward recurrence from J0, J1 while |x| > N (stable there);
+// Miller's downward recurrence from an even start 2((N + int(sqrt(40N)))/2),
+// rescaled by 1e-10 whenever a value exceeds 1e10 and normalised with
+// J0 + 2(J2 + J4 + ...) = 1, when |x| <= N. Reflections: J_{-n} = (-1)^n J_n,
+// J_n(-x) = (-1)^n J_n(x).
 double besselJn(int n, double x);
 // I0, I1: A&S 9.8.1-9.8.4, split at |x| = 3.75.
 double besselI0(double x);
@@ -27,7 +31,7 @@ double besselI1(double x);
 double besselK0(double x);
 double besselK1(double x);
 // K_n(x), n >= 2: upward recurrence K_{j+1} = K_{j-1} + (2j/x) K_j (stable
-// for K in this direction).
+// for K in this direction). K_{-n} = K_n.
 double besselKn(int n, double x);
 
 #endif // BESSEL_H

@@ -1,0 +1,146 @@
+#ifndef FIELDKERNEL_H
+#define FIELDKERNEL_H
+
+// Building blocks shared by the fast field-map and mixture-map loops
+// (fieldmaps.cpp, beamquality.cpp). Internal to the physics library.
+
+#include "bessel.h"
+#include "fieldmaps.h"
+#include "parallelrows.h"
+
+#include <cmath>
+#include <cstddef>
+#include <vector>
+
+namespace fieldkernel {
+
+// The 501 coordinates of a grid and the radius classes of its lines.
+// Radii of cells (i, j) and (j, i) are bitwise equal (the squares are added in
+// either order). The grid is mirror-symmetric only in exact arithmetic:
+// c[500-k] and -c[k] can differ in the last bit, so two lines share a class
+// only when their squared coordinates are bitwise equal.
+struct GridLines {
+    std::vector<double> c;        // c[k], k = 0..500
+    std::vector<int> slot;        // class of line k, 0..distinct-1
+    std::vector<int> representative; // a line of each class
+    int distinct = 0;
+};
+GridLines makeGridLines(std::vector<double> coordinates);
+
+// Index of the unordered class pair (s, t) in a packed triangular table of
+// distinct * (distinct + 1) / 2 entries.
+inline std::size_t pairIndex(int s, int t)
+{
+    const std::size_t hi = static_cast<std::size_t>(s > t ? s : t);
+    const std::size_t lo = static_cast<std::size_t>(s > t ? t : s);
+    return hi * (hi + 1) / 2 + lo;
+}
+inline std::size_t pairCount(int distinct)
+{
+    return static_cast<std::size_t>(distinct) * (distinct + 1) / 2;
+}
+
+// cos(m theta), sin(m theta) with theta = atan2(y, x), to within a few 1e-15
+// of the value cos(m * atan2(y, x)) evaluated literally. Away from the nodal
+// lines the power ((x + iy)/r)^m gives it cheaply; where either factor is below
+// kNodalBand in magnitude (or for m < 0, m > kMaxPowerOrder, r == 0, non-finite
+// input) the literal libm expression is used, so that the relative difference
+// to the literal value stays below 1e-12 everywhere: the absolute error of the
+// power, about m * 6e-16, and that of the literal expression, about m * 5e-16
+// plus one rounding, are divided by at least kNodalBand.
+constexpr double kNodalBand = 0.1;
+constexpr int kMaxPowerOrder = 64;
+
+inline void literalAngular(int m, double y, double x, double &cosine, double &sine)
+{
+    const double mTheta = m * std::atan2(y, x);
+    cosine = std::cos(mTheta);
+    sine = std::sin(mTheta);
+}
+
+inline void angularFactors(int m, double y, double x, double r, double &cosine, double &sine)
+{
+    if (m == 0) {
+        // 0 * theta is +-0 for every finite theta: cos = 1 and sin = +-0; the
+        // sign of a zero changes no stored value (products, squares, the >= 0 test).
+        cosine = 1.0;
+        sine = 0.0;
+        return;
+    }
+    if (m < 0 || m > kMaxPowerOrder || !(r > 0.0) || !std::isfinite(r)) {
+        literalAngular(m, y, x, cosine, sine);
+        return;
+    }
+    const double zr = x / r;
+    const double zi = y / r;
+    double pr = zr;
+    double pi = zi;
+    for (int k = 1; k < m; ++k) {
+        const double nr = pr * zr - pi * zi;
+        pi = pr * zi + pi * zr;
+        pr = nr;
+    }
+    if (std::fabs(pr) < kNodalBand || std::fabs(pi) < kNodalBand) {
+        literalAngular(m, y, x, cosine, sine);
+        return;
+    }
+    cosine = pr;
+    sine = pi;
+}
+
+// The mode constants as the field formulas form them: k0 = 2 pi / lambda,
+// U = sqrt(n1^2 - neff^2) k0 a, W = sqrt(neff^2 - n2^2) k0 a.
+struct ModeParameters {
+    int m;
+    double u;
+    double w;
+};
+
+inline ModeParameters modeParameters(double a, double lambda, double n1, double n2, double neff, int m)
+{
+    const double k0 = 6.283185307179586 / lambda;
+    return {m, std::sqrt(n1 * n1 - neff * neff) * k0 * a, std::sqrt(neff * neff - n2 * n2) * k0 * a};
+}
+
+// Radial factor of every radius class pair (fieldkernel::pairIndex): for a
+// core point J_m(U r/a), for a cladding point J_m(U) K_m(W r/a). The literal
+// expressions are factor * angular (core) and factor * angular / K_m(W)
+// (cladding); `core` says which applies.
+struct RadialTable {
+    std::vector<double> factor;
+    std::vector<unsigned char> core;
+};
+
+// boundary: core radius in grid units; coreArgument(r), claddingArgument(r)
+// form the literal Bessel arguments.
+template <typename CoreArg, typename CladArg>
+void buildRadialTable(const fieldkernel::GridLines &lines, double boundary, const ModeParameters &p,
+                      CoreArg coreArgument, CladArg claddingArgument, RadialTable &table)
+{
+    table.factor.assign(fieldkernel::pairCount(lines.distinct), 0.0);
+    table.core.assign(fieldkernel::pairCount(lines.distinct), 0);
+    const double jmU = besselJn(p.m, p.u);
+    parallelRows(lines.distinct, [&](int s) {
+        const double ci = lines.c[lines.representative[s]];
+        for (int t = 0; t <= s; ++t) {
+            const double cj = lines.c[lines.representative[t]];
+            const double r = std::sqrt(cj * cj + ci * ci);
+            const std::size_t idx = fieldkernel::pairIndex(s, t);
+            if (r < boundary) {
+                table.factor[idx] = besselJn(p.m, coreArgument(r));
+                table.core[idx] = 1;
+            } else {
+                table.factor[idx] = jmU * besselKn(p.m, claddingArgument(r));
+            }
+        }
+    });
+}
+
+// Largest value of a grid as the literal loops find it: start from cell 0 and
+// take v whenever v > best (a NaN first cell therefore stays the result; later
+// NaN cells are skipped). Uses two threads.
+double gridMaximum(const std::vector<double> &grid);
+
+} // namespace fieldkernel
+
+#endif // FIELDKERNEL_H
