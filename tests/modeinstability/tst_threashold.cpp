@@ -1,4 +1,241 @@
+// The mode-instability page: notices, outputs, plots, busy indicator and
+// picture export, driven through the widgets' object names.
+#include "threashold.h"
+
+#include <QApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+#include <QImageReader>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QTimer>
 #include <QtTest>
-class TstThreashold : public QObject { Q_OBJECT };
+#include <qcustomplot.h>
+
+namespace {
+
+// Closes the next modal notice and records "title|text". Polls, because the
+// notice appears only after the half-second pre-roll.
+class NoticeCatcher : public QObject
+{
+public:
+    NoticeCatcher()
+    {
+        m_timer.setInterval(20);
+        connect(&m_timer, &QTimer::timeout, this, [this] {
+            if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+                captured = box->windowTitle() + QLatin1Char('|') + box->text();
+                box->accept();
+                m_timer.stop();
+            }
+        });
+        m_timer.start();
+    }
+    QString captured;
+
+private:
+    QTimer m_timer;
+};
+
+} // namespace
+
+class TstThreashold : public QObject
+{
+    Q_OBJECT
+
+private:
+    QLineEdit *field(threashold &page, const char *name)
+    {
+        auto *f = page.findChild<QLineEdit *>(QString::fromLatin1(name));
+        if (!f)
+            qFatal("no field %s", name);
+        return f;
+    }
+    QCustomPlot *plot(threashold &page, const char *name)
+    {
+        return page.findChild<QCustomPlot *>(QString::fromLatin1(name));
+    }
+    QPushButton *button(threashold &page) { return page.findChild<QPushButton *>(QStringLiteral("pushButton_14")); }
+    // Runs one calculation; returns the notice it showed ("" for none).
+    QString calculate(threashold &page, qint64 *elapsedMs = nullptr)
+    {
+        NoticeCatcher catcher;
+        QElapsedTimer t;
+        t.start();
+        page.calresThreashold();
+        if (elapsedMs)
+            *elapsedMs = t.elapsed();
+        return catcher.captured;
+    }
+
+private slots:
+    void formHasCaptionsAndDefaults()
+    {
+        threashold page;
+        QCOMPARE(page.windowTitle(), QStringLiteral("threashold"));
+        QCOMPARE(field(page, "m_alineEdit_6")->text(), QStringLiteral("15"));
+        QCOMPARE(field(page, "m_blineEdit_16")->text(), QStringLiteral("1.21e-5"));
+        QCOMPARE(field(page, "m_blineEdit_18")->text(), QStringLiteral("1.67e6"));
+        QCOMPARE(button(page)->text(), QStringLiteral("计算"));
+        QVERIFY(field(page, "m_blineEdit_19")->isReadOnly());
+        QVERIFY(field(page, "m_blineEdit_20")->isReadOnly());
+        QVERIFY(field(page, "m_blineEdit_19")->text().isEmpty());
+        QVERIFY(!field(page, "m_alineEdit_6")->isReadOnly());
+        QVERIFY(field(page, "m_alineEdit_6")->validator());
+        QCOMPARE(page.findChild<QLabel *>(QStringLiteral("tiplabel"))->text(), QStringLiteral("请稍候…"));
+        QVERIFY(page.findChild<QLabel *>(QStringLiteral("tiplabel"))->isHidden());
+        QCOMPARE(page.findChild<QLabel *>(QStringLiteral("giflabel"))->size(), QSize(31, 31));
+        QVERIFY(!page.calculationStarted());
+    }
+
+    void defaultsGiveThePublishedResults()
+    {
+        threashold page;
+        qint64 ms = 0;
+        QCOMPARE(calculate(page, &ms), QString());
+        QVERIFY2(ms >= threashold::kPreRollMs, qPrintable(QString::number(ms)));
+        QCOMPARE(field(page, "m_blineEdit_19")->text(), QStringLiteral("0.1433"));
+        QCOMPARE(field(page, "m_blineEdit_20")->text(), QStringLiteral("179"));
+        QCOMPARE(button(page)->text(), QStringLiteral("计算"));
+        QVERIFY(button(page)->isEnabled());
+        QVERIFY(page.findChild<QLabel *>(QStringLiteral("tiplabel"))->isHidden());
+        QVERIFY(page.findChild<QLabel *>(QStringLiteral("giflabel"))->isHidden());
+        QVERIFY(page.calculationStarted());
+
+        QCustomPlot *p1 = plot(page, "CurvePlot1");
+        QCOMPARE(p1->graphCount(), 1);
+        QCOMPARE(p1->graph(0)->dataCount(), 101);
+        QCOMPARE(p1->xAxis->label(), QStringLiteral("频移[kHZ]"));
+        QCOMPARE(p1->yAxis->label(), QStringLiteral("χ[w^-1]"));
+        // f* = 3.3 kHz: x from 3 - 4 f* = -10.2 to 0; y up to 1.05 chi_max + 0.01
+        QVERIFY(qAbs(p1->xAxis->range().lower - (-10.2)) < 1e-9);
+        QCOMPARE(p1->xAxis->range().upper, 0.0);
+        QCOMPARE(p1->yAxis->range().lower, 0.0);
+        QVERIFY(qAbs(p1->yAxis->range().upper - 0.1605) < 5e-5);
+
+        QCustomPlot *p2 = plot(page, "CurvePlot2");
+        QCOMPARE(p2->graph(0)->dataCount(), 130); // 50 .. 179 W
+        QCOMPARE(p2->xAxis->label(), QStringLiteral("信号光功率[W]"));
+        QCOMPARE(p2->yAxis->label(), QStringLiteral("高阶模占功比"));
+        QCOMPARE(p2->xAxis->range().lower, 50.0);
+        QCOMPARE(p2->xAxis->range().upper, 199.0);
+        QCOMPARE(p2->yAxis->range().lower, 0.0);
+        QVERIFY(qAbs(p2->yAxis->range().upper - 0.06) < 1e-12);
+    }
+
+    void busyIndicatorDuringThePreRoll()
+    {
+        threashold page;
+        page.show();
+        QString seen;
+        bool enabled = true;
+        bool movieRunning = false;
+        QTimer::singleShot(150, &page, [&] {
+            seen = button(page)->text();
+            enabled = button(page)->isEnabled();
+            auto *gif = page.findChild<QLabel *>(QStringLiteral("giflabel"));
+            movieRunning = gif->movie() && gif->movie()->state() == QMovie::Running;
+            QVERIFY(page.findChild<QLabel *>(QStringLiteral("tiplabel"))->isVisible());
+            // A second click (or call) during the pre-roll starts nothing.
+            page.calresThreashold();
+        });
+        QCOMPARE(calculate(page), QString());
+        QCOMPARE(seen, QStringLiteral("计算中…"));
+        QVERIFY(!enabled);
+        QVERIFY(movieRunning); // img/loading.gif lies beside the test
+        QCOMPARE(button(page)->text(), QStringLiteral("计算"));
+        QCOMPARE(field(page, "m_blineEdit_20")->text(), QStringLiteral("179"));
+    }
+
+    void emptyFieldGivesTheNoticeAndKeepsOutputs()
+    {
+        threashold page;
+        QCOMPARE(calculate(page), QString());
+        field(page, "m_blineEdit_12")->clear(); // NA
+        qint64 ms = 0;
+        QCOMPARE(calculate(page, &ms), QStringLiteral("提示|请确保输入参数不为空"));
+        QVERIFY2(ms >= threashold::kPreRollMs, qPrintable(QString::number(ms)));
+        QCOMPARE(field(page, "m_blineEdit_19")->text(), QStringLiteral("0.1433"));
+        QCOMPARE(field(page, "m_blineEdit_20")->text(), QStringLiteral("179"));
+        QCOMPARE(button(page)->text(), QStringLiteral("计算"));
+        QVERIFY(button(page)->isEnabled());
+    }
+
+    void blankFieldIsNotEmpty()
+    {
+        // A field of blanks is not empty: it reads as 0 (NA 0 -> not multimode).
+        threashold page;
+        field(page, "m_blineEdit_12")->setText(QStringLiteral(" "));
+        QCOMPARE(calculate(page), QStringLiteral("提示|模式不稳定计算对象应是多模光纤"));
+    }
+
+    void singleModeFiberGivesTheMultimodeNotice()
+    {
+        threashold page;
+        field(page, "m_alineEdit_6")->setText(QStringLiteral("3"));
+        QCOMPARE(calculate(page), QStringLiteral("提示|模式不稳定计算对象应是多模光纤"));
+        QVERIFY(field(page, "m_blineEdit_19")->text().isEmpty());
+        QVERIFY(field(page, "m_blineEdit_20")->text().isEmpty());
+        QCOMPARE(plot(page, "CurvePlot1")->graphCount(), 0);
+        QVERIFY(page.calculationStarted()); // set even when the run ends at a notice
+    }
+
+    void zeroConductivityGivesTheDivisionNotice()
+    {
+        threashold page;
+        field(page, "m_blineEdit_17")->setText(QStringLiteral("0"));
+        QCOMPARE(calculate(page), QStringLiteral("提示|除数为0"));
+        QCOMPARE(button(page)->text(), QStringLiteral("计算"));
+        QVERIFY(field(page, "m_blineEdit_19")->text().isEmpty());
+    }
+
+    void zeroInitialFractionRunsTheScanTo5000W()
+    {
+        threashold page;
+        field(page, "m_blineEdit_13")->setText(QStringLiteral("0"));
+        QCOMPARE(calculate(page), QString());
+        QCOMPARE(field(page, "m_blineEdit_20")->text(), QStringLiteral("5000"));
+        QCOMPARE(plot(page, "CurvePlot2")->xAxis->range().upper, 5020.0);
+    }
+
+    void pictureExportWritesTwoJpegs()
+    {
+        threashold page;
+        QCOMPARE(calculate(page), QString());
+        QTemporaryDir dir;
+        QVERIFY(dir.isValid());
+        const QString prefix = dir.path() + QLatin1Char('/');
+        QVERIFY(page.PowThreadPicExport(prefix));
+        for (const QString &name : {QStringLiteral("非线性耦合系数.jpg"), QStringLiteral("模式不稳定阈值.jpg")}) {
+            const QString path = prefix + name;
+            QFile file(path);
+            QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(path));
+            const QByteArray head = file.read(3);
+            QCOMPARE(head, QByteArray("\xFF\xD8\xFF", 3)); // JPEG start-of-image marker
+            QImageReader reader(path);
+            reader.setDecideFormatFromContent(true);
+            QCOMPARE(reader.format(), QByteArray("jpeg"));
+            QCOMPARE(reader.size(), QSize(500, 300));
+        }
+        // Only the two pictures, no temporary files left behind.
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files).size(), 2);
+    }
+
+    void pictureExportOfEmptyPlotsAndFailures()
+    {
+        threashold page;
+        QTemporaryDir dir;
+        // Before any calculation the plots are empty but can still be saved.
+        QVERIFY(page.PowThreadPicExport(dir.path() + QLatin1Char('/')));
+        // A folder that does not exist: reported as a failure.
+        QVERIFY(!page.PowThreadPicExport(dir.path() + QStringLiteral("/missing/")));
+        QVERIFY(!QFile::exists(dir.path() + QStringLiteral("/missing")));
+    }
+};
+
 QTEST_MAIN(TstThreashold)
 #include "tst_threashold.moc"
