@@ -146,6 +146,9 @@ void fbmode::drawCoreCircle(double aMicron)
     }
     QCPGraph *circle = m_mapPlot->addGraph();
     circle->setLineStyle(QCPGraph::lsNone);
+    // Adaptive sampling thins points sharing a pixel column, which would open
+    // gaps where the circle runs vertically.
+    circle->setAdaptiveSampling(false);
     circle->setScatterStyle(QCPScatterStyle(QCPScatterStyle::ssDisc, QPen(Qt::red), QBrush(), 1));
     circle->setPen(QPen(QBrush(Qt::red), 4, Qt::SolidLine, Qt::SquareCap, Qt::BevelJoin));
     circle->setData(x, y); // a graph keeps its points sorted by key; a scatter does not care

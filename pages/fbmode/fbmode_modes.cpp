@@ -73,6 +73,9 @@ void fbmode::fillModeTable(double lambda)
             table->setItem(row, 3, new QTableWidgetItem(formatNumber(neff, 'g', 8)));
         }
     }
+    // The numbers are longer than the 70-pixel default columns.
+    table->resizeColumnToContents(2);
+    table->resizeColumnToContents(3);
     if (m_modeTotal > 0)
         table->selectRow(0);
     else

@@ -55,7 +55,6 @@ QGroupBox *makeGroup(QWidget *parent, const char *name, const QRect &geometry)
     auto *group = new QGroupBox(parent);
     group->setObjectName(QString::fromLatin1(name));
     group->setGeometry(geometry);
-    group->setFont(pointFont(10));
     return group;
 }
 
@@ -78,6 +77,8 @@ void fbmode::setupUi(QWidget *page)
     if (page->objectName().isEmpty())
         page->setObjectName(QStringLiteral("fbmode"));
     page->resize(815, 590);
+    // Set here so the page does not take over the main window's larger font.
+    page->setFont(pointFont(11));
 
     tabWidget = new QTabWidget(page);
     tabWidget->setObjectName(QStringLiteral("tabWidget"));
@@ -100,16 +101,16 @@ void fbmode::setupModeTab()
     label_20 = makeTitle(tab_1, "label_20");
 
     // Inputs in two rows across the tab.
-    groupBox_24 = makeGroup(tab_1, "groupBox_24", QRect(10, 36, 790, 92));
-    const int rowY[2] = {24, 58};
-    n1Label_2 = makeLabel(groupBox_24, "n1Label_2", QRect(12, rowY[0], 120, 26));
-    m_N1LineEdit_2 = makeField(groupBox_24, "m_N1LineEdit_2", QRect(132, rowY[0], 110, 26));
+    groupBox_24 = makeGroup(tab_1, "groupBox_24", QRect(10, 34, 790, 88));
+    const int rowY[2] = {22, 55};
+    n1Label_2 = makeLabel(groupBox_24, "n1Label_2", QRect(12, rowY[0], 125, 26));
+    m_N1LineEdit_2 = makeField(groupBox_24, "m_N1LineEdit_2", QRect(140, rowY[0], 110, 26));
     n2Label_2 = makeLabel(groupBox_24, "n2Label_2", QRect(272, rowY[0], 120, 26));
     m_N2LineEdit_2 = makeField(groupBox_24, "m_N2LineEdit_2", QRect(392, rowY[0], 110, 26));
     alabel_7 = makeLabel(groupBox_24, "alabel_7", QRect(532, rowY[0], 125, 26));
     m_ALineEdit_2 = makeField(groupBox_24, "m_ALineEdit_2", QRect(660, rowY[0], 110, 26));
-    lambdaLabel_2 = makeLabel(groupBox_24, "lambdaLabel_2", QRect(12, rowY[1], 120, 26));
-    m_lambdaLineEdit_2 = makeField(groupBox_24, "m_lambdaLineEdit_2", QRect(132, rowY[1], 110, 26));
+    lambdaLabel_2 = makeLabel(groupBox_24, "lambdaLabel_2", QRect(12, rowY[1], 125, 26));
+    m_lambdaLineEdit_2 = makeField(groupBox_24, "m_lambdaLineEdit_2", QRect(140, rowY[1], 110, 26));
     NAlabel_2 = makeLabel(groupBox_24, "NAlabel_2", QRect(272, rowY[1], 120, 26));
     m_NALineEdit_2 = makeField(groupBox_24, "m_NALineEdit_2", QRect(392, rowY[1], 110, 26));
     pushButton_12 = new QPushButton(groupBox_24);
@@ -118,7 +119,7 @@ void fbmode::setupModeTab()
 
     // Outputs: V and N, the display choices and the mode table on the left,
     // the field map on the right.
-    groupBox_23 = makeGroup(tab_1, "groupBox_23", QRect(10, 133, 790, 418));
+    groupBox_23 = makeGroup(tab_1, "groupBox_23", QRect(10, 124, 790, 414));
     VLabel_2 = makeLabel(groupBox_23, "VLabel_2", QRect(12, 26, 150, 26));
     m_VLineEdit_2 = makeField(groupBox_23, "m_VLineEdit_2", QRect(165, 26, 150, 26));
     m_VLineEdit_2->setFont(pointFont(11));
@@ -133,20 +134,21 @@ void fbmode::setupModeTab()
     R_checkBox->setObjectName(QStringLiteral("R_checkBox"));
     R_checkBox->setGeometry(QRect(170, 92, 150, 26));
 
-    groupBox_2 = makeGroup(groupBox_23, "groupBox_2", QRect(12, 122, 303, 50));
+    groupBox_2 = makeGroup(groupBox_23, "groupBox_2", QRect(12, 120, 330, 56));
     radioButton = new QRadioButton(groupBox_2);
     radioButton->setObjectName(QStringLiteral("radioButton"));
-    radioButton->setGeometry(QRect(12, 20, 80, 24));
+    radioButton->setGeometry(QRect(12, 26, 80, 24));
     radioButton_2 = new QRadioButton(groupBox_2);
     radioButton_2->setObjectName(QStringLiteral("radioButton_2"));
-    radioButton_2->setGeometry(QRect(110, 20, 80, 24));
+    radioButton_2->setGeometry(QRect(118, 26, 80, 24));
     radioButton_3 = new QRadioButton(groupBox_2);
     radioButton_3->setObjectName(QStringLiteral("radioButton_3"));
-    radioButton_3->setGeometry(QRect(208, 20, 80, 24));
+    radioButton_3->setGeometry(QRect(224, 26, 80, 24));
 
     tableWidget = new QTableWidget(groupBox_23);
     tableWidget->setObjectName(QStringLiteral("tableWidget"));
-    tableWidget->setGeometry(QRect(12, 180, 330, 228));
+    tableWidget->setGeometry(QRect(12, 180, 352, 224));
+    tableWidget->setFont(pointFont(9));
     tableWidget->setColumnCount(4);
     tableWidget->horizontalHeader()->setDefaultSectionSize(70);
     tableWidget->verticalHeader()->setDefaultSectionSize(26);
@@ -157,7 +159,7 @@ void fbmode::setupModeTab()
     // Placeholder the page puts its map plot on.
     mapPlot = new QWidget(groupBox_23);
     mapPlot->setObjectName(QStringLiteral("mapPlot"));
-    mapPlot->setGeometry(QRect(352, 16, 428, 394));
+    mapPlot->setGeometry(QRect(372, 16, 410, 390));
 
     tabWidget->addTab(tab_1, QString());
 }
@@ -168,7 +170,8 @@ void fbmode::setupBeamTab()
     tab_2->setObjectName(QStringLiteral("tab_2"));
     label_21 = makeTitle(tab_2, "label_21");
 
-    groupBox_25 = makeGroup(tab_2, "groupBox_25", QRect(10, 36, 440, 430));
+    groupBox_25 = makeGroup(tab_2, "groupBox_25", QRect(10, 34, 450, 430));
+    groupBox_25->setFont(pointFont(9)); // the long title has to fit
     QLabel **rowCaptions[5] = {&P01label_3, &P01label_4, &P01label_5, &P01label_6, &P01label_7};
     const int columnX[4] = {72, 162, 252, 342};
     int y = 32;
@@ -182,6 +185,7 @@ void fbmode::setupBeamTab()
             if (m == 0) {
                 weightE[m][n - 1] = makeField(groupBox_25, (stem + "LineEdit_2").constData(),
                                               QRect(x + 16, y, 70, 26));
+                weightE[m][n - 1]->setFont(pointFont(10));
                 weightO[m][n - 1] = nullptr;
                 weightELabel[m][n - 1] = nullptr;
                 weightOLabel[m][n - 1] = nullptr;
@@ -197,6 +201,8 @@ void fbmode::setupBeamTab()
             weightOLabel[m][n - 1] = makeLabel(groupBox_25, oName.constData(), QRect(x, y + 32, 14, 26));
             weightO[m][n - 1] = makeField(groupBox_25, (stem + "LineEdit_3").constData(),
                                           QRect(x + 16, y + 32, 70, 26));
+            weightE[m][n - 1]->setFont(pointFont(10));
+            weightO[m][n - 1]->setFont(pointFont(10));
             for (QLabel *marker : {weightELabel[m][n - 1], weightOLabel[m][n - 1]}) {
                 marker->setFont(pointFont(10));
                 marker->setAlignment(Qt::AlignCenter);
@@ -207,15 +213,16 @@ void fbmode::setupBeamTab()
     pushButton_13 = new QPushButton(groupBox_25);
     pushButton_13->setObjectName(QStringLiteral("pushButton_13"));
     pushButton_13->setGeometry(QRect(342 + 16, y + 4, 70, 30));
+    pushButton_13->setFont(pointFont(11));
 
-    groupBox_26 = makeGroup(tab_2, "groupBox_26", QRect(460, 36, 340, 515));
+    groupBox_26 = makeGroup(tab_2, "groupBox_26", QRect(468, 34, 332, 504));
     M2xlabel_2 = makeLabel(groupBox_26, "M2xlabel_2", QRect(12, 26, 170, 28));
-    m_m2xLineEdit_2 = makeField(groupBox_26, "m_m2xLineEdit_2", QRect(185, 26, 140, 26));
+    m_m2xLineEdit_2 = makeField(groupBox_26, "m_m2xLineEdit_2", QRect(185, 26, 135, 26));
     M2ylabel_2 = makeLabel(groupBox_26, "M2ylabel_2", QRect(12, 60, 170, 28));
-    m_m2yLineEdit_2 = makeField(groupBox_26, "m_m2yLineEdit_2", QRect(185, 60, 140, 26));
+    m_m2yLineEdit_2 = makeField(groupBox_26, "m_m2yLineEdit_2", QRect(185, 60, 135, 26));
     customPlot_3 = new QCustomPlot(groupBox_26);
     customPlot_3->setObjectName(QStringLiteral("customPlot_3"));
-    customPlot_3->setGeometry(QRect(10, 100, 320, 405));
+    customPlot_3->setGeometry(QRect(10, 96, 312, 398));
 
     tabWidget->addTab(tab_2, QString());
 }
@@ -226,7 +233,7 @@ void fbmode::setupBendTab()
     tab_3->setObjectName(QStringLiteral("tab_3"));
     label_19 = makeTitle(tab_3, "label_19");
 
-    groupBox_27 = makeGroup(tab_3, "groupBox_27", QRect(10, 36, 390, 262));
+    groupBox_27 = makeGroup(tab_3, "groupBox_27", QRect(10, 34, 390, 262));
     struct Row {
         QLabel **label;
         const char *labelName;
@@ -251,13 +258,13 @@ void fbmode::setupBendTab()
     pushButton_11->setObjectName(QStringLiteral("pushButton_11"));
     pushButton_11->setGeometry(QRect(255, y, 110, 28));
 
-    groupBox_28 = makeGroup(tab_3, "groupBox_28", QRect(410, 36, 390, 80));
+    groupBox_28 = makeGroup(tab_3, "groupBox_28", QRect(410, 34, 390, 80));
     modeLabel_2 = makeLabel(groupBox_28, "modeLabel_2", QRect(15, 32, 80, 26));
     mdcomboBox_2 = new QComboBox(groupBox_28);
     mdcomboBox_2->setObjectName(QStringLiteral("mdcomboBox_2"));
     mdcomboBox_2->setGeometry(QRect(100, 32, 120, 26));
 
-    groupBox_29 = makeGroup(tab_3, "groupBox_29", QRect(10, 306, 790, 190));
+    groupBox_29 = makeGroup(tab_3, "groupBox_29", QRect(10, 304, 790, 190));
     Betalabel_2 = makeLabel(groupBox_29, "Betalabel_2", QRect(15, 30, 150, 28));
     m_BetalineEdit_2 = makeField(groupBox_29, "m_BetalineEdit_2", QRect(175, 30, 190, 26));
     aFormula1_2 = makeLabel(groupBox_29, "aFormula1_2", QRect(400, 28, 380, 30));
@@ -272,6 +279,11 @@ void fbmode::setupBendTab()
         label->setFont(pointFont(11, QStringLiteral("Times New Roman")));
 
     tabWidget->addTab(tab_3, QString());
+
+    // Result fields get their own style sheet, which stops them from taking
+    // the page font; they are given it explicitly.
+    for (QLineEdit *output : {m_NnumLineEdit_2, m_m2xLineEdit_2, m_m2yLineEdit_2, m_BetalineEdit_2, m_AlphalineEdit_2})
+        output->setFont(pointFont(11));
 }
 
 void fbmode::retranslateUi(QWidget *page)
