@@ -2,11 +2,20 @@
 
 namespace laser {
 
-double opticalFrequency(double wavelength) { return kSpeedOfLight / wavelength; }
+double opticalFrequency(double wavelength)
+{
+    return kSpeedOfLight / wavelength;
+}
 
-double coherenceTime(double linewidthHz) { return 1 / linewidthHz; }
+double coherenceTime(double linewidthHz)
+{
+    return 1 / linewidthHz;
+}
 
-double coherenceLength(double coherenceTimeS) { return kSpeedOfLight * coherenceTimeS; }
+double coherenceLength(double coherenceTimeS)
+{
+    return kSpeedOfLight * coherenceTimeS;
+}
 
 double linewidthHzFromNm(double linewidthNm, double wavelength)
 {
@@ -23,7 +32,10 @@ double pulseEnergy(double averagePower, double repetitionRate)
     return averagePower / repetitionRate;
 }
 
-double peakPower(double pulseEnergyJ, double pulseWidth) { return pulseEnergyJ / pulseWidth; }
+double peakPower(double pulseEnergyJ, double pulseWidth)
+{
+    return pulseEnergyJ / pulseWidth;
+}
 
 double longitudinalModeSpacing(double refractiveIndex, double cavityLength)
 {
@@ -42,8 +54,7 @@ bool efficienciesPlausible(const OpticalEfficiencies &eta)
 {
     // 1e-16 rather than 0: P_out equal to the absorbed pump is accepted even
     // when the division rounds a hair above 1.
-    return eta.laser - 1 < 1e-16 && eta.amplifier - 1 < 1e-16 && eta.laser > 0 &&
-           eta.amplifier > 0;
+    return eta.laser - 1 < 1e-16 && eta.amplifier - 1 < 1e-16 && eta.laser > 0 && eta.amplifier > 0;
 }
 
 double quantumDefect(double pumpWavelength, double signalWavelength)
@@ -51,8 +62,14 @@ double quantumDefect(double pumpWavelength, double signalWavelength)
     return (signalWavelength - pumpWavelength) / signalWavelength;
 }
 
-double stokesEfficiency(double quantumDefectValue) { return 1 - quantumDefectValue; }
+double stokesEfficiency(double quantumDefectValue)
+{
+    return 1 - quantumDefectValue;
+}
 
-bool quantumDefectPlausible(double quantumDefectValue) { return !(quantumDefectValue < 1e-16); }
+bool quantumDefectPlausible(double quantumDefectValue)
+{
+    return !(quantumDefectValue < 1e-16);
+}
 
 } // namespace laser

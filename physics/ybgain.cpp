@@ -83,7 +83,10 @@ double smallSignalGainDb(const FiberGainParameters &fiber, double absorption, do
            (fiber.upperFraction - absorption / sum);
 }
 
-double linearGain(double gainDb) { return std::pow(10.0, gainDb / 10); }
+double linearGain(double gainDb)
+{
+    return std::pow(10.0, gainDb / 10);
+}
 
 GainSpectrum computeGainSpectrum(const CrossSectionTable &table, const FiberGainParameters &fiber)
 {

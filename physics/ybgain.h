@@ -48,10 +48,10 @@ bool parseCrossSectionLine(const std::string &line, double &wavelength, double &
 bool readCrossSections(const std::string &path, CrossSectionTable &table);
 
 struct FiberGainParameters {
-    double dopantDensity;   // N, m⁻³
-    double overlap;         // Γ
-    double upperFraction;   // n, fraction of ions in the upper level
-    double length;          // L, m
+    double dopantDensity; // N, m⁻³
+    double overlap;       // Γ
+    double upperFraction; // n, fraction of ions in the upper level
+    double length;        // L, m
 };
 
 // Small-signal gain in dB at one wavelength, evaluated as

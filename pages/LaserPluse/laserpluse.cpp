@@ -21,12 +21,15 @@ LaserPluse::LaserPluse(QWidget *parent) : QWidget(parent), ui(new Ui::LaserPluse
     connect(ui->pushButton, SIGNAL(clicked()), this, SLOT(calresLaserPls()));
 }
 
-LaserPluse::~LaserPluse() { delete ui; }
+LaserPluse::~LaserPluse()
+{
+    delete ui;
+}
 
 void LaserPluse::calresLaserPls()
 {
-    const double tau = readField(ui->m_TaolineEdit);           // s
-    const double rate = readField(ui->m_FlineEdit);            // Hz
+    const double tau = readField(ui->m_TaolineEdit);            // s
+    const double rate = readField(ui->m_FlineEdit);             // Hz
     const double averagePower = readField(ui->m_P_avelineEdit); // W
 
     const double energy = laser::pulseEnergy(averagePower, rate);

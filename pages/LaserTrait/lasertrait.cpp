@@ -4,6 +4,7 @@
 #include "lasertraitform.h"
 #include "pageconventions.h"
 
+#include <qcustomplot.h>
 #include <QDir>
 #include <QDoubleValidator>
 #include <QFile>
@@ -14,7 +15,6 @@
 #include <QRadioButton>
 #include <QSaveFile>
 #include <QTemporaryFile>
-#include <qcustomplot.h>
 
 namespace {
 
@@ -56,7 +56,10 @@ LaserTrait::LaserTrait(QWidget *parent) : QWidget(parent), ui(new Ui::LaserTrait
     connect(ui->radioButton_2, SIGNAL(clicked()), this, SLOT(changeRdbtn_mg()));
 }
 
-LaserTrait::~LaserTrait() { delete ui; }
+LaserTrait::~LaserTrait()
+{
+    delete ui;
+}
 
 QString LaserTrait::crossSectionFile()
 {
@@ -217,11 +220,11 @@ bool LaserTrait::writeGainTable(const QString &path)
         return false;
     const std::size_t count = m_crossSections.wavelengths.size();
     for (std::size_t i = 0; i < count; ++i) {
-        const QByteArray line = (QString::number(m_crossSections.wavelengths[i], 'g', 6) +
-                                 QLatin1Char(',') + QString::number(m_gain.gainDb[i], 'g', 6) +
-                                 QLatin1Char(',') + QString::number(m_gain.linear[i], 'g', 6) +
-                                 QLatin1Char('\n'))
-                                    .toLatin1();
+        const QByteArray line =
+            (QString::number(m_crossSections.wavelengths[i], 'g', 6) + QLatin1Char(',') +
+             QString::number(m_gain.gainDb[i], 'g', 6) + QLatin1Char(',') +
+             QString::number(m_gain.linear[i], 'g', 6) + QLatin1Char('\n'))
+                .toLatin1();
         if (file.write(line) != line.size()) {
             file.cancelWriting();
             return false;

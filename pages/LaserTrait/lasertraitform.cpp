@@ -2,13 +2,13 @@
 
 #include "formbuilder.h"
 
+#include <qcustomplot.h>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
-#include <qcustomplot.h>
 
 namespace Ui {
 
@@ -149,8 +149,8 @@ void LaserTrait::retranslateUi(QWidget *page)
     m_L_lineEdit->setText(QStringLiteral("10"));
     pushButton->setText(calculate);
     groupBox_2->setTitle(outputs);
-    Delta_niulabel->setText(richText(QStringLiteral("纵模间隔Δ") + sub(QStringLiteral("ν")) +
-                                     QStringLiteral("[Hz]")));
+    Delta_niulabel->setText(
+        richText(QStringLiteral("纵模间隔Δ") + sub(QStringLiteral("ν")) + QStringLiteral("[Hz]")));
     Delta_niuFormula->setText(
         richText(QStringLiteral("Δ") + sub(QStringLiteral("ν")) + QStringLiteral(" = c/2/n/L")));
 
@@ -162,7 +162,8 @@ void LaserTrait::retranslateUi(QWidget *page)
     groupBox_3->setTitle(inputs);
     P_pumplabel->setText(richText(QStringLiteral("输入泵浦功率") + pPump + QStringLiteral("[W]")));
     m_P_pumplineEdit->setText(QStringLiteral("100"));
-    P_residuallabel->setText(richText(QStringLiteral("残余泵浦功率") + pRes + QStringLiteral("[W]")));
+    P_residuallabel->setText(
+        richText(QStringLiteral("残余泵浦功率") + pRes + QStringLiteral("[W]")));
     m_P_residuallineEdit->setText(QStringLiteral("5"));
     P_outlabel->setText(richText(QStringLiteral("输出激光功率") + pOut + QStringLiteral("[W]")));
     m_P_outlineEdit->setText(QStringLiteral("75"));
@@ -171,14 +172,14 @@ void LaserTrait::retranslateUi(QWidget *page)
     pushButton_2->setText(calculate);
     groupBox_4->setTitle(outputs);
     efficiency_olabel->setText(richText(QStringLiteral("激光器效率η") + sub(QStringLiteral("o"))));
-    efficiency_oFormula->setText(richText(QStringLiteral("η") + sub(QStringLiteral("o")) +
-                                          QStringLiteral(" = ") + pOut + QStringLiteral("/(") +
-                                          pPump + QStringLiteral("-") + pRes + QStringLiteral(")")));
+    efficiency_oFormula->setText(
+        richText(QStringLiteral("η") + sub(QStringLiteral("o")) + QStringLiteral(" = ") + pOut +
+                 QStringLiteral("/(") + pPump + QStringLiteral("-") + pRes + QStringLiteral(")")));
     efficiency_alabel->setText(richText(QStringLiteral("放大器效率η") + sub(QStringLiteral("a"))));
-    efficiency_aFormula->setText(richText(
-        QStringLiteral("η") + sub(QStringLiteral("a")) + QStringLiteral(" = (") + pOut +
-        QStringLiteral("-") + pIn + QStringLiteral(")/(") + pPump + QStringLiteral("-") + pRes +
-        QStringLiteral(")")));
+    efficiency_aFormula->setText(richText(QStringLiteral("η") + sub(QStringLiteral("a")) +
+                                          QStringLiteral(" = (") + pOut + QStringLiteral("-") +
+                                          pIn + QStringLiteral(")/(") + pPump +
+                                          QStringLiteral("-") + pRes + QStringLiteral(")")));
 
     label_3->setText(form::titleText(QStringLiteral("激光器参数--量子亏损")));
     groupBox_5->setTitle(inputs);

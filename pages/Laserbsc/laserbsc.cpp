@@ -23,7 +23,10 @@ Laserbsc::Laserbsc(QWidget *parent) : QWidget(parent), ui(new Ui::Laserbsc)
     connect(ui->m_delta_niulineEdit, SIGNAL(editingFinished()), this, SLOT(changeLin()));
 }
 
-Laserbsc::~Laserbsc() { delete ui; }
+Laserbsc::~Laserbsc()
+{
+    delete ui;
+}
 
 void Laserbsc::calresLaserbsc1()
 {

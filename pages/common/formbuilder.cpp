@@ -33,7 +33,8 @@ QString richText(const QString &body)
 
 QString sub(const QString &text)
 {
-    return QStringLiteral("<span style=\" vertical-align:sub;\">") + text + QStringLiteral("</span>");
+    return QStringLiteral("<span style=\" vertical-align:sub;\">") + text +
+           QStringLiteral("</span>");
 }
 
 QString super(const QString &text)

@@ -25,7 +25,10 @@ inline QLineEdit *lineEdit(QWidget *page, const char *name)
     return child<QLineEdit>(page, name);
 }
 
-inline QString text(QWidget *page, const char *name) { return lineEdit(page, name)->text(); }
+inline QString text(QWidget *page, const char *name)
+{
+    return lineEdit(page, name)->text();
+}
 
 inline void setText(QWidget *page, const char *name, const QString &value)
 {

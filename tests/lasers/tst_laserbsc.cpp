@@ -12,7 +12,10 @@ class TestLaserbsc : public QObject
     Q_OBJECT
 
 private:
-    void calculate(QWidget *page) { QTest::mouseClick(child<QPushButton>(page, "m_btn_Cal4"), Qt::LeftButton); }
+    void calculate(QWidget *page)
+    {
+        QTest::mouseClick(child<QPushButton>(page, "m_btn_Cal4"), Qt::LeftButton);
+    }
 
 private slots:
     void formShowsCaptionsDefaultsAndEmptyOutputs()
@@ -23,18 +26,24 @@ private slots:
         auto *tabs = child<QTabWidget>(&page, "tabWidget");
         QCOMPARE(tabs->count(), 1);
         QCOMPARE(tabs->tabText(0), QStringLiteral("频率与相干性"));
-        QVERIFY(child<QLabel>(&page, "label")->text().contains(QStringLiteral("连续激光参数--频率与相干性")));
+        QVERIFY(child<QLabel>(&page, "label")
+                    ->text()
+                    .contains(QStringLiteral("连续激光参数--频率与相干性")));
         QVERIFY(child<QLabel>(&page, "label")->text().contains(QStringLiteral("#ff5500")));
         QCOMPARE(child<QPushButton>(&page, "m_btn_Cal4")->text(), QStringLiteral("计算"));
         QCOMPARE(text(&page, "m_LasLamlineEdit"), QStringLiteral("1064"));
         QCOMPARE(text(&page, "m_delta_niulineEdit"), QStringLiteral("5e9"));
         QCOMPARE(text(&page, "m_delta_lambdalineEdit"), QStringLiteral("0.0189"));
-        QVERIFY(child<QLabel>(&page, "tao_cFormula")->text().contains(QStringLiteral("vertical-align:sub;")));
-        QCOMPARE(child<QLabel>(&page, "niuFormula")->font().family(), QStringLiteral("Times New Roman"));
+        QVERIFY(child<QLabel>(&page, "tao_cFormula")
+                    ->text()
+                    .contains(QStringLiteral("vertical-align:sub;")));
+        QCOMPARE(child<QLabel>(&page, "niuFormula")->font().family(),
+                 QStringLiteral("Times New Roman"));
         for (const char *name : {"m_niulineEdit", "m_tao_clineEdit", "m_L_clineEdit"}) {
             QVERIFY2(text(&page, name).isEmpty(), name);
             QVERIFY2(lineEdit(&page, name)->isReadOnly(), name);
-            QCOMPARE(lineEdit(&page, name)->styleSheet(), QStringLiteral("background-color: rgb(213, 213, 213);"));
+            QCOMPARE(lineEdit(&page, name)->styleSheet(),
+                     QStringLiteral("background-color: rgb(213, 213, 213);"));
         }
         // The linked pair is editable and unstyled.
         for (const char *name : {"m_delta_niulineEdit", "m_delta_lambdalineEdit"}) {

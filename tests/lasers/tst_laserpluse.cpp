@@ -11,7 +11,10 @@ class TestLaserPluse : public QObject
     Q_OBJECT
 
 private:
-    void calculate(QWidget *page) { QTest::mouseClick(child<QPushButton>(page, "pushButton"), Qt::LeftButton); }
+    void calculate(QWidget *page)
+    {
+        QTest::mouseClick(child<QPushButton>(page, "pushButton"), Qt::LeftButton);
+    }
 
 private slots:
     void formShowsCaptionsAndDefaults()
@@ -19,11 +22,15 @@ private slots:
         LaserPluse page;
         QCOMPARE(page.windowTitle(), QStringLiteral("LaserPluse"));
         QCOMPARE(child<QTabWidget>(&page, "tabWidget")->tabText(0), QStringLiteral("高斯脉冲"));
-        QVERIFY(child<QLabel>(&page, "label")->text().contains(QStringLiteral("脉冲激光参数--高斯脉冲")));
+        QVERIFY(child<QLabel>(&page, "label")
+                    ->text()
+                    .contains(QStringLiteral("脉冲激光参数--高斯脉冲")));
         QCOMPARE(text(&page, "m_TaolineEdit"), QStringLiteral("1e-7"));
         QCOMPARE(text(&page, "m_FlineEdit"), QStringLiteral("1e5"));
         QCOMPARE(text(&page, "m_P_avelineEdit"), QStringLiteral("20"));
-        QVERIFY(child<QLabel>(&page, "P_peakFormula")->text().contains(QStringLiteral("peak</span> = E/τ")));
+        QVERIFY(child<QLabel>(&page, "P_peakFormula")
+                    ->text()
+                    .contains(QStringLiteral("peak</span> = E/τ")));
         for (const char *name : {"m_ElineEdit", "m_P_peaklineEdit"}) {
             QVERIFY2(text(&page, name).isEmpty(), name);
             QVERIFY2(lineEdit(&page, name)->isReadOnly(), name);

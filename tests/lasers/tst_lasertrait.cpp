@@ -1,6 +1,7 @@
 #include "laserpagetest.h"
 #include "lasertrait.h"
 
+#include <qcustomplot.h>
 #include <QDir>
 #include <QFile>
 #include <QImageReader>
@@ -9,7 +10,6 @@
 #include <QRadioButton>
 #include <QTabWidget>
 #include <QTemporaryDir>
-#include <qcustomplot.h>
 
 #include <cmath>
 
@@ -48,7 +48,8 @@ double textbookGain(double n, double sa, double se)
 QVector<double> plottedValues(QCustomPlot *plot)
 {
     QVector<double> values;
-    for (auto it = plot->graph(0)->data()->constBegin(); it != plot->graph(0)->data()->constEnd(); ++it)
+    for (auto it = plot->graph(0)->data()->constBegin(); it != plot->graph(0)->data()->constEnd();
+         ++it)
         values.append(it->value);
     return values;
 }
@@ -58,7 +59,10 @@ QVector<double> plottedValues(QCustomPlot *plot)
 class WorkingDirectory
 {
 public:
-    explicit WorkingDirectory(const QString &dir) : previous_(QDir::currentPath()) { QDir::setCurrent(dir); }
+    explicit WorkingDirectory(const QString &dir) : previous_(QDir::currentPath())
+    {
+        QDir::setCurrent(dir);
+    }
     ~WorkingDirectory() { QDir::setCurrent(previous_); }
 
 private:
@@ -103,25 +107,34 @@ private slots:
         QCOMPARE(tabs->tabText(2), QStringLiteral("量子亏损"));
         QCOMPARE(tabs->tabText(3), QStringLiteral("小信号增益"));
         QCOMPARE(tabs->currentIndex(), 0);
-        QVERIFY(child<QLabel>(&page, "label_4")->text().contains(QStringLiteral("激光器参数--小信号增益")));
-        QCOMPARE(child<QLabel>(&page, "GYDFlabel")->text().contains(QStringLiteral("YDF小信号增益系数G")), true);
-        QVERIFY(child<QLabel>(&page, "Nlabel")->text().contains(QStringLiteral("vertical-align:super;")));
+        QVERIFY(child<QLabel>(&page, "label_4")
+                    ->text()
+                    .contains(QStringLiteral("激光器参数--小信号增益")));
+        QCOMPARE(child<QLabel>(&page, "GYDFlabel")
+                     ->text()
+                     .contains(QStringLiteral("YDF小信号增益系数G")),
+                 true);
+        QVERIFY(child<QLabel>(&page, "Nlabel")
+                    ->text()
+                    .contains(QStringLiteral("vertical-align:super;")));
     }
 
     void defaultsAndValidators()
     {
         LaserTrait page;
         const QList<QPair<const char *, const char *>> defaults = {
-            {"m_RefnlineEdit", "1.45"}, {"m_L_lineEdit", "10"},       {"m_P_pumplineEdit", "100"},
-            {"m_P_residuallineEdit", "5"}, {"m_P_outlineEdit", "75"},  {"m_P_inlineEdit", "3"},
-            {"m_lambda_1lineEdit", "976"}, {"m_lambda_2lineEdit", "1064"}, {"m_NlineEdit", "4.3e25"},
-            {"m_GammalineEdit", "0.8"},  {"m_nlineEdit", "0.1"},      {"m_LlineEdit", "6"}};
+            {"m_RefnlineEdit", "1.45"},    {"m_L_lineEdit", "10"},
+            {"m_P_pumplineEdit", "100"},   {"m_P_residuallineEdit", "5"},
+            {"m_P_outlineEdit", "75"},     {"m_P_inlineEdit", "3"},
+            {"m_lambda_1lineEdit", "976"}, {"m_lambda_2lineEdit", "1064"},
+            {"m_NlineEdit", "4.3e25"},     {"m_GammalineEdit", "0.8"},
+            {"m_nlineEdit", "0.1"},        {"m_LlineEdit", "6"}};
         for (const auto &entry : defaults) {
             QCOMPARE(text(&page, entry.first), QString::fromLatin1(entry.second));
             QVERIFY2(lineEdit(&page, entry.first)->validator() != nullptr, entry.first);
         }
-        for (const char *name : {"m_Delta_niulineEdit", "m_efficiency_olineEdit", "m_efficiency_alineEdit",
-                                 "m_QDlineEdit", "m_QRlineEdit"}) {
+        for (const char *name : {"m_Delta_niulineEdit", "m_efficiency_olineEdit",
+                                 "m_efficiency_alineEdit", "m_QDlineEdit", "m_QRlineEdit"}) {
             QVERIFY2(text(&page, name).isEmpty(), name);
             QVERIFY2(lineEdit(&page, name)->isReadOnly(), name);
         }
@@ -137,8 +150,9 @@ private slots:
         for (int i = meta->methodOffset(); i < meta->methodCount(); ++i)
             if (meta->method(i).methodType() == QMetaMethod::Slot)
                 slotNames << QString::fromLatin1(meta->method(i).name());
-        QCOMPARE(slotNames, QStringList({"calresLasertrait1", "calresLasertrait2", "calresLasertrait3",
-                                         "changeRdbtn_mG", "changeRdbtn_mg", "calresLasertrait4"}));
+        QCOMPARE(slotNames,
+                 QStringList({"calresLasertrait1", "calresLasertrait2", "calresLasertrait3",
+                              "changeRdbtn_mG", "changeRdbtn_mg", "calresLasertrait4"}));
     }
 
     // ---- Tabs 0 to 2 ------------------------------------------------------------
@@ -196,7 +210,8 @@ private slots:
         LaserTrait page;
         click(&page, "pushButton_3");
         setText(&page, "m_lambda_2lineEdit", QStringLiteral("976"));
-        QCOMPARE(captureNotice([&] { click(&page, "pushButton_3"); }), QStringLiteral("提示|λ2应大于λ1"));
+        QCOMPARE(captureNotice([&] { click(&page, "pushButton_3"); }),
+                 QStringLiteral("提示|λ2应大于λ1"));
         QVERIFY(text(&page, "m_QDlineEdit").isEmpty());
         QVERIFY(text(&page, "m_QRlineEdit").isEmpty());
     }
@@ -309,8 +324,10 @@ private slots:
         QCOMPARE(p->graph(0)->dataCount(), 4);
         const QVector<double> values = plottedValues(p);
         QVERIFY(std::isnan(values[0])); // 0/0 for the zero sample
-        QVERIFY(std::abs(values[1] - textbookGain(0.1, 1e-25, 4e-25)) <= 1e-12 * std::abs(values[1]));
-        QVERIFY(std::abs(values[3] - textbookGain(0.1, 4e-26, 6e-25)) <= 1e-12 * std::abs(values[3]));
+        QVERIFY(std::abs(values[1] - textbookGain(0.1, 1e-25, 4e-25)) <=
+                1e-12 * std::abs(values[1]));
+        QVERIFY(std::abs(values[3] - textbookGain(0.1, 4e-26, 6e-25)) <=
+                1e-12 * std::abs(values[3]));
         // The NaN sample does not spoil the axis range.
         QVERIFY(std::isfinite(p->yAxis->range().lower));
         QCOMPARE(p->yAxis->range().lower, std::min({values[1], values[2], values[3]}));
@@ -366,17 +383,22 @@ private slots:
             const double gain = textbookGain(0.1, table[i].absorption, table[i].emission);
             QCOMPARE(fields[0].toDouble(), table[i].wavelength);
             // Six significant digits.
-            QVERIFY2(std::abs(fields[1].toDouble() - gain) <= std::abs(gain) * 5e-6, lines[i].constData());
+            QVERIFY2(std::abs(fields[1].toDouble() - gain) <= std::abs(gain) * 5e-6,
+                     lines[i].constData());
             QVERIFY2(std::abs(fields[2].toDouble() - std::pow(10.0, gain / 10)) <=
                          std::pow(10.0, gain / 10) * 5e-6,
                      lines[i].constData());
             QVERIFY(fields[1].size() <= 13); // e.g. "-1774.85" or "-1.23457e-05"
         }
-        QCOMPARE(lines[0], QByteArray("850,") + QByteArray::number(textbookGain(0.1, table[0].absorption,
-                                                                                  table[0].emission), 'g', 6) +
-                               ',' + QByteArray::number(std::pow(10.0, textbookGain(0.1, table[0].absorption,
-                                                                                    table[0].emission) / 10),
-                                                        'g', 6));
+        QCOMPARE(
+            lines[0],
+            QByteArray("850,") +
+                QByteArray::number(textbookGain(0.1, table[0].absorption, table[0].emission), 'g',
+                                   6) +
+                ',' +
+                QByteArray::number(
+                    std::pow(10.0, textbookGain(0.1, table[0].absorption, table[0].emission) / 10),
+                    'g', 6));
     }
 
     void longerExistingTableIsReplacedWithoutATail()
@@ -419,7 +441,8 @@ private slots:
         QCOMPARE(reader.format(), QByteArray("jpeg"));
         QCOMPARE(reader.size(), QSize(600, 300));
         // Only the picture is left in the folder: the render file is gone.
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList({"小信号增益.jpg"}));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden),
+                 QStringList({"小信号增益.jpg"}));
     }
 
     void gainPictureIntoAMissingFolderFails()

@@ -133,14 +133,15 @@ TEST(CrossSectionLine, EmptyFieldsAreZero)
 
 TEST(CrossSectionFile, HandMadeFileWithHeaderShortLinesBlanksAndCrlf)
 {
-    const TempFile file("lambda,sa,se\r\n"
-                        "1000,1e-25,3e-25\r\n"
-                        "\r\n"
-                        "short line\n"
-                        "1010,2e-25\n"
-                        "\n"
-                        "  1020 , 4e-26 ,5e-25\n"
-                        "1030,5e-26,6e-25"); // no line end at the end of the file
+    const TempFile file(
+        "lambda,sa,se\r\n"
+        "1000,1e-25,3e-25\r\n"
+        "\r\n"
+        "short line\n"
+        "1010,2e-25\n"
+        "\n"
+        "  1020 , 4e-26 ,5e-25\n"
+        "1030,5e-26,6e-25"); // no line end at the end of the file
     CrossSectionTable table;
     ASSERT_TRUE(readCrossSections(file.path(), table));
     ASSERT_EQ(4u, table.wavelengths.size());
@@ -231,7 +232,8 @@ TEST(Gain, MatchesTheTextbookFormOfTheTwoLevelGain)
                 FiberGainParameters f = kDefaults;
                 f.upperFraction = n;
                 const double expected = textbookGain(f, sa, se);
-                EXPECT_NEAR(expected, smallSignalGainDb(f, sa, se), std::abs(expected) * kRel + 1e-12)
+                EXPECT_NEAR(expected, smallSignalGainDb(f, sa, se),
+                            std::abs(expected) * kRel + 1e-12)
                     << "n=" << n << " sa=" << sa << " se=" << se;
             }
 }
