@@ -517,6 +517,11 @@ private slots:
         page->drawMode(20e-6, 1080e-9, 1.4512, 1.45, 1, page->lastNeffLists()[1][0], 1, 2);
         QCOMPARE(page->modeMapPlot(), plot);
         QCOMPARE(modeColorMap()->dataRange().upper, kPi);
+        // The export also draws the "O" orientation of order-0 modes (never
+        // saved): a map without any spread, drawn without failing.
+        page->drawMode(20e-6, 1080e-9, 1.4512, 1.45, 0, page->lastNeffLists()[0][0], 1, 0);
+        QVERIFY(modeColorMap()->visible());
+        QVERIFY(modeColorMap()->dataRange().size() > 0);
         // An orientation outside E/O leaves the plot empty instead of failing.
         page->drawMode(20e-6, 1080e-9, 1.4512, 1.45, 1, page->lastNeffLists()[1][0], 5, 0);
         QVERIFY(!modeColorMap()->visible());
