@@ -29,18 +29,18 @@ void FBMainWindow::exportData()
     if (!page)
         return;
     QString filter = QString::fromLatin1(kCsvFilter);
-    const QString chosen = exportSaveFile
-                               ? exportSaveFile(&filter)
-                               : QFileDialog::getSaveFileName(nullptr, QStringLiteral("Save File"),
-                                                              QStringLiteral("."), sheetFileFilters(),
-                                                              &filter);
+    const QString chosen = exportSaveFile ? exportSaveFile(&filter)
+                                          : QFileDialog::getSaveFileName(
+                                                nullptr, QStringLiteral("Save File"),
+                                                QStringLiteral("."), sheetFileFilters(), &filter);
     if (chosen.isEmpty())
         return;
 
     const SheetTarget target = resolveSheetTarget(chosen, filter);
     const SheetExportResult result = exportSheet(currentPage, currentInnerTab(), page, target.path);
     if (result.status == SheetExportResult::Written)
-        statusBar()->showMessage(QStringLiteral("数据已导出到 %1").arg(result.path), kStatusMessageMs);
+        statusBar()->showMessage(QStringLiteral("数据已导出到 %1").arg(result.path),
+                                 kStatusMessageMs);
     else
         QMessageBox::warning(this, QString::fromUtf8(kExportTitle),
                              QStringLiteral("数据导出失败，无法写入文件\n%1\n原因：%2")
@@ -54,16 +54,16 @@ void FBMainWindow::exportPic()
     QWidget *page = currentPageWidget();
     if (!page)
         return;
-    const QString directory = exportDirectory
-                                  ? exportDirectory()
-                                  : QFileDialog::getExistingDirectory(
-                                      this, QStringLiteral("请选择图片保存路径"), QString(),
-                                      QFileDialog::ShowDirsOnly);
+    const QString directory = exportDirectory ? exportDirectory()
+                                              : QFileDialog::getExistingDirectory(
+                                                    this, QStringLiteral("请选择图片保存路径"),
+                                                    QString(), QFileDialog::ShowDirsOnly);
     const QString prefix = pictureDirPrefix(directory);
     if (prefix.isEmpty())
         return;
 
-    const PictureExportResult result = exportPictures(currentPage, currentInnerTab(), page, prefix, this);
+    const PictureExportResult result =
+        exportPictures(currentPage, currentInnerTab(), page, prefix, this);
     QMessageBox::warning(this, QString::fromUtf8(kExportTitle), pictureExportMessage(result),
                          QMessageBox::Ok, QMessageBox::NoButton);
 }

@@ -11,11 +11,10 @@
 #include <QDateTime>
 #include <QFileInfo>
 #include <QLineEdit>
+#include <QList>
 #include <QProgressDialog>
 
 #include <algorithm>
-#include <type_traits>
-#include <utility>
 #include <vector>
 
 const char *const kPicturesSavedMessage = "图片保存在指定目录下";
@@ -49,7 +48,8 @@ SheetExportResult exportGainTable(LaserTrait *page, QString path)
     // The table is recalculated first, so the file holds what the current
     // cross-section data give; the page leaves telling the user to us.
     if (!page->calculateGain()) {
-        result.error = QStringLiteral("无法读取截面数据文件 %1").arg(LaserTrait::crossSectionFile());
+        result.error =
+            QStringLiteral("无法读取截面数据文件 %1").arg(LaserTrait::crossSectionFile());
         return result;
     }
     if (!page->writeGainTable(path)) {
@@ -72,8 +72,8 @@ void finish(PictureExportResult &result)
 {
     if (result.status == PictureExportResult::Cancelled)
         return;
-    result.status = result.failed.isEmpty() ? PictureExportResult::Saved
-                                            : PictureExportResult::PartlyFailed;
+    result.status =
+        result.failed.isEmpty() ? PictureExportResult::Saved : PictureExportResult::PartlyFailed;
 }
 
 double fieldValue(const QWidget *page, const char *name)
@@ -86,7 +86,7 @@ double fieldValue(const QWidget *page, const char *name)
 PictureExportResult saveAllModeMaps(fbmode *page, const QString &prefix, QWidget *dialogParent)
 {
     PictureExportResult result;
-    const double a = fieldValue(page, "m_ALineEdit_2") * 1e-6;      // μm -> m
+    const double a = fieldValue(page, "m_ALineEdit_2") * 1e-6;           // μm -> m
     const double lambda = fieldValue(page, "m_lambdaLineEdit_2") * 1e-9; // nm -> m
     const double n1 = fieldValue(page, "m_N1LineEdit_2");
     const double n2 = fieldValue(page, "m_N2LineEdit_2");
@@ -95,8 +95,8 @@ PictureExportResult saveAllModeMaps(fbmode *page, const QString &prefix, QWidget
     // does meanwhile may change the list being walked.
     const std::vector<std::vector<double>> neffs = page->lastNeffLists();
     const std::vector<int> counts = page->lastModeCounts();
-    const int lastOrder = std::min<int>(page->lastMaxOrder(),
-                                        static_cast<int>(std::min(neffs.size(), counts.size())) - 1);
+    const int lastOrder = std::min<int>(
+        page->lastMaxOrder(), static_cast<int>(std::min(neffs.size(), counts.size())) - 1);
 
     int drawings = 0;
     for (int m = 0; m <= lastOrder; ++m)
@@ -142,7 +142,8 @@ PictureExportResult saveMixtureMap(fbmode *page, const QString &prefix)
     page->redrawMixtureMap();
     const QString path = prefix + QStringLiteral("模式功率比例图.jpg");
     QString error;
-    const bool ok = savePlotJpeg(page->mixturePlot(), path, kMixtureMapWidth, kMixtureMapHeight, &error);
+    const bool ok =
+        savePlotJpeg(page->mixturePlot(), path, kMixtureMapWidth, kMixtureMapHeight, &error);
     recordSave(result, ok, path, error);
     finish(result);
     return result;
@@ -157,48 +158,30 @@ PictureExportResult saveGainPicture(LaserTrait *page, const QString &prefix)
     return result;
 }
 
-// TRANSITIONAL: the mode-instability page is still being written; until it
-// offers calculationStarted() and PowThreadPicExport(), its export refuses.
-template <typename P, typename = void> struct InstabilityPageReady : std::false_type {};
-template <typename P>
-struct InstabilityPageReady<P, std::void_t<decltype(std::declval<P &>().calculationStarted()),
-                                           decltype(std::declval<P &>().PowThreadPicExport(QString()))>>
-    : std::true_type {};
-
-template <typename Page> PictureExportResult saveInstabilityCurves(Page *page, const QString &prefix)
+// The page reports only whether both curves were saved. On failure, a file
+// that is still missing or unchanged since before the call is the one that
+// failed (a save replaces the file, so a written one has a new time stamp).
+PictureExportResult saveInstabilityCurves(threashold *page, const QString &prefix)
 {
     PictureExportResult result;
     const QStringList paths = {prefix + QStringLiteral("非线性耦合系数.jpg"),
                                prefix + QStringLiteral("模式不稳定阈值.jpg")};
-    // The page reports only whether both saves worked; a file that is missing
-    // or older than this export is the one that failed.
-    const QDateTime started = QDateTime::currentDateTime().addSecs(-1);
+    QList<QDateTime> before;
+    for (const QString &path : paths)
+        before.append(QFileInfo(path).lastModified());
     const bool ok = page->PowThreadPicExport(prefix);
-    int fresh = 0;
-    for (const QString &path : paths) {
-        const QFileInfo info(path);
-        fresh += info.exists() && info.lastModified() >= started;
+    QList<bool> written = {ok, ok};
+    if (!ok) {
+        for (int i = 0; i < paths.size(); ++i) {
+            const QFileInfo info(paths[i]);
+            written[i] = info.exists() && info.lastModified() != before[i];
+        }
+        if (written[0] && written[1]) // cannot tell which: report both
+            written = {false, false};
     }
-    for (const QString &path : paths) {
-        const QFileInfo info(path);
-        const bool written = ok || (fresh < paths.size() && info.exists() && info.lastModified() >= started);
-        recordSave(result, written, path, QStringLiteral("写入失败"));
-    }
+    for (int i = 0; i < paths.size(); ++i)
+        recordSave(result, written[i], paths[i], QStringLiteral("写入失败"));
     finish(result);
-    return result;
-}
-
-template <typename Page> PictureExportResult exportInstability(Page *page, const QString &prefix)
-{
-    PictureExportResult result;
-    result.status = PictureExportResult::NotComputed;
-    if constexpr (InstabilityPageReady<Page>::value) {
-        if (page && page->calculationStarted())
-            return saveInstabilityCurves(page, prefix);
-    } else {
-        (void)page;
-        (void)prefix;
-    }
     return result;
 }
 
@@ -238,7 +221,8 @@ PictureExportResult exportPictures(int page, int tab, QWidget *pageWidget, const
             result.status = PictureExportResult::NoPictureTab;
             return result;
         }
-        const bool computed = tab == kModeDistributionTab ? modes->mapComputed() : modes->beamComputed();
+        const bool computed =
+            tab == kModeDistributionTab ? modes->mapComputed() : modes->beamComputed();
         if (!computed) {
             result.status = PictureExportResult::NotComputed;
             return result;
@@ -259,25 +243,24 @@ PictureExportResult exportPictures(int page, int tab, QWidget *pageWidget, const
         return saveGainPicture(trait, prefix);
     }
     case ExportPage::Threashold: {
-        return exportInstability(qobject_cast<threashold *>(pageWidget), prefix);
+        auto *instability = qobject_cast<threashold *>(pageWidget);
+        if (!instability || !instability->calculationStarted()) {
+            result.status = PictureExportResult::NotComputed;
+            return result;
+        }
+        return saveInstabilityCurves(instability, prefix);
     }
-    default:
-        result.status = PictureExportResult::NoPicturePage;
-        return result;
+    default: result.status = PictureExportResult::NoPicturePage; return result;
     }
 }
 
 QString pictureExportMessage(const PictureExportResult &result)
 {
     switch (result.status) {
-    case PictureExportResult::Saved:
-        return QString::fromUtf8(kPicturesSavedMessage);
-    case PictureExportResult::NotComputed:
-        return QString::fromUtf8(kCalculateFirstMessage);
-    case PictureExportResult::NoPictureTab:
-        return QString::fromUtf8(kNoPictureOnTabMessage);
-    case PictureExportResult::NoPicturePage:
-        return QString::fromUtf8(kNoPictureOnPageMessage);
+    case PictureExportResult::Saved: return QString::fromUtf8(kPicturesSavedMessage);
+    case PictureExportResult::NotComputed: return QString::fromUtf8(kCalculateFirstMessage);
+    case PictureExportResult::NoPictureTab: return QString::fromUtf8(kNoPictureOnTabMessage);
+    case PictureExportResult::NoPicturePage: return QString::fromUtf8(kNoPictureOnPageMessage);
     case PictureExportResult::Cancelled:
         return QStringLiteral("图片导出已取消，已保存%1张图片").arg(result.written.size());
     case PictureExportResult::PartlyFailed: {

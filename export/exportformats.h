@@ -15,11 +15,10 @@ class QWidget;
 
 // ---- Spreadsheet export ---------------------------------------------------
 
-struct SheetExportResult
-{
+struct SheetExportResult {
     enum Status {
-        Written,  // the file at `path` is complete
-        Failed,   // nothing was replaced; `error` says why
+        Written, // the file at `path` is complete
+        Failed,  // nothing was replaced; `error` says why
     };
     Status status = Failed;
     QString path;  // the file written or attempted
@@ -35,13 +34,12 @@ SheetExportResult exportSheet(int page, int tab, QWidget *pageWidget, const QStr
 
 // ---- Picture export -------------------------------------------------------
 
-extern const char *const kPicturesSavedMessage;    // "图片保存在指定目录下"
-extern const char *const kCalculateFirstMessage;   // "请先点击计算按钮再保存图片"
-extern const char *const kNoPictureOnTabMessage;   // "当前选项卡中无图片数据导出"
-extern const char *const kNoPictureOnPageMessage;  // "当前选项卡无图片导出.\n"
+extern const char *const kPicturesSavedMessage;   // "图片保存在指定目录下"
+extern const char *const kCalculateFirstMessage;  // "请先点击计算按钮再保存图片"
+extern const char *const kNoPictureOnTabMessage;  // "当前选项卡中无图片数据导出"
+extern const char *const kNoPictureOnPageMessage; // "当前选项卡无图片导出.\n"
 
-struct PictureExportResult
-{
+struct PictureExportResult {
     enum Status {
         Saved,         // every picture written
         NotComputed,   // the tab's calculation has not run: nothing written

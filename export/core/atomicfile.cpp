@@ -5,10 +5,10 @@
 #include <QFileInfo>
 #include <QTemporaryFile>
 
+#include <sys/stat.h>
 #include <cerrno>
 #include <cstdio>
 #include <cstring>
-#include <sys/stat.h>
 
 namespace {
 
@@ -27,21 +27,24 @@ QFile::Permissions newFilePermissions()
     ::umask(mask);
     const mode_t mode = 0666 & ~mask;
     QFile::Permissions p;
-    if (mode & S_IRUSR) p |= QFile::ReadOwner | QFile::ReadUser;
-    if (mode & S_IWUSR) p |= QFile::WriteOwner | QFile::WriteUser;
-    if (mode & S_IRGRP) p |= QFile::ReadGroup;
-    if (mode & S_IWGRP) p |= QFile::WriteGroup;
-    if (mode & S_IROTH) p |= QFile::ReadOther;
-    if (mode & S_IWOTH) p |= QFile::WriteOther;
+    if (mode & S_IRUSR)
+        p |= QFile::ReadOwner | QFile::ReadUser;
+    if (mode & S_IWUSR)
+        p |= QFile::WriteOwner | QFile::WriteUser;
+    if (mode & S_IRGRP)
+        p |= QFile::ReadGroup;
+    if (mode & S_IWGRP)
+        p |= QFile::WriteGroup;
+    if (mode & S_IROTH)
+        p |= QFile::ReadOther;
+    if (mode & S_IWOTH)
+        p |= QFile::WriteOther;
     return p;
 }
 
 } // namespace
 
-AtomicFileReplacer::AtomicFileReplacer(const QString &targetPath)
-    : m_targetPath(targetPath)
-{
-}
+AtomicFileReplacer::AtomicFileReplacer(const QString &targetPath) : m_targetPath(targetPath) {}
 
 AtomicFileReplacer::~AtomicFileReplacer()
 {
@@ -62,8 +65,8 @@ bool AtomicFileReplacer::prepare(QString *error)
     }
     // A hidden name in the same folder keeps the final rename on one file
     // system, where rename() replaces the target atomically.
-    QTemporaryFile temp(target.absoluteDir().filePath(QLatin1Char('.') + target.fileName()
-                                                      + QStringLiteral(".XXXXXX")));
+    QTemporaryFile temp(target.absoluteDir().filePath(QLatin1Char('.') + target.fileName() +
+                                                      QStringLiteral(".XXXXXX")));
     temp.setAutoRemove(false);
     if (!temp.open()) {
         setError(error, temp.errorString());
@@ -81,8 +84,8 @@ bool AtomicFileReplacer::commit(QString *error)
         return false;
     }
     const QFileInfo target(m_targetPath);
-    QFile::setPermissions(m_tempPath, target.exists() ? QFile::permissions(m_targetPath)
-                                                      : newFilePermissions());
+    QFile::setPermissions(
+        m_tempPath, target.exists() ? QFile::permissions(m_targetPath) : newFilePermissions());
     const QByteArray from = QFile::encodeName(m_tempPath);
     const QByteArray to = QFile::encodeName(m_targetPath);
     if (std::rename(from.constData(), to.constData()) != 0) {

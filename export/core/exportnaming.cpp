@@ -5,13 +5,14 @@ const char *const kXlsxFilter = "Excel Workbook(*.xlsx)";
 
 QString sheetFileFilters()
 {
-    return QString::fromLatin1(kCsvFilter) + QStringLiteral(";;") + QString::fromLatin1(kXlsxFilter);
+    return QString::fromLatin1(kCsvFilter) + QStringLiteral(";;") +
+           QString::fromLatin1(kXlsxFilter);
 }
 
 SheetFormat sheetFormatOf(const QString &path)
 {
     return path.endsWith(QStringLiteral(".xlsx"), Qt::CaseInsensitive) ? SheetFormat::Xlsx
-                                                                        : SheetFormat::Csv;
+                                                                       : SheetFormat::Csv;
 }
 
 SheetTarget resolveSheetTarget(const QString &chosenName, const QString &selectedFilter)
@@ -41,8 +42,8 @@ QString modeMapFileName(int m, int n, int orientation, int kind)
     QString suffix;
     if (m >= 1)
         suffix = orientation == 0 ? QStringLiteral("_E") : QStringLiteral("_O");
-    return QStringLiteral("LP") + QString::number(m) + QString::number(n) + suffix
-           + QLatin1String(letter) + QStringLiteral(".jpg");
+    return QStringLiteral("LP") + QString::number(m) + QString::number(n) + suffix +
+           QLatin1String(letter) + QStringLiteral(".jpg");
 }
 
 int modeMapFileCount(const std::vector<int> &modeCounts)

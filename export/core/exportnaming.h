@@ -18,8 +18,7 @@ QString sheetFileFilters();           // both, separated by ";;"
 // The format a name stands for: ".csv" or ".xlsx" (any letter case). A name
 // with neither ending gets the ending of the filter chosen in the dialog
 // appended, so the bytes written always match the name.
-struct SheetTarget
-{
+struct SheetTarget {
     QString path;
     SheetFormat format;
 };

@@ -2,8 +2,8 @@
 
 #include "atomicfile.h"
 
-#include <QImageReader>
 #include <qcustomplot.h>
+#include <QImageReader>
 
 bool savePlotJpeg(QCustomPlot *plot, const QString &path, int width, int height, QString *error)
 {

@@ -11,8 +11,7 @@
 #include <utility>
 #include <vector>
 
-struct SheetCell
-{
+struct SheetCell {
     int row = 0;
     int column = 0;
     QString text;

@@ -17,8 +17,14 @@ constexpr CellSource kNone = CellSource::None;
 constexpr CellSource kEdit = CellSource::LineEdit;
 constexpr CellSource kCombo = CellSource::ComboText;
 
-LayoutRow inputs(int row) { return {row, kInputSectionCaption, nullptr, kNone}; }
-LayoutRow outputs(int row) { return {row, kOutputSectionCaption, nullptr, kNone}; }
+LayoutRow inputs(int row)
+{
+    return {row, kInputSectionCaption, nullptr, kNone};
+}
+LayoutRow outputs(int row)
+{
+    return {row, kOutputSectionCaption, nullptr, kNone};
+}
 
 // Lengths are captioned in the unit the page's fields hold them in (μm for
 // core and cladding radii), and radii are called radii: a sheet must not claim
@@ -28,7 +34,9 @@ std::vector<SheetLayout> buildLayouts()
     using namespace ExportPage;
     std::vector<SheetLayout> all;
 
-    all.push_back({Bscoptlaw, 0, "反射折射",
+    all.push_back({Bscoptlaw,
+                   0,
+                   "反射折射",
                    {inputs(1),
                     {2, "折射率N1", "m_RfrlineEdit_1", kEdit},
                     {3, "折射率N2", "m_RfrlineEdit_2", kEdit},
@@ -39,7 +47,9 @@ std::vector<SheetLayout> buildLayouts()
                     {8, "全反射临界角θc[rad]", "m_ThetalineEdit_5", kEdit}},
                    {}});
 
-    all.push_back({Nolinear, 0, "受激布里渊散射",
+    all.push_back({Nolinear,
+                   0,
+                   "受激布里渊散射",
                    {inputs(1),
                     {2, "光纤长度L[m]", "m_LlineEdit", kEdit},
                     {3, "偏振因子K", "m_KLineEdit", kEdit},
@@ -58,7 +68,9 @@ std::vector<SheetLayout> buildLayouts()
                     {16, "布里渊频移后波长λs[nm]", "m_LambdaBlineEdit_2", kEdit}},
                    {}});
 
-    all.push_back({Nolinear, 1, "受激拉曼散射",
+    all.push_back({Nolinear,
+                   1,
+                   "受激拉曼散射",
                    {inputs(1),
                     {2, "光纤长度L[m]", "m_LlineEdit_2", kEdit},
                     {3, "高反光栅反射率R1", "m_R1LineEdit", kEdit},
@@ -78,7 +90,9 @@ std::vector<SheetLayout> buildLayouts()
                     {17, "拉曼频移后波长λs[nm]", "m_LambdaRlineEdit_2", kEdit}},
                    {}});
 
-    all.push_back({Nolinear, 2, "非线性相移",
+    all.push_back({Nolinear,
+                   2,
+                   "非线性相移",
                    {inputs(1),
                     {2, "激光波长λ[nm]", "m_lamdaLineEdit", kEdit},
                     {3, "光纤长度L[m]", "m_LLineEdit", kEdit},
@@ -95,7 +109,9 @@ std::vector<SheetLayout> buildLayouts()
                     {14, "非线性相移ψ", "m_failineEdit", kEdit}},
                    {}});
 
-    all.push_back({Nolinear, 3, "四波混频",
+    all.push_back({Nolinear,
+                   3,
+                   "四波混频",
                    {inputs(1),
                     {2, "激光波长λ1[nm]", "m_lamda1LineEdit", kEdit},
                     {3, "激光波长λ2[nm]", "m_lamda2LineEdit", kEdit},
@@ -107,7 +123,9 @@ std::vector<SheetLayout> buildLayouts()
                     {9, "相位匹配因子Δk", "m_deltaKlineEdit", kEdit}},
                    {}});
 
-    all.push_back({Fbopt, 0, "掺杂浓度",
+    all.push_back({Fbopt,
+                   0,
+                   "掺杂浓度",
                    {inputs(1),
                     {2, "纤芯半径a[μm]", "m_alineEdit_2", kEdit},
                     {3, "小信号吸收系数α@976nm[dB/m]", "m_alphalineEdit", kEdit},
@@ -119,7 +137,9 @@ std::vector<SheetLayout> buildLayouts()
 
     // The fiber length of this tab is an input of the calculation but has
     // never been part of the loss sheet.
-    all.push_back({Fbopt, 1, "本征损耗",
+    all.push_back({Fbopt,
+                   1,
+                   "本征损耗",
                    {inputs(1),
                     {2, "输入激光功率Pin[W]", "m_P_in_lineEdit", kEdit},
                     {3, "输出激光功率Pout[W]", "m_P_out_lineEdit", kEdit},
@@ -128,7 +148,9 @@ std::vector<SheetLayout> buildLayouts()
                     {6, "平均损耗αave[dB/m]", "m_Alpha_averagelineEdit", kEdit}},
                    {}});
 
-    all.push_back({Fbopt, 2, "填充因子",
+    all.push_back({Fbopt,
+                   2,
+                   "填充因子",
                    {inputs(1),
                     {2, "纤芯半径a[μm]", "m_alineEdit", kEdit},
                     {3, "内包层半径b[μm]", "m_blineEdit", kEdit},
@@ -136,7 +158,9 @@ std::vector<SheetLayout> buildLayouts()
                     {5, "填充因子γ", "m_GammalabelLineEdit", kEdit}},
                    {}});
 
-    all.push_back({Fbopt, 3, "光纤端面反射率",
+    all.push_back({Fbopt,
+                   3,
+                   "光纤端面反射率",
                    {inputs(1),
                     {2, "纤芯半径a[μm]", "m_A_lineEdit", kEdit},
                     {3, "中心波长λ[nm]", "m_LambdalineEdit", kEdit},
@@ -151,7 +175,9 @@ std::vector<SheetLayout> buildLayouts()
                     {12, "等效折射率neff", "m_nefflineEdit", kEdit}},
                    {}});
 
-    all.push_back({Fbmode, 0, "模式分布",
+    all.push_back({Fbmode,
+                   0,
+                   "模式分布",
                    {inputs(1),
                     {2, "纤芯半径a[μm]", "m_ALineEdit_2", kEdit},
                     {3, "激光波长λ[nm]", "m_lambdaLineEdit_2", kEdit},
@@ -164,14 +190,18 @@ std::vector<SheetLayout> buildLayouts()
                    {10, {"m", "n", "β", "neff"}, "tableWidget", 11}});
 
     // The modal weights are not exported; the remark in row 2 says so.
-    all.push_back({Fbmode, 1, "光束质量因子",
+    all.push_back({Fbmode,
+                   1,
+                   "光束质量因子",
                    {inputs(1),
                     {2, "输入模式功率比例（未保存）", nullptr, kNone},
                     {3, "x方向光束质量M2X", "m_m2xLineEdit_2", kEdit},
                     {4, "y方向光束质量M2y", "m_m2yLineEdit_2", kEdit}},
                    {}});
 
-    all.push_back({Fbmode, 2, "弯曲损耗",
+    all.push_back({Fbmode,
+                   2,
+                   "弯曲损耗",
                    {inputs(1),
                     {2, "纤芯半径a[μm]", "m_AlineEdit_2", kEdit},
                     {3, "弯曲半径R[m]", "m_RlineEdit_2", kEdit},
@@ -185,7 +215,9 @@ std::vector<SheetLayout> buildLayouts()
                     {11, "弯曲损耗α[dB/m]", "m_AlphalineEdit_2", kEdit}},
                    {}});
 
-    all.push_back({LaserPluse, 0, "高斯脉冲",
+    all.push_back({LaserPluse,
+                   0,
+                   "高斯脉冲",
                    {inputs(1),
                     {2, "脉冲宽度τ[s]", "m_TaolineEdit", kEdit},
                     {3, "脉冲重复频率f[Hz]", "m_FlineEdit", kEdit},
@@ -196,7 +228,9 @@ std::vector<SheetLayout> buildLayouts()
                    {}});
 
     // Row 3 carries the spectral width in Hz without a caption of its own.
-    all.push_back({Laserbsc, 0, "频率与相干性",
+    all.push_back({Laserbsc,
+                   0,
+                   "频率与相干性",
                    {inputs(1),
                     {2, "激光波长λ[nm]", "m_LasLamlineEdit", kEdit},
                     {3, nullptr, "m_delta_niulineEdit", kEdit},
@@ -207,7 +241,9 @@ std::vector<SheetLayout> buildLayouts()
                     {8, "相干长度LC[m]", "m_L_clineEdit", kEdit}},
                    {}});
 
-    all.push_back({LaserTrait, 0, "纵模间隔",
+    all.push_back({LaserTrait,
+                   0,
+                   "纵模间隔",
                    {inputs(1),
                     {2, "介质折射率n", "m_RefnlineEdit", kEdit},
                     {3, "腔长L[m]", "m_L_lineEdit", kEdit},
@@ -215,7 +251,9 @@ std::vector<SheetLayout> buildLayouts()
                     {5, "纵模间隔Δν[Hz]", "m_Delta_niulineEdit", kEdit}},
                    {}});
 
-    all.push_back({LaserTrait, 1, "光光效率",
+    all.push_back({LaserTrait,
+                   1,
+                   "光光效率",
                    {inputs(1),
                     {2, "输入泵浦功率Ppump[W]", "m_P_pumplineEdit", kEdit},
                     {3, "残余泵浦功率Pres[W]", "m_P_residuallineEdit", kEdit},
@@ -226,7 +264,9 @@ std::vector<SheetLayout> buildLayouts()
                     {8, "放大器效率ηa", "m_efficiency_alineEdit", kEdit}},
                    {}});
 
-    all.push_back({LaserTrait, 2, "量子亏损",
+    all.push_back({LaserTrait,
+                   2,
+                   "量子亏损",
                    {inputs(1),
                     {2, "泵浦光波长λ1[nm]", "m_lambda_1lineEdit", kEdit},
                     {3, "信号光波长λ2[nm]", "m_lambda_2lineEdit", kEdit},
@@ -235,7 +275,9 @@ std::vector<SheetLayout> buildLayouts()
                     {6, "斯托克斯效率QR", "m_QRlineEdit", kEdit}},
                    {}});
 
-    all.push_back({Threashold, 0, "均匀双包层光纤",
+    all.push_back({Threashold,
+                   0,
+                   "均匀双包层光纤",
                    {inputs(1),
                     {2, "纤芯半径a[μm]", "m_alineEdit_6", kEdit},
                     {3, "信号光波长[nm]", "m_alphalineEdit_5", kEdit},
@@ -268,8 +310,7 @@ QString fieldText(const QWidget *page, const LayoutRow &row, QStringList *missin
         return QString();
     };
     switch (row.source) {
-    case CellSource::None:
-        return QString();
+    case CellSource::None: return QString();
     case CellSource::LineEdit:
         if (const auto *edit = page->findChild<QLineEdit *>(name))
             return edit->text();
@@ -323,8 +364,10 @@ Sheet fillSheet(const SheetLayout &layout, const QWidget *page, QStringList *mis
     const LayoutTable &table = layout.table;
     if (table.headerRow > 0) {
         for (std::size_t c = 0; c < table.headers.size(); ++c)
-            sheet.setText(table.headerRow, static_cast<int>(c) + 1, QString::fromUtf8(table.headers[c]));
-        const auto *widget = page ? page->findChild<QTableWidget *>(QString::fromLatin1(table.widget)) : nullptr;
+            sheet.setText(table.headerRow, static_cast<int>(c) + 1,
+                          QString::fromUtf8(table.headers[c]));
+        const auto *widget =
+            page ? page->findChild<QTableWidget *>(QString::fromLatin1(table.widget)) : nullptr;
         if (!widget) {
             if (missing)
                 missing->append(QString::fromLatin1(table.widget));

@@ -31,14 +31,13 @@ enum Index {
 
 // How the text of column 2 is obtained.
 enum class CellSource {
-    None,       // caption row only ("输入项", "输出项", remarks)
-    LineEdit,   // QLineEdit::text() of `widget`
-    ComboText,  // the current item's text of the QComboBox `widget`
-    FiberType,  // the nonlinear page's fiber-type radio buttons (see fillSheet)
+    None,      // caption row only ("输入项", "输出项", remarks)
+    LineEdit,  // QLineEdit::text() of `widget`
+    ComboText, // the current item's text of the QComboBox `widget`
+    FiberType, // the nonlinear page's fiber-type radio buttons (see fillSheet)
 };
 
-struct LayoutRow
-{
+struct LayoutRow {
     int row;
     const char *caption; // column 1; nullptr leaves the cell out
     const char *widget;  // object name; nullptr for CellSource::None
@@ -46,16 +45,14 @@ struct LayoutRow
 };
 
 // A table copied cell by cell below a header row (the fiber-mode table).
-struct LayoutTable
-{
-    int headerRow;                 // 0: no table
+struct LayoutTable {
+    int headerRow;                     // 0: no table
     std::vector<const char *> headers; // columns 1, 2, … of the header row
-    const char *widget;            // the QTableWidget's object name
-    int firstRow;                  // sheet row of table row 0
+    const char *widget;                // the QTableWidget's object name
+    int firstRow;                      // sheet row of table row 0
 };
 
-struct SheetLayout
-{
+struct SheetLayout {
     int page;
     int tab;
     const char *tabText; // the inner tab's caption (for messages and tests)

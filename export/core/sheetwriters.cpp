@@ -18,8 +18,8 @@ void setError(QString *error, const QString &text)
 
 QString CsvWriter::quoteField(const QString &text)
 {
-    const bool needsQuotes = text.contains(QLatin1Char(',')) || text.contains(QLatin1Char('"'))
-                             || text.contains(QLatin1Char('\n')) || text.contains(QLatin1Char('\r'));
+    const bool needsQuotes = text.contains(QLatin1Char(',')) || text.contains(QLatin1Char('"')) ||
+                             text.contains(QLatin1Char('\n')) || text.contains(QLatin1Char('\r'));
     if (!needsQuotes)
         return text;
     QString quoted = text;

@@ -20,8 +20,7 @@ namespace readback {
 
 using Cell = QPair<int, int>; // (row, column), from 1
 
-struct CsvFile
-{
+struct CsvFile {
     bool ok = false;
     bool hasBom = false;
     bool crlfOnly = false;   // every line break is CR LF
@@ -113,8 +112,7 @@ inline CsvFile readCsv(const QString &path)
     return parseCsv(file.readAll());
 }
 
-struct XlsxFile
-{
+struct XlsxFile {
     bool ok = false;
     int sheetCount = 0;
     QMap<Cell, QString> values;
@@ -145,8 +143,8 @@ inline XlsxFile readXlsx(const QString &path)
     QProcess python;
     python.start(QStringLiteral("/usr/bin/python3"),
                  {QStringLiteral("-c"), QString::fromLatin1(script), path});
-    if (!python.waitForFinished(60000) || python.exitStatus() != QProcess::NormalExit
-        || python.exitCode() != 0) {
+    if (!python.waitForFinished(60000) || python.exitStatus() != QProcess::NormalExit ||
+        python.exitCode() != 0) {
         out.error = QString::fromLocal8Bit(python.readAllStandardError());
         return out;
     }

@@ -20,10 +20,10 @@
 
 #include <qcustomplot.h>
 
-#include <csignal>
-#include <set>
 #include <sys/resource.h>
 #include <sys/stat.h>
+#include <csignal>
+#include <set>
 
 namespace {
 
@@ -165,7 +165,8 @@ private slots:
         s.setText(2, 1, QStringLiteral("λ"));
         s.setText(2, 2, QStringLiteral("1e-7"));
         s.setText(4, 2, QStringLiteral("x"));
-        const QByteArray expected = QByteArray("\xEF\xBB\xBF") + QStringLiteral("输入项,\r\nλ,1e-7\r\n,\r\n,x\r\n").toUtf8();
+        const QByteArray expected = QByteArray("\xEF\xBB\xBF") +
+                                    QStringLiteral("输入项,\r\nλ,1e-7\r\n,\r\n,x\r\n").toUtf8();
         QCOMPARE(CsvWriter::encode(s), expected);
         QCOMPARE(CsvWriter::encode(Sheet()), QByteArray("\xEF\xBB\xBF"));
     }
@@ -214,7 +215,8 @@ private slots:
     {
         QTemporaryDir dir;
         QString error;
-        QVERIFY(!CsvWriter().write(awkwardSheet(), dir.filePath(QStringLiteral("no/such/s.csv")), &error));
+        QVERIFY(!CsvWriter().write(awkwardSheet(), dir.filePath(QStringLiteral("no/such/s.csv")),
+                                   &error));
         QVERIFY(!error.isEmpty());
     }
 
@@ -272,7 +274,8 @@ private slots:
     {
         QTemporaryDir dir;
         QString error;
-        QVERIFY(!XlsxWriter().write(awkwardSheet(), dir.filePath(QStringLiteral("none/s.xlsx")), &error));
+        QVERIFY(!XlsxWriter().write(awkwardSheet(), dir.filePath(QStringLiteral("none/s.xlsx")),
+                                    &error));
         QVERIFY(!error.isEmpty());
     }
 
@@ -284,7 +287,8 @@ private slots:
         {
             AtomicFileReplacer r(target);
             QVERIFY(r.prepare());
-            QVERIFY(QFileInfo(r.temporaryPath()).absolutePath() == QFileInfo(target).absolutePath());
+            QVERIFY(QFileInfo(r.temporaryPath()).absolutePath() ==
+                    QFileInfo(target).absolutePath());
             QVERIFY(QFile::exists(r.temporaryPath()));
         }
         QVERIFY(entries(dir.path()).isEmpty());
@@ -302,7 +306,8 @@ private slots:
             QVERIFY(r.commit());
         }
         ::umask(old);
-        struct stat st {};
+        struct stat st {
+        };
         QCOMPARE(::stat(QFile::encodeName(target).constData(), &st), 0);
         QCOMPARE(int(st.st_mode & 0777), 0644);
         QCOMPARE(readAll(target), QByteArray("x"));
@@ -322,7 +327,8 @@ private slots:
     // ---- names -------------------------------------------------------------
     void sheetFormatFollowsTheNameThenTheFilter()
     {
-        const QString csv = QString::fromLatin1(kCsvFilter), xlsx = QString::fromLatin1(kXlsxFilter);
+        const QString csv = QString::fromLatin1(kCsvFilter),
+                      xlsx = QString::fromLatin1(kXlsxFilter);
         QCOMPARE(sheetFileFilters(), QStringLiteral("Excel File(*.csv);;Excel Workbook(*.xlsx)"));
         SheetTarget t = resolveSheetTarget(QStringLiteral("/d/a.csv"), xlsx);
         QCOMPARE(t.path, QStringLiteral("/d/a.csv"));
@@ -338,7 +344,8 @@ private slots:
         t = resolveSheetTarget(QStringLiteral("/d/a.txt"), csv);
         QCOMPARE(t.path, QStringLiteral("/d/a.txt.csv"));
         // Paths stay native: no separator is rewritten.
-        QCOMPARE(resolveSheetTarget(QStringLiteral("/d/x y/a"), csv).path, QStringLiteral("/d/x y/a.csv"));
+        QCOMPARE(resolveSheetTarget(QStringLiteral("/d/x y/a"), csv).path,
+                 QStringLiteral("/d/x y/a.csv"));
     }
 
     void picturePrefixGetsExactlyOneSlash()
@@ -360,9 +367,9 @@ private slots:
                         if (!name.isEmpty())
                             names.insert(name);
                     }
-        const std::set<QString> expected = {
-            "LP01I.jpg",    "LP01A.jpg",    "LP01P.jpg",    "LP11_EI.jpg",  "LP11_EA.jpg",
-            "LP11_EP.jpg",  "LP11_OI.jpg",  "LP11_OA.jpg",  "LP11_OP.jpg"};
+        const std::set<QString> expected = {"LP01I.jpg",   "LP01A.jpg",   "LP01P.jpg",
+                                            "LP11_EI.jpg", "LP11_EA.jpg", "LP11_EP.jpg",
+                                            "LP11_OI.jpg", "LP11_OA.jpg", "LP11_OP.jpg"};
         QCOMPARE(names.size(), expected.size());
         QVERIFY(names == expected);
         QCOMPARE(modeMapFileCount({1, 1}), 9);
@@ -426,7 +433,8 @@ private slots:
     {
         const SheetLayout &layout = *findSheetLayout(ExportPage::Laserbsc, 0);
         FakePage page(layout);
-        page.findChild<QLineEdit *>(QStringLiteral("m_delta_niulineEdit"))->setText(QStringLiteral("5e+09"));
+        page.findChild<QLineEdit *>(QStringLiteral("m_delta_niulineEdit"))
+            ->setText(QStringLiteral("5e+09"));
         const Sheet sheet = fillSheet(layout, &page);
         QVERIFY(!sheet.hasCell(3, 1));
         QCOMPARE(sheet.text(3, 2), QStringLiteral("5e+09"));
@@ -472,7 +480,8 @@ private slots:
         for (int r = 0; r < 2; ++r)
             for (int c = 0; c < 4; ++c)
                 if (!(r == 1 && c == 3)) // one slot never filled
-                    table->setItem(r, c, new QTableWidgetItem(QStringLiteral("%1/%2").arg(r).arg(c)));
+                    table->setItem(r, c,
+                                   new QTableWidgetItem(QStringLiteral("%1/%2").arg(r).arg(c)));
         sheet = fillSheet(layout, &page);
         QCOMPARE(sheet.rowCount(), 12);
         QCOMPARE(sheet.text(11, 1), QStringLiteral("0/0"));

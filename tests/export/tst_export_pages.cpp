@@ -24,9 +24,9 @@
 #include <QTimer>
 #include <QtTest>
 
-#include <csignal>
 #include <sys/resource.h>
 #include <unistd.h>
+#include <csignal>
 
 namespace {
 
@@ -70,8 +70,7 @@ QByteArray readAll(const QString &path)
 QString expectedValue(const QWidget *page, const LayoutRow &row)
 {
     switch (row.source) {
-    case CellSource::None:
-        return QString();
+    case CellSource::None: return QString();
     case CellSource::LineEdit:
         return page->findChild<QLineEdit *>(QString::fromLatin1(row.widget))->text();
     case CellSource::ComboText:
@@ -131,7 +130,8 @@ private:
         return widget;
     }
 
-    QStringList exportData(const QString &name, const QString &filter = QString::fromLatin1(kCsvFilter))
+    QStringList exportData(const QString &name,
+                           const QString &filter = QString::fromLatin1(kCsvFilter))
     {
         chosenName = name;
         chosenFilter = filter;
@@ -185,10 +185,12 @@ private slots:
     void init()
     {
         window = new FBMainWindow;
-        window->setExportDialogs([this](QString *filter) {
-            *filter = chosenFilter;
-            return chosenName;
-        }, [this] { return chosenDirectory; });
+        window->setExportDialogs(
+            [this](QString *filter) {
+                *filter = chosenFilter;
+                return chosenName;
+            },
+            [this] { return chosenDirectory; });
     }
     void cleanup()
     {
@@ -219,7 +221,8 @@ private slots:
             first->setText(QStringLiteral("1e-7"));
             last->clear();
 
-            const QString base = dir.filePath(QStringLiteral("p%1t%2").arg(layout.page).arg(layout.tab));
+            const QString base =
+                dir.filePath(QStringLiteral("p%1t%2").arg(layout.page).arg(layout.tab));
             QVERIFY2(exportData(base + ".csv").isEmpty(), label.constData());
             QVERIFY2(exportData(base + ".xlsx").isEmpty(), label.constData());
             QVERIFY(readAll(base + ".xlsx").startsWith("PK"));
@@ -233,7 +236,8 @@ private slots:
     {
         QTemporaryDir dir;
         QWidget *page = show(ExportPage::Laserbsc);
-        page->findChild<QLineEdit *>(QStringLiteral("m_delta_niulineEdit"))->setText(QStringLiteral("5e9"));
+        page->findChild<QLineEdit *>(QStringLiteral("m_delta_niulineEdit"))
+            ->setText(QStringLiteral("5e9"));
         QVERIFY(exportData(dir.filePath("c.csv")).isEmpty());
         QVERIFY(exportData(dir.filePath("c.xlsx")).isEmpty());
         const readback::CsvFile csv = readback::readCsv(dir.filePath("c.csv"));
@@ -248,8 +252,10 @@ private slots:
     {
         QTemporaryDir dir;
         QWidget *page = show(ExportPage::Nolinear, 0);
-        page->findChild<QLineEdit *>(QStringLiteral("m_RouLineEdit"))->setText(QStringLiteral("2210"));
-        page->findChild<QLineEdit *>(QStringLiteral("m_DeltaBlineEdit_2"))->setText(QStringLiteral("1.63e10"));
+        page->findChild<QLineEdit *>(QStringLiteral("m_RouLineEdit"))
+            ->setText(QStringLiteral("2210"));
+        page->findChild<QLineEdit *>(QStringLiteral("m_DeltaBlineEdit_2"))
+            ->setText(QStringLiteral("1.63e10"));
         QVERIFY(exportData(dir.filePath("b.csv")).isEmpty());
         const readback::CsvFile csv = readback::readCsv(dir.filePath("b.csv"));
         QCOMPARE(csv.text(10, 1), QStringLiteral("石英密度ρ"));
@@ -283,7 +289,8 @@ private slots:
         QCOMPARE(csv.rows.size(), 10);
         QCOMPARE(csv.rows[9], (QStringList{"m", "n", "β", "neff"}));
 
-        page->findChild<QLineEdit *>(QStringLiteral("m_ALineEdit_2"))->setText(QStringLiteral("10"));
+        page->findChild<QLineEdit *>(QStringLiteral("m_ALineEdit_2"))
+            ->setText(QStringLiteral("10"));
         {
             MessageCatcher catcher;
             QMetaObject::invokeMethod(page, "calresFB5");
@@ -301,7 +308,8 @@ private slots:
                 QCOMPARE(csv.text(11 + r, 1 + c), text);
                 QCOMPARE(xlsx.values.value({11 + r, 1 + c}), text);
             }
-        QCOMPARE(csv.text(9, 2), page->findChild<QLineEdit *>(QStringLiteral("m_NnumLineEdit_2"))->text());
+        QCOMPARE(csv.text(9, 2),
+                 page->findChild<QLineEdit *>(QStringLiteral("m_NnumLineEdit_2"))->text());
     }
 
     void exportingTwiceReplacesTheFile()
@@ -316,7 +324,8 @@ private slots:
             QVERIFY(exportData(dir.filePath(name)).isEmpty());
         }
         QCOMPARE(readback::readCsv(dir.filePath("twice.csv")).text(2, 2), QStringLiteral("2e-9"));
-        QCOMPARE(readback::readXlsx(dir.filePath("twice.xlsx")).values.value({2, 2}), QStringLiteral("2e-9"));
+        QCOMPARE(readback::readXlsx(dir.filePath("twice.xlsx")).values.value({2, 2}),
+                 QStringLiteral("2e-9"));
         QCOMPARE(filesIn(dir.path()), (QStringList{"twice.csv", "twice.xlsx"}));
     }
 
@@ -360,8 +369,10 @@ private slots:
         for (const QString &name : {QStringLiteral("/pulse.csv"), QStringLiteral("/pulse.xlsx")}) {
             const QStringList messages = exportData(folder + name);
             QCOMPARE(messages.size(), 1);
-            const QString head = QStringLiteral("提示|数据导出失败，无法写入文件\n") + folder + name + "\n原因：";
-            QVERIFY2(messages[0].startsWith(head) && messages[0].size() > head.size(), qPrintable(messages[0]));
+            const QString head =
+                QStringLiteral("提示|数据导出失败，无法写入文件\n") + folder + name + "\n原因：";
+            QVERIFY2(messages[0].startsWith(head) && messages[0].size() > head.size(),
+                     qPrintable(messages[0]));
             QCOMPARE(window->statusBar()->currentMessage(), QString());
             QVERIFY(!QFile::exists(folder + name));
         }
@@ -424,14 +435,24 @@ private slots:
         const QString calculateFirst = QStringLiteral("提示|请先点击计算按钮再保存图片");
         const QString noDataOnTab = QStringLiteral("提示|当前选项卡中无图片数据导出");
         const QString noPicture = QStringLiteral("提示|当前选项卡无图片导出.\n");
-        struct Case { int page; int tab; QString message; };
+        struct Case {
+            int page;
+            int tab;
+            QString message;
+        };
         const Case cases[] = {
-            {ExportPage::Fbmode, 0, calculateFirst},     {ExportPage::Fbmode, 1, calculateFirst},
-            {ExportPage::Fbmode, 2, noDataOnTab},        {ExportPage::LaserTrait, 0, noDataOnTab},
-            {ExportPage::LaserTrait, 1, noDataOnTab},    {ExportPage::LaserTrait, 2, noDataOnTab},
-            {ExportPage::LaserTrait, 3, calculateFirst}, {ExportPage::Threashold, 0, calculateFirst},
-            {ExportPage::Bscoptlaw, 0, noPicture},       {ExportPage::Nolinear, 1, noPicture},
-            {ExportPage::Fbopt, 3, noPicture},           {ExportPage::LaserPluse, 0, noPicture},
+            {ExportPage::Fbmode, 0, calculateFirst},
+            {ExportPage::Fbmode, 1, calculateFirst},
+            {ExportPage::Fbmode, 2, noDataOnTab},
+            {ExportPage::LaserTrait, 0, noDataOnTab},
+            {ExportPage::LaserTrait, 1, noDataOnTab},
+            {ExportPage::LaserTrait, 2, noDataOnTab},
+            {ExportPage::LaserTrait, 3, calculateFirst},
+            {ExportPage::Threashold, 0, calculateFirst},
+            {ExportPage::Bscoptlaw, 0, noPicture},
+            {ExportPage::Nolinear, 1, noPicture},
+            {ExportPage::Fbopt, 3, noPicture},
+            {ExportPage::LaserPluse, 0, noPicture},
             {ExportPage::Laserbsc, 0, noPicture},
         };
         for (const Case &c : cases) {
@@ -451,11 +472,14 @@ private slots:
     {
         QTemporaryDir dir;
         QWidget *page = show(ExportPage::Fbmode, 0);
-        page->findChild<QLineEdit *>(QStringLiteral("m_ALineEdit_2"))->setText(QStringLiteral("10"));
+        page->findChild<QLineEdit *>(QStringLiteral("m_ALineEdit_2"))
+            ->setText(QStringLiteral("10"));
         QMetaObject::invokeMethod(page, "calresFB5");
-        QCOMPARE(page->findChild<QLineEdit *>(QStringLiteral("m_NnumLineEdit_2"))->text(), QStringLiteral("2"));
+        QCOMPARE(page->findChild<QLineEdit *>(QStringLiteral("m_NnumLineEdit_2"))->text(),
+                 QStringLiteral("2"));
 
-        QCOMPARE(exportPic(dir.path() + QLatin1Char('/')), QStringList{QStringLiteral("提示|图片保存在指定目录下")});
+        QCOMPARE(exportPic(dir.path() + QLatin1Char('/')),
+                 QStringList{QStringLiteral("提示|图片保存在指定目录下")});
         const QStringList expected = {"LP01A.jpg",   "LP01I.jpg",   "LP01P.jpg",
                                       "LP11_EA.jpg", "LP11_EI.jpg", "LP11_EP.jpg",
                                       "LP11_OA.jpg", "LP11_OI.jpg", "LP11_OP.jpg"};
@@ -469,8 +493,8 @@ private slots:
 
         // The same export without the trailing "/" names the same files, and
         // none of them is written through a doubled separator.
-        const PictureExportResult again = exportPictures(ExportPage::Fbmode, 0, page,
-                                                         pictureDirPrefix(dir.path() + "/"), window);
+        const PictureExportResult again =
+            exportPictures(ExportPage::Fbmode, 0, page, pictureDirPrefix(dir.path() + "/"), window);
         QCOMPARE(again.status, PictureExportResult::Saved);
         QCOMPARE(again.written.size(), 9);
         for (const QString &path : again.written)
@@ -482,7 +506,8 @@ private slots:
     {
         QTemporaryDir dir;
         QWidget *page = show(ExportPage::Fbmode, 0);
-        page->findChild<QLineEdit *>(QStringLiteral("m_ALineEdit_2"))->setText(QStringLiteral("40"));
+        page->findChild<QLineEdit *>(QStringLiteral("m_ALineEdit_2"))
+            ->setText(QStringLiteral("40"));
         QMetaObject::invokeMethod(page, "calresFB5");
         auto *modes = qobject_cast<fbmode *>(page);
         const int total = modeMapFileCount(modes->lastModeCounts());
@@ -507,18 +532,21 @@ private slots:
         QVERIFY(cancelled);
         const int saved = filesIn(dir.path()).size();
         QVERIFY(saved < total);
-        QCOMPARE(messages, QStringList{QStringLiteral("提示|图片导出已取消，已保存%1张图片").arg(saved)});
+        QCOMPARE(messages,
+                 QStringList{QStringLiteral("提示|图片导出已取消，已保存%1张图片").arg(saved)});
     }
 
     void modeMapsIntoAMissingFolderAreReportedAsFailed()
     {
         QTemporaryDir dir;
         QWidget *page = show(ExportPage::Fbmode, 0);
-        page->findChild<QLineEdit *>(QStringLiteral("m_ALineEdit_2"))->setText(QStringLiteral("10"));
+        page->findChild<QLineEdit *>(QStringLiteral("m_ALineEdit_2"))
+            ->setText(QStringLiteral("10"));
         QMetaObject::invokeMethod(page, "calresFB5");
         const QStringList messages = exportPic(dir.filePath("missing"));
         QCOMPARE(messages.size(), 1);
-        QVERIFY2(messages[0].startsWith(QStringLiteral("提示|以下图片未能保存：\nLP01I.jpg：")), qPrintable(messages[0]));
+        QVERIFY2(messages[0].startsWith(QStringLiteral("提示|以下图片未能保存：\nLP01I.jpg：")),
+                 qPrintable(messages[0]));
         QCOMPARE(messages[0].count(QStringLiteral(".jpg：")), 9);
         QVERIFY(filesIn(dir.path()).isEmpty());
     }
