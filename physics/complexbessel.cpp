@@ -37,27 +37,63 @@ inline Complex cdiv(const Complex &a, const Complex &b)
 
 inline double cabs(const Complex &z) { return std::hypot(z.re(), z.im()); }
 
-inline Complex cexp(const Complex &z)
-{
-    const double e = std::exp(z.re());
-    return {e * std::cos(z.im()), e * std::sin(z.im())};
-}
-
 inline Complex clog(const Complex &z) { return {std::log(cabs(z)), std::atan2(z.im(), z.re())}; }
 
-// e^(sign*z) / sqrt(c z) for c > 0, computed as a modulus and two separate
-// rotations: folding -arg(cz)/2 into Im z first would round the phase to
-// the spacing of doubles near Im z (about 1e-13 for |Im z| ~ 600), and
-// exp(Re z) alone would overflow before the quotient does.
-inline Complex expOverSqrt(double sign, const Complex &z, double c)
+// (cos(arg z / 2), sin(arg z / 2)) from z and |z| by the half-angle
+// formulas, without atan2 and sincos.
+inline Complex halfAngle(const Complex &z, double az)
 {
-    const double e = sign * z.re();
-    const double modulus = e < 700.0 ? std::exp(e) / std::sqrt(c * cabs(z))
-                                     : std::exp(e - 0.5 * std::log(c * cabs(z)));
-    const double phase = -0.5 * std::atan2(z.im(), z.re());
-    const Complex r1{std::cos(z.im()), sign * std::sin(z.im())};
-    const Complex r2{std::cos(phase), std::sin(phase)};
-    return r1 * r2 * modulus;
+    const double x = z.re(), y = z.im();
+    if (az == 0)
+        return {1.0, 0.0};
+    if (x >= 0) {
+        const double c = std::sqrt((1 + x / az) / 2);
+        return {c, y / (2 * az * c)};
+    }
+    const double s = std::sqrt((1 - x / az) / 2);
+    return {std::fabs(y) / (2 * az * s), std::copysign(s, y)};
+}
+
+// An argument with the factors several methods share: |z| and, filled on
+// first use, cos(Im z), sin(Im z) and the half-angle rotation. Evaluating I
+// and K of one argument through one Arg computes them once; the values are
+// the same as with separate Args.
+struct Arg {
+    Complex z;
+    double az; // |z|
+    bool trig = false;
+    double cy = 0, sy = 0; // cos(Im z), sin(Im z)
+    Complex half;          // (cos(arg z / 2), sin(arg z / 2))
+
+    Arg(const Complex &value, double modulus) : z(value), az(modulus) {}
+    void needTrig()
+    {
+        if (!trig) {
+            cy = std::cos(z.im());
+            sy = std::sin(z.im());
+            half = halfAngle(z, az);
+            trig = true;
+        }
+    }
+    Complex exp() // e^z
+    {
+        needTrig();
+        const double e = std::exp(z.re());
+        return {e * cy, e * sy};
+    }
+};
+
+// e^(sign*z) / sqrt(c z) for c > 0, computed as a modulus and two separate
+// rotations: folding -arg(cz)/2 into Im z first would round the phase to the
+// spacing of doubles near Im z (about 1e-13 for |Im z| ~ 600), and exp(Re z)
+// alone would overflow before the quotient does.
+inline Complex expOverSqrt(double sign, Arg &a, double c)
+{
+    a.needTrig();
+    const double e = sign * a.z.re();
+    const double modulus = e < 700.0 ? std::exp(e) / std::sqrt(c * a.az) : std::exp(e - 0.5 * std::log(c * a.az));
+    const Complex r1{a.cy, sign * a.sy};
+    return r1 * a.half.conj() * modulus;
 }
 
 // Principal square root, accurate in both parts (the imaginary part is formed
@@ -107,20 +143,23 @@ Complex besselISeries(int n, const Complex &z)
     return sum;
 }
 
-// Start index of Miller's recurrence for modulus floor(|z|) = m: the first N
-// above m where (|z|/2)^(2N) / (N! (N-1)!), the relative size of the
-// unwanted solution K_N carried down to order 0, is below e^-42.
+// Start index of Miller's recurrence. Started at N, the recurrence carries a
+// multiple of the unwanted solution (-1)^k K_k whose relative size at order 0
+// is about |I_N/K_N| ~ (|z|/2)^(2N) / (N! (N-1)!) (on the imaginary axis,
+// where |K_0/I_0| is of order 1). The table holds, per bucket of |z| (width
+// 1), the first N above |z| where that falls below e^-42 for every z of the
+// bucket, plus a margin of 4.
+constexpr int kMillerModuli = 64;
 int millerStart(double az)
 {
-    static const std::array<int, 512> table = [] {
-        std::array<int, 512> t{};
-        for (int m = 0; m < 512; ++m) {
-            const double x = m + 1.0; // upper end of the bucket
-            const double l2 = 2 * std::log(x / 2);
-            double acc = 0;            // log of (x/2)^(2N) / (N! (N-1)!)
+    static const std::array<int, kMillerModuli> table = [] {
+        std::array<int, kMillerModuli> t{};
+        for (int m = 0; m < kMillerModuli; ++m) {
+            const double upper = m + 1.0; // largest |z| of the bucket
+            const double l2 = 2 * std::log(upper / 2);
             int N = 1;
-            acc = l2;                  // N = 1: (x/2)^2 / (1! 0!)
-            while (N <= x || acc > -42.0) {
+            double acc = l2; // log of (|z|/2)^(2N) / (N! (N-1)!) at N = 1
+            while (N <= upper || acc > -42.0) {
                 ++N;
                 acc += l2 - std::log(double(N)) - std::log(double(N - 1));
             }
@@ -128,16 +167,18 @@ int millerStart(double az)
         }
         return t;
     }();
-    const int m = static_cast<int>(az);
-    return m < 512 ? table[m] : table[511];
+    if (az >= kMillerModuli) // high orders only; N - |z| grows like |z|^(1/3)
+        return static_cast<int>(az + 10 * std::cbrt(az) + 20);
+    return table[static_cast<int>(az)];
 }
 
 // Miller: y_{k-1} = (2k/z) y_k + y_{k+1} downwards from y_{N+1} = 0,
 // y_N = 1 (I_k is the minimal solution as k grows, so the recurrence
 // converges to it), then scaled with e^z = y_0 + 2 sum_{k>=1} y_k.
-Complex besselIMiller(int n, const Complex &z)
+Complex besselIMiller(int n, Arg &a)
 {
-    const int N = millerStart(cabs(z)) + n;
+    const Complex &z = a.z;
+    const int N = millerStart(a.az) + n;
     const Complex twoOverZ = cdiv({2.0, 0.0}, z);
     Complex next{0.0, 0.0}; // y_{k+1}
     Complex cur{1.0, 0.0};  // y_k
@@ -160,14 +201,15 @@ Complex besselIMiller(int n, const Complex &z)
     if (n == 0)
         wanted = cur;
     const Complex norm = cur + sum * 2.0;
-    return cdiv(wanted, norm) * cexp(z);
+    return cdiv(wanted, norm) * a.exp();
 }
 
 // Hankel's expansion, DLMF 10.40.5 with e^{+-n pi i} = (-1)^n:
 //   I_n(z) ~ [e^z sum (-1)^k a_k/z^k  +- i (-1)^n e^-z sum a_k/z^k] / sqrt(2 pi z),
 // upper sign for Im z >= 0, lower below; a_k = prod_{j<=k}(4n^2-(2j-1)^2) / (k! 8^k).
-Complex besselIAsymptotic(int n, const Complex &z)
+Complex besselIAsymptotic(int n, Arg &a)
 {
+    const Complex &z = a.z;
     const double mu = 4.0 * n * n;
     const Complex invZ = cdiv({1.0, 0.0}, z);
     Complex term{1.0, 0.0}; // a_k / z^k
@@ -188,10 +230,10 @@ Complex besselIAsymptotic(int n, const Complex &z)
         if (size <= 1e-34 * std::min(plus.squaredMagnitude(), minus.squaredMagnitude()))
             break;
     }
-    Complex result = expOverSqrt(1.0, z, 2 * kPi) * minus;
+    Complex result = expOverSqrt(1.0, a, 2 * kPi) * minus;
     if (z.re() < 40.0) { // e^-z / e^z below 1e-34 beyond: negligible
         const double sign = (z.im() >= 0 ? 1.0 : -1.0) * (n % 2 ? -1.0 : 1.0);
-        const Complex second = expOverSqrt(-1.0, z, 2 * kPi) * plus;
+        const Complex second = expOverSqrt(-1.0, a, 2 * kPi) * plus;
         result += Complex(-second.im(), second.re()) * sign; // * (+-i)
     }
     return result;
@@ -236,12 +278,12 @@ void besselK01Series(const Complex &z, Complex *k0, Complex *k1)
 // d = sqrt(2|z|) cos(arg(z)/2) (the branch point t^2 = -2z), and damped by
 // e^-t^2. The trapezoidal rule with step h then errs by about
 // exp(d'^2 - 2 pi d'/h) for any d' < d; h is chosen to make that e^-40.
-void besselK01Integral(const Complex &z, Complex *k0, Complex *k1)
+void besselK01Integral(Arg &a, Complex *k0, Complex *k1)
 {
     // k0 may be null when only K_1 is wanted (saves a division per node).
-    const double az = cabs(z);
-    const double theta = std::fabs(std::atan2(z.im(), z.re()));
-    double d = 0.8 * std::sqrt(2 * az) * std::cos(theta / 2);
+    const Complex &z = a.z;
+    a.needTrig();
+    double d = 0.8 * std::sqrt(2 * a.az) * a.half.re(); // cos(|arg z| / 2)
     const double dMax = std::sqrt(40.0);
     if (d > dMax)
         d = dMax;
@@ -268,19 +310,53 @@ void besselK01Integral(const Complex &z, Complex *k0, Complex *k1)
             sum0 += s.conj() * (g / s.squaredMagnitude()); // g / s
         sum1 += s * (g * t2);
     }
-    const Complex pre = expOverSqrt(-1.0, z, 2 / kPi); // sqrt(pi/2z) e^-z
+    const Complex pre = expOverSqrt(-1.0, a, 2 / kPi); // sqrt(pi/2z) e^-z
     const double twoH = 2 * h;
     if (k0)
         *k0 = pre * (twoH / std::sqrt(kPi)) * sum0;
     *k1 = pre * (twoH * 2 / std::sqrt(kPi)) * sum1;
 }
 
-void besselK01(const Complex &z, Complex *k0, Complex *k1)
+void besselK01(Arg &a, Complex *k0, Complex *k1)
 {
-    if (cabs(z) <= kSeriesRadius)
-        besselK01Series(z, k0, k1);
+    if (a.az <= kSeriesRadius)
+        besselK01Series(a.z, k0, k1);
     else
-        besselK01Integral(z, k0, k1);
+        besselK01Integral(a, k0, k1);
+}
+
+Complex besselIOf(int n, Arg &a)
+{
+    if (a.az <= kSeriesRadius)
+        return besselISeries(n, a.z);
+    if (a.az <= 20.0 + double(n) * n)
+        return besselIMiller(n, a);
+    return besselIAsymptotic(n, a);
+}
+
+Complex besselKOf(int n, Arg &a)
+{
+    if (a.z.re() == 0 && a.z.im() == 0)
+        return {kInf, 0.0};
+    Complex k0, k1;
+    if (n == 1 && a.az > kSeriesRadius) {
+        besselK01Integral(a, nullptr, &k1);
+        return k1;
+    }
+    besselK01(a, &k0, &k1);
+    if (n == 0)
+        return k0;
+    if (n == 1)
+        return k1;
+    // K_{k+1} = K_{k-1} + (2k/z) K_k                             DLMF 10.29.1
+    const Complex twoOverZ = cdiv({2.0, 0.0}, a.z);
+    Complex prev = k0, cur = k1;
+    for (int k = 1; k < n; ++k) {
+        const Complex next = prev + twoOverZ * double(k) * cur;
+        prev = cur;
+        cur = next;
+    }
+    return cur;
 }
 
 } // namespace
@@ -290,12 +366,8 @@ Complex complexBesselI(double nu, const Complex &z)
     int n = 0;
     if (!integerOrder(nu, &n) || isNaN(z))
         return {kNaN, kNaN};
-    const double az = cabs(z);
-    if (az <= kSeriesRadius)
-        return besselISeries(n, z);
-    if (az <= 20.0 + double(n) * n)
-        return besselIMiller(n, z);
-    return besselIAsymptotic(n, z);
+    Arg a(z, cabs(z));
+    return besselIOf(n, a);
 }
 
 Complex complexBesselK(double nu, const Complex &z)
@@ -303,27 +375,19 @@ Complex complexBesselK(double nu, const Complex &z)
     int n = 0;
     if (!integerOrder(nu, &n) || isNaN(z))
         return {kNaN, kNaN};
-    if (z.re() == 0 && z.im() == 0)
-        return {kInf, 0.0};
-    Complex k0, k1;
-    if (n == 1 && cabs(z) > kSeriesRadius) {
-        besselK01Integral(z, nullptr, &k1);
-        return k1;
+    Arg a(z, cabs(z));
+    return besselKOf(n, a);
+}
+
+void complexBesselI1K1(const Complex &z, Complex *i1, Complex *k1)
+{
+    if (isNaN(z)) {
+        *i1 = *k1 = Complex(kNaN, kNaN);
+        return;
     }
-    besselK01(z, &k0, &k1);
-    if (n == 0)
-        return k0;
-    if (n == 1)
-        return k1;
-    // K_{k+1} = K_{k-1} + (2k/z) K_k                             DLMF 10.29.1
-    const Complex twoOverZ = cdiv({2.0, 0.0}, z);
-    Complex prev = k0, cur = k1;
-    for (int k = 1; k < n; ++k) {
-        const Complex next = prev + twoOverZ * double(k) * cur;
-        prev = cur;
-        cur = next;
-    }
-    return cur;
+    Arg a(z, cabs(z));
+    *i1 = besselIOf(1, a);
+    *k1 = besselKOf(1, a);
 }
 
 double realBesselJ(double nu, double x)

@@ -42,6 +42,12 @@ Complex complexBesselI(double nu, const Complex &z);
 // gives NaN. Underflows towards 0 for large Re z.
 Complex complexBesselK(double nu, const Complex &z);
 
+// I_1(z) and K_1(z) together: exactly the values of complexBesselI(1, z) and
+// complexBesselK(1, z), with |z| and the trigonometric factors they share
+// computed once (the Green's function of the mode-instability model needs
+// both at every grid radius).
+void complexBesselI1K1(const Complex &z, Complex *i1, Complex *k1);
+
 // J_nu(x) of real x for integer nu, through I_n(ix) = i^n J_n(x)
 // (DLMF 10.27.6) and J_n(-x) = (-1)^n J_n(x). Absolute error about 1e-16
 // near the zeros of J_n, relative error below 1e-13 elsewhere.

@@ -179,6 +179,18 @@ TEST(ComplexBessel, RealBesselJAgreesWithArb)
     EXPECT_LE(worst, kMaxRelativeError);
 }
 
+TEST(ComplexBessel, CombinedI1K1EqualsTheSeparateFunctionsExactly)
+{
+    for (double m = 1e-3; m < 700; m *= 1.07)
+        for (double arg : {-1.5, -kPi / 4, 0.0, 0.3, kPi / 4, kPi / 2}) {
+            const Complex z(m * std::cos(arg), m * std::sin(arg));
+            Complex i1, k1;
+            complexBesselI1K1(z, &i1, &k1);
+            EXPECT_EQ(i1, complexBesselI(1, z)) << z.re() << " " << z.im();
+            EXPECT_EQ(k1, complexBesselK(1, z)) << z.re() << " " << z.im();
+        }
+}
+
 TEST(ComplexBessel, ValuesAtZero)
 {
     EXPECT_EQ(complexBesselI(0, Complex()), Complex(1, 0));

@@ -145,6 +145,34 @@ TEST(ModeInstability, OptimisedEqualsLiteralOnAnotherFiber)
     expectSameResult(fast, computeModeInstabilityLiteral(in));
 }
 
+TEST(ModeInstability, OptimisedEqualsLiteralOnDegenerateRadii)
+{
+    // Zero radii: single-sample sums, zero terms and (b = 0) an infinite
+    // normalisation whose NaNs must appear in both evaluations alike.
+    for (int which = 0; which < 3; ++which) {
+        ModeInstabilityInput in = defaultModeInstabilityInput();
+        if (which == 0)
+            in.dopedRadius = 0;
+        else if (which == 1)
+            in.claddingRadius = 0;
+        else
+            in.dopedRadius = 250e-6; // doped region wider than the cladding
+        if (which == 2)
+            in.claddingRadius = 40e-6;
+        SCOPED_TRACE(which);
+        const ModeInstabilityResult fast = computeModeInstability(in);
+        const ModeInstabilityResult literal = computeModeInstabilityLiteral(in);
+        ASSERT_EQ(fast.coupling.size(), literal.coupling.size());
+        for (size_t k = 0; k < fast.coupling.size(); ++k) {
+            if (std::isnan(literal.coupling[k]))
+                EXPECT_TRUE(std::isnan(fast.coupling[k])) << k;
+            else
+                EXPECT_EQ(fast.coupling[k], literal.coupling[k]) << k;
+        }
+        EXPECT_EQ(fast.thresholdPower, literal.thresholdPower);
+    }
+}
+
 TEST(ModeInstability, SingleModeFiberIsRefused)
 {
     ModeInstabilityInput in = defaultModeInstabilityInput();
