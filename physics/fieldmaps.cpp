@@ -184,48 +184,98 @@ void computeFieldMaps(double a, double lambda, double n1, double n2, double neff
     RadialTable table;
     buildRadialTable(
         lines, a, p, [&](double r) { return p.u * r / a; }, [&](double r) { return p.w * r / a; }, table);
-    const double kmW = besselKn(order, p.w);
+    const double inverseKmW = 1.0 / besselKn(order, p.w);
 
-    // Each point uses only its own form; the angular factors come per cell.
+    // Pass 1: the raw E and O amplitudes (each point evaluates only its own
+    // form; the radial factor comes from the table, the angular factors per
+    // cell), and per row the extremes the normalisation needs. A NaN cell is
+    // skipped here and handled by the first-cell rule below.
+    struct Extremes {
+        double maxE = -std::numeric_limits<double>::infinity();
+        double minE = std::numeric_limits<double>::infinity();
+        double maxO = -std::numeric_limits<double>::infinity();
+        double minO = std::numeric_limits<double>::infinity();
+    };
+    std::vector<Extremes> rowExtremes(kFieldGridSize);
     parallelRows(kFieldGridSize, [&](int i) {
         const double ci = lines.c[i];
+        Extremes x;
+        double *rowE = out.amplitudeE.data() + fieldGridIndex(i, 0);
+        double *rowO = out.amplitudeO.data() + fieldGridIndex(i, 0);
+        const int si = lines.slot[i];
         for (int j = 0; j < kFieldGridSize; ++j) {
             const double cj = lines.c[j];
             const double r = std::sqrt(cj * cj + ci * ci);
             double cosine;
             double sine;
             fieldkernel::angularFactors(order, ci, cj, r, cosine, sine);
-            const std::size_t t = fieldkernel::pairIndex(lines.slot[i], lines.slot[j]);
-            const double f = table.factor[t];
-            double e;
-            double o;
-            if (table.core[t]) {
-                e = f * cosine;
-                o = f * sine;
-            } else {
-                e = f * cosine / kmW;
-                o = f * sine / kmW;
-            }
-            const std::size_t idx = fieldGridIndex(i, j);
-            out.amplitudeE[idx] = e;
-            out.amplitudeO[idx] = o;
-            out.intensityE[idx] = e * e;
-            out.intensityO[idx] = o * o;
-            out.phaseE[idx] = e >= 0.0 ? kPi : 0.0;
-            out.phaseO[idx] = o >= 0.0 ? kPi : 0.0;
+            const std::size_t t = fieldkernel::pairIndex(si, lines.slot[j]);
+            const double f = table.core[t] ? table.factor[t] : table.factor[t] * inverseKmW;
+            const double e = f * cosine;
+            const double o = f * sine;
+            rowE[j] = e;
+            rowO[j] = o;
+            x.maxE = e > x.maxE ? e : x.maxE;
+            x.minE = e < x.minE ? e : x.minE;
+            x.maxO = o > x.maxO ? o : x.maxO;
+            x.minO = o < x.minO ? o : x.minO;
         }
+        rowExtremes[i] = x;
     });
 
-    std::vector<double> *grids[4] = {&out.amplitudeE, &out.amplitudeO, &out.intensityE, &out.intensityO};
-    double best[4];
-    for (int g = 0; g < 4; ++g)
-        best[g] = fieldkernel::gridMaximum(*grids[g]);
+    // The literal search starts at cell (0, 0) and takes v when v > best: a NaN
+    // first cell stays the maximum, later NaN cells are never taken. The largest
+    // square is the square of the largest magnitude (rounding is monotone).
+    Extremes all;
+    for (const Extremes &x : rowExtremes) {
+        all.maxE = std::max(all.maxE, x.maxE);
+        all.minE = std::min(all.minE, x.minE);
+        all.maxO = std::max(all.maxO, x.maxO);
+        all.minO = std::min(all.minO, x.minO);
+    }
+    auto literalMaximum = [](double first, double largest) { return std::isnan(first) ? first : largest; };
+    const double e0 = out.amplitudeE[0];
+    const double o0 = out.amplitudeO[0];
+    const double maxAmplitudeE = literalMaximum(e0, all.maxE);
+    const double maxAmplitudeO = literalMaximum(o0, all.maxO);
+    const double largestE = std::max(std::fabs(all.maxE), std::fabs(all.minE));
+    const double largestO = std::max(std::fabs(all.maxO), std::fabs(all.minO));
+    const double maxIntensityE = literalMaximum(e0, largestE * largestE);
+    const double maxIntensityO = literalMaximum(o0, largestO * largestO);
+    // Multiplying by the reciprocal differs from the literal division by at most
+    // one rounding; where the reciprocal itself is not a normal number (a zero,
+    // subnormal or non-finite maximum) the division is kept, so that 0/0 stays
+    // NaN and x/0 stays infinite exactly as in the literal loop.
+    struct Normaliser {
+        double maximum;
+        double scale;
+        bool multiply;
+        explicit Normaliser(double m) : maximum(m), scale(1.0 / m), multiply(std::isnormal(1.0 / m) && std::isnormal(m)) {}
+        double operator()(double v) const { return (multiply ? v * scale : v / maximum) + kNormalisationFloor; }
+    };
+    const Normaliser amplitudeE(maxAmplitudeE);
+    const Normaliser amplitudeO(maxAmplitudeO);
+    const Normaliser intensityE(maxIntensityE);
+    const Normaliser intensityO(maxIntensityO);
+
+    // Pass 2: phases from the raw signs, then the normalised grids.
     parallelRows(kFieldGridSize, [&](int i) {
         const std::size_t begin = fieldGridIndex(i, 0);
-        for (int g = 0; g < 4; ++g) {
-            double *row = grids[g]->data() + begin;
-            for (int j = 0; j < kFieldGridSize; ++j)
-                row[j] = row[j] / best[g] + kNormalisationFloor;
+        double *ampE = out.amplitudeE.data() + begin;
+        double *ampO = out.amplitudeO.data() + begin;
+        double *intE = out.intensityE.data() + begin;
+        double *intO = out.intensityO.data() + begin;
+        double *phE = out.phaseE.data() + begin;
+        double *phO = out.phaseO.data() + begin;
+        for (int j = 0; j < kFieldGridSize; ++j) {
+            const double e = ampE[j];
+            const double o = ampO[j];
+            phE[j] = e >= 0.0 ? kPi : 0.0;
+            phO[j] = o >= 0.0 ? kPi : 0.0;
+            intE[j] = intensityE(e * e);
+            intO[j] = intensityO(o * o);
+            ampE[j] = amplitudeE(e);
+            ampO[j] = amplitudeO(o);
         }
     });
 }

@@ -37,27 +37,33 @@ double normalizedCoordinate(int k);
 
 // The six grids of one mode map, each kFieldGridCells long (convention above).
 // Amplitude and intensity grids are divided by their own maximum (the largest
-// value, not the largest magnitude; the search starts at cell (0, 0)) and then
-// 1e-16 is added to every cell. Phase grids hold pi where the amplitude is >= 0
-// and 0 where it is negative, unscaled.
+// value, not the largest magnitude; the search starts at cell (0, 0), so a NaN
+// there makes the whole grid NaN) and then 1e-16 is added to every cell. Phase
+// grids hold pi where the amplitude is >= 0 and 0 where it is negative (or NaN),
+// unscaled. For m = 0 the odd orientation is identically 0, so its amplitude and
+// intensity grids are 0/0 = NaN everywhere (they carry no information and the
+// page never shows them) and its phase grid is pi everywhere.
 struct ModeFieldMaps {
     std::vector<double> intensityE; // (J cos)^2, normalised
     std::vector<double> intensityO; // (J sin)^2, normalised
     std::vector<double> amplitudeE; // J cos, normalised
-    std::vector<double> amplitudeO; // J sin, normalised (all 1e-16 for m = 0)
+    std::vector<double> amplitudeO; // J sin, normalised (NaN for m = 0)
     std::vector<double> phaseE;     // pi / 0
     std::vector<double> phaseO;     // pi / 0
 };
 
 // Fills `out` (resizing its grids to kFieldGridCells; existing storage is reused,
 // so a caller that keeps one ModeFieldMaps does not reallocate per call) with the
-// maps of mode (m, neff). a, lambda in metres; m is truncated to int. Each cell
-// equals the literal loop's value within 1e-12 relative (in practice bit for bit):
-// only the core or the cladding form is evaluated per point, radial factors are
-// computed once per distinct radius, and the rows are shared between two threads.
-// Non-finite U or W yield NaN cells, as in the literal loop. The grid is
-// mathematically symmetric, but its coordinates are not exactly (c_500 - 2a is not
-// exactly -(c_0 + 2a)), so the angular factors are evaluated per cell.
+// maps of mode (m, neff). a, lambda in metres; m is truncated to int (a value
+// an int cannot hold gives all-NaN grids). Every cell equals the literal loop's
+// value within 1e-12 relative (the phases exactly): only the core or the
+// cladding form is evaluated per point; the radial factor is computed once per
+// distinct radius (cells (i, j) and (j, i) share it, and lines whose squared
+// coordinates coincide bitwise); the angular factors come from a complex power
+// except near nodal lines, where the literal cos(m atan2) is used; the rows are
+// shared between two threads. The grid is mathematically symmetric, but its
+// coordinates are not exactly (c_500 - 2a is not exactly -(c_0 + 2a)), so mirror
+// images are not reused. Non-finite U or W yield NaN cells, as in the literal loop.
 void computeFieldMaps(double a, double lambda, double n1, double n2, double neff, double m, ModeFieldMaps &out);
 ModeFieldMaps computeFieldMaps(double a, double lambda, double n1, double n2, double neff, double m);
 
