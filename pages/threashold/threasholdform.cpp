@@ -14,12 +14,12 @@ namespace Ui {
 namespace {
 
 // Input grid: five rows of up to three caption/field pairs.
-constexpr int kColumnX[3] = {15, 275, 535};
-constexpr int kRowY0 = 28;
-constexpr int kRowStep = 34;
+constexpr int kColumnX[3] = {12, 268, 524};
+constexpr int kRowY0 = 24;
+constexpr int kRowStep = 31;
 constexpr int kCaptionWidth = 165;
 constexpr int kFieldWidth = 85;
-constexpr int kRowHeight = 28;
+constexpr int kRowHeight = 27;
 
 QRect captionRect(int row, int column)
 {
@@ -55,22 +55,22 @@ void threashold::setupUi(QWidget *page)
     tabWidget->setFont(tabFont);
     tab = new QWidget();
     tab->setObjectName(QStringLiteral("tab"));
-    label = form::title(tab, "label", QRect(25, 5, 520, 36), 14);
-    tiplabel = form::caption(tab, "tiplabel", QRect(640, 8, 110, 31));
+    label = form::title(tab, "label", QRect(25, 2, 520, 32), 14);
+    tiplabel = form::caption(tab, "tiplabel", QRect(640, 3, 110, 31));
     tiplabel->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     giflabel = new QLabel(tab);
     giflabel->setObjectName(QStringLiteral("giflabel"));
-    giflabel->setGeometry(QRect(758, 8, 31, 31));
+    giflabel->setGeometry(QRect(758, 3, 31, 31));
 
-    groupBox_27 = form::group(tab, "groupBox_27", QRect(10, 42, 790, 318));
-    CurvePlot1 = plot(groupBox_27, "CurvePlot1", QRect(10, 28, 380, 238));
-    CurvePlot2 = plot(groupBox_27, "CurvePlot2", QRect(400, 28, 380, 238));
-    alphalabel_15 = form::caption(groupBox_27, "alphalabel_15", QRect(15, 276, 180, 30));
-    m_blineEdit_19 = form::field(groupBox_27, "m_blineEdit_19", QRect(200, 276, 170, 30));
-    alphalabel_16 = form::caption(groupBox_27, "alphalabel_16", QRect(410, 276, 165, 30));
-    m_blineEdit_20 = form::field(groupBox_27, "m_blineEdit_20", QRect(580, 276, 170, 30));
+    groupBox_27 = form::group(tab, "groupBox_27", QRect(10, 34, 780, 296));
+    CurvePlot1 = plot(groupBox_27, "CurvePlot1", QRect(8, 24, 378, 228));
+    CurvePlot2 = plot(groupBox_27, "CurvePlot2", QRect(394, 24, 378, 228));
+    alphalabel_15 = form::caption(groupBox_27, "alphalabel_15", QRect(15, 258, 180, 28));
+    m_blineEdit_19 = form::field(groupBox_27, "m_blineEdit_19", QRect(200, 258, 170, 28));
+    alphalabel_16 = form::caption(groupBox_27, "alphalabel_16", QRect(405, 258, 165, 28));
+    m_blineEdit_20 = form::field(groupBox_27, "m_blineEdit_20", QRect(575, 258, 170, 28));
 
-    groupBox_28 = form::group(tab, "groupBox_28", QRect(10, 362, 790, 192));
+    groupBox_28 = form::group(tab, "groupBox_28", QRect(10, 332, 780, 182));
     QWidget *in = groupBox_28;
     alabel_8 = form::caption(in, "alabel_8", captionRect(0, 0));
     m_alineEdit_6 = form::field(in, "m_alineEdit_6", fieldRect(0, 0));
@@ -104,7 +104,7 @@ void threashold::setupUi(QWidget *page)
     m_blineEdit_17 = form::field(in, "m_blineEdit_17", fieldRect(4, 0));
     alphalabel_14 = form::caption(in, "alphalabel_14", captionRect(4, 1));
     m_blineEdit_18 = form::field(in, "m_blineEdit_18", fieldRect(4, 1));
-    pushButton_14 = form::button(in, "pushButton_14", QRect(kColumnX[2] + 60, kRowY0 + 4 * kRowStep - 2, 150, 32));
+    pushButton_14 = form::button(in, "pushButton_14", QRect(kColumnX[2] + 60, kRowY0 + 4 * kRowStep - 2, 150, 31));
 
     tabWidget->addTab(tab, QString());
     retranslateUi(page);
