@@ -30,16 +30,27 @@ EndFaceReflectivity endFaceReflectivity(double a, double lambda, double n1, doub
 
     // Normalisation: the mode power 2 pi sum E^2 r dr (with the J0(0) factor of
     // the overlap kernel at zero tilt, so that r(0) is exactly the Fresnel term).
+    // The grid walks r = 0, dr, 2 dr, ... by repeated addition while r <= 5a.
+    // A step that no longer moves r (a = 0 gives dr = 0, an infinite a gives an
+    // infinite r) would repeat the same point for ever; the walk ends there.
+    auto walkGrid = [&](auto &&visit) {
+        for (double r = 0.0; r <= rMax;) {
+            visit(r);
+            const double next = r + dr;
+            if (!(next != r))
+                break;
+            r = next;
+        }
+    };
+
     double s1 = 0.0;
-    for (double r = 0.0; r <= rMax; r += dr)
-        s1 += kTwoPi * intensity(r) * j0AtZero * r * dr;
+    walkGrid([&](double r) { s1 += kTwoPi * intensity(r) * j0AtZero * r * dr; });
 
     const double c = (n1 - 1.0) / (n1 + 1.0) / s1 * kTwoPi;
     const double q = n1 * kFourPi * thetaRad;
 
     double s2 = 0.0;
-    for (double r = 0.0; r <= rMax; r += dr)
-        s2 += besselJ0(q * r / lambda) * (c * intensity(r)) * r * dr;
+    walkGrid([&](double r) { s2 += besselJ0(q * r / lambda) * (c * intensity(r)) * r * dr; });
 
     return {s2, s2 * s2};
 }

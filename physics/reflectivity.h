@@ -22,6 +22,9 @@ struct EndFaceReflectivity {
 // (the fiber-parameters page passes its four-decimal text value).
 // theta = 0 gives r = (n1-1)/(n1+1) up to rounding. A negative a leaves the
 // grid empty: both sums are 0 and r = R = 0. Non-finite U or W give NaN.
+// a = 0 (dr = 0) or an infinite a would make the grid walk stand still; the
+// walk stops once a step no longer moves r, so such input returns (NaN) at once
+// instead of hanging.
 // No allocation, no exceptions.
 EndFaceReflectivity endFaceReflectivity(double a, double lambda, double n1, double n2, double neff, double thetaRad);
 

@@ -90,6 +90,13 @@ TEST(Reflectivity, NegativeRadiusLeavesAnEmptyGrid)
     EXPECT_EQ(rr.R, 0.0);
 }
 
+TEST(Reflectivity, ZeroOrInfiniteRadiusReturnsInsteadOfHanging)
+{
+    // dr = a/100 = 0 would repeat r = 0 for ever; the walk ends after one point.
+    EXPECT_TRUE(std::isnan(endFaceReflectivity(0.0, kLambda, kN1, kN2, 1.4511, 0.1).r));
+    EXPECT_TRUE(std::isnan(endFaceReflectivity(HUGE_VAL, kLambda, kN1, kN2, 1.4511, 0.1).r));
+}
+
 TEST(Reflectivity, IndexOutsideTheFiberGivesNaN)
 {
     EXPECT_TRUE(std::isnan(endFaceReflectivity(kA, kLambda, kN1, kN2, 1.46, 0.1).r));
