@@ -29,7 +29,10 @@ void BM_ModeInstability(benchmark::State &state)
         benchmark::DoNotOptimize(r.chiMax);
     }
 }
-BENCHMARK(BM_ModeInstability)->Unit(benchmark::kMillisecond)->UseRealTime()->Repetitions(3); // two threads: wall time
+BENCHMARK(BM_ModeInstability)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Repetitions(3); // two threads: wall time
 
 // z = q r on the rays arg z = +-pi/4 with |z| up to 40: the span of q r for
 // offsets up to 5 kHz and radii up to 200 um on the defaults.
@@ -70,7 +73,8 @@ void BM_RealBesselJ(benchmark::State &state)
 {
     size_t k = 0;
     for (auto _ : state) {
-        benchmark::DoNotOptimize(realBesselJ(static_cast<double>(k % 2), 3.2 * static_cast<double>(k % 101) / 100));
+        benchmark::DoNotOptimize(
+            realBesselJ(static_cast<double>(k % 2), 3.2 * static_cast<double>(k % 101) / 100));
         ++k;
     }
 }

@@ -1,7 +1,7 @@
 #include "complexbessel.h"
 
-#include <array>
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <limits>
 
@@ -35,9 +35,15 @@ inline Complex cdiv(const Complex &a, const Complex &b)
     return {(a.re() * r + a.im()) / d, (a.im() * r - a.re()) / d};
 }
 
-inline double cabs(const Complex &z) { return std::hypot(z.re(), z.im()); }
+inline double cabs(const Complex &z)
+{
+    return std::hypot(z.re(), z.im());
+}
 
-inline Complex clog(const Complex &z) { return {std::log(cabs(z)), std::atan2(z.im(), z.re())}; }
+inline Complex clog(const Complex &z)
+{
+    return {std::log(cabs(z)), std::atan2(z.im(), z.re())};
+}
 
 // (cos(arg z / 2), sin(arg z / 2)) from z and |z| by the half-angle
 // formulas, without atan2 and sincos.
@@ -91,7 +97,8 @@ inline Complex expOverSqrt(double sign, Arg &a, double c)
 {
     a.needTrig();
     const double e = sign * a.z.re();
-    const double modulus = e < 700.0 ? std::exp(e) / std::sqrt(c * a.az) : std::exp(e - 0.5 * std::log(c * a.az));
+    const double modulus =
+        e < 700.0 ? std::exp(e) / std::sqrt(c * a.az) : std::exp(e - 0.5 * std::log(c * a.az));
     const Complex r1{a.cy, sign * a.sy};
     return r1 * a.half.conj() * modulus;
 }
@@ -122,7 +129,10 @@ bool integerOrder(double nu, int *n)
     return true;
 }
 
-bool isNaN(const Complex &z) { return std::isnan(z.re()) || std::isnan(z.im()); }
+bool isNaN(const Complex &z)
+{
+    return std::isnan(z.re()) || std::isnan(z.im());
+}
 
 // ---------------------------------------------------------------------------
 // I_n(z) = (z/2)^n sum_k (z^2/4)^k / (k! (n+k)!)               DLMF 10.25.2
@@ -248,11 +258,11 @@ void besselK01Series(const Complex &z, Complex *k0, Complex *k1)
     const Complex half = z * 0.5;
     const Complex q = half * half;
     const Complex logHalf = clog(half);
-    Complex t0{1.0, 0.0}; // (z^2/4)^k / (k!)^2
-    Complex t1{1.0, 0.0}; // (z^2/4)^k / (k!(k+1)!)
+    Complex t0{1.0, 0.0};               // (z^2/4)^k / (k!)^2
+    Complex t1{1.0, 0.0};               // (z^2/4)^k / (k!(k+1)!)
     Complex i0{1.0, 0.0}, i1{1.0, 0.0}; // I_0 and I_1 / (z/2)
     Complex s0{0.0, 0.0};
-    double h = 0.0; // H_k
+    double h = 0.0;                                         // H_k
     Complex s1 = t1 * (-kEulerGamma + (1.0 - kEulerGamma)); // k = 0: psi(1) + psi(2)
     for (int k = 1; k < 200; ++k) {
         const double hk = h + 1.0 / k;

@@ -27,7 +27,7 @@ extern const char *const kComplexDivisionMessage;
 class Complex
 {
 public:
-    constexpr Complex() = default;                       // the zero value
+    constexpr Complex() = default; // the zero value
     constexpr Complex(double re, double im) : v_(re, im) {}
 
     double re() const { return v_.real(); }
@@ -38,8 +38,14 @@ public:
     // re^2 + im^2, without the overflow protection of std::norm/hypot.
     double squaredMagnitude() const { return re() * re() + im() * im(); }
 
-    friend Complex operator+(const Complex &x, const Complex &y) { return {x.re() + y.re(), x.im() + y.im()}; }
-    friend Complex operator-(const Complex &x, const Complex &y) { return {x.re() - y.re(), x.im() - y.im()}; }
+    friend Complex operator+(const Complex &x, const Complex &y)
+    {
+        return {x.re() + y.re(), x.im() + y.im()};
+    }
+    friend Complex operator-(const Complex &x, const Complex &y)
+    {
+        return {x.re() - y.re(), x.im() - y.im()};
+    }
     friend Complex operator*(const Complex &x, double s) { return {x.re() * s, x.im() * s}; }
     friend Complex operator*(double s, const Complex &x) { return {s * x.re(), s * x.im()}; }
     // (a + bi)(c + di) = (ac - db) + (ad + cb)i

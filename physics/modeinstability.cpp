@@ -24,15 +24,15 @@ constexpr double kPi = 3.141592653589793;
 constexpr double kTwoPi = 6.283185307179586;
 constexpr double kFourPi = 12.566370614359172;
 constexpr double kEightPiSquared = 78.95683520871486;
-constexpr double kCutoff = 2.405;       // first zero of J_0: LP11 cut-off
-constexpr int kPowerSteps = 500;        // mode powers, over [0, b]
-constexpr int kOuterSteps = 250;        // double sum, r over [0, b]
-constexpr int kInnerSteps = 100;        // double sum r' and overlaps, over [0, r_d]
-constexpr double kShiftStart = -5.0;    // kHz
-constexpr double kShiftStep = 0.1;      // kHz
-constexpr double kShiftEnd = 5.0;       // kHz
-constexpr double kPowerStart = 50.0;    // W
-constexpr double kPowerEnd = 5000.0;    // W
+constexpr double kCutoff = 2.405;    // first zero of J_0: LP11 cut-off
+constexpr int kPowerSteps = 500;     // mode powers, over [0, b]
+constexpr int kOuterSteps = 250;     // double sum, r over [0, b]
+constexpr int kInnerSteps = 100;     // double sum r' and overlaps, over [0, r_d]
+constexpr double kShiftStart = -5.0; // kHz
+constexpr double kShiftStep = 0.1;   // kHz
+constexpr double kShiftEnd = 5.0;    // kHz
+constexpr double kPowerStart = 50.0; // W
+constexpr double kPowerEnd = 5000.0; // W
 constexpr double kThresholdFraction = 0.05;
 
 // r = 0, step, 2 step, ... (repeated addition) while r <= end; nothing when
@@ -165,7 +165,8 @@ void greenFactors(const std::vector<double> &radii, const OffsetSetup &o, std::v
 // rows[i] += c * v[i] * f[0] * f[1] * f[2] * f[3] * f[4] for i in [first, last),
 // rows and v interleaved (re, im). The complex product is the model's
 // (ac - db) + (ad + cb)i, whose value does not depend on which factor is c.
-void addRowTermsScalar(double *rows, const double *v, size_t first, size_t last, const Complex &c, const double *f)
+void addRowTermsScalar(double *rows, const double *v, size_t first, size_t last, const Complex &c,
+                       const double *f)
 {
     for (size_t i = first; i < last; ++i) {
         const Complex t = c * Complex(v[2 * i], v[2 * i + 1]) * f[0] * f[1] * f[2] * f[3] * f[4];
@@ -177,8 +178,8 @@ void addRowTermsScalar(double *rows, const double *v, size_t first, size_t last,
 #if defined(__x86_64__) && defined(__GNUC__)
 // The same operations two rows at a time with AVX2 (no FMA, so every product
 // and sum is rounded exactly as in the scalar loop).
-__attribute__((target("avx2"))) void addRowTermsAvx2(double *rows, const double *v, size_t first, size_t last,
-                                                     const Complex &c, const double *f)
+__attribute__((target("avx2"))) void addRowTermsAvx2(double *rows, const double *v, size_t first,
+                                                     size_t last, const Complex &c, const double *f)
 {
     const __m256d cr = _mm256_set1_pd(c.re());
     const __m256d ci = _mm256_set1_pd(c.im());
@@ -186,10 +187,10 @@ __attribute__((target("avx2"))) void addRowTermsAvx2(double *rows, const double 
                   f3 = _mm256_set1_pd(f[3]), f4 = _mm256_set1_pd(f[4]);
     size_t i = first;
     for (; i + 2 <= last; i += 2) {
-        const __m256d y = _mm256_loadu_pd(v + 2 * i);                // (c0, d0, c1, d1)
-        const __m256d t1 = _mm256_mul_pd(cr, y);                      // (a c, a d)
+        const __m256d y = _mm256_loadu_pd(v + 2 * i);                  // (c0, d0, c1, d1)
+        const __m256d t1 = _mm256_mul_pd(cr, y);                       // (a c, a d)
         const __m256d t2 = _mm256_mul_pd(ci, _mm256_permute_pd(y, 5)); // (b d, b c)
-        __m256d p = _mm256_addsub_pd(t1, t2);                         // (ac - bd, ad + bc)
+        __m256d p = _mm256_addsub_pd(t1, t2);                          // (ac - bd, ad + bc)
         p = _mm256_mul_pd(p, f0);
         p = _mm256_mul_pd(p, f1);
         p = _mm256_mul_pd(p, f2);
@@ -201,12 +202,14 @@ __attribute__((target("avx2"))) void addRowTermsAvx2(double *rows, const double 
 }
 #endif
 
-using AddRowTerms = void (*)(double *, const double *, size_t, size_t, const Complex &, const double *);
+using AddRowTerms = void (*)(double *, const double *, size_t, size_t, const Complex &,
+                             const double *);
 
 AddRowTerms rowTermKernel()
 {
 #if defined(__x86_64__) && defined(__GNUC__)
-    static const AddRowTerms kernel = __builtin_cpu_supports("avx2") ? addRowTermsAvx2 : addRowTermsScalar;
+    static const AddRowTerms kernel =
+        __builtin_cpu_supports("avx2") ? addRowTermsAvx2 : addRowTermsScalar;
     return kernel;
 #else
     return addRowTermsScalar;
@@ -244,14 +247,16 @@ Complex couplingSumFast(const SumContext &c, const SumGrids &g, const OffsetSetu
         while (split < nOuter && !(g.outer[split] >= rp))
             ++split;
         // r < r': g = I_1(q r) (K_1(q r') + D I_1(q r'))
-        addTerms(rows.data(), i1Outer.data(), i, split, Complex(eInner[2 * j], eInner[2 * j + 1]), f);
+        addTerms(rows.data(), i1Outer.data(), i, split, Complex(eInner[2 * j], eInner[2 * j + 1]),
+                 f);
         // r >= r': g = I_1(q r') (K_1(q r) + D I_1(q r))
-        addTerms(rows.data(), eOuter.data(), split, nOuter, Complex(i1Inner[2 * j], i1Inner[2 * j + 1]), f);
+        addTerms(rows.data(), eOuter.data(), split, nOuter,
+                 Complex(i1Inner[2 * j], i1Inner[2 * j + 1]), f);
     }
     Complex total;
     for (size_t i = 0; i < nOuter; ++i)
-        total += Complex(rows[2 * i], rows[2 * i + 1]) * kPi * c.norm * g.psi01[i] * g.psi11[i] * g.outer[i] *
-                 c.outerStep;
+        total += Complex(rows[2 * i], rows[2 * i + 1]) * kPi * c.norm * g.psi01[i] * g.psi11[i] *
+                 g.outer[i] * c.outerStep;
     return total;
 }
 
@@ -317,8 +322,11 @@ ModeInstabilityResult computeModel(const ModeInstabilityInput &in, bool literal)
                       (lp * ls * n * in.conductivity * kFourPi);
 
     // 7. Coupling coefficient at each offset.
-    const SumContext ctx{fields, b, in.dopedRadius, norm, b / kOuterSteps, in.dopedRadius / kInnerSteps,
-                         in.conductivity, in.heatCapacity, in.heatTransfer};
+    const SumContext ctx{fields,          b,
+                         in.dopedRadius,  norm,
+                         b / kOuterSteps, in.dopedRadius / kInnerSteps,
+                         in.conductivity, in.heatCapacity,
+                         in.heatTransfer};
     const std::vector<double> offsets = offsetLoopValues();
     std::vector<double> chi(offsets.size());
     if (literal) {
@@ -351,7 +359,8 @@ ModeInstabilityResult computeModel(const ModeInstabilityInput &in, bool literal)
     }
     res.shifts.resize(chi.size());
     for (size_t k = 0; k < chi.size(); ++k)
-        res.shifts[k] = static_cast<double>(k) * kShiftStep + kShiftStart; // (k-1)*0.1 - 5.0, 1-based
+        res.shifts[k] =
+            static_cast<double>(k) * kShiftStep + kShiftStart; // (k-1)*0.1 - 5.0, 1-based
     res.coupling = chi;
 
     // 8. Peak: only a strictly larger value moves it, so the first maximum wins.
@@ -402,9 +411,11 @@ ModeInstabilityResult computeModel(const ModeInstabilityInput &in, bool literal)
         const double seed = eta0 * std::pow(p0 / p, rho);
         // A zero seed (eta_0 = 0) stays zero: the growth factor may overflow
         // to infinity, and 0 * inf would be a NaN that ends the scan early.
-        const double xi = seed == 0 ? 0.0
-                                    : seed * (1 + rin * 0.25 * std::sqrt(kTwoPi * gamma01 / std::fabs(p * cPeak)) *
-                                                      std::exp((p - p0) * (res.chiMax / gamma01)));
+        const double xi =
+            seed == 0
+                ? 0.0
+                : seed * (1 + rin * 0.25 * std::sqrt(kTwoPi * gamma01 / std::fabs(p * cPeak)) *
+                                  std::exp((p - p0) * (res.chiMax / gamma01)));
         res.powers.push_back(p);
         res.modeContent.push_back(xi);
         if (xi >= kThresholdFraction || std::isnan(xi)) {
@@ -452,6 +463,12 @@ ModeInstabilityInput defaultModeInstabilityInput()
     return in;
 }
 
-ModeInstabilityResult computeModeInstability(const ModeInstabilityInput &in) { return computeModel(in, false); }
+ModeInstabilityResult computeModeInstability(const ModeInstabilityInput &in)
+{
+    return computeModel(in, false);
+}
 
-ModeInstabilityResult computeModeInstabilityLiteral(const ModeInstabilityInput &in) { return computeModel(in, true); }
+ModeInstabilityResult computeModeInstabilityLiteral(const ModeInstabilityInput &in)
+{
+    return computeModel(in, true);
+}

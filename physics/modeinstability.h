@@ -59,23 +59,23 @@ struct ModeInstabilityResult {
     double vNumber = 0; // filled even when not multimode
 
     // Everything below is filled only when status == Ok.
-    std::vector<double> shifts;   // F_k = (k-1)*0.1 - 5.0 kHz, k = 1..101
-    std::vector<double> coupling; // chi_k, 1/W
-    double chiMax = 0;            // largest chi_k
-    int peakIndex = 1;            // k* (1-based; first of equal maxima)
-    double peakShift = 0;         // f* = 5.0 - |F_2 - F_1| (k* - 1), kHz
-    std::vector<double> powers;   // 50, 51, ..., thresholdPower (W)
+    std::vector<double> shifts;      // F_k = (k-1)*0.1 - 5.0 kHz, k = 1..101
+    std::vector<double> coupling;    // chi_k, 1/W
+    double chiMax = 0;               // largest chi_k
+    int peakIndex = 1;               // k* (1-based; first of equal maxima)
+    double peakShift = 0;            // f* = 5.0 - |F_2 - F_1| (k* - 1), kHz
+    std::vector<double> powers;      // 50, 51, ..., thresholdPower (W)
     std::vector<double> modeContent; // xi(P) for each entry of powers
-    double thresholdPower = 0;    // P_th, W
+    double thresholdPower = 0;       // P_th, W
 
     // Intermediate values, for checking the model against hand calculations.
-    double claddingIndex = 0;     // n_cl = sqrt(n^2 - NA^2)
+    double claddingIndex = 0; // n_cl = sqrt(n^2 - NA^2)
     double neff01 = 0, neff11 = 0;
     double u01 = 0, w01 = 0, u11 = 0, w11 = 0;
     double power01 = 0, power11 = 0; // P01, P11 (mode powers)
-    double couplingConstant = 0;  // K_c
+    double couplingConstant = 0;     // K_c
     double gamma01 = 0, gamma11 = 0; // overlaps with the doped region
-    double peakCurvature = 0;     // c* (halved second difference at k*)
+    double peakCurvature = 0;        // c* (halved second difference at k*)
 };
 
 // The model with the Green's-function values computed once per grid radius

@@ -5,6 +5,7 @@
 #include "pageconventions.h"
 #include "threasholdform.h"
 
+#include <qcustomplot.h>
 #include <QCoreApplication>
 #include <QDoubleValidator>
 #include <QEventLoop>
@@ -16,7 +17,6 @@
 #include <QPointer>
 #include <QPushButton>
 #include <QTimer>
-#include <qcustomplot.h>
 
 #include <cstdio>
 
@@ -33,9 +33,10 @@ threashold::threashold(QWidget *parent) : QWidget(parent), ui(new Ui::threashold
 
     QDoubleValidator *validator = createInputValidator(this);
     for (QLineEdit *input :
-         {ui->m_alineEdit_6, ui->m_alphalineEdit_5, ui->m_alphalineEdit_6, ui->m_blineEdit_9, ui->m_blineEdit_10,
-          ui->m_blineEdit_12, ui->m_pinitlineEdit_2, ui->m_blineEdit_11, ui->m_blineEdit_13, ui->m_blineEdit_14,
-          ui->m_blineEdit_15, ui->m_blineEdit_16, ui->m_blineEdit_17, ui->m_blineEdit_18})
+         {ui->m_alineEdit_6, ui->m_alphalineEdit_5, ui->m_alphalineEdit_6, ui->m_blineEdit_9,
+          ui->m_blineEdit_10, ui->m_blineEdit_12, ui->m_pinitlineEdit_2, ui->m_blineEdit_11,
+          ui->m_blineEdit_13, ui->m_blineEdit_14, ui->m_blineEdit_15, ui->m_blineEdit_16,
+          ui->m_blineEdit_17, ui->m_blineEdit_18})
         input->setValidator(validator);
     for (QLineEdit *output : {ui->m_blineEdit_19, ui->m_blineEdit_20})
         setupOutputField(output);
@@ -74,7 +75,8 @@ void threashold::showBusy()
     ui->tiplabel->show();
     ui->giflabel->show();
     if (!m_movie) {
-        m_movie = new QMovie(findRuntimeFile(QStringLiteral("img/loading.gif")), QByteArray(), this);
+        m_movie =
+            new QMovie(findRuntimeFile(QStringLiteral("img/loading.gif")), QByteArray(), this);
         m_movie->setCacheMode(QMovie::CacheAll);
     }
     if (m_movie->isValid()) {
@@ -118,9 +120,10 @@ void threashold::waitPreRoll()
 void threashold::runCalculation()
 {
     const QList<const QLineEdit *> inputs = {
-        ui->m_alineEdit_6,  ui->m_alphalineEdit_5, ui->m_alphalineEdit_6, ui->m_blineEdit_9,  ui->m_blineEdit_10,
-        ui->m_blineEdit_12, ui->m_pinitlineEdit_2, ui->m_blineEdit_11,    ui->m_blineEdit_13, ui->m_blineEdit_14,
-        ui->m_blineEdit_15, ui->m_blineEdit_16,    ui->m_blineEdit_17,    ui->m_blineEdit_18};
+        ui->m_alineEdit_6,  ui->m_alphalineEdit_5, ui->m_alphalineEdit_6, ui->m_blineEdit_9,
+        ui->m_blineEdit_10, ui->m_blineEdit_12,    ui->m_pinitlineEdit_2, ui->m_blineEdit_11,
+        ui->m_blineEdit_13, ui->m_blineEdit_14,    ui->m_blineEdit_15,    ui->m_blineEdit_16,
+        ui->m_blineEdit_17, ui->m_blineEdit_18};
     for (const QLineEdit *input : inputs) {
         if (input->text().isEmpty()) {
             showNotice(this, QString::fromUtf8(kEmptyInputMessage));
@@ -194,8 +197,10 @@ void threashold::drawModeContent(const ModeInstabilityResult &result)
 
 bool threashold::PowThreadPicExport(QString dir)
 {
-    const bool first = savePlotJpeg(ui->CurvePlot1, dir + QStringLiteral("非线性耦合系数") + QStringLiteral(".jpg"), 500, 300);
-    const bool second = savePlotJpeg(ui->CurvePlot2, dir + QStringLiteral("模式不稳定阈值") + QStringLiteral(".jpg"), 500, 300);
+    const bool first = savePlotJpeg(
+        ui->CurvePlot1, dir + QStringLiteral("非线性耦合系数") + QStringLiteral(".jpg"), 500, 300);
+    const bool second = savePlotJpeg(
+        ui->CurvePlot2, dir + QStringLiteral("模式不稳定阈值") + QStringLiteral(".jpg"), 500, 300);
     return first && second;
 }
 
@@ -207,11 +212,13 @@ bool savePlotJpeg(QCustomPlot *plot, const QString &path, int width, int height)
     bool ok = plot->saveJpg(temporary, width, height, 1.0, 95);
     if (ok) {
         QImageReader reader(temporary);
-        ok = reader.format() == "jpeg" && reader.size() == QSize(width, height) && !reader.read().isNull();
+        ok = reader.format() == "jpeg" && reader.size() == QSize(width, height) &&
+             !reader.read().isNull();
     }
     // rename(2) replaces an existing target atomically.
     if (ok)
-        ok = std::rename(QFile::encodeName(temporary).constData(), QFile::encodeName(path).constData()) == 0;
+        ok = std::rename(QFile::encodeName(temporary).constData(),
+                         QFile::encodeName(path).constData()) == 0;
     if (!ok)
         QFile::remove(temporary);
     return ok;

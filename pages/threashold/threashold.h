@@ -56,9 +56,9 @@ private:
 
     Ui::threashold *ui;
     bool m_calculationStarted = false;
-    bool m_running = false;      // a calculation is in progress (no nesting)
-    QElapsedTimer m_busyTimer;   // measures the pre-roll
-    QMovie *m_movie = nullptr;   // the loading animation, made on first use
+    bool m_running = false;    // a calculation is in progress (no nesting)
+    QElapsedTimer m_busyTimer; // measures the pre-roll
+    QMovie *m_movie = nullptr; // the loading animation, made on first use
 };
 
 // Saves one plot as a width x height JPEG (quality 95) at path, through a

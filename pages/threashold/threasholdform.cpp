@@ -2,12 +2,12 @@
 
 #include "formbuilder.h"
 
+#include <qcustomplot.h>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTabWidget>
-#include <qcustomplot.h>
 
 namespace Ui {
 
@@ -28,7 +28,8 @@ QRect captionRect(int row, int column)
 
 QRect fieldRect(int row, int column)
 {
-    return QRect(kColumnX[column] + kCaptionWidth, kRowY0 + row * kRowStep, kFieldWidth, kRowHeight);
+    return QRect(kColumnX[column] + kCaptionWidth, kRowY0 + row * kRowStep, kFieldWidth,
+                 kRowHeight);
 }
 
 QCustomPlot *plot(QWidget *parent, const char *objectName, const QRect &geometry)
@@ -104,7 +105,8 @@ void threashold::setupUi(QWidget *page)
     m_blineEdit_17 = form::field(in, "m_blineEdit_17", fieldRect(4, 0));
     alphalabel_14 = form::caption(in, "alphalabel_14", captionRect(4, 1));
     m_blineEdit_18 = form::field(in, "m_blineEdit_18", fieldRect(4, 1));
-    pushButton_14 = form::button(in, "pushButton_14", QRect(kColumnX[2] + 60, kRowY0 + 4 * kRowStep - 2, 150, 31));
+    pushButton_14 = form::button(in, "pushButton_14",
+                                 QRect(kColumnX[2] + 60, kRowY0 + 4 * kRowStep - 2, 150, 31));
 
     tabWidget->addTab(tab, QString());
     retranslateUi(page);

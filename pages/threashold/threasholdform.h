@@ -23,7 +23,7 @@ public:
     QLabel *tiplabel; // "请稍候…" while a calculation runs
     QLabel *giflabel; // 31 x 31, the loading animation
 
-    QGroupBox *groupBox_27; // 输出项
+    QGroupBox *groupBox_27;  // 输出项
     QCustomPlot *CurvePlot1; // coupling coefficient against frequency shift
     QCustomPlot *CurvePlot2; // higher-order-mode fraction against signal power
     QLabel *alphalabel_15;

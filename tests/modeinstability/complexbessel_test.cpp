@@ -48,7 +48,8 @@ Complex arbReference(Kind kind, int order, double x, double y)
 
 double relativeError(const Complex &got, const Complex &want)
 {
-    const double e = std::hypot(got.re() - want.re(), got.im() - want.im()) / std::hypot(want.re(), want.im());
+    const double e =
+        std::hypot(got.re() - want.re(), got.im() - want.im()) / std::hypot(want.re(), want.im());
     return std::isnan(e) ? std::numeric_limits<double>::infinity() : e;
 }
 
@@ -67,8 +68,8 @@ struct Worst {
     }
     std::string text() const
     {
-        return std::to_string(error) + " (" + std::to_string(order) + ", " + std::to_string(x) + " + " +
-               std::to_string(y) + "i)";
+        return std::to_string(error) + " (" + std::to_string(order) + ", " + std::to_string(x) +
+               " + " + std::to_string(y) + "i)";
     }
 };
 
@@ -78,18 +79,20 @@ void compareAt(const std::vector<std::pair<double, double>> &points, Worst *wors
     for (const auto &p : points) {
         for (int n = 0; n <= 2; ++n) {
             const Complex z(p.first, p.second);
-            worstI->add(relativeError(complexBesselI(n, z), arbReference(Kind::I, n, p.first, p.second)),
-                        p.first, p.second, n);
-            worstK->add(relativeError(complexBesselK(n, z), arbReference(Kind::K, n, p.first, p.second)),
-                        p.first, p.second, n);
+            worstI->add(
+                relativeError(complexBesselI(n, z), arbReference(Kind::I, n, p.first, p.second)),
+                p.first, p.second, n);
+            worstK->add(
+                relativeError(complexBesselK(n, z), arbReference(Kind::K, n, p.first, p.second)),
+                p.first, p.second, n);
         }
     }
 }
 
 void report(const char *what, const Worst &w)
 {
-    std::cout << what << ": measured maximum relative error " << w.error << " at order " << w.order << ", z = "
-              << w.x << " + " << w.y << "i\n";
+    std::cout << what << ": measured maximum relative error " << w.error << " at order " << w.order
+              << ", z = " << w.x << " + " << w.y << "i\n";
     ::testing::Test::RecordProperty(what, std::to_string(w.error));
 }
 
@@ -133,7 +136,8 @@ TEST(ComplexBessel, BothSidesOfEveryMethodBoundary)
     // Series/recurrence at |z| = 2, recurrence/asymptotic at |z| = 20 (+n^2),
     // on the real axis, the model rays and the imaginary axis.
     std::vector<std::pair<double, double>> points;
-    for (double m : {2.0 - 1e-12, 2.0 + 1e-12, 20.0 - 1e-12, 20.0 + 1e-12, 21.0 - 1e-12, 21.0 + 1e-12, 24.0 + 1e-12})
+    for (double m : {2.0 - 1e-12, 2.0 + 1e-12, 20.0 - 1e-12, 20.0 + 1e-12, 21.0 - 1e-12,
+                     21.0 + 1e-12, 24.0 + 1e-12})
         for (double arg : {0.0, kPi / 4, -kPi / 4, 1.3, -1.3})
             points.emplace_back(m * std::cos(arg), m * std::sin(arg));
     Worst wi, wk;
@@ -158,8 +162,8 @@ TEST(ComplexBessel, ImaginaryAxisMatchesArbInAbsoluteTerms)
             }
         }
     }
-    std::cout << "imaginary axis: max absolute error of I " << worstI << ", max relative error of K " << worstK
-              << "\n";
+    std::cout << "imaginary axis: max absolute error of I " << worstI
+              << ", max relative error of K " << worstK << "\n";
     EXPECT_LE(worstI, 1e-14);
     EXPECT_LE(worstK, kMaxRelativeError);
 }
@@ -237,8 +241,10 @@ TEST(ComplexBessel, HigherOrdersFollowTheRecurrences)
     for (int n : {3, 5, 10})
         for (double m : {0.7, 4.0, 15.0, 60.0}) {
             const double x = m * std::cos(0.6), y = m * std::sin(0.6);
-            wi.add(relativeError(complexBesselI(n, Complex(x, y)), arbReference(Kind::I, n, x, y)), x, y, n);
-            wk.add(relativeError(complexBesselK(n, Complex(x, y)), arbReference(Kind::K, n, x, y)), x, y, n);
+            wi.add(relativeError(complexBesselI(n, Complex(x, y)), arbReference(Kind::I, n, x, y)),
+                   x, y, n);
+            wk.add(relativeError(complexBesselK(n, Complex(x, y)), arbReference(Kind::K, n, x, y)),
+                   x, y, n);
         }
     EXPECT_LE(wi.error, kMaxRelativeError) << wi.text();
     EXPECT_LE(wk.error, kMaxRelativeError) << wk.text();

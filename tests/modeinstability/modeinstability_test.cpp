@@ -1,8 +1,8 @@
 // The mode-instability model on the page defaults and on edge cases. Expected
 // figures are those published for the model (to the digits given there), or
 // follow from the definitions by hand.
-#include "complexnumber.h"
 #include "modeinstability.h"
+#include "complexnumber.h"
 
 #include <gtest/gtest.h>
 
@@ -23,7 +23,10 @@ std::string g4(double v)
 class DefaultModel : public ::testing::Test
 {
 protected:
-    static void SetUpTestSuite() { result = new ModeInstabilityResult(computeModeInstability(defaultModeInstabilityInput())); }
+    static void SetUpTestSuite()
+    {
+        result = new ModeInstabilityResult(computeModeInstability(defaultModeInstabilityInput()));
+    }
     static void TearDownTestSuite()
     {
         delete result;
@@ -67,7 +70,8 @@ TEST_F(DefaultModel, ShiftGridHas101OffsetsFromMinus5To5kHz)
     EXPECT_NEAR(r.shifts.back(), 5.0, 1e-12);
     EXPECT_NEAR(r.shifts[50], 0.0, 1e-12);
     for (size_t k = 0; k < r.shifts.size(); ++k)
-        EXPECT_EQ(r.shifts[k], static_cast<double>(k) * 0.1 - 5.0); // a product, not an accumulation
+        EXPECT_EQ(r.shifts[k],
+                  static_cast<double>(k) * 0.1 - 5.0); // a product, not an accumulation
 }
 
 TEST_F(DefaultModel, CouplingCurveIsOddAndPositiveBelowZero)
@@ -75,7 +79,8 @@ TEST_F(DefaultModel, CouplingCurveIsOddAndPositiveBelowZero)
     const ModeInstabilityResult &r = *result;
     for (size_t k = 0; k < 50; ++k) {
         EXPECT_GT(r.coupling[k], 0.0) << "k = " << k + 1;
-        EXPECT_NEAR(r.coupling[100 - k], -r.coupling[k], 1e-9 * std::fabs(r.coupling[k])) << "k = " << k + 1;
+        EXPECT_NEAR(r.coupling[100 - k], -r.coupling[k], 1e-9 * std::fabs(r.coupling[k]))
+            << "k = " << k + 1;
     }
     EXPECT_NEAR(r.coupling[50], 0.0, 1e-12);
 }
@@ -100,7 +105,7 @@ TEST_F(DefaultModel, OverlapsAndModeContent)
     ASSERT_EQ(r.powers.size(), 130u); // 50 .. 179 W
     EXPECT_EQ(r.powers.front(), 50.0);
     EXPECT_NEAR(r.modeContent.front(), 0.0093, 5e-5);
-    EXPECT_NEAR(r.modeContent[128], 0.046, 5e-4); // 178 W
+    EXPECT_NEAR(r.modeContent[128], 0.046, 5e-4);   // 178 W
     EXPECT_NEAR(r.modeContent.back(), 0.052, 5e-4); // 179 W
     EXPECT_LT(r.modeContent[128], 0.05);
     EXPECT_GE(r.modeContent.back(), 0.05);

@@ -2,6 +2,7 @@
 // picture export, driven through the widgets' object names.
 #include "threashold.h"
 
+#include <qcustomplot.h>
 #include <QApplication>
 #include <QDir>
 #include <QElapsedTimer>
@@ -14,7 +15,6 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
-#include <qcustomplot.h>
 
 namespace {
 
@@ -59,7 +59,10 @@ private:
     {
         return page.findChild<QCustomPlot *>(QString::fromLatin1(name));
     }
-    QPushButton *button(threashold &page) { return page.findChild<QPushButton *>(QStringLiteral("pushButton_14")); }
+    QPushButton *button(threashold &page)
+    {
+        return page.findChild<QPushButton *>(QStringLiteral("pushButton_14"));
+    }
     // Runs one calculation; returns the notice it showed ("" for none).
     QString calculate(threashold &page, qint64 *elapsedMs = nullptr)
     {
@@ -86,7 +89,8 @@ private slots:
         QVERIFY(field(page, "m_blineEdit_19")->text().isEmpty());
         QVERIFY(!field(page, "m_alineEdit_6")->isReadOnly());
         QVERIFY(field(page, "m_alineEdit_6")->validator());
-        QCOMPARE(page.findChild<QLabel *>(QStringLiteral("tiplabel"))->text(), QStringLiteral("请稍候…"));
+        QCOMPARE(page.findChild<QLabel *>(QStringLiteral("tiplabel"))->text(),
+                 QStringLiteral("请稍候…"));
         QVERIFY(page.findChild<QLabel *>(QStringLiteral("tiplabel"))->isHidden());
         QCOMPARE(page.findChild<QLabel *>(QStringLiteral("giflabel"))->size(), QSize(31, 31));
         QVERIFY(!page.calculationStarted());
@@ -210,7 +214,8 @@ private slots:
         QVERIFY(dir.isValid());
         const QString prefix = dir.path() + QLatin1Char('/');
         QVERIFY(page.PowThreadPicExport(prefix));
-        for (const QString &name : {QStringLiteral("非线性耦合系数.jpg"), QStringLiteral("模式不稳定阈值.jpg")}) {
+        for (const QString &name :
+             {QStringLiteral("非线性耦合系数.jpg"), QStringLiteral("模式不稳定阈值.jpg")}) {
             const QString path = prefix + name;
             QFile file(path);
             QVERIFY2(file.open(QIODevice::ReadOnly), qPrintable(path));
