@@ -58,8 +58,10 @@ BeamQuality computeBeamQuality(const ModeWeights &weights);
 // an all-zero grid. `weights` are normally BeamQuality::normalized.
 // `sumGrid` is resized to kFieldGridCells and reused. Fast path: the angle of a
 // cell is computed once for all modes, each mode's radial factor once per
-// distinct radius, only the needed (core or cladding) form, two threads. Each
-// cell equals the literal result within 1e-12 relative.
+// distinct radius, only the needed (core or cladding) form, two threads. With
+// non-negative weights each cell equals the literal result within 1e-12
+// relative (every term is; negative weights can cancel, and then the bound holds
+// relative to the sum of the magnitudes of the terms).
 void computeMixtureGrid(const ModeWeights &weights, std::vector<double> &sumGrid);
 // Reference: computeIntensityPairLiteral per non-zero mode and the plain sum.
 void computeMixtureGridLiteral(const ModeWeights &weights, std::vector<double> &sumGrid);

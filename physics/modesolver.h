@@ -34,14 +34,21 @@ constexpr int kModeSolverOrderLists = kModeSolverMaxOrder + 1;
 
 constexpr int kModeSolverSamples = 10000;       // the fiber-mode page's grid; the fiber-parameters page uses 1000
 
-// Mode set of the fiber (a, lambda in metres; callers guarantee n1 >= n2).
-// Returns exactly the result of solveModesLiteral() with the same arguments:
-// the same counts and the same grid samples. Between two poles of G the
-// characteristic function falls monotonically with the sample index, so each
-// branch's flagged sample is found by bisection on the integer index; orders
-// where that cannot be verified on the evaluated samples (non-finite samples,
-// a sample too close to a root or pole to trust its sign) are rescanned with the
-// literal loop. samples < 3 gives the empty set (no interval is examined).
+// Mode set of the fiber (a, lambda in metres; callers guarantee n1 >= n2, but
+// n1 < n2, zero or non-finite input only yields an empty set). Returns exactly
+// the result of solveModesLiteral() with the same arguments: the same counts and
+// the same grid samples. Between two poles of G the characteristic function
+// falls monotonically with the sample index, so each branch's flagged sample is
+// found by bisection on the integer index (a few dozen samples per order
+// instead of all of them). An order is rescanned with the literal loop when the
+// evaluated samples cannot vouch for the result: a non-finite or exactly zero
+// sample, or a sign decided within the approximation error of the Bessel
+// routines right at one of their switch points (see modesolver.cpp). On 2000
+// random fibers with V from 0.5 to 40 (36002 orders) no order needed that.
+// samples < 3 gives the empty set (no interval is examined).
+// The fiber-parameters page's 1000-sample search is this routine with
+// samples = 1000: its G = J_{l+1}(U) U / J_l(U) is the same double (IEEE
+// multiplication commutes), and its bounds and flags are the same.
 // No exceptions other than std::bad_alloc.
 ModeSet solveModes(double a, double lambda, double n1, double n2, int samples = kModeSolverSamples);        // fast, identical result
 
