@@ -155,6 +155,36 @@ private slots:
         QCOMPARE(field(page, "m_blineEdit_20")->text(), QStringLiteral("179"));
     }
 
+    void missingAnimationLeavesTheLabelEmpty()
+    {
+        // Move the animation away for this test only (it is copied beside
+        // the test binary on every build).
+        const QString gif =
+            QCoreApplication::applicationDirPath() + QStringLiteral("/img/loading.gif");
+        const QString moved = gif + QStringLiteral(".moved");
+        if (!QFile::exists(gif))
+            QSKIP("img/loading.gif is not beside the test");
+        QVERIFY(QFile::rename(gif, moved));
+        struct Restore {
+            QString from, to;
+            ~Restore() { QFile::rename(from, to); }
+        } restore{moved, gif};
+        if (QFile::exists(QDir::current().filePath(QStringLiteral("img/loading.gif"))))
+            QSKIP("another copy of img/loading.gif is reachable");
+
+        threashold page;
+        page.show();
+        bool labelEmpty = false;
+        QTimer::singleShot(150, &page, [&] {
+            auto *gif = page.findChild<QLabel *>(QStringLiteral("giflabel"));
+            labelEmpty =
+                !gif->movie() && gif->pixmap(Qt::ReturnByValue).isNull() && gif->text().isEmpty();
+        });
+        QCOMPARE(calculate(page), QString());
+        QVERIFY(labelEmpty);
+        QCOMPARE(field(page, "m_blineEdit_20")->text(), QStringLiteral("179"));
+    }
+
     void emptyFieldGivesTheNoticeAndKeepsOutputs()
     {
         threashold page;
