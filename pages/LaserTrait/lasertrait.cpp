@@ -208,6 +208,20 @@ void LaserTrait::clearGainPlot()
 
 // ---- Operations for the main window's export -------------------------------
 
+namespace {
+// Qt 5.15's QSaveFile::commit() renames the file even when flushing its
+// buffer failed (disk full, size limit), which would leave a truncated table
+// in place of the old one. Flush first and abandon the write if that fails.
+bool commitChecked(QSaveFile &file)
+{
+    if (!file.flush()) {
+        file.cancelWriting();
+        return false;
+    }
+    return file.commit();
+}
+} // namespace
+
 bool LaserTrait::writeGainTable(const QString &path)
 {
     if (!m_gainComputed)
@@ -230,7 +244,7 @@ bool LaserTrait::writeGainTable(const QString &path)
             return false;
         }
     }
-    return file.commit();
+    return commitChecked(file);
 }
 
 bool LaserTrait::saveGainPicture(const QString &path)
@@ -267,5 +281,5 @@ bool LaserTrait::saveGainPicture(const QString &path)
         out.cancelWriting();
         return false;
     }
-    return out.commit();
+    return commitChecked(out);
 }
