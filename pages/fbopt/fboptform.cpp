@@ -1,5 +1,6 @@
 #include "fboptform.h"
 
+#include "markupform.h"
 #include "pageconventions.h"
 
 #include <QFont>
@@ -8,39 +9,7 @@ namespace Ui {
 
 namespace {
 
-// Caption and formula markup: "_{x}" is a subscript, "^{x}" a superscript;
-// the result is the rich text every page label uses.
-QString richText(const QString &markup)
-{
-    QString body;
-    int depth = 0;
-    for (int i = 0; i < markup.size(); ++i) {
-        const QChar c = markup.at(i);
-        if ((c == QLatin1Char('_') || c == QLatin1Char('^')) && i + 1 < markup.size() &&
-            markup.at(i + 1) == QLatin1Char('{')) {
-            body += c == QLatin1Char('_')
-                        ? QStringLiteral("<span style=\" vertical-align:sub;\">")
-                        : QStringLiteral("<span style=\" vertical-align:super;\">");
-            ++depth;
-            ++i;
-        } else if (c == QLatin1Char('}') && depth > 0) {
-            body += QStringLiteral("</span>");
-            --depth;
-        } else {
-            body += QString(c).toHtmlEscaped();
-        }
-    }
-    return QStringLiteral("<html><head/><body><p>%1</p></body></html>").arg(body);
-}
-
-QFont pointFont(int pointSize, const QString &family = QString())
-{
-    QFont font;
-    if (!family.isEmpty())
-        font.setFamily(family);
-    font.setPointSize(pointSize);
-    return font;
-}
+using namespace markupform;
 
 // Inputs sit in two columns of caption | field; outputs are rows of
 // caption | field | formula.
@@ -78,60 +47,10 @@ QRect formulaRect(int row)
     return QRect(x, rowY(row), kGroupWidth - x - 6, kRowHeight);
 }
 
-QWidget *newTab(QTabWidget *tabs, const char *name, const QString &title)
-{
-    auto *tab = new QWidget();
-    tab->setObjectName(QLatin1String(name));
-    tabs->addTab(tab, title);
-    return tab;
-}
-
-QLabel *newTitle(QWidget *tab, const char *name, const QString &text)
-{
-    auto *label = new QLabel(tab);
-    label->setObjectName(QLatin1String(name));
-    label->setGeometry(20, 6, 600, 34);
-    label->setFont(pointFont(14, QStringLiteral("微软雅黑")));
-    label->setText(
-        QStringLiteral("<html><head/><body><p><span style=\" color:#ff5500;\">%1</span></p>"
-                       "</body></html>")
-            .arg(text.toHtmlEscaped()));
-    return label;
-}
-
+// Every group spans the tab's width; only its top and height vary.
 QGroupBox *newGroup(QWidget *parent, const char *name, const QString &title, int y, int height)
 {
-    auto *group = new QGroupBox(parent);
-    group->setObjectName(QLatin1String(name));
-    group->setTitle(title);
-    group->setGeometry(kGroupX, y, kGroupWidth, height);
-    return group;
-}
-
-QLabel *newLabel(QWidget *parent, const char *name, const QString &html, const QRect &rect)
-{
-    auto *label = new QLabel(parent);
-    label->setObjectName(QLatin1String(name));
-    label->setGeometry(rect);
-    label->setText(html);
-    return label;
-}
-
-QLabel *newFormula(QWidget *parent, const char *name, const QString &html, const QRect &rect)
-{
-    QLabel *label = newLabel(parent, name, html, rect);
-    label->setFont(pointFont(12, QStringLiteral("Times New Roman")));
-    return label;
-}
-
-QLineEdit *newField(QWidget *parent, const char *name, const QRect &rect,
-                    const QString &text = QString())
-{
-    auto *field = new QLineEdit(parent);
-    field->setObjectName(QLatin1String(name));
-    field->setGeometry(rect);
-    field->setText(text);
-    return field;
+    return markupform::newGroup(parent, name, title, QRect(kGroupX, y, kGroupWidth, height));
 }
 
 QLineEdit *newInput(QGroupBox *group, QLabel *&caption, const char *captionName,
@@ -151,15 +70,6 @@ QLineEdit *newOutput(QGroupBox *group, QLabel *&caption, const char *captionName
         group, fieldName, QRect(20 + kOutCaptionWidth, rowY(row), kOutFieldWidth, kRowHeight));
     setupOutputField(field);
     return field;
-}
-
-QPushButton *newButton(QGroupBox *group, const char *name, const QRect &rect)
-{
-    auto *button = new QPushButton(group);
-    button->setObjectName(QLatin1String(name));
-    button->setGeometry(rect);
-    button->setText(QStringLiteral("计算"));
-    return button;
 }
 
 } // namespace

@@ -1,5 +1,6 @@
 #include "nolinearform.h"
 
+#include "markupform.h"
 #include "pageconventions.h"
 
 #include <QFont>
@@ -8,43 +9,7 @@ namespace Ui {
 
 namespace {
 
-// Caption and formula markup: "_{x}" is a subscript, "^{x}" a superscript.
-// The result is the rich text every page label uses; pointSize > 0 wraps the
-// body in a span of that size (the long SRS formulas are set in 11 pt).
-QString richText(const QString &markup, int pointSize = 0)
-{
-    QString body;
-    int depth = 0;
-    for (int i = 0; i < markup.size(); ++i) {
-        const QChar c = markup.at(i);
-        if ((c == QLatin1Char('_') || c == QLatin1Char('^')) && i + 1 < markup.size() &&
-            markup.at(i + 1) == QLatin1Char('{')) {
-            body += c == QLatin1Char('_')
-                        ? QStringLiteral("<span style=\" vertical-align:sub;\">")
-                        : QStringLiteral("<span style=\" vertical-align:super;\">");
-            ++depth;
-            ++i;
-        } else if (c == QLatin1Char('}') && depth > 0) {
-            body += QStringLiteral("</span>");
-            --depth;
-        } else {
-            body += QString(c).toHtmlEscaped();
-        }
-    }
-    if (pointSize > 0)
-        body =
-            QStringLiteral("<span style=\" font-size:%1pt;\">%2</span>").arg(pointSize).arg(body);
-    return QStringLiteral("<html><head/><body><p>%1</p></body></html>").arg(body);
-}
-
-QFont pointFont(int pointSize, const QString &family = QString())
-{
-    QFont font;
-    if (!family.isEmpty())
-        font.setFamily(family);
-    font.setPointSize(pointSize);
-    return font;
-}
+using namespace markupform;
 
 // Geometry shared by the four tabs: the output rows are caption | field |
 // formula; the inputs sit in two columns of caption | field.
@@ -61,62 +26,6 @@ QRect inputCaptionRect(int column, int row)
 QRect inputFieldRect(int column, int row)
 {
     return QRect(column == 0 ? 245 : 640, kRowTop + row * kRowStep, 140, kRowHeight);
-}
-
-QWidget *newTab(QTabWidget *tabs, const char *name, const QString &title)
-{
-    auto *tab = new QWidget();
-    tab->setObjectName(QLatin1String(name));
-    tabs->addTab(tab, title);
-    return tab;
-}
-
-QLabel *newTitle(QWidget *tab, const char *name, const QString &text)
-{
-    auto *label = new QLabel(tab);
-    label->setObjectName(QLatin1String(name));
-    label->setGeometry(20, 6, 600, 34);
-    label->setFont(pointFont(14, QStringLiteral("微软雅黑")));
-    label->setText(
-        QStringLiteral("<html><head/><body><p><span style=\" color:#ff5500;\">%1</span></p>"
-                       "</body></html>")
-            .arg(text.toHtmlEscaped()));
-    return label;
-}
-
-QGroupBox *newGroup(QWidget *parent, const char *name, const QString &title, const QRect &rect)
-{
-    auto *group = new QGroupBox(parent);
-    group->setObjectName(QLatin1String(name));
-    group->setTitle(title);
-    group->setGeometry(rect);
-    return group;
-}
-
-QLabel *newLabel(QWidget *parent, const char *name, const QString &html, const QRect &rect)
-{
-    auto *label = new QLabel(parent);
-    label->setObjectName(QLatin1String(name));
-    label->setGeometry(rect);
-    label->setText(html);
-    return label;
-}
-
-QLabel *newFormula(QWidget *parent, const char *name, const QString &html, const QRect &rect)
-{
-    QLabel *label = newLabel(parent, name, html, rect);
-    label->setFont(pointFont(12, QStringLiteral("Times New Roman")));
-    return label;
-}
-
-QLineEdit *newField(QWidget *parent, const char *name, const QRect &rect,
-                    const QString &defaultText = QString())
-{
-    auto *field = new QLineEdit(parent);
-    field->setObjectName(QLatin1String(name));
-    field->setGeometry(rect);
-    field->setText(defaultText);
-    return field;
 }
 
 // One input: caption left of its field, in column 0 or 1 of the input group.
@@ -151,15 +60,6 @@ QRect formulaRect(int row, const OutputColumns &columns)
 {
     const int x = 26 + columns.captionWidth + columns.fieldWidth;
     return QRect(x, kRowTop + row * kRowStep, kGroupWidth - x - 4, kRowHeight);
-}
-
-QPushButton *newButton(QGroupBox *group, const char *name, const QRect &rect)
-{
-    auto *button = new QPushButton(group);
-    button->setObjectName(QLatin1String(name));
-    button->setGeometry(rect);
-    button->setText(QStringLiteral("计算"));
-    return button;
 }
 
 } // namespace
