@@ -102,7 +102,6 @@ void computeMixtureGrid(const ModeWeights &weights, std::vector<double> &sumGrid
 
     // Radial factors of every used mode, once per radius class pair.
     std::vector<fieldkernel::RadialTable> tables(used.size());
-    std::vector<double> kmW(used.size());
     for (std::size_t u = 0; u < used.size(); ++u) {
         const int k = used[u];
         const fieldkernel::ModeParameters p = fieldkernel::modeParameters(
@@ -110,7 +109,6 @@ void computeMixtureGrid(const ModeWeights &weights, std::vector<double> &sumGrid
         fieldkernel::buildRadialTable(
             lines, 1.0, p, [&](double rho) { return p.u * rho; }, [&](double rho) { return p.w * rho; },
             tables[u]);
-        kmW[u] = besselKn(p.m, p.w);
     }
 
     // One pass over the cells: the angular factors of the five orders are formed
@@ -125,15 +123,13 @@ void computeMixtureGrid(const ModeWeights &weights, std::vector<double> &sumGrid
             double sines[5];
             for (int m = 0; m < 5; ++m)
                 fieldkernel::angularFactors(m, ci, cj, rho, cosines[m], sines[m]);
-            const std::size_t t = fieldkernel::pairIndex(lines.slot[i], lines.slot[j]);
             double sum = 0.0;
             for (std::size_t u = 0; u < used.size(); ++u) {
                 const int k = used[u];
                 const int m = k / 4;
-                const double f = tables[u].factor[t];
-                const bool core = tables[u].core[t] != 0;
-                const double e = core ? f * cosines[m] : f * cosines[m] / kmW[u];
-                const double o = core ? f * sines[m] : f * sines[m] / kmW[u];
+                const double f = tables[u].factor(i, j, rho);
+                const double e = f * cosines[m];
+                const double o = f * sines[m];
                 sum += weights.e[k] * (e * e) + weights.o[k] * (o * o);
             }
             sumGrid[fieldGridIndex(i, j)] = sum;

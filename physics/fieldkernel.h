@@ -17,13 +17,20 @@ namespace fieldkernel {
 // The 501 coordinates of a grid and the radius classes of its lines.
 // Radii of cells (i, j) and (j, i) are bitwise equal (the squares are added in
 // either order). The grid is mirror-symmetric only in exact arithmetic:
-// c[500-k] and -c[k] can differ in the last bit, so two lines share a class
-// only when their squared coordinates are bitwise equal.
+// c[500-k] and -c[k] can differ in the last bits, so for exact reuse two lines
+// share a class only when their squared coordinates are bitwise equal (slot).
+// Mirror classes (mirrorSlot: k and 500-k together) serve where a last-bit
+// change of the radius provably moves the value by far less than the promised
+// tolerance (the cladding form, which has no zeros).
 struct GridLines {
-    std::vector<double> c;        // c[k], k = 0..500
-    std::vector<int> slot;        // class of line k, 0..distinct-1
-    std::vector<int> representative; // a line of each class
+    std::vector<double> c;              // c[k], k = 0..500
+    std::vector<int> slot;              // exact class of line k, 0..distinct-1
+    std::vector<int> representative;    // a line of each exact class
     int distinct = 0;
+    std::vector<int> mirrorSlot;        // min(k, 500-k)
+    int mirrorDistinct = 0;
+    double mirrorDelta = 0.0;           // max |c[k] + c[500-k]|
+    double extent = 0.0;                // max |c[k]|
 };
 GridLines makeGridLines(std::vector<double> coordinates);
 
@@ -120,36 +127,82 @@ inline ModeParameters modeParameters(double a, double lambda, double n1, double 
     return {m, std::sqrt(n1 * n1 - neff * neff) * k0 * a, std::sqrt(neff * neff - n2 * n2) * k0 * a};
 }
 
-// Radial factor of every radius class pair (fieldkernel::pairIndex): for a
-// core point J_m(U r/a), for a cladding point J_m(U) K_m(W r/a). The literal
-// expressions are factor * angular (core) and factor * angular / K_m(W)
-// (cladding); `core` says which applies.
+// Radial factors of a mode for every radius class pair (pairIndex):
+// core points (r < boundary) J_m(U r/a) over the exact classes, cladding points
+// J_m(U) K_m(W r/a) over the mirror classes when that is safe, else over the
+// exact classes. factor() returns the radial part of the literal expression:
+// J_m(U r/a) for the core, J_m(U) K_m(W r/a) / K_m(W) for the cladding (as a
+// product with 1/K_m(W) when that reciprocal is a normal number: one rounding
+// away from the literal division).
 struct RadialTable {
-    std::vector<double> factor;
-    std::vector<unsigned char> core;
+    std::vector<double> core;
+    std::vector<double> cladding;
+    const int *coreSlot = nullptr;
+    const int *claddingSlot = nullptr;
+    double boundary = 0.0;
+    double kmW = 1.0;
+    double inverseKmW = 1.0;
+    bool multiply = true;
+
+    double factor(int i, int j, double r) const
+    {
+        if (r < boundary)
+            return core[pairIndex(coreSlot[i], coreSlot[j])];
+        const double f = cladding[pairIndex(claddingSlot[i], claddingSlot[j])];
+        return multiply ? f * inverseKmW : f / kmW;
+    }
 };
 
-// boundary: core radius in grid units; coreArgument(r), claddingArgument(r)
-// form the literal Bessel arguments.
-template <typename CoreArg, typename CladArg>
-void buildRadialTable(const fieldkernel::GridLines &lines, double boundary, const ModeParameters &p,
-                      CoreArg coreArgument, CladArg claddingArgument, RadialTable &table)
+// Whether the cladding factors may come from the mirror classes: the relative
+// change of K_m(x) with x is |x K_m'(x)/K_m(x)| <= x + m + 1, the radius of a
+// mirrored cell differs by at most about 1.5 mirrorDelta (relative to r >= boundary,
+// plus a rounding), and the result must stay below 2.5e-13 relative, a quarter
+// of the tolerance (the angular factors take another quarter).
+inline bool mirrorCladdingIsSafe(const GridLines &lines, double boundary, const ModeParameters &p)
 {
-    table.factor.assign(fieldkernel::pairCount(lines.distinct), 0.0);
-    table.core.assign(fieldkernel::pairCount(lines.distinct), 0);
+    const double xMax = std::fabs(p.w) * 1.5 * lines.extent / boundary;
+    const double bound = (xMax + std::abs(p.m) + 1.0) * (1.5 * lines.mirrorDelta / boundary + 2.3e-16);
+    return bound <= 2.5e-13; // false for NaN as well
+}
+
+// boundary: core radius in grid units; coreArgument(r), claddingArgument(r)
+// form the literal Bessel arguments. The table keeps pointers into `lines`.
+template <typename CoreArg, typename CladArg>
+void buildRadialTable(const GridLines &lines, double boundary, const ModeParameters &p, CoreArg coreArgument,
+                      CladArg claddingArgument, RadialTable &table)
+{
+    const bool mirror = mirrorCladdingIsSafe(lines, boundary, p);
+    const int claddingClasses = mirror ? lines.mirrorDistinct : lines.distinct;
+    table.core.assign(pairCount(lines.distinct), 0.0);
+    table.cladding.assign(pairCount(claddingClasses), 0.0);
+    table.coreSlot = lines.slot.data();
+    table.claddingSlot = mirror ? lines.mirrorSlot.data() : lines.slot.data();
+    table.boundary = boundary;
+    table.kmW = besselKn(p.m, p.w);
+    table.inverseKmW = 1.0 / table.kmW;
+    table.multiply = std::isnormal(table.kmW) && std::isnormal(table.inverseKmW);
     const double jmU = besselJn(p.m, p.u);
-    parallelRows(lines.distinct, [&](int s) {
-        const double ci = lines.c[lines.representative[s]];
-        for (int t = 0; t <= s; ++t) {
-            const double cj = lines.c[lines.representative[t]];
-            const double r = std::sqrt(cj * cj + ci * ci);
-            const std::size_t idx = fieldkernel::pairIndex(s, t);
-            if (r < boundary) {
-                table.factor[idx] = besselJn(p.m, coreArgument(r));
-                table.core[idx] = 1;
-            } else {
-                table.factor[idx] = jmU * besselKn(p.m, claddingArgument(r));
+    // A mirrored cell's radius is within a few 1e-15 of its class's: fill every
+    // cladding entry near or beyond the boundary.
+    const double claddingFrom = mirror ? boundary * 0.99 : boundary;
+    parallelRows(lines.distinct + claddingClasses, [&](int row) {
+        if (row < lines.distinct) {
+            const double ci = lines.c[lines.representative[row]];
+            for (int t = 0; t <= row; ++t) {
+                const double cj = lines.c[lines.representative[t]];
+                const double r = std::sqrt(cj * cj + ci * ci);
+                if (r < boundary)
+                    table.core[pairIndex(row, t)] = besselJn(p.m, coreArgument(r));
             }
+            return;
+        }
+        const int s = row - lines.distinct;
+        const double ci = lines.c[mirror ? s : lines.representative[s]];
+        for (int t = 0; t <= s; ++t) {
+            const double cj = lines.c[mirror ? t : lines.representative[t]];
+            const double r = std::sqrt(cj * cj + ci * ci);
+            if (r >= claddingFrom)
+                table.cladding[pairIndex(s, t)] = jmU * besselKn(p.m, claddingArgument(r));
         }
     });
 }

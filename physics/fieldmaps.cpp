@@ -89,6 +89,7 @@ GridLines makeGridLines(std::vector<double> coordinates)
     lines.c = std::move(coordinates);
     const int n = static_cast<int>(lines.c.size());
     lines.slot.assign(n, 0);
+    lines.mirrorSlot.assign(n, 0);
     for (int k = 0; k < n; ++k) {
         const int mirror = n - 1 - k;
         if (mirror < k && lines.c[mirror] * lines.c[mirror] == lines.c[k] * lines.c[k]) {
@@ -97,7 +98,14 @@ GridLines makeGridLines(std::vector<double> coordinates)
             lines.slot[k] = lines.distinct++;
             lines.representative.push_back(k);
         }
+        // Lines 0..n/2 represent the mirror classes themselves.
+        lines.mirrorSlot[k] = mirror < k ? mirror : k;
+        // Nearly opposite values: their sum is exact (Sterbenz).
+        const double delta = std::fabs(lines.c[k] + lines.c[mirror]);
+        lines.mirrorDelta = delta > lines.mirrorDelta || std::isnan(delta) ? delta : lines.mirrorDelta;
+        lines.extent = std::max(lines.extent, std::fabs(lines.c[k]));
     }
+    lines.mirrorDistinct = (n + 1) / 2;
     return lines;
 }
 
@@ -184,7 +192,6 @@ void computeFieldMaps(double a, double lambda, double n1, double n2, double neff
     RadialTable table;
     buildRadialTable(
         lines, a, p, [&](double r) { return p.u * r / a; }, [&](double r) { return p.w * r / a; }, table);
-    const double inverseKmW = 1.0 / besselKn(order, p.w);
 
     // Pass 1: the raw E and O amplitudes (each point evaluates only its own
     // form; the radial factor comes from the table, the angular factors per
@@ -202,15 +209,13 @@ void computeFieldMaps(double a, double lambda, double n1, double n2, double neff
         Extremes x;
         double *rowE = out.amplitudeE.data() + fieldGridIndex(i, 0);
         double *rowO = out.amplitudeO.data() + fieldGridIndex(i, 0);
-        const int si = lines.slot[i];
         for (int j = 0; j < kFieldGridSize; ++j) {
             const double cj = lines.c[j];
             const double r = std::sqrt(cj * cj + ci * ci);
             double cosine;
             double sine;
             fieldkernel::angularFactors(order, ci, cj, r, cosine, sine);
-            const std::size_t t = fieldkernel::pairIndex(si, lines.slot[j]);
-            const double f = table.core[t] ? table.factor[t] : table.factor[t] * inverseKmW;
+            const double f = table.factor(i, j, r);
             const double e = f * cosine;
             const double o = f * sine;
             rowE[j] = e;
@@ -320,7 +325,6 @@ void computeIntensityPair(double a, double lambda, double n1, double n2, double 
     RadialTable table;
     buildRadialTable(
         lines, 1.0, p, [&](double rho) { return p.u * rho; }, [&](double rho) { return p.w * rho; }, table);
-    const double kmW = besselKn(m, p.w);
     parallelRows(kFieldGridSize, [&](int i) {
         const double ci = lines.c[i];
         for (int j = 0; j < kFieldGridSize; ++j) {
@@ -329,10 +333,9 @@ void computeIntensityPair(double a, double lambda, double n1, double n2, double 
             double cosine;
             double sine;
             fieldkernel::angularFactors(m, ci, cj, rho, cosine, sine);
-            const std::size_t t = fieldkernel::pairIndex(lines.slot[i], lines.slot[j]);
-            const double f = table.factor[t];
-            const double e = table.core[t] ? f * cosine : f * cosine / kmW;
-            const double o = table.core[t] ? f * sine : f * sine / kmW;
+            const double f = table.factor(i, j, rho);
+            const double e = f * cosine;
+            const double o = f * sine;
             const std::size_t idx = fieldGridIndex(i, j);
             out.cosIntensity[idx] = e * e;
             out.sinIntensity[idx] = o * o;

@@ -78,6 +78,28 @@ TEST(FieldMaps, FastPathMatchesTheLiteralLoopCellByCell)
     }
 }
 
+TEST(FieldMaps, FastPathMatchesTheLiteralLoopForAStronglyGuidingFiber)
+{
+    // NA ~ 0.49, V ~ 150: W of the fundamental mode is ~ 150, where a last-bit
+    // change of the radius moves K_m(W r/a) too much for mirrored cells to share
+    // it, so the fast path must fall back to the exact radius classes.
+    const double a = 50e-6;
+    const double lambda = 1e-6;
+    const double n1 = 1.53;
+    const ModeSet set = solveModes(a, lambda, n1, kN2);
+    ASSERT_GE(set.maxOrder, 3);
+    ModeFieldMaps fast;
+    ModeFieldMaps literal;
+    for (int m : {0, 3}) {
+        const double neff = set.neffLists[m][0];
+        computeFieldMaps(a, lambda, n1, kN2, neff, m, fast);
+        computeFieldMapsLiteral(a, lambda, n1, kN2, neff, m, literal);
+        EXPECT_LE(worstRelativeDifference(fast.amplitudeE, literal.amplitudeE, 2 * kFloor), kRelativeTolerance) << m;
+        EXPECT_LE(worstRelativeDifference(fast.intensityO, literal.intensityO, 0.0), kRelativeTolerance) << m;
+        EXPECT_EQ(fast.phaseE, literal.phaseE) << m;
+    }
+}
+
 TEST(FieldMaps, ReusedStorageGivesTheSameMaps)
 {
     const ModeSet set = solveModes(20e-6, kLambda, kN1, kN2);
