@@ -95,22 +95,46 @@ template <typename Page> void FBMainWindow::showPage(Page *&page, int index)
         pageLayout->addWidget(page);
         ui->widget->setLayout(pageLayout);
     }
-    const QList<QWidget *> pages = {bscoptlawPage, nolinearPage, laserbscPage, laserTraitPage,
-                                    laserPlusePage, fboptPage, fbmodePage, threasholdPage};
+    const QList<QWidget *> pages = {bscoptlawPage,  nolinearPage, laserbscPage, laserTraitPage,
+                                    laserPlusePage, fboptPage,    fbmodePage,   threasholdPage};
     for (QWidget *other : pages)
         if (other && other != page)
             other->setVisible(false);
     page->setVisible(true);
 }
 
-void FBMainWindow::bsclawtab() { showPage(bscoptlawPage, BscoptlawPage); }
-void FBMainWindow::nolineartab() { showPage(nolinearPage, NolinearPage); }
-void FBMainWindow::laserbsctab() { showPage(laserbscPage, LaserbscPage); }
-void FBMainWindow::traittab() { showPage(laserTraitPage, LaserTraitPage); }
-void FBMainWindow::plstab() { showPage(laserPlusePage, LaserPlusePage); }
-void FBMainWindow::fbbsctab() { showPage(fboptPage, FboptPage); }
-void FBMainWindow::fbmodetab() { showPage(fbmodePage, FbmodePage); }
-void FBMainWindow::threshtab() { showPage(threasholdPage, ThreasholdPage); }
+void FBMainWindow::bsclawtab()
+{
+    showPage(bscoptlawPage, BscoptlawPage);
+}
+void FBMainWindow::nolineartab()
+{
+    showPage(nolinearPage, NolinearPage);
+}
+void FBMainWindow::laserbsctab()
+{
+    showPage(laserbscPage, LaserbscPage);
+}
+void FBMainWindow::traittab()
+{
+    showPage(laserTraitPage, LaserTraitPage);
+}
+void FBMainWindow::plstab()
+{
+    showPage(laserPlusePage, LaserPlusePage);
+}
+void FBMainWindow::fbbsctab()
+{
+    showPage(fboptPage, FboptPage);
+}
+void FBMainWindow::fbmodetab()
+{
+    showPage(fbmodePage, FbmodePage);
+}
+void FBMainWindow::threshtab()
+{
+    showPage(threasholdPage, ThreasholdPage);
+}
 
 QWidget *FBMainWindow::currentPageWidget() const
 {

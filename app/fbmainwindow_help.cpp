@@ -12,9 +12,15 @@
 #include <QUrl>
 #include <QWebView>
 
-void FBMainWindow::about() { showHelpPage(QStringLiteral("/documentation/about.html")); }
+void FBMainWindow::about()
+{
+    showHelpPage(QStringLiteral("/documentation/about.html"));
+}
 
-void FBMainWindow::startAssistant() { showHelpPage(QStringLiteral("/documentation/index.html")); }
+void FBMainWindow::startAssistant()
+{
+    showHelpPage(QStringLiteral("/documentation/index.html"));
+}
 
 void FBMainWindow::introduction()
 {
@@ -36,11 +42,12 @@ void FBMainWindow::showHelpPage(const QString &relativePath)
     } else {
         const QString missing =
             (QCoreApplication::applicationDirPath() + relativePath).toHtmlEscaped();
-        helpView->setHtml(QStringLiteral("<html><head><meta charset=\"utf-8\"><title>帮助页面缺失</title>"
-                                         "</head><body><h2>找不到帮助页面</h2><p>文件 <code>%1</code> "
-                                         "不存在，安装目录中也没有找到。请重新安装程序。</p>"
-                                         "</body></html>")
-                              .arg(missing));
+        helpView->setHtml(
+            QStringLiteral("<html><head><meta charset=\"utf-8\"><title>帮助页面缺失</title>"
+                           "</head><body><h2>找不到帮助页面</h2><p>文件 <code>%1</code> "
+                           "不存在，安装目录中也没有找到。请重新安装程序。</p>"
+                           "</body></html>")
+                .arg(missing));
     }
     helpView->show();
 }
@@ -49,9 +56,9 @@ void FBMainWindow::showHelpPage(const QString &relativePath)
 // ones found on PATH and start it detached, so it outlives this program.
 void FBMainWindow::sysCalculator()
 {
-    static const char *const candidates[] = {"gnome-calculator", "kcalc", "galculator",
-                                             "qalculate-gtk", "qalculate-qt", "mate-calc",
-                                             "xcalc"};
+    static const char *const candidates[] = {
+        "gnome-calculator", "kcalc",     "galculator", "qalculate-gtk",
+        "qalculate-qt",     "mate-calc", "xcalc"};
     QStringList tried;
     for (const char *name : candidates) {
         const QString program = QStandardPaths::findExecutable(QString::fromLatin1(name));

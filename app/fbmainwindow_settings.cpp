@@ -52,7 +52,6 @@ const QColor kTextViewColorDefault(206, 224, 255);
 
 } // namespace
 
-
 void FBMainWindow::restoreSettings()
 {
     {

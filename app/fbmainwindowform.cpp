@@ -19,7 +19,8 @@ QAction *FBMainWindow::createAction(QMainWindow *window, const char *objectName,
     font.setPointSize(11);
     action->setFont(font);
     if (!iconName.isEmpty()) {
-        const QString path = findRuntimeFile(QStringLiteral("img/") + iconName + QStringLiteral(".png"));
+        const QString path =
+            findRuntimeFile(QStringLiteral("img/") + iconName + QStringLiteral(".png"));
         if (QFileInfo::exists(path)) {
             QIcon icon;
             icon.addFile(path, QSize(), QIcon::Normal, QIcon::Off);
@@ -72,8 +73,9 @@ void FBMainWindow::setupUi(QMainWindow *window)
     widget->setEnabled(true);
     // Two declarations as the window always had them; the second one wins and
     // gives the light-blue content area.
-    widget->setStyleSheet(QStringLiteral("background-color: rgb(245, 245, 245);\n"
-                                         "background-color: rgb(228, 241, 255);"));
+    widget->setStyleSheet(
+        QStringLiteral("background-color: rgb(245, 245, 245);\n"
+                       "background-color: rgb(228, 241, 255);"));
     gridLayout->addWidget(widget, 0, 0, 1, 1);
     window->setCentralWidget(centralWidget);
 

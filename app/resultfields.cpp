@@ -11,7 +11,8 @@ std::vector<const char *> resultFieldNames(int pageIndex, int innerTab)
     case FBMainWindow::NolinearPage:
         switch (innerTab) {
         case 0: return {"m_GBlineEdit", "m_SBSLineEdit", "m_LambdaBlineEdit_2"};
-        case 1: return {"m_SRSdLineEdit", "m_SRSoLineEdit", "m_SRSaLineEdit", "m_LambdaRlineEdit_2"};
+        case 1:
+            return {"m_SRSdLineEdit", "m_SRSoLineEdit", "m_SRSaLineEdit", "m_LambdaRlineEdit_2"};
         case 2: return {"m_AlineEdit", "m_rLineEdit", "m_LefflineEdit", "m_failineEdit"};
         case 3: return {"m_deltaKlineEdit"};
         }
@@ -31,10 +32,8 @@ std::vector<const char *> resultFieldNames(int pageIndex, int innerTab)
         case 2: return {"m_AlphalineEdit_2", "m_BetalineEdit_2"};
         }
         break;
-    case FBMainWindow::LaserPlusePage:
-        return {"m_ElineEdit", "m_P_peaklineEdit"};
-    case FBMainWindow::LaserbscPage:
-        return {"m_niulineEdit", "m_tao_clineEdit", "m_L_clineEdit"};
+    case FBMainWindow::LaserPlusePage: return {"m_ElineEdit", "m_P_peaklineEdit"};
+    case FBMainWindow::LaserbscPage: return {"m_niulineEdit", "m_tao_clineEdit", "m_L_clineEdit"};
     case FBMainWindow::LaserTraitPage:
         switch (innerTab) {
         case 0: return {"m_Delta_niulineEdit"};
@@ -43,8 +42,7 @@ std::vector<const char *> resultFieldNames(int pageIndex, int innerTab)
         case 3: return {}; // the gain tab has a plot, no result fields
         }
         break;
-    case FBMainWindow::ThreasholdPage:
-        return {"m_blineEdit_19", "m_blineEdit_20"};
+    case FBMainWindow::ThreasholdPage: return {"m_blineEdit_19", "m_blineEdit_20"};
     }
     return {};
 }

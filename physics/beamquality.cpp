@@ -10,19 +10,18 @@
 
 // Per-mode M^2 values, rows m = 0..4 (n = 1..4 within a row):
 //   A (m = 0), B and C (the two orientations of m = 1), D (m = 2), E (m = 3), F (m = 4).
-const ModeTable kM2XForE = {1.123, 3.081, 4.929, 6.759,  3.318, 6.076, 8.81,  11.539, 3.285, 5.061,
-                            6.856, 8.659, 4.348, 6.09,   7.861, 9.647, 5.403, 7.128,  8.88,  10.651};
-const ModeTable kM2XForO = {1.123, 3.081, 4.929, 6.759,  1.106, 2.025, 2.937, 3.846, 3.285, 5.061,
-                            6.856, 8.659, 4.348, 6.09,   7.861, 9.647, 5.403, 7.128, 8.88,  10.651};
+const ModeTable kM2XForE = {1.123, 3.081, 4.929, 6.759, 3.318, 6.076, 8.81,  11.539, 3.285, 5.061,
+                            6.856, 8.659, 4.348, 6.09,  7.861, 9.647, 5.403, 7.128,  8.88,  10.651};
+const ModeTable kM2XForO = {1.123, 3.081, 4.929, 6.759, 1.106, 2.025, 2.937, 3.846, 3.285, 5.061,
+                            6.856, 8.659, 4.348, 6.09,  7.861, 9.647, 5.403, 7.128, 8.88,  10.651};
 const ModeTable kM2YForE = kM2XForO;
 const ModeTable kM2YForO = kM2XForE;
 
 const ModeTable kReferenceNeff = {
-    1.45117957957958,  1.45108948948949,  1.45092972972973,  1.4507003003003,
-    1.451147147147147, 1.451022222222222, 1.450826426426426, 1.450563363363363,
-    1.451105105105105, 1.450944144144144, 1.450713513513514, 1.450418018018018,
-    1.451053453453453, 1.450856456456457, 1.450592192192192, 1.450265465465465,
-    1.450992192192192, 1.450757957957958, 1.45046006006006,  1.450106906906907};
+    1.45117957957958,  1.45108948948949,  1.45092972972973,  1.4507003003003,   1.451147147147147,
+    1.451022222222222, 1.450826426426426, 1.450563363363363, 1.451105105105105, 1.450944144144144,
+    1.450713513513514, 1.450418018018018, 1.451053453453453, 1.450856456456457, 1.450592192192192,
+    1.450265465465465, 1.450992192192192, 1.450757957957958, 1.45046006006006,  1.450106906906907};
 
 BeamQuality computeBeamQuality(const ModeWeights &weights)
 {
@@ -74,10 +73,11 @@ void computeMixtureGridLiteral(const ModeWeights &weights, std::vector<double> &
     for (int k = 0; k < kBeamQualityModes; ++k) {
         if (!modeUsed(weights, k))
             continue;
-        computeIntensityPairLiteral(kReferenceCoreRadius, kReferenceWavelength, kReferenceN1, kReferenceN2,
-                                    kReferenceNeff[k], k / 4, pair);
+        computeIntensityPairLiteral(kReferenceCoreRadius, kReferenceWavelength, kReferenceN1,
+                                    kReferenceN2, kReferenceNeff[k], k / 4, pair);
         for (std::size_t idx = 0; idx < kFieldGridCells; ++idx)
-            sumGrid[idx] += weights.e[k] * pair.cosIntensity[idx] + weights.o[k] * pair.sinIntensity[idx];
+            sumGrid[idx] +=
+                weights.e[k] * pair.cosIntensity[idx] + weights.o[k] * pair.sinIntensity[idx];
     }
     normaliseMixture(sumGrid);
 }
@@ -104,11 +104,12 @@ void computeMixtureGrid(const ModeWeights &weights, std::vector<double> &sumGrid
     std::vector<fieldkernel::RadialTable> tables(used.size());
     for (std::size_t u = 0; u < used.size(); ++u) {
         const int k = used[u];
-        const fieldkernel::ModeParameters p = fieldkernel::modeParameters(
-            kReferenceCoreRadius, kReferenceWavelength, kReferenceN1, kReferenceN2, kReferenceNeff[k], k / 4);
+        const fieldkernel::ModeParameters p =
+            fieldkernel::modeParameters(kReferenceCoreRadius, kReferenceWavelength, kReferenceN1,
+                                        kReferenceN2, kReferenceNeff[k], k / 4);
         fieldkernel::buildRadialTable(
-            lines, 1.0, p, [&](double rho) { return p.u * rho; }, [&](double rho) { return p.w * rho; },
-            tables[u]);
+            lines, 1.0, p, [&](double rho) { return p.u * rho; },
+            [&](double rho) { return p.w * rho; }, tables[u]);
     }
 
     // One pass over the cells: the angular factors of the five orders are formed

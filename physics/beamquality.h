@@ -16,7 +16,10 @@
 constexpr int kBeamQualityModes = 20;
 using ModeTable = std::array<double, kBeamQualityModes>;
 
-inline constexpr int beamQualityIndex(int m, int n) { return 4 * m + (n - 1); }
+inline constexpr int beamQualityIndex(int m, int n)
+{
+    return 4 * m + (n - 1);
+}
 
 // Per-mode M^2 tables, indexed by beamQualityIndex.
 extern const ModeTable kM2XForE; // multiplies the E weights in M2x (rows A, B, D, E, F)

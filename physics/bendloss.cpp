@@ -19,9 +19,10 @@ BendLoss bendLoss(double a, double lambda, double n1, double n2, double bendRadi
     const double beta = betaList[static_cast<std::size_t>(idx)];
     const double kappa = std::sqrt(k0 * k0 * n1 * n1 - beta * beta);
     const double gamma = std::sqrt(beta * beta - k0 * k0 * n2 * n2);
-    double alpha = a * kappa * kappa *
-                   std::exp(2.0 * a * gamma - kTwoThirds * std::pow(gamma, 3.0) * bendRadius / (beta * beta)) /
-                   (v * v) / std::sqrt(gamma * kPi * bendRadius);
+    double alpha =
+        a * kappa * kappa *
+        std::exp(2.0 * a * gamma - kTwoThirds * std::pow(gamma, 3.0) * bendRadius / (beta * beta)) /
+        (v * v) / std::sqrt(gamma * kPi * bendRadius);
     if (idx != 0)
         alpha = 2.0 * alpha;
 

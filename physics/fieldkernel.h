@@ -23,14 +23,14 @@ namespace fieldkernel {
 // change of the radius provably moves the value by far less than the promised
 // tolerance (the cladding form, which has no zeros).
 struct GridLines {
-    std::vector<double> c;              // c[k], k = 0..500
-    std::vector<int> slot;              // exact class of line k, 0..distinct-1
-    std::vector<int> representative;    // a line of each exact class
+    std::vector<double> c;           // c[k], k = 0..500
+    std::vector<int> slot;           // exact class of line k, 0..distinct-1
+    std::vector<int> representative; // a line of each exact class
     int distinct = 0;
-    std::vector<int> mirrorSlot;        // min(k, 500-k)
+    std::vector<int> mirrorSlot; // min(k, 500-k)
     int mirrorDistinct = 0;
-    double mirrorDelta = 0.0;           // max |c[k] + c[500-k]|
-    double extent = 0.0;                // max |c[k]|
+    double mirrorDelta = 0.0; // max |c[k] + c[500-k]|
+    double extent = 0.0;      // max |c[k]|
 };
 GridLines makeGridLines(std::vector<double> coordinates);
 
@@ -121,10 +121,12 @@ struct ModeParameters {
     double w;
 };
 
-inline ModeParameters modeParameters(double a, double lambda, double n1, double n2, double neff, int m)
+inline ModeParameters modeParameters(double a, double lambda, double n1, double n2, double neff,
+                                     int m)
 {
     const double k0 = 6.283185307179586 / lambda;
-    return {m, std::sqrt(n1 * n1 - neff * neff) * k0 * a, std::sqrt(neff * neff - n2 * n2) * k0 * a};
+    return {m, std::sqrt(n1 * n1 - neff * neff) * k0 * a,
+            std::sqrt(neff * neff - n2 * n2) * k0 * a};
 }
 
 // Radial factors of a mode for every radius class pair (pairIndex):
@@ -161,15 +163,16 @@ struct RadialTable {
 inline bool mirrorCladdingIsSafe(const GridLines &lines, double boundary, const ModeParameters &p)
 {
     const double xMax = std::fabs(p.w) * 1.5 * lines.extent / boundary;
-    const double bound = (xMax + std::abs(p.m) + 1.0) * (1.5 * lines.mirrorDelta / boundary + 2.3e-16);
+    const double bound =
+        (xMax + std::abs(p.m) + 1.0) * (1.5 * lines.mirrorDelta / boundary + 2.3e-16);
     return bound <= 2.5e-13; // false for NaN as well
 }
 
 // boundary: core radius in grid units; coreArgument(r), claddingArgument(r)
 // form the literal Bessel arguments. The table keeps pointers into `lines`.
 template <typename CoreArg, typename CladArg>
-void buildRadialTable(const GridLines &lines, double boundary, const ModeParameters &p, CoreArg coreArgument,
-                      CladArg claddingArgument, RadialTable &table)
+void buildRadialTable(const GridLines &lines, double boundary, const ModeParameters &p,
+                      CoreArg coreArgument, CladArg claddingArgument, RadialTable &table)
 {
     const bool mirror = mirrorCladdingIsSafe(lines, boundary, p);
     const int claddingClasses = mirror ? lines.mirrorDistinct : lines.distinct;

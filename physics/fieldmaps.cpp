@@ -11,10 +11,10 @@
 
 namespace {
 
-using fieldkernel::ModeParameters;
-using fieldkernel::RadialTable;
 using fieldkernel::buildRadialTable;
+using fieldkernel::ModeParameters;
 using fieldkernel::modeParameters;
+using fieldkernel::RadialTable;
 
 constexpr double kPi = 3.141592653589793;
 constexpr double kNormalisationFloor = 1e-16;
@@ -66,16 +66,16 @@ void normaliseLiteral(std::vector<double> &grid)
 
 void resizeMaps(ModeFieldMaps &out)
 {
-    for (std::vector<double> *g : {&out.intensityE, &out.intensityO, &out.amplitudeE, &out.amplitudeO, &out.phaseE,
-                                   &out.phaseO})
+    for (std::vector<double> *g : {&out.intensityE, &out.intensityO, &out.amplitudeE,
+                                   &out.amplitudeO, &out.phaseE, &out.phaseO})
         g->resize(kFieldGridCells);
 }
 
 void fillNaN(ModeFieldMaps &out)
 {
     resizeMaps(out);
-    for (std::vector<double> *g : {&out.intensityE, &out.intensityO, &out.amplitudeE, &out.amplitudeO, &out.phaseE,
-                                   &out.phaseO})
+    for (std::vector<double> *g : {&out.intensityE, &out.intensityO, &out.amplitudeE,
+                                   &out.amplitudeO, &out.phaseE, &out.phaseO})
         std::fill(g->begin(), g->end(), std::numeric_limits<double>::quiet_NaN());
 }
 
@@ -102,7 +102,8 @@ GridLines makeGridLines(std::vector<double> coordinates)
         lines.mirrorSlot[k] = mirror < k ? mirror : k;
         // Nearly opposite values: their sum is exact (Sterbenz).
         const double delta = std::fabs(lines.c[k] + lines.c[mirror]);
-        lines.mirrorDelta = delta > lines.mirrorDelta || std::isnan(delta) ? delta : lines.mirrorDelta;
+        lines.mirrorDelta =
+            delta > lines.mirrorDelta || std::isnan(delta) ? delta : lines.mirrorDelta;
         lines.extent = std::max(lines.extent, std::fabs(lines.c[k]));
     }
     lines.mirrorDistinct = (n + 1) / 2;
@@ -140,7 +141,8 @@ double normalizedCoordinate(int k)
     return k * 0.004 - 1.0;
 }
 
-void computeFieldMapsLiteral(double a, double lambda, double n1, double n2, double neff, double m, ModeFieldMaps &out)
+void computeFieldMapsLiteral(double a, double lambda, double n1, double n2, double neff, double m,
+                             ModeFieldMaps &out)
 {
     int order = 0;
     if (!truncatedOrder(m, order)) {
@@ -158,10 +160,10 @@ void computeFieldMapsLiteral(double a, double lambda, double n1, double n2, doub
             // Both forms are evaluated at every point; one is kept.
             const double coreE = besselJn(order, p.u * r / a) * std::cos(mTheta);
             const double coreO = besselJn(order, p.u * r / a) * std::sin(mTheta);
-            const double cladE =
-                besselJn(order, p.u) * besselKn(order, p.w * r / a) * std::cos(mTheta) / besselKn(order, p.w);
-            const double cladO =
-                besselJn(order, p.u) * besselKn(order, p.w * r / a) * std::sin(mTheta) / besselKn(order, p.w);
+            const double cladE = besselJn(order, p.u) * besselKn(order, p.w * r / a) *
+                                 std::cos(mTheta) / besselKn(order, p.w);
+            const double cladO = besselJn(order, p.u) * besselKn(order, p.w * r / a) *
+                                 std::sin(mTheta) / besselKn(order, p.w);
             const double e = r < a ? coreE : cladE;
             const double o = r < a ? coreO : cladO;
             const std::size_t idx = fieldGridIndex(i, j);
@@ -179,7 +181,8 @@ void computeFieldMapsLiteral(double a, double lambda, double n1, double n2, doub
     normaliseLiteral(out.intensityO);
 }
 
-void computeFieldMaps(double a, double lambda, double n1, double n2, double neff, double m, ModeFieldMaps &out)
+void computeFieldMaps(double a, double lambda, double n1, double n2, double neff, double m,
+                      ModeFieldMaps &out)
 {
     int order = 0;
     if (!truncatedOrder(m, order)) {
@@ -191,7 +194,8 @@ void computeFieldMaps(double a, double lambda, double n1, double n2, double neff
     const fieldkernel::GridLines lines = fieldkernel::makeGridLines(modeMapCoordinates(a));
     RadialTable table;
     buildRadialTable(
-        lines, a, p, [&](double r) { return p.u * r / a; }, [&](double r) { return p.w * r / a; }, table);
+        lines, a, p, [&](double r) { return p.u * r / a; }, [&](double r) { return p.w * r / a; },
+        table);
 
     // Pass 1: the raw E and O amplitudes (each point evaluates only its own
     // form; the radial factor comes from the table, the angular factors per
@@ -238,7 +242,9 @@ void computeFieldMaps(double a, double lambda, double n1, double n2, double neff
         all.maxO = std::max(all.maxO, x.maxO);
         all.minO = std::min(all.minO, x.minO);
     }
-    auto literalMaximum = [](double first, double largest) { return std::isnan(first) ? first : largest; };
+    auto literalMaximum = [](double first, double largest) {
+        return std::isnan(first) ? first : largest;
+    };
     const double e0 = out.amplitudeE[0];
     const double o0 = out.amplitudeO[0];
     const double maxAmplitudeE = literalMaximum(e0, all.maxE);
@@ -255,8 +261,14 @@ void computeFieldMaps(double a, double lambda, double n1, double n2, double neff
         double maximum;
         double scale;
         bool multiply;
-        explicit Normaliser(double m) : maximum(m), scale(1.0 / m), multiply(std::isnormal(1.0 / m) && std::isnormal(m)) {}
-        double operator()(double v) const { return (multiply ? v * scale : v / maximum) + kNormalisationFloor; }
+        explicit Normaliser(double m)
+            : maximum(m), scale(1.0 / m), multiply(std::isnormal(1.0 / m) && std::isnormal(m))
+        {
+        }
+        double operator()(double v) const
+        {
+            return (multiply ? v * scale : v / maximum) + kNormalisationFloor;
+        }
     };
     const Normaliser amplitudeE(maxAmplitudeE);
     const Normaliser amplitudeO(maxAmplitudeO);
@@ -292,7 +304,8 @@ ModeFieldMaps computeFieldMaps(double a, double lambda, double n1, double n2, do
     return maps;
 }
 
-void computeIntensityPairLiteral(double a, double lambda, double n1, double n2, double neff, int m, IntensityPair &out)
+void computeIntensityPairLiteral(double a, double lambda, double n1, double n2, double neff, int m,
+                                 IntensityPair &out)
 {
     out.cosIntensity.resize(kFieldGridCells);
     out.sinIntensity.resize(kFieldGridCells);
@@ -305,8 +318,10 @@ void computeIntensityPairLiteral(double a, double lambda, double n1, double n2, 
             const double mTheta = m * theta;
             const double coreE = besselJn(m, p.u * rho) * std::cos(mTheta);
             const double coreO = besselJn(m, p.u * rho) * std::sin(mTheta);
-            const double cladE = besselJn(m, p.u) * besselKn(m, p.w * rho) * std::cos(mTheta) / besselKn(m, p.w);
-            const double cladO = besselJn(m, p.u) * besselKn(m, p.w * rho) * std::sin(mTheta) / besselKn(m, p.w);
+            const double cladE =
+                besselJn(m, p.u) * besselKn(m, p.w * rho) * std::cos(mTheta) / besselKn(m, p.w);
+            const double cladO =
+                besselJn(m, p.u) * besselKn(m, p.w * rho) * std::sin(mTheta) / besselKn(m, p.w);
             const double e = rho < 1.0 ? coreE : cladE;
             const double o = rho < 1.0 ? coreO : cladO;
             const std::size_t idx = fieldGridIndex(i, j);
@@ -316,7 +331,8 @@ void computeIntensityPairLiteral(double a, double lambda, double n1, double n2, 
     }
 }
 
-void computeIntensityPair(double a, double lambda, double n1, double n2, double neff, int m, IntensityPair &out)
+void computeIntensityPair(double a, double lambda, double n1, double n2, double neff, int m,
+                          IntensityPair &out)
 {
     out.cosIntensity.resize(kFieldGridCells);
     out.sinIntensity.resize(kFieldGridCells);
@@ -324,7 +340,8 @@ void computeIntensityPair(double a, double lambda, double n1, double n2, double 
     const fieldkernel::GridLines lines = fieldkernel::makeGridLines(normalizedCoordinates());
     RadialTable table;
     buildRadialTable(
-        lines, 1.0, p, [&](double rho) { return p.u * rho; }, [&](double rho) { return p.w * rho; }, table);
+        lines, 1.0, p, [&](double rho) { return p.u * rho; }, [&](double rho) { return p.w * rho; },
+        table);
     parallelRows(kFieldGridSize, [&](int i) {
         const double ci = lines.c[i];
         for (int j = 0; j < kFieldGridSize; ++j) {
@@ -343,7 +360,8 @@ void computeIntensityPair(double a, double lambda, double n1, double n2, double 
     });
 }
 
-IntensityPair computeIntensityPair(double a, double lambda, double n1, double n2, double neff, int m)
+IntensityPair computeIntensityPair(double a, double lambda, double n1, double n2, double neff,
+                                   int m)
 {
     IntensityPair pair;
     computeIntensityPair(a, lambda, n1, n2, neff, m, pair);

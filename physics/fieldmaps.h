@@ -64,12 +64,15 @@ struct ModeFieldMaps {
 // shared between two threads. The grid is mathematically symmetric, but its
 // coordinates are not exactly (c_500 - 2a is not exactly -(c_0 + 2a)), so mirror
 // images are not reused. Non-finite U or W yield NaN cells, as in the literal loop.
-void computeFieldMaps(double a, double lambda, double n1, double n2, double neff, double m, ModeFieldMaps &out);
-ModeFieldMaps computeFieldMaps(double a, double lambda, double n1, double n2, double neff, double m);
+void computeFieldMaps(double a, double lambda, double n1, double n2, double neff, double m,
+                      ModeFieldMaps &out);
+ModeFieldMaps computeFieldMaps(double a, double lambda, double n1, double n2, double neff,
+                               double m);
 
 // Reference: the point-by-point loop evaluating both forms at every point (eight
 // Bessel evaluations per point), single-threaded. Same contract as above.
-void computeFieldMapsLiteral(double a, double lambda, double n1, double n2, double neff, double m, ModeFieldMaps &out);
+void computeFieldMapsLiteral(double a, double lambda, double n1, double n2, double neff, double m,
+                             ModeFieldMaps &out);
 
 // Unnormalised intensities of mode (m, neff) on the beam-quality map's normalised
 // grid (coordinates normalizedCoordinate(k), rho = sqrt(c_j^2 + c_i^2) in units of a):
@@ -80,9 +83,12 @@ struct IntensityPair {
     std::vector<double> sinIntensity; // kFieldGridCells
 };
 // Fast path (same techniques and guarantee as computeFieldMaps); resizes `out`.
-void computeIntensityPair(double a, double lambda, double n1, double n2, double neff, int m, IntensityPair &out);
-IntensityPair computeIntensityPair(double a, double lambda, double n1, double n2, double neff, int m);
+void computeIntensityPair(double a, double lambda, double n1, double n2, double neff, int m,
+                          IntensityPair &out);
+IntensityPair computeIntensityPair(double a, double lambda, double n1, double n2, double neff,
+                                   int m);
 // Reference loop, single-threaded.
-void computeIntensityPairLiteral(double a, double lambda, double n1, double n2, double neff, int m, IntensityPair &out);
+void computeIntensityPairLiteral(double a, double lambda, double n1, double n2, double neff, int m,
+                                 IntensityPair &out);
 
 #endif // FIELDMAPS_H

@@ -16,10 +16,10 @@ struct SampleGrid {
     double n2;
     double n1Squared;
     double n2Squared;
-    double delta;     // n1 - n2
-    double k0a;       // (2 pi / lambda) * a
+    double delta; // n1 - n2
+    double k0a;   // (2 pi / lambda) * a
     int samples;
-    double divisor;   // samples - 1
+    double divisor; // samples - 1
 
     // neff of sample i (1-based): (i - 1) * delta / (samples - 1) + n2.
     double neff(int i) const { return (i - 1) * delta / divisor + n2; }
@@ -61,7 +61,8 @@ Sample evaluateSample(const SampleGrid &grid, int m, int i)
 }
 
 // Literal scan of one order: the flagged samples in ascending order.
-void scanOrderLiteral(const SampleGrid &grid, int m, std::vector<Sample> &scratch, std::vector<int> &flagged)
+void scanOrderLiteral(const SampleGrid &grid, int m, std::vector<Sample> &scratch,
+                      std::vector<int> &flagged)
 {
     flagged.clear();
     scratch.resize(static_cast<std::size_t>(grid.samples) + 1);
@@ -235,7 +236,9 @@ bool scanOrderFast(const SampleGrid &grid, int m, std::vector<int> &flagged, lon
     if (!ok)
         return false;
 
-    auto usable = [](const FastSample &s) { return std::isfinite(s.f) && std::isfinite(s.g) && s.f != 0.0; };
+    auto usable = [](const FastSample &s) {
+        return std::isfinite(s.f) && std::isfinite(s.g) && s.f != 0.0;
+    };
 
     // The pole intervals themselves: apply the literal test (normally G flips
     // there and nothing is flagged).
@@ -280,8 +283,8 @@ bool scanOrderFast(const SampleGrid &grid, int m, std::vector<int> &flagged, lon
         }
         const double scale = 1.0 + std::fabs(sLo.g) + std::fabs(sHi.g);
         const double smallest = std::min(std::fabs(sLo.f), std::fabs(sHi.f));
-        if (smallest < kRootMargin * scale &&
-            (smallest < kRootRoundingFloor * scale || approximationSwitchNear(grid, m, l - 1, h + 1)))
+        if (smallest < kRootMargin * scale && (smallest < kRootRoundingFloor * scale ||
+                                               approximationSwitchNear(grid, m, l - 1, h + 1)))
             return false;
         if (sLo.f * sHi.f <= 0.0 && sLo.g * sHi.g >= 0.0)
             rootFlags.push_back(h);
@@ -339,7 +342,8 @@ ModeSet solveModesLiteral(double a, double lambda, double n1, double n2, int sam
     return set;
 }
 
-ModeSet solveModes(double a, double lambda, double n1, double n2, int samples, ModeSolverStats *stats)
+ModeSet solveModes(double a, double lambda, double n1, double n2, int samples,
+                   ModeSolverStats *stats)
 {
     ModeSet set = emptySet();
     if (samples < 3)

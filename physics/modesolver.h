@@ -22,17 +22,19 @@
 // far fewer Bessel evaluations.
 
 struct ModeSet {
-    std::vector<std::vector<double>> neffLists; // 31 lists, m = 0..30, descending neff; entry n-1 is LP_mn
-    std::vector<int> modeCounts;                // count per order searched, in order (incl. the final 0)
-    int maxOrder = -1;                          // highest m with a mode, -1 if none
-    int modeTotal = 0;                          // number of (m,n) pairs
+    std::vector<std::vector<double>>
+        neffLists;               // 31 lists, m = 0..30, descending neff; entry n-1 is LP_mn
+    std::vector<int> modeCounts; // count per order searched, in order (incl. the final 0)
+    int maxOrder = -1;           // highest m with a mode, -1 if none
+    int modeTotal = 0;           // number of (m,n) pairs
 };
 
 // Highest azimuthal order searched and the number of lists in a ModeSet.
 constexpr int kModeSolverMaxOrder = 30;
 constexpr int kModeSolverOrderLists = kModeSolverMaxOrder + 1;
 
-constexpr int kModeSolverSamples = 10000;       // the fiber-mode page's grid; the fiber-parameters page uses 1000
+constexpr int kModeSolverSamples =
+    10000; // the fiber-mode page's grid; the fiber-parameters page uses 1000
 
 // Mode set of the fiber (a, lambda in metres; callers guarantee n1 >= n2, but
 // n1 < n2, zero or non-finite input only yields an empty set). Returns exactly
@@ -50,19 +52,22 @@ constexpr int kModeSolverSamples = 10000;       // the fiber-mode page's grid; t
 // samples = 1000: its G = J_{l+1}(U) U / J_l(U) is the same double (IEEE
 // multiplication commutes), and its bounds and flags are the same.
 // No exceptions other than std::bad_alloc.
-ModeSet solveModes(double a, double lambda, double n1, double n2, int samples = kModeSolverSamples);        // fast, identical result
+ModeSet solveModes(double a, double lambda, double n1, double n2,
+                   int samples = kModeSolverSamples); // fast, identical result
 
 // Statistics of one fast solve, for tests and benchmarks.
 struct ModeSolverStats {
-    int ordersSearched = 0;     // orders evaluated (including the final empty one)
-    int ordersFallenBack = 0;   // orders rescanned with the literal loop
-    long long evaluations = 0;  // samples evaluated (each costs four Bessel functions)
+    int ordersSearched = 0;    // orders evaluated (including the final empty one)
+    int ordersFallenBack = 0;  // orders rescanned with the literal loop
+    long long evaluations = 0; // samples evaluated (each costs four Bessel functions)
 };
 // As solveModes(); adds this call's figures to *stats when stats is not null.
-ModeSet solveModes(double a, double lambda, double n1, double n2, int samples, ModeSolverStats *stats);
+ModeSet solveModes(double a, double lambda, double n1, double n2, int samples,
+                   ModeSolverStats *stats);
 
 // The reference scan: every sample of every order searched is evaluated.
-ModeSet solveModesLiteral(double a, double lambda, double n1, double n2, int samples = kModeSolverSamples); // reference scan
+ModeSet solveModesLiteral(double a, double lambda, double n1, double n2,
+                          int samples = kModeSolverSamples); // reference scan
 
 // "01", "11", "110": decimal m followed directly by decimal n.
 std::string modeLabel(int m, int n);

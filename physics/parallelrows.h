@@ -8,8 +8,7 @@
 // one helper), interleaving the rows so both get a similar mix of cheap and
 // expensive rows. Every row is run exactly once; rows must be independent.
 // Falls back to the calling thread alone when no thread can be started.
-template <typename Body>
-void parallelRows(int rows, Body body)
+template <typename Body> void parallelRows(int rows, Body body)
 {
     auto runShare = [&](int first) {
         for (int row = first; row < rows; row += 2)

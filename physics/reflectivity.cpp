@@ -4,7 +4,8 @@
 
 #include <cmath>
 
-EndFaceReflectivity endFaceReflectivity(double a, double lambda, double n1, double n2, double neff, double thetaRad)
+EndFaceReflectivity endFaceReflectivity(double a, double lambda, double n1, double n2, double neff,
+                                        double thetaRad)
 {
     constexpr double kTwoPi = 6.283185307179586;
     constexpr double kFourPi = 12.566370614359172;

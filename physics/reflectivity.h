@@ -26,6 +26,7 @@ struct EndFaceReflectivity {
 // walk stops once a step no longer moves r, so such input returns (NaN) at once
 // instead of hanging.
 // No allocation, no exceptions.
-EndFaceReflectivity endFaceReflectivity(double a, double lambda, double n1, double n2, double neff, double thetaRad);
+EndFaceReflectivity endFaceReflectivity(double a, double lambda, double n1, double n2, double neff,
+                                        double thetaRad);
 
 #endif // REFLECTIVITY_H

@@ -29,7 +29,8 @@ QString richText(const QString &markup, int pointSize)
         }
     }
     if (pointSize > 0)
-        body = QStringLiteral("<span style=\" font-size:%1pt;\">%2</span>").arg(pointSize).arg(body);
+        body =
+            QStringLiteral("<span style=\" font-size:%1pt;\">%2</span>").arg(pointSize).arg(body);
     return QStringLiteral("<html><head/><body><p>%1</p></body></html>").arg(body);
 }
 

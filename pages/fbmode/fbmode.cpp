@@ -23,8 +23,9 @@ fbmode::fbmode(QWidget *parent) : QWidget(parent), ui(new Ui::fbmode)
     ui->radioButton->setChecked(true);
 
     // The six grids of the shown mode live as long as the page.
-    for (std::vector<double> *grid : {&m_fieldMaps.intensityE, &m_fieldMaps.intensityO, &m_fieldMaps.amplitudeE,
-                                      &m_fieldMaps.amplitudeO, &m_fieldMaps.phaseE, &m_fieldMaps.phaseO})
+    for (std::vector<double> *grid :
+         {&m_fieldMaps.intensityE, &m_fieldMaps.intensityO, &m_fieldMaps.amplitudeE,
+          &m_fieldMaps.amplitudeO, &m_fieldMaps.phaseE, &m_fieldMaps.phaseO})
         grid->assign(kFieldGridCells, 0.0);
 }
 
@@ -36,9 +37,10 @@ fbmode::~fbmode()
 void fbmode::installValidators()
 {
     QDoubleValidator *validator = createInputValidator(this);
-    QLineEdit *const validated[] = {ui->m_N1LineEdit_2,    ui->m_N2LineEdit_2,      ui->m_ALineEdit_2,
-                                    ui->m_lambdaLineEdit_2, ui->m_AlineEdit_2,       ui->m_RlineEdit_2,
-                                    ui->m_LambdalineEdit_2, ui->m_NALineEdit_3,      ui->m_AlphalineEdit_2};
+    QLineEdit *const validated[] = {
+        ui->m_N1LineEdit_2,     ui->m_N2LineEdit_2, ui->m_ALineEdit_2,
+        ui->m_lambdaLineEdit_2, ui->m_AlineEdit_2,  ui->m_RlineEdit_2,
+        ui->m_LambdalineEdit_2, ui->m_NALineEdit_3, ui->m_AlphalineEdit_2};
     for (QLineEdit *field : validated)
         field->setValidator(validator);
     // Only the single row of order 0 and the "E" rows take the validator; the

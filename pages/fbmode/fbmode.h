@@ -42,7 +42,8 @@ public:
     // Computes the six grids of mode (m, neff) of the fiber (a, lambda in
     // metres) and draws orientation 0 (E) / 1 (O) as kind 0 intensity,
     // 1 amplitude or 2 phase, with the core circle as the check box last set.
-    void drawMode(double a, double lambda, double n1, double n2, int m, double neff, int orientation, int kind);
+    void drawMode(double a, double lambda, double n1, double n2, int m, double neff,
+                  int orientation, int kind);
     // The plot that shows the mode map; null before the first map is drawn.
     QCustomPlot *modeMapPlot() const;
     // Redraws the mixture map from the grid of the last beam-quality

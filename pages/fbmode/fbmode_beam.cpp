@@ -11,7 +11,8 @@ void fbmode::calresFB6()
     m_beamComputed = true;
     for (int m = 0; m < 5; ++m)
         for (int n = 0; n < 4; ++n)
-            if (ui->weightE[m][n]->text().isEmpty() || (m > 0 && ui->weightO[m][n]->text().isEmpty())) {
+            if (ui->weightE[m][n]->text().isEmpty() ||
+                (m > 0 && ui->weightO[m][n]->text().isEmpty())) {
                 showNotice(this, QString::fromUtf8(kEmptyInputMessage));
                 return;
             }

@@ -11,7 +11,8 @@
 void fbmode::calresFB1()
 {
     if ((ui->m_N1lineEdit_2->text().isEmpty() && ui->m_NALineEdit_3->text().isEmpty()) ||
-        anyFieldEmpty({ui->m_N2lineEdit_2, ui->m_LambdalineEdit_2, ui->m_AlineEdit_2, ui->m_RlineEdit_2})) {
+        anyFieldEmpty(
+            {ui->m_N2lineEdit_2, ui->m_LambdalineEdit_2, ui->m_AlineEdit_2, ui->m_RlineEdit_2})) {
         showNotice(this, QString::fromUtf8(kEmptyInputMessage));
         return;
     }
@@ -33,8 +34,9 @@ void fbmode::calresFB1()
     m_modeCounts = modes.modeCounts;
     m_maxOrder = modes.maxOrder;
     m_modeTotal = modes.modeTotal;
-    m_orderLists.assign(m_neffLists.begin(),
-                        m_neffLists.begin() + std::min<std::size_t>(m_neffLists.size(), m_maxOrder + 1));
+    m_orderLists.assign(
+        m_neffLists.begin(),
+        m_neffLists.begin() + std::min<std::size_t>(m_neffLists.size(), m_maxOrder + 1));
     m_betaList = propagationConstants(modes, lambda);
 
     // Clearing and refilling runs labelChange and comboChange on the way; the
@@ -45,7 +47,8 @@ void fbmode::calresFB1()
     int k = 0;
     for (int m = 0; m <= m_maxOrder && m < static_cast<int>(m_orderLists.size()); ++m)
         for (std::size_t n = 0; n < m_orderLists[m].size(); ++n, ++k)
-            ui->mdcomboBox_2->setItemText(k, QString::fromStdString(modeLabel(m, static_cast<int>(n) + 1)));
+            ui->mdcomboBox_2->setItemText(
+                k, QString::fromStdString(modeLabel(m, static_cast<int>(n) + 1)));
 
     comboChange();
     m_modeCounts.clear();
@@ -59,7 +62,8 @@ void fbmode::comboChange()
     const double a = readField(ui->m_AlineEdit_2) * 1e-6;
     const double bendRadius = readField(ui->m_RlineEdit_2);
 
-    const BendLoss loss = bendLoss(a, lambda, n1, n2, bendRadius, m_betaList, ui->mdcomboBox_2->currentIndex());
+    const BendLoss loss =
+        bendLoss(a, lambda, n1, n2, bendRadius, m_betaList, ui->mdcomboBox_2->currentIndex());
     if (!loss.valid) {
         // No guided mode (for example n1 = n2): nothing to show.
         ui->m_BetalineEdit_2->clear();

@@ -99,8 +99,9 @@ void fbmode::drawModeMap(double a, int kind, int state, bool core)
     const double aMicron = a / 1e-6;
     // An invalid state or kind, or a core radius that gives no scale (0, NaN:
     // the fixed tick step would be 0), leaves the plot empty.
-    const bool drawable = kind >= 0 && kind <= 2 && state >= 0 && state <= 1 && std::isfinite(aMicron) &&
-                          aMicron > 0 && grids[kind][state]->size() == kFieldGridCells;
+    const bool drawable = kind >= 0 && kind <= 2 && state >= 0 && state <= 1 &&
+                          std::isfinite(aMicron) && aMicron > 0 &&
+                          grids[kind][state]->size() == kFieldGridCells;
     m_modeColorMap->setVisible(drawable);
     if (!drawable) {
         plot->replot();

@@ -69,7 +69,9 @@ void fbmode::fillModeTable(double lambda)
             const double neff = list[n];
             table->setItem(row, 0, new QTableWidgetItem(QString::number(m)));
             table->setItem(row, 1, new QTableWidgetItem(QString::number(static_cast<int>(n) + 1)));
-            table->setItem(row, 2, new QTableWidgetItem(formatNumber(propagationConstant(neff, lambda), 'g', 6)));
+            table->setItem(
+                row, 2,
+                new QTableWidgetItem(formatNumber(propagationConstant(neff, lambda), 'g', 6)));
             table->setItem(row, 3, new QTableWidgetItem(formatNumber(neff, 'g', 8)));
         }
     }
@@ -161,7 +163,8 @@ void fbmode::changeRdbtn3()
         PressColumn();
 }
 
-void fbmode::drawMode(double a, double lambda, double n1, double n2, int m, double neff, int orientation, int kind)
+void fbmode::drawMode(double a, double lambda, double n1, double n2, int m, double neff,
+                      int orientation, int kind)
 {
     computeFieldMaps(a, lambda, n1, n2, neff, m, m_fieldMaps);
     drawModeMap(a, kind, orientation, m_showCore);

@@ -17,12 +17,14 @@ QString richText(const QString &body)
 
 QString sub(const QString &text)
 {
-    return QStringLiteral("<span style=\" vertical-align:sub;\">") + text + QStringLiteral("</span>");
+    return QStringLiteral("<span style=\" vertical-align:sub;\">") + text +
+           QStringLiteral("</span>");
 }
 
 QString sup(const QString &text)
 {
-    return QStringLiteral("<span style=\" vertical-align:super;\">") + text + QStringLiteral("</span>");
+    return QStringLiteral("<span style=\" vertical-align:super;\">") + text +
+           QStringLiteral("</span>");
 }
 
 QFont pointFont(int points, const QString &family = QString())
@@ -67,7 +69,8 @@ QLabel *makeTitle(QWidget *parent, const char *name)
 
 QString orangeTitle(const QString &text)
 {
-    return richText(QStringLiteral("<span style=\" color:#ff5500;\">") + text + QStringLiteral("</span>"));
+    return richText(QStringLiteral("<span style=\" color:#ff5500;\">") + text +
+                    QStringLiteral("</span>"));
 }
 
 } // namespace
@@ -193,12 +196,14 @@ void fbmode::setupBeamTab()
             }
             const QByteArray mn = QByteArray::number(m) + QByteArray::number(n);
             // The last "E" marker has always been spelled with a capital L.
-            const QByteArray eName = (m == 4 && n == 4) ? QByteArray("P44Label_2") : "P" + mn + "label_2";
+            const QByteArray eName =
+                (m == 4 && n == 4) ? QByteArray("P44Label_2") : "P" + mn + "label_2";
             const QByteArray oName = "P" + mn + "label_3";
             weightELabel[m][n - 1] = makeLabel(groupBox_25, eName.constData(), QRect(x, y, 14, 26));
-            weightE[m][n - 1] = makeField(groupBox_25, (stem + "LineEdit_2").constData(),
-                                          QRect(x + 16, y, 70, 26));
-            weightOLabel[m][n - 1] = makeLabel(groupBox_25, oName.constData(), QRect(x, y + 32, 14, 26));
+            weightE[m][n - 1] =
+                makeField(groupBox_25, (stem + "LineEdit_2").constData(), QRect(x + 16, y, 70, 26));
+            weightOLabel[m][n - 1] =
+                makeLabel(groupBox_25, oName.constData(), QRect(x, y + 32, 14, 26));
             weightO[m][n - 1] = makeField(groupBox_25, (stem + "LineEdit_3").constData(),
                                           QRect(x + 16, y + 32, 70, 26));
             weightE[m][n - 1]->setFont(pointFont(10));
@@ -282,7 +287,8 @@ void fbmode::setupBendTab()
 
     // Result fields get their own style sheet, which stops them from taking
     // the page font; they are given it explicitly.
-    for (QLineEdit *output : {m_NnumLineEdit_2, m_m2xLineEdit_2, m_m2yLineEdit_2, m_BetalineEdit_2, m_AlphalineEdit_2})
+    for (QLineEdit *output :
+         {m_NnumLineEdit_2, m_m2xLineEdit_2, m_m2yLineEdit_2, m_BetalineEdit_2, m_AlphalineEdit_2})
         output->setFont(pointFont(11));
 }
 
@@ -327,10 +333,12 @@ void fbmode::retranslateUi(QWidget *page)
     // "光束质量因子"
     tabWidget->setTabText(tabWidget->indexOf(tab_2), QStringLiteral("光束质量因子"));
     label_21->setText(orangeTitle(QStringLiteral("光纤模式参数--光束质量")));
-    groupBox_25->setTitle(QStringLiteral("输入项-模式功率占比权重因子(Pmn,n=1~4,m≠0时存在E-O方向简并态)"));
+    groupBox_25->setTitle(
+        QStringLiteral("输入项-模式功率占比权重因子(Pmn,n=1~4,m≠0时存在E-O方向简并态)"));
     QLabel *rowCaptions[5] = {P01label_3, P01label_4, P01label_5, P01label_6, P01label_7};
     for (int m = 0; m < 5; ++m) {
-        rowCaptions[m]->setText(richText(QStringLiteral("P") + sub(QString::number(m) + QStringLiteral("n")) +
+        rowCaptions[m]->setText(richText(QStringLiteral("P") +
+                                         sub(QString::number(m) + QStringLiteral("n")) +
                                          QStringLiteral(":")));
         for (int n = 1; n <= 4; ++n) {
             const bool fundamentalPair = (m == 0 && n <= 2);
@@ -371,17 +379,21 @@ void fbmode::retranslateUi(QWidget *page)
     groupBox_29->setTitle(QStringLiteral("输出项"));
     Betalabel_2->setText(richText(QStringLiteral("传播常数β[1/m]")));
     Alphalabel_2->setText(richText(QStringLiteral("弯曲损耗α[dB/m]")));
-    aFormula1_2->setText(richText(QStringLiteral("K = sqrt(k") + sub(QStringLiteral("0")) + sup(QStringLiteral("2")) +
-                                  QStringLiteral("*n") + sub(QStringLiteral("1")) + sup(QStringLiteral("2")) +
-                                  QStringLiteral("-β") + sup(QStringLiteral("2")) + QStringLiteral(")")));
-    aFormula2_2->setText(richText(QStringLiteral("γ = sqrt(β") + sup(QStringLiteral("2")) + QStringLiteral("-k") +
-                                  sub(QStringLiteral("0")) + sup(QStringLiteral("2")) + QStringLiteral("*n") +
-                                  sub(QStringLiteral("2")) + sup(QStringLiteral("2")) + QStringLiteral(")")));
+    aFormula1_2->setText(richText(
+        QStringLiteral("K = sqrt(k") + sub(QStringLiteral("0")) + sup(QStringLiteral("2")) +
+        QStringLiteral("*n") + sub(QStringLiteral("1")) + sup(QStringLiteral("2")) +
+        QStringLiteral("-β") + sup(QStringLiteral("2")) + QStringLiteral(")")));
+    aFormula2_2->setText(
+        richText(QStringLiteral("γ = sqrt(β") + sup(QStringLiteral("2")) + QStringLiteral("-k") +
+                 sub(QStringLiteral("0")) + sup(QStringLiteral("2")) + QStringLiteral("*n") +
+                 sub(QStringLiteral("2")) + sup(QStringLiteral("2")) + QStringLiteral(")")));
     // The exponent is one superscript in a slightly larger size than the rest.
-    const QString exponent = QStringLiteral("<span style=\" font-size:12pt; vertical-align:super;\">"
-                                            "2*a*γ-2/3*γ3*R/β2</span>");
-    const QString alphaTail = QStringLiteral("K") + sup(QStringLiteral("2")) + QStringLiteral("*e") + exponent +
-                              QStringLiteral("/V") + sup(QStringLiteral("2")) + QStringLiteral("/sqrt(π*γ*R)");
+    const QString exponent = QStringLiteral(
+        "<span style=\" font-size:12pt; vertical-align:super;\">"
+        "2*a*γ-2/3*γ3*R/β2</span>");
+    const QString alphaTail = QStringLiteral("K") + sup(QStringLiteral("2")) +
+                              QStringLiteral("*e") + exponent + QStringLiteral("/V") +
+                              sup(QStringLiteral("2")) + QStringLiteral("/sqrt(π*γ*R)");
     const QString open = QStringLiteral("<span style=\" font-size:11pt;\">");
     const QString close = QStringLiteral("</span>");
     SRS_dLabel_6->setText(richText(open + QStringLiteral("α = a*") + alphaTail + close));

@@ -127,7 +127,8 @@ private slots:
         QVERIFY(page->modeMapPlot() == nullptr);
         QVERIFY(!widget<QLabel>("SRS_dLabel_6")->isHidden());
         QVERIFY(widget<QLabel>("SRS_dLabel_7")->isHidden());
-        QVERIFY(widget<QLabel>("n1Label_2")->text().contains(QStringLiteral("vertical-align:sub;")));
+        QVERIFY(
+            widget<QLabel>("n1Label_2")->text().contains(QStringLiteral("vertical-align:sub;")));
 
         // Weights: P01 = P02 = 1, everything else 0; only order 0 and "E" validated.
         QCOMPARE(field("m_p01LineEdit_2")->text(), QStringLiteral("1"));
@@ -219,7 +220,8 @@ private slots:
         QCOMPARE(noticeOf([this] { click("pushButton_12"); }), notice("没有传导模，请重新输入"));
         QCOMPARE(field("m_NALineEdit_2")->text(), QStringLiteral("0.0590"));
         const double na = std::sqrt(1.4512 * 1.4512 - 1.45 * 1.45);
-        QCOMPARE(field("m_VLineEdit_2")->text(), QString::number(na * (kTwoPi / 1080e-9) * 0.1e-6, 'f', 4));
+        QCOMPARE(field("m_VLineEdit_2")->text(),
+                 QString::number(na * (kTwoPi / 1080e-9) * 0.1e-6, 'f', 4));
 
         // With modes, showing the first one reconciles again: 0.0590 now agrees
         // with n1 and n2 and is kept, rewritten g6.
@@ -227,7 +229,8 @@ private slots:
         field("m_NALineEdit_2")->setText(QStringLiteral("0.2"));
         click("pushButton_12");
         QCOMPARE(field("m_NALineEdit_2")->text(), QStringLiteral("0.059"));
-        QCOMPARE(field("m_VLineEdit_2")->text(), QString::number(na * (kTwoPi / 1080e-9) * 20e-6, 'f', 4));
+        QCOMPARE(field("m_VLineEdit_2")->text(),
+                 QString::number(na * (kTwoPi / 1080e-9) * 20e-6, 'f', 4));
     }
 
     void naAboveHalfIsRefusedByTheLinkAndTheCalculation()
@@ -245,9 +248,11 @@ private slots:
     void naLinkWritesN1AndN1LinkWritesNa()
     {
         retype("m_NALineEdit_2", QStringLiteral("0.1"));
-        QCOMPARE(field("m_N1LineEdit_2")->text(), QString::asprintf("%f", std::sqrt(0.01 + 1.45 * 1.45)));
+        QCOMPARE(field("m_N1LineEdit_2")->text(),
+                 QString::asprintf("%f", std::sqrt(0.01 + 1.45 * 1.45)));
         retype("m_N1LineEdit_2", QStringLiteral("1.46"));
-        QCOMPARE(field("m_NALineEdit_2")->text(), QString::asprintf("%f", std::sqrt(1.46 * 1.46 - 1.45 * 1.45)));
+        QCOMPARE(field("m_NALineEdit_2")->text(),
+                 QString::asprintf("%f", std::sqrt(1.46 * 1.46 - 1.45 * 1.45)));
         // An emptied NA is refilled from n1 before the check (the validated
         // field does not finish editing while empty, so the slot is called).
         field("m_NALineEdit_3")->clear();
@@ -260,7 +265,8 @@ private slots:
     {
         retype("m_N1LineEdit_2", QStringLiteral("1.44"));
         QVERIFY(field("m_NALineEdit_2")->text().endsWith(QStringLiteral("nan")));
-        QCOMPARE(noticeOf([this] { click("pushButton_12"); }), notice("纤芯折射率应大于包层折射率"));
+        QCOMPARE(noticeOf([this] { click("pushButton_12"); }),
+                 notice("纤芯折射率应大于包层折射率"));
         QCOMPARE(widget<QTableWidget>("tableWidget")->rowCount(), 0);
     }
 
@@ -286,7 +292,8 @@ private slots:
         // reads as 0, which the index check refuses.
         field("m_ALineEdit_2")->setText(QStringLiteral("20"));
         field("m_N1LineEdit_2")->clear();
-        QCOMPARE(noticeOf([this] { click("pushButton_12"); }), notice("纤芯折射率应大于包层折射率"));
+        QCOMPARE(noticeOf([this] { click("pushButton_12"); }),
+                 notice("纤芯折射率应大于包层折射率"));
         field("m_NALineEdit_2")->clear();
         QCOMPARE(noticeOf([this] { click("pushButton_12"); }), notice("请确保输入参数不为空"));
 
@@ -479,10 +486,13 @@ private slots:
         const double kappa2 = k0 * k0 * n1 * n1 - beta * beta;
         const double gamma = std::sqrt(beta * beta - k0 * k0 * n2 * n2);
         const double v2 = (n1 * n1 - n2 * n2) * k0 * k0 * a * a;
-        const double single = a * kappa2 * std::exp(2 * a * gamma - 2.0 / 3.0 * std::pow(gamma, 3) * r / (beta * beta)) /
-                              v2 / std::sqrt(kPi * gamma * r);
+        const double single =
+            a * kappa2 *
+            std::exp(2 * a * gamma - 2.0 / 3.0 * std::pow(gamma, 3) * r / (beta * beta)) / v2 /
+            std::sqrt(kPi * gamma * r);
         const double shown = field("m_AlphalineEdit_2")->text().toDouble();
-        QVERIFY2(std::abs(shown / (2 * single) - 1) < kG4Rel, qPrintable(field("m_AlphalineEdit_2")->text()));
+        QVERIFY2(std::abs(shown / (2 * single) - 1) < kG4Rel,
+                 qPrintable(field("m_AlphalineEdit_2")->text()));
         QCOMPARE(field("m_BetalineEdit_2")->text(), QString::number(beta, 'g', 4));
     }
 

@@ -74,11 +74,13 @@ TEST(BeamQuality, TablesPairTheRowsAsDocumented)
 
 TEST(BeamQuality, ReferenceIndicesAreTheThousandSampleModesOfTheReferenceFiber)
 {
-    const ModeSet set = solveModes(kReferenceCoreRadius, kReferenceWavelength, kReferenceN1, kReferenceN2, 1000);
+    const ModeSet set =
+        solveModes(kReferenceCoreRadius, kReferenceWavelength, kReferenceN1, kReferenceN2, 1000);
     for (int m = 0; m <= 4; ++m)
         for (int n = 1; n <= 4; ++n) {
             ASSERT_GE(static_cast<int>(set.neffLists[m].size()), n);
-            EXPECT_NEAR(kReferenceNeff[beamQualityIndex(m, n)], set.neffLists[m][n - 1], 1e-14) << m << n;
+            EXPECT_NEAR(kReferenceNeff[beamQualityIndex(m, n)], set.neffLists[m][n - 1], 1e-14)
+                << m << n;
         }
 }
 

@@ -20,7 +20,8 @@ double marcuse(double a, double beta, double r)
     const double kappa2 = k0 * k0 * kN1 * kN1 - beta * beta;
     const double gamma = std::sqrt(beta * beta - k0 * k0 * kN2 * kN2);
     const double v2 = (kN1 * kN1 - kN2 * kN2) * k0 * k0 * a * a;
-    return a * kappa2 / v2 * std::exp(2 * a * gamma - 2.0 / 3.0 * gamma * gamma * gamma * r / (beta * beta)) /
+    return a * kappa2 / v2 *
+           std::exp(2 * a * gamma - 2.0 / 3.0 * gamma * gamma * gamma * r / (beta * beta)) /
            std::sqrt(M_PI * gamma * r);
 }
 
@@ -29,7 +30,8 @@ double marcuse(double a, double beta, double r)
 TEST(BendLoss, DefaultFiberFirstModeWithoutAndSecondWithTheFactorTwo)
 {
     const double a = 10e-6;
-    const std::vector<double> betas = propagationConstants(solveModes(a, kLambda, kN1, kN2), kLambda);
+    const std::vector<double> betas =
+        propagationConstants(solveModes(a, kLambda, kN1, kN2), kLambda);
     ASSERT_EQ(betas.size(), 2u); // "01", "11"
     const BendLoss first = bendLoss(a, kLambda, kN1, kN2, kR, betas, 0);
     const BendLoss second = bendLoss(a, kLambda, kN1, kN2, kR, betas, 1);
@@ -45,7 +47,8 @@ TEST(BendLoss, DefaultFiberFirstModeWithoutAndSecondWithTheFactorTwo)
 TEST(BendLoss, FactorTwoFollowsTheListPositionNotTheOrder)
 {
     const double a = 20e-6;
-    const std::vector<double> betas = propagationConstants(solveModes(a, kLambda, kN1, kN2), kLambda);
+    const std::vector<double> betas =
+        propagationConstants(solveModes(a, kLambda, kN1, kN2), kLambda);
     ASSERT_GE(betas.size(), 2u); // "01", "02", ...
     const BendLoss lp02 = bendLoss(a, kLambda, kN1, kN2, kR, betas, 1);
     const BendLoss lp02Alone = bendLoss(a, kLambda, kN1, kN2, kR, std::vector<double>{betas[1]}, 0);
@@ -54,7 +57,8 @@ TEST(BendLoss, FactorTwoFollowsTheListPositionNotTheOrder)
 
 TEST(BendLoss, NegativeIndexCountsAsFirstAndEmptyListIsInvalid)
 {
-    const std::vector<double> betas = propagationConstants(solveModes(10e-6, kLambda, kN1, kN2), kLambda);
+    const std::vector<double> betas =
+        propagationConstants(solveModes(10e-6, kLambda, kN1, kN2), kLambda);
     EXPECT_EQ(bendLoss(10e-6, kLambda, kN1, kN2, kR, betas, -1).alpha,
               bendLoss(10e-6, kLambda, kN1, kN2, kR, betas, 0).alpha);
     const BendLoss none = bendLoss(10e-6, kLambda, kN1, kN2, kR, {}, 0);
@@ -65,13 +69,15 @@ TEST(BendLoss, NegativeIndexCountsAsFirstAndEmptyListIsInvalid)
 
 TEST(BendLoss, ZeroBendRadiusIsNotFinite)
 {
-    const std::vector<double> betas = propagationConstants(solveModes(10e-6, kLambda, kN1, kN2), kLambda);
+    const std::vector<double> betas =
+        propagationConstants(solveModes(10e-6, kLambda, kN1, kN2), kLambda);
     EXPECT_FALSE(std::isfinite(bendLoss(10e-6, kLambda, kN1, kN2, 0.0, betas, 0).alpha));
 }
 
 TEST(BendLoss, TighterBendLosesMore)
 {
-    const std::vector<double> betas = propagationConstants(solveModes(10e-6, kLambda, kN1, kN2), kLambda);
+    const std::vector<double> betas =
+        propagationConstants(solveModes(10e-6, kLambda, kN1, kN2), kLambda);
     EXPECT_GT(bendLoss(10e-6, kLambda, kN1, kN2, 0.02, betas, 0).alpha,
               bendLoss(10e-6, kLambda, kN1, kN2, 0.05, betas, 0).alpha);
 }

@@ -2,8 +2,8 @@
 // branch choices) and the accuracy against Boost.Math.
 #include "bessel.h"
 
-#include <boost/math/special_functions/bessel.hpp>
 #include <gtest/gtest.h>
+#include <boost/math/special_functions/bessel.hpp>
 
 #include <array>
 #include <cmath>
@@ -80,11 +80,13 @@ TEST(BesselEdgeCases, OrderNotBelowTheArgumentTakesMillersRecurrence)
 TEST(BesselEdgeCases, K0AtTwoTakesTheLargeArgumentForm)
 {
     // A&S 9.8.6 at x = 2 (2/x = 1): the coefficients simply add up.
-    const double series = 1.25331414 - 0.07832358 + 0.02189568 - 0.01062446 + 0.00587872 - 0.00251540 + 0.00053208;
+    const double series =
+        1.25331414 - 0.07832358 + 0.02189568 - 0.01062446 + 0.00587872 - 0.00251540 + 0.00053208;
     EXPECT_NEAR(besselK0(2.0), std::exp(-2.0) / std::sqrt(2.0) * series, 1e-15);
     // The small-argument form just below agrees to the approximation error.
     EXPECT_NEAR(besselK0(std::nextafter(2.0, 0.0)), besselK0(2.0), 1e-7);
-    const double series1 = 1.25331414 + 0.23498619 - 0.03655620 + 0.01504268 - 0.00780353 + 0.00325614 - 0.00068245;
+    const double series1 =
+        1.25331414 + 0.23498619 - 0.03655620 + 0.01504268 - 0.00780353 + 0.00325614 - 0.00068245;
     EXPECT_NEAR(besselK1(2.0), std::exp(-2.0) / std::sqrt(2.0) * series1, 1e-15);
 }
 

@@ -1,7 +1,7 @@
 // Mode field maps: the fast path against the literal loop, the index
 // convention, continuity at the core boundary, normalisation and phase.
-#include "bessel.h"
 #include "fieldmaps.h"
+#include "bessel.h"
 #include "modesolver.h"
 
 #include <gtest/gtest.h>
@@ -22,7 +22,8 @@ constexpr double kRelativeTolerance = 1e-12;
 constexpr double kFloor = 1e-16;
 
 // Worst |fast - literal| / (|literal| + floor) over a grid; NaN must meet NaN.
-double worstRelativeDifference(const std::vector<double> &fast, const std::vector<double> &literal, double floor)
+double worstRelativeDifference(const std::vector<double> &fast, const std::vector<double> &literal,
+                               double floor)
 {
     double worst = 0.0;
     for (std::size_t k = 0; k < literal.size(); ++k) {
@@ -59,7 +60,8 @@ double gridMax(const std::vector<double> &g)
 
 TEST(FieldMaps, FastPathMatchesTheLiteralLoopCellByCell)
 {
-    const ModeCase cases[] = {{20e-6, 0, 1}, {20e-6, 0, 2}, {20e-6, 1, 1}, {20e-6, 4, 1}, {50e-6, 7, 2}};
+    const ModeCase cases[] = {
+        {20e-6, 0, 1}, {20e-6, 0, 2}, {20e-6, 1, 1}, {20e-6, 4, 1}, {50e-6, 7, 2}};
     ModeFieldMaps fast;
     ModeFieldMaps literal;
     for (const ModeCase &c : cases) {
@@ -69,10 +71,18 @@ TEST(FieldMaps, FastPathMatchesTheLiteralLoopCellByCell)
         computeFieldMaps(c.a, kLambda, kN1, kN2, neff, c.m, fast);
         computeFieldMapsLiteral(c.a, kLambda, kN1, kN2, neff, c.m, literal);
         ASSERT_EQ(fast.amplitudeE.size(), kFieldGridCells);
-        EXPECT_LE(worstRelativeDifference(fast.amplitudeE, literal.amplitudeE, 2 * kFloor), kRelativeTolerance) << name(c);
-        EXPECT_LE(worstRelativeDifference(fast.amplitudeO, literal.amplitudeO, 2 * kFloor), kRelativeTolerance) << name(c);
-        EXPECT_LE(worstRelativeDifference(fast.intensityE, literal.intensityE, 0.0), kRelativeTolerance) << name(c);
-        EXPECT_LE(worstRelativeDifference(fast.intensityO, literal.intensityO, 0.0), kRelativeTolerance) << name(c);
+        EXPECT_LE(worstRelativeDifference(fast.amplitudeE, literal.amplitudeE, 2 * kFloor),
+                  kRelativeTolerance)
+            << name(c);
+        EXPECT_LE(worstRelativeDifference(fast.amplitudeO, literal.amplitudeO, 2 * kFloor),
+                  kRelativeTolerance)
+            << name(c);
+        EXPECT_LE(worstRelativeDifference(fast.intensityE, literal.intensityE, 0.0),
+                  kRelativeTolerance)
+            << name(c);
+        EXPECT_LE(worstRelativeDifference(fast.intensityO, literal.intensityO, 0.0),
+                  kRelativeTolerance)
+            << name(c);
         EXPECT_EQ(fast.phaseE, literal.phaseE) << name(c);
         EXPECT_EQ(fast.phaseO, literal.phaseO) << name(c);
     }
@@ -94,8 +104,12 @@ TEST(FieldMaps, FastPathMatchesTheLiteralLoopForAStronglyGuidingFiber)
         const double neff = set.neffLists[m][0];
         computeFieldMaps(a, lambda, n1, kN2, neff, m, fast);
         computeFieldMapsLiteral(a, lambda, n1, kN2, neff, m, literal);
-        EXPECT_LE(worstRelativeDifference(fast.amplitudeE, literal.amplitudeE, 2 * kFloor), kRelativeTolerance) << m;
-        EXPECT_LE(worstRelativeDifference(fast.intensityO, literal.intensityO, 0.0), kRelativeTolerance) << m;
+        EXPECT_LE(worstRelativeDifference(fast.amplitudeE, literal.amplitudeE, 2 * kFloor),
+                  kRelativeTolerance)
+            << m;
+        EXPECT_LE(worstRelativeDifference(fast.intensityO, literal.intensityO, 0.0),
+                  kRelativeTolerance)
+            << m;
         EXPECT_EQ(fast.phaseE, literal.phaseE) << m;
     }
 }
@@ -106,7 +120,8 @@ TEST(FieldMaps, ReusedStorageGivesTheSameMaps)
     ModeFieldMaps reused;
     computeFieldMaps(20e-6, kLambda, kN1, kN2, set.neffLists[2][0], 2, reused); // LP21 first
     computeFieldMaps(20e-6, kLambda, kN1, kN2, set.neffLists[1][0], 1, reused);
-    const ModeFieldMaps fresh = computeFieldMaps(20e-6, kLambda, kN1, kN2, set.neffLists[1][0], 1.0);
+    const ModeFieldMaps fresh =
+        computeFieldMaps(20e-6, kLambda, kN1, kN2, set.neffLists[1][0], 1.0);
     EXPECT_EQ(reused.amplitudeE, fresh.amplitudeE);
     EXPECT_EQ(reused.intensityO, fresh.intensityO);
     EXPECT_EQ(reused.phaseO, fresh.phaseO);
@@ -158,8 +173,12 @@ TEST(FieldMaps, AmplitudeIsContinuousAtTheCoreBoundary)
             const double angular = std::cos(m * -kPi / 2);
             const double sinAngular = std::sin(m * -kPi / 2);
             const std::size_t cell = fieldGridIndex(0, 250);
-            EXPECT_NEAR(pair.cosIntensity[cell], core * core * angular * angular, 1e-12 * core * core) << m;
-            EXPECT_NEAR(pair.sinIntensity[cell], core * core * sinAngular * sinAngular, 1e-12 * core * core) << m;
+            EXPECT_NEAR(pair.cosIntensity[cell], core * core * angular * angular,
+                        1e-12 * core * core)
+                << m;
+            EXPECT_NEAR(pair.sinIntensity[cell], core * core * sinAngular * sinAngular,
+                        1e-12 * core * core)
+                << m;
         }
     }
 }
@@ -193,8 +212,10 @@ TEST(FieldMaps, IntensityPairFastPathMatchesTheLiteralLoop)
     for (int m : {0, 3}) {
         computeIntensityPair(5e-5, 1.08e-6, kN1, kN2, 1.451053453453453, m, fast);
         computeIntensityPairLiteral(5e-5, 1.08e-6, kN1, kN2, 1.451053453453453, m, literal);
-        EXPECT_LE(worstRelativeDifference(fast.cosIntensity, literal.cosIntensity, 0.0), kRelativeTolerance);
-        EXPECT_LE(worstRelativeDifference(fast.sinIntensity, literal.sinIntensity, 0.0), kRelativeTolerance);
+        EXPECT_LE(worstRelativeDifference(fast.cosIntensity, literal.cosIntensity, 0.0),
+                  kRelativeTolerance);
+        EXPECT_LE(worstRelativeDifference(fast.sinIntensity, literal.sinIntensity, 0.0),
+                  kRelativeTolerance);
     }
 }
 

@@ -3,9 +3,9 @@
 // the fast solver with the literal scan.
 #include "modesolver.h"
 
+#include <gtest/gtest.h>
 #include <boost/math/special_functions/bessel.hpp>
 #include <boost/math/tools/roots.hpp>
-#include <gtest/gtest.h>
 
 #include <cmath>
 #include <cstdint>
@@ -39,7 +39,8 @@ double exactCharacteristic(double a, double lambda, double n1, double n2, int m,
     const double w = std::sqrt(neff * neff - n2 * n2) * k0a;
     using boost::math::cyl_bessel_j;
     using boost::math::cyl_bessel_k;
-    return u * cyl_bessel_j(m + 1, u) / cyl_bessel_j(m, u) - w * cyl_bessel_k(m + 1, w) / cyl_bessel_k(m, w);
+    return u * cyl_bessel_j(m + 1, u) / cyl_bessel_j(m, u) -
+           w * cyl_bessel_k(m + 1, w) / cyl_bessel_k(m, w);
 }
 
 bool sameModeSet(const ModeSet &x, const ModeSet &y)
@@ -53,7 +54,8 @@ bool sameModeSet(const ModeSet &x, const ModeSet &y)
 TEST(ModeSolver, TwentyMicronFiberHasSevenModesInTableOrder)
 {
     const ModeSet set = solveModes(20e-6, kLambda, kN1, kN2);
-    EXPECT_EQ(labelsInTableOrder(set), (std::vector<std::string>{"01", "02", "11", "12", "21", "31", "41"}));
+    EXPECT_EQ(labelsInTableOrder(set),
+              (std::vector<std::string>{"01", "02", "11", "12", "21", "31", "41"}));
     EXPECT_EQ(set.maxOrder, 4);
     EXPECT_EQ(set.modeTotal, 7);
     // Order 5 yields no root and ends the search.
@@ -107,7 +109,8 @@ TEST(ModeSolver, EveryIndexIsAnInteriorGridSampleAndListsDescend)
                 const int i = static_cast<int>(std::lround(position));
                 EXPECT_GE(i, 2);
                 EXPECT_LE(i, 9999);
-                EXPECT_EQ(list[n], (i - 1) * delta / 9999.0 + kN2) << "a=" << a << " m=" << m << " n=" << n + 1;
+                EXPECT_EQ(list[n], (i - 1) * delta / 9999.0 + kN2)
+                    << "a=" << a << " m=" << m << " n=" << n + 1;
                 if (n > 0) {
                     EXPECT_LT(list[n], list[n - 1]);
                 }
@@ -120,17 +123,23 @@ TEST(ModeSolver, GridIndexLiesWithinOneStepAboveTheTrueRoot)
 {
     // Fibers from V ~ 3.4 to V ~ 40; every reported index is the upper sample of
     // the interval holding the exact root of the characteristic equation.
-    struct Fiber { double a, lambda, n1, n2; int samples; };
-    const Fiber fibers[] = {{10e-6, kLambda, kN1, kN2, 10000}, {20e-6, kLambda, kN1, kN2, 10000},
-                            {50e-6, kLambda, kN1, kN2, 10000}, {25e-6, 1550e-9, 1.46, 1.4526, 10000},
-                            {20e-6, kLambda, kN1, kN2, 1000},  {50e-6, kLambda, kN1, kN2, 1000}};
+    struct Fiber {
+        double a, lambda, n1, n2;
+        int samples;
+    };
+    const Fiber fibers[] = {
+        {10e-6, kLambda, kN1, kN2, 10000}, {20e-6, kLambda, kN1, kN2, 10000},
+        {50e-6, kLambda, kN1, kN2, 10000}, {25e-6, 1550e-9, 1.46, 1.4526, 10000},
+        {20e-6, kLambda, kN1, kN2, 1000},  {50e-6, kLambda, kN1, kN2, 1000}};
     int checked = 0;
     for (const Fiber &f : fibers) {
         const ModeSet set = solveModes(f.a, f.lambda, f.n1, f.n2, f.samples);
         const double step = (f.n1 - f.n2) / (f.samples - 1);
         for (int m = 0; m <= set.maxOrder; ++m) {
             for (double neff : set.neffLists[m]) {
-                auto fn = [&](double x) { return exactCharacteristic(f.a, f.lambda, f.n1, f.n2, m, x); };
+                auto fn = [&](double x) {
+                    return exactCharacteristic(f.a, f.lambda, f.n1, f.n2, m, x);
+                };
                 // The exact function falls through its root between the two samples
                 // (the approximations' error moves a root by far less than a step).
                 const double lo = neff - step;
@@ -156,11 +165,14 @@ TEST(ModeSolver, FastSolverReturnsTheLiteralScanOnRandomFibers)
     // second fiber uses the fiber-parameters page's 1000-sample grid (which also
     // keeps the literal reference scans within the test's time budget).
     constexpr int kFibers = 2000;
-    struct Fiber { double a, lambda, n1, n2; int samples; };
+    struct Fiber {
+        double a, lambda, n1, n2;
+        int samples;
+    };
     std::vector<Fiber> fibers;
     std::mt19937_64 rng(20261207);
-    std::uniform_real_distribution<double> radius(2e-6, 60e-6), wavelength(0.8e-6, 2e-6), cladding(1.44, 1.46),
-        vNumber(0.5, 40.0);
+    std::uniform_real_distribution<double> radius(2e-6, 60e-6), wavelength(0.8e-6, 2e-6),
+        cladding(1.44, 1.46), vNumber(0.5, 40.0);
     for (int t = 0; t < kFibers; ++t) {
         Fiber f;
         f.a = radius(rng);
@@ -201,8 +213,10 @@ TEST(ModeSolver, FastSolverReturnsTheLiteralScanOnRandomFibers)
     RecordProperty("orders", orders);
     RecordProperty("fallbacks", fallbacks);
     RecordProperty("modes", modes[0] + modes[1]);
-    std::printf("%d fibers, %d modes, %d orders searched, %d rescanned literally, %lld samples evaluated\n", kFibers,
-                modes[0] + modes[1], orders, fallbacks, stats[0].evaluations + stats[1].evaluations);
+    std::printf(
+        "%d fibers, %d modes, %d orders searched, %d rescanned literally, %lld samples evaluated\n",
+        kFibers, modes[0] + modes[1], orders, fallbacks,
+        stats[0].evaluations + stats[1].evaluations);
     // The fast path must actually be the one taken.
     EXPECT_LT(fallbacks, orders / 100);
 }

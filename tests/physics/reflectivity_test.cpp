@@ -1,9 +1,9 @@
 // End-face reflectivity r(theta), R(theta).
-#include "modesolver.h"
 #include "reflectivity.h"
+#include "modesolver.h"
 
-#include <boost/math/special_functions/bessel.hpp>
 #include <gtest/gtest.h>
+#include <boost/math/special_functions/bessel.hpp>
 
 #include <cmath>
 #include <cstdio>
@@ -62,7 +62,8 @@ TEST(Reflectivity, NormalIncidenceGivesTheFresnelTermForEveryMode)
 {
     const ModeSet set = solveModes(kA, kLambda, kN1, kN2, 1000);
     for (double neff : modeIndexList(set)) {
-        const EndFaceReflectivity rr = endFaceReflectivity(kA, kLambda, kN1, kN2, fourDecimals(neff), 0.0);
+        const EndFaceReflectivity rr =
+            endFaceReflectivity(kA, kLambda, kN1, kN2, fourDecimals(neff), 0.0);
         EXPECT_NEAR(rr.r, (kN1 - 1) / (kN1 + 1), 1e-12);
         EXPECT_EQ(rr.R, rr.r * rr.r);
         EXPECT_EQ(g3(rr.r), "0.184");

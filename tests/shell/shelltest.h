@@ -18,18 +18,18 @@
 
 // QSettings fixes its paths on first use, so XDG_CONFIG_HOME has to point at
 // the temporary directory before the application object exists.
-#define VELMORA_SHELL_TEST_MAIN(TestClass)                                                   \
-    int main(int argc, char *argv[])                                                         \
-    {                                                                                        \
-        QTemporaryDir configHome;                                                            \
-        if (!configHome.isValid())                                                           \
-            return 2;                                                                        \
-        qputenv("XDG_CONFIG_HOME", configHome.path().toLocal8Bit());                         \
-        QApplication app(argc, argv);                                                        \
-        QCoreApplication::setOrganizationName(QStringLiteral("Marlo"));                      \
-        QCoreApplication::setApplicationName(QStringLiteral("Quolux"));                      \
-        TestClass test;                                                                      \
-        return QTest::qExec(&test, argc, argv);                                              \
+#define VELMORA_SHELL_TEST_MAIN(TestClass)                              \
+    int main(int argc, char *argv[])                                    \
+    {                                                                   \
+        QTemporaryDir configHome;                                       \
+        if (!configHome.isValid())                                      \
+            return 2;                                                   \
+        qputenv("XDG_CONFIG_HOME", configHome.path().toLocal8Bit());    \
+        QApplication app(argc, argv);                                   \
+        QCoreApplication::setOrganizationName(QStringLiteral("Marlo")); \
+        QCoreApplication::setApplicationName(QStringLiteral("Quolux")); \
+        TestClass test;                                                 \
+        return QTest::qExec(&test, argc, argv);                         \
     }
 
 inline QColor windowColorOf(const QWidget *widget)

@@ -21,22 +21,19 @@ struct Row {
 
 // The constants as the dialog lists them (CODATA 1986 values, as shipped).
 const Row kRows[] = {
-    {"圆周率", "3.141592653589793238", ""},
-    {"欧拉指数", "2.71828182845905", nullptr},
-    {"重力加速度", "9.80665", "m / s^2"},
-    {"真空中光速", "299792458", "m / s"},
-    {"真空介电常数", "8.854187817E-12", "F / m"},
-    {"真空磁导率", "1.2566370614E-6", "H / m"},
-    {"基本电荷", "1.60217733E-19", "C"},
-    {"原子质量", "1.6605402E-27", "kg"},
-    {"电子质量", "9.1093897E-31", "kg"},
-    {"质子质量", "1.6726231E-27", "kg"},
-    {"中子质量", "1.6749286E-27", "kg"},
-    {"玻耳兹曼常数", "1.380658E-23", "J/K"},
+    {"圆周率", "3.141592653589793238", ""},       {"欧拉指数", "2.71828182845905", nullptr},
+    {"重力加速度", "9.80665", "m / s^2"},         {"真空中光速", "299792458", "m / s"},
+    {"真空介电常数", "8.854187817E-12", "F / m"}, {"真空磁导率", "1.2566370614E-6", "H / m"},
+    {"基本电荷", "1.60217733E-19", "C"},          {"原子质量", "1.6605402E-27", "kg"},
+    {"电子质量", "9.1093897E-31", "kg"},          {"质子质量", "1.6726231E-27", "kg"},
+    {"中子质量", "1.6749286E-27", "kg"},          {"玻耳兹曼常数", "1.380658E-23", "J/K"},
     {"普朗克常数", "6.6260693E-34", "J•S"},
 };
 
-QColor baseColorOf(const QWidget *widget) { return widget->palette().color(QPalette::Base); }
+QColor baseColorOf(const QWidget *widget)
+{
+    return widget->palette().color(QPalette::Base);
+}
 
 } // namespace
 
@@ -183,7 +180,8 @@ private slots:
         for (int row = 0; row < 13; ++row)
             for (int column = 0; column < 2; ++column) {
                 const QString text = table->item(row, column)->text();
-                QVERIFY2(table->columnWidth(column) >= metrics.horizontalAdvance(text), qPrintable(text));
+                QVERIFY2(table->columnWidth(column) >= metrics.horizontalAdvance(text),
+                         qPrintable(text));
             }
     }
 

@@ -52,7 +52,8 @@ class ShellDefaultsTest : public QObject
     {
         window.findChild<QAction *>(QString::fromLatin1(action))->trigger();
         QWidget *page = window.currentPageWidget();
-        if (auto *tabs = page ? page->findChild<QTabWidget *>(QStringLiteral("tabWidget")) : nullptr)
+        if (auto *tabs =
+                page ? page->findChild<QTabWidget *>(QStringLiteral("tabWidget")) : nullptr)
             tabs->setCurrentIndex(tab);
         return page;
     }
@@ -69,62 +70,79 @@ private slots:
     {
         QTest::addColumn<QByteArray>("action");
         QTest::addColumn<int>("tab");
-        QTest::addColumn<QStringList>("defaults"); // name=text, in the listed order
+        QTest::addColumn<QStringList>("defaults");  // name=text, in the listed order
         QTest::addColumn<QStringList>("untouched"); // inputs that keep the typed text
         QTest::addColumn<QStringList>("results");   // emptied by the command
 
         QTest::newRow("反射折射") << QByteArray("actionBscLaw") << 0
-            << QStringList{"m_RfrlineEdit_1=1.45", "m_RfrlineEdit_2=1", "m_ThetalineEdit_3=30"}
-            << QStringList{"m_RadianlineEdit"}
-            << QStringList{"m_ThetalineEdit_4", "m_ThetalineEdit_5", "m_ThetalineEdit_6",
-                           "m_RadlineEdit_8", "m_RadlineEdit_9", "m_RadlineEdit_10"};
-        QTest::newRow("受激布里渊散射") << QByteArray("actionNonlinear") << 0
-            << QStringList{"m_LamdaPlineEdit_3=1064", "m_DeltaBlineEdit_2=1.63e10", "m_LlineEdit=10",
-                           "m_KLineEdit=1.5", "m_GLineEdit=20", "m_REffLineEdit=5e-6",
-                           "m_TbLineEdit=1e-8", "m_VaLineEdit=5960", "m_RouLineEdit=2210",
-                           "m_GammaELineEdit=0.902"}
+                                  << QStringList{"m_RfrlineEdit_1=1.45", "m_RfrlineEdit_2=1",
+                                                 "m_ThetalineEdit_3=30"}
+                                  << QStringList{"m_RadianlineEdit"}
+                                  << QStringList{"m_ThetalineEdit_4", "m_ThetalineEdit_5",
+                                                 "m_ThetalineEdit_6", "m_RadlineEdit_8",
+                                                 "m_RadlineEdit_9",   "m_RadlineEdit_10"};
+        QTest::newRow("受激布里渊散射")
+            << QByteArray("actionNonlinear") << 0
+            << QStringList{"m_LamdaPlineEdit_3=1064", "m_DeltaBlineEdit_2=1.63e10",
+                           "m_LlineEdit=10",          "m_KLineEdit=1.5",
+                           "m_GLineEdit=20",          "m_REffLineEdit=5e-6",
+                           "m_TbLineEdit=1e-8",       "m_VaLineEdit=5960",
+                           "m_RouLineEdit=2210",      "m_GammaELineEdit=0.902"}
             << QStringList{"m_NLineEdit", "m_LlineEdit_2", "m_lamdaLineEdit"}
             << QStringList{"m_GBlineEdit", "m_SBSLineEdit", "m_LambdaBlineEdit_2"};
-        QTest::newRow("受激拉曼散射") << QByteArray("actionNonlinear") << 1
-            << QStringList{"m_LamdaPlineEdit_4=1064", "m_DeltaRlineEdit_2=1.32e13", "m_LlineEdit_2=15",
-                           "m_REffLineEdit_2=5e-6", "m_GLineEdit_2=20", "m_GRLineEdit=5e-14",
-                           "m_Alpha_sLineEdit=0.003", "m_Alpha_pLineEdit=0.005", "m_R1LineEdit=0.99",
-                           "m_R2LineEdit=0.1", "m_BetaLineEdit=0.01"}
+        QTest::newRow("受激拉曼散射")
+            << QByteArray("actionNonlinear") << 1
+            << QStringList{"m_LamdaPlineEdit_4=1064", "m_DeltaRlineEdit_2=1.32e13",
+                           "m_LlineEdit_2=15",        "m_REffLineEdit_2=5e-6",
+                           "m_GLineEdit_2=20",        "m_GRLineEdit=5e-14",
+                           "m_Alpha_sLineEdit=0.003", "m_Alpha_pLineEdit=0.005",
+                           "m_R1LineEdit=0.99",       "m_R2LineEdit=0.1",
+                           "m_BetaLineEdit=0.01"}
             << QStringList{"m_LlineEdit", "m_NLineEdit"}
-            << QStringList{"m_SRSdLineEdit", "m_SRSoLineEdit", "m_SRSaLineEdit", "m_LambdaRlineEdit_2"};
-        QTest::newRow("非线性相移") << QByteArray("actionNonlinear") << 2
-            << QStringList{"m_lamdaLineEdit=1064", "m_LLineEdit=5", "m_gLineEdit=2", "m_aLineEdit=5",
-                           "m_alphaLineEdit=0.02", "m_n2lineEdit=2.7e-20", "m_PpeaklineEdit=1e5"}
+            << QStringList{"m_SRSdLineEdit", "m_SRSoLineEdit", "m_SRSaLineEdit",
+                           "m_LambdaRlineEdit_2"};
+        QTest::newRow("非线性相移")
+            << QByteArray("actionNonlinear") << 2
+            << QStringList{"m_lamdaLineEdit=1064", "m_LLineEdit=5",        "m_gLineEdit=2",
+                           "m_aLineEdit=5",        "m_alphaLineEdit=0.02", "m_n2lineEdit=2.7e-20",
+                           "m_PpeaklineEdit=1e5"}
             << QStringList{"m_n2lineEdit_2", "m_lamda1LineEdit"}
             << QStringList{"m_AlineEdit", "m_rLineEdit", "m_LefflineEdit", "m_failineEdit"};
         QTest::newRow("四波混频") << QByteArray("actionNonlinear") << 3
-            << QStringList{"m_lamda1LineEdit=1070", "m_lamda2LineEdit=1080", "m_lamda3LineEdit=1090",
-                           "m_n1lineEdit=1.45", "m_n2lineEdit_2=1.45", "m_n3lineEdit=1.45"}
-            << QStringList{"m_n2lineEdit", "m_lamdaLineEdit"}
-            << QStringList{"m_deltaKlineEdit"};
+                                  << QStringList{"m_lamda1LineEdit=1070", "m_lamda2LineEdit=1080",
+                                                 "m_lamda3LineEdit=1090", "m_n1lineEdit=1.45",
+                                                 "m_n2lineEdit_2=1.45",   "m_n3lineEdit=1.45"}
+                                  << QStringList{"m_n2lineEdit", "m_lamdaLineEdit"}
+                                  << QStringList{"m_deltaKlineEdit"};
         QTest::newRow("掺杂浓度") << QByteArray("actionFBbsc") << 0
-            << QStringList{"m_alineEdit_2=10", "m_blineEdit_2=125", "m_alphalineEdit=4",
-                           "m_absorb_sectionlineEdit=2.42e-24"}
-            << QStringList{"m_alineEdit", "m_blineEdit"}
-            << QStringList{"m_NlabelLineEdit"};
+                                  << QStringList{"m_alineEdit_2=10", "m_blineEdit_2=125",
+                                                 "m_alphalineEdit=4",
+                                                 "m_absorb_sectionlineEdit=2.42e-24"}
+                                  << QStringList{"m_alineEdit", "m_blineEdit"}
+                                  << QStringList{"m_NlabelLineEdit"};
         QTest::newRow("本征损耗") << QByteArray("actionFBbsc") << 1
-            << QStringList{"m_P_in_lineEdit=10", "m_P_out_lineEdit=5", "m_L_flineEdit=10"}
-            << QStringList{"m_alineEdit_2"}
-            << QStringList{"m_Alpha_totallineEdit", "m_Alpha_averagelineEdit"};
+                                  << QStringList{"m_P_in_lineEdit=10", "m_P_out_lineEdit=5",
+                                                 "m_L_flineEdit=10"}
+                                  << QStringList{"m_alineEdit_2"}
+                                  << QStringList{"m_Alpha_totallineEdit",
+                                                 "m_Alpha_averagelineEdit"};
         QTest::newRow("填充因子") << QByteArray("actionFBbsc") << 2
-            << QStringList{"m_alineEdit=10", "m_blineEdit=125"}
-            << QStringList{"m_alineEdit_2", "m_blineEdit_2", "m_A_lineEdit"}
-            << QStringList{"m_GammalabelLineEdit"};
-        QTest::newRow("光纤端面反射率") << QByteArray("actionFBbsc") << 3
-            << QStringList{"m_A_lineEdit=10", "m_LambdalineEdit=1080", "m_N1lineEdit=1.4512",
-                           "m_N2lineEdit=1.45", "m_NALineEdit=0.0590", "m_nefflineEdit=1.45181"}
+                                  << QStringList{"m_alineEdit=10", "m_blineEdit=125"}
+                                  << QStringList{"m_alineEdit_2", "m_blineEdit_2", "m_A_lineEdit"}
+                                  << QStringList{"m_GammalabelLineEdit"};
+        QTest::newRow("光纤端面反射率")
+            << QByteArray("actionFBbsc") << 3
+            << QStringList{"m_A_lineEdit=10",   "m_LambdalineEdit=1080", "m_N1lineEdit=1.4512",
+                           "m_N2lineEdit=1.45", "m_NALineEdit=0.0590",   "m_nefflineEdit=1.45181"}
             << QStringList{"m_thetalineEdit", "m_alineEdit"}
             << QStringList{"m_rlineEdit", "m_RlineEdit"};
         QTest::newRow("模式分布") << QByteArray("actionFBmode") << 0
-            << QStringList{"m_ALineEdit_2=20", "m_RlineEdit_2=0.05", "m_NALineEdit_2=0.0590",
-                           "m_N1LineEdit_2=1.4512", "m_N2LineEdit_2=1.45", "m_lambdaLineEdit_2=1080"}
-            << QStringList{"m_LambdalineEdit_2", "m_AlineEdit_2", "m_N1lineEdit_2", "m_p01LineEdit_2"}
-            << QStringList{"m_VLineEdit_2", "m_NnumLineEdit_2"};
+                                  << QStringList{"m_ALineEdit_2=20",      "m_RlineEdit_2=0.05",
+                                                 "m_NALineEdit_2=0.0590", "m_N1LineEdit_2=1.4512",
+                                                 "m_N2LineEdit_2=1.45",   "m_lambdaLineEdit_2=1080"}
+                                  << QStringList{"m_LambdalineEdit_2", "m_AlineEdit_2",
+                                                 "m_N1lineEdit_2", "m_p01LineEdit_2"}
+                                  << QStringList{"m_VLineEdit_2", "m_NnumLineEdit_2"};
         QStringList beam;
         for (const QString &name : beamWeights(QStringLiteral("_2"), 0)) {
             const bool one = name == QLatin1String("m_p01LineEdit_2") ||
@@ -133,49 +151,56 @@ private slots:
                              name == QLatin1String("m_p12LineEdit_2");
             beam << name + (one ? QStringLiteral("=1") : QStringLiteral("=0"));
         }
-        QTest::newRow("光束质量因子") << QByteArray("actionFBmode") << 1 << beam
+        QTest::newRow("光束质量因子")
+            << QByteArray("actionFBmode") << 1 << beam
             << beamWeights(QStringLiteral("_3"), 1) + QStringList{"m_ALineEdit_2", "m_RlineEdit_2"}
             << QStringList{"m_m2xLineEdit_2", "m_m2yLineEdit_2"};
         QTest::newRow("弯曲损耗") << QByteArray("actionFBmode") << 2
-            << QStringList{"m_AlineEdit_2=10", "m_RlineEdit_2=0.05", "m_N1lineEdit_2=1.4512",
-                           "m_N2lineEdit_2=1.45", "m_NALineEdit_3=0.0590", "m_LambdalineEdit_2=1080"}
-            << QStringList{"m_ALineEdit_2", "m_lambdaLineEdit_2"}
-            << QStringList{"m_AlphalineEdit_2", "m_BetalineEdit_2"};
+                                  << QStringList{"m_AlineEdit_2=10",      "m_RlineEdit_2=0.05",
+                                                 "m_N1lineEdit_2=1.4512", "m_N2lineEdit_2=1.45",
+                                                 "m_NALineEdit_3=0.0590", "m_LambdalineEdit_2=1080"}
+                                  << QStringList{"m_ALineEdit_2", "m_lambdaLineEdit_2"}
+                                  << QStringList{"m_AlphalineEdit_2", "m_BetalineEdit_2"};
         QTest::newRow("高斯脉冲") << QByteArray("actionPls") << 0
-            << QStringList{"m_TaolineEdit=1e-7", "m_FlineEdit=1e5", "m_P_avelineEdit=20"}
-            << QStringList{}
-            << QStringList{"m_ElineEdit", "m_P_peaklineEdit"};
-        QTest::newRow("频率与相干性") << QByteArray("actionBscLaser") << 0
+                                  << QStringList{"m_TaolineEdit=1e-7", "m_FlineEdit=1e5",
+                                                 "m_P_avelineEdit=20"}
+                                  << QStringList{}
+                                  << QStringList{"m_ElineEdit", "m_P_peaklineEdit"};
+        QTest::newRow("频率与相干性")
+            << QByteArray("actionBscLaser") << 0
             << QStringList{"m_LasLamlineEdit=1064", "m_delta_niulineEdit=5e9",
                            "m_delta_lambdalineEdit=0.0189"}
-            << QStringList{}
-            << QStringList{"m_niulineEdit", "m_tao_clineEdit", "m_L_clineEdit"};
+            << QStringList{} << QStringList{"m_niulineEdit", "m_tao_clineEdit", "m_L_clineEdit"};
         QTest::newRow("纵模间隔") << QByteArray("actionLasertrit") << 0
-            << QStringList{"m_RefnlineEdit=1.45", "m_L_lineEdit=10"}
-            << QStringList{"m_P_pumplineEdit", "m_LlineEdit"}
-            << QStringList{"m_Delta_niulineEdit"};
+                                  << QStringList{"m_RefnlineEdit=1.45", "m_L_lineEdit=10"}
+                                  << QStringList{"m_P_pumplineEdit", "m_LlineEdit"}
+                                  << QStringList{"m_Delta_niulineEdit"};
         QTest::newRow("光光效率") << QByteArray("actionLasertrit") << 1
-            << QStringList{"m_P_pumplineEdit=100", "m_P_residuallineEdit=5", "m_P_outlineEdit=75",
-                           "m_P_inlineEdit=3"}
-            << QStringList{"m_RefnlineEdit"}
-            << QStringList{"m_efficiency_alineEdit", "m_efficiency_olineEdit"};
+                                  << QStringList{"m_P_pumplineEdit=100", "m_P_residuallineEdit=5",
+                                                 "m_P_outlineEdit=75", "m_P_inlineEdit=3"}
+                                  << QStringList{"m_RefnlineEdit"}
+                                  << QStringList{"m_efficiency_alineEdit",
+                                                 "m_efficiency_olineEdit"};
         QTest::newRow("量子亏损") << QByteArray("actionLasertrit") << 2
-            << QStringList{"m_lambda_1lineEdit=976", "m_lambda_2lineEdit=1064"}
-            << QStringList{"m_NlineEdit"}
-            << QStringList{"m_QDlineEdit", "m_QRlineEdit"};
-        QTest::newRow("小信号增益") << QByteArray("actionLasertrit") << 3
+                                  << QStringList{"m_lambda_1lineEdit=976",
+                                                 "m_lambda_2lineEdit=1064"}
+                                  << QStringList{"m_NlineEdit"}
+                                  << QStringList{"m_QDlineEdit", "m_QRlineEdit"};
+        QTest::newRow("小信号增益")
+            << QByteArray("actionLasertrit") << 3
             << QStringList{"m_NlineEdit=4.3e25", "m_nlineEdit=0.1", "m_GammalineEdit=0.8",
                            "m_LlineEdit=6"}
-            << QStringList{"m_lambda_1lineEdit", "m_QDlineEdit"}
-            << QStringList{};
-        QTest::newRow("均匀双包层光纤") << QByteArray("actionThreshold") << 0
-            << QStringList{"m_alineEdit_6=15", "m_alphalineEdit_5=1064", "m_alphalineEdit_6=975",
-                           "m_blineEdit_9=200", "m_blineEdit_10=15", "m_blineEdit_12=0.06",
-                           "m_pinitlineEdit_2=10", "m_blineEdit_11=1.45", "m_blineEdit_13=0.01",
-                           "m_blineEdit_14=1e-13", "m_blineEdit_15=1000", "m_blineEdit_16=1.21e-5",
-                           "m_blineEdit_17=1.4", "m_blineEdit_18=1.67e6"}
-            << QStringList{}
-            << QStringList{"m_blineEdit_19", "m_blineEdit_20"};
+            << QStringList{"m_lambda_1lineEdit", "m_QDlineEdit"} << QStringList{};
+        QTest::newRow("均匀双包层光纤")
+            << QByteArray("actionThreshold") << 0
+            << QStringList{"m_alineEdit_6=15",      "m_alphalineEdit_5=1064",
+                           "m_alphalineEdit_6=975", "m_blineEdit_9=200",
+                           "m_blineEdit_10=15",     "m_blineEdit_12=0.06",
+                           "m_pinitlineEdit_2=10",  "m_blineEdit_11=1.45",
+                           "m_blineEdit_13=0.01",   "m_blineEdit_14=1e-13",
+                           "m_blineEdit_15=1000",   "m_blineEdit_16=1.21e-5",
+                           "m_blineEdit_17=1.4",    "m_blineEdit_18=1.67e6"}
+            << QStringList{} << QStringList{"m_blineEdit_19", "m_blineEdit_20"};
     }
 
     void everyTabGetsItsDefaults()
@@ -236,7 +261,8 @@ private slots:
     {
         FBMainWindow window;
         QWidget *page = showPage(window, "actionFBmode", 1);
-        for (const QString &name : beamWeights(QStringLiteral("_2"), 0) + beamWeights(QStringLiteral("_3"), 1))
+        for (const QString &name :
+             beamWeights(QStringLiteral("_2"), 0) + beamWeights(QStringLiteral("_3"), 1))
             field(page, name)->setText(QStringLiteral("5"));
         restoreDefaults(window);
         const QStringList lp0 = {"1", "1", "0", "0"};

@@ -55,7 +55,10 @@ struct MovedAside {
 struct EnvGuard {
     QByteArray name, value;
     bool had;
-    explicit EnvGuard(const char *var) : name(var), value(qgetenv(var)), had(qEnvironmentVariableIsSet(var)) {}
+    explicit EnvGuard(const char *var)
+        : name(var), value(qgetenv(var)), had(qEnvironmentVariableIsSet(var))
+    {
+    }
     ~EnvGuard()
     {
         if (had)
@@ -133,8 +136,8 @@ private slots:
 
     void missingPageShowsWhichFileIsMissing()
     {
-        const QString page = QCoreApplication::applicationDirPath() +
-                             QStringLiteral("/documentation/about.html");
+        const QString page =
+            QCoreApplication::applicationDirPath() + QStringLiteral("/documentation/about.html");
         MovedAside aside(page);
         QVERIFY(aside.moved);
         if (QFileInfo::exists(findRuntimeFile(QStringLiteral("documentation/about.html"))))
