@@ -73,6 +73,10 @@ void fbmode::ensureMapPlot()
     m_mapPlot->setObjectName(QStringLiteral("modeMapPlot"));
     m_mapPlot->setFixedSize(ui->mapPlot->width(), ui->mapPlot->height());
     keepAxisRectSquare(m_mapPlot);
+    // The full axes box with the top/right ranges following bottom/left; every
+    // call with true adds one more pair of range connections, so they are made
+    // here once and redraws only refresh the box.
+    m_mapPlot->axisRect()->setupFullAxesBox(true);
     m_modeColorMap = createColorMap(m_mapPlot);
     m_mapPlot->show();
 }
@@ -109,7 +113,7 @@ void fbmode::drawModeMap(double a, int kind, int state, bool core)
     }
 
     plot->setBackground(QBrush(QColor(255, 255, 255, 255)));
-    plot->axisRect()->setupFullAxesBox(true);
+    plot->axisRect()->setupFullAxesBox(false); // ranges connected in ensureMapPlot
     plot->xAxis->setLabel(QStringLiteral("X position(μm)"));
     plot->yAxis->setLabel(QStringLiteral("Y position(μm)"));
     for (QCPAxis *axis : {plot->xAxis, plot->yAxis}) {
@@ -160,9 +164,10 @@ void fbmode::drawMixtureMap()
     QCustomPlot *plot = ui->customPlot_3;
     if (!m_mixtureColorMap) {
         keepAxisRectSquare(plot);
+        plot->axisRect()->setupFullAxesBox(true); // range connections made once
         m_mixtureColorMap = createColorMap(plot);
     }
-    plot->axisRect()->setupFullAxesBox(true);
+    plot->axisRect()->setupFullAxesBox(false);
     plot->rescaleAxes(false);
     for (QCPAxis *axis : {plot->xAxis, plot->yAxis}) {
         axis->setTicks(false);

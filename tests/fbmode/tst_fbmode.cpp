@@ -55,6 +55,26 @@ QString notice(const char *text)
     return QStringLiteral("提示|") + QString::fromUtf8(text);
 }
 
+// Number of connections to an axis' rangeChanged(QCPRange). QObject::receivers
+// is protected; a pointer to it named through a derived class is not.
+struct ReceiverCount : QObject {
+    static int rangeLinks(const QCPAxis *axis)
+    {
+        int (QObject::*receivers)(const char *) const = &ReceiverCount::receivers;
+        return (axis->*receivers)(SIGNAL(rangeChanged(QCPRange)));
+    }
+};
+
+// Redraws must not connect the top/right axes to the bottom/left ones again:
+// one link per axis pair however often the plot was drawn, and it still works.
+void expectSingleRangeLinks(QCustomPlot *plot)
+{
+    QCOMPARE(ReceiverCount::rangeLinks(plot->xAxis), 1);
+    QCOMPARE(ReceiverCount::rangeLinks(plot->yAxis), 1);
+    plot->xAxis->setRange(-3, 5);
+    QCOMPARE(plot->xAxis2->range(), QCPRange(-3, 5));
+}
+
 } // namespace
 
 class TestFbmode : public QObject
@@ -336,6 +356,7 @@ private slots:
         // One colour map; the other plottable is the (empty) graph 0.
         QCOMPARE(page->modeMapPlot()->plottableCount(), 2);
         QCOMPARE(page->modeMapPlot()->graphCount(), 1);
+        expectSingleRangeLinks(page->modeMapPlot());
     }
 
     void coreCircleOnlyAfterCalculation()
@@ -418,6 +439,8 @@ private slots:
         page->redrawMixtureMap();
         QCOMPARE(page->mixturePlot()->plottableCount(), 1);
         QCOMPARE(page->mixturePlot()->graphCount(), 0);
+        click("pushButton_13");
+        expectSingleRangeLinks(page->mixturePlot());
     }
 
     void beamQualityOfOneOrientedLp11()
