@@ -281,6 +281,37 @@ private slots:
                  QString::number(std::sqrt(1.4512 * 1.4512 - 1.45 * 1.45), 'g', 6));
     }
 
+    void bendTabLinksFollowTheirOwnFields()
+    {
+        // n1 and NA of "弯曲损耗" are linked to each other, not to "模式分布".
+        retype("m_N1lineEdit_2", QStringLiteral("1.46"));
+        QCOMPARE(field("m_NALineEdit_3")->text(),
+                 QString::asprintf("%f", std::sqrt(1.46 * 1.46 - 1.45 * 1.45)));
+        QCOMPARE(field("m_NALineEdit_2")->text(), QStringLiteral("0.0590"));
+        retype("m_NALineEdit_3", QStringLiteral("0.2"));
+        QCOMPARE(field("m_N1lineEdit_2")->text(),
+                 QString::asprintf("%f", std::sqrt(0.04 + 1.45 * 1.45)));
+        QCOMPARE(field("m_N1LineEdit_2")->text(), QStringLiteral("1.4512"));
+        const QString shown = noticeOf([this] { retype("m_NALineEdit_3", QStringLiteral("0.6")); });
+        QCOMPARE(shown, notice("数值孔径不超过0.5"));
+        QCOMPARE(field("m_N1lineEdit_2")->text(),
+                 QString::asprintf("%f", std::sqrt(0.04 + 1.45 * 1.45)));
+    }
+
+    void pressingATableRowShowsThatMode()
+    {
+        page->show();
+        click("pushButton_12");
+        auto *table = widget<QTableWidget>("tableWidget");
+        const QRect cell = table->visualItemRect(table->item(4, 1)); // LP21
+        QTest::mousePress(table->viewport(), Qt::LeftButton, Qt::NoModifier, cell.center());
+        QTest::mouseRelease(table->viewport(), Qt::LeftButton, Qt::NoModifier, cell.center());
+        QCOMPARE(table->selectedItems().first()->row(), 4);
+        auto *state = widget<QComboBox>("mdcomboBox_3");
+        QCOMPARE(state->count(), 2);
+        QCOMPARE(state->itemText(0), QStringLiteral("E"));
+    }
+
     void coreIndexBelowCladdingGivesNanNaAndIsRefused()
     {
         retype("m_N1LineEdit_2", QStringLiteral("1.44"));
