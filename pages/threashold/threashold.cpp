@@ -38,8 +38,12 @@ threashold::threashold(QWidget *parent) : QWidget(parent), ui(new Ui::threashold
           ui->m_blineEdit_13, ui->m_blineEdit_14, ui->m_blineEdit_15, ui->m_blineEdit_16,
           ui->m_blineEdit_17, ui->m_blineEdit_18})
         input->setValidator(validator);
-    for (QLineEdit *output : {ui->m_blineEdit_19, ui->m_blineEdit_20})
+    // The two outputs carry the validator too; read-only and written by the
+    // program only, they are never checked against it.
+    for (QLineEdit *output : {ui->m_blineEdit_19, ui->m_blineEdit_20}) {
+        output->setValidator(validator);
         setupOutputField(output);
+    }
 
     connect(ui->pushButton_14, SIGNAL(clicked()), this, SLOT(calresThreashold()));
 }

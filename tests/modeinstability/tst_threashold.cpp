@@ -5,6 +5,7 @@
 #include <qcustomplot.h>
 #include <QApplication>
 #include <QDir>
+#include <QDoubleValidator>
 #include <QElapsedTimer>
 #include <QFile>
 #include <QImageReader>
@@ -12,7 +13,9 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTabWidget>
 #include <QTemporaryDir>
+#include <QTextDocument>
 #include <QTimer>
 #include <QtTest>
 
@@ -94,6 +97,74 @@ private slots:
         QVERIFY(page.findChild<QLabel *>(QStringLiteral("tiplabel"))->isHidden());
         QCOMPARE(page.findChild<QLabel *>(QStringLiteral("giflabel"))->size(), QSize(31, 31));
         QVERIFY(!page.calculationStarted());
+    }
+
+    // Every input: its caption label, caption text and default; the two rich
+    // captions are checked for the text they render.
+    void everyInputHasItsCaptionDefaultAndValidator()
+    {
+        threashold page;
+        struct Input {
+            const char *field, *label, *caption, *defaultText;
+            bool rich;
+        };
+        const Input inputs[] = {
+            {"m_alineEdit_6", "alabel_8", "纤芯半径a[μm]", "15", false},
+            {"m_alphalineEdit_5", "alphalabel_6", "信号光波长[nm]", "1064", false},
+            {"m_alphalineEdit_6", "absorb_sectionlabel_5", "泵浦波长[nm]", "975", true},
+            {"m_blineEdit_9", "blabel_7", "泵浦包层半径b[μm]", "200", false},
+            {"m_blineEdit_10", "blabel_8", "掺杂区域半径[μm]", "15", false},
+            {"m_blineEdit_12", "alphalabel_8", "数值孔径", "0.06", false},
+            {"m_pinitlineEdit_2", "absorb_sectionlabel_6", "初始信号光功率P[W]", "10", true},
+            {"m_blineEdit_11", "alphalabel_7", "纤芯折射率", "1.45", false},
+            {"m_blineEdit_13", "alphalabel_9", "初始高阶模比例", "0.01", false},
+            {"m_blineEdit_14", "alphalabel_10", "相对强度噪声", "1e-13", false},
+            {"m_blineEdit_15", "alphalabel_11", "对流换热系数", "1000", false},
+            {"m_blineEdit_16", "alphalabel_12", "热光系数", "1.21e-5", false},
+            {"m_blineEdit_17", "alphalabel_13", "热导率", "1.4", false},
+            {"m_blineEdit_18", "alphalabel_14", "密度与热容乘积", "1.67e6", false},
+        };
+        for (const Input &in : inputs) {
+            QLineEdit *edit = field(page, in.field);
+            QCOMPARE(edit->text(), QString::fromUtf8(in.defaultText));
+            QVERIFY2(!edit->isReadOnly(), in.field);
+            auto *caption = page.findChild<QLabel *>(QString::fromLatin1(in.label));
+            QVERIFY2(caption, in.label);
+            const QString expected = QString::fromUtf8(in.caption);
+            if (in.rich) {
+                QVERIFY2(Qt::mightBeRichText(caption->text()), in.label);
+                QTextDocument doc;
+                doc.setHtml(caption->text());
+                QCOMPARE(doc.toPlainText(), expected);
+            } else {
+                QCOMPARE(caption->text(), expected);
+            }
+        }
+        // One validator (bottom 0, top 1e100, 4 decimals) on the fourteen
+        // inputs and, without effect, on the two read-only outputs.
+        const QValidator *shared = field(page, "m_alineEdit_6")->validator();
+        for (const char *name :
+             {"m_alineEdit_6", "m_alphalineEdit_5", "m_alphalineEdit_6", "m_blineEdit_9",
+              "m_blineEdit_10", "m_blineEdit_12", "m_pinitlineEdit_2", "m_blineEdit_11",
+              "m_blineEdit_13", "m_blineEdit_14", "m_blineEdit_15", "m_blineEdit_16",
+              "m_blineEdit_17", "m_blineEdit_18", "m_blineEdit_19", "m_blineEdit_20"}) {
+            const auto *v = qobject_cast<const QDoubleValidator *>(field(page, name)->validator());
+            QVERIFY2(v, name);
+            QCOMPARE(v, shared);
+            QCOMPARE(v->bottom(), 0.0);
+            QCOMPARE(v->top(), 1e100);
+            QCOMPARE(v->decimals(), 4);
+        }
+        QCOMPARE(page.findChild<QLabel *>(QStringLiteral("alphalabel_15"))->text(),
+                 QStringLiteral("非线性耦合系数极大值"));
+        QCOMPARE(page.findChild<QLabel *>(QStringLiteral("alphalabel_16"))->text(),
+                 QStringLiteral("模式不稳定阈值功率"));
+        auto *tabs = page.findChild<QTabWidget *>(QStringLiteral("tabWidget"));
+        QCOMPARE(tabs->count(), 1);
+        QCOMPARE(tabs->tabText(0), QStringLiteral("均匀双包层光纤"));
+        QTextDocument title;
+        title.setHtml(page.findChild<QLabel *>(QStringLiteral("label"))->text());
+        QCOMPARE(title.toPlainText(), QStringLiteral("模式不稳定效应--均匀双包层光纤"));
     }
 
     void defaultsGiveThePublishedResults()
