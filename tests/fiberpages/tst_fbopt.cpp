@@ -92,6 +92,7 @@ private slots:
     void largeNAShowsNoticeAndKeepsCoreIndex();
     void endFaceDefaultsFillModeList();
     void endFaceZeroAngleIsFresnelForEveryMode();
+    void endFaceDefaultsAtFiveDegrees();
     void selectingAnotherModeRecomputesWithoutSearch();
     void modeLabelsCountRadialOrderBeyondNine();
     void endFaceNoticesLeaveOutputsUnchanged_data();
@@ -287,6 +288,27 @@ void TestFbopt::endFaceZeroAngleIsFresnelForEveryMode()
         QCOMPARE(text(page, "m_rlineEdit"), QStringLiteral("0.184"));
         QCOMPARE(text(page, "m_RlineEdit"), QStringLiteral("0.0339"));
     }
+}
+
+// The default fiber (V = 3.43) guides LP01 and LP11 only. The expected texts
+// come from a separate model of the 1000-sample search and the two radial
+// sums, with J0 and K0 from their integral representations: at 5° the
+// tilted reflection barely couples back, less so for the wider LP11 spot.
+void TestFbopt::endFaceDefaultsAtFiveDegrees()
+{
+    fbopt page;
+    click(page, "pushButton_5");
+    QComboBox *box = modes(page);
+    QCOMPARE(box->count(), 2);
+    QCOMPARE(box->itemText(0), QStringLiteral("01"));
+    QCOMPARE(box->itemText(1), QStringLiteral("11"));
+    QCOMPARE(text(page, "m_nefflineEdit"), QStringLiteral("1.4509"));
+    QCOMPARE(text(page, "m_rlineEdit"), QStringLiteral("0.000182"));
+    QCOMPARE(text(page, "m_RlineEdit"), QStringLiteral("3.32e-08"));
+    box->setCurrentIndex(1);
+    QCOMPARE(text(page, "m_nefflineEdit"), QStringLiteral("1.4504"));
+    QCOMPARE(text(page, "m_rlineEdit"), QStringLiteral("1.93e-05"));
+    QCOMPARE(text(page, "m_RlineEdit"), QStringLiteral("3.74e-10"));
 }
 
 void TestFbopt::selectingAnotherModeRecomputesWithoutSearch()
