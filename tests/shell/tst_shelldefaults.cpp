@@ -243,6 +243,145 @@ private slots:
         QCOMPARE(window.currentInnerTab(), tab);
     }
 
+    // On a page just created the command changes nothing but the few fields
+    // whose default differs from the text the page starts with: the restored
+    // texts and the pages' own start texts must agree everywhere else.
+    void freshPagesChangeOnlyTheListedFields_data()
+    {
+        QTest::addColumn<QByteArray>("action");
+        QTest::addColumn<int>("tab");
+        QTest::addColumn<QStringList>("changed"); // name=new text
+
+        const QList<QPair<QByteArray, int>> tabs = {{"actionBscLaw", 1},    {"actionNonlinear", 4},
+                                                    {"actionFBbsc", 4},     {"actionFBmode", 3},
+                                                    {"actionPls", 1},       {"actionBscLaser", 1},
+                                                    {"actionLasertrit", 4}, {"actionThreshold", 1}};
+        for (const auto &page : tabs)
+            for (int tab = 0; tab < page.second; ++tab) {
+                QStringList changed;
+                if (page.first == "actionFBbsc" && tab == 3)
+                    changed << QStringLiteral("m_nefflineEdit=1.45181");
+                if (page.first == "actionFBmode" && tab == 1)
+                    changed << QStringLiteral("m_p11LineEdit_2=1")
+                            << QStringLiteral("m_p12LineEdit_2=1");
+                QTest::newRow(QByteArray(page.first + ' ' + QByteArray::number(tab)).constData())
+                    << page.first << tab << changed;
+            }
+    }
+
+    void freshPagesChangeOnlyTheListedFields()
+    {
+        QFETCH(QByteArray, action);
+        QFETCH(int, tab);
+        QFETCH(QStringList, changed);
+
+        FBMainWindow window;
+        QWidget *page = showPage(window, action, tab);
+        QVERIFY(page);
+        QMap<QString, QString> before;
+        for (QLineEdit *edit : page->findChildren<QLineEdit *>())
+            if (!edit->objectName().isEmpty())
+                before.insert(edit->objectName(), edit->text());
+        QVERIFY(!before.isEmpty());
+
+        restoreDefaults(window);
+
+        const auto expected = pairs(changed);
+        for (const auto &entry : expected) {
+            QVERIFY2(before.contains(entry.first), qPrintable(entry.first));
+            QVERIFY2(before.value(entry.first) != entry.second, qPrintable(entry.first));
+        }
+        for (auto it = before.cbegin(); it != before.cend(); ++it) {
+            QString want = it.value();
+            for (const auto &entry : expected)
+                if (entry.first == it.key())
+                    want = entry.second;
+            QLineEdit *edit = field(page, it.key());
+            QVERIFY2(edit->text() == want, qPrintable(QStringLiteral("%1: \"%2\", expected \"%3\"")
+                                                          .arg(it.key(), edit->text(), want)));
+        }
+    }
+
+    // "清空" empties exactly the result fields of the tab shown: every other
+    // field of the page, results of the other tabs included, keeps its text.
+    void clearEmptiesExactlyTheTabResults_data()
+    {
+        QTest::addColumn<QByteArray>("action");
+        QTest::addColumn<int>("tab");
+        QTest::addColumn<QStringList>("results");
+
+        QTest::newRow("反射折射") << QByteArray("actionBscLaw") << 0
+                                  << QStringList{"m_ThetalineEdit_4", "m_ThetalineEdit_5",
+                                                 "m_ThetalineEdit_6", "m_RadlineEdit_8",
+                                                 "m_RadlineEdit_9",   "m_RadlineEdit_10"};
+        QTest::newRow("受激布里渊散射")
+            << QByteArray("actionNonlinear") << 0
+            << QStringList{"m_GBlineEdit", "m_SBSLineEdit", "m_LambdaBlineEdit_2"};
+        QTest::newRow("受激拉曼散射") << QByteArray("actionNonlinear") << 1
+                                      << QStringList{"m_SRSdLineEdit", "m_SRSoLineEdit",
+                                                     "m_SRSaLineEdit", "m_LambdaRlineEdit_2"};
+        QTest::newRow("非线性相移")
+            << QByteArray("actionNonlinear") << 2
+            << QStringList{"m_AlineEdit", "m_rLineEdit", "m_LefflineEdit", "m_failineEdit"};
+        QTest::newRow("四波混频") << QByteArray("actionNonlinear") << 3
+                                  << QStringList{"m_deltaKlineEdit"};
+        QTest::newRow("掺杂浓度") << QByteArray("actionFBbsc") << 0
+                                  << QStringList{"m_NlabelLineEdit"};
+        QTest::newRow("本征损耗") << QByteArray("actionFBbsc") << 1
+                                  << QStringList{"m_Alpha_totallineEdit",
+                                                 "m_Alpha_averagelineEdit"};
+        QTest::newRow("填充因子") << QByteArray("actionFBbsc") << 2
+                                  << QStringList{"m_GammalabelLineEdit"};
+        QTest::newRow("光纤端面反射率")
+            << QByteArray("actionFBbsc") << 3 << QStringList{"m_rlineEdit", "m_RlineEdit"};
+        QTest::newRow("模式分布") << QByteArray("actionFBmode") << 0
+                                  << QStringList{"m_VLineEdit_2", "m_NnumLineEdit_2"};
+        QTest::newRow("光束质量因子")
+            << QByteArray("actionFBmode") << 1 << QStringList{"m_m2xLineEdit_2", "m_m2yLineEdit_2"};
+        QTest::newRow("弯曲损耗") << QByteArray("actionFBmode") << 2
+                                  << QStringList{"m_AlphalineEdit_2", "m_BetalineEdit_2"};
+        QTest::newRow("高斯脉冲") << QByteArray("actionPls") << 0
+                                  << QStringList{"m_ElineEdit", "m_P_peaklineEdit"};
+        QTest::newRow("频率与相干性")
+            << QByteArray("actionBscLaser") << 0
+            << QStringList{"m_niulineEdit", "m_tao_clineEdit", "m_L_clineEdit"};
+        QTest::newRow("纵模间隔") << QByteArray("actionLasertrit") << 0
+                                  << QStringList{"m_Delta_niulineEdit"};
+        QTest::newRow("光光效率") << QByteArray("actionLasertrit") << 1
+                                  << QStringList{"m_efficiency_alineEdit",
+                                                 "m_efficiency_olineEdit"};
+        QTest::newRow("量子亏损") << QByteArray("actionLasertrit") << 2
+                                  << QStringList{"m_QDlineEdit", "m_QRlineEdit"};
+        QTest::newRow("小信号增益") << QByteArray("actionLasertrit") << 3 << QStringList{};
+        QTest::newRow("均匀双包层光纤") << QByteArray("actionThreshold") << 0
+                                        << QStringList{"m_blineEdit_19", "m_blineEdit_20"};
+    }
+
+    void clearEmptiesExactlyTheTabResults()
+    {
+        QFETCH(QByteArray, action);
+        QFETCH(int, tab);
+        QFETCH(QStringList, results);
+
+        FBMainWindow window;
+        QWidget *page = showPage(window, action, tab);
+        QVERIFY(page);
+        const QList<QLineEdit *> edits = page->findChildren<QLineEdit *>();
+        for (QLineEdit *edit : edits)
+            edit->setText(kTyped);
+        for (const QString &name : results)
+            QVERIFY2(field(page, name), qPrintable(name));
+
+        window.findChild<QAction *>(QStringLiteral("actionClear"))->trigger();
+
+        for (QLineEdit *edit : edits) {
+            const bool result = results.contains(edit->objectName());
+            QVERIFY2(edit->text() == (result ? QString() : kTyped),
+                     qPrintable(edit->objectName() + QStringLiteral(": ") + edit->text()));
+        }
+        QCOMPARE(window.currentInnerTab(), tab);
+    }
+
     // The edge cases a user meets most often, spelled out one by one.
     void refractionKeepsTheRadianField()
     {
