@@ -371,6 +371,10 @@ private slots:
             edit->setText(kTyped);
         for (const QString &name : results)
             QVERIFY2(field(page, name), qPrintable(name));
+        // The table is keyed by the tab shown: the row's name is its tab text.
+        auto *tabs = page->findChild<QTabWidget *>(QStringLiteral("tabWidget"));
+        QVERIFY(tabs);
+        QCOMPARE(tabs->tabText(tab), QString::fromUtf8(QTest::currentDataTag()));
 
         window.findChild<QAction *>(QStringLiteral("actionClear"))->trigger();
 
