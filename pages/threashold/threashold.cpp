@@ -108,9 +108,12 @@ void threashold::hideBusy()
 // blocks the thread. Waits in an event loop rather than spinning.
 void threashold::waitPreRoll()
 {
+    // The page may be deleted by an event handled here; stop waiting then,
+    // before the timer member is read again.
+    QPointer<threashold> self(this);
     m_busyTimer.start();
     QCoreApplication::processEvents();
-    while (m_busyTimer.elapsed() < kPreRollMs) {
+    while (self && m_busyTimer.elapsed() < kPreRollMs) {
         QEventLoop loop;
         QTimer timer;
         timer.setSingleShot(true);

@@ -12,6 +12,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTemporaryDir>
@@ -254,6 +255,17 @@ private slots:
         QCOMPARE(calculate(page), QString());
         QVERIFY(labelEmpty);
         QCOMPARE(field(page, "m_blineEdit_20")->text(), QStringLiteral("179"));
+    }
+
+    // A page deleted while its pre-roll lets events through: the calculation
+    // stops there and does not go on to compute into the deleted page.
+    void pageDeletedDuringThePreRollEndsTheCalculation()
+    {
+        auto *page = new threashold;
+        QPointer<threashold> watch(page);
+        QTimer::singleShot(100, [page] { delete page; });
+        page->calresThreashold();
+        QVERIFY(watch.isNull());
     }
 
     void emptyFieldGivesTheNoticeAndKeepsOutputs()
