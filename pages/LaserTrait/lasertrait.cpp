@@ -3,24 +3,21 @@
 #include "laserformulas.h"
 #include "lasertraitform.h"
 #include "pageconventions.h"
+#include "plotpicture.h"
 
 #include <qcustomplot.h>
 #include <QDir>
 #include <QDoubleValidator>
 #include <QFile>
-#include <QFileInfo>
-#include <QImageReader>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSaveFile>
-#include <QTemporaryFile>
 
 namespace {
 
 constexpr int kPictureWidth = 600;
 constexpr int kPictureHeight = 300;
-constexpr int kJpegQuality = 95;
 
 // The plot always shows the 1000–1150 nm emission band of Yb, whatever range
 // the table covers; the deep 976 nm absorption still sets the dB axis range.
@@ -249,37 +246,5 @@ bool LaserTrait::writeGainTable(const QString &path)
 
 bool LaserTrait::saveGainPicture(const QString &path)
 {
-    // saveJpg() writes straight to its target and can report success although
-    // the final flush failed, so render next to the target, check what landed
-    // on disk, and only then replace the target in one step.
-    const QFileInfo target(path);
-    QTemporaryFile rendered(target.absoluteDir().filePath(QStringLiteral(".gain-XXXXXX.jpg")));
-    if (!rendered.open())
-        return false;
-    const QString renderedName = rendered.fileName();
-    rendered.close();
-
-    if (!ui->GcustomPlot->saveJpg(renderedName, kPictureWidth, kPictureHeight, 1.0, kJpegQuality))
-        return false;
-
-    QImageReader check(renderedName, "jpeg");
-    const QImage image = check.read();
-    if (image.isNull() || image.width() != kPictureWidth || image.height() != kPictureHeight)
-        return false;
-
-    if (!rendered.open())
-        return false;
-    const QByteArray bytes = rendered.readAll();
-    rendered.close();
-    if (bytes.isEmpty())
-        return false;
-
-    QSaveFile out(path);
-    if (!out.open(QIODevice::WriteOnly))
-        return false;
-    if (out.write(bytes) != bytes.size()) {
-        out.cancelWriting();
-        return false;
-    }
-    return commitChecked(out);
+    return savePlotJpeg(ui->GcustomPlot, path, kPictureWidth, kPictureHeight);
 }

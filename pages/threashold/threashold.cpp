@@ -3,6 +3,7 @@
 #include "complexnumber.h"
 #include "modeinstability.h"
 #include "pageconventions.h"
+#include "plotpicture.h"
 #include "threasholdform.h"
 
 #include <qcustomplot.h>
@@ -10,15 +11,12 @@
 #include <QDoubleValidator>
 #include <QEventLoop>
 #include <QFile>
-#include <QImageReader>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMovie>
 #include <QPointer>
 #include <QPushButton>
 #include <QTimer>
-
-#include <cstdio>
 
 namespace {
 
@@ -209,24 +207,4 @@ bool threashold::PowThreadPicExport(QString dir)
     const bool second = savePlotJpeg(
         ui->CurvePlot2, dir + QStringLiteral("模式不稳定阈值") + QStringLiteral(".jpg"), 500, 300);
     return first && second;
-}
-
-bool savePlotJpeg(QCustomPlot *plot, const QString &path, int width, int height)
-{
-    const QString temporary = path + QStringLiteral(".part");
-    // saveJpg can report success although the final flush failed, so the
-    // written file is read back before it replaces the target.
-    bool ok = plot->saveJpg(temporary, width, height, 1.0, 95);
-    if (ok) {
-        QImageReader reader(temporary);
-        ok = reader.format() == "jpeg" && reader.size() == QSize(width, height) &&
-             !reader.read().isNull();
-    }
-    // rename(2) replaces an existing target atomically.
-    if (ok)
-        ok = std::rename(QFile::encodeName(temporary).constData(),
-                         QFile::encodeName(path).constData()) == 0;
-    if (!ok)
-        QFile::remove(temporary);
-    return ok;
 }

@@ -61,8 +61,4 @@ private:
     QMovie *m_movie = nullptr; // the loading animation, made on first use
 };
 
-// Saves one plot as a width x height JPEG (quality 95) at path, through a
-// temporary file in the same folder that is verified before it replaces path.
-bool savePlotJpeg(QCustomPlot *plot, const QString &path, int width, int height);
-
 #endif // THREASHOLD_H
