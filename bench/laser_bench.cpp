@@ -6,26 +6,13 @@
 #include "pageconventions.h"
 #include "ybgain.h"
 
+#include "benchapplication.h"
+
 #include <benchmark/benchmark.h>
 
-#include <QApplication>
 #include <QFile>
 
 namespace {
-
-// Widgets need a QApplication; the benchmark binary has no Qt main of its own.
-bool ensureWidgetApplication()
-{
-    if (!QCoreApplication::instance()) {
-        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
-            qputenv("QT_QPA_PLATFORM", "offscreen");
-        static int argc = 1;
-        static char name[] = "velmora_bench";
-        static char *argv[] = {name, nullptr};
-        new QApplication(argc, argv);
-    }
-    return qobject_cast<QApplication *>(QCoreApplication::instance()) != nullptr;
-}
 
 std::string tablePath()
 {

@@ -12,16 +12,7 @@ namespace Ui {
 
 void LaserPluse::setupUi(QWidget *page)
 {
-    if (page->objectName().isEmpty())
-        page->setObjectName(QStringLiteral("LaserPluse"));
-    page->resize(815, 590);
-
-    tabWidget = new QTabWidget(page);
-    tabWidget->setObjectName(QStringLiteral("tabWidget"));
-    tabWidget->setGeometry(QRect(0, 0, 815, 590));
-    QFont tabFont;
-    tabFont.setPointSize(12);
-    tabWidget->setFont(tabFont);
+    tabWidget = form::pageTabWidget(page, "LaserPluse");
     tab = new QWidget();
     tab->setObjectName(QStringLiteral("tab"));
     label = form::title(tab, "label", QRect(30, 15, 600, 40), 14);

@@ -25,17 +25,7 @@ QWidget *newTab(const char *objectName)
 
 void LaserTrait::setupUi(QWidget *page)
 {
-    if (page->objectName().isEmpty())
-        page->setObjectName(QStringLiteral("LaserTrait"));
-    page->resize(815, 590);
-
-    tabWidget = new QTabWidget(page);
-    tabWidget->setObjectName(QStringLiteral("tabWidget"));
-    tabWidget->setGeometry(QRect(0, 0, 815, 590));
-    tabWidget->setTabPosition(QTabWidget::North);
-    QFont tabFont;
-    tabFont.setPointSize(12);
-    tabWidget->setFont(tabFont);
+    tabWidget = form::pageTabWidget(page, "LaserTrait");
 
     // Tab 0: longitudinal mode spacing.
     tab = newTab("tab");

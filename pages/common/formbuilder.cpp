@@ -5,8 +5,25 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QTabWidget>
 
 namespace form {
+
+QTabWidget *pageTabWidget(QWidget *page, const char *pageName)
+{
+    if (page->objectName().isEmpty())
+        page->setObjectName(QLatin1String(pageName));
+    page->resize(815, 590);
+
+    auto *tabWidget = new QTabWidget(page);
+    tabWidget->setObjectName(QStringLiteral("tabWidget"));
+    tabWidget->setGeometry(QRect(0, 0, 815, 590));
+    tabWidget->setTabPosition(QTabWidget::North);
+    QFont tabFont;
+    tabFont.setPointSize(12);
+    tabWidget->setFont(tabFont);
+    return tabWidget;
+}
 
 namespace {
 

@@ -11,9 +11,15 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+class QTabWidget;
 class QWidget;
 
 namespace form {
+
+// The frame every page shares: the page (object name set when empty) at
+// 815 × 590 and its `tabWidget` filling it, tab titles in 12 pt. Returns the
+// tab widget; the caller adds the tabs.
+QTabWidget *pageTabWidget(QWidget *page, const char *pageName);
 
 // "<html><head/><body><p>body</p></body></html>"
 QString richText(const QString &body);

@@ -1,5 +1,6 @@
 #include "fbmodeform.h"
 
+#include "formbuilder.h"
 #include "qplot.h"
 
 #include <QHeaderView>
@@ -77,17 +78,9 @@ QString orangeTitle(const QString &text)
 
 void fbmode::setupUi(QWidget *page)
 {
-    if (page->objectName().isEmpty())
-        page->setObjectName(QStringLiteral("fbmode"));
-    page->resize(815, 590);
     // Set here so the page does not take over the main window's larger font.
     page->setFont(pointFont(11));
-
-    tabWidget = new QTabWidget(page);
-    tabWidget->setObjectName(QStringLiteral("tabWidget"));
-    tabWidget->setGeometry(QRect(0, 0, 815, 590));
-    tabWidget->setFont(pointFont(12));
-    tabWidget->setTabPosition(QTabWidget::North);
+    tabWidget = form::pageTabWidget(page, "fbmode");
 
     setupModeTab();
     setupBeamTab();

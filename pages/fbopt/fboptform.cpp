@@ -1,5 +1,6 @@
 #include "fboptform.h"
 
+#include "formbuilder.h"
 #include "markupform.h"
 #include "pageconventions.h"
 
@@ -76,17 +77,9 @@ QLineEdit *newOutput(QGroupBox *group, QLabel *&caption, const char *captionName
 
 void fbopt::setupUi(QWidget *page)
 {
-    if (page->objectName().isEmpty())
-        page->setObjectName(QStringLiteral("fbopt"));
-    page->resize(815, 590);
     page->setFont(pointFont(11));
     page->setWindowTitle(QStringLiteral("fbopt"));
-
-    tabWidget = new QTabWidget(page);
-    tabWidget->setObjectName(QStringLiteral("tabWidget"));
-    tabWidget->setGeometry(0, 0, 815, 590);
-    tabWidget->setFont(pointFont(12));
-    tabWidget->setTabPosition(QTabWidget::North);
+    tabWidget = form::pageTabWidget(page, "fbopt");
 
     setupDopingTab();
     setupLossTab();

@@ -1,5 +1,6 @@
 #include "nolinearform.h"
 
+#include "formbuilder.h"
 #include "markupform.h"
 #include "pageconventions.h"
 
@@ -66,17 +67,9 @@ QRect formulaRect(int row, const OutputColumns &columns)
 
 void nolinear::setupUi(QWidget *page)
 {
-    if (page->objectName().isEmpty())
-        page->setObjectName(QStringLiteral("nolinear"));
-    page->resize(815, 590);
     page->setFont(pointFont(11));
     page->setWindowTitle(QStringLiteral("nolinear"));
-
-    tabWidget = new QTabWidget(page);
-    tabWidget->setObjectName(QStringLiteral("tabWidget"));
-    tabWidget->setGeometry(0, 0, 815, 590);
-    tabWidget->setFont(pointFont(12));
-    tabWidget->setTabPosition(QTabWidget::North);
+    tabWidget = form::pageTabWidget(page, "nolinear");
 
     setupSbsTab();
     setupSrsTab();

@@ -44,16 +44,7 @@ QCustomPlot *plot(QWidget *parent, const char *objectName, const QRect &geometry
 
 void threashold::setupUi(QWidget *page)
 {
-    if (page->objectName().isEmpty())
-        page->setObjectName(QStringLiteral("threashold"));
-    page->resize(815, 590);
-
-    tabWidget = new QTabWidget(page);
-    tabWidget->setObjectName(QStringLiteral("tabWidget"));
-    tabWidget->setGeometry(QRect(0, 0, 815, 590));
-    QFont tabFont;
-    tabFont.setPointSize(12);
-    tabWidget->setFont(tabFont);
+    tabWidget = form::pageTabWidget(page, "threashold");
     tab = new QWidget();
     tab->setObjectName(QStringLiteral("tab"));
     label = form::title(tab, "label", QRect(25, 2, 520, 32), 14);
