@@ -1,5 +1,7 @@
 #include "pageconventions.h"
 
+#include "textformat.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QDoubleValidator>
@@ -7,8 +9,6 @@
 #include <QLineEdit>
 #include <QLocale>
 #include <QMessageBox>
-
-#include <cstdio>
 
 #ifndef VELMORA_INSTALL_DATA_DIR
 #define VELMORA_INSTALL_DATA_DIR "/usr/local/share/velmora"
@@ -42,14 +42,12 @@ bool anyFieldEmpty(std::initializer_list<const QLineEdit *> fields)
 
 QString formatNumber(double value, char format, int precision)
 {
-    return QString::number(value, format, precision);
+    return QString::fromStdString(velmora::calc::formatNumber(value, format, precision));
 }
 
 QString formatPrintf(const char *format, double value)
 {
-    char buffer[256];
-    std::snprintf(buffer, sizeof buffer, format, value);
-    return QString::fromLatin1(buffer);
+    return QString::fromStdString(velmora::calc::formatPrintf(format, value));
 }
 
 void setupOutputField(QLineEdit *field)

@@ -1,0 +1,102 @@
+#ifndef VELMORA_CALCULATOR_H
+#define VELMORA_CALCULATOR_H
+
+// A calculator is one tab of one page, described without widgets: its fields
+// (inputs, outputs and linked fields, each with a key, the page widget's
+// object name, caption, unit, default and accepted range) and a pure
+// evaluate() that holds the tab's checks and formulas. The page slot, the
+// command line, the Python module, saved designs and sweeps all go through
+// these two, so each rule lives in one place.
+//
+// No Qt GUI here: the catalogue builds into velmora_calculators, which links
+// only velmora_physics and Qt5::Core (for the page's exact number texts).
+
+#include <cstddef>
+#include <limits>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace velmora::calc {
+
+enum class FieldRole {
+    Input,  // typed by the user, read by evaluate()
+    Output, // written from evaluate()'s results
+    Linked  // an input the page rewrites from its partner (rad <-> deg, Hz <-> nm)
+};
+
+enum class ValueKind {
+    Number, // one double; text in the page's format
+    Choice, // one of `choices` (combo box text, radio button, check box "0"/"1")
+    Curve,  // samples (shape {n}); e.g. a spectrum or the χ(f) curve
+    Map     // row-major grid (shape {rows, cols}); e.g. a 501×501 field map
+};
+
+// A two-language text: Chinese is the page's own text, English the translation.
+struct Text {
+    std::string zh;
+    std::string en;
+};
+
+struct FieldSpec {
+    std::string key;        // snake_case, page unit as suffix: "a_um", "lambda_nm", "n1"
+    std::string objectName; // the page widget holding it ("m_aLineEdit"); empty when none
+    FieldRole role = FieldRole::Input;
+    ValueKind kind = ValueKind::Number;
+    Text caption;            // without the unit ("纤芯半径" / "core radius")
+    std::string unit;        // page unit as shown ("μm", "nm", "W", "" when dimensionless)
+    double toSI = 1.0;       // page value × toSI = SI value
+    std::string defaultText; // the page's default text ("" for outputs)
+    double min = -std::numeric_limits<double>::infinity(); // accepted range, inclusive
+    double max = std::numeric_limits<double>::infinity();
+    bool required = true;             // an empty text is refused ("请确保输入参数不为空")
+    std::vector<std::string> choices; // ValueKind::Choice: accepted texts
+    std::string format;               // display format, e.g. "g4", "f4", "%.2g" (documentation)
+};
+
+struct CalculatorSpec {
+    std::string id;   // "optics.refraction"
+    Text title;       // the tab text, and its English
+    std::string page; // page folder ("bscoptlaw")
+    int tab = 0;      // tab index on that page
+    std::vector<FieldSpec> fields;
+
+    const FieldSpec *field(const std::string &key) const;
+};
+
+struct OutputValue {
+    double value = std::numeric_limits<double>::quiet_NaN(); // scalar outputs
+    std::string text;                                        // exactly what the page shows
+    std::vector<double> data;                                // curves and maps
+    std::vector<std::size_t> shape; // {} scalar, {n} curve, {rows, cols} map
+    std::string unit;
+};
+
+struct Notice {
+    Text text;       // the page's notice and its English
+    std::string key; // the input it is about, "" when none
+};
+
+// Inputs are texts, exactly as they would be typed into the page fields, so
+// the command line, Python and the page share the page's reading rules.
+using Inputs = std::map<std::string, std::string>;
+
+struct Result {
+    bool refused = false; // a check failed: nothing computed; notices say why
+    std::map<std::string, OutputValue> outputs;
+    std::vector<Notice> notices;
+};
+
+class Calculator
+{
+public:
+    virtual ~Calculator() = default;
+    virtual const CalculatorSpec &spec() const = 0;
+    // Missing keys take the spec defaults. Never throws for bad input: a
+    // refused input is a Result with refused = true and a notice naming it.
+    virtual Result evaluate(const Inputs &inputs) const = 0;
+};
+
+} // namespace velmora::calc
+
+#endif // VELMORA_CALCULATOR_H

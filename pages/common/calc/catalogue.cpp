@@ -1,0 +1,48 @@
+#include "catalogue.h"
+
+namespace velmora::calc {
+
+// Defined in pages/catalogue_list.cpp: adds every page's calculators.
+void registerAllCalculators(Catalogue &catalogue);
+
+const FieldSpec *CalculatorSpec::field(const std::string &key) const
+{
+    for (const FieldSpec &f : fields)
+        if (f.key == key)
+            return &f;
+    return nullptr;
+}
+
+void Catalogue::add(std::unique_ptr<Calculator> calculator)
+{
+    m_calculators.push_back(std::move(calculator));
+}
+
+const Calculator *Catalogue::find(const std::string &id) const
+{
+    for (const auto &c : m_calculators)
+        if (c->spec().id == id)
+            return c.get();
+    return nullptr;
+}
+
+const Catalogue &catalogue()
+{
+    static const Catalogue instance = [] {
+        Catalogue c;
+        registerAllCalculators(c);
+        return c;
+    }();
+    return instance;
+}
+
+Inputs withDefaults(const CalculatorSpec &spec, const Inputs &inputs)
+{
+    Inputs all = inputs;
+    for (const FieldSpec &f : spec.fields)
+        if (f.role != FieldRole::Output && all.find(f.key) == all.end())
+            all[f.key] = f.defaultText;
+    return all;
+}
+
+} // namespace velmora::calc

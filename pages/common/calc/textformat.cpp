@@ -1,0 +1,35 @@
+#include "textformat.h"
+
+#include <QString>
+
+#include <cstdio>
+
+namespace velmora::calc {
+
+std::string formatNumber(double value, char format, int precision)
+{
+    return QString::number(value, format, precision).toStdString();
+}
+
+std::string formatPrintf(const char *format, double value)
+{
+    char buffer[256];
+    std::snprintf(buffer, sizeof buffer, format, value);
+    return buffer;
+}
+
+double readNumber(const std::string &text)
+{
+    return QString::fromStdString(text).toDouble();
+}
+
+bool parseNumber(const std::string &text, double *value)
+{
+    bool ok = false;
+    const double v = QString::fromStdString(text).trimmed().toDouble(&ok);
+    if (ok && value)
+        *value = v;
+    return ok;
+}
+
+} // namespace velmora::calc
