@@ -1,0 +1,36 @@
+#ifndef VELMORA_RANGECHECK_H
+#define VELMORA_RANGECHECK_H
+
+// The range check every calculator runs before it computes: each numeric
+// input must be finite and within its FieldSpec's [min, max], which come from
+// the one table of physics/inputranges.h. A value outside is refused with a
+// notice naming the field (its caption and unit) and the range.
+
+#include "calculator.h"
+#include "inputranges.h"
+
+#include <initializer_list>
+
+namespace velmora::calc {
+
+// The field with min/max set from the range, in the field's page unit.
+FieldSpec withRange(FieldSpec field, const inputranges::InputRange &range);
+
+// The notice for a field's value outside its range.
+Notice outOfRangeNotice(const FieldSpec &field);
+
+// True when the text is empty or reads as a finite number within the field's
+// range. Empty text is left to the calculator's own empty-input rule, and a
+// non-numeric text reads as 0, as on the pages.
+bool textInRange(const FieldSpec &field, const std::string &text);
+
+// Checks every numeric input of the spec that has a finite bound (or only the
+// given keys, in their order): the first one outside its range sets
+// result.refused, adds its notice and returns true.
+bool refuseOutOfRange(const CalculatorSpec &spec, const Inputs &inputs, Result &result);
+bool refuseOutOfRange(const CalculatorSpec &spec, const Inputs &inputs, Result &result,
+                      std::initializer_list<const char *> keys);
+
+} // namespace velmora::calc
+
+#endif // VELMORA_RANGECHECK_H
