@@ -1,12 +1,21 @@
 // The calculators of every page, in page order. Adding a page adds one line
-// here (its registration function lives in the page's calc/ folder).
+// here; its register<Folder>Calculators(Catalogue &) lives in the page's
+// calc/ folder.
 #include "catalogue.h"
+
+// Declares the page's registration function where it is called, so a page
+// needs no header include here: one line per page.
+#define VELMORA_REGISTER_PAGE(Folder)                \
+    void register##Folder##Calculators(Catalogue &); \
+    register##Folder##Calculators(catalogue)
 
 namespace velmora::calc {
 
 void registerAllCalculators(Catalogue &catalogue)
 {
-    (void)catalogue;
+    VELMORA_REGISTER_PAGE(bscoptlaw);
+    VELMORA_REGISTER_PAGE(LaserPluse);
+    VELMORA_REGISTER_PAGE(Laserbsc);
 }
 
 } // namespace velmora::calc

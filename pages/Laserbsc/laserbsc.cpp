@@ -1,12 +1,17 @@
 #include "laserbsc.h"
 
+#include "calc/coherencecalc.h"
+#include "calcbinding.h"
 #include "laserbscform.h"
-#include "laserformulas.h"
 #include "pageconventions.h"
 
 #include <QDoubleValidator>
 #include <QLineEdit>
 #include <QPushButton>
+
+namespace {
+const velmora::calc::CoherenceCalculator kCalculator;
+}
 
 Laserbsc::Laserbsc(QWidget *parent) : QWidget(parent), ui(new Ui::Laserbsc)
 {
@@ -30,32 +35,17 @@ Laserbsc::~Laserbsc()
 
 void Laserbsc::calresLaserbsc1()
 {
-    const double lambda = readField(ui->m_LasLamlineEdit) * 1e-9; // nm -> m
-    const double linewidth = readField(ui->m_delta_niulineEdit);  // Hz
-
-    const double frequency = laser::opticalFrequency(lambda);
-    const double tau = laser::coherenceTime(linewidth);
-    const double length = laser::coherenceLength(tau);
-
-    ui->m_niulineEdit->setText(formatNumber(frequency, 'g', 4));
-    ui->m_tao_clineEdit->setText(formatNumber(tau, 'g', 4));
-    ui->m_L_clineEdit->setText(formatNumber(length, 'g', 4));
+    runCalculator(this, kCalculator);
 }
 
 // Δλ edited: Δν follows, to two significant digits.
 void Laserbsc::changeFreq()
 {
-    const double lambda = readField(ui->m_LasLamlineEdit) * 1e-9;
-    const double widthNm = readField(ui->m_delta_lambdalineEdit);
-    ui->m_delta_niulineEdit->setText(
-        formatPrintf("%.2g", laser::linewidthHzFromNm(widthNm, lambda)));
+    runLink(this, kCalculator, "delta_lambda_nm");
 }
 
 // Δν edited: Δλ follows, with four decimals of a nanometre.
 void Laserbsc::changeLin()
 {
-    const double lambda = readField(ui->m_LasLamlineEdit) * 1e-9;
-    const double widthHz = readField(ui->m_delta_niulineEdit);
-    ui->m_delta_lambdalineEdit->setText(
-        formatPrintf("%.4f", laser::linewidthNmFromHz(widthHz, lambda)));
+    runLink(this, kCalculator, "delta_nu_hz");
 }

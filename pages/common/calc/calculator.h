@@ -95,6 +95,14 @@ public:
     // Missing keys take the spec defaults. Never throws for bad input: a
     // refused input is a Result with refused = true and a notice naming it.
     virtual Result evaluate(const Inputs &inputs) const = 0;
+    // Linked fields (degrees <-> radians, Hz <-> nm): the input texts after
+    // the user finished editing `key`, as the page's editingFinished() slot
+    // leaves them (`inputs` holds every input key). The default has no links.
+    virtual Inputs linkEdited(const Inputs &inputs, const std::string &key) const
+    {
+        (void)key;
+        return inputs;
+    }
 };
 
 } // namespace velmora::calc

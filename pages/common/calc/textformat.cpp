@@ -2,6 +2,8 @@
 
 #include <QString>
 
+#include <charconv>
+#include <cmath>
 #include <cstdio>
 
 namespace velmora::calc {
@@ -30,6 +32,18 @@ bool parseNumber(const std::string &text, double *value)
     if (ok && value)
         *value = v;
     return ok;
+}
+
+std::string exactText(double value)
+{
+    if (std::isnan(value))
+        return "nan";
+    if (std::isinf(value))
+        return value > 0 ? "inf" : "-inf";
+    char buffer[64];
+    const auto [end, error] = std::to_chars(buffer, buffer + sizeof buffer, value);
+    (void)error; // 64 characters hold any double's shortest form
+    return std::string(buffer, end);
 }
 
 } // namespace velmora::calc

@@ -24,6 +24,11 @@ double readNumber(const std::string &text);
 // the value when the whole text is a number in the C locale.
 bool parseNumber(const std::string &text, double *value);
 
+// The shortest text that reads back as exactly `value` ("0.1", "1e-07",
+// "inf"): how the command line writes full-precision values and how sweeps
+// hand computed grid values to evaluate() without losing a bit.
+std::string exactText(double value);
+
 } // namespace velmora::calc
 
 #endif // VELMORA_TEXTFORMAT_H

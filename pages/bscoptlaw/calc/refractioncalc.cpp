@@ -1,0 +1,128 @@
+#include "refractioncalc.h"
+
+#include "catalogue.h"
+#include "fieldspecs.h"
+#include "geometricoptics.h"
+#include "inputreader.h"
+#include "textformat.h"
+
+#include <memory>
+
+namespace velmora::calc {
+
+using namespace geometricoptics;
+
+namespace {
+
+constexpr double kDegree = kPi / kHalfTurnDegrees; // degree -> rad
+
+// Accepted ranges outside the page (command line, sweeps): indices of
+// ordinary optical media, angles of incidence from normal to grazing.
+constexpr double kMinIndex = 1.0;
+constexpr double kMaxIndex = 5.0;
+
+CalculatorSpec makeSpec()
+{
+    CalculatorSpec s;
+    s.id = "optics.refraction";
+    s.title = {"反射折射", "Reflection and refraction"};
+    s.page = "bscoptlaw";
+    s.tab = 0;
+    s.fields = {
+        numberInput("n1", "m_RfrlineEdit_1", {"折射率n₁", "refractive index n₁ (incident side)"},
+                    "", 1.0, "1.45", kMinIndex, kMaxIndex),
+        numberInput("n2", "m_RfrlineEdit_2", {"折射率n₂", "refractive index n₂ (refracting side)"},
+                    "", 1.0, "1", kMinIndex, kMaxIndex),
+        numberInput("theta1_deg", "m_ThetalineEdit_3", {"入射角θ₁", "angle of incidence θ₁"}, "°",
+                    kDegree, "30", 0.0, 90.0, FieldRole::Linked),
+        numberInput("theta1_rad", "m_RadianlineEdit", {"入射角θ₁", "angle of incidence θ₁"}, "rad",
+                    1.0, "0.5236", 0.0, kPi / 2, FieldRole::Linked),
+        numberOutput("theta2_deg", "m_RadlineEdit_8", {"折射角θ₂", "angle of refraction θ₂"}, "°",
+                     kDegree, "f4"),
+        numberOutput("theta2_rad", "m_ThetalineEdit_4", {"折射角θ₂", "angle of refraction θ₂"},
+                     "rad", 1.0, "f4"),
+        numberOutput("brewster_deg", "m_RadlineEdit_9", {"布儒斯特角θ_b", "Brewster angle θ_b"},
+                     "°", kDegree, "g6"),
+        numberOutput("brewster_rad", "m_ThetalineEdit_6", {"布儒斯特角θ_b", "Brewster angle θ_b"},
+                     "rad", 1.0, "g4"),
+        numberOutput("critical_deg", "m_RadlineEdit_10", {"全反射临界角θ_c", "critical angle θ_c"},
+                     "°", kDegree, "f4"),
+        numberOutput("critical_rad", "m_ThetalineEdit_5", {"全反射临界角θ_c", "critical angle θ_c"},
+                     "rad", 1.0, "f4"),
+    };
+    return s;
+}
+
+} // namespace
+
+const CalculatorSpec &RefractionCalculator::spec() const
+{
+    static const CalculatorSpec s = makeSpec();
+    return s;
+}
+
+Result RefractionCalculator::evaluate(const Inputs &inputs) const
+{
+    const InputReader in(spec(), inputs);
+    // The angle comes from the radian field; the degree field only feeds it.
+    const Interface angles =
+        solveInterface(in.number("n1"), in.number("n2"), in.number("theta1_rad"));
+
+    ResultBuilder out(spec());
+    out.number("brewster_rad", angles.brewster, formatNumber(angles.brewster, 'g', 4));
+    const double brewsterDeg = radiansToDegrees(angles.brewster);
+    out.number("brewster_deg", brewsterDeg, formatNumber(brewsterDeg, 'g', 6));
+
+    const auto refraction = [&] {
+        const double deg = radiansToDegrees(angles.refraction);
+        out.number("theta2_rad", angles.refraction, formatNumber(angles.refraction, 'f', 4));
+        out.number("theta2_deg", deg, formatNumber(deg, 'f', 4));
+    };
+    if (angles.hasCritical) {
+        const double deg = radiansToDegrees(angles.critical);
+        out.number("critical_rad", angles.critical, formatNumber(angles.critical, 'f', 4));
+        out.number("critical_deg", deg, formatNumber(deg, 'f', 4));
+        if (angles.totalReflection) {
+            out.cleared("theta2_rad").cleared("theta2_deg");
+            out.notice({"此时为全反射", "total internal reflection at this angle"}, "theta1_rad");
+        } else {
+            refraction();
+        }
+    } else {
+        refraction();
+        out.cleared("critical_rad").cleared("critical_deg");
+        out.notice({"n1>n2时才能计算全反射角", "the critical angle exists only for n1 > n2"}, "n2");
+    }
+    return out.take();
+}
+
+Inputs RefractionCalculator::linkEdited(const Inputs &inputs, const std::string &key) const
+{
+    Inputs linked = withDefaults(spec(), inputs);
+    std::string &radText = linked["theta1_rad"];
+    std::string &degText = linked["theta1_deg"];
+    double radians = readNumber(radText);
+    double degrees = readNumber(degText);
+    if (key == "theta1_rad") {
+        // An emptied radian field is first refilled from the degree field.
+        if (radText.empty()) {
+            radians = degreesToRadians(degrees);
+            radText = formatNumber(radians, 'g', 6);
+        }
+        degText = formatNumber(radiansToDegrees(radians), 'g', 6);
+    } else if (key == "theta1_deg") {
+        if (degText.empty()) {
+            degrees = radiansTimes180OverPi(radians);
+            degText = formatNumber(degrees, 'g', 6);
+        }
+        radText = formatNumber(degreesToRadians(degrees), 'g', 6);
+    }
+    return linked;
+}
+
+void registerbscoptlawCalculators(Catalogue &catalogue)
+{
+    catalogue.add(std::make_unique<RefractionCalculator>());
+}
+
+} // namespace velmora::calc

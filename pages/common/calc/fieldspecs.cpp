@@ -1,0 +1,35 @@
+#include "fieldspecs.h"
+
+namespace velmora::calc {
+
+FieldSpec numberInput(std::string key, std::string objectName, Text caption, std::string unit,
+                      double toSI, std::string defaultText, double min, double max, FieldRole role)
+{
+    FieldSpec f;
+    f.key = std::move(key);
+    f.objectName = std::move(objectName);
+    f.role = role;
+    f.caption = std::move(caption);
+    f.unit = std::move(unit);
+    f.toSI = toSI;
+    f.defaultText = std::move(defaultText);
+    f.min = min;
+    f.max = max;
+    return f;
+}
+
+FieldSpec numberOutput(std::string key, std::string objectName, Text caption, std::string unit,
+                       double toSI, std::string format)
+{
+    FieldSpec f;
+    f.key = std::move(key);
+    f.objectName = std::move(objectName);
+    f.role = FieldRole::Output;
+    f.caption = std::move(caption);
+    f.unit = std::move(unit);
+    f.toSI = toSI;
+    f.format = std::move(format);
+    return f;
+}
+
+} // namespace velmora::calc

@@ -1,0 +1,24 @@
+#ifndef VELMORA_FIELDSPECS_H
+#define VELMORA_FIELDSPECS_H
+
+// Short constructors for the field descriptions every calculator lists, so a
+// tab's spec reads as a table: key, object name, caption, unit, scale, ...
+
+#include "calculator.h"
+
+namespace velmora::calc {
+
+// A number typed by the user; role Linked for one of a linked pair.
+// The page validator accepts 0 to 1e100; [min, max] is what the command
+// line and sweeps accept.
+FieldSpec numberInput(std::string key, std::string objectName, Text caption, std::string unit,
+                      double toSI, std::string defaultText, double min, double max,
+                      FieldRole role = FieldRole::Input);
+
+// A number the tab writes, with its display format ("f4", "g6", "%.2g").
+FieldSpec numberOutput(std::string key, std::string objectName, Text caption, std::string unit,
+                       double toSI, std::string format);
+
+} // namespace velmora::calc
+
+#endif // VELMORA_FIELDSPECS_H

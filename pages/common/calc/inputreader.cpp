@@ -1,0 +1,93 @@
+#include "inputreader.h"
+
+#include "catalogue.h"
+#include "textformat.h"
+
+#include <cmath>
+#include <stdexcept>
+
+namespace velmora::calc {
+
+const Text kEmptyInputNotice{"请确保输入参数不为空", "make sure no input is empty"};
+
+InputReader::InputReader(const CalculatorSpec &spec, const Inputs &inputs)
+    : m_spec(spec), m_inputs(withDefaults(spec, inputs))
+{
+}
+
+const std::string &InputReader::text(const std::string &key) const
+{
+    const auto it = m_inputs.find(key);
+    if (it == m_inputs.end())
+        throw std::out_of_range(m_spec.id + " has no input \"" + key + "\"");
+    return it->second;
+}
+
+double InputReader::number(const std::string &key) const
+{
+    return readNumber(text(key));
+}
+
+bool InputReader::empty(const std::string &key) const
+{
+    return text(key).empty();
+}
+
+bool InputReader::anyEmpty(std::initializer_list<const char *> keys) const
+{
+    for (const char *key : keys)
+        if (empty(key))
+            return true;
+    return false;
+}
+
+OutputValue &ResultBuilder::slot(const std::string &key)
+{
+    const FieldSpec *field = m_spec.field(key);
+    if (!field || field->role != FieldRole::Output)
+        throw std::out_of_range(m_spec.id + " has no output \"" + key + "\"");
+    OutputValue &out = m_result.outputs[key];
+    out.unit = field->unit;
+    return out;
+}
+
+ResultBuilder &ResultBuilder::number(const std::string &key, double value, std::string text)
+{
+    OutputValue &out = slot(key);
+    out.value = value;
+    out.text = std::move(text);
+    return *this;
+}
+
+ResultBuilder &ResultBuilder::cleared(const std::string &key)
+{
+    OutputValue &out = slot(key);
+    out.value = std::nan("");
+    out.text.clear();
+    return *this;
+}
+
+ResultBuilder &ResultBuilder::array(const std::string &key, std::vector<double> data,
+                                    std::vector<std::size_t> shape)
+{
+    OutputValue &out = slot(key);
+    out.data = std::move(data);
+    out.shape = std::move(shape);
+    return *this;
+}
+
+ResultBuilder &ResultBuilder::notice(const Text &text, const std::string &key)
+{
+    m_result.notices.push_back(Notice{text, key});
+    return *this;
+}
+
+Result refusal(const Text &text, const std::string &key)
+{
+    Result result;
+    result.refused = true;
+    result.notices.push_back(Notice{text, key});
+    return result;
+}
+
+} // namespace velmora::calc

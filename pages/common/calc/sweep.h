@@ -1,0 +1,78 @@
+#ifndef VELMORA_SWEEP_H
+#define VELMORA_SWEEP_H
+
+// A parameter sweep over one calculator: every combination of the swept
+// inputs' grid values, the first swept key outermost (the row order of a
+// nested loop), evaluated on a pool of threads.
+//
+// Each point is evaluated from its own input texts, and its result is stored
+// at its own index, so the rows are the same bytes whatever the thread count.
+// Calculators are const and share no mutable state, so points run in
+// parallel without locks; only the progress report is serialised.
+
+#include "calculator.h"
+#include "validation.h"
+
+#include <atomic>
+#include <cstddef>
+#include <functional>
+#include <optional>
+#include <string>
+#include <vector>
+
+namespace velmora::calc {
+
+struct SweepAxis {
+    std::string key;
+    double start = 0;
+    double stop = 0;
+    std::size_t count = 1;
+    bool logarithmic = false; // geometric spacing; start and stop must be > 0
+
+    // The grid values: start, ..., stop (exactly stop at the end); one value
+    // is start alone.
+    std::vector<double> values() const;
+};
+
+// "START:STOP:COUNT" into an axis for `key`; a notice naming the key when
+// the text does not have that form.
+std::optional<Notice> parseSweepAxis(const std::string &key, const std::string &range,
+                                     SweepAxis *axis);
+
+struct SweepPoint {
+    std::vector<double> sweptValues; // one per axis, in axis order
+    Result result;
+};
+
+struct SweepOptions {
+    unsigned threads = 0;                      // 0: std::thread::hardware_concurrency()
+    const std::atomic<bool> *cancel = nullptr; // set to stop early
+    // Called after each finished point with (done, total), from a worker
+    // thread but never from two at once.
+    std::function<void(std::size_t, std::size_t)> progress;
+};
+
+struct SweepResult {
+    std::vector<SweepPoint> points; // grid order; empty when cancelled
+    bool cancelled = false;
+};
+
+// Largest grid a sweep accepts (all axes multiplied), so a typo in a count
+// cannot ask for memory the machine does not have.
+constexpr std::size_t kMaxSweepPoints = 10'000'000;
+
+// Checks the axes and the fixed assignments against the spec (unknown key,
+// a swept key that is not a number input, count 0, log spacing through 0,
+// grid ends outside the accepted range, too many points); the first problem
+// as a notice.
+std::optional<Notice> checkSweep(const CalculatorSpec &spec, const std::vector<SweepAxis> &axes,
+                                 const Assignments &fixed);
+
+// Runs the sweep. `fixed` are applied first at every point, then the swept
+// values (as exact texts), so a swept linked field rewrites its partner.
+SweepResult runSweep(const Calculator &calculator, const std::vector<SweepAxis> &axes,
+                     const Assignments &fixed, const SweepOptions &options = {});
+
+} // namespace velmora::calc
+
+#endif // VELMORA_SWEEP_H

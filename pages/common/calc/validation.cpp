@@ -1,0 +1,105 @@
+#include "validation.h"
+
+#include "catalogue.h"
+#include "textformat.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace velmora::calc {
+
+namespace {
+
+Notice problem(const std::string &key, const std::string &zh, const std::string &en)
+{
+    return Notice{Text{key + "：" + zh, key + ": " + en}, key};
+}
+
+std::string withUnit(const std::string &text, const FieldSpec &field)
+{
+    return field.unit.empty() ? text : text + " " + field.unit;
+}
+
+} // namespace
+
+std::string rangeText(const FieldSpec &field)
+{
+    const bool low = std::isfinite(field.min);
+    const bool high = std::isfinite(field.max);
+    if (low && high)
+        return "[" + exactText(field.min) + ", " + exactText(field.max) + "]";
+    if (low)
+        return "≥ " + exactText(field.min);
+    if (high)
+        return "≤ " + exactText(field.max);
+    return "any";
+}
+
+std::optional<Notice> checkAssignment(const CalculatorSpec &spec, const Assignment &assignment)
+{
+    const auto &[key, text] = assignment;
+    const FieldSpec *field = spec.field(key);
+    if (!field)
+        return problem(key, "不是 " + spec.id + " 的输入项", "is not an input of " + spec.id);
+    if (field->role == FieldRole::Output)
+        return problem(key, "是输出项，不能赋值", "is an output and cannot be set");
+    if (text.empty()) {
+        if (field->required)
+            return problem(key, "不能为空", "must not be empty");
+        return std::nullopt;
+    }
+    if (field->kind == ValueKind::Choice) {
+        if (std::find(field->choices.begin(), field->choices.end(), text) != field->choices.end())
+            return std::nullopt;
+        std::string list;
+        for (const std::string &choice : field->choices)
+            list += (list.empty() ? "" : ", ") + choice;
+        return problem(key, "“" + text + "” 不是可选值（" + list + "）",
+                       "\"" + text + "\" is not one of " + list);
+    }
+    if (field->kind != ValueKind::Number)
+        return problem(key, "不是可输入的数值", "is not a number input");
+    double value = 0;
+    if (!parseNumber(text, &value))
+        return problem(key, "“" + text + "” 不是数字", "\"" + text + "\" is not a number");
+    if (!std::isfinite(value))
+        return problem(key, "必须是有限数值", "must be finite");
+    if (value < field->min || value > field->max) {
+        const std::string range = withUnit(rangeText(*field), *field);
+        return problem(key, text + " 超出允许范围 " + range,
+                       text + " is outside the accepted range " + range);
+    }
+    return std::nullopt;
+}
+
+std::optional<Notice> checkAssignments(const CalculatorSpec &spec, const Assignments &assignments)
+{
+    for (const Assignment &a : assignments)
+        if (auto notice = checkAssignment(spec, a))
+            return notice;
+    return std::nullopt;
+}
+
+Inputs applyAssignments(const Calculator &calculator, const Assignments &assignments)
+{
+    const CalculatorSpec &spec = calculator.spec();
+    Inputs inputs = withDefaults(spec, {});
+    for (const auto &[key, text] : assignments) {
+        inputs[key] = text;
+        const FieldSpec *field = spec.field(key);
+        if (field && field->role == FieldRole::Linked)
+            inputs = calculator.linkEdited(inputs, key);
+    }
+    return inputs;
+}
+
+bool splitAssignment(const std::string &argument, Assignment *assignment)
+{
+    const std::size_t eq = argument.find('=');
+    if (eq == std::string::npos || eq == 0)
+        return false;
+    *assignment = Assignment{argument.substr(0, eq), argument.substr(eq + 1)};
+    return true;
+}
+
+} // namespace velmora::calc

@@ -1,0 +1,45 @@
+#ifndef VELMORA_VALIDATION_H
+#define VELMORA_VALIDATION_H
+
+// What the command line, the Python module and sweeps check before they call
+// evaluate(): a key the tab does not have, a text that is not a number, a
+// value outside the field's accepted range. The page itself never runs these
+// checks (its validator and its own notices are its rules), so evaluate()
+// stays exactly the page's calculation.
+//
+// The assignments are kept in the order given: a linked field (degrees or
+// radians, Hz or nm) rewrites its partner as if the user had typed it into
+// the page and left the field, so the last of the two typed wins.
+
+#include "calculator.h"
+
+#include <optional>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace velmora::calc {
+
+using Assignment = std::pair<std::string, std::string>; // key, text
+using Assignments = std::vector<Assignment>;
+
+// The first problem with one assignment, as a notice naming the key and the
+// rule (zh and en); nothing when it is acceptable.
+std::optional<Notice> checkAssignment(const CalculatorSpec &spec, const Assignment &assignment);
+
+// checkAssignment over all of them, first problem first.
+std::optional<Notice> checkAssignments(const CalculatorSpec &spec, const Assignments &assignments);
+
+// The full input set: defaults, then each assignment in order, linked fields
+// rewriting their partners through Calculator::linkEdited.
+Inputs applyAssignments(const Calculator &calculator, const Assignments &assignments);
+
+// "key=value" split at the first '='; false when there is no '=' or no key.
+bool splitAssignment(const std::string &argument, Assignment *assignment);
+
+// The accepted range as text, "[1, 5]" or "≥ 0".
+std::string rangeText(const FieldSpec &field);
+
+} // namespace velmora::calc
+
+#endif // VELMORA_VALIDATION_H

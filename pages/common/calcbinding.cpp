@@ -1,0 +1,97 @@
+#include "calcbinding.h"
+
+#include "pageconventions.h"
+
+#include <QAbstractButton>
+#include <QComboBox>
+#include <QLineEdit>
+#include <QWidget>
+
+using namespace velmora::calc;
+
+namespace {
+
+QWidget *fieldWidget(const QWidget *page, const FieldSpec &field)
+{
+    if (field.objectName.empty())
+        return nullptr;
+    QWidget *widget = page->findChild<QWidget *>(QString::fromStdString(field.objectName));
+    if (!widget)
+        qFatal("page %s has no field %s", qPrintable(page->objectName()), field.objectName.c_str());
+    return widget;
+}
+
+QString widgetText(const QWidget *widget)
+{
+    if (auto *edit = qobject_cast<const QLineEdit *>(widget))
+        return edit->text();
+    if (auto *combo = qobject_cast<const QComboBox *>(widget))
+        return combo->currentText();
+    if (auto *button = qobject_cast<const QAbstractButton *>(widget))
+        return button->isChecked() ? QStringLiteral("1") : QStringLiteral("0");
+    return QString();
+}
+
+void setWidgetText(QWidget *widget, const QString &text)
+{
+    if (auto *edit = qobject_cast<QLineEdit *>(widget)) {
+        if (edit->text() != text)
+            edit->setText(text);
+    } else if (auto *combo = qobject_cast<QComboBox *>(widget)) {
+        combo->setCurrentText(text);
+    } else if (auto *button = qobject_cast<QAbstractButton *>(widget)) {
+        button->setChecked(text == QLatin1String("1"));
+    }
+}
+
+} // namespace
+
+Inputs readInputs(const QWidget *page, const CalculatorSpec &spec)
+{
+    Inputs inputs;
+    for (const FieldSpec &field : spec.fields)
+        if (field.role != FieldRole::Output)
+            if (const QWidget *widget = fieldWidget(page, field))
+                inputs[field.key] = widgetText(widget).toStdString();
+    return inputs;
+}
+
+void writeInputs(QWidget *page, const CalculatorSpec &spec, const Inputs &inputs)
+{
+    for (const FieldSpec &field : spec.fields) {
+        const auto it = inputs.find(field.key);
+        if (field.role != FieldRole::Output && it != inputs.end())
+            if (QWidget *widget = fieldWidget(page, field))
+                setWidgetText(widget, QString::fromStdString(it->second));
+    }
+}
+
+void writeOutputs(QWidget *page, const CalculatorSpec &spec, const Result &result)
+{
+    for (const FieldSpec &field : spec.fields) {
+        const auto it = result.outputs.find(field.key);
+        if (field.role == FieldRole::Output && it != result.outputs.end())
+            if (QWidget *widget = fieldWidget(page, field))
+                setWidgetText(widget, QString::fromStdString(it->second.text));
+    }
+}
+
+void showNotices(QWidget *page, const Result &result)
+{
+    for (const Notice &notice : result.notices)
+        showNotice(page, QString::fromStdString(notice.text.zh));
+}
+
+Result runCalculator(QWidget *page, const Calculator &calculator)
+{
+    const Result result = calculator.evaluate(readInputs(page, calculator.spec()));
+    writeOutputs(page, calculator.spec(), result);
+    showNotices(page, result);
+    return result;
+}
+
+void runLink(QWidget *page, const Calculator &calculator, const std::string &key)
+{
+    const CalculatorSpec &spec = calculator.spec();
+    writeInputs(page, spec, calculator.linkEdited(readInputs(page, spec), key));
+}
