@@ -129,9 +129,12 @@ bool integerOrder(double nu, int *n)
     return true;
 }
 
-bool isNaN(const Complex &z)
+// NaN or infinite parts: no method here has a meaning for them (the K
+// integral's step would become NaN and never reach its end), so the entry
+// points answer NaN.
+bool isNonFinite(const Complex &z)
 {
-    return std::isnan(z.re()) || std::isnan(z.im());
+    return !std::isfinite(z.re()) || !std::isfinite(z.im());
 }
 
 // ---------------------------------------------------------------------------
@@ -307,9 +310,22 @@ void besselK01Integral(Arg &a, Complex *k0, Complex *k1)
     const double ratioStep = std::exp(-2 * h2);
     double ratio = std::exp(-h2);
     double g = 1.0;
-    for (int k = 1;; ++k) {
+    // The node count is fixed before the loop: at most about 40 nodes in the
+    // domain Re z >= 0, |z| > 2 (d >= 1.13 there); a step that is not a
+    // positive number, or one that would need more than kMaxNodes nodes
+    // (arguments far outside the domain), gives NaN instead of a loop.
+    constexpr double kMaxNodes = 4096;
+    const double nodes = tMax / h;
+    if (!(nodes >= 1 && nodes <= kMaxNodes)) {
+        if (k0)
+            *k0 = Complex(kNaN, kNaN);
+        *k1 = Complex(kNaN, kNaN);
+        return;
+    }
+    const int count = static_cast<int>(nodes);
+    for (int k = 1; k <= count + 1; ++k) {
         const double t = k * h;
-        if (t > tMax)
+        if (t > tMax) // the rule's own end (count + 1 only guards rounding)
             break;
         const double t2 = t * t;
         g *= ratio;
@@ -374,7 +390,7 @@ Complex besselKOf(int n, Arg &a)
 Complex complexBesselI(double nu, const Complex &z)
 {
     int n = 0;
-    if (!integerOrder(nu, &n) || isNaN(z))
+    if (!integerOrder(nu, &n) || isNonFinite(z))
         return {kNaN, kNaN};
     Arg a(z, cabs(z));
     return besselIOf(n, a);
@@ -383,7 +399,7 @@ Complex complexBesselI(double nu, const Complex &z)
 Complex complexBesselK(double nu, const Complex &z)
 {
     int n = 0;
-    if (!integerOrder(nu, &n) || isNaN(z))
+    if (!integerOrder(nu, &n) || isNonFinite(z))
         return {kNaN, kNaN};
     Arg a(z, cabs(z));
     return besselKOf(n, a);
@@ -391,7 +407,7 @@ Complex complexBesselK(double nu, const Complex &z)
 
 void complexBesselI1K1(const Complex &z, Complex *i1, Complex *k1)
 {
-    if (isNaN(z)) {
+    if (isNonFinite(z)) {
         *i1 = *k1 = Complex(kNaN, kNaN);
         return;
     }

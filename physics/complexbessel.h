@@ -33,13 +33,14 @@
 #include "complexnumber.h"
 
 // I_nu(z), unscaled, for integer nu (negative orders by I_{-n} = I_n) and
-// Re z >= 0. A non-integer or non-finite order, or a NaN argument, gives NaN.
-// Overflows to infinity where I_nu does (Re z above about 713).
+// Re z >= 0. A non-integer or non-finite order, or an argument with a NaN or
+// infinite part, gives NaN. Overflows to infinity where I_nu does (Re z above about 713).
 Complex complexBesselI(double nu, const Complex &z);
 
 // K_nu(z), unscaled, for integer nu (K_{-n} = K_n) and Re z >= 0, z != 0.
-// K_nu(0) is (+inf, 0). A non-integer or non-finite order, or a NaN argument,
-// gives NaN. Underflows towards 0 for large Re z.
+// K_nu(0) is (+inf, 0). A non-integer or non-finite order, or an argument
+// with a NaN or infinite part, gives NaN. Underflows towards 0 for large Re z.
+// Every evaluation takes a bounded number of steps.
 Complex complexBesselK(double nu, const Complex &z);
 
 // I_1(z) and K_1(z) together: exactly the values of complexBesselI(1, z) and

@@ -37,14 +37,32 @@ constexpr double kThresholdFraction = 0.05;
 
 // r = 0, step, 2 step, ... (repeated addition) while r <= end; nothing when
 // end < 0. A zero step (a zero radius typed on the page) would never leave
-// r = 0; that single sample r = 0 is visited once instead.
+// r = 0; that single sample r = 0 is visited once instead. An infinite end
+// (and step end / N) would never leave r = inf, so a non-finite end or step
+// visits nothing, and no walk takes more than kMaxRadiusSamples samples (the
+// grids here have at most 501; the bound only has to exist).
+constexpr long kMaxRadiusSamples = 1000000;
 template <typename F> void forEachRadius(double end, double step, F &&visit)
 {
-    for (double r = 0; r <= end; r += step) {
+    if (!std::isfinite(end) || !std::isfinite(step))
+        return;
+    long visited = 0;
+    for (double r = 0; r <= end && visited < kMaxRadiusSamples; r += step, ++visited) {
         visit(r);
         if (!(step > 0))
             break;
     }
+}
+
+bool allFinite(const ModeInstabilityInput &in)
+{
+    for (double v :
+         {in.coreRadius, in.dopedRadius, in.claddingRadius, in.coreIndex, in.numericalAperture,
+          in.signalWavelength, in.pumpWavelength, in.heatTransfer, in.thermoOptic, in.conductivity,
+          in.heatCapacity, in.initialFraction, in.intensityNoise, in.initialPower})
+        if (!std::isfinite(v))
+            return false;
+    return true;
 }
 
 std::vector<double> radiusGrid(double end, double step)
@@ -273,6 +291,10 @@ std::vector<double> offsetLoopValues()
 ModeInstabilityResult computeModel(const ModeInstabilityInput &in, bool literal)
 {
     ModeInstabilityResult res;
+    if (!allFinite(in)) {
+        res.status = ModeInstabilityStatus::NotFinite;
+        return res;
+    }
     const double a = in.coreRadius;
     const double n = in.coreIndex;
     const double na = in.numericalAperture;
@@ -320,6 +342,22 @@ ModeInstabilityResult computeModel(const ModeInstabilityInput &in, bool literal)
     const double lp = in.pumpWavelength;
     const double kc = kEightPiSquared * (2 * n * in.thermoOptic * (ls - lp)) /
                       (lp * ls * n * in.conductivity * kFourPi);
+
+    // The heat-diffusion wavenumber q = sqrt(i s), s = 2 pi f rhoC / kappa, at
+    // the largest offset: its square root squares s (overflow above about
+    // 1.3e154), and |q| times the largest radius bounds every Bessel argument
+    // of step 7. Where either overflows (kappa far below, or rhoC far above,
+    // anything a material has) the sums cannot be formed: reported, not run.
+    // A zero kappa or rhoC is left to the division check of step 7.
+    if (in.conductivity != 0 && in.heatCapacity != 0) {
+        const double sMax = 2 * kShiftEnd * kPi * 1000 * in.heatCapacity / in.conductivity;
+        const double qMax = std::sqrt(std::fabs(sMax));
+        if (!std::isfinite(sMax * sMax) ||
+            !std::isfinite(qMax * std::max(std::fabs(b), std::fabs(in.dopedRadius)))) {
+            res.status = ModeInstabilityStatus::NotFinite;
+            return res;
+        }
+    }
 
     // 7. Coupling coefficient at each offset.
     const SumContext ctx{fields,          b,

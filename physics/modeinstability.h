@@ -52,6 +52,9 @@ ModeInstabilityInput defaultModeInstabilityInput();
 enum class ModeInstabilityStatus {
     Ok,
     NotMultimode, // V <= 2.405 (or not a number), or no LP01/LP11 mode found
+    NotFinite,    // an input is not finite, or the heat-diffusion wavenumber times
+                  // the cladding radius overflows (kappa or rhoC absurd): nothing
+                  // computed. Callers check the ranges of physics/inputranges.h first.
 };
 
 struct ModeInstabilityResult {
@@ -82,7 +85,8 @@ struct ModeInstabilityResult {
 // and offset, and the offsets spread over up to two threads. Bit for bit the
 // same result as computeModeInstabilityLiteral().
 // Throws ComplexDivisionError ("除数为0") when a complex divisor vanishes
-// (kappa = 0 or rhoC = 0 with the page's inputs).
+// (kappa = 0 or rhoC = 0 with the page's inputs). Every loop is bounded: any
+// input, finite or not, returns.
 ModeInstabilityResult computeModeInstability(const ModeInstabilityInput &in);
 
 // The same model evaluated term by term: three complex Bessel functions and

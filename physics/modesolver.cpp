@@ -188,6 +188,15 @@ std::vector<int> coarseIndices(const SampleGrid &grid, bool &ok)
         ok = false;
         return idx;
     }
+    // More coarse steps than samples would save nothing over the literal scan,
+    // and at huge U (above about 4.5e15) subtracting the step no longer changes
+    // the target at all. Below this bound every step moves the target (U stays
+    // under 0.5 x samples x 2^52), so the loop ends after at most `samples`
+    // steps; above it the caller scans the order literally.
+    if (!((uFirst - uLast) / kCoarseStepU <= static_cast<double>(grid.samples))) {
+        ok = false;
+        return idx;
+    }
     for (double target = uFirst - kCoarseStepU; target > uLast; target -= kCoarseStepU) {
         const double x = target / grid.k0a;
         const double neff = std::sqrt(grid.n1Squared - x * x);
