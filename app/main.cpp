@@ -1,3 +1,4 @@
+#include "commandline.h"
 #include "fbmainwindow.h"
 
 #include <QApplication>
@@ -5,6 +6,9 @@
 
 int main(int argc, char *argv[])
 {
+    if (wantsTextOnly(argc, argv))
+        return printTextOnly(argc, argv);
+
     QApplication app(argc, argv);
     QTextCodec::setCodecForLocale(QTextCodec::codecForName("UTF-8"));
     QCoreApplication::setOrganizationName(QStringLiteral("Marlo"));

@@ -64,7 +64,12 @@ void showNotice(QWidget *parent, const QString &text)
 
 QString findRuntimeFile(const QString &relativePath)
 {
-    const QStringList roots = {QDir::currentPath(), QCoreApplication::applicationDirPath(),
+    // Beside the executable's bin/ folder comes share/velmora of the same
+    // prefix, so an installed tree still finds its files after it was moved
+    // (a package unpacked into another root, a relocated prefix).
+    const QString exeDir = QCoreApplication::applicationDirPath();
+    const QStringList roots = {QDir::currentPath(), exeDir,
+                               QDir(exeDir).filePath(QStringLiteral("../share/velmora")),
                                QString::fromUtf8(VELMORA_INSTALL_DATA_DIR)};
     for (const QString &root : roots) {
         const QString candidate = QDir(root).filePath(relativePath);

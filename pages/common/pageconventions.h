@@ -43,7 +43,8 @@ void showNotice(QWidget *parent, const QString &text);
 extern const char *const kEmptyInputMessage;
 
 // Locates a file that ships beside the program (img/, Data/, documentation/):
-// the working directory first, then the executable's folder, then the
+// the working directory first, then the executable's folder, then share/velmora
+// beside the executable's bin/ folder (a relocated install), then the
 // installed data directory. Returns the first existing path, or the
 // working-directory path when none exists (so messages can name it).
 QString findRuntimeFile(const QString &relativePath);
