@@ -63,7 +63,8 @@ TEST(InputChecks, RangeEndsAreInclusive)
     EXPECT_FALSE(checkAssignment(spec, {"theta1_deg", "0"}));
     const auto beyond = checkAssignment(spec, {"theta1_deg", "90.001"});
     ASSERT_TRUE(beyond);
-    EXPECT_EQ(beyond->text.en, "theta1_deg: 90.001 is outside the accepted range [0, 90] °");
+    EXPECT_EQ(beyond->text.en,
+              "theta1_deg: 90.001: angle of incidence θ₁ must lie between 0 and 90 °");
     EXPECT_TRUE(checkAssignment(spec, {"theta1_deg", "-1e-9"}));
 }
 

@@ -8,6 +8,9 @@
 #include "laserpluse.h"
 #include "pagecalcharness.h"
 
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
 #include <QtTest>
 
 using namespace pagecalc;
@@ -47,6 +50,48 @@ private slots:
         const QStringList d =
             comparePageWithCalculator(&page, calculator, "pushButton", kCases, kSeed);
         QVERIFY2(d.isEmpty(), qPrintable(d.join(QLatin1Char('\n'))));
+    }
+
+    // With the defaults, velmora-cli prints exactly what the page shows.
+    void cliDefaultsPrintThePageTexts()
+    {
+        bscoptlaw optics;
+        Laserbsc cw;
+        LaserPluse pulse;
+        const RefractionCalculator refraction;
+        const CoherenceCalculator coherence;
+        const PulseCalculator pulses;
+        const struct {
+            QWidget *page;
+            const char *button;
+            const Calculator &calculator;
+        } tabs[] = {{&optics, "pushButton", refraction},
+                    {&cw, "m_btn_Cal4", coherence},
+                    {&pulse, "pushButton", pulses}};
+        for (const auto &tab : tabs) {
+            const CalculatorSpec &spec = tab.calculator.spec();
+            QProcess cli;
+            cli.start(QStringLiteral(VELMORA_CLI_PATH),
+                      {QStringLiteral("run"), QString::fromStdString(spec.id),
+                       QStringLiteral("--format"), QStringLiteral("json")});
+            QVERIFY(cli.waitForFinished(30000));
+            QCOMPARE(cli.exitCode(), 0);
+            const QJsonObject outputs = QJsonDocument::fromJson(cli.readAllStandardOutput())
+                                            .object()
+                                            .value("outputs")
+                                            .toObject();
+            tab.page->findChild<QAbstractButton *>(QLatin1String(tab.button))->click();
+            int compared = 0;
+            for (const FieldSpec &f : spec.fields)
+                if (f.role == FieldRole::Output) {
+                    const QString key = QString::fromStdString(f.key);
+                    QCOMPARE(outputs.value(key).toObject().value("text").toString(),
+                             tab.page->findChild<QLineEdit *>(QString::fromStdString(f.objectName))
+                                 ->text());
+                    ++compared;
+                }
+            QCOMPARE(compared, outputs.size());
+        }
     }
 
     // The random texts must reach both notices of the refraction tab, or the

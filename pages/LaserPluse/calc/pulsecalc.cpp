@@ -18,15 +18,13 @@ CalculatorSpec makeSpec()
     s.title = {"高斯脉冲", "Gaussian pulse"};
     s.page = "LaserPluse";
     s.tab = 0;
-    // Accepted ranges: attosecond to one-second pulses, millihertz to
-    // terahertz repetition, up to a gigawatt of average power.
     s.fields = {
         numberInput("tau_s", "m_TaolineEdit", {"脉冲宽度τ", "pulse width τ"}, "s", 1.0, "1e-7",
-                    1e-18, 1.0),
+                    inputranges::kDuration),
         numberInput("f_hz", "m_FlineEdit", {"脉冲重复频率f", "repetition frequency f"}, "Hz", 1.0,
-                    "1e5", 1e-3, 1e12),
+                    "1e5", inputranges::kFrequency),
         numberInput("p_ave_w", "m_P_avelineEdit", {"脉冲平均功率P_ave", "average power P_ave"}, "W",
-                    1.0, "20", 0.0, 1e9),
+                    1.0, "20", inputranges::kPower),
         numberOutput("energy_j", "m_ElineEdit", {"脉冲能量E", "pulse energy E"}, "J", 1.0, "f4"),
         numberOutput("p_peak_w", "m_P_peaklineEdit", {"峰值功率P_peak", "peak power P_peak"}, "W",
                      1.0, "g4"),

@@ -20,16 +20,14 @@ CalculatorSpec makeSpec()
     s.title = {"频率与相干性", "Frequency and coherence"};
     s.page = "Laserbsc";
     s.tab = 0;
-    // Accepted ranges: from the extreme ultraviolet to the far infrared, and
-    // widths from a sub-hertz reference laser to a broadband source.
     s.fields = {
         numberInput("lambda_nm", "m_LasLamlineEdit", {"激光波长λ", "laser wavelength λ"}, "nm", kNm,
-                    "1064", 1.0, 1e6),
+                    "1064", inputranges::kWavelength),
         numberInput("delta_nu_hz", "m_delta_niulineEdit", {"频谱宽度Δν", "spectral width Δν"}, "Hz",
-                    1.0, "5e9", 1e-3, 1e15, FieldRole::Linked),
+                    1.0, "5e9", inputranges::kFrequency, FieldRole::Linked),
         numberInput("delta_lambda_nm", "m_delta_lambdalineEdit",
-                    {"波长间隔Δλ", "spectral width Δλ"}, "nm", kNm, "0.0189", 1e-12, 1e4,
-                    FieldRole::Linked),
+                    {"波长间隔Δλ", "spectral width Δλ"}, "nm", kNm, "0.0189",
+                    inputranges::kWavelengthWidth, FieldRole::Linked),
         numberOutput("nu_hz", "m_niulineEdit", {"激光频率ν", "laser frequency ν"}, "Hz", 1.0, "g4"),
         numberOutput("tau_c_s", "m_tao_clineEdit", {"相干时间τ_c", "coherence time τ_c"}, "s", 1.0,
                      "g4"),

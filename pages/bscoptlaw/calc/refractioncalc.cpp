@@ -3,6 +3,7 @@
 #include "catalogue.h"
 #include "fieldspecs.h"
 #include "geometricoptics.h"
+#include "inputranges.h"
 #include "inputreader.h"
 #include "textformat.h"
 
@@ -16,10 +17,8 @@ namespace {
 
 constexpr double kDegree = kPi / kHalfTurnDegrees; // degree -> rad
 
-// Accepted ranges outside the page (command line, sweeps): indices of
-// ordinary optical media, angles of incidence from normal to grazing.
-constexpr double kMinIndex = 1.0;
-constexpr double kMaxIndex = 5.0;
+using inputranges::kAngleDegrees;
+using inputranges::kRefractiveIndex;
 
 CalculatorSpec makeSpec()
 {
@@ -30,13 +29,14 @@ CalculatorSpec makeSpec()
     s.tab = 0;
     s.fields = {
         numberInput("n1", "m_RfrlineEdit_1", {"折射率n₁", "refractive index n₁ (incident side)"},
-                    "", 1.0, "1.45", kMinIndex, kMaxIndex),
+                    "", 1.0, "1.45", kRefractiveIndex.min, kRefractiveIndex.max),
         numberInput("n2", "m_RfrlineEdit_2", {"折射率n₂", "refractive index n₂ (refracting side)"},
-                    "", 1.0, "1", kMinIndex, kMaxIndex),
+                    "", 1.0, "1", kRefractiveIndex.min, kRefractiveIndex.max),
         numberInput("theta1_deg", "m_ThetalineEdit_3", {"入射角θ₁", "angle of incidence θ₁"}, "°",
-                    kDegree, "30", 0.0, 90.0, FieldRole::Linked),
+                    kDegree, "30", kAngleDegrees.min, kAngleDegrees.max, FieldRole::Linked),
         numberInput("theta1_rad", "m_RadianlineEdit", {"入射角θ₁", "angle of incidence θ₁"}, "rad",
-                    1.0, "0.5236", 0.0, kPi / 2, FieldRole::Linked),
+                    1.0, "0.5236", kAngleDegrees.min * kDegree, kAngleDegrees.max * kDegree,
+                    FieldRole::Linked),
         numberOutput("theta2_deg", "m_RadlineEdit_8", {"折射角θ₂", "angle of refraction θ₂"}, "°",
                      kDegree, "f4"),
         numberOutput("theta2_rad", "m_ThetalineEdit_4", {"折射角θ₂", "angle of refraction θ₂"},

@@ -1,5 +1,7 @@
 #include "fieldspecs.h"
 
+#include "rangecheck.h"
+
 namespace velmora::calc {
 
 FieldSpec numberInput(std::string key, std::string objectName, Text caption, std::string unit,
@@ -16,6 +18,15 @@ FieldSpec numberInput(std::string key, std::string objectName, Text caption, std
     f.min = min;
     f.max = max;
     return f;
+}
+
+FieldSpec numberInput(std::string key, std::string objectName, Text caption, std::string unit,
+                      double toSI, std::string defaultText, const inputranges::InputRange &range,
+                      FieldRole role)
+{
+    return withRange(numberInput(std::move(key), std::move(objectName), std::move(caption),
+                                 std::move(unit), toSI, std::move(defaultText), 0.0, 0.0, role),
+                     range);
 }
 
 FieldSpec numberOutput(std::string key, std::string objectName, Text caption, std::string unit,

@@ -5,6 +5,7 @@
 // tab's spec reads as a table: key, object name, caption, unit, scale, ...
 
 #include "calculator.h"
+#include "inputranges.h"
 
 namespace velmora::calc {
 
@@ -13,6 +14,12 @@ namespace velmora::calc {
 // line and sweeps accept.
 FieldSpec numberInput(std::string key, std::string objectName, Text caption, std::string unit,
                       double toSI, std::string defaultText, double min, double max,
+                      FieldRole role = FieldRole::Input);
+
+// The same, its accepted range taken from the shared table (SI bounds
+// converted to the page unit with toSI).
+FieldSpec numberInput(std::string key, std::string objectName, Text caption, std::string unit,
+                      double toSI, std::string defaultText, const inputranges::InputRange &range,
                       FieldRole role = FieldRole::Input);
 
 // A number the tab writes, with its display format ("f4", "g6", "%.2g").

@@ -58,8 +58,9 @@ struct SweepResult {
 };
 
 // Largest grid a sweep accepts (all axes multiplied), so a typo in a count
-// cannot ask for memory the machine does not have.
-constexpr std::size_t kMaxSweepPoints = 10'000'000;
+// cannot ask for memory the machine does not have (a point with its texts
+// takes about 1.6 kB).
+constexpr std::size_t kMaxSweepPoints = 1'000'000;
 
 // Checks the axes and the fixed assignments against the spec (unknown key,
 // a swept key that is not a number input, count 0, log spacing through 0,

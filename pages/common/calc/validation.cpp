@@ -1,6 +1,7 @@
 #include "validation.h"
 
 #include "catalogue.h"
+#include "rangecheck.h"
 #include "textformat.h"
 
 #include <algorithm>
@@ -15,23 +16,20 @@ Notice problem(const std::string &key, const std::string &zh, const std::string 
     return Notice{Text{key + "：" + zh, key + ": " + en}, key};
 }
 
-std::string withUnit(const std::string &text, const FieldSpec &field)
-{
-    return field.unit.empty() ? text : text + " " + field.unit;
-}
-
 } // namespace
 
 std::string rangeText(const FieldSpec &field)
 {
+    // Bounds to six digits, as the range notices write them.
+    using inputranges::formatBound;
     const bool low = std::isfinite(field.min);
     const bool high = std::isfinite(field.max);
     if (low && high)
-        return "[" + exactText(field.min) + ", " + exactText(field.max) + "]";
+        return "[" + formatBound(field.min) + ", " + formatBound(field.max) + "]";
     if (low)
-        return "≥ " + exactText(field.min);
+        return "≥ " + formatBound(field.min);
     if (high)
-        return "≤ " + exactText(field.max);
+        return "≤ " + formatBound(field.max);
     return "any";
 }
 
@@ -64,10 +62,10 @@ std::optional<Notice> checkAssignment(const CalculatorSpec &spec, const Assignme
         return problem(key, "“" + text + "” 不是数字", "\"" + text + "\" is not a number");
     if (!std::isfinite(value))
         return problem(key, "必须是有限数值", "must be finite");
-    if (value < field->min || value > field->max) {
-        const std::string range = withUnit(rangeText(*field), *field);
-        return problem(key, text + " 超出允许范围 " + range,
-                       text + " is outside the accepted range " + range);
+    if (!textInRange(*field, text)) {
+        // The same words as the calculators' own range notice, with the key.
+        const Notice range = outOfRangeNotice(*field);
+        return problem(key, text + "：" + range.text.zh, text + ": " + range.text.en);
     }
     return std::nullopt;
 }

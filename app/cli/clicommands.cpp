@@ -1,0 +1,143 @@
+#include "clicommands.h"
+
+#include "catalogue.h"
+#include "clireport.h"
+#include "outputsink.h"
+#include "sweep.h"
+#include "validation.h"
+
+#include <unistd.h>
+#include <algorithm>
+#include <cstdio>
+
+namespace velmora::cli {
+
+using namespace velmora::calc;
+
+namespace {
+
+const Calculator &findCalculator(const std::string &id)
+{
+    if (const Calculator *c = catalogue().find(id))
+        return *c;
+    throw BadInput("unknown calculator id \"" + id + "\" (velmora-cli list shows them)");
+}
+
+Assignment assignmentOf(const std::string &argument)
+{
+    Assignment a;
+    if (!splitAssignment(argument, &a))
+        throw BadInput("\"" + argument + "\" is not of the form key=value");
+    return a;
+}
+
+void refuseIf(const std::optional<Notice> &notice, Lang lang)
+{
+    if (notice)
+        throw BadInput(noticeLine(*notice, lang));
+}
+
+int deliver(const std::string &path, const std::string &content)
+{
+    if (g_interrupted.load()) {
+        std::fprintf(stderr, "velmora-cli: interrupted\n");
+        return 130;
+    }
+    const std::string failure = writeOutput(path, content);
+    if (failure.empty())
+        return 0;
+    std::fprintf(stderr, "velmora-cli: %s\n", failure.c_str());
+    return g_interrupted.load() ? 130 : 1;
+}
+
+// "\r12/40" on a terminal only, so redirected stderr stays clean.
+std::function<void(std::size_t, std::size_t)> progressReporter()
+{
+    if (!isatty(STDERR_FILENO))
+        return {};
+    return [](std::size_t done, std::size_t total) {
+        if (done == total || done % std::max<std::size_t>(1, total / 200) == 0)
+            std::fprintf(stderr, "\r%zu/%zu%s", done, total, done == total ? "\n" : "");
+    };
+}
+
+} // namespace
+
+int listCommand(const std::string &format, Lang lang)
+{
+    return deliver("", listText(catalogue(), format, lang));
+}
+
+int describeCommand(const std::string &id, const std::string &format, Lang lang)
+{
+    return deliver("", describeText(findCalculator(id).spec(), format, lang));
+}
+
+int runCommand(const RunOptions &options)
+{
+    const Calculator &calculator = findCalculator(options.id);
+    const CalculatorSpec &spec = calculator.spec();
+    Assignments assignments;
+    for (const std::string &argument : options.arguments)
+        assignments.push_back(assignmentOf(argument));
+    refuseIf(checkAssignments(spec, assignments), options.lang);
+    const std::vector<std::string> outputs = selectOutputs(spec, options.outputs, false);
+
+    const Inputs inputs = applyAssignments(calculator, assignments);
+    const Result result = calculator.evaluate(inputs);
+    if (result.refused) {
+        std::string line;
+        for (const Notice &n : result.notices)
+            line += (line.empty() ? "" : "; ") + noticeLine(n, options.lang);
+        throw BadInput(line);
+    }
+    if (options.format == "csv") // notices stay out of the data
+        for (const Notice &n : result.notices)
+            std::fprintf(stderr, "%s\n", noticeLine(n, options.lang).c_str());
+    return deliver(options.outputPath,
+                   runText(spec, inputs, result, outputs, options.format, options.lang));
+}
+
+int sweepCommand(const SweepOptions &options)
+{
+    const Calculator &calculator = findCalculator(options.id);
+    const CalculatorSpec &spec = calculator.spec();
+    std::vector<SweepAxis> axes;
+    Assignments fixed;
+    for (const std::string &argument : options.arguments) {
+        const Assignment a = assignmentOf(argument);
+        if (a.second.find(':') == std::string::npos) {
+            fixed.push_back(a);
+            continue;
+        }
+        SweepAxis axis;
+        refuseIf(parseSweepAxis(a.first, a.second, &axis), options.lang);
+        axes.push_back(axis);
+    }
+    if (axes.empty())
+        throw BadInput("sweep needs at least one key=START:STOP:COUNT");
+    for (const std::string &key : options.logKeys) {
+        const auto axis = std::find_if(axes.begin(), axes.end(),
+                                       [&](const SweepAxis &a) { return a.key == key; });
+        if (axis == axes.end())
+            throw BadInput("--log " + key + ": " + key + " is not swept");
+        axis->logarithmic = true;
+    }
+    refuseIf(checkSweep(spec, axes, fixed), options.lang);
+    const std::vector<std::string> outputs =
+        selectOutputs(spec, options.outputs, options.format == "csv");
+
+    calc::SweepOptions run;
+    run.threads = options.jobs;
+    run.cancel = &g_interrupted;
+    run.progress = progressReporter();
+    const SweepResult sweep = runSweep(calculator, axes, fixed, run);
+    if (sweep.cancelled) {
+        std::fprintf(stderr, "\nvelmora-cli: interrupted\n");
+        return 130;
+    }
+    return deliver(options.outputPath,
+                   sweepText(spec, axes, fixed, sweep, outputs, options.format, options.lang));
+}
+
+} // namespace velmora::cli

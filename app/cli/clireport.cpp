@@ -1,0 +1,256 @@
+// run and sweep: one result or a grid of results as table, JSON or CSV.
+#include "clireport.h"
+
+#include "textformat.h"
+
+#include <nlohmann/json.hpp>
+
+#include <algorithm>
+
+namespace velmora::cli {
+
+using nlohmann::ordered_json;
+using namespace velmora::calc;
+
+namespace {
+
+bool isScalar(const FieldSpec &f)
+{
+    return f.kind == ValueKind::Number || f.kind == ValueKind::Choice;
+}
+
+// An input as JSON: the number its text reads as (null when empty), or the
+// choice text.
+ordered_json inputJson(const FieldSpec &f, const std::string &text)
+{
+    if (f.kind != ValueKind::Number)
+        return text;
+    double value = 0;
+    return parseNumber(text, &value) ? ordered_json(value) : ordered_json(nullptr);
+}
+
+// A curve as a flat array, a map as rows; nlohmann writes non-finite as null.
+ordered_json arrayJson(const OutputValue &out)
+{
+    if (out.shape.size() == 2) {
+        ordered_json rows = ordered_json::array();
+        for (std::size_t r = 0; r < out.shape[0]; ++r)
+            rows.push_back(std::vector<double>(out.data.begin() + r * out.shape[1],
+                                               out.data.begin() + (r + 1) * out.shape[1]));
+        return rows;
+    }
+    return out.data;
+}
+
+ordered_json outputJson(const OutputValue &out, bool withText)
+{
+    ordered_json j;
+    if (out.shape.empty())
+        j["value"] = out.value; // NaN (a cleared field) and inf become null
+    else
+        j["value"] = arrayJson(out);
+    j["unit"] = out.unit;
+    if (!out.shape.empty())
+        j["shape"] = out.shape;
+    else if (withText)
+        j["text"] = out.text;
+    return j;
+}
+
+ordered_json noticesJson(const std::vector<Notice> &notices, Lang lang)
+{
+    ordered_json list = ordered_json::array();
+    for (const Notice &n : notices)
+        list.push_back({{"key", n.key}, {"text", pick(n.text, lang)}});
+    return list;
+}
+
+std::string joinedNotices(const std::vector<Notice> &notices, Lang lang)
+{
+    std::string text;
+    for (const Notice &n : notices)
+        text += (text.empty() ? "" : "; ") + noticeLine(n, lang);
+    return text;
+}
+
+std::string runCsv(const CalculatorSpec &spec, const Result &result,
+                   const std::vector<std::string> &outputs)
+{
+    const auto find = [&](std::size_t rank) -> const OutputValue * {
+        for (const std::string &key : outputs) {
+            const auto it = result.outputs.find(key);
+            if (it != result.outputs.end() && it->second.shape.size() == rank)
+                return &it->second;
+        }
+        return nullptr;
+    };
+    std::string out;
+    if (const OutputValue *map = find(2)) { // the matrix, one grid row per line
+        for (std::size_t r = 0; r < map->shape[0]; ++r)
+            for (std::size_t c = 0; c < map->shape[1]; ++c)
+                out += valueText(map->data[r * map->shape[1] + c]) +
+                       (c + 1 < map->shape[1] ? "," : "\n");
+        return out;
+    }
+    if (find(1)) { // curves side by side
+        std::vector<const OutputValue *> curves;
+        std::size_t rows = 0;
+        for (const std::string &key : outputs) {
+            const auto it = result.outputs.find(key);
+            if (it != result.outputs.end() && it->second.shape.size() == 1) {
+                curves.push_back(&it->second);
+                out += (out.empty() ? "" : ",") + csvCell(key);
+                rows = std::max(rows, it->second.data.size());
+            }
+        }
+        out += "\n";
+        for (std::size_t r = 0; r < rows; ++r)
+            for (std::size_t c = 0; c < curves.size(); ++c)
+                out +=
+                    (r < curves[c]->data.size() ? valueText(curves[c]->data[r]) : std::string()) +
+                    (c + 1 < curves.size() ? "," : "\n");
+        return out;
+    }
+    out = "key,value,unit,text\n";
+    for (const std::string &key : outputs) {
+        const auto it = result.outputs.find(key);
+        if (it == result.outputs.end())
+            continue;
+        out += csvCell(key) + "," + valueText(it->second.value) + "," +
+               csvCell(spec.field(key)->unit) + "," + csvCell(it->second.text) + "\n";
+    }
+    return out;
+}
+
+std::string runTable(const CalculatorSpec &spec, const Inputs &inputs, const Result &result,
+                     const std::vector<std::string> &outputs, Lang lang)
+{
+    const bool zh = lang == Lang::Zh;
+    std::string out = spec.id + "  " + pick(spec.title, lang) + "\n";
+    std::vector<std::vector<std::string>> in;
+    for (const FieldSpec &f : spec.fields)
+        if (f.role != FieldRole::Output)
+            in.push_back({f.key, inputs.at(f.key), f.unit, pick(f.caption, lang)});
+    out += (zh ? "输入项\n" : "inputs\n") + alignedRows(in, "  ");
+    std::vector<std::vector<std::string>> rows;
+    for (const std::string &key : outputs) {
+        const auto it = result.outputs.find(key);
+        if (it == result.outputs.end())
+            continue;
+        const OutputValue &v = it->second;
+        std::string shown = v.text;
+        if (v.shape.size() == 1)
+            shown = "[" + std::to_string(v.shape[0]) + (zh ? " 个值]" : " values]");
+        else if (v.shape.size() == 2)
+            shown = "[" + std::to_string(v.shape[0]) + "×" + std::to_string(v.shape[1]) + "]";
+        rows.push_back({key, shown, v.unit, pick(spec.field(key)->caption, lang)});
+    }
+    out += (zh ? "输出项\n" : "outputs\n") + alignedRows(rows, "  ");
+    if (!result.notices.empty()) {
+        out += zh ? "提示\n" : "notices\n";
+        for (const Notice &n : result.notices)
+            out += "  " + noticeLine(n, lang) + "\n";
+    }
+    return out;
+}
+
+} // namespace
+
+std::vector<std::string> selectOutputs(const CalculatorSpec &spec,
+                                       const std::vector<std::string> &requested, bool scalarsOnly)
+{
+    std::vector<std::string> keys;
+    if (requested.empty()) {
+        for (const FieldSpec &f : spec.fields)
+            if (f.role == FieldRole::Output && (!scalarsOnly || isScalar(f)))
+                keys.push_back(f.key);
+        return keys;
+    }
+    for (const std::string &key : requested) {
+        const FieldSpec *f = spec.field(key);
+        if (!f || f->role != FieldRole::Output)
+            throw BadInput("--outputs: " + key + " is not an output of " + spec.id);
+        if (scalarsOnly && !isScalar(*f))
+            throw BadInput("--outputs: " + key + " is a curve or map and cannot go in a CSV row");
+        keys.push_back(key);
+    }
+    return keys;
+}
+
+std::string runText(const CalculatorSpec &spec, const Inputs &inputs, const Result &result,
+                    const std::vector<std::string> &outputs, const std::string &format, Lang lang)
+{
+    if (format == "csv")
+        return runCsv(spec, result, outputs);
+    if (format == "table")
+        return runTable(spec, inputs, result, outputs, lang);
+    ordered_json j;
+    j["calculator"] = spec.id;
+    j["inputs"] = ordered_json::object();
+    for (const FieldSpec &f : spec.fields)
+        if (f.role != FieldRole::Output)
+            j["inputs"][f.key] = inputJson(f, inputs.at(f.key));
+    j["outputs"] = ordered_json::object();
+    for (const std::string &key : outputs) {
+        const auto it = result.outputs.find(key);
+        if (it != result.outputs.end())
+            j["outputs"][key] = outputJson(it->second, true);
+    }
+    j["notices"] = noticesJson(result.notices, lang);
+    return j.dump(2) + "\n";
+}
+
+std::string sweepText(const CalculatorSpec &spec, const std::vector<SweepAxis> &axes,
+                      const Assignments &fixed, const SweepResult &sweep,
+                      const std::vector<std::string> &outputs, const std::string &format, Lang lang)
+{
+    if (format == "json") {
+        ordered_json j;
+        j["calculator"] = spec.id;
+        j["swept"] = ordered_json::array();
+        for (const SweepAxis &a : axes)
+            j["swept"].push_back({{"key", a.key},
+                                  {"start", a.start},
+                                  {"stop", a.stop},
+                                  {"count", a.count},
+                                  {"log", a.logarithmic}});
+        j["fixed"] = ordered_json::object();
+        for (const auto &[key, text] : fixed)
+            j["fixed"][key] = inputJson(*spec.field(key), text);
+        j["points"] = ordered_json::array();
+        for (const SweepPoint &p : sweep.points) {
+            ordered_json point;
+            for (std::size_t k = 0; k < axes.size(); ++k)
+                point["inputs"][axes[k].key] = p.sweptValues[k];
+            point["refused"] = p.result.refused;
+            point["outputs"] = ordered_json::object();
+            for (const std::string &key : outputs) {
+                const auto it = p.result.outputs.find(key);
+                if (it != p.result.outputs.end())
+                    point["outputs"][key] = outputJson(it->second, false)["value"];
+            }
+            point["notices"] = noticesJson(p.result.notices, lang);
+            j["points"].push_back(point);
+        }
+        return j.dump(1) + "\n";
+    }
+    std::string out;
+    for (const SweepAxis &a : axes)
+        out += csvCell(a.key) + ",";
+    for (const std::string &key : outputs)
+        out += csvCell(key) + ",";
+    out += "notice\n";
+    for (const SweepPoint &p : sweep.points) {
+        for (double v : p.sweptValues)
+            out += valueText(v) + ",";
+        for (const std::string &key : outputs) {
+            const auto it = p.result.outputs.find(key);
+            out +=
+                (it == p.result.outputs.end() ? std::string() : valueText(it->second.value)) + ",";
+        }
+        out += csvCell(joinedNotices(p.result.notices, lang)) + "\n";
+    }
+    return out;
+}
+
+} // namespace velmora::cli

@@ -1,0 +1,77 @@
+// The command line and the sweep engine: one whole velmora-cli process (start,
+// run, exit) as a script pays for it, and a 40-point mode-instability sweep
+// on one and two threads (the ratio is the sweep's parallel speed-up).
+
+#include "catalogue.h"
+#include "sweep.h"
+
+#include <benchmark/benchmark.h>
+
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <climits>
+#include <string>
+
+extern char **environ;
+
+namespace {
+
+// velmora-cli lies beside the benchmark binary (both in build/bin).
+std::string cliPath()
+{
+    char self[PATH_MAX];
+    const ssize_t n = readlink("/proc/self/exe", self, sizeof self - 1);
+    if (n <= 0)
+        return {};
+    std::string path(self, std::size_t(n));
+    return path.substr(0, path.rfind('/') + 1) + "velmora-cli";
+}
+
+void BM_CliRunRefraction(benchmark::State &state)
+{
+    const std::string path = cliPath();
+    if (access(path.c_str(), X_OK) != 0) {
+        state.SkipWithError("velmora-cli not built beside velmora_bench");
+        return;
+    }
+    char *argv[] = {const_cast<char *>(path.c_str()), const_cast<char *>("run"),
+                    const_cast<char *>("optics.refraction"), const_cast<char *>("n1=1.5"), nullptr};
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, STDOUT_FILENO, "/dev/null", O_WRONLY, 0);
+    for (auto _ : state) {
+        pid_t pid = 0;
+        int status = 0;
+        if (posix_spawn(&pid, path.c_str(), &actions, nullptr, argv, environ) != 0 ||
+            waitpid(pid, &status, 0) != pid || !WIFEXITED(status) || WEXITSTATUS(status) != 0) {
+            state.SkipWithError("velmora-cli run failed");
+            break;
+        }
+    }
+    posix_spawn_file_actions_destroy(&actions);
+}
+BENCHMARK(BM_CliRunRefraction)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+// 40 core radii from 10 to 30 μm, the other inputs at the page defaults.
+void BM_SweepTmi(benchmark::State &state)
+{
+    using namespace velmora::calc;
+    const Calculator *tmi = catalogue().find("tmi.threshold");
+    if (!tmi) {
+        state.SkipWithError("tmi.threshold is not in the catalogue");
+        return;
+    }
+    SweepOptions options;
+    options.threads = unsigned(state.range(0));
+    const std::vector<SweepAxis> axes{{"a_um", 10, 30, 40, false}};
+    for (auto _ : state) {
+        const SweepResult result = runSweep(*tmi, axes, {}, options);
+        benchmark::DoNotOptimize(result.points.data());
+    }
+}
+BENCHMARK(BM_SweepTmi)->Arg(1)->Arg(2)->Unit(benchmark::kMillisecond)->UseRealTime();
+
+} // namespace

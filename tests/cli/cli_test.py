@@ -1,0 +1,157 @@
+"""velmora-cli as a user's script sees it: exit codes, stdout and stderr,
+JSON that parses, sweeps that do not depend on the thread count, and -o
+written atomically. Run as: cli_test.py PATH_TO_VELMORA_CLI"""
+import json
+import os
+import signal
+import subprocess
+import sys
+import tempfile
+import time
+import unittest
+
+CLI = None
+
+
+def cli(*args, env_lang="en_US.UTF-8"):
+    env = dict(os.environ, LANG=env_lang, LC_ALL="", LC_MESSAGES="")
+    return subprocess.run([CLI, *args], capture_output=True, text=True, env=env, timeout=120)
+
+
+class BadInput(unittest.TestCase):
+    def assertRefused(self, args, *words):
+        r = cli(*args)
+        self.assertEqual(r.returncode, 2, r.stderr)
+        self.assertEqual(r.stdout, "")
+        self.assertEqual(len(r.stderr.strip().splitlines()), 1, r.stderr)
+        for word in words:
+            self.assertIn(word, r.stderr)
+
+    def test_unknown_id_key_text_and_range_are_refused_naming_the_key(self):
+        self.assertRefused(["run", "optics.nothing"], "optics.nothing")
+        self.assertRefused(["run", "optics.refraction", "n3=1"], "n3")
+        self.assertRefused(["run", "optics.refraction", "n1=1.4x"], "n1", "not a number")
+        self.assertRefused(["run", "optics.refraction", "n1=nan"], "n1", "finite")
+        self.assertRefused(["run", "optics.refraction", "n1=0.5"], "n1", "between 1 and 5")
+        self.assertRefused(["run", "optics.refraction", "n1"], "key=value")
+        self.assertRefused(["run", "optics.refraction", "theta2_deg=3"], "theta2_deg", "output")
+        self.assertRefused(["sweep", "optics.refraction", "n1=1:2"], "n1", "START:STOP:COUNT")
+        self.assertRefused(["sweep", "optics.refraction", "n1=0:2:3"], "n1")
+        self.assertRefused(["sweep", "optics.refraction", "n1=1:2:3", "--log", "n2"], "n2")
+        self.assertRefused(["describe", "nothing"], "nothing")
+        self.assertRefused(["--format", "xml", "list"])
+
+    def test_messages_follow_the_language(self):
+        r = cli("--lang", "zh", "run", "optics.refraction", "n1=abc")
+        self.assertIn("不是数字", r.stderr)
+        r = cli("run", "optics.refraction", "n1=abc", env_lang="zh_CN.UTF-8")
+        self.assertIn("不是数字", r.stderr)
+
+
+class Output(unittest.TestCase):
+    def test_help_version_and_list(self):
+        self.assertEqual(cli("--help").returncode, 0)
+        v = cli("--version")
+        self.assertEqual(v.returncode, 0)
+        self.assertTrue(v.stdout.startswith("velmora-cli "))
+        listing = cli("list").stdout.splitlines()
+        self.assertIn("optics.refraction", [line.split()[0] for line in listing])
+
+    def test_run_json_has_the_documented_shape(self):
+        r = cli("run", "optics.refraction", "theta1_deg=80", "--format", "json")
+        self.assertEqual(r.returncode, 0, r.stderr)
+        doc = json.loads(r.stdout)
+        self.assertEqual(doc["calculator"], "optics.refraction")
+        self.assertAlmostEqual(doc["inputs"]["theta1_rad"], 1.39626)  # the linked field followed
+        self.assertEqual(doc["outputs"]["critical_deg"], {"value": doc["outputs"]["critical_deg"]["value"],
+                                                          "unit": "°", "text": "43.6028"})
+        self.assertIsNone(doc["outputs"]["theta2_deg"]["value"])  # cleared, not NaN
+        self.assertEqual([n["key"] for n in doc["notices"]], ["theta1_rad"])
+
+    def test_describe_json_names_the_page_field(self):
+        doc = json.loads(cli("describe", "cw.coherence", "--format", "json").stdout)
+        fields = {f["key"]: f for f in doc["inputs"] + doc["outputs"]}
+        self.assertEqual(fields["lambda_nm"]["field"], "m_LasLamlineEdit")
+        self.assertEqual(fields["lambda_nm"]["default"], "1064")
+        self.assertEqual(fields["delta_nu_hz"]["role"], "linked")
+        self.assertEqual(fields["l_c_m"]["unit"], "m")
+
+    def test_run_csv_rows_parse_back(self):
+        r = cli("run", "pulse.gaussian", "--format", "csv")
+        rows = [line.split(",") for line in r.stdout.splitlines()]
+        self.assertEqual(rows[0], ["key", "value", "unit", "text"])
+        self.assertEqual(rows[2][0], "p_peak_w")
+        self.assertAlmostEqual(float(rows[2][1]), 2000.0)
+        self.assertEqual(rows[2][3], "2000")
+
+
+class Sweep(unittest.TestCase):
+    ARGS = ["sweep", "optics.refraction", "n1=1:2:30", "theta1_deg=0:90:40", "n2=1.2"]
+
+    def test_rows_are_the_same_bytes_on_one_and_two_threads(self):
+        for fmt in ("csv", "json"):
+            one = cli(*self.ARGS, "--format", fmt, "-j1")
+            two = cli(*self.ARGS, "--format", fmt, "-j2")
+            self.assertEqual(one.returncode, 0, one.stderr)
+            self.assertEqual(one.stdout, two.stdout)
+        self.assertEqual(len(json.loads(one.stdout)["points"]), 30 * 40)
+
+    def test_csv_order_and_refused_points_carry_their_notice(self):
+        r = cli(*self.ARGS, "--outputs", "theta2_deg")
+        lines = r.stdout.splitlines()
+        self.assertEqual(lines[0], "n1,theta1_deg,theta2_deg,notice")
+        self.assertEqual(lines[1].split(",")[:2], ["1", "0"])
+        self.assertEqual(lines[2].split(",")[:2], ["1", "2.3076923076923075"])
+        self.assertEqual(lines[41].split(",")[0], str(1 + 1 / 29))
+        reflected = [line for line in lines[1:] if "total internal reflection" in line]
+        self.assertTrue(reflected)
+        self.assertTrue(all(line.split(",")[2] == "" for line in reflected))
+        self.assertNotIn("nan", r.stdout.lower())
+
+    def test_log_spacing(self):
+        r = cli("sweep", "pulse.gaussian", "f_hz=1e3:1e6:4", "--log", "f_hz", "--outputs", "energy_j")
+        values = [float(line.split(",")[0]) for line in r.stdout.splitlines()[1:]]
+        for got, want in zip(values, [1e3, 1e4, 1e5, 1e6]):
+            self.assertAlmostEqual(got / want, 1.0, places=12)
+
+
+class AtomicOutput(unittest.TestCase):
+    def setUp(self):
+        self.dir = tempfile.TemporaryDirectory()
+        self.path = os.path.join(self.dir.name, "result.csv")
+        with open(self.path, "w") as f:
+            f.write("old\n")
+
+    def tearDown(self):
+        self.dir.cleanup()
+
+    def content(self):
+        with open(self.path) as f:
+            return f.read()
+
+    def test_refused_run_leaves_the_existing_file(self):
+        r = cli("run", "pulse.gaussian", "tau_s=abc", "-o", self.path)
+        self.assertEqual(r.returncode, 2)
+        self.assertEqual(self.content(), "old\n")
+        self.assertEqual(os.listdir(self.dir.name), ["result.csv"])
+
+    def test_good_run_replaces_it_and_prints_nothing(self):
+        r = cli("run", "pulse.gaussian", "--format", "csv", "-o", self.path)
+        self.assertEqual((r.returncode, r.stdout), (0, ""))
+        self.assertIn("p_peak_w", self.content())
+
+    def test_interrupt_leaves_no_partial_file(self):
+        os.remove(self.path)
+        env = dict(os.environ, LANG="C")
+        p = subprocess.Popen([CLI, "sweep", "optics.refraction", "n1=1:2:200", "theta1_deg=0:90:500", "-j1",
+                              "-o", self.path], stderr=subprocess.PIPE, env=env)
+        time.sleep(0.3)
+        p.send_signal(signal.SIGINT)
+        _, err = p.communicate(timeout=120)
+        self.assertEqual(p.returncode, 130, err)
+        self.assertEqual(os.listdir(self.dir.name), [])
+
+
+if __name__ == "__main__":
+    CLI = sys.argv.pop(1)
+    unittest.main()
