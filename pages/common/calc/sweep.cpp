@@ -1,9 +1,11 @@
 #include "sweep.h"
 
+#include "inputreader.h"
 #include "textformat.h"
 
 #include <algorithm>
 #include <cmath>
+#include <exception>
 #include <mutex>
 #include <thread>
 
@@ -101,7 +103,14 @@ SweepResult runSweep(const Calculator &calculator, const std::vector<SweepAxis> 
         }
         for (std::size_t k = 0; k < axes.size(); ++k)
             assignments.emplace_back(axes[k].key, exactText(point.sweptValues[k]));
-        point.result = calculator.evaluate(applyAssignments(calculator, assignments));
+        try {
+            point.result = calculator.evaluate(applyAssignments(calculator, assignments));
+        } catch (const std::exception &e) {
+            // A fault in one point must not take the other rows (or the
+            // process, from a worker thread) down with it.
+            point.result = refusal(Text{std::string("内部错误：") + e.what(),
+                                        std::string("internal error: ") + e.what()});
+        }
     };
     const auto work = [&] {
         for (;;) {
