@@ -29,6 +29,7 @@ FBMainWindow::FBMainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::FB
     fbmodetab();
     restoreSettings();
     connectActions();
+    addSweepAction();
 
     // The help window is a top-level window of its own (no parent), created
     // once and reused by every help command.

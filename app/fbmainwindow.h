@@ -7,6 +7,7 @@
 #include <functional>
 
 class Constant;
+class SweepWindow;
 class LaserPluse;
 class LaserTrait;
 class Laserbsc;
@@ -61,6 +62,7 @@ public:
     threashold *threasholdPagePtr() const { return threasholdPage; }
     QWebView *helpWindow() const { return helpView; }
     Constant *lastConstantDialog() const { return constantDialog; }
+    SweepWindow *lastSweepWindow() const { return sweepWindow; }
 
     // Stand-ins for the dialogs of the two export commands (tests use them);
     // an empty function brings the dialog back. The save-file provider gets
@@ -68,6 +70,10 @@ public:
     using SaveFileProvider = std::function<QString(QString *selectedFilter)>;
     using DirectoryProvider = std::function<QString()>;
     void setExportDialogs(SaveFileProvider saveFile, DirectoryProvider directory);
+
+public slots:
+    // 工具 → 参数扫描: the sweep window, preset to the page and tab shown.
+    void showSweepWindow();
 
 private slots:
     void bsclawtab();
@@ -95,10 +101,12 @@ private slots:
 private:
     template <typename Page> void showPage(Page *&page, int index);
     void connectActions();
+    void addSweepAction();
     void restoreSettings();
     void showHelpPage(const QString &relativePath);
 
     Constant *constantDialog = nullptr;
+    SweepWindow *sweepWindow = nullptr;
     bscoptlaw *bscoptlawPage = nullptr;
     nolinear *nolinearPage = nullptr;
     Laserbsc *laserbscPage = nullptr;

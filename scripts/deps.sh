@@ -5,7 +5,7 @@ set -euo pipefail
 
 PACKAGES=(
   build-essential cmake pkg-config ccache clang-format
-  qtbase5-dev libqt5webkit5-dev libqcustomplot-dev
+  qtbase5-dev libqt5svg5-dev libqt5webkit5-dev libqcustomplot-dev
   libxlsxwriter-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   libboost-dev libflint-arb-dev libflint-dev

@@ -1,0 +1,49 @@
+// 工具 → 参数扫描: opening the sweep window for the page and tab shown.
+#include "fbmainwindow.h"
+
+#include "fbmainwindowform.h"
+
+#include "calcbinding.h"
+#include "catalogue.h"
+#include "sweeprunner.h"
+#include "sweepwindow.h"
+
+#include <QAction>
+#include <QMenu>
+
+void FBMainWindow::addSweepAction()
+{
+    auto *action = new QAction(QStringLiteral("参数扫描…"), this);
+    action->setObjectName(QStringLiteral("actionSweep"));
+    action->setStatusTip(QStringLiteral("扫描一个输入参数，绘制输出随之的变化"));
+    ui->menuTools->addAction(action);
+    connect(action, &QAction::triggered, this, &FBMainWindow::showSweepWindow);
+}
+
+// The calculator of the page and tab shown (pages are named after their
+// folder, which is what the catalogue records), with the texts the page holds.
+void FBMainWindow::showSweepWindow()
+{
+    std::string id;
+    velmora::calc::Inputs inputs;
+    if (QWidget *page = currentPageWidget()) {
+        const std::string folder = page->metaObject()->className();
+        for (const auto &c : velmora::calc::catalogue().all()) {
+            const auto &spec = c->spec();
+            if (spec.page == folder && spec.tab == currentInnerTab()) {
+                id = spec.id;
+                inputs = readInputs(page, spec);
+                break;
+            }
+        }
+    }
+    if (sweepWindow && !sweepWindow->runner()->isRunning()) {
+        delete sweepWindow;
+        sweepWindow = nullptr;
+    }
+    if (!sweepWindow)
+        sweepWindow = new SweepWindow(this, id, inputs);
+    sweepWindow->show();
+    sweepWindow->raise();
+    sweepWindow->activateWindow();
+}

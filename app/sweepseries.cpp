@@ -1,0 +1,141 @@
+#include "sweepseries.h"
+
+#include "textformat.h"
+
+#include <cmath>
+#include <limits>
+#include <map>
+
+using namespace velmora::calc;
+
+namespace {
+
+const double kNaN = std::numeric_limits<double>::quiet_NaN();
+
+// The abscissa of curve outputs: the first curve the spec lists (the
+// wavelength of a spectrum).
+const FieldSpec *firstCurve(const CalculatorSpec &spec)
+{
+    for (const FieldSpec &f : spec.fields)
+        if (f.role == FieldRole::Output && f.kind == ValueKind::Curve)
+            return &f;
+    return nullptr;
+}
+
+double interpolate(const std::vector<double> &x, const std::vector<double> &y, double at)
+{
+    if (x.size() != y.size() || x.size() < 2)
+        return kNaN;
+    for (std::size_t i = 1; i < x.size(); ++i) {
+        const double x0 = x[i - 1], x1 = x[i];
+        if ((at >= x0 && at <= x1) || (at <= x0 && at >= x1)) {
+            if (x1 == x0)
+                return y[i];
+            const double t = (at - x0) / (x1 - x0);
+            return y[i - 1] + t * (y[i] - y[i - 1]);
+        }
+    }
+    return kNaN;
+}
+
+std::string outputText(const CalculatorSpec &spec, const std::string &key, double sampleAt,
+                       const Result &result)
+{
+    if (key.empty() || result.refused)
+        return {};
+    const auto it = result.outputs.find(key);
+    if (it == result.outputs.end())
+        return {};
+    if (it->second.shape.empty())
+        return it->second.text;
+    const double v = sweepOutputValue(spec, key, sampleAt, result);
+    return std::isfinite(v) ? formatNumber(v, 'g', 6) : std::string();
+}
+
+std::string caption(const CalculatorSpec &spec, const std::string &key, bool english)
+{
+    const FieldSpec *f = spec.field(key);
+    if (!f)
+        return key;
+    return english ? f->caption.en : f->caption.zh;
+}
+
+} // namespace
+
+double sweepOutputValue(const CalculatorSpec &spec, const std::string &key, double sampleAt,
+                        const Result &result)
+{
+    const auto it = result.outputs.find(key);
+    if (result.refused || it == result.outputs.end())
+        return kNaN;
+    const OutputValue &out = it->second;
+    if (out.shape.empty())
+        return out.value;
+    const FieldSpec *axis = firstCurve(spec);
+    if (out.shape.size() != 1 || !axis || axis->key == key)
+        return kNaN;
+    const auto xs = result.outputs.find(axis->key);
+    return xs == result.outputs.end() ? kNaN : interpolate(xs->second.data, out.data, sampleAt);
+}
+
+SweepTable tabulateSweep(const CalculatorSpec &spec, const SweepSetup &setup,
+                         const SweepResult &result, bool english)
+{
+    SweepTable table;
+    const bool grouped = !setup.groupKey.empty();
+    // Series in a fixed order: output 1 (per group), then output 2 (per group).
+    std::map<std::pair<int, int>, std::size_t> seriesIndex;
+    auto seriesFor = [&](int axis, int group) -> SweepSeries & {
+        const auto key = std::make_pair(axis, group);
+        auto found = seriesIndex.find(key);
+        if (found == seriesIndex.end()) {
+            SweepSeries s;
+            s.axis = axis;
+            s.name = caption(spec, axis == 1 ? setup.output1 : setup.output2, english);
+            if (grouped)
+                s.name += " (" + caption(spec, setup.groupKey, english) + " " +
+                          std::to_string(group) + ")";
+            table.series.push_back(std::move(s));
+            found = seriesIndex.emplace(key, table.series.size() - 1).first;
+        }
+        return table.series[found->second];
+    };
+    // Create every series up front so their order does not depend on which
+    // point was refused first.
+    const int groups = grouped ? std::max(setup.groupCount, 1) : 1;
+    for (int axis : {1, 2}) {
+        if ((axis == 1 ? setup.output1 : setup.output2).empty())
+            continue;
+        for (int g = 0; g < groups; ++g)
+            seriesFor(axis, grouped ? g : -1);
+    }
+
+    for (const SweepPoint &point : result.points) {
+        SweepRow row;
+        row.x = point.sweptValues.empty() ? kNaN : point.sweptValues[0];
+        if (grouped && point.sweptValues.size() > 1)
+            row.group = int(std::lround(point.sweptValues[1]));
+        row.output1 = outputText(spec, setup.output1, setup.sampleAt, point.result);
+        row.output2 = outputText(spec, setup.output2, setup.sampleAt, point.result);
+        for (const Notice &n : point.result.notices) {
+            if (!row.notice.empty())
+                row.notice += "; ";
+            row.notice += english ? n.text.en : n.text.zh;
+        }
+        table.rows.push_back(row);
+        if (point.result.refused)
+            continue;
+        for (int axis : {1, 2}) {
+            const std::string &key = axis == 1 ? setup.output1 : setup.output2;
+            if (key.empty())
+                continue;
+            const double y = sweepOutputValue(spec, key, setup.sampleAt, point.result);
+            if (!std::isfinite(y) || !std::isfinite(row.x))
+                continue;
+            SweepSeries &s = seriesFor(axis, row.group);
+            s.x.push_back(row.x);
+            s.y.push_back(y);
+        }
+    }
+    return table;
+}

@@ -1,0 +1,47 @@
+#ifndef SWEEPSERIES_H
+#define SWEEPSERIES_H
+
+// Turns the points of a sweep into what the sweep window draws and lists:
+// curves (one per output, or one per value of the series input) and table
+// rows. No widgets here, so the mapping is tested on its own.
+//
+// A refused point (or an output that is not finite there) is never drawn:
+// it is absent from its curve and its row carries the notice instead.
+
+#include "sweep.h"
+#include "sweepsetup.h"
+
+#include <string>
+#include <vector>
+
+struct SweepSeries {
+    std::string name; // legend text
+    int axis = 1;     // 1: left value axis, 2: right value axis
+    std::vector<double> x;
+    std::vector<double> y;
+};
+
+struct SweepRow {
+    double x = 0;
+    int group = -1;      // series value, -1 without a series input
+    std::string output1; // display texts ("" when refused)
+    std::string output2;
+    std::string notice; // the refusal or notice text, "" when none
+};
+
+struct SweepTable {
+    std::vector<SweepSeries> series;
+    std::vector<SweepRow> rows;
+};
+
+// `english` picks the language of legend and notice texts.
+SweepTable tabulateSweep(const velmora::calc::CalculatorSpec &spec, const SweepSetup &setup,
+                         const velmora::calc::SweepResult &result, bool english = false);
+
+// The scalar an output contributes at one point: the value of a scalar
+// output, or a curve output read at setup.sampleAt along the spec's first
+// curve (linear interpolation; NaN outside it). NaN when absent.
+double sweepOutputValue(const velmora::calc::CalculatorSpec &spec, const std::string &key,
+                        double sampleAt, const velmora::calc::Result &result);
+
+#endif // SWEEPSERIES_H

@@ -1,0 +1,250 @@
+// The sweep window: what it draws and lists, that its rows are the single
+// calculations, that a cancel leaves nothing half done, that the event loop
+// keeps running during a sweep, and that exports are complete files.
+#include "catalogue.h"
+#include "fieldspecs.h"
+#include "inputreader.h"
+#include "sweeprunner.h"
+#include "sweepseries.h"
+#include "sweepwindow.h"
+#include "textformat.h"
+
+#include <qcustomplot.h>
+#include <QComboBox>
+#include <QElapsedTimer>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QSpinBox>
+#include <QTableWidget>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+#include <cmath>
+
+using namespace velmora::calc;
+
+namespace {
+
+// y = 2x and z = x², refusing x > 5: expected values a reader can check.
+class DoublingCalculator : public Calculator
+{
+public:
+    DoublingCalculator()
+    {
+        m_spec.id = "test.doubling";
+        m_spec.title = {"加倍", "doubling"};
+        m_spec.fields = {numberInput("x", "", {"自变量x", "x"}, "m", 1.0, "1", 0, 100),
+                         numberInput("k", "", {"组k", "group k"}, "", 1.0, "0", 0, 100),
+                         numberOutput("y", "", {"两倍y", "twice y"}, "m", 1.0, "g6"),
+                         numberOutput("z", "", {"平方z", "square z"}, "m²", 1.0, "g6")};
+    }
+    const CalculatorSpec &spec() const override { return m_spec; }
+    Result evaluate(const Inputs &inputs) const override
+    {
+        const InputReader in(m_spec, inputs);
+        const double x = in.number("x");
+        if (x > 5)
+            return refusal({"x太大", "x too large"}, "x");
+        ResultBuilder out(m_spec);
+        out.number("y", 2 * x + in.number("k"), std::to_string(2 * x));
+        out.number("z", x * x, std::to_string(x * x));
+        return out.take();
+    }
+
+private:
+    CalculatorSpec m_spec;
+};
+
+SweepResult runDoubling(const std::vector<SweepAxis> &axes)
+{
+    static const DoublingCalculator calculator;
+    return runSweep(calculator, axes, {});
+}
+
+SweepAxis axis(const char *key, double start, double stop, std::size_t count)
+{
+    SweepAxis a;
+    a.key = key;
+    a.start = start;
+    a.stop = stop;
+    a.count = count;
+    return a;
+}
+
+} // namespace
+
+class TestSweepWindow : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void refusedPointsAreListedNotDrawn()
+    {
+        const DoublingCalculator calc;
+        SweepSetup setup;
+        setup.sweptKey = "x";
+        setup.output1 = "y";
+        setup.output2 = "z";
+        // x = 0, 2, 4, 6, 8: the last two are refused.
+        const SweepTable table =
+            tabulateSweep(calc.spec(), setup, runDoubling({axis("x", 0, 8, 5)}));
+        QCOMPARE(table.rows.size(), std::size_t(5));
+        QCOMPARE(table.series.size(), std::size_t(2));
+        QCOMPARE(table.series[0].x, (std::vector<double>{0, 2, 4}));
+        QCOMPARE(table.series[0].y, (std::vector<double>{0, 4, 8}));
+        QCOMPARE(table.series[1].y, (std::vector<double>{0, 4, 16}));
+        QCOMPARE(table.series[1].axis, 2);
+        QCOMPARE(table.rows[3].output1, std::string());
+        QCOMPARE(table.rows[3].notice, std::string("x太大"));
+        QVERIFY(table.rows[2].notice.empty());
+    }
+
+    void aSeriesInputGivesOneCurvePerValue()
+    {
+        const DoublingCalculator calc;
+        SweepSetup setup;
+        setup.sweptKey = "x";
+        setup.output1 = "y";
+        setup.groupKey = "k";
+        setup.groupCount = 3;
+        const SweepTable table = tabulateSweep(
+            calc.spec(), setup, runDoubling({axis("x", 1, 3, 3), axis("k", 0, 2, 3)}));
+        QCOMPARE(table.series.size(), std::size_t(3));
+        for (int k = 0; k < 3; ++k) // y = 2x + k at x = 1, 2, 3
+            QCOMPARE(table.series[std::size_t(k)].y,
+                     (std::vector<double>{2.0 + k, 4.0 + k, 6.0 + k}));
+        QVERIFY(table.series[2].name.find("2") != std::string::npos);
+    }
+
+    void aCurveOutputIsReadAtTheChosenAbscissa()
+    {
+        CalculatorSpec spec;
+        spec.fields = {numberOutput("w", "", {"w", "w"}, "nm", 1e-9, "g6"),
+                       numberOutput("g", "", {"g", "g"}, "dB", 1.0, "g6")};
+        spec.fields[0].kind = spec.fields[1].kind = ValueKind::Curve;
+        Result r;
+        r.outputs["w"].data = {1000, 1010, 1020};
+        r.outputs["w"].shape = {3};
+        r.outputs["g"].data = {0, 10, 30};
+        r.outputs["g"].shape = {3};
+        QCOMPARE(sweepOutputValue(spec, "g", 1015, r), 20.0);
+        QVERIFY(std::isnan(sweepOutputValue(spec, "g", 990, r)));
+    }
+
+    // The window's rows are what single calculations of the catalogue give.
+    void rowsEqualSingleRuns()
+    {
+        const auto &all = catalogue().all();
+        QVERIFY(!all.empty());
+        const Calculator &calc = *all.front();
+        SweepWindow window(nullptr, calc.spec().id);
+        auto *swept = window.findChild<QComboBox *>(QStringLiteral("sweptCombo"));
+        QVERIFY(swept && swept->count() > 0);
+        const std::string key = swept->currentData().toString().toStdString();
+        const double start = QString::fromStdString(calc.spec().field(key)->defaultText).toDouble();
+        window.findChild<QLineEdit *>(QStringLiteral("startEdit"))->setText(QString::number(start));
+        window.findChild<QLineEdit *>(QStringLiteral("stopEdit"))
+            ->setText(QString::number(start * 1.5));
+        window.findChild<QSpinBox *>(QStringLiteral("countSpin"))->setValue(5);
+        QSignalSpy finished(window.runner(), &SweepRunner::finished);
+        window.startSweep();
+        QVERIFY(finished.wait(20000));
+
+        const SweepSetup setup = window.setup();
+        auto *points = window.findChild<QTableWidget *>(QStringLiteral("pointsTable"));
+        QCOMPARE(points->rowCount(), 5);
+        const SweepAxis a = axis(key.c_str(), start, start * 1.5, 5);
+        const std::vector<double> xs = a.values();
+        for (int row = 0; row < 5; ++row) {
+            Assignments single = setup.fixed;
+            single.emplace_back(key, exactText(xs[std::size_t(row)]));
+            const Result r = calc.evaluate(applyAssignments(calc, single));
+            const auto out = r.outputs.find(setup.output1);
+            const QString expected = r.refused || out == r.outputs.end()
+                                         ? QString()
+                                         : QString::fromStdString(out->second.text);
+            QCOMPARE(points->item(row, 1)->text(), expected);
+        }
+    }
+
+    void cancelLeavesNoPartialResult()
+    {
+        const Calculator &calc = *catalogue().all().front();
+        SweepWindow window(nullptr, calc.spec().id);
+        window.findChild<QSpinBox *>(QStringLiteral("countSpin"))->setValue(100000);
+        QSignalSpy cancelled(window.runner(), &SweepRunner::cancelled);
+        QSignalSpy finished(window.runner(), &SweepRunner::finished);
+        window.startSweep();
+        window.cancelSweep();
+        QVERIFY(cancelled.wait(20000));
+        QCOMPARE(finished.count(), 0);
+        QVERIFY(window.runner()->result().points.empty());
+        QCOMPARE(window.findChild<QTableWidget *>(QStringLiteral("pointsTable"))->rowCount(), 0);
+        QVERIFY(window.findChild<QPushButton *>(QStringLiteral("runButton"))->isEnabled());
+    }
+
+    // The sweep runs off the GUI thread: a 10 ms timer keeps firing with no
+    // gap above 50 ms while a long sweep of the mode-instability model runs.
+    void eventLoopKeepsRunningDuringASweep()
+    {
+        const Calculator *tmi = catalogue().find("tmi.threshold");
+        if (!tmi)
+            QSKIP("the mode-instability calculator is not in the catalogue");
+        SweepWindow window(nullptr, "tmi.threshold");
+        window.findChild<QSpinBox *>(QStringLiteral("countSpin"))->setValue(40);
+        QSignalSpy finished(window.runner(), &SweepRunner::finished);
+        QElapsedTimer clock;
+        qint64 last = 0, longestGap = 0;
+        QTimer ticker;
+        connect(&ticker, &QTimer::timeout, [&] {
+            const qint64 now = clock.elapsed();
+            longestGap = std::max(longestGap, now - last);
+            last = now;
+        });
+        clock.start();
+        ticker.start(10);
+        window.startSweep();
+        QVERIFY(finished.wait(120000));
+        ticker.stop();
+        QVERIFY2(longestGap < 50, qPrintable(QStringLiteral("gap %1 ms").arg(longestGap)));
+    }
+
+    void exportsAreCompleteFilesAndFailuresKeepNothing()
+    {
+        const Calculator &calc = *catalogue().all().front();
+        SweepWindow window(nullptr, calc.spec().id);
+        window.findChild<QSpinBox *>(QStringLiteral("countSpin"))->setValue(4);
+        QSignalSpy finished(window.runner(), &SweepRunner::finished);
+        window.startSweep();
+        QVERIFY(finished.wait(20000));
+
+        QTemporaryDir dir;
+        QString error;
+        const QString csv = dir.filePath(QStringLiteral("t.csv"));
+        QVERIFY2(window.saveTable(csv, &error), qPrintable(error));
+        QFile file(csv);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QCOMPARE(file.readAll().count("\r\n"), 5); // header + 4 points
+        const QList<QPair<QString, QByteArray>> pictures = {
+            {QStringLiteral("p.png"), QByteArray("\x89PNG")},
+            {QStringLiteral("p.jpg"), QByteArray("\xff\xd8")},
+            {QStringLiteral("p.pdf"), QByteArray("%PDF")},
+            {QStringLiteral("p.svg"), QByteArray("<?xml")}};
+        for (const auto &picture : pictures) {
+            const QString path = dir.filePath(picture.first);
+            QVERIFY2(window.savePlot(path, &error), qPrintable(error));
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::ReadOnly));
+            QVERIFY2(f.read(picture.second.size()) == picture.second, qPrintable(path));
+        }
+        const QString missing = dir.filePath(QStringLiteral("no/such/dir/p.png"));
+        QVERIFY(!window.savePlot(missing, &error));
+        QVERIFY(!error.isEmpty());
+        QVERIFY(!window.saveTable(dir.filePath(QStringLiteral("t.txt")), &error));
+    }
+};
+
+QTEST_MAIN(TestSweepWindow)
+#include "tst_sweepwindow.moc"
