@@ -1,0 +1,91 @@
+// The velmora extension module: the catalogue's calculators, grid sweeps on
+// C++ threads and direct calls of the physics, with numpy results.
+
+#include "pyconvert.h"
+#include "pydirect.h"
+#include "pyrun.h"
+#include "pysweep.h"
+
+#include <pybind11/pybind11.h>
+
+namespace py = pybind11;
+using namespace velmora::python;
+
+namespace {
+
+// velmora.InputError, created once per module: a ValueError whose `key`
+// attribute names the refused input ("" when none).
+PyObject *g_inputError = nullptr;
+
+void registerInputError(py::module_ &m)
+{
+    static py::exception<InputError> type(m, "InputError", PyExc_ValueError);
+    type.doc() = "A refused input: the message names the key and the rule; `key` holds the key.";
+    g_inputError = type.ptr();
+    py::register_exception_translator([](std::exception_ptr p) {
+        try {
+            if (p)
+                std::rethrow_exception(p);
+        } catch (const InputError &e) {
+            py::object error = py::reinterpret_borrow<py::object>(g_inputError)(e.what());
+            error.attr("key") = e.key();
+            PyErr_SetObject(g_inputError, error.ptr());
+        }
+    });
+}
+
+} // namespace
+
+PYBIND11_MODULE(velmora, m)
+{
+    m.doc() = R"doc(Velmora's fiber-laser and fiber-amplifier calculators from Python.
+
+Every tab of every page is a calculator with an id ("modes.solve",
+"tmi.threshold", ...): velmora.calculators() lists them, velmora.run(id, **inputs)
+evaluates one with the page's rules and digits, velmora.sweep() evaluates a grid
+of inputs on C++ threads. Inputs use the page units named by their key suffix
+(a_um in um, lambda_nm in nm). Refused input raises velmora.InputError.
+modes(), field_map() and tmi_threshold() call the physics directly.)doc";
+    m.attr("__version__") = VELMORA_VERSION;
+    registerInputError(m);
+
+    m.def("calculators", &calculators,
+          R"doc(Descriptions of every calculator, in page and tab order.
+
+Each is a dict: "id", "title" ({"zh", "en"}), "page", "tab", "inputs" and
+"outputs", lists of dicts with "key", "field" (the page widget), "role",
+"kind" ("number", "choice", "curve", "map"), "caption" ({"zh", "en"}),
+"unit", "to_si", "format" and for inputs "default" (the page's text), "min",
+"max" (None when open), "required", "choices".)doc");
+    m.def("describe", &describe, py::arg("id"),
+          "The description of one calculator (one entry of calculators()).");
+    m.def("run", &run, py::arg("id"), R"doc(Evaluate one calculator, as the command line's `run`.
+
+Keyword arguments are the inputs by key, in the page units (numbers or
+strings; numbers are passed with all 17 digits); missing inputs take the page
+defaults.
+
+Returns {"calculator": id, "inputs": {key: value}, "outputs": {key: {"value",
+"unit", "text"}}, "notices": [{"key", "zh", "en"}]}: "value" is a float, or a
+numpy array for curves and maps, "text" exactly what the page shows.
+
+Raises InputError (a ValueError) naming the key and the rule when an input is
+unknown, not a number, or refused by the page's checks.
+
+>>> velmora.run("modes.solve", a_um=20, lambda_nm=1080)["outputs"]["count"]["value"])doc");
+    m.def("sweep", &sweep, py::arg("id"), py::arg("swept"), py::arg("outputs") = py::none(),
+          py::arg("threads") = py::none(), R"doc(Evaluate a calculator over a grid of inputs.
+
+swept: {key: 1-D sequence, ...}; every combination is evaluated (the last key
+varies fastest). outputs: None for every scalar output, or a list of keys.
+threads: None for every core. Other keyword arguments are fixed inputs.
+
+The points run on C++ threads with the GIL released; Ctrl-C stops the sweep.
+Returns {output key: float64 array of shape (len(values) for each swept key),
+..., "refused": [(index tuple, notice), ...]}; refused points are NaN.
+
+>>> r = velmora.sweep("tmi.threshold", {"a_um": np.linspace(12, 25, 14)})
+>>> r["p_th_w"].shape
+(14,))doc");
+    addDirectFunctions(m);
+}

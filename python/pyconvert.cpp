@@ -1,0 +1,198 @@
+#include "pyconvert.h"
+
+#include "catalogue.h"
+#include "pyarrays.h"
+#include "textformat.h"
+
+#include <cmath>
+#include <cstdio>
+
+namespace py = pybind11;
+
+namespace velmora::python {
+
+namespace {
+
+const char *roleName(calc::FieldRole role)
+{
+    switch (role) {
+    case calc::FieldRole::Input: return "input";
+    case calc::FieldRole::Output: return "output";
+    case calc::FieldRole::Linked: return "linked";
+    }
+    return "input";
+}
+
+const char *kindName(calc::ValueKind kind)
+{
+    switch (kind) {
+    case calc::ValueKind::Number: return "number";
+    case calc::ValueKind::Choice: return "choice";
+    case calc::ValueKind::Curve: return "curve";
+    case calc::ValueKind::Map: return "map";
+    }
+    return "number";
+}
+
+py::dict textDict(const calc::Text &text)
+{
+    py::dict d;
+    d["zh"] = text.zh;
+    d["en"] = text.en;
+    return d;
+}
+
+// A limit of the accepted range, None when the range is open on that side.
+py::object limit(double value)
+{
+    return std::isfinite(value) ? py::object(py::float_(value)) : py::object(py::none());
+}
+
+// The echoed input: the number a numeric field reads as, else its text.
+py::object inputValue(const calc::FieldSpec *field, const std::string &text)
+{
+    double value = 0;
+    if (field && field->kind == calc::ValueKind::Number && calc::parseNumber(text, &value))
+        return py::float_(value);
+    return py::str(text);
+}
+
+py::object outputValue(calc::OutputValue &out)
+{
+    if (out.data.empty() && out.shape.empty())
+        return py::float_(out.value);
+    std::vector<py::ssize_t> shape(out.shape.begin(), out.shape.end());
+    if (shape.empty())
+        shape.push_back(static_cast<py::ssize_t>(out.data.size()));
+    return arrayFromVector(std::move(out.data), std::move(shape));
+}
+
+} // namespace
+
+std::string inputText(const std::string &key, py::handle value)
+{
+    if (py::isinstance<py::bool_>(value))
+        return value.cast<bool>() ? "1" : "0";
+    if (py::isinstance<py::str>(value))
+        return value.cast<std::string>();
+    if (PyFloat_Check(value.ptr())) {
+        char buffer[32];
+        std::snprintf(buffer, sizeof buffer, "%.17g", PyFloat_AS_DOUBLE(value.ptr()));
+        return buffer;
+    }
+    if (PyIndex_Check(value.ptr())) // int, numpy integers
+        return py::str(py::reinterpret_steal<py::object>(PyNumber_Index(value.ptr())));
+    if (PyNumber_Check(value.ptr())) { // numpy floating scalars, Fraction, Decimal ...
+        py::object asFloat = py::reinterpret_steal<py::object>(PyNumber_Float(value.ptr()));
+        if (asFloat)
+            return inputText(key, asFloat);
+        PyErr_Clear();
+    }
+    throw InputError(key, key + ": expected a number or a string, got " +
+                              std::string(py::str(py::type::handle_of(value).attr("__name__"))));
+}
+
+const calc::Calculator &findCalculator(const std::string &id)
+{
+    if (const calc::Calculator *c = calc::catalogue().find(id))
+        return *c;
+    throw InputError("id",
+                     "id: unknown calculator '" + id + "' (velmora.calculators() lists the ids)");
+}
+
+calc::Inputs inputsFromKwargs(const calc::CalculatorSpec &spec, const py::dict &kwargs)
+{
+    calc::Inputs inputs;
+    for (auto item : kwargs) {
+        const std::string key = py::str(item.first);
+        const calc::FieldSpec *field = spec.field(key);
+        if (!field)
+            throw InputError(key, key + ": not an input of " + spec.id + " (velmora.describe('" +
+                                      spec.id + "') lists them)");
+        if (field->role == calc::FieldRole::Output)
+            throw InputError(key, key + ": an output of " + spec.id + ", not an input");
+        inputs[key] = inputText(key, item.second);
+    }
+    return inputs;
+}
+
+std::string noticeMessage(const calc::Notice &notice)
+{
+    const std::string &text = notice.text.en.empty() ? notice.text.zh : notice.text.en;
+    return notice.key.empty() ? text : notice.key + ": " + text;
+}
+
+void throwRefused(const calc::Result &result)
+{
+    if (result.notices.empty())
+        throw InputError("", "the inputs were refused");
+    throw InputError(result.notices.front().key, noticeMessage(result.notices.front()));
+}
+
+py::dict noticeDict(const calc::Notice &notice)
+{
+    py::dict d;
+    d["key"] = notice.key;
+    d["zh"] = notice.text.zh;
+    d["en"] = notice.text.en;
+    return d;
+}
+
+py::dict resultDict(const calc::CalculatorSpec &spec, const calc::Inputs &inputs,
+                    calc::Result &&result)
+{
+    py::dict echoed;
+    for (const auto &[key, text] : inputs)
+        echoed[py::str(key)] = inputValue(spec.field(key), text);
+    py::dict outputs;
+    for (auto &[key, out] : result.outputs) {
+        py::dict entry;
+        entry["value"] = outputValue(out);
+        entry["unit"] = out.unit;
+        entry["text"] = out.text;
+        outputs[py::str(key)] = std::move(entry);
+    }
+    py::list notices;
+    for (const calc::Notice &n : result.notices)
+        notices.append(noticeDict(n));
+    py::dict d;
+    d["calculator"] = spec.id;
+    d["inputs"] = std::move(echoed);
+    d["outputs"] = std::move(outputs);
+    d["notices"] = std::move(notices);
+    return d;
+}
+
+py::dict specDict(const calc::CalculatorSpec &spec)
+{
+    py::list inputs, outputs;
+    for (const calc::FieldSpec &f : spec.fields) {
+        py::dict d;
+        d["key"] = f.key;
+        d["field"] = f.objectName;
+        d["role"] = roleName(f.role);
+        d["kind"] = kindName(f.kind);
+        d["caption"] = textDict(f.caption);
+        d["unit"] = f.unit;
+        d["to_si"] = f.toSI;
+        if (f.role != calc::FieldRole::Output) {
+            d["default"] = f.defaultText;
+            d["min"] = limit(f.min);
+            d["max"] = limit(f.max);
+            d["required"] = f.required;
+            d["choices"] = py::cast(f.choices);
+        }
+        d["format"] = f.format;
+        (f.role == calc::FieldRole::Output ? outputs : inputs).append(std::move(d));
+    }
+    py::dict d;
+    d["id"] = spec.id;
+    d["title"] = textDict(spec.title);
+    d["page"] = spec.page;
+    d["tab"] = spec.tab;
+    d["inputs"] = std::move(inputs);
+    d["outputs"] = std::move(outputs);
+    return d;
+}
+
+} // namespace velmora::python

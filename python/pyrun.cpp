@@ -1,0 +1,38 @@
+#include "pyrun.h"
+
+#include "catalogue.h"
+#include "pyconvert.h"
+
+namespace py = pybind11;
+
+namespace velmora::python {
+
+py::list calculators()
+{
+    py::list list;
+    for (const auto &c : calc::catalogue().all())
+        list.append(specDict(c->spec()));
+    return list;
+}
+
+py::dict describe(const std::string &id)
+{
+    return specDict(findCalculator(id).spec());
+}
+
+py::dict run(const std::string &id, const py::kwargs &kwargs)
+{
+    const calc::Calculator &calculator = findCalculator(id);
+    const calc::CalculatorSpec &spec = calculator.spec();
+    const calc::Inputs inputs = calc::withDefaults(spec, inputsFromKwargs(spec, kwargs));
+    calc::Result result;
+    {
+        py::gil_scoped_release released;
+        result = calculator.evaluate(inputs);
+    }
+    if (result.refused)
+        throwRefused(result);
+    return resultDict(spec, inputs, std::move(result));
+}
+
+} // namespace velmora::python
