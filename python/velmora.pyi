@@ -1,0 +1,134 @@
+"""Type stub of the velmora extension module (fiber-laser and fiber-amplifier calculators)."""
+
+from typing import Any, Dict, List, Mapping, Optional, Sequence, Tuple, TypedDict, Union
+
+import numpy as np
+import numpy.typing as npt
+
+__version__: str
+
+InputValue = Union[float, int, bool, str]
+FloatArray = npt.NDArray[np.float64]
+IntArray = npt.NDArray[np.int64]
+
+class InputError(ValueError):
+    """A refused input: the message names the key and the rule."""
+
+    key: str
+
+class Text(TypedDict):
+    zh: str
+    en: str
+
+class FieldDescription(TypedDict, total=False):
+    key: str
+    field: str
+    role: str  # "input", "output" or "linked"
+    kind: str  # "number", "choice", "curve" or "map"
+    caption: Text
+    unit: str
+    to_si: float
+    format: str
+    default: str
+    min: Optional[float]
+    max: Optional[float]
+    required: bool
+    choices: List[str]
+
+class CalculatorDescription(TypedDict):
+    id: str
+    title: Text
+    page: str
+    tab: int
+    inputs: List[FieldDescription]
+    outputs: List[FieldDescription]
+
+class OutputEntry(TypedDict):
+    value: Union[float, FloatArray]
+    unit: str
+    text: str
+
+class Notice(TypedDict):
+    key: str
+    zh: str
+    en: str
+
+class RunResult(TypedDict):
+    calculator: str
+    inputs: Dict[str, Union[float, str]]
+    outputs: Dict[str, OutputEntry]
+    notices: List[Notice]
+
+class ModeSet(TypedDict):
+    m: IntArray
+    n: IntArray
+    neff: FloatArray
+    beta: FloatArray
+    v: float
+    count: int
+
+class TmiResult(TypedDict):
+    threshold_w: float
+    chi_max: float
+    peak_shift_khz: float
+    v: float
+    shift_khz: FloatArray
+    chi: FloatArray
+    power_w: FloatArray
+    xi: FloatArray
+
+def calculators() -> List[CalculatorDescription]:
+    """Descriptions of every calculator, in page and tab order."""
+
+def describe(id: str) -> CalculatorDescription:
+    """The description of one calculator."""
+
+def run(id: str, **inputs: InputValue) -> RunResult:
+    """Evaluate one calculator; missing inputs take the page defaults."""
+
+def sweep(
+    id: str,
+    swept: Mapping[str, Union[Sequence[InputValue], npt.ArrayLike]],
+    outputs: Optional[Sequence[str]] = None,
+    threads: Optional[int] = None,
+    **fixed: InputValue,
+) -> Dict[str, Any]:
+    """Evaluate a calculator over every combination of the swept inputs.
+
+    Returns one float64 array per output (shape: the swept lengths in order)
+    and "refused": a list of (index tuple, notice) of the refused points.
+    """
+
+def modes(a_um: float, lambda_nm: float, n1: float, n2: float, samples: int = 10000) -> ModeSet:
+    """Guided LP modes of a step-index fiber (the fiber-mode page's grid solver)."""
+
+def field_map(
+    a_um: float,
+    lambda_nm: float,
+    n1: float,
+    n2: float,
+    m: int = 0,
+    n: int = 1,
+    kind: str = "intensity",
+    orientation: str = "E",
+) -> FloatArray:
+    """One 501 x 501 grid of mode LP_mn: intensity, amplitude or phase, orientation E or O."""
+
+def tmi_threshold(
+    *,
+    a_um: float = 15.0,
+    doped_um: float = 15.0,
+    clad_um: float = 200.0,
+    n: float = 1.45,
+    na: float = 0.06,
+    signal_nm: float = 1064.0,
+    pump_nm: float = 975.0,
+    h: float = 1000.0,
+    dndt: float = 1.21e-05,
+    kappa: float = 1.4,
+    rho_c: float = 1670000.0,
+    eta0: float = 0.01,
+    rin: float = 1e-13,
+    p0_w: float = 10.0,
+) -> TmiResult:
+    """Threshold of transverse mode instability (the mode-instability page's model)."""

@@ -1,0 +1,106 @@
+#!/usr/bin/python3
+"""Per-call times of the velmora Python module (run by hand, not a test).
+
+    PYTHONPATH=build/python /usr/bin/python3 bench/python_bench.py [--bench build/bin/velmora_bench]
+
+Prints the median time per call of velmora.modes() for the 20 um default
+fiber, velmora.run("tmi.threshold") with the page defaults and a 1000-point
+velmora.sweep() of modes.solve over wavelength. When the C++ benchmark binary
+is there, it also runs the matching C++ benchmarks (BM_SolveModes/20,
+BM_ModeInstability) and prints the Python call overhead above them.
+Goals: overhead under 20 us; the 1000-point mode sweep under 0.1 s on two cores.
+Use the Release build.
+"""
+
+import argparse
+import json
+import os
+import statistics
+import subprocess
+import sys
+import time
+
+import numpy as np
+
+import velmora
+
+REPEATS = 7
+
+
+def median_seconds(call, min_time=0.2):
+    """Median over REPEATS runs of the time per call, each run at least min_time long."""
+    call()  # warm up: first-use initialisation, caches
+    count = 1
+    while True:
+        start = time.perf_counter()
+        for _ in range(count):
+            call()
+        if time.perf_counter() - start >= min_time / 4:
+            break
+        count *= 2
+    runs = []
+    for _ in range(REPEATS):
+        start = time.perf_counter()
+        for _ in range(count):
+            call()
+        runs.append((time.perf_counter() - start) / count)
+    return statistics.median(runs)
+
+
+def cpp_medians(binary):
+    """Real time per iteration [s] of the C++ reference benchmarks, by name."""
+    if not binary or not os.access(binary, os.X_OK):
+        return {}
+    out = subprocess.run(
+        [binary, "--benchmark_filter=^BM_SolveModes/20|^BM_ModeInstability$",
+         "--benchmark_repetitions=5", "--benchmark_report_aggregates_only=true",
+         "--benchmark_format=json"],
+        check=True, capture_output=True, text=True, cwd=os.path.dirname(binary),
+        env=dict(os.environ, QT_QPA_PLATFORM="offscreen")).stdout
+    scale = {"ns": 1e-9, "us": 1e-6, "ms": 1e-3, "s": 1.0}
+    medians = {}
+    for b in json.loads(out)["benchmarks"]:
+        if b.get("aggregate_name") == "median":
+            medians[b["run_name"]] = b["real_time"] * scale[b["time_unit"]]
+    return medians
+
+
+def report(name, seconds, reference=None):
+    line = f"{name:<44} {seconds * 1e6:12.1f} us"
+    if reference is not None:
+        line += f"   C++ {reference * 1e6:10.1f} us   overhead {(seconds - reference) * 1e6:7.1f} us"
+    print(line)
+
+
+def main():
+    here = os.path.dirname(os.path.abspath(__file__))
+    parser = argparse.ArgumentParser(description=__doc__.splitlines()[0])
+    parser.add_argument("--bench", default=os.path.join(here, "..", "build", "bin", "velmora_bench"),
+                        help="the C++ velmora_bench binary (for the overhead figures)")
+    args = parser.parse_args()
+
+    cpp = cpp_medians(os.path.normpath(args.bench))
+    print(f"velmora {velmora.__version__}, {os.cpu_count()} cores, Python {sys.version.split()[0]}")
+
+    modes = median_seconds(lambda: velmora.modes(20, 1080, 1.4512, 1.45))
+    report("velmora.modes(20 um fiber)", modes, cpp.get("BM_SolveModes/20/real_time"))
+
+    ids = {c["id"] for c in velmora.calculators()}
+    if "tmi.threshold" in ids:
+        tmi = median_seconds(lambda: velmora.run("tmi.threshold"), min_time=1.0)
+        report('velmora.run("tmi.threshold")', tmi, cpp.get("BM_ModeInstability/real_time"))
+    direct = median_seconds(lambda: velmora.tmi_threshold(), min_time=1.0)
+    report("velmora.tmi_threshold()", direct, cpp.get("BM_ModeInstability/real_time"))
+
+    if "modes.solve" in ids:
+        wavelengths = np.linspace(1000, 1100, 1000)
+        for threads in (1, 2):
+            sweep = median_seconds(
+                lambda: velmora.sweep("modes.solve", {"lambda_nm": wavelengths}, threads=threads),
+                min_time=1.0)
+            report(f"sweep modes.solve, 1000 wavelengths, {threads} thr", sweep)
+            print(f"{'':<44} {sweep * 1e3:12.1f} ms  ({'under' if sweep < 0.1 else 'OVER'} 0.1 s)")
+
+
+if __name__ == "__main__":
+    main()
