@@ -72,7 +72,7 @@ py::dict modes(double aUm, double lambdaNm, double n1, double n2, int samples)
     d["neff"] = arrayFromVector(std::move(neffs));
     d["beta"] = arrayFromVector(std::move(betas));
     d["v"] = kTwoPi / lambda * (aUm * kMicrometre) * std::sqrt(n1 * n1 - n2 * n2);
-    d["count"] = set.modeTotal;
+    d["mode_count"] = set.modeTotal;
     return d;
 }
 
@@ -182,9 +182,10 @@ and n2 cladding index (n1 >= n2).
 
 Returns a dict: "m", "n" (int64 arrays) and "neff", "beta" (float64 arrays,
 beta in 1/m) in table order (m ascending, then n); "v" the V number
-k0 a sqrt(n1^2 - n2^2); "count" the number of LP modes.
+k0 a sqrt(n1^2 - n2^2); "mode_count" the number of LP modes
+(the keys of modes.solve).
 
->>> velmora.modes(20, 1080, 1.4512, 1.45)["count"]
+>>> velmora.modes(20, 1080, 1.4512, 1.45)["mode_count"]
 7)doc");
     module.def("field_map", &fieldMap, py::arg("a_um"), py::arg("lambda_nm"), py::arg("n1"),
                py::arg("n2"), py::arg("m") = 0, py::arg("n") = 1, py::arg("kind") = "intensity",

@@ -65,7 +65,7 @@ class ModeSet(TypedDict):
     neff: FloatArray
     beta: FloatArray
     v: float
-    count: int
+    mode_count: int
 
 class TmiResult(TypedDict):
     threshold_w: float

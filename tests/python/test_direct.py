@@ -35,7 +35,7 @@ def test_modes_of_the_20um_fiber_are_the_published_seven_in_table_order():
     r = velmora.modes(A_UM, LAMBDA_NM, N1, N2)
     labels = [f"{m}{n}" for m, n in zip(r["m"], r["n"])]
     assert labels == ["01", "02", "11", "12", "21", "31", "41"]
-    assert r["count"] == 7
+    assert r["mode_count"] == 7
     assert r["v"] == pytest.approx(6.865, abs=5e-4)
     assert r["m"].dtype == np.int64 and r["neff"].dtype == np.float64
 

@@ -1,0 +1,38 @@
+"""Shared helpers of the velmora module tests."""
+
+import json
+import os
+import subprocess
+
+import numpy as np
+import pytest
+
+import velmora
+
+SOURCE_DIR = os.environ.get(
+    "VELMORA_SOURCE_DIR", os.path.normpath(os.path.join(os.path.dirname(__file__), "..", "..")))
+
+
+def calculator_ids():
+    return [c["id"] for c in velmora.calculators()]
+
+
+@pytest.fixture(scope="session")
+def cli():
+    """Runs `velmora-cli run ID --format json` (None when the build has no command line)."""
+    path = os.environ.get("VELMORA_CLI")
+    if not path:
+        return None
+
+    def run(calculator_id):
+        out = subprocess.run([path, "run", calculator_id, "--format", "json"], check=True,
+                             capture_output=True, text=True, env=dict(os.environ, LANG="C"))
+        return json.loads(out.stdout)
+
+    return run
+
+
+def same_value(a, b):
+    """Equal numbers or arrays, NaN equal to NaN."""
+    a, b = np.asarray(a, dtype=float), np.asarray(b, dtype=float)
+    return a.shape == b.shape and bool(np.array_equal(a, b, equal_nan=True))
