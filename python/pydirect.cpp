@@ -2,6 +2,7 @@
 
 #include "complexnumber.h"
 #include "fieldmaps.h"
+#include "inputranges.h"
 #include "modeinstability.h"
 #include "modesolver.h"
 #include "pyarrays.h"
@@ -30,25 +31,34 @@ double pageUnits(double si, double unit)
     return std::strtod(text, nullptr);
 }
 
-void requirePositive(const char *key, double value)
+// The accepted range of one input in page units (physics/inputranges.h),
+// or InputError naming the key, the quantity and the range.
+void requireIn(const char *key, const inputranges::InputRange &range, double value,
+               double toSI = 1.0)
 {
-    if (!(std::isfinite(value) && value > 0))
-        throw InputError(key, std::string(key) + ": must be a finite number above 0");
+    if (inputranges::contains(range, value, toSI))
+        return;
+    const std::string unit = toSI == kMicrometre ? "μm" : toSI == kNanometre ? "nm" : range.siUnit;
+    throw InputError(key, std::string(key) + ": " +
+                              inputranges::outOfRangeEn(range.en, inputranges::pageMin(range, toSI),
+                                                        inputranges::pageMax(range, toSI), unit));
 }
 
-void requireIndices(double n1, double n2)
+// The fiber of the mode solver: a, lambda and both indices within their
+// ranges, and a core index not below the cladding index.
+void requireFiber(double aUm, double lambdaNm, double n1, double n2)
 {
-    requirePositive("n1", n1);
-    requirePositive("n2", n2);
+    requireIn("a_um", inputranges::kFiberRadius, aUm, kMicrometre);
+    requireIn("lambda_nm", inputranges::kWavelength, lambdaNm, kNanometre);
+    requireIn("n1", inputranges::kRefractiveIndex, n1);
+    requireIn("n2", inputranges::kRefractiveIndex, n2);
     if (n1 < n2)
         throw InputError("n1", "n1: the core index must not be below the cladding index n2");
 }
 
 py::dict modes(double aUm, double lambdaNm, double n1, double n2, int samples)
 {
-    requirePositive("a_um", aUm);
-    requirePositive("lambda_nm", lambdaNm);
-    requireIndices(n1, n2);
+    requireFiber(aUm, lambdaNm, n1, n2);
     if (samples < 3 || samples > 10'000'000)
         throw InputError("samples", "samples: a grid of 3 to 10000000 effective indices");
     const double lambda = lambdaNm * kNanometre;
@@ -94,9 +104,7 @@ std::vector<double> &chosenGrid(ModeFieldMaps &maps, const std::string &kind,
 py::array_t<double> fieldMap(double aUm, double lambdaNm, double n1, double n2, int m, int n,
                              const std::string &kind, const std::string &orientation)
 {
-    requirePositive("a_um", aUm);
-    requirePositive("lambda_nm", lambdaNm);
-    requireIndices(n1, n2);
+    requireFiber(aUm, lambdaNm, n1, n2);
     ModeFieldMaps unused;
     chosenGrid(unused, kind, orientation); // refuse a bad choice before the work
     if (m < 0 || m > kModeSolverMaxOrder)
@@ -125,6 +133,20 @@ py::dict tmiThreshold(double aUm, double dopedUm, double claddingUm, double n, d
                       double signalNm, double pumpNm, double h, double dndt, double kappa,
                       double rhoC, double eta0, double rin, double p0)
 {
+    requireIn("a_um", inputranges::kFiberRadius, aUm, kMicrometre);
+    requireIn("doped_um", inputranges::kFiberRadius, dopedUm, kMicrometre);
+    requireIn("clad_um", inputranges::kFiberRadius, claddingUm, kMicrometre);
+    requireIn("n", inputranges::kRefractiveIndex, n);
+    requireIn("na", inputranges::kNumericalAperture, na);
+    requireIn("signal_nm", inputranges::kWavelength, signalNm, kNanometre);
+    requireIn("pump_nm", inputranges::kWavelength, pumpNm, kNanometre);
+    requireIn("h", inputranges::kHeatTransferCoefficient, h);
+    requireIn("dndt", inputranges::kThermoOptic, dndt);
+    requireIn("kappa", inputranges::kThermalConductivity, kappa);
+    requireIn("rho_c", inputranges::kVolumetricHeatCapacity, rhoC);
+    requireIn("eta0", inputranges::kFraction, eta0);
+    requireIn("rin", inputranges::kFraction, rin);
+    requireIn("p0_w", inputranges::kPower, p0);
     ModeInstabilityInput in;
     in.coreRadius = aUm * kMicrometre;
     in.dopedRadius = dopedUm * kMicrometre;
