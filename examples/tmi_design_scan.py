@@ -36,13 +36,13 @@ GRID = {
     "a_um": np.linspace(10.0, 30.0, 11),  # core radius [um]
     "doped_um": np.array([8.0, 12.0, 16.0, 20.0, 24.0]),  # doped radius [um]
     "na": np.array([0.04, 0.05, 0.06, 0.07]),  # numerical aperture
-    "pump_nm": np.array([915.0, 940.0, 976.0]),  # pump wavelength [nm]
+    "lambda_p_nm": np.array([915.0, 940.0, 976.0]),  # pump wavelength [nm]
 }
 TINY_GRID = {
     "a_um": np.array([12.0, 20.0]),
     "doped_um": np.array([10.0, 15.0]),
     "na": np.array([0.05, 0.06]),
-    "pump_nm": np.array([915.0, 976.0]),
+    "lambda_p_nm": np.array([915.0, 976.0]),
 }
 
 

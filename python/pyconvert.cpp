@@ -100,33 +100,37 @@ const calc::Calculator &findCalculator(const std::string &id)
                      "id: unknown calculator '" + id + "' (velmora.calculators() lists the ids)");
 }
 
-calc::Inputs inputsFromKwargs(const calc::CalculatorSpec &spec, const py::dict &kwargs)
+calc::Assignments checkedAssignments(const calc::CalculatorSpec &spec, const py::dict &kwargs)
 {
-    calc::Inputs inputs;
+    calc::Assignments assignments;
     for (auto item : kwargs) {
         const std::string key = py::str(item.first);
-        const calc::FieldSpec *field = spec.field(key);
-        if (!field)
-            throw InputError(key, key + ": not an input of " + spec.id + " (velmora.describe('" +
-                                      spec.id + "') lists them)");
-        if (field->role == calc::FieldRole::Output)
-            throw InputError(key, key + ": an output of " + spec.id + ", not an input");
-        inputs[key] = inputText(key, item.second);
+        assignments.emplace_back(key, inputText(key, item.second));
+        if (auto notice = calc::checkAssignment(spec, assignments.back()))
+            throwNotice(*notice);
     }
-    return inputs;
+    return assignments;
 }
 
 std::string noticeMessage(const calc::Notice &notice)
 {
     const std::string &text = notice.text.en.empty() ? notice.text.zh : notice.text.en;
-    return notice.key.empty() ? text : notice.key + ": " + text;
+    const std::string prefix = notice.key + ": ";
+    if (notice.key.empty() || text.compare(0, prefix.size(), prefix) == 0)
+        return text; // the checks before evaluate() already name the key
+    return prefix + text;
+}
+
+void throwNotice(const calc::Notice &notice)
+{
+    throw InputError(notice.key, noticeMessage(notice));
 }
 
 void throwRefused(const calc::Result &result)
 {
     if (result.notices.empty())
         throw InputError("", "the inputs were refused");
-    throw InputError(result.notices.front().key, noticeMessage(result.notices.front()));
+    throwNotice(result.notices.front());
 }
 
 py::dict noticeDict(const calc::Notice &notice)
@@ -180,7 +184,10 @@ py::dict specDict(const calc::CalculatorSpec &spec)
             d["min"] = limit(f.min);
             d["max"] = limit(f.max);
             d["required"] = f.required;
-            d["choices"] = py::cast(f.choices);
+            py::list choices;
+            for (const std::string &choice : f.choices)
+                choices.append(choice);
+            d["choices"] = std::move(choices);
         }
         d["format"] = f.format;
         (f.role == calc::FieldRole::Output ? outputs : inputs).append(std::move(d));

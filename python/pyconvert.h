@@ -7,6 +7,7 @@
 // (numbers as floats, curves and maps as numpy arrays).
 
 #include "calculator.h"
+#include "validation.h"
 
 #include <pybind11/pybind11.h>
 
@@ -36,9 +37,12 @@ private:
 // strings unchanged. Anything else raises InputError naming `key`.
 std::string inputText(const std::string &key, pybind11::handle value);
 
-// Keyword arguments as calculator inputs. Unknown keys, outputs and values
-// that are not numbers or strings raise InputError naming the key.
-calc::Inputs inputsFromKwargs(const calc::CalculatorSpec &spec, const pybind11::dict &kwargs);
+// Keyword arguments as (key, text) assignments in the order given, checked
+// as the command line checks its key=value arguments (an unknown key, an
+// output, a text that is not a number, a value outside the accepted range):
+// the first problem raises InputError.
+calc::Assignments checkedAssignments(const calc::CalculatorSpec &spec,
+                                     const pybind11::dict &kwargs);
 
 // The calculator with this id, or InputError listing how to find the ids.
 const calc::Calculator &findCalculator(const std::string &id);
@@ -46,6 +50,8 @@ const calc::Calculator &findCalculator(const std::string &id);
 // "key: English notice" (or just the notice when it names no key).
 std::string noticeMessage(const calc::Notice &notice);
 
+// InputError carrying a notice (its key and English text).
+[[noreturn]] void throwNotice(const calc::Notice &notice);
 // InputError for the first notice of a refused result.
 [[noreturn]] void throwRefused(const calc::Result &result);
 

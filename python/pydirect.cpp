@@ -135,15 +135,15 @@ py::dict tmiThreshold(double aUm, double dopedUm, double claddingUm, double n, d
 {
     requireIn("a_um", inputranges::kFiberRadius, aUm, kMicrometre);
     requireIn("doped_um", inputranges::kFiberRadius, dopedUm, kMicrometre);
-    requireIn("clad_um", inputranges::kFiberRadius, claddingUm, kMicrometre);
-    requireIn("n", inputranges::kRefractiveIndex, n);
+    requireIn("b_um", inputranges::kFiberRadius, claddingUm, kMicrometre);
+    requireIn("n1", inputranges::kRefractiveIndex, n);
     requireIn("na", inputranges::kNumericalAperture, na);
-    requireIn("signal_nm", inputranges::kWavelength, signalNm, kNanometre);
-    requireIn("pump_nm", inputranges::kWavelength, pumpNm, kNanometre);
-    requireIn("h", inputranges::kHeatTransferCoefficient, h);
-    requireIn("dndt", inputranges::kThermoOptic, dndt);
-    requireIn("kappa", inputranges::kThermalConductivity, kappa);
-    requireIn("rho_c", inputranges::kVolumetricHeatCapacity, rhoC);
+    requireIn("lambda_s_nm", inputranges::kWavelength, signalNm, kNanometre);
+    requireIn("lambda_p_nm", inputranges::kWavelength, pumpNm, kNanometre);
+    requireIn("h_w_m2k", inputranges::kHeatTransferCoefficient, h);
+    requireIn("dndt_k", inputranges::kThermoOptic, dndt);
+    requireIn("kappa_w_mk", inputranges::kThermalConductivity, kappa);
+    requireIn("rho_c_j_m3k", inputranges::kVolumetricHeatCapacity, rhoC);
     requireIn("eta0", inputranges::kFraction, eta0);
     requireIn("rin", inputranges::kFraction, rin);
     requireIn("p0_w", inputranges::kPower, p0);
@@ -167,7 +167,7 @@ py::dict tmiThreshold(double aUm, double dopedUm, double claddingUm, double n, d
         py::gil_scoped_release released;
         r = computeModeInstability(in);
     } catch (const ComplexDivisionError &) {
-        throw InputError("kappa",
+        throw InputError("kappa_w_mk",
                          "kappa: the heat equation has no solution with a zero "
                          "conductivity or heat capacity (kappa, rho_c)");
     }
@@ -176,12 +176,12 @@ py::dict tmiThreshold(double aUm, double dopedUm, double claddingUm, double n, d
                                      " <= 2.405: the fiber must be multimode "
                                      "(core radius, NA, signal wavelength)");
     py::dict d;
-    d["threshold_w"] = r.thresholdPower;
-    d["chi_max"] = r.chiMax;
+    d["p_th_w"] = r.thresholdPower;
+    d["chi_max_per_w"] = r.chiMax;
     d["peak_shift_khz"] = r.peakShift;
     d["v"] = r.vNumber;
     d["shift_khz"] = arrayFromVector(std::move(r.shifts));
-    d["chi"] = arrayFromVector(std::move(r.coupling));
+    d["chi_per_w"] = arrayFromVector(std::move(r.coupling));
     d["power_w"] = arrayFromVector(std::move(r.powers));
     d["xi"] = arrayFromVector(std::move(r.modeContent));
     return d;
@@ -225,12 +225,12 @@ solved first; a mode the fiber does not guide raises InputError naming "n".)doc"
     module.def("tmi_threshold", &tmiThreshold, py::kw_only(),
                py::arg("a_um") = pageUnits(d.coreRadius, kMicrometre),
                py::arg("doped_um") = pageUnits(d.dopedRadius, kMicrometre),
-               py::arg("clad_um") = pageUnits(d.claddingRadius, kMicrometre),
-               py::arg("n") = d.coreIndex, py::arg("na") = d.numericalAperture,
-               py::arg("signal_nm") = pageUnits(d.signalWavelength, kNanometre),
-               py::arg("pump_nm") = pageUnits(d.pumpWavelength, kNanometre),
-               py::arg("h") = d.heatTransfer, py::arg("dndt") = d.thermoOptic,
-               py::arg("kappa") = d.conductivity, py::arg("rho_c") = d.heatCapacity,
+               py::arg("b_um") = pageUnits(d.claddingRadius, kMicrometre),
+               py::arg("n1") = d.coreIndex, py::arg("na") = d.numericalAperture,
+               py::arg("lambda_s_nm") = pageUnits(d.signalWavelength, kNanometre),
+               py::arg("lambda_p_nm") = pageUnits(d.pumpWavelength, kNanometre),
+               py::arg("h_w_m2k") = d.heatTransfer, py::arg("dndt_k") = d.thermoOptic,
+               py::arg("kappa_w_mk") = d.conductivity, py::arg("rho_c_j_m3k") = d.heatCapacity,
                py::arg("eta0") = d.initialFraction, py::arg("rin") = d.intensityNoise,
                py::arg("p0_w") = d.initialPower,
                R"doc(Threshold of transverse mode instability (thermal LP01-LP11 coupling).
@@ -238,13 +238,14 @@ solved first; a mode the fiber does not guide raises InputError naming "n".)doc"
 Model of Smith & Smith, Opt. Express 19, 10180 (2011) and Hansen et al.,
 Opt. Express 21, 1944 (2013), discretised as on the mode-instability page, so
 the numbers equal the page's. Keyword arguments (page defaults):
-a_um core, doped_um doped and clad_um pump-cladding radius [um]; n core index;
-na numerical aperture; signal_nm, pump_nm wavelengths [nm]; h heat-transfer
-coefficient [W/(m^2 K)]; dndt thermo-optic coefficient [1/K]; kappa thermal
-conductivity [W/(m K)]; rho_c density x heat capacity [J/(m^3 K)]; eta0
-initial LP11 fraction; rin relative intensity noise; p0_w initial power [W].
+a_um core, doped_um doped and b_um pump-cladding radius [um]; n1 core index;
+na numerical aperture; lambda_s_nm signal and lambda_p_nm pump wavelength [nm];
+h_w_m2k heat-transfer coefficient [W/(m^2 K)]; dndt_k thermo-optic coefficient
+[1/K]; kappa_w_mk thermal conductivity [W/(m K)]; rho_c_j_m3k density x heat
+capacity [J/(m^3 K)]; eta0 initial LP11 fraction; rin relative intensity noise;
+p0_w initial power [W] (the keys of tmi.threshold).
 
-Returns a dict: "threshold_w", "chi_max" [1/W], "peak_shift_khz", "v", and the
+Returns a dict: "p_th_w", "chi_max_per_w" [1/W], "peak_shift_khz", "v", and the
 curves "shift_khz", "chi" (101 offsets) and "power_w", "xi" (50 W up to the
 threshold). A fiber with V <= 2.405 raises InputError.)doc");
 }

@@ -2,6 +2,7 @@
 
 #include "catalogue.h"
 #include "pyconvert.h"
+#include "validation.h"
 
 namespace py = pybind11;
 
@@ -24,10 +25,12 @@ py::dict run(const std::string &id, const py::kwargs &kwargs)
 {
     const calc::Calculator &calculator = findCalculator(id);
     const calc::CalculatorSpec &spec = calculator.spec();
-    const calc::Inputs inputs = calc::withDefaults(spec, inputsFromKwargs(spec, kwargs));
+    const calc::Assignments assignments = checkedAssignments(spec, kwargs);
+    calc::Inputs inputs;
     calc::Result result;
     {
         py::gil_scoped_release released;
+        inputs = calc::applyAssignments(calculator, assignments);
         result = calculator.evaluate(inputs);
     }
     if (result.refused)

@@ -3,11 +3,15 @@
 #include "catalogue.h"
 #include "pyarrays.h"
 #include "pyconvert.h"
-#include "sweepgrid.h"
+#include "sweep.h"
 
 #include <pybind11/numpy.h>
 
+#include <atomic>
 #include <chrono>
+#include <condition_variable>
+#include <mutex>
+#include <thread>
 
 namespace py = pybind11;
 
@@ -15,41 +19,49 @@ namespace velmora::python {
 
 namespace {
 
-std::vector<std::string> axisTexts(const std::string &key, const py::handle &values)
+// How often the waiting interpreter thread looks for Ctrl-C.
+constexpr auto kSignalPoll = std::chrono::milliseconds(100);
+
+std::vector<double> axisValues(const std::string &key, const py::handle &values)
 {
-    py::object sequence = py::reinterpret_borrow<py::object>(values);
-    if (py::isinstance<py::array>(sequence)) {
-        if (sequence.attr("ndim").cast<int>() != 1)
-            throw InputError(key, key + ": the swept values must be a 1-D sequence");
-    } else if (py::isinstance<py::str>(sequence) || !py::isinstance<py::iterable>(sequence)) {
-        throw InputError(key, key + ": the swept values must be a sequence of numbers");
+    if (py::isinstance<py::str>(values) || !py::isinstance<py::iterable>(values))
+        throw InputError(key, key + ": the swept values must be a 1-D sequence of numbers");
+    py::array_t<double, py::array::c_style | py::array::forcecast> array;
+    try {
+        array = py::array_t<double, py::array::c_style | py::array::forcecast>::ensure(values);
+    } catch (const py::error_already_set &) {
     }
-    std::vector<std::string> texts;
-    for (py::handle v : sequence)
-        texts.push_back(inputText(key, v));
-    if (texts.empty())
+    if (!array) {
+        PyErr_Clear();
+        throw InputError(key, key + ": the swept values must be numbers");
+    }
+    if (array.ndim() != 1)
+        throw InputError(key, key + ": the swept values must be a 1-D sequence");
+    if (array.size() == 0)
         throw InputError(key, key + ": no values to sweep");
-    return texts;
+    return std::vector<double>(array.data(), array.data() + array.size());
 }
 
-std::vector<SweepAxis> axesFrom(const calc::CalculatorSpec &spec, const py::dict &swept,
-                                const calc::Inputs &fixed)
+std::vector<calc::SweepAxis> axesFrom(const py::dict &swept, const calc::Assignments &fixed)
 {
-    std::vector<SweepAxis> axes;
+    std::vector<calc::SweepAxis> axes;
     for (auto item : swept) {
-        const std::string key = py::str(item.first);
-        const calc::FieldSpec *field = spec.field(key);
-        if (!field || field->role == calc::FieldRole::Output)
-            throw InputError(key, key + ": not an input of " + spec.id);
-        if (fixed.count(key))
-            throw InputError(key, key + ": given both as swept and as fixed input");
-        axes.push_back({key, axisTexts(key, item.second)});
+        calc::SweepAxis axis;
+        axis.key = py::str(item.first);
+        for (const calc::Assignment &a : fixed)
+            if (a.first == axis.key)
+                throw InputError(axis.key, axis.key + ": given both as swept and as fixed input");
+        axis.list = axisValues(axis.key, item.second);
+        axis.count = axis.list.size();
+        axes.push_back(std::move(axis));
     }
     if (axes.empty())
-        throw InputError("", "sweep needs at least one swept input");
+        throw InputError("swept", "swept: at least one input to sweep, {key: values}");
     return axes;
 }
 
+// Scalar outputs: the spec's number outputs, or the requested keys (linked
+// inputs the calculator rewrites, such as a recomputed NA, included).
 std::vector<std::string> outputKeys(const calc::CalculatorSpec &spec, const py::object &requested)
 {
     std::vector<std::string> keys;
@@ -64,7 +76,7 @@ std::vector<std::string> outputKeys(const calc::CalculatorSpec &spec, const py::
     for (py::handle k : requested) {
         const std::string key = py::str(k);
         const calc::FieldSpec *field = spec.field(key);
-        if (!field || field->role != calc::FieldRole::Output)
+        if (!field || field->role == calc::FieldRole::Input)
             throw InputError(key, key + ": not an output of " + spec.id);
         if (field->kind != calc::ValueKind::Number)
             throw InputError(key,
@@ -74,14 +86,14 @@ std::vector<std::string> outputKeys(const calc::CalculatorSpec &spec, const py::
     return keys;
 }
 
-int threadCount(const py::object &threads)
+unsigned threadCount(const py::object &threads)
 {
     if (threads.is_none())
-        return 0; // all cores
+        return 0; // every core
     const long n = threads.cast<long>();
     if (n < 1 || n > 1024)
         throw InputError("threads", "threads: a count from 1 to 1024, or None for every core");
-    return static_cast<int>(n);
+    return static_cast<unsigned>(n);
 }
 
 py::tuple indexTuple(std::size_t flat, const std::vector<py::ssize_t> &shape)
@@ -95,6 +107,51 @@ py::tuple indexTuple(std::size_t flat, const std::vector<py::ssize_t> &shape)
     return index;
 }
 
+// runSweep on a thread of its own while the interpreter's thread, without
+// the GIL, wakes every kSignalPoll to look for Ctrl-C. True when interrupted
+// (the Python error is then set).
+bool runInterruptibly(const calc::Calculator &calculator, const std::vector<calc::SweepAxis> &axes,
+                      const calc::Assignments &fixed, unsigned threads, calc::SweepResult &out)
+{
+    std::atomic<bool> cancel{false};
+    std::mutex mutex;
+    std::condition_variable finished;
+    bool done = false;
+    std::exception_ptr error;
+    bool interrupted = false;
+    {
+        py::gil_scoped_release released;
+        std::thread runner([&] {
+            calc::SweepOptions options;
+            options.threads = threads;
+            options.cancel = &cancel;
+            try {
+                out = calc::runSweep(calculator, axes, fixed, options);
+            } catch (...) {
+                error = std::current_exception();
+            }
+            std::lock_guard<std::mutex> lock(mutex);
+            done = true;
+            finished.notify_all();
+        });
+        for (;;) {
+            std::unique_lock<std::mutex> lock(mutex);
+            if (finished.wait_for(lock, kSignalPoll, [&] { return done; }))
+                break;
+            lock.unlock();
+            py::gil_scoped_acquire acquired;
+            if (!interrupted && PyErr_CheckSignals() != 0) {
+                interrupted = true;
+                cancel = true;
+            }
+        }
+        runner.join();
+    }
+    if (error)
+        std::rethrow_exception(error);
+    return interrupted;
+}
+
 } // namespace
 
 py::dict sweep(const std::string &id, const py::dict &swept, const py::object &outputs,
@@ -102,42 +159,44 @@ py::dict sweep(const std::string &id, const py::dict &swept, const py::object &o
 {
     const calc::Calculator &calculator = findCalculator(id);
     const calc::CalculatorSpec &spec = calculator.spec();
-    SweepJob job;
-    job.fixed = inputsFromKwargs(spec, fixed);
-    job.axes = axesFrom(spec, swept, job.fixed);
-    job.outputs = outputKeys(spec, outputs);
-    job.threads = threadCount(threads);
-    job.fixed = calc::withDefaults(spec, job.fixed);
+    const calc::Assignments fixedInputs = checkedAssignments(spec, fixed);
+    const std::vector<calc::SweepAxis> axes = axesFrom(swept, fixedInputs);
+    const std::vector<std::string> keys = outputKeys(spec, outputs);
+    const unsigned threadsWanted = threadCount(threads);
+    if (auto notice = calc::checkSweep(spec, axes, fixedInputs))
+        throwNotice(*notice);
 
-    SweepOutcome outcome;
-    bool interrupted = false;
-    {
-        py::gil_scoped_release released;
-        SweepRun running(calculator, job);
-        // Look for Ctrl-C between waits: the workers never touch Python.
-        while (!running.waitFor(std::chrono::milliseconds(100))) {
-            py::gil_scoped_acquire acquired;
-            if (PyErr_CheckSignals() != 0) {
-                interrupted = true;
-                running.cancel();
-            }
-        }
-        outcome = running.take();
-    }
-    if (interrupted)
+    calc::SweepResult run;
+    if (runInterruptibly(calculator, axes, fixedInputs, threadsWanted, run))
         throw py::error_already_set();
 
     std::vector<py::ssize_t> shape;
-    for (const SweepAxis &axis : job.axes)
-        shape.push_back(static_cast<py::ssize_t>(axis.texts.size()));
-    py::dict result;
-    for (std::size_t o = 0; o < job.outputs.size(); ++o)
-        result[py::str(job.outputs[o])] = arrayFromVector(std::move(outcome.values[o]), shape);
+    for (const calc::SweepAxis &axis : axes)
+        shape.push_back(static_cast<py::ssize_t>(axis.list.size()));
+    std::vector<std::vector<double>> values(
+        keys.size(),
+        std::vector<double>(run.points.size(), std::numeric_limits<double>::quiet_NaN()));
     py::list refused;
-    for (const auto &[index, notice] : outcome.refused)
-        refused.append(py::make_tuple(indexTuple(index, shape), noticeMessage(notice)));
-    result["refused"] = std::move(refused);
-    return result;
+    for (std::size_t i = 0; i < run.points.size(); ++i) {
+        const calc::Result &result = run.points[i].result;
+        if (result.refused) {
+            refused.append(
+                py::make_tuple(indexTuple(i, shape), result.notices.empty()
+                                                         ? std::string("refused")
+                                                         : noticeMessage(result.notices.front())));
+            continue;
+        }
+        for (std::size_t o = 0; o < keys.size(); ++o) {
+            const auto it = result.outputs.find(keys[o]);
+            if (it != result.outputs.end())
+                values[o][i] = it->second.value;
+        }
+    }
+    py::dict out;
+    for (std::size_t o = 0; o < keys.size(); ++o)
+        out[py::str(keys[o])] = arrayFromVector(std::move(values[o]), shape);
+    out["refused"] = std::move(refused);
+    return out;
 }
 
 } // namespace velmora::python

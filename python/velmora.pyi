@@ -68,12 +68,12 @@ class ModeSet(TypedDict):
     mode_count: int
 
 class TmiResult(TypedDict):
-    threshold_w: float
-    chi_max: float
+    p_th_w: float
+    chi_max_per_w: float
     peak_shift_khz: float
     v: float
     shift_khz: FloatArray
-    chi: FloatArray
+    chi_per_w: FloatArray
     power_w: FloatArray
     xi: FloatArray
 
@@ -118,15 +118,15 @@ def tmi_threshold(
     *,
     a_um: float = 15.0,
     doped_um: float = 15.0,
-    clad_um: float = 200.0,
-    n: float = 1.45,
+    b_um: float = 200.0,
+    n1: float = 1.45,
     na: float = 0.06,
-    signal_nm: float = 1064.0,
-    pump_nm: float = 975.0,
-    h: float = 1000.0,
-    dndt: float = 1.21e-05,
-    kappa: float = 1.4,
-    rho_c: float = 1670000.0,
+    lambda_s_nm: float = 1064.0,
+    lambda_p_nm: float = 975.0,
+    h_w_m2k: float = 1000.0,
+    dndt_k: float = 1.21e-05,
+    kappa_w_mk: float = 1.4,
+    rho_c_j_m3k: float = 1670000.0,
     eta0: float = 0.01,
     rin: float = 1e-13,
     p0_w: float = 10.0,

@@ -86,10 +86,10 @@ def test_lp11_intensity_follows_the_bessel_field(i, j):
 
 def test_tmi_threshold_reproduces_the_published_defaults():
     r = velmora.tmi_threshold()
-    assert r["threshold_w"] == 179
-    assert r["chi_max"] == pytest.approx(0.1433, abs=5e-5)
+    assert r["p_th_w"] == 179
+    assert r["chi_max_per_w"] == pytest.approx(0.1433, abs=5e-5)
     assert r["v"] == pytest.approx(5.3147, abs=5e-5)
-    assert r["shift_khz"].shape == r["chi"].shape == (101,)
+    assert r["shift_khz"].shape == r["chi_per_w"].shape == (101,)
     assert r["power_w"][0] == 50 and r["power_w"][-1] == 179
     assert r["xi"].shape == r["power_w"].shape
 
@@ -101,7 +101,7 @@ def test_tmi_threshold_reproduces_the_published_defaults():
     (lambda: velmora.field_map(A_UM, LAMBDA_NM, N1, N2, m=5, n=1), "n"),
     (lambda: velmora.field_map(A_UM, LAMBDA_NM, N1, N2, kind="power"), "kind"),
     (lambda: velmora.tmi_threshold(a_um=3), "a_um"),
-    (lambda: velmora.tmi_threshold(kappa=0), "kappa"),
+    (lambda: velmora.tmi_threshold(kappa_w_mk=0), "kappa_w_mk"),
 ])
 def test_refused_physics_input_raises_input_error_naming_the_key(call, key):
     with pytest.raises(velmora.InputError, match=f"^{key}:") as error:

@@ -13,7 +13,7 @@ def test_catalogue_lists_every_page_with_unique_ids_and_described_fields():
     descriptions = velmora.calculators()
     ids = [c["id"] for c in descriptions]
     assert len(ids) == len(set(ids))
-    assert {"modes.solve", "tmi.threshold"} <= set(ids)
+    assert "optics.refraction" in ids
     for c in descriptions:
         assert c["title"]["zh"] and c["title"]["en"] and c["outputs"]
         assert velmora.describe(c["id"]) == c
@@ -39,37 +39,27 @@ def test_defaults_give_the_values_and_texts_of_the_command_line(calculator_id, c
 
 
 def test_numbers_reach_the_calculator_with_every_digit():
-    as_text = velmora.run("modes.solve", a_um="20", lambda_nm="1064.25")
-    for a, lam in [(20, 1064.25), (20.0, np.float64(1064.25)), (np.int32(20), 1064.25)]:
-        r = velmora.run("modes.solve", a_um=a, lambda_nm=lam)
-        assert r["outputs"]["v"]["text"] == as_text["outputs"]["v"]["text"]
-        assert r["inputs"]["lambda_nm"] == 1064.25
-    # 0.1 + 0.2 is not 0.3: the text must carry the last bit.
-    r = velmora.run("modes.solve", lambda_nm=1000 * (0.1 + 0.2) + 700)
-    assert r["inputs"]["lambda_nm"] == 1000 * (0.1 + 0.2) + 700
-
-
-def test_curves_and_maps_are_float_arrays_of_the_stated_shape():
-    solved = velmora.run("modes.solve")["outputs"]
-    assert solved["neff"]["value"].shape == (solved["mode_count"]["value"],)
-    assert solved["neff"]["value"].dtype == np.float64
-    field = velmora.run("modes.field_map", mode=2)["outputs"]
-    grids = [o["value"] for o in field.values() if np.ndim(o["value"]) == 2]
-    assert grids and all(g.shape == (501, 501) and not g.flags["OWNDATA"] for g in grids)
+    as_text = velmora.run("optics.refraction", n1="1.45", theta1_deg="25.5")
+    for n1, theta in [(1.45, 25.5), (np.float64(1.45), np.float32(25.5)), ("1.45", 25.5)]:
+        r = velmora.run("optics.refraction", n1=n1, theta1_deg=theta)
+        assert r["outputs"] == as_text["outputs"]
+        assert r["inputs"]["n1"] == 1.45
+    # One ulp above 1.45: the text must carry the last bit.
+    above = math.nextafter(1.45, 2)
+    assert velmora.run("optics.refraction", n1=above)["inputs"]["n1"] == above
 
 
 @pytest.mark.parametrize("inputs,key", [
-    ({"n1": 1.44, "n2": 1.45}, "n1"),  # the page: core index below the cladding index
-    ({"a_um": 60}, "a_um"),  # above the tab's 50 um
-    ({"a_um": ""}, "a_um"),  # an empty required field
-    ({"lambda_nm": "ten"}, "lambda_nm"),  # not a number
-    ({"radius": 1}, "radius"),  # not an input of modes.solve
-    ({"v": 3}, "v"),  # an output
-    ({"a_um": [20]}, "a_um"),  # not a number or a string
+    ({"n1": 0.5}, "n1"),  # below the accepted range of an index
+    ({"n1": ""}, "n1"),  # an empty required field
+    ({"n2": "ten"}, "n2"),  # not a number
+    ({"radius": 1}, "radius"),  # not an input of this calculator
+    ({"theta2_deg": 3}, "theta2_deg"),  # an output
+    ({"n1": [1.5]}, "n1"),  # not a number or a string
 ])
 def test_refused_inputs_raise_input_error_naming_the_key(inputs, key):
     with pytest.raises(velmora.InputError, match=key) as error:
-        velmora.run("modes.solve", **inputs)
+        velmora.run("optics.refraction", **inputs)
     assert error.value.key == key
 
 

@@ -13,6 +13,8 @@ namespace velmora::calc {
 
 std::vector<double> SweepAxis::values() const
 {
+    if (!list.empty())
+        return list;
     std::vector<double> v(count);
     for (std::size_t i = 0; i < count; ++i) {
         const double t = count > 1 ? double(i) / double(count - 1) : 0.0;
@@ -37,7 +39,7 @@ std::optional<Notice> parseSweepAxis(const std::string &key, const std::string &
                            key + ": sweep range \"" + range +
                                "\" must be START:STOP:COUNT with a whole COUNT ≥ 1"},
                       key};
-    *axis = SweepAxis{key, start, stop, std::size_t(count), false};
+    *axis = SweepAxis{key, start, stop, std::size_t(count), false, {}};
     return std::nullopt;
 }
 
@@ -53,14 +55,17 @@ std::optional<Notice> checkSweep(const CalculatorSpec &spec, const std::vector<S
             return Notice{Text{axis.key + "：只能扫描数值输入项",
                                axis.key + ": only number inputs can be swept"},
                           axis.key};
-        for (double end : {axis.start, axis.stop})
-            if (auto notice = checkAssignment(spec, {axis.key, exactText(end)}))
+        // A listed axis has no ends to stand for the rest: check every value.
+        const std::vector<double> checked =
+            axis.list.empty() ? std::vector<double>{axis.start, axis.stop} : axis.list;
+        for (double value : checked)
+            if (auto notice = checkAssignment(spec, {axis.key, exactText(value)}))
                 return notice;
-        if (axis.logarithmic && !(axis.start > 0 && axis.stop > 0))
+        if (axis.list.empty() && axis.logarithmic && !(axis.start > 0 && axis.stop > 0))
             return Notice{Text{axis.key + "：对数扫描的起点和终点必须大于 0",
                                axis.key + ": a logarithmic sweep needs START and STOP > 0"},
                           axis.key};
-        points *= double(axis.count);
+        points *= double(axis.list.empty() ? axis.count : axis.list.size());
     }
     if (points > double(kMaxSweepPoints))
         return Notice{

@@ -28,9 +28,12 @@ struct SweepAxis {
     double stop = 0;
     std::size_t count = 1;
     bool logarithmic = false; // geometric spacing; start and stop must be > 0
+    // Given grid values (any order, e.g. a numpy array from Python); when not
+    // empty they are the axis and start, stop, count and logarithmic are unused.
+    std::vector<double> list;
 
-    // The grid values: start, ..., stop (exactly stop at the end); one value
-    // is start alone.
+    // The grid values: the list when given, else start, ..., stop (exactly
+    // stop at the end); one value is start alone.
     std::vector<double> values() const;
 };
 
