@@ -116,9 +116,9 @@ TEST(Refraction, TotalReflectionClearsTheRefractionAngleAndSaysSo)
 
 TEST(SweepGrid, LinearAndLogarithmicValuesEndExactlyAtStop)
 {
-    const std::vector<double> lin = SweepAxis{"k", 1, 2, 5, false, {}}.values();
+    const std::vector<double> lin = SweepAxis{"k", 1, 2, 5, false}.values();
     EXPECT_EQ(lin, (std::vector<double>{1, 1.25, 1.5, 1.75, 2}));
-    const std::vector<double> log = SweepAxis{"k", 1, 1000, 4, true, {}}.values();
+    const std::vector<double> log = SweepAxis{"k", 1, 1000, 4, true}.values();
     ASSERT_EQ(log.size(), 4u);
     EXPECT_NEAR(log[1], 10, 1e-12);
     EXPECT_NEAR(log[2], 100, 1e-10);

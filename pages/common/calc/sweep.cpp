@@ -39,7 +39,7 @@ std::optional<Notice> parseSweepAxis(const std::string &key, const std::string &
                            key + ": sweep range \"" + range +
                                "\" must be START:STOP:COUNT with a whole COUNT ≥ 1"},
                       key};
-    *axis = SweepAxis{key, start, stop, std::size_t(count), false, {}};
+    *axis = SweepAxis{key, start, stop, std::size_t(count), false};
     return std::nullopt;
 }
 

@@ -30,7 +30,7 @@ struct SweepAxis {
     bool logarithmic = false; // geometric spacing; start and stop must be > 0
     // Given grid values (any order, e.g. a numpy array from Python); when not
     // empty they are the axis and start, stop, count and logarithmic are unused.
-    std::vector<double> list;
+    std::vector<double> list = {};
 
     // The grid values: the list when given, else start, ..., stop (exactly
     // stop at the end); one value is start alone.
