@@ -61,6 +61,13 @@ if [ -x "$root/usr/bin/velmora-cli" ]; then
   echo "velmora-cli list: ok"
 fi
 
+module_dir="$root/usr/lib/python3/dist-packages"
+if ls "$module_dir"/velmora.*.so >/dev/null 2>&1; then
+  [ -e "$module_dir/velmora.pyi" ] || { echo "missing the velmora.pyi type stub"; exit 1; }
+  PYTHONPATH="$module_dir" /usr/bin/python3 -c "import velmora; velmora.calculators()"
+  echo "python module: ok"
+fi
+
 if command -v lintian >/dev/null; then
   lintian --fail-on error --suppress-tags-from-file /dev/null "$deb"
   echo "lintian: no errors"
