@@ -66,7 +66,7 @@ strings; numbers are passed with all 17 digits); missing inputs take the page
 defaults.
 
 Returns {"calculator": id, "inputs": {key: value}, "outputs": {key: {"value",
-"unit", "text"}}, "notices": [{"key", "zh", "en"}]}: "value" is a float, or a
+"unit", "text"}}, "notices": [{"key", "text", "zh", "en"}]}: "value" is a float, or a
 numpy array for curves and maps, "text" exactly what the page shows.
 
 Raises InputError (a ValueError) naming the key and the rule when an input is

@@ -137,6 +137,7 @@ py::dict noticeDict(const calc::Notice &notice)
 {
     py::dict d;
     d["key"] = notice.key;
+    d["text"] = notice.text.en.empty() ? notice.text.zh : notice.text.en;
     d["zh"] = notice.text.zh;
     d["en"] = notice.text.en;
     return d;
@@ -148,14 +149,25 @@ py::dict resultDict(const calc::CalculatorSpec &spec, const calc::Inputs &inputs
     py::dict echoed;
     for (const auto &[key, text] : inputs)
         echoed[py::str(key)] = inputValue(spec.field(key), text);
+    // The outputs in the tab's field order, as the command line lists them;
+    // then what else the calculator rewrote (a linked input such as the NA
+    // the page recomputes).
     py::dict outputs;
-    for (auto &[key, out] : result.outputs) {
+    const auto add = [&outputs](const std::string &key, calc::OutputValue &out) {
         py::dict entry;
         entry["value"] = outputValue(out);
         entry["unit"] = out.unit;
         entry["text"] = out.text;
         outputs[py::str(key)] = std::move(entry);
+    };
+    for (const calc::FieldSpec &f : spec.fields) {
+        const auto it = result.outputs.find(f.key);
+        if (f.role == calc::FieldRole::Output && it != result.outputs.end())
+            add(f.key, it->second);
     }
+    for (auto &[key, out] : result.outputs)
+        if (!outputs.contains(key))
+            add(key, out);
     py::list notices;
     for (const calc::Notice &n : result.notices)
         notices.append(noticeDict(n));

@@ -55,7 +55,7 @@ std::string noticeMessage(const calc::Notice &notice);
 // InputError for the first notice of a refused result.
 [[noreturn]] void throwRefused(const calc::Result &result);
 
-// {"key", "zh", "en"} of one notice.
+// {"key", "text" (English, as the command line prints it), "zh", "en"} of one notice.
 pybind11::dict noticeDict(const calc::Notice &notice);
 
 // {"calculator", "inputs", "outputs", "notices"} of one evaluation; the

@@ -171,10 +171,14 @@ py::dict tmiThreshold(double aUm, double dopedUm, double claddingUm, double n, d
                          "kappa: the heat equation has no solution with a zero "
                          "conductivity or heat capacity (kappa, rho_c)");
     }
-    if (r.status != ModeInstabilityStatus::Ok)
+    if (r.status == ModeInstabilityStatus::NotMultimode)
         throw InputError("a_um", "a_um: V = " + std::to_string(r.vNumber) +
                                      " <= 2.405: the fiber must be multimode "
                                      "(core radius, NA, signal wavelength)");
+    if (r.status != ModeInstabilityStatus::Ok)
+        throw InputError("kappa_w_mk",
+                         "kappa_w_mk: the heat-diffusion wavenumber overflows "
+                         "with this conductivity and heat capacity");
     py::dict d;
     d["p_th_w"] = r.thresholdPower;
     d["chi_max_per_w"] = r.chiMax;

@@ -50,6 +50,7 @@ class OutputEntry(TypedDict):
 
 class Notice(TypedDict):
     key: str
+    text: str
     zh: str
     en: str
 

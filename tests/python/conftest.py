@@ -19,17 +19,17 @@ def calculator_ids():
 
 @pytest.fixture(scope="session")
 def cli():
-    """Runs `velmora-cli run ID --format json` (None when the build has no command line)."""
+    """velmora-cli's JSON for (command, id): `run ID` or `describe ID`; None without the program."""
     path = os.environ.get("VELMORA_CLI")
     if not path:
         return None
 
-    def run(calculator_id):
-        out = subprocess.run([path, "run", calculator_id, "--format", "json"], check=True,
-                             capture_output=True, text=True, env=dict(os.environ, LANG="C"))
+    def call(command, calculator_id):
+        out = subprocess.run([path, command, calculator_id, "--format", "json", "--lang", "en"],
+                             check=True, capture_output=True, text=True)
         return json.loads(out.stdout)
 
-    return run
+    return call
 
 
 def same_value(a, b):

@@ -29,13 +29,19 @@ def test_defaults_give_the_values_and_texts_of_the_command_line(calculator_id, c
     assert set(ours["inputs"]) == {f["key"] for f in spec["inputs"]}
     if cli is None:
         pytest.skip("this build has no velmora-cli to compare with")
-    theirs = cli(calculator_id)
-    assert set(ours["outputs"]) == set(theirs["outputs"])
+    theirs = cli("run", calculator_id)
+    assert ours["inputs"] == theirs["inputs"]
+    assert [k for k in ours["outputs"] if k in theirs["outputs"]] == list(theirs["outputs"])
     for key, out in ours["outputs"].items():
         assert out["text"] == theirs["outputs"][key]["text"], key
         assert out["unit"] == theirs["outputs"][key]["unit"], key
         assert same_value(out["value"], theirs["outputs"][key]["value"]), key
-    assert len(ours["notices"]) == len(theirs["notices"])
+    assert [(n["key"], n["text"]) for n in ours["notices"]] == \
+        [(n["key"], n["text"]) for n in theirs["notices"]]
+    described = cli("describe", calculator_id)
+    for part in ("inputs", "outputs"):
+        for mine, other in zip(spec[part], described[part], strict=True):
+            assert {k: mine[k] for k in other} == other
 
 
 def test_numbers_reach_the_calculator_with_every_digit():
