@@ -1,5 +1,6 @@
 #include "fbmainwindow.h"
 
+#include "designcontroller.h"
 #include "fbmainwindowform.h"
 #include "resultfields.h"
 
@@ -30,6 +31,7 @@ FBMainWindow::FBMainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::FB
     restoreSettings();
     connectActions();
     addSweepAction();
+    designController = new DesignController(this);
 
     // The help window is a top-level window of its own (no parent), created
     // once and reused by every help command.

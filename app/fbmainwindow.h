@@ -7,6 +7,7 @@
 #include <functional>
 
 class Constant;
+class DesignController;
 class SweepWindow;
 class LaserPluse;
 class LaserTrait;
@@ -63,6 +64,8 @@ public:
     QWebView *helpWindow() const { return helpView; }
     Constant *lastConstantDialog() const { return constantDialog; }
     SweepWindow *lastSweepWindow() const { return sweepWindow; }
+    // Current fiber, design files and undo of 恢复默认参数 / 打开设计.
+    DesignController *designs() const { return designController; }
 
     // Stand-ins for the dialogs of the two export commands (tests use them);
     // an empty function brings the dialog back. The save-file provider gets
@@ -107,6 +110,7 @@ private:
 
     Constant *constantDialog = nullptr;
     SweepWindow *sweepWindow = nullptr;
+    DesignController *designController = nullptr;
     bscoptlaw *bscoptlawPage = nullptr;
     nolinear *nolinearPage = nullptr;
     Laserbsc *laserbscPage = nullptr;

@@ -184,12 +184,16 @@ void TestMainWindow::menusListTheirEntriesInOrder()
              QStringList({"actionBscLaw", "actionBscLaser", "actionPls", "actionLasertrit",
                           "actionFBbsc", "actionNonlinear", "actionFBmode", "actionThreshold", "-",
                           "actionClose"}));
-    QCOMPARE(entries(menu("menuEdit")), QStringList({"actionClear", "actionDefaultPar", "-",
-                                                     "actionExportData", "actionExportPic", "-"}));
+    // Designs follow the seeded entries: save, open, recent, undo, the fiber.
+    QCOMPARE(entries(menu("menuEdit")),
+             QStringList({"actionClear", "actionDefaultPar", "-", "actionExportData",
+                          "actionExportPic", "-", "actionSaveDesign", "actionOpenDesign", "",
+                          "actionUndoReplace", "actionUseFiber"}));
     QCOMPARE(entries(menu("menuSettings")),
              QStringList({"actionWindows_Color", "actionDefaultSettings", "-", "actionTopHint"}));
     // The sweep window follows the system calculator.
-    QCOMPARE(entries(menu("menuTools")), QStringList({"actionCalculator", "actionSweep"}));
+    QCOMPARE(entries(menu("menuTools")),
+             QStringList({"actionCalculator", "actionSweep", "actionFiberDock"}));
     QCOMPARE(entries(menu("menuHelp")), QStringList({"actionIntro", "actionTopic", "actionAbout"}));
     // The constants action lives on the top toolbar only.
     for (const QMenu *each : window->findChildren<QMenu *>())

@@ -1,0 +1,399 @@
+#include "designcontroller.h"
+
+#include "calcbinding.h"
+#include "catalogue.h"
+#include "designfile.h"
+#include "fbmainwindow.h"
+#include "fiberdock.h"
+#include "pageconventions.h"
+
+#include <QAction>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QKeySequence>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QSaveFile>
+#include <QSettings>
+#include <QStatusBar>
+#include <QTabWidget>
+
+using namespace velmora;
+
+namespace {
+
+// Each page folder and the main-window slot that shows (and first creates)
+// it; pages are named after their folder (their class name).
+const std::map<std::string, const char *> kPageSlots = {
+    {"bscoptlaw", "bsclawtab"}, {"nolinear", "nolineartab"}, {"fbopt", "fbbsctab"},
+    {"fbmode", "fbmodetab"},    {"LaserPluse", "plstab"},    {"Laserbsc", "laserbsctab"},
+    {"LaserTrait", "traittab"}, {"threashold", "threshtab"},
+};
+
+constexpr int kMaxRecentDesigns = 8;
+constexpr qint64 kMaxDesignBytes = 16 * 1024 * 1024; // far above any real design
+
+QString qs(const std::string &s)
+{
+    return QString::fromStdString(s);
+}
+
+QAction *findAction(QObject *window, const char *name)
+{
+    return window->findChild<QAction *>(QString::fromLatin1(name));
+}
+
+} // namespace
+
+DesignController::DesignController(FBMainWindow *window) : QObject(window), m_window(window)
+{
+    setObjectName(QStringLiteral("designController"));
+    m_dock = new FiberDock(window);
+    m_dock->hide();
+    connect(m_dock, &FiberDock::fiberEdited, this,
+            [this](const designs::FiberDesign &f) { setCurrentFiber(f); });
+    connect(m_dock, &FiberDock::useRequested, this, &DesignController::useCurrentFiberAndReport);
+    m_fiberSummary = new QLabel(window);
+    m_fiberSummary->setObjectName(QStringLiteral("fiberSummary"));
+    window->statusBar()->addPermanentWidget(m_fiberSummary);
+    addActions();
+
+    // The last current fiber comes back; a stored value out of range falls
+    // back to the default fiber.
+    QSettings settings;
+    const QString stored = settings.value(QStringLiteral("designs/currentFiber")).toString();
+    const designs::DesignReading r = designs::readDesign(stored.toStdString(), calc::catalogue());
+    if (!stored.isEmpty() && r.ok)
+        m_fiber = r.design.fiber;
+    m_dock->showFiber(m_fiber);
+    refreshFiberSummary();
+}
+
+void DesignController::addActions()
+{
+    QMenu *edit = m_window->findChild<QMenu *>(QStringLiteral("menuEdit"));
+    QMenu *tools = m_window->findChild<QMenu *>(QStringLiteral("menuTools"));
+    auto add = [this](QMenu *menu, const char *name, const QString &text, const QKeySequence &key,
+                      const QString &tip) {
+        auto *action = new QAction(text, m_window);
+        action->setObjectName(QString::fromLatin1(name));
+        action->setShortcut(key);
+        action->setStatusTip(tip);
+        menu->addAction(action);
+        return action;
+    };
+    QAction *save = add(edit, "actionSaveDesign", QStringLiteral("保存设计…"),
+                        QKeySequence(Qt::CTRL + Qt::Key_S),
+                        QStringLiteral("把当前光纤和所有输入保存为设计文件"));
+    QAction *open =
+        add(edit, "actionOpenDesign", QStringLiteral("打开设计…"),
+            QKeySequence(Qt::CTRL + Qt::Key_O), QStringLiteral("从设计文件恢复当前光纤和所有输入"));
+    m_recentMenu = new QMenu(QStringLiteral("最近的设计"), m_window);
+    m_recentMenu->setObjectName(QStringLiteral("menuRecentDesigns"));
+    edit->addMenu(m_recentMenu);
+    QAction *undo =
+        add(edit, "actionUndoReplace", QStringLiteral("撤销"), QKeySequence(Qt::CTRL + Qt::Key_Z),
+            QStringLiteral("撤销上一次恢复默认参数或打开设计"));
+    undo->setEnabled(false);
+    QAction *use =
+        add(edit, "actionUseFiber", QStringLiteral("使用当前光纤"),
+            QKeySequence(Qt::CTRL + Qt::Key_U), QStringLiteral("用当前光纤填写本页的光纤参数"));
+    QAction *dock = add(tools, "actionFiberDock", QStringLiteral("当前光纤…"), QKeySequence(),
+                        QStringLiteral("编辑当前光纤，选择常用光纤类型"));
+    connect(save, &QAction::triggered, this, &DesignController::saveDesign);
+    connect(open, &QAction::triggered, this, &DesignController::openDesign);
+    connect(undo, &QAction::triggered, this, &DesignController::undo);
+    connect(use, &QAction::triggered, this, &DesignController::useCurrentFiberAndReport);
+    connect(dock, &QAction::triggered, this, &DesignController::showFiberDock);
+
+    // 恢复默认参数 first keeps what it replaces, so it can be undone.
+    if (QAction *defaults = findAction(m_window, "actionDefaultPar")) {
+        disconnect(defaults, &QAction::triggered, m_window, nullptr);
+        connect(defaults, &QAction::triggered, this, &DesignController::restoreDefaultsWithUndo);
+    }
+    refreshRecentMenu();
+}
+
+void DesignController::setFileDialogs(FileProvider save, FileProvider open)
+{
+    m_saveFile = std::move(save);
+    m_openFile = std::move(open);
+}
+
+bool DesignController::setCurrentFiber(const designs::FiberDesign &fiber)
+{
+    if (const auto bad = designs::checkFiber(fiber)) {
+        notice(qs(bad->zh));
+        m_dock->showFiber(m_fiber);
+        return false;
+    }
+    m_fiber = fiber;
+    designs::Design only;
+    only.fiber = fiber;
+    QSettings().setValue(QStringLiteral("designs/currentFiber"), qs(designs::writeDesign(only)));
+    m_dock->showFiber(m_fiber);
+    refreshFiberSummary();
+    return true;
+}
+
+void DesignController::refreshFiberSummary()
+{
+    m_fiberSummary->setText(QStringLiteral("当前光纤：%1").arg(qs(m_fiber.name)));
+}
+
+QWidget *DesignController::pageFor(const std::string &folder, bool create)
+{
+    for (QWidget *w : m_window->findChildren<QWidget *>())
+        if (folder == w->metaObject()->className())
+            return w;
+    if (!create)
+        return nullptr;
+    const auto slot = kPageSlots.find(folder);
+    if (slot == kPageSlots.end())
+        return nullptr;
+    QMetaObject::invokeMethod(m_window, slot->second);
+    return pageFor(folder, false);
+}
+
+std::string DesignController::currentFolder() const
+{
+    const QWidget *page = m_window->currentPageWidget();
+    return page ? page->metaObject()->className() : std::string();
+}
+
+void DesignController::showPageTab(const std::string &folder, int tab)
+{
+    QWidget *page = pageFor(folder, true);
+    if (!page)
+        return;
+    const auto slot = kPageSlots.find(folder);
+    if (slot != kPageSlots.end())
+        QMetaObject::invokeMethod(m_window, slot->second);
+    if (auto *tabs = page->findChild<QTabWidget *>())
+        if (tab >= 0 && tab < tabs->count())
+            tabs->setCurrentIndex(tab);
+}
+
+DesignController::Snapshot DesignController::snapshot() const
+{
+    Snapshot s;
+    s.fiber = m_fiber;
+    s.page = currentFolder();
+    s.tab = m_window->currentInnerTab();
+    for (const auto &c : calc::catalogue().all()) {
+        const calc::CalculatorSpec &spec = c->spec();
+        if (QWidget *page = const_cast<DesignController *>(this)->pageFor(spec.page, false))
+            s.tabs[spec.id] = readInputs(page, spec);
+    }
+    return s;
+}
+
+void DesignController::restore(const Snapshot &s)
+{
+    for (const auto &c : calc::catalogue().all()) {
+        const calc::CalculatorSpec &spec = c->spec();
+        QWidget *page = pageFor(spec.page, false);
+        if (!page)
+            continue;
+        const auto kept = s.tabs.find(spec.id);
+        // A page first opened after the snapshot held its defaults then.
+        writeInputs(page, spec, kept != s.tabs.end() ? kept->second : calc::withDefaults(spec, {}));
+    }
+    setCurrentFiber(s.fiber);
+    if (!s.page.empty())
+        showPageTab(s.page, s.tab);
+}
+
+void DesignController::restoreDefaultsWithUndo()
+{
+    m_undo = snapshot();
+    findAction(m_window, "actionUndoReplace")->setEnabled(true);
+    QMetaObject::invokeMethod(m_window, "defaultPar");
+}
+
+void DesignController::undo()
+{
+    if (!m_undo)
+        return;
+    const Snapshot kept = *m_undo;
+    m_undo.reset();
+    findAction(m_window, "actionUndoReplace")->setEnabled(false);
+    restore(kept);
+}
+
+bool DesignController::saveDesignTo(const QString &path, QString *error)
+{
+    designs::Design design;
+    const Snapshot now = snapshot();
+    design.fiber = m_fiber;
+    design.page = now.page;
+    design.tab = now.tab;
+    for (const auto &c : calc::catalogue().all()) {
+        const calc::CalculatorSpec &spec = c->spec();
+        const auto held = now.tabs.find(spec.id);
+        calc::Inputs inputs = held != now.tabs.end() ? held->second : calc::withDefaults(spec, {});
+        // Only what a user types: input and linked fields.
+        for (auto it = inputs.begin(); it != inputs.end();) {
+            const calc::FieldSpec *f = spec.field(it->first);
+            it = (!f || f->role == calc::FieldRole::Output) ? inputs.erase(it) : std::next(it);
+        }
+        design.tabs[spec.id] = inputs;
+    }
+    const QByteArray bytes = QByteArray::fromStdString(designs::writeDesign(design));
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.flush() ||
+        !file.commit()) {
+        *error = QStringLiteral("无法保存设计文件 %1：%2").arg(path, file.errorString());
+        file.cancelWriting();
+        return false;
+    }
+    rememberRecent(path);
+    return true;
+}
+
+bool DesignController::openDesignFrom(const QString &path, QString *error, QStringList *skipped)
+{
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly)) {
+        *error = QStringLiteral("无法打开设计文件 %1：%2").arg(path, file.errorString());
+        return false;
+    }
+    if (file.size() > kMaxDesignBytes) {
+        *error = QStringLiteral("%1 太大，不是设计文件").arg(path);
+        return false;
+    }
+    const designs::DesignReading r =
+        designs::readDesign(file.readAll().toStdString(), calc::catalogue());
+    if (!r.ok) {
+        *error = QStringLiteral("%1：%2").arg(QFileInfo(path).fileName(), qs(r.error.zh));
+        return false;
+    }
+    m_undo = snapshot();
+    findAction(m_window, "actionUndoReplace")->setEnabled(true);
+    for (const auto &[id, inputs] : r.design.tabs) {
+        const calc::Calculator *c = calc::catalogue().find(id);
+        if (QWidget *page = pageFor(c->spec().page, true))
+            writeInputs(page, c->spec(), inputs);
+    }
+    setCurrentFiber(r.design.fiber);
+    if (!r.design.page.empty())
+        showPageTab(r.design.page, r.design.tab);
+    if (skipped)
+        for (const std::string &s : r.skipped)
+            *skipped << qs(s);
+    rememberRecent(path);
+    return true;
+}
+
+QStringList DesignController::useCurrentFiber()
+{
+    QStringList written;
+    QWidget *page = m_window->currentPageWidget();
+    if (!page)
+        return written;
+    for (const auto &c : calc::catalogue().all()) {
+        const calc::CalculatorSpec &spec = c->spec();
+        if (spec.page != currentFolder() || spec.tab != m_window->currentInnerTab())
+            continue;
+        calc::Inputs inputs;
+        for (const designs::FiberFill &fill : designs::fiberFillsFor(spec, m_fiber)) {
+            inputs[fill.key] = fill.text;
+            written << qs(spec.field(fill.key)->caption.zh);
+        }
+        writeInputs(page, spec, inputs);
+    }
+    return written;
+}
+
+void DesignController::useCurrentFiberAndReport()
+{
+    const QStringList written = useCurrentFiber();
+    if (written.isEmpty())
+        notice(QStringLiteral("本页没有可由当前光纤填写的参数"));
+    else
+        m_window->statusBar()->showMessage(
+            QStringLiteral("已用当前光纤 %1 填写：%2")
+                .arg(qs(m_fiber.name), written.join(QStringLiteral("、"))),
+            8000);
+}
+
+void DesignController::saveDesign()
+{
+    QString path =
+        m_saveFile ? m_saveFile()
+                   : QFileDialog::getSaveFileName(m_window, QStringLiteral("保存设计"), QString(),
+                                                  QStringLiteral("Velmora 设计 (*.velmora.json)"));
+    if (path.isEmpty())
+        return;
+    if (!path.endsWith(QLatin1String(designs::kDesignSuffix)))
+        path += QLatin1String(designs::kDesignSuffix);
+    QString error;
+    if (!saveDesignTo(path, &error))
+        notice(error);
+}
+
+void DesignController::openDesign()
+{
+    const QString path = m_openFile
+                             ? m_openFile()
+                             : QFileDialog::getOpenFileName(
+                                   m_window, QStringLiteral("打开设计"), QString(),
+                                   QStringLiteral("Velmora 设计 (*.velmora.json);;JSON (*.json)"));
+    if (path.isEmpty())
+        return;
+    QString error;
+    QStringList skipped;
+    if (!openDesignFrom(path, &error, &skipped))
+        notice(error);
+    else if (!skipped.isEmpty())
+        notice(QStringLiteral("设计文件中有本程序不认识的项目，已跳过：%1")
+                   .arg(skipped.join(QStringLiteral(", "))));
+}
+
+void DesignController::showFiberDock()
+{
+    m_dock->showFiber(m_fiber);
+    m_dock->show();
+    m_dock->raise();
+}
+
+QStringList DesignController::recentDesigns() const
+{
+    return QSettings().value(QStringLiteral("designs/recent")).toStringList();
+}
+
+void DesignController::rememberRecent(const QString &path)
+{
+    QStringList recent = recentDesigns();
+    const QString absolute = QFileInfo(path).absoluteFilePath();
+    recent.removeAll(absolute);
+    recent.prepend(absolute);
+    while (recent.size() > kMaxRecentDesigns)
+        recent.removeLast();
+    QSettings().setValue(QStringLiteral("designs/recent"), recent);
+    refreshRecentMenu();
+}
+
+void DesignController::refreshRecentMenu()
+{
+    m_recentMenu->clear();
+    const QStringList recent = recentDesigns();
+    m_recentMenu->setEnabled(!recent.isEmpty());
+    for (const QString &path : recent) {
+        QAction *a = m_recentMenu->addAction(QFileInfo(path).fileName());
+        a->setToolTip(path);
+        connect(a, &QAction::triggered, this, [this, path] {
+            QString error;
+            QStringList skipped;
+            if (!openDesignFrom(path, &error, &skipped))
+                notice(error);
+        });
+    }
+}
+
+void DesignController::notice(const QString &text)
+{
+    showNotice(m_window, text);
+}

@@ -1,0 +1,183 @@
+#include "fiberdock.h"
+
+#include "catalogue.h"
+#include "designfile.h"
+
+#include <QComboBox>
+#include <QFormLayout>
+#include <QHBoxLayout>
+#include <QLineEdit>
+#include <QPushButton>
+#include <QSettings>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <limits>
+
+using velmora::designs::FiberDesign;
+
+namespace {
+
+struct FiberField {
+    const char *objectName;
+    const char *caption;
+    double FiberDesign::*member;
+};
+
+// The dock's rows, in the order engineers quote a fiber.
+const FiberField kFields[] = {
+    {"fiberCoreRadius", "纤芯半径 [μm]", &FiberDesign::coreRadiusUm},
+    {"fiberCladdingRadius", "泵浦包层半径 [μm]", &FiberDesign::claddingRadiusUm},
+    {"fiberDopedRadius", "掺杂区半径 [μm]", &FiberDesign::dopedRadiusUm},
+    {"fiberNa", "纤芯数值孔径 NA", &FiberDesign::na},
+    {"fiberN2", "包层折射率 n2", &FiberDesign::n2},
+    {"fiberLength", "光纤长度 [m]", &FiberDesign::lengthM},
+    {"fiberSignal", "信号波长 [nm]", &FiberDesign::signalNm},
+    {"fiberPump", "泵浦波长 [nm]", &FiberDesign::pumpNm},
+    {"fiberYb", "Yb 掺杂浓度 [m⁻³]", &FiberDesign::ybConcentration},
+    {"fiberLoss", "背景损耗 [dB/m]", &FiberDesign::backgroundLossDbPerM},
+};
+
+const char *const kUserFibersKey = "designs/userFibers";
+
+} // namespace
+
+FiberDock::FiberDock(QWidget *parent) : QDockWidget(QStringLiteral("当前光纤"), parent)
+{
+    setObjectName(QStringLiteral("fiberDock"));
+    setFeatures(QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetFloatable |
+                QDockWidget::DockWidgetMovable);
+    setFloating(true);
+    auto *body = new QWidget(this);
+    auto *layout = new QVBoxLayout(body);
+    auto *form = new QFormLayout;
+    m_types = new QComboBox(body);
+    m_types->setObjectName(QStringLiteral("fiberTypeCombo"));
+    form->addRow(QStringLiteral("光纤类型"), m_types);
+    m_name = new QLineEdit(body);
+    m_name->setObjectName(QStringLiteral("fiberName"));
+    form->addRow(QStringLiteral("名称"), m_name);
+    for (const FiberField &f : kFields) {
+        auto *edit = new QLineEdit(body);
+        edit->setObjectName(QString::fromLatin1(f.objectName));
+        form->addRow(QString::fromUtf8(f.caption), edit);
+        connect(edit, &QLineEdit::editingFinished, this,
+                [this] { emit fiberEdited(fiberInFields()); });
+        m_values.push_back(edit);
+    }
+    connect(m_name, &QLineEdit::editingFinished, this,
+            [this] { emit fiberEdited(fiberInFields()); });
+    layout->addLayout(form);
+
+    auto *use = new QPushButton(QStringLiteral("使用当前光纤（填入本页）"), body);
+    use->setObjectName(QStringLiteral("useFiberButton"));
+    auto *save = new QPushButton(QStringLiteral("保存为我的光纤"), body);
+    save->setObjectName(QStringLiteral("saveFiberButton"));
+    auto *remove = new QPushButton(QStringLiteral("删除我的光纤"), body);
+    remove->setObjectName(QStringLiteral("removeFiberButton"));
+    layout->addWidget(use);
+    auto *mine = new QHBoxLayout;
+    mine->addWidget(save);
+    mine->addWidget(remove);
+    layout->addLayout(mine);
+    setWidget(body);
+
+    connect(use, &QPushButton::clicked, this, &FiberDock::useRequested);
+    connect(save, &QPushButton::clicked, this, &FiberDock::saveAsUserFiber);
+    connect(remove, &QPushButton::clicked, this, &FiberDock::removeUserFiber);
+    connect(m_types, QOverload<int>::of(&QComboBox::activated), this, &FiberDock::typeChosen);
+    refreshTypes();
+}
+
+void FiberDock::refreshTypes()
+{
+    m_types->clear();
+    m_types->addItem(QStringLiteral("（选择以载入）"));
+    for (const FiberDesign &f : velmora::designs::genericFibers())
+        m_types->addItem(QString::fromStdString(f.name), QStringLiteral("generic"));
+    for (const FiberDesign &f : userFibers())
+        m_types->addItem(QStringLiteral("我的：") + QString::fromStdString(f.name),
+                         QStringLiteral("user"));
+}
+
+void FiberDock::showFiber(const FiberDesign &fiber)
+{
+    m_name->setText(QString::fromStdString(fiber.name));
+    for (std::size_t i = 0; i < m_values.size(); ++i)
+        m_values[i]->setText(QString::number(fiber.*kFields[i].member, 'g', 10));
+}
+
+FiberDesign FiberDock::fiberInFields() const
+{
+    FiberDesign f;
+    f.name = m_name->text().trimmed().toStdString();
+    for (std::size_t i = 0; i < m_values.size(); ++i) {
+        bool ok = false;
+        const double v = m_values[i]->text().trimmed().toDouble(&ok);
+        // Not a number: NaN, which the range check refuses by name.
+        f.*kFields[i].member = ok ? v : std::numeric_limits<double>::quiet_NaN();
+    }
+    return f;
+}
+
+void FiberDock::typeChosen(int index)
+{
+    const int generic = int(velmora::designs::genericFibers().size());
+    if (index >= 1 && index <= generic)
+        emit fiberEdited(velmora::designs::genericFibers()[std::size_t(index - 1)]);
+    else if (index > generic) {
+        const auto mine = userFibers();
+        const std::size_t i = std::size_t(index - 1 - generic);
+        if (i < mine.size())
+            emit fiberEdited(mine[i]);
+    }
+    m_types->setCurrentIndex(0);
+}
+
+std::vector<FiberDesign> FiberDock::userFibers()
+{
+    std::vector<FiberDesign> fibers;
+    for (const QString &text :
+         QSettings().value(QString::fromLatin1(kUserFibersKey)).toStringList()) {
+        const auto r = velmora::designs::readDesign(text.toStdString(), velmora::calc::catalogue());
+        if (r.ok) // a damaged entry is left out, never half-read
+            fibers.push_back(r.design.fiber);
+    }
+    return fibers;
+}
+
+void FiberDock::storeUserFibers(const std::vector<FiberDesign> &fibers)
+{
+    QStringList texts;
+    for (const FiberDesign &f : fibers) {
+        velmora::designs::Design d;
+        d.fiber = f;
+        texts << QString::fromStdString(velmora::designs::writeDesign(d));
+    }
+    QSettings().setValue(QString::fromLatin1(kUserFibersKey), texts);
+}
+
+void FiberDock::saveAsUserFiber()
+{
+    const FiberDesign f = fiberInFields();
+    if (velmora::designs::checkFiber(f))
+        return emit fiberEdited(f); // the controller names the bad value
+    auto mine = userFibers();
+    mine.erase(std::remove_if(mine.begin(), mine.end(),
+                              [&](const FiberDesign &m) { return m.name == f.name; }),
+               mine.end());
+    mine.push_back(f);
+    storeUserFibers(mine);
+    refreshTypes();
+}
+
+void FiberDock::removeUserFiber()
+{
+    const std::string name = m_name->text().trimmed().toStdString();
+    auto mine = userFibers();
+    mine.erase(std::remove_if(mine.begin(), mine.end(),
+                              [&](const FiberDesign &m) { return m.name == name; }),
+               mine.end());
+    storeUserFibers(mine);
+    refreshTypes();
+}

@@ -1,0 +1,202 @@
+// Designs in the window: a design file restores every input of every tab
+// and re-saves to the same bytes; a refused file changes nothing; 恢复默认参数
+// and 打开设计 can be undone once; the current fiber fills a tab.
+#include "calcbinding.h"
+#include "catalogue.h"
+#include "designcontroller.h"
+#include "fbmainwindow.h"
+#include "fiberdesign.h"
+#include "textformat.h"
+
+#include <QAction>
+#include <QFile>
+#include <QLineEdit>
+#include <QSettings>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QWidget>
+#include <QtTest>
+
+#include <map>
+
+using namespace velmora;
+
+namespace {
+
+using AllInputs = std::map<std::string, calc::Inputs>;
+
+// Every opened tab's inputs as the pages hold them.
+AllInputs allInputs(DesignController *designs)
+{
+    AllInputs all;
+    for (const auto &c : calc::catalogue().all())
+        if (QWidget *page = designs->pageFor(c->spec().page, false))
+            all[c->spec().id] = readInputs(page, c->spec());
+    return all;
+}
+
+// Closes the next notice box, whatever it says.
+void closeNextNotice()
+{
+    QTimer::singleShot(0, [] {
+        if (QWidget *box = QApplication::activeModalWidget())
+            box->close();
+    });
+}
+
+} // namespace
+
+class TestDesigns : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void init()
+    {
+        QSettings().clear();
+        window = new FBMainWindow;
+        designs = window->designs();
+        // Open every page, so every tab's fields exist.
+        for (const auto &c : calc::catalogue().all())
+            QVERIFY(designs->pageFor(c->spec().page, true));
+    }
+    void cleanup() { delete window; }
+
+    void aDesignRestoresEveryInputAndResavesTheSameBytes()
+    {
+        // A distinct value in every line-edit input: its default scaled by a
+        // factor unique to the field, so a swapped or lost field shows.
+        int n = 0;
+        AllInputs typed;
+        for (const auto &c : calc::catalogue().all()) {
+            const calc::CalculatorSpec &spec = c->spec();
+            QWidget *page = designs->pageFor(spec.page, false);
+            calc::Inputs inputs = readInputs(page, spec);
+            for (const calc::FieldSpec &f : spec.fields) {
+                double v = 0;
+                if (f.role != calc::FieldRole::Input || f.kind != calc::ValueKind::Number ||
+                    !page->findChild<QLineEdit *>(QString::fromStdString(f.objectName)) ||
+                    !calc::parseNumber(f.defaultText, &v) || v == 0)
+                    continue;
+                const double scaled = v * (1 + 1e-3 * ++n);
+                if (scaled >= f.min && scaled <= f.max)
+                    inputs[f.key] = calc::formatNumber(scaled, 'g', 8);
+            }
+            writeInputs(page, spec, inputs);
+            typed[spec.id] = readInputs(page, spec);
+        }
+        QVERIFY(n > 0);
+
+        QTemporaryDir dir;
+        const QString first = dir.filePath(QStringLiteral("a.velmora.json"));
+        QString error;
+        QVERIFY2(designs->saveDesignTo(first, &error), qPrintable(error));
+        QAction *defaults = window->findChild<QAction *>(QStringLiteral("actionDefaultPar"));
+        for (const auto &c : calc::catalogue().all()) { // lose everything typed
+            const calc::CalculatorSpec &spec = c->spec();
+            writeInputs(designs->pageFor(spec.page, false), spec, calc::withDefaults(spec, {}));
+        }
+        (void)defaults;
+        QVERIFY(allInputs(designs) != typed);
+        QVERIFY2(designs->openDesignFrom(first, &error), qPrintable(error));
+        QCOMPARE(allInputs(designs), typed);
+
+        const QString second = dir.filePath(QStringLiteral("b.velmora.json"));
+        QVERIFY(designs->saveDesignTo(second, &error));
+        QFile a(first), b(second);
+        QVERIFY(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
+        QCOMPARE(b.readAll(), a.readAll());
+        QCOMPARE(designs->recentDesigns().size(), 2);
+    }
+
+    void aRefusedFileChangesNothing()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("a.velmora.json"));
+        QString error;
+        QVERIFY(designs->saveDesignTo(path, &error));
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QByteArray text = file.readAll();
+        file.close();
+        // One bad value late in the file (the last tab in the file's sorted
+        // order, its last number input): nothing before it may be applied.
+        std::map<std::string, const calc::Calculator *> byId;
+        for (const auto &c : calc::catalogue().all())
+            byId[c->spec().id] = c.get();
+        std::string key;
+        for (const calc::FieldSpec &f : byId.rbegin()->second->spec().fields)
+            if (f.role == calc::FieldRole::Input && f.kind == calc::ValueKind::Number &&
+                (key.empty() || f.key > key))
+                key = f.key;
+        const QByteArray marker = QByteArray::fromStdString("\"" + key + "\": \"");
+        const int at = text.lastIndexOf(marker);
+        QVERIFY(at > 0);
+        text.insert(at + marker.size(), "1e309");
+        QFile broken(dir.filePath(QStringLiteral("bad.velmora.json")));
+        QVERIFY(broken.open(QIODevice::WriteOnly) && broken.write(text) == text.size());
+        broken.close();
+
+        QWidget *page = designs->pageFor("fbmode", false);
+        page->findChild<QLineEdit *>()->setText(QStringLiteral("7.25"));
+        const AllInputs before = allInputs(designs);
+        const auto fiber = designs->currentFiber().name;
+        QVERIFY(!designs->openDesignFrom(broken.fileName(), &error));
+        QVERIFY2(error.contains(QString::fromStdString(key)), qPrintable(error));
+        QCOMPARE(allInputs(designs), before);
+        QCOMPARE(designs->currentFiber().name, fiber);
+        QVERIFY(!designs->canUndo());
+    }
+
+    void restoreDefaultsCanBeUndoneOnce()
+    {
+        QWidget *page = window->currentPageWidget();
+        auto *first = page->findChild<QLineEdit *>();
+        const calc::Calculator *owner = nullptr;
+        for (const auto &c : calc::catalogue().all())
+            if (c->spec().page == page->metaObject()->className())
+                for (const calc::FieldSpec &f : c->spec().fields)
+                    if (f.objectName == first->objectName().toStdString())
+                        owner = c.get();
+        QVERIFY(owner);
+        const AllInputs typed = [&] {
+            first->setText(QStringLiteral("12.34"));
+            return allInputs(designs);
+        }();
+        window->findChild<QAction *>(QStringLiteral("actionDefaultPar"))->trigger();
+        QVERIFY(first->text() != QStringLiteral("12.34"));
+        QAction *undo = window->findChild<QAction *>(QStringLiteral("actionUndoReplace"));
+        QVERIFY(undo->isEnabled());
+        undo->trigger();
+        QCOMPARE(first->text(), QStringLiteral("12.34"));
+        QCOMPARE(allInputs(designs), typed);
+        QVERIFY(!undo->isEnabled()); // once
+    }
+
+    void theCurrentFiberFillsTheTabInItsUnits()
+    {
+        designs::FiberDesign fiber = designs::genericFibers()[4]; // 25/250
+        QVERIFY(designs->setCurrentFiber(fiber));
+        const calc::Calculator *tmi = calc::catalogue().find("tmi.threshold");
+        if (!tmi)
+            QSKIP("the mode-instability calculator is not in the catalogue");
+        QMetaObject::invokeMethod(window, "threshtab");
+        const QStringList written = designs->useCurrentFiber();
+        QVERIFY(!written.isEmpty());
+        const calc::Inputs now = readInputs(window->currentPageWidget(), tmi->spec());
+        QCOMPARE(now.at("a_um"), std::string("12.5"));
+        QCOMPARE(now.at("b_um"), std::string("125"));
+        // A value out of range is refused by name and the fiber stays.
+        fiber.na = 7;
+        closeNextNotice();
+        QVERIFY(!designs->setCurrentFiber(fiber));
+        QCOMPARE(designs->currentFiber().na, 0.065);
+    }
+
+private:
+    FBMainWindow *window = nullptr;
+    DesignController *designs = nullptr;
+};
+
+QTEST_MAIN(TestDesigns)
+#include "tst_designs.moc"
