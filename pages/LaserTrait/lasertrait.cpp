@@ -1,18 +1,19 @@
 #include "lasertrait.h"
 
-#include "laserformulas.h"
+#include "calc/lasertraitcalc.h"
+#include "calcbinding.h"
 #include "lasertraitform.h"
 #include "pageconventions.h"
 #include "plotpicture.h"
 
 #include <qcustomplot.h>
-#include <QDir>
 #include <QDoubleValidator>
-#include <QFile>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSaveFile>
+
+using namespace velmora::calc;
 
 namespace {
 
@@ -23,6 +24,12 @@ constexpr int kPictureHeight = 300;
 // the table covers; the deep 976 nm absorption still sets the dB axis range.
 constexpr double kPlotFirstWavelength = 1000;
 constexpr double kPlotLastWavelength = 1150;
+
+// The tabs' calculations; stateless, shared by every page instance.
+const ModeSpacingCalculator kModeSpacing;
+const EfficiencyCalculator kEfficiency;
+const QuantumDefectCalculator kQuantumDefect;
+const YbGainCalculator kYbGain;
 
 QVector<double> toQVector(const std::vector<double> &values)
 {
@@ -60,56 +67,25 @@ LaserTrait::~LaserTrait()
 
 QString LaserTrait::crossSectionFile()
 {
-    return findRuntimeFile(QStringLiteral("Data/YDF吸收发射参数.csv"));
+    return YbGainCalculator::crossSectionFile();
 }
 
-// ---- Tab 0: longitudinal mode spacing --------------------------------------
+// Each slot reads its tab's fields by the calculator's description,
+// evaluates, writes the results and shows the notices (pages/common/calcbinding.h).
 
 void LaserTrait::calresLasertrait1()
 {
-    const double n = readField(ui->m_RefnlineEdit);
-    const double length = readField(ui->m_L_lineEdit); // m
-    ui->m_Delta_niulineEdit->setText(
-        formatNumber(laser::longitudinalModeSpacing(n, length), 'g', 3));
+    runCalculator(this, kModeSpacing);
 }
-
-// ---- Tab 1: optical-to-optical efficiency ----------------------------------
 
 void LaserTrait::calresLasertrait2()
 {
-    const double pump = readField(ui->m_P_pumplineEdit);
-    const double residual = readField(ui->m_P_residuallineEdit);
-    const double out = readField(ui->m_P_outlineEdit);
-    const double in = readField(ui->m_P_inlineEdit);
-
-    const laser::OpticalEfficiencies eta = laser::opticalEfficiencies(pump, residual, out, in);
-    if (laser::efficienciesPlausible(eta)) {
-        ui->m_efficiency_olineEdit->setText(formatNumber(eta.laser, 'g', 4));
-        ui->m_efficiency_alineEdit->setText(formatNumber(eta.amplifier, 'g', 4));
-    } else {
-        ui->m_efficiency_olineEdit->setText(QString());
-        ui->m_efficiency_alineEdit->setText(QString());
-        showNotice(this, QStringLiteral("输出功率应大于输入功率"));
-    }
+    runCalculator(this, kEfficiency);
 }
-
-// ---- Tab 2: quantum defect --------------------------------------------------
 
 void LaserTrait::calresLasertrait3()
 {
-    const double pump = readField(ui->m_lambda_1lineEdit) * 1e-9;   // nm -> m
-    const double signal = readField(ui->m_lambda_2lineEdit) * 1e-9; // nm -> m
-
-    const double defect = laser::quantumDefect(pump, signal);
-    const double stokes = laser::stokesEfficiency(defect);
-    if (!laser::quantumDefectPlausible(defect)) {
-        ui->m_QDlineEdit->setText(QString());
-        ui->m_QRlineEdit->setText(QString());
-        showNotice(this, QStringLiteral("λ2应大于λ1"));
-        return;
-    }
-    ui->m_QDlineEdit->setText(formatNumber(defect, 'f', 4));
-    ui->m_QRlineEdit->setText(formatNumber(stokes, 'f', 4));
+    runCalculator(this, kQuantumDefect);
 }
 
 // ---- Tab 3: small-signal gain spectrum -------------------------------------
@@ -132,39 +108,32 @@ void LaserTrait::changeRdbtn_mg()
 
 void LaserTrait::calresLasertrait4()
 {
-    if (!calculateGain())
-        showNotice(this, QStringLiteral("无法读取截面数据文件：%1")
-                             .arg(QDir::toNativeSeparators(crossSectionFile())));
+    showNotices(this, runGain());
 }
 
 bool LaserTrait::calculateGain()
 {
-    m_crossSections = yb::CrossSectionTable();
+    return !runGain().refused;
+}
+
+Result LaserTrait::runGain()
+{
+    m_wavelengths.clear();
     m_gain = yb::GainSpectrum();
 
-    yb::FiberGainParameters fiber;
-    fiber.dopantDensity = readField(ui->m_NlineEdit);
-    fiber.length = readField(ui->m_LlineEdit);
-    fiber.overlap = readField(ui->m_GammalineEdit);
-    fiber.upperFraction = readField(ui->m_nlineEdit);
-
-    // The table is read afresh each time, so edits to the file take effect at
-    // the next calculation. The name is passed in the file system's encoding
-    // (UTF-8 here), not converted to a legacy code page.
-    const QByteArray path = QFile::encodeName(crossSectionFile());
-    if (!yb::readCrossSections(path.toStdString(), m_crossSections)) {
-        // A table that failed to open (or broke off while reading) yields no
-        // spectrum at all: nothing half-read is drawn or exported.
-        m_crossSections = yb::CrossSectionTable();
+    const Result result = kYbGain.evaluate(readInputs(this, kYbGain.spec()));
+    if (result.refused) {
+        // No spectrum at all: nothing half-read is drawn or exported.
         m_gainComputed = false;
         clearGainPlot();
-        return false;
+        return result;
     }
-
-    m_gain = yb::computeGainSpectrum(m_crossSections, fiber);
+    m_wavelengths = result.outputs.at("wavelength_nm").data;
+    m_gain.gainDb = result.outputs.at("gain_db").data;
+    m_gain.linear = result.outputs.at("gain_linear").data;
     m_gainComputed = true;
     redrawGain();
-    return true;
+    return result;
 }
 
 void LaserTrait::redrawGain()
@@ -184,7 +153,7 @@ void LaserTrait::redrawGain()
     QCustomPlot *plot = ui->GcustomPlot;
     if (plot->graphCount() == 0)
         plot->addGraph();
-    plot->graph(0)->setData(toQVector(m_crossSections.wavelengths), toQVector(*values));
+    plot->graph(0)->setData(toQVector(m_wavelengths), toQVector(*values));
     plot->xAxis->setLabel(QStringLiteral("波长λ(nm)"));
     plot->yAxis->setLabel(valueLabel);
     plot->xAxis->setRange(kPlotFirstWavelength, kPlotLastWavelength);
@@ -229,10 +198,10 @@ bool LaserTrait::writeGainTable(const QString &path)
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly))
         return false;
-    const std::size_t count = m_crossSections.wavelengths.size();
+    const std::size_t count = m_wavelengths.size();
     for (std::size_t i = 0; i < count; ++i) {
         const QByteArray line =
-            (QString::number(m_crossSections.wavelengths[i], 'g', 6) + QLatin1Char(',') +
+            (QString::number(m_wavelengths[i], 'g', 6) + QLatin1Char(',') +
              QString::number(m_gain.gainDb[i], 'g', 6) + QLatin1Char(',') +
              QString::number(m_gain.linear[i], 'g', 6) + QLatin1Char('\n'))
                 .toLatin1();

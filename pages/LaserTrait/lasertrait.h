@@ -1,6 +1,7 @@
 #ifndef LASERTRAIT_H
 #define LASERTRAIT_H
 
+#include "calculator.h"
 #include "ybgain.h"
 
 #include <QString>
@@ -61,12 +62,15 @@ private slots:
     void calresLasertrait4();
 
 private:
+    // The gain calculation behind calculateGain() and the Calculate button;
+    // the result carries the notice when the table could not be read.
+    velmora::calc::Result runGain();
     void redrawGain();
     void clearGainPlot();
 
     Ui::LaserTrait *ui;
-    yb::CrossSectionTable m_crossSections; // wavelengths (nm), σ_a, σ_e (m²)
-    yb::GainSpectrum m_gain;               // G (dB) and g per wavelength
+    std::vector<double> m_wavelengths; // nm, one per table line
+    yb::GainSpectrum m_gain;           // G (dB) and g per wavelength
     bool m_showLogarithmic = true;         // "对数增益" is checked at start
     bool m_showLinear = false;
     bool m_gainComputed = false;

@@ -1,18 +1,12 @@
 #include "pageconventions.h"
 
+#include "runtimefile.h"
 #include "textformat.h"
 
-#include <QCoreApplication>
-#include <QDir>
 #include <QDoubleValidator>
-#include <QFileInfo>
 #include <QLineEdit>
 #include <QLocale>
 #include <QMessageBox>
-
-#ifndef VELMORA_INSTALL_DATA_DIR
-#define VELMORA_INSTALL_DATA_DIR "/usr/local/share/velmora"
-#endif
 
 const char *const kOutputFieldStyle = "background-color: rgb(213, 213, 213);";
 const char *const kNoticeTitle = "提示";
@@ -64,17 +58,5 @@ void showNotice(QWidget *parent, const QString &text)
 
 QString findRuntimeFile(const QString &relativePath)
 {
-    // Beside the executable's bin/ folder comes share/velmora of the same
-    // prefix, so an installed tree still finds its files after it was moved
-    // (a package unpacked into another root, a relocated prefix).
-    const QString exeDir = QCoreApplication::applicationDirPath();
-    const QStringList roots = {QDir::currentPath(), exeDir,
-                               QDir(exeDir).filePath(QStringLiteral("../share/velmora")),
-                               QString::fromUtf8(VELMORA_INSTALL_DATA_DIR)};
-    for (const QString &root : roots) {
-        const QString candidate = QDir(root).filePath(relativePath);
-        if (QFileInfo::exists(candidate))
-            return candidate;
-    }
-    return QDir::current().filePath(relativePath);
+    return velmora::calc::findRuntimeFile(relativePath);
 }

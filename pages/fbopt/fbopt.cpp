@@ -1,22 +1,23 @@
 #include "fbopt.h"
 
+#include "calc/fiberparamscalc.h"
+#include "calcbinding.h"
 #include "fboptform.h"
 #include "fiberparams.h"
-#include "modesolver.h"
 #include "pageconventions.h"
-#include "reflectivity.h"
+#include "textformat.h"
 
 #include <QDoubleValidator>
 #include <QSignalBlocker>
 
-using namespace fiberparams;
+using namespace velmora::calc;
 
 namespace {
-// The end-face tab scans 1000 effective-index samples per azimuthal order:
-// plenty for the few modes of the fibers this tab is meant for.
-constexpr int kEndFaceModeSamples = 1000;
-// Largest core radius the end-face tab accepts (250 μm), in metres.
-constexpr double kMaxCoreRadius = 0.00025;
+// The tabs' calculations; stateless, shared by every page instance.
+const DopingCalculator kDoping;
+const LossCalculator kLoss;
+const FillFactorCalculator kFillFactor;
+const EndFaceCalculator kEndFace;
 } // namespace
 
 fbopt::fbopt(QWidget *parent) : QWidget(parent), ui(new Ui::fbopt)
@@ -45,115 +46,60 @@ fbopt::~fbopt()
     delete ui;
 }
 
+// Each slot reads its tab's fields by the calculator's description,
+// evaluates, writes the results and shows the notices (pages/common/calcbinding.h).
+
 void fbopt::calresFB1()
 {
-    if (anyFieldEmpty({ui->m_alineEdit_2, ui->m_blineEdit_2, ui->m_alphalineEdit,
-                       ui->m_absorb_sectionlineEdit})) {
-        showNotice(this, QString::fromUtf8(kEmptyInputMessage));
-        return;
-    }
-    const double a = readField(ui->m_alineEdit_2);
-    const double b = readField(ui->m_blineEdit_2);
-    const double alpha = readField(ui->m_alphalineEdit);
-    const double sigma = readField(ui->m_absorb_sectionlineEdit);
-    ui->m_NlabelLineEdit->setText(formatNumber(dopingConcentration(a, b, alpha, sigma), 'g', 3));
+    runCalculator(this, kDoping);
 }
 
 void fbopt::calresFB2()
 {
-    const double powerIn = readField(ui->m_P_in_lineEdit);
-    const double powerOut = readField(ui->m_P_out_lineEdit);
-    const double length = readField(ui->m_L_flineEdit);
-
-    const double total = totalLossDb(powerIn, powerOut);
-    const double average = averageLossDbPerM(total, length);
-    if (isNoLoss(total)) {
-        ui->m_Alpha_totallineEdit->setText(QString());
-        ui->m_Alpha_averagelineEdit->setText(QString());
-        showNotice(this, QStringLiteral("输出功率必须小于输入功率"));
-        return;
-    }
-    ui->m_Alpha_totallineEdit->setText(formatNumber(total, 'g', 4));
-    ui->m_Alpha_averagelineEdit->setText(formatNumber(average, 'g', 4));
+    runCalculator(this, kLoss);
 }
 
 void fbopt::calresFB3()
 {
-    const double a = readField(ui->m_alineEdit);
-    const double b = readField(ui->m_blineEdit);
-    ui->m_GammalabelLineEdit->setText(formatNumber(fillFactor(a, b), 'g', 4));
+    runCalculator(this, kFillFactor);
 }
 
 void fbopt::changeNA()
 {
-    double n1 = readField(ui->m_N1lineEdit);
-    const double n2 = readField(ui->m_N2lineEdit);
-    const double na = readField(ui->m_NALineEdit);
-    if (ui->m_N1lineEdit->text().isEmpty()) {
-        n1 = coreIndexFromNA(na, n2);
-        ui->m_N1lineEdit->setText(formatNumber(n1, 'g', 6));
-    }
-    ui->m_NALineEdit->setText(formatPrintf("%f", numericalAperture(n1, n2)));
+    runLink(this, kEndFace, "n1");
 }
 
 void fbopt::changen1()
 {
-    const double n1 = readField(ui->m_N1lineEdit);
-    const double n2 = readField(ui->m_N2lineEdit);
-    double na = readField(ui->m_NALineEdit);
-    if (ui->m_NALineEdit->text().isEmpty()) {
-        na = numericalAperture(n1, n2);
-        ui->m_NALineEdit->setText(formatNumber(na, 'g', 6));
-    }
-    if (na > kMaxNumericalAperture) {
+    const CalculatorSpec &spec = kEndFace.spec();
+    const Inputs linked = kEndFace.linkEdited(readInputs(this, spec), "na");
+    writeInputs(this, spec, linked);
+    // The link leaves n1 alone above the largest NA the tab accepts.
+    if (readNumber(linked.at("na")) > fiberparams::kMaxNumericalAperture)
         showNotice(this, QStringLiteral("数值孔径不超过0.5"));
-        return;
-    }
-    ui->m_N1lineEdit->setText(formatPrintf("%f", coreIndexFromNA(na, n2)));
 }
 
 void fbopt::calresFB4()
 {
-    if (anyFieldEmpty({ui->m_N1lineEdit, ui->m_NALineEdit, ui->m_N2lineEdit, ui->m_LambdalineEdit,
-                       ui->m_A_lineEdit})) {
-        showNotice(this, QString::fromUtf8(kEmptyInputMessage));
+    Inputs inputs = readInputs(this, kEndFace.spec());
+    inputs["mode"].clear(); // a new search always shows its first mode
+    const Result result = kEndFace.evaluate(inputs);
+    if (result.refused) {
+        showNotices(this, result);
         return;
     }
-    const double n1 = readField(ui->m_N1lineEdit);
-    const double n2 = readField(ui->m_N2lineEdit);
-    if (n2 > n1) {
-        showNotice(this, QStringLiteral("纤芯折射率应大于包层折射率"));
-        return;
-    }
-    const double a = readField(ui->m_A_lineEdit) * 1e-6;
-    if (a > kMaxCoreRadius) {
-        showNotice(this, QStringLiteral("纤芯半径不超过250微米"));
-        return;
-    }
-    const double lambda = readField(ui->m_LambdalineEdit) * 1e-9;
+    const OutputValue &list = result.outputs.at("modes");
+    modeIndexes = list.data;
 
-    const ModeSet modes = solveModes(a, lambda, n1, n2, kEndFaceModeSamples);
-    modeIndexes = modeIndexList(modes);
-
-    // Refill the box without a reflectivity pass per inserted item; the one
-    // pass for the first mode follows below.
+    // Refill the box without a reflectivity pass per inserted item; the
+    // result already holds the first mode's.
     {
         const QSignalBlocker blocker(ui->mdcomboBox);
         ui->mdcomboBox->clear();
-        for (int l = 0; l <= modes.maxOrder; ++l) {
-            const int count = static_cast<int>(modes.neffLists[l].size());
-            for (int m = 1; m <= count; ++m)
-                ui->mdcomboBox->addItem(QString::fromStdString(modeLabel(l, m)));
-        }
+        ui->mdcomboBox->addItems(
+            QString::fromStdString(list.text).split(QLatin1Char(' '), Qt::SkipEmptyParts));
     }
-    if (modeIndexes.empty()) {
-        // No guided mode (for example n1 = n2): nothing to select or show.
-        ui->m_nefflineEdit->clear();
-        ui->m_rlineEdit->clear();
-        ui->m_RlineEdit->clear();
-        return;
-    }
-    comboChange();
+    writeOutputs(this, kEndFace.spec(), result);
 }
 
 void fbopt::comboChange()
@@ -165,17 +111,6 @@ void fbopt::comboChange()
     // stray signal from reading past the list.
     if (index >= static_cast<int>(modeIndexes.size()))
         return;
-    ui->m_nefflineEdit->setText(formatNumber(modeIndexes[index], 'f', 4));
-
-    const double n1 = readField(ui->m_N1lineEdit);
-    const double n2 = readField(ui->m_N2lineEdit);
-    const double lambda = readField(ui->m_LambdalineEdit) * 1e-9;
-    const double a = readField(ui->m_A_lineEdit) * 1e-6;
-    // The reflectivity uses the index as displayed (four decimals).
-    const double neff = readField(ui->m_nefflineEdit);
-    const double theta = degreesToRadians(readField(ui->m_thetalineEdit));
-
-    const EndFaceReflectivity result = endFaceReflectivity(a, lambda, n1, n2, neff, theta);
-    ui->m_rlineEdit->setText(formatNumber(result.r, 'g', 3));
-    ui->m_RlineEdit->setText(formatNumber(result.R, 'g', 3));
+    const Result result = kEndFace.listedMode(readInputs(this, kEndFace.spec()), modeIndexes[index]);
+    writeOutputs(this, kEndFace.spec(), result);
 }

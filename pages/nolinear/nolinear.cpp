@@ -1,19 +1,27 @@
 #include "nolinear.h"
 
+#include "calc/nonlinearcalc.h"
+#include "calcbinding.h"
 #include "nolinearform.h"
-#include "nonlinear.h"
 #include "pageconventions.h"
 
 #include <QDoubleValidator>
 
-using namespace nonlinear;
+using namespace velmora::calc;
+
+namespace {
+// The tabs' calculations; stateless, shared by every page instance.
+const SbsCalculator kSbs;
+const SrsCalculator kSrs;
+const SpmCalculator kSpm;
+const FwmCalculator kFwm;
+} // namespace
 
 nolinear::nolinear(QWidget *parent) : QWidget(parent), ui(new Ui::nolinear)
 {
     ui->setupUi(this);
 
     // The page opens in transmission-fiber mode: L_eff from the loss α.
-    transmissionFiber = true;
     labelChange1();
 
     // Every input takes the page validator except the Raman shift, which may
@@ -46,89 +54,29 @@ nolinear::~nolinear()
     delete ui;
 }
 
+// Each slot reads its tab's fields by the calculator's description,
+// evaluates, writes the results and shows the notices (pages/common/calcbinding.h).
+
 void nolinear::calresNolinear1()
 {
-    const double length = readField(ui->m_LlineEdit);
-    const double polarisation = readField(ui->m_KLineEdit);
-    const double n = readField(ui->m_NLineEdit);
-    const double gain = readField(ui->m_GLineEdit);
-    const double rEff = readField(ui->m_REffLineEdit);
-    const double phononLifetime = readField(ui->m_TbLineEdit);
-    const double lambdaP = readField(ui->m_LamdaPlineEdit_3) * 1e-9;
-    const double soundSpeed = readField(ui->m_VaLineEdit);
-    const double density = readField(ui->m_RouLineEdit);
-    const double shift = readField(ui->m_DeltaBlineEdit_2);
-    const double gammaE = readField(ui->m_GammaELineEdit);
-
-    const double gb = brillouinPeakGain(gammaE, phononLifetime, n, lambdaP, density, soundSpeed);
-    const double threshold = sbsThreshold(rEff, polarisation, gain, length, gb);
-    const double lambdaS = stokesWavelength(lambdaP, shift) * 1e9;
-
-    ui->m_LambdaBlineEdit_2->setText(formatNumber(lambdaS, 'f', 4));
-    ui->m_GBlineEdit->setText(formatNumber(gb, 'g', 4));
-    ui->m_SBSLineEdit->setText(formatNumber(threshold, 'f', 4));
+    runCalculator(this, kSbs);
 }
 
 void nolinear::calresNolinear2()
 {
-    const double length = readField(ui->m_LlineEdit_2);
-    const double gain = readField(ui->m_GLineEdit_2);
-    const double alphaS = readField(ui->m_Alpha_sLineEdit);
-    const double r1 = readField(ui->m_R1LineEdit);
-    const double r2 = readField(ui->m_R2LineEdit);
-    const double rEff = readField(ui->m_REffLineEdit_2);
-    const double ramanGain = readField(ui->m_GRLineEdit);
-    const double alphaP = readField(ui->m_Alpha_pLineEdit);
-    const double ratio = readField(ui->m_BetaLineEdit);
-    const double shift = readField(ui->m_DeltaRlineEdit_2);
-    const double lambdaP = readField(ui->m_LamdaPlineEdit_4) * 1e-9;
-
-    const double delivery = srsDeliveryThreshold(rEff, alphaS, length, ramanGain);
-    const double amplifier = srsAmplifierThreshold(rEff, gain, ramanGain, length, ratio);
-    const double oscillator =
-        srsOscillatorThreshold(rEff, alphaS, alphaP, length, ramanGain, r1, r2);
-    const double lambdaS = stokesWavelength(lambdaP, shift) * 1e9;
-
-    ui->m_LambdaRlineEdit_2->setText(formatNumber(lambdaS, 'g', 6));
-    ui->m_SRSdLineEdit->setText(formatNumber(delivery, 'g', 6));
-    ui->m_SRSaLineEdit->setText(formatNumber(amplifier, 'g', 6));
-    ui->m_SRSoLineEdit->setText(formatNumber(oscillator, 'g', 6));
+    runCalculator(this, kSrs);
 }
 
+// The fiber type is the state of the second radio button; the field of the
+// other type stays disabled and is ignored.
 void nolinear::calresNolinear3()
 {
-    // All inputs are read whatever the fiber type; the disabled one is unused.
-    const double n2 = readField(ui->m_n2lineEdit);
-    const double length = readField(ui->m_LLineEdit);
-    const double peakPower = readField(ui->m_PpeaklineEdit);
-    const double lambda = readField(ui->m_lamdaLineEdit) * 1e-9;
-    const double coreRadius = readField(ui->m_aLineEdit) * 1e-6;
-    const double alpha = readField(ui->m_alphaLineEdit);
-    const double gain = readField(ui->m_gLineEdit);
-
-    const double area = coreArea(coreRadius);
-    const double gamma = nonlinearParameter(n2, lambda, area);
-    const double effectiveLength = transmissionFiber ? effectiveLengthTransmission(alpha, length)
-                                                     : effectiveLengthGain(gain, length);
-    const double phase = nonlinearPhase(gamma, peakPower, effectiveLength);
-
-    ui->m_AlineEdit->setText(formatNumber(area, 'g', 4));
-    ui->m_rLineEdit->setText(formatNumber(gamma, 'g', 4));
-    ui->m_LefflineEdit->setText(formatNumber(effectiveLength, 'g', 4));
-    ui->m_failineEdit->setText(formatNumber(phase, 'g', 4));
+    runCalculator(this, kSpm);
 }
 
 void nolinear::calresNolinear4()
 {
-    const double lambda1 = readField(ui->m_lamda1LineEdit) * 1e-9;
-    const double lambda2 = readField(ui->m_lamda2LineEdit) * 1e-9;
-    const double lambda3 = readField(ui->m_lamda3LineEdit) * 1e-9;
-    const double n1 = readField(ui->m_n1lineEdit);
-    const double n2 = readField(ui->m_n2lineEdit_2);
-    const double n3 = readField(ui->m_n3lineEdit);
-
-    ui->m_deltaKlineEdit->setText(
-        formatNumber(fwmPhaseMismatch(lambda1, lambda2, lambda3, n1, n2, n3), 'g', 3));
+    runCalculator(this, kFwm);
 }
 
 void nolinear::labelChange1()
@@ -139,8 +87,6 @@ void nolinear::labelChange1()
     ui->gLabel->setEnabled(false);
     ui->m_alphaLineEdit->setEnabled(true);
     ui->alpLabel->setEnabled(true);
-    transmissionFiber = true;
-    gainFiber = false;
     ui->m_AlineEdit->clear();
     ui->m_rLineEdit->clear();
     ui->m_LefflineEdit->clear();
@@ -155,8 +101,6 @@ void nolinear::labelChange2()
     ui->alpLabel->setEnabled(false);
     ui->m_gLineEdit->setEnabled(true);
     ui->gLabel->setEnabled(true);
-    transmissionFiber = false;
-    gainFiber = true;
     ui->m_AlineEdit->clear();
     ui->m_rLineEdit->clear();
     ui->m_LefflineEdit->clear();

@@ -30,11 +30,6 @@ public slots:
     void calresNolinear4(); // four-wave mixing
     void labelChange1();    // transmission fiber chosen
     void labelChange2();    // gain fiber chosen
-
-private:
-    // Exactly one is true: which effective length the phase tab computes.
-    bool transmissionFiber = false;
-    bool gainFiber = false;
 };
 
 #endif // NOLINEAR_H

@@ -1,7 +1,7 @@
 #include "threashold.h"
 
-#include "complexnumber.h"
-#include "modeinstability.h"
+#include "calc/tmicalc.h"
+#include "calcbinding.h"
 #include "pageconventions.h"
 #include "plotpicture.h"
 #include "threasholdform.h"
@@ -18,10 +18,11 @@
 #include <QPushButton>
 #include <QTimer>
 
+using namespace velmora::calc;
+
 namespace {
-
-const char *const kNotMultimodeMessage = "模式不稳定计算对象应是多模光纤";
-
+// The tab's calculation; stateless, shared by every page instance.
+const TmiThresholdCalculator kThreshold;
 } // namespace
 
 threashold::threashold(QWidget *parent) : QWidget(parent), ui(new Ui::threashold)
@@ -122,80 +123,52 @@ void threashold::waitPreRoll()
     }
 }
 
+// Reads the fields by the calculator's description, evaluates, writes the
+// two results and draws the curves; a refusal only shows its notice.
 void threashold::runCalculation()
 {
-    const QList<const QLineEdit *> inputs = {
-        ui->m_alineEdit_6,  ui->m_alphalineEdit_5, ui->m_alphalineEdit_6, ui->m_blineEdit_9,
-        ui->m_blineEdit_10, ui->m_blineEdit_12,    ui->m_pinitlineEdit_2, ui->m_blineEdit_11,
-        ui->m_blineEdit_13, ui->m_blineEdit_14,    ui->m_blineEdit_15,    ui->m_blineEdit_16,
-        ui->m_blineEdit_17, ui->m_blineEdit_18};
-    for (const QLineEdit *input : inputs) {
-        if (input->text().isEmpty()) {
-            showNotice(this, QString::fromUtf8(kEmptyInputMessage));
-            return;
-        }
-    }
-
-    ModeInstabilityInput in;
-    in.coreRadius = readField(ui->m_alineEdit_6) * 1e-6;
-    in.dopedRadius = readField(ui->m_blineEdit_10) * 1e-6;
-    in.claddingRadius = readField(ui->m_blineEdit_9) * 1e-6;
-    in.coreIndex = readField(ui->m_blineEdit_11);
-    in.numericalAperture = readField(ui->m_blineEdit_12);
-    in.signalWavelength = readField(ui->m_alphalineEdit_5) * 1e-9;
-    in.pumpWavelength = readField(ui->m_alphalineEdit_6) * 1e-9;
-    in.heatTransfer = readField(ui->m_blineEdit_15);
-    in.thermoOptic = readField(ui->m_blineEdit_16);
-    in.conductivity = readField(ui->m_blineEdit_17);
-    in.heatCapacity = readField(ui->m_blineEdit_18);
-    in.initialFraction = readField(ui->m_blineEdit_13);
-    in.intensityNoise = readField(ui->m_blineEdit_14);
-    in.initialPower = readField(ui->m_pinitlineEdit_2);
-
-    ModeInstabilityResult result;
-    try {
-        result = computeModeInstability(in);
-    } catch (const ComplexDivisionError &e) {
-        // kappa = 0 or rhoC = 0: the heat equation has no finite solution.
-        showNotice(this, QString::fromUtf8(e.what()));
+    const Result result = kThreshold.evaluate(readInputs(this, kThreshold.spec()));
+    if (result.refused) {
+        showNotices(this, result);
         return;
     }
-    if (result.status != ModeInstabilityStatus::Ok) {
-        showNotice(this, QString::fromUtf8(kNotMultimodeMessage));
-        return;
-    }
-
+    writeOutputs(this, kThreshold.spec(), result);
     drawCoupling(result);
-    ui->m_blineEdit_19->setText(formatNumber(result.chiMax, 'g', 4));
     drawModeContent(result);
-    ui->m_blineEdit_20->setText(formatNumber(result.thresholdPower, 'g', 6));
 }
 
-void threashold::drawCoupling(const ModeInstabilityResult &result)
+void threashold::drawCoupling(const Result &result)
 {
+    const std::vector<double> &shifts = result.outputs.at("shift_khz").data;
+    const std::vector<double> &coupling = result.outputs.at("chi_per_w").data;
+    const double peakShift = result.outputs.at("peak_shift_khz").value;
+    const double chiMax = result.outputs.at("chi_max_per_w").value;
     QCustomPlot *plot = ui->CurvePlot1;
     if (plot->graphCount() == 0)
         plot->addGraph();
-    plot->graph(0)->setData(QVector<double>(result.shifts.begin(), result.shifts.end()),
-                            QVector<double>(result.coupling.begin(), result.coupling.end()));
+    plot->graph(0)->setData(QVector<double>(shifts.begin(), shifts.end()),
+                            QVector<double>(coupling.begin(), coupling.end()));
     plot->xAxis->setLabel(QStringLiteral("频移[kHZ]"));
     plot->yAxis->setLabel(QStringLiteral("χ[w^-1]"));
     // QCPRange orders the two ends: a negative f* gives [0, 3 + 4|f*|].
-    plot->xAxis->setRange(3 - 4 * result.peakShift, 0);
-    plot->yAxis->setRange(0, 1.05 * result.chiMax + 0.01);
+    plot->xAxis->setRange(3 - 4 * peakShift, 0);
+    plot->yAxis->setRange(0, 1.05 * chiMax + 0.01);
     plot->replot(QCustomPlot::rpRefreshHint);
 }
 
-void threashold::drawModeContent(const ModeInstabilityResult &result)
+void threashold::drawModeContent(const Result &result)
 {
+    const std::vector<double> &powers = result.outputs.at("power_w").data;
+    const std::vector<double> &content = result.outputs.at("xi").data;
+    const double threshold = result.outputs.at("p_th_w").value;
     QCustomPlot *plot = ui->CurvePlot2;
     if (plot->graphCount() == 0)
         plot->addGraph();
-    plot->graph(0)->setData(QVector<double>(result.powers.begin(), result.powers.end()),
-                            QVector<double>(result.modeContent.begin(), result.modeContent.end()));
+    plot->graph(0)->setData(QVector<double>(powers.begin(), powers.end()),
+                            QVector<double>(content.begin(), content.end()));
     plot->xAxis->setLabel(QStringLiteral("信号光功率[W]"));
     plot->yAxis->setLabel(QStringLiteral("高阶模占功比"));
-    plot->xAxis->setRange(50, result.thresholdPower + 20);
+    plot->xAxis->setRange(50, threshold + 20);
     plot->yAxis->setRange(0, 0.05 + 0.01);
     plot->replot(QCustomPlot::rpRefreshHint);
 }

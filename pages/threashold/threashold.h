@@ -1,13 +1,14 @@
 #ifndef THREASHOLD_H
 #define THREASHOLD_H
 
+#include "calculator.h"
+
 #include <QElapsedTimer>
 #include <QString>
 #include <QWidget>
 
 class QCustomPlot;
 class QMovie;
-struct ModeInstabilityResult;
 
 namespace Ui {
 class threashold;
@@ -51,8 +52,8 @@ private:
     void hideBusy();
     void waitPreRoll();
     void runCalculation();
-    void drawCoupling(const ModeInstabilityResult &result);
-    void drawModeContent(const ModeInstabilityResult &result);
+    void drawCoupling(const velmora::calc::Result &result);
+    void drawModeContent(const velmora::calc::Result &result);
 
     Ui::threashold *ui;
     bool m_calculationStarted = false;

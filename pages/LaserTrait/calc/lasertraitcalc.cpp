@@ -1,0 +1,148 @@
+#include "lasertraitcalc.h"
+
+#include "clearedrefusal.h"
+#include "fieldspecs.h"
+#include "inputreader.h"
+#include "laserformulas.h"
+#include "textformat.h"
+
+#include <limits>
+#include <memory>
+
+namespace velmora::calc {
+
+namespace {
+
+constexpr double kNm = 1e-9;
+constexpr double kInf = std::numeric_limits<double>::infinity();
+
+CalculatorSpec modeSpacingSpec()
+{
+    CalculatorSpec s;
+    s.id = "laser.mode_spacing";
+    s.title = {"纵模间隔", "Longitudinal mode spacing"};
+    s.page = "LaserTrait";
+    s.tab = 0;
+    s.fields = {
+        numberInput("n", "m_RefnlineEdit", {"介质折射率n", "refractive index n"}, "", 1.0, "1.45",
+                    -kInf, kInf),
+        numberInput("length_m", "m_L_lineEdit", {"腔长L", "cavity length L"}, "m", 1.0, "10",
+                    -kInf, kInf),
+        numberOutput("spacing_hz", "m_Delta_niulineEdit",
+                     {"纵模间隔Δν", "longitudinal mode spacing Δν"}, "Hz", 1.0, "g3"),
+    };
+    return s;
+}
+
+CalculatorSpec efficiencySpec()
+{
+    CalculatorSpec s;
+    s.id = "laser.efficiency";
+    s.title = {"光光效率", "Optical-to-optical efficiency"};
+    s.page = "LaserTrait";
+    s.tab = 1;
+    s.fields = {
+        numberInput("pump_w", "m_P_pumplineEdit", {"输入泵浦功率P_pump", "pump power P_pump"}, "W",
+                    1.0, "100", -kInf, kInf),
+        numberInput("residual_w", "m_P_residuallineEdit",
+                    {"残余泵浦功率P_res", "residual pump power P_res"}, "W", 1.0, "5", -kInf, kInf),
+        numberInput("out_w", "m_P_outlineEdit", {"输出激光功率P_out", "output laser power P_out"},
+                    "W", 1.0, "75", -kInf, kInf),
+        numberInput("in_w", "m_P_inlineEdit", {"输入激光功率P_in", "input laser power P_in"}, "W",
+                    1.0, "3", -kInf, kInf),
+        numberOutput("eta_laser", "m_efficiency_olineEdit",
+                     {"激光器效率η_o", "laser efficiency η_o"}, "", 1.0, "g4"),
+        numberOutput("eta_amplifier", "m_efficiency_alineEdit",
+                     {"放大器效率η_a", "amplifier efficiency η_a"}, "", 1.0, "g4"),
+    };
+    return s;
+}
+
+CalculatorSpec quantumDefectSpec()
+{
+    CalculatorSpec s;
+    s.id = "laser.quantum_defect";
+    s.title = {"量子亏损", "Quantum defect"};
+    s.page = "LaserTrait";
+    s.tab = 2;
+    s.fields = {
+        numberInput("lambda1_nm", "m_lambda_1lineEdit", {"泵浦光波长λ1", "pump wavelength λ1"},
+                    "nm", kNm, "976", -kInf, kInf),
+        numberInput("lambda2_nm", "m_lambda_2lineEdit", {"信号光波长λ2", "signal wavelength λ2"},
+                    "nm", kNm, "1064", -kInf, kInf),
+        numberOutput("qd", "m_QDlineEdit", {"量子亏损QD", "quantum defect QD"}, "", 1.0, "f4"),
+        numberOutput("qr", "m_QRlineEdit", {"斯托克斯效率QR", "Stokes efficiency QR"}, "", 1.0,
+                     "f4"),
+    };
+    return s;
+}
+
+} // namespace
+
+const CalculatorSpec &ModeSpacingCalculator::spec() const
+{
+    static const CalculatorSpec s = modeSpacingSpec();
+    return s;
+}
+
+Result ModeSpacingCalculator::evaluate(const Inputs &inputs) const
+{
+    const InputReader in(spec(), inputs);
+    const double spacing = laser::longitudinalModeSpacing(in.number("n"), in.number("length_m"));
+    ResultBuilder out(spec());
+    out.number("spacing_hz", spacing, formatNumber(spacing, 'g', 3));
+    return out.take();
+}
+
+const CalculatorSpec &EfficiencyCalculator::spec() const
+{
+    static const CalculatorSpec s = efficiencySpec();
+    return s;
+}
+
+Result EfficiencyCalculator::evaluate(const Inputs &inputs) const
+{
+    const InputReader in(spec(), inputs);
+    const laser::OpticalEfficiencies eta =
+        laser::opticalEfficiencies(in.number("pump_w"), in.number("residual_w"),
+                                   in.number("out_w"), in.number("in_w"));
+    if (!laser::efficienciesPlausible(eta))
+        return clearedRefusal(spec(), {"eta_laser", "eta_amplifier"},
+                              {"输出功率应大于输入功率", "the output power must exceed the input power"},
+                              "out_w");
+    ResultBuilder out(spec());
+    out.number("eta_laser", eta.laser, formatNumber(eta.laser, 'g', 4));
+    out.number("eta_amplifier", eta.amplifier, formatNumber(eta.amplifier, 'g', 4));
+    return out.take();
+}
+
+const CalculatorSpec &QuantumDefectCalculator::spec() const
+{
+    static const CalculatorSpec s = quantumDefectSpec();
+    return s;
+}
+
+Result QuantumDefectCalculator::evaluate(const Inputs &inputs) const
+{
+    const InputReader in(spec(), inputs);
+    const double defect =
+        laser::quantumDefect(in.number("lambda1_nm") * kNm, in.number("lambda2_nm") * kNm);
+    if (!laser::quantumDefectPlausible(defect))
+        return clearedRefusal(spec(), {"qd", "qr"}, {"λ2应大于λ1", "λ2 must exceed λ1"},
+                              "lambda2_nm");
+    const double stokes = laser::stokesEfficiency(defect);
+    ResultBuilder out(spec());
+    out.number("qd", defect, formatNumber(defect, 'f', 4));
+    out.number("qr", stokes, formatNumber(stokes, 'f', 4));
+    return out.take();
+}
+
+void registerLaserTraitCalculators(Catalogue &catalogue)
+{
+    catalogue.add(std::make_unique<ModeSpacingCalculator>());
+    catalogue.add(std::make_unique<EfficiencyCalculator>());
+    catalogue.add(std::make_unique<QuantumDefectCalculator>());
+    catalogue.add(std::make_unique<YbGainCalculator>());
+}
+
+} // namespace velmora::calc

@@ -1,0 +1,175 @@
+// fiber.end_reflectivity — the "光纤端面反射率" tab: the guided LP modes of a
+// step-index fiber (physics/modesolver.h, 1000 samples per order) and the
+// feedback of an angle-cleaved end face into the selected mode
+// (physics/reflectivity.h).
+
+#include "fiberparams.h"
+#include "fiberparamscalc.h"
+#include "fieldspecs.h"
+#include "inputreader.h"
+#include "modesolver.h"
+#include "reflectivity.h"
+#include "textformat.h"
+
+#include <limits>
+
+namespace velmora::calc {
+
+namespace {
+
+constexpr double kUm = 1e-6;
+constexpr double kNm = 1e-9;
+constexpr double kDegree = 3.14159265358979323846 / 180;
+constexpr double kInf = std::numeric_limits<double>::infinity();
+
+// The end-face tab scans 1000 effective-index samples per azimuthal order:
+// plenty for the few modes of the fibers this tab is meant for.
+constexpr int kEndFaceModeSamples = 1000;
+// Largest core radius the tab accepts (250 μm), in metres.
+constexpr double kMaxCoreRadius = 0.00025;
+
+CalculatorSpec endFaceSpec()
+{
+    CalculatorSpec s;
+    s.id = "fiber.end_reflectivity";
+    s.title = {"光纤端面反射率", "End-face reflectivity"};
+    s.page = "fbopt";
+    s.tab = 3;
+    FieldSpec mode;
+    mode.key = "mode";
+    mode.objectName = "mdcomboBox";
+    mode.kind = ValueKind::Choice;
+    mode.caption = {"模式LP", "LP mode (\"01\", \"11\", …; empty: the first)"};
+    mode.required = false;
+    FieldSpec modes = numberOutput("modes", "", {"传导模式", "guided modes (neff)"}, "", 1.0, "f4");
+    modes.kind = ValueKind::Curve;
+    s.fields = {
+        numberInput("lambda_nm", "m_LambdalineEdit", {"中心波长λ", "wavelength λ"}, "nm", kNm,
+                    "1080", -kInf, kInf),
+        numberInput("a_um", "m_A_lineEdit", {"纤芯半径a", "core radius a"}, "μm", kUm, "10", -kInf,
+                    kInf),
+        numberInput("n1", "m_N1lineEdit", {"纤芯折射率n1", "core index n1"}, "", 1.0, "1.4512",
+                    -kInf, kInf),
+        numberInput("n2", "m_N2lineEdit", {"包层折射率n2", "cladding index n2"}, "", 1.0, "1.45",
+                    -kInf, kInf),
+        numberInput("na", "m_NALineEdit", {"数值孔径NA", "numerical aperture NA"}, "", 1.0, "0.0590",
+                    -kInf, kInf, FieldRole::Linked),
+        numberInput("theta_deg", "m_thetalineEdit", {"端面角度θ", "end-face angle θ"}, "°", kDegree,
+                    "5", -kInf, kInf),
+        mode,
+        modes,
+        numberOutput("neff", "m_nefflineEdit", {"等效折射率neff", "effective index neff"}, "", 1.0,
+                     "f4"),
+        numberOutput("r", "m_rlineEdit",
+                     {"光纤端面振幅反馈系数r(θ)", "end-face amplitude feedback r(θ)"}, "", 1.0, "g3"),
+        numberOutput("reflectivity", "m_RlineEdit",
+                     {"光纤端面反射率R(θ)", "end-face reflectivity R(θ)"}, "", 1.0, "g3"),
+    };
+    return s;
+}
+
+} // namespace
+
+const CalculatorSpec &EndFaceCalculator::spec() const
+{
+    static const CalculatorSpec s = endFaceSpec();
+    return s;
+}
+
+Result EndFaceCalculator::evaluate(const Inputs &inputs) const
+{
+    const InputReader in(spec(), inputs);
+    for (const char *key : {"n1", "na", "n2", "lambda_nm", "a_um"})
+        if (in.empty(key))
+            return refusal(kEmptyInputNotice, key);
+    const double n1 = in.number("n1");
+    const double n2 = in.number("n2");
+    if (n2 > n1)
+        return refusal({"纤芯折射率应大于包层折射率", "the core index must exceed the cladding index"},
+                       "n2");
+    const double a = in.number("a_um") * kUm;
+    if (a > kMaxCoreRadius)
+        return refusal({"纤芯半径不超过250微米", "the core radius is at most 250 μm"}, "a_um");
+    const double lambda = in.number("lambda_nm") * kNm;
+
+    const ModeSet set = solveModes(a, lambda, n1, n2, kEndFaceModeSamples);
+    std::vector<double> indices = modeIndexList(set);
+    std::vector<std::string> labels;
+    std::string labelText;
+    for (int l = 0; l <= set.maxOrder; ++l)
+        for (std::size_t m = 1; m <= set.neffLists[l].size(); ++m) {
+            labels.push_back(modeLabel(l, static_cast<int>(m)));
+            labelText += (labelText.empty() ? "" : " ") + labels.back();
+        }
+
+    if (indices.empty()) {
+        // No guided mode (for example n1 = n2): nothing to select or show.
+        ResultBuilder out(spec());
+        out.array("modes", {}, {0});
+        out.cleared("neff").cleared("r").cleared("reflectivity");
+        return out.take();
+    }
+
+    std::size_t selected = 0;
+    const std::string &wanted = in.text("mode");
+    if (!wanted.empty()) {
+        while (selected < labels.size() && labels[selected] != wanted)
+            ++selected;
+        if (selected == labels.size())
+            return refusal({"LP" + wanted + "不是该光纤的传导模",
+                            "LP" + wanted + " is not a guided mode of this fiber (" + labelText +
+                                ")"},
+                           "mode");
+    }
+
+    Result result = listedMode(inputs, indices[selected]);
+    const std::size_t count = indices.size();
+    OutputValue &list = result.outputs["modes"];
+    list.data = std::move(indices);
+    list.shape = {count};
+    list.text = labelText;
+    return result;
+}
+
+Result EndFaceCalculator::listedMode(const Inputs &inputs, double neff) const
+{
+    const InputReader in(spec(), inputs);
+    // The reflectivity uses the index as displayed (four decimals).
+    const std::string neffText = formatNumber(neff, 'f', 4);
+    const double shownNeff = readNumber(neffText);
+    const EndFaceReflectivity face = endFaceReflectivity(
+        in.number("a_um") * kUm, in.number("lambda_nm") * kNm, in.number("n1"), in.number("n2"),
+        shownNeff, fiberparams::degreesToRadians(in.number("theta_deg")));
+    ResultBuilder out(spec());
+    out.number("neff", shownNeff, neffText);
+    out.number("r", face.r, formatNumber(face.r, 'g', 3));
+    out.number("reflectivity", face.R, formatNumber(face.R, 'g', 3));
+    return out.take();
+}
+
+Inputs EndFaceCalculator::linkEdited(const Inputs &inputs, const std::string &key) const
+{
+    Inputs linked = withDefaults(spec(), inputs);
+    double n1 = readNumber(linked["n1"]);
+    const double n2 = readNumber(linked["n2"]);
+    double na = readNumber(linked["na"]);
+    if (key == "n1") {
+        if (linked["n1"].empty()) {
+            n1 = fiberparams::coreIndexFromNA(na, n2);
+            linked["n1"] = formatNumber(n1, 'g', 6);
+        }
+        linked["na"] = formatPrintf("%f", fiberparams::numericalAperture(n1, n2));
+    } else if (key == "na") {
+        if (linked["na"].empty()) {
+            na = fiberparams::numericalAperture(n1, n2);
+            linked["na"] = formatNumber(na, 'g', 6);
+        }
+        // Above the largest NA the tab accepts, n1 is left as it is (the page
+        // says "数值孔径不超过0.5").
+        if (!(na > fiberparams::kMaxNumericalAperture))
+            linked["n1"] = formatPrintf("%f", fiberparams::coreIndexFromNA(na, n2));
+    }
+    return linked;
+}
+
+} // namespace velmora::calc

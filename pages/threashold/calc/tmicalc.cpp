@@ -1,0 +1,146 @@
+#include "tmicalc.h"
+
+#include "complexnumber.h"
+#include "fieldspecs.h"
+#include "inputreader.h"
+#include "modeinstability.h"
+#include "textformat.h"
+
+#include <limits>
+#include <memory>
+
+namespace velmora::calc {
+
+namespace {
+
+constexpr double kUm = 1e-6;
+constexpr double kNm = 1e-9;
+constexpr double kInf = std::numeric_limits<double>::infinity();
+
+FieldSpec input(std::string key, std::string objectName, Text caption, std::string unit,
+                double toSI, std::string defaultText)
+{
+    return numberInput(std::move(key), std::move(objectName), std::move(caption), std::move(unit),
+                       toSI, std::move(defaultText), -kInf, kInf);
+}
+
+FieldSpec curve(std::string key, Text caption, std::string unit)
+{
+    FieldSpec f = numberOutput(std::move(key), "", std::move(caption), std::move(unit), 1.0, "g6");
+    f.kind = ValueKind::Curve;
+    return f;
+}
+
+CalculatorSpec tmiSpec()
+{
+    CalculatorSpec s;
+    s.id = "tmi.threshold";
+    s.title = {"均匀双包层光纤", "Uniform double-clad fiber"};
+    s.page = "threashold";
+    s.tab = 0;
+    s.fields = {
+        input("a_um", "m_alineEdit_6", {"纤芯半径a", "core radius a"}, "μm", kUm, "15"),
+        input("lambda_s_nm", "m_alphalineEdit_5", {"信号光波长", "signal wavelength"}, "nm", kNm,
+              "1064"),
+        input("lambda_p_nm", "m_alphalineEdit_6", {"泵浦波长", "pump wavelength"}, "nm", kNm, "975"),
+        input("b_um", "m_blineEdit_9", {"泵浦包层半径b", "pump cladding radius b"}, "μm", kUm,
+              "200"),
+        input("doped_um", "m_blineEdit_10", {"掺杂区域半径", "doped radius"}, "μm", kUm, "15"),
+        input("na", "m_blineEdit_12", {"数值孔径", "numerical aperture"}, "", 1.0, "0.06"),
+        input("p0_w", "m_pinitlineEdit_2", {"初始信号光功率P", "initial signal power P"}, "W", 1.0,
+              "10"),
+        input("n1", "m_blineEdit_11", {"纤芯折射率", "core index"}, "", 1.0, "1.45"),
+        input("eta0", "m_blineEdit_13", {"初始高阶模比例", "initial higher-order-mode fraction"}, "",
+              1.0, "0.01"),
+        input("rin", "m_blineEdit_14", {"相对强度噪声", "relative intensity noise"}, "", 1.0,
+              "1e-13"),
+        input("h_w_m2k", "m_blineEdit_15", {"对流换热系数", "heat-transfer coefficient"},
+              "W/(m²·K)", 1.0, "1000"),
+        input("dndt_k", "m_blineEdit_16", {"热光系数", "thermo-optic coefficient"}, "1/K", 1.0,
+              "1.21e-5"),
+        input("kappa_w_mk", "m_blineEdit_17", {"热导率", "thermal conductivity"}, "W/(m·K)", 1.0,
+              "1.4"),
+        input("rho_c_j_m3k", "m_blineEdit_18", {"密度与热容乘积", "density times heat capacity"},
+              "J/(m³·K)", 1.0, "1.67e6"),
+        numberOutput("chi_max_per_w", "m_blineEdit_19",
+                     {"非线性耦合系数极大值", "peak nonlinear coupling χ_max"}, "1/W", 1.0, "g4"),
+        numberOutput("p_th_w", "m_blineEdit_20", {"模式不稳定阈值功率", "TMI threshold power P_th"},
+                     "W", 1.0, "g6"),
+        numberOutput("peak_shift_khz", "", {"耦合峰频移", "frequency offset of the peak f*"}, "kHz",
+                     1e3, "g6"),
+        curve("shift_khz", {"频移", "frequency offset"}, "kHz"),
+        curve("chi_per_w", {"非线性耦合系数χ", "nonlinear coupling χ"}, "1/W"),
+        curve("power_w", {"信号光功率", "signal power"}, "W"),
+        curve("xi", {"高阶模占功比", "higher-order-mode fraction ξ"}, ""),
+    };
+    return s;
+}
+
+void addCurve(ResultBuilder &out, const char *key, const std::vector<double> &values)
+{
+    out.array(key, values, {values.size()});
+}
+
+} // namespace
+
+const CalculatorSpec &TmiThresholdCalculator::spec() const
+{
+    static const CalculatorSpec s = tmiSpec();
+    return s;
+}
+
+Result TmiThresholdCalculator::evaluate(const Inputs &inputs) const
+{
+    const InputReader in(spec(), inputs);
+    for (const FieldSpec &field : spec().fields)
+        if (field.role == FieldRole::Input && in.empty(field.key))
+            return refusal(kEmptyInputNotice, field.key);
+
+    ModeInstabilityInput model;
+    model.coreRadius = in.number("a_um") * kUm;
+    model.dopedRadius = in.number("doped_um") * kUm;
+    model.claddingRadius = in.number("b_um") * kUm;
+    model.coreIndex = in.number("n1");
+    model.numericalAperture = in.number("na");
+    model.signalWavelength = in.number("lambda_s_nm") * kNm;
+    model.pumpWavelength = in.number("lambda_p_nm") * kNm;
+    model.heatTransfer = in.number("h_w_m2k");
+    model.thermoOptic = in.number("dndt_k");
+    model.conductivity = in.number("kappa_w_mk");
+    model.heatCapacity = in.number("rho_c_j_m3k");
+    model.initialFraction = in.number("eta0");
+    model.intensityNoise = in.number("rin");
+    model.initialPower = in.number("p0_w");
+
+    ModeInstabilityResult result;
+    try {
+        result = computeModeInstability(model);
+    } catch (const ComplexDivisionError &) {
+        // κ = 0 or ρC = 0: the heat equation has no finite solution.
+        return refusal({kComplexDivisionMessage,
+                        "division by zero: the thermal conductivity and the density times heat "
+                        "capacity must not be 0"},
+                       "kappa_w_mk");
+    }
+    if (result.status != ModeInstabilityStatus::Ok)
+        return refusal({"模式不稳定计算对象应是多模光纤",
+                        "mode instability needs a multimode fiber (V above 2.405)"},
+                       "a_um");
+
+    ResultBuilder out(spec());
+    out.number("chi_max_per_w", result.chiMax, formatNumber(result.chiMax, 'g', 4));
+    out.number("p_th_w", result.thresholdPower, formatNumber(result.thresholdPower, 'g', 6));
+    out.number("peak_shift_khz", result.peakShift, formatNumber(result.peakShift, 'g', 6));
+    addCurve(out, "shift_khz", result.shifts);
+    addCurve(out, "chi_per_w", result.coupling);
+    addCurve(out, "power_w", result.powers);
+    addCurve(out, "xi", result.modeContent);
+    return out.take();
+}
+
+void registerthreasholdCalculators(Catalogue &catalogue)
+{
+    catalogue.add(std::make_unique<TmiThresholdCalculator>());
+}
+
+} // namespace velmora::calc
