@@ -200,11 +200,10 @@ bool LaserTrait::writeGainTable(const QString &path)
         return false;
     const std::size_t count = m_wavelengths.size();
     for (std::size_t i = 0; i < count; ++i) {
-        const QByteArray line =
-            (QString::number(m_wavelengths[i], 'g', 6) + QLatin1Char(',') +
-             QString::number(m_gain.gainDb[i], 'g', 6) + QLatin1Char(',') +
-             QString::number(m_gain.linear[i], 'g', 6) + QLatin1Char('\n'))
-                .toLatin1();
+        const QByteArray line = (QString::number(m_wavelengths[i], 'g', 6) + QLatin1Char(',') +
+                                 QString::number(m_gain.gainDb[i], 'g', 6) + QLatin1Char(',') +
+                                 QString::number(m_gain.linear[i], 'g', 6) + QLatin1Char('\n'))
+                                    .toLatin1();
         if (file.write(line) != line.size()) {
             file.cancelWriting();
             return false;

@@ -71,7 +71,7 @@ private:
     Ui::LaserTrait *ui;
     std::vector<double> m_wavelengths; // nm, one per table line
     yb::GainSpectrum m_gain;           // G (dB) and g per wavelength
-    bool m_showLogarithmic = true;         // "对数增益" is checked at start
+    bool m_showLogarithmic = true;     // "对数增益" is checked at start
     bool m_showLinear = false;
     bool m_gainComputed = false;
 };

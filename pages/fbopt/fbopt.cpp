@@ -111,6 +111,8 @@ void fbopt::comboChange()
     // stray signal from reading past the list.
     if (index >= static_cast<int>(modeIndexes.size()))
         return;
-    const Result result = kEndFace.listedMode(readInputs(this, kEndFace.spec()), modeIndexes[index]);
+    const Result result =
+        kEndFace.listedMode(readInputs(this, kEndFace.spec()), modeIndexes[index]);
     writeOutputs(this, kEndFace.spec(), result);
+    showNotices(this, result);
 }

@@ -4,9 +4,9 @@
 #include "fieldspecs.h"
 #include "inputreader.h"
 #include "laserformulas.h"
+#include "rangedinput.h"
 #include "textformat.h"
 
-#include <limits>
 #include <memory>
 
 namespace velmora::calc {
@@ -14,7 +14,6 @@ namespace velmora::calc {
 namespace {
 
 constexpr double kNm = 1e-9;
-constexpr double kInf = std::numeric_limits<double>::infinity();
 
 CalculatorSpec modeSpacingSpec()
 {
@@ -24,10 +23,10 @@ CalculatorSpec modeSpacingSpec()
     s.page = "LaserTrait";
     s.tab = 0;
     s.fields = {
-        numberInput("n", "m_RefnlineEdit", {"介质折射率n", "refractive index n"}, "", 1.0, "1.45",
-                    -kInf, kInf),
-        numberInput("length_m", "m_L_lineEdit", {"腔长L", "cavity length L"}, "m", 1.0, "10",
-                    -kInf, kInf),
+        rangedInput("n", "m_RefnlineEdit", {"介质折射率n", "refractive index n"}, "", 1.0, "1.45",
+                    inputranges::kRefractiveIndex),
+        rangedInput("length_m", "m_L_lineEdit", {"腔长L", "cavity length L"}, "m", 1.0, "10",
+                    inputranges::kLength),
         numberOutput("spacing_hz", "m_Delta_niulineEdit",
                      {"纵模间隔Δν", "longitudinal mode spacing Δν"}, "Hz", 1.0, "g3"),
     };
@@ -42,14 +41,15 @@ CalculatorSpec efficiencySpec()
     s.page = "LaserTrait";
     s.tab = 1;
     s.fields = {
-        numberInput("pump_w", "m_P_pumplineEdit", {"输入泵浦功率P_pump", "pump power P_pump"}, "W",
-                    1.0, "100", -kInf, kInf),
-        numberInput("residual_w", "m_P_residuallineEdit",
-                    {"残余泵浦功率P_res", "residual pump power P_res"}, "W", 1.0, "5", -kInf, kInf),
-        numberInput("out_w", "m_P_outlineEdit", {"输出激光功率P_out", "output laser power P_out"},
-                    "W", 1.0, "75", -kInf, kInf),
-        numberInput("in_w", "m_P_inlineEdit", {"输入激光功率P_in", "input laser power P_in"}, "W",
-                    1.0, "3", -kInf, kInf),
+        rangedInput("pump_w", "m_P_pumplineEdit", {"输入泵浦功率P_pump", "pump power P_pump"}, "W",
+                    1.0, "100", inputranges::kPower),
+        rangedInput("residual_w", "m_P_residuallineEdit",
+                    {"残余泵浦功率P_res", "residual pump power P_res"}, "W", 1.0, "5",
+                    inputranges::kPower),
+        rangedInput("out_w", "m_P_outlineEdit", {"输出激光功率P_out", "output laser power P_out"},
+                    "W", 1.0, "75", inputranges::kPower),
+        rangedInput("in_w", "m_P_inlineEdit", {"输入激光功率P_in", "input laser power P_in"}, "W",
+                    1.0, "3", inputranges::kPower),
         numberOutput("eta_laser", "m_efficiency_olineEdit",
                      {"激光器效率η_o", "laser efficiency η_o"}, "", 1.0, "g4"),
         numberOutput("eta_amplifier", "m_efficiency_alineEdit",
@@ -66,10 +66,10 @@ CalculatorSpec quantumDefectSpec()
     s.page = "LaserTrait";
     s.tab = 2;
     s.fields = {
-        numberInput("lambda1_nm", "m_lambda_1lineEdit", {"泵浦光波长λ1", "pump wavelength λ1"},
-                    "nm", kNm, "976", -kInf, kInf),
-        numberInput("lambda2_nm", "m_lambda_2lineEdit", {"信号光波长λ2", "signal wavelength λ2"},
-                    "nm", kNm, "1064", -kInf, kInf),
+        rangedInput("lambda1_nm", "m_lambda_1lineEdit", {"泵浦光波长λ1", "pump wavelength λ1"},
+                    "nm", kNm, "976", inputranges::kWavelength),
+        rangedInput("lambda2_nm", "m_lambda_2lineEdit", {"信号光波长λ2", "signal wavelength λ2"},
+                    "nm", kNm, "1064", inputranges::kWavelength),
         numberOutput("qd", "m_QDlineEdit", {"量子亏损QD", "quantum defect QD"}, "", 1.0, "f4"),
         numberOutput("qr", "m_QRlineEdit", {"斯托克斯效率QR", "Stokes efficiency QR"}, "", 1.0,
                      "f4"),
@@ -87,6 +87,9 @@ const CalculatorSpec &ModeSpacingCalculator::spec() const
 
 Result ModeSpacingCalculator::evaluate(const Inputs &inputs) const
 {
+    Result refused;
+    if (refuseOutOfRange(spec(), inputs, refused))
+        return refused;
     const InputReader in(spec(), inputs);
     const double spacing = laser::longitudinalModeSpacing(in.number("n"), in.number("length_m"));
     ResultBuilder out(spec());
@@ -102,14 +105,16 @@ const CalculatorSpec &EfficiencyCalculator::spec() const
 
 Result EfficiencyCalculator::evaluate(const Inputs &inputs) const
 {
+    Result refused;
+    if (refuseOutOfRange(spec(), inputs, refused))
+        return refused;
     const InputReader in(spec(), inputs);
-    const laser::OpticalEfficiencies eta =
-        laser::opticalEfficiencies(in.number("pump_w"), in.number("residual_w"),
-                                   in.number("out_w"), in.number("in_w"));
+    const laser::OpticalEfficiencies eta = laser::opticalEfficiencies(
+        in.number("pump_w"), in.number("residual_w"), in.number("out_w"), in.number("in_w"));
     if (!laser::efficienciesPlausible(eta))
-        return clearedRefusal(spec(), {"eta_laser", "eta_amplifier"},
-                              {"输出功率应大于输入功率", "the output power must exceed the input power"},
-                              "out_w");
+        return clearedRefusal(
+            spec(), {"eta_laser", "eta_amplifier"},
+            {"输出功率应大于输入功率", "the output power must exceed the input power"}, "out_w");
     ResultBuilder out(spec());
     out.number("eta_laser", eta.laser, formatNumber(eta.laser, 'g', 4));
     out.number("eta_amplifier", eta.amplifier, formatNumber(eta.amplifier, 'g', 4));
@@ -124,6 +129,9 @@ const CalculatorSpec &QuantumDefectCalculator::spec() const
 
 Result QuantumDefectCalculator::evaluate(const Inputs &inputs) const
 {
+    Result refused;
+    if (refuseOutOfRange(spec(), inputs, refused))
+        return refused;
     const InputReader in(spec(), inputs);
     const double defect =
         laser::quantumDefect(in.number("lambda1_nm") * kNm, in.number("lambda2_nm") * kNm);

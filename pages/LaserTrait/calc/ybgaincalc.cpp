@@ -5,19 +5,16 @@
 #include "fieldspecs.h"
 #include "inputreader.h"
 #include "lasertraitcalc.h"
+#include "rangedinput.h"
 #include "runtimefile.h"
 #include "ybgain.h"
 
 #include <QDir>
 #include <QFile>
 
-#include <limits>
-
 namespace velmora::calc {
 
 namespace {
-
-constexpr double kInf = std::numeric_limits<double>::infinity();
 
 FieldSpec curveOutput(std::string key, Text caption, std::string unit)
 {
@@ -34,14 +31,14 @@ CalculatorSpec ybGainSpec()
     s.page = "LaserTrait";
     s.tab = 3;
     s.fields = {
-        numberInput("n_m3", "m_NlineEdit", {"掺杂浓度N", "Yb concentration N"}, "m⁻³", 1.0,
-                    "4.3e25", -kInf, kInf),
-        numberInput("length_m", "m_LlineEdit", {"光纤长度L", "fiber length L"}, "m", 1.0, "6", -kInf,
-                    kInf),
-        numberInput("overlap", "m_GammalineEdit", {"重叠因子γ", "overlap factor Γ"}, "", 1.0, "0.8",
-                    -kInf, kInf),
-        numberInput("inversion", "m_nlineEdit",
-                    {"上能级反转粒子数n", "upper-level fraction n"}, "", 1.0, "0.1", -kInf, kInf),
+        rangedInput("n_m3", "m_NlineEdit", {"掺杂浓度N", "Yb concentration N"}, "m⁻³", 1.0,
+                    "4.3e25", inputranges::kConcentration),
+        rangedInput("length_m", "m_LlineEdit", {"光纤长度L", "fiber length L"}, "m", 1.0, "6",
+                    inputranges::kLength),
+        rangedInput("overlap", "m_GammalineEdit", {"重叠因子γ", "overlap factor Γ"}, "", 1.0, "0.8",
+                    inputranges::kFraction),
+        rangedInput("inversion", "m_nlineEdit", {"上能级反转粒子数n", "upper-level fraction n"}, "",
+                    1.0, "0.1", inputranges::kFraction),
         // The plot (GcustomPlot) shows one of the two gain curves against
         // the wavelengths; the gain table export writes all three.
         curveOutput("wavelength_nm", {"波长λ", "wavelength λ"}, "nm"),
@@ -66,6 +63,9 @@ QString YbGainCalculator::crossSectionFile()
 
 Result YbGainCalculator::evaluate(const Inputs &inputs) const
 {
+    Result refused;
+    if (refuseOutOfRange(spec(), inputs, refused))
+        return refused;
     const InputReader in(spec(), inputs);
     yb::FiberGainParameters fiber;
     fiber.dopantDensity = in.number("n_m3");
@@ -80,7 +80,8 @@ Result YbGainCalculator::evaluate(const Inputs &inputs) const
     yb::CrossSectionTable table;
     if (!yb::readCrossSections(QFile::encodeName(path).toStdString(), table)) {
         const std::string shown = QDir::toNativeSeparators(path).toStdString();
-        return refusal({"无法读取截面数据文件：" + shown, "cannot read the cross-section file " + shown});
+        return refusal(
+            {"无法读取截面数据文件：" + shown, "cannot read the cross-section file " + shown});
     }
 
     yb::GainSpectrum gain = yb::computeGainSpectrum(table, fiber);

@@ -8,10 +8,9 @@
 #include "fieldspecs.h"
 #include "inputreader.h"
 #include "modesolver.h"
+#include "rangedinput.h"
 #include "reflectivity.h"
 #include "textformat.h"
-
-#include <limits>
 
 namespace velmora::calc {
 
@@ -20,7 +19,6 @@ namespace {
 constexpr double kUm = 1e-6;
 constexpr double kNm = 1e-9;
 constexpr double kDegree = 3.14159265358979323846 / 180;
-constexpr double kInf = std::numeric_limits<double>::infinity();
 
 // The end-face tab scans 1000 effective-index samples per azimuthal order:
 // plenty for the few modes of the fibers this tab is meant for.
@@ -44,24 +42,26 @@ CalculatorSpec endFaceSpec()
     FieldSpec modes = numberOutput("modes", "", {"传导模式", "guided modes (neff)"}, "", 1.0, "f4");
     modes.kind = ValueKind::Curve;
     s.fields = {
-        numberInput("lambda_nm", "m_LambdalineEdit", {"中心波长λ", "wavelength λ"}, "nm", kNm,
-                    "1080", -kInf, kInf),
-        numberInput("a_um", "m_A_lineEdit", {"纤芯半径a", "core radius a"}, "μm", kUm, "10", -kInf,
-                    kInf),
-        numberInput("n1", "m_N1lineEdit", {"纤芯折射率n1", "core index n1"}, "", 1.0, "1.4512",
-                    -kInf, kInf),
-        numberInput("n2", "m_N2lineEdit", {"包层折射率n2", "cladding index n2"}, "", 1.0, "1.45",
-                    -kInf, kInf),
-        numberInput("na", "m_NALineEdit", {"数值孔径NA", "numerical aperture NA"}, "", 1.0, "0.0590",
-                    -kInf, kInf, FieldRole::Linked),
+        rangedInput("lambda_nm", "m_LambdalineEdit", {"中心波长λ", "wavelength λ"}, "nm", kNm,
+                    "1080", inputranges::kWavelength),
+        rangedInput("a_um", "m_A_lineEdit", {"纤芯半径a", "core radius a"}, "μm", kUm, "10",
+                    inputranges::kFiberRadius),
+        rangedInput("n1", "m_N1lineEdit", {"纤芯折射率n1", "core index n1"}, "", 1.0, "1.4512",
+                    inputranges::kRefractiveIndex),
+        rangedInput("n2", "m_N2lineEdit", {"包层折射率n2", "cladding index n2"}, "", 1.0, "1.45",
+                    inputranges::kRefractiveIndex),
+        rangedInput("na", "m_NALineEdit", {"数值孔径NA", "numerical aperture NA"}, "", 1.0,
+                    "0.0590", inputranges::kNumericalAperture, FieldRole::Linked),
+        // The angle's range is given in degrees, the page unit.
         numberInput("theta_deg", "m_thetalineEdit", {"端面角度θ", "end-face angle θ"}, "°", kDegree,
-                    "5", -kInf, kInf),
+                    "5", inputranges::kAngleDegrees.min, inputranges::kAngleDegrees.max),
         mode,
         modes,
         numberOutput("neff", "m_nefflineEdit", {"等效折射率neff", "effective index neff"}, "", 1.0,
                      "f4"),
         numberOutput("r", "m_rlineEdit",
-                     {"光纤端面振幅反馈系数r(θ)", "end-face amplitude feedback r(θ)"}, "", 1.0, "g3"),
+                     {"光纤端面振幅反馈系数r(θ)", "end-face amplitude feedback r(θ)"}, "", 1.0,
+                     "g3"),
         numberOutput("reflectivity", "m_RlineEdit",
                      {"光纤端面反射率R(θ)", "end-face reflectivity R(θ)"}, "", 1.0, "g3"),
     };
@@ -78,6 +78,9 @@ const CalculatorSpec &EndFaceCalculator::spec() const
 
 Result EndFaceCalculator::evaluate(const Inputs &inputs) const
 {
+    Result refused;
+    if (refuseOutOfRange(spec(), inputs, refused))
+        return refused;
     const InputReader in(spec(), inputs);
     for (const char *key : {"n1", "na", "n2", "lambda_nm", "a_um"})
         if (in.empty(key))
@@ -85,8 +88,8 @@ Result EndFaceCalculator::evaluate(const Inputs &inputs) const
     const double n1 = in.number("n1");
     const double n2 = in.number("n2");
     if (n2 > n1)
-        return refusal({"纤芯折射率应大于包层折射率", "the core index must exceed the cladding index"},
-                       "n2");
+        return refusal(
+            {"纤芯折射率应大于包层折射率", "the core index must exceed the cladding index"}, "n2");
     const double a = in.number("a_um") * kUm;
     if (a > kMaxCoreRadius)
         return refusal({"纤芯半径不超过250微米", "the core radius is at most 250 μm"}, "a_um");
@@ -116,10 +119,10 @@ Result EndFaceCalculator::evaluate(const Inputs &inputs) const
         while (selected < labels.size() && labels[selected] != wanted)
             ++selected;
         if (selected == labels.size())
-            return refusal({"LP" + wanted + "不是该光纤的传导模",
-                            "LP" + wanted + " is not a guided mode of this fiber (" + labelText +
-                                ")"},
-                           "mode");
+            return refusal(
+                {"LP" + wanted + "不是该光纤的传导模",
+                 "LP" + wanted + " is not a guided mode of this fiber (" + labelText + ")"},
+                "mode");
     }
 
     Result result = listedMode(inputs, indices[selected]);
@@ -133,6 +136,9 @@ Result EndFaceCalculator::evaluate(const Inputs &inputs) const
 
 Result EndFaceCalculator::listedMode(const Inputs &inputs, double neff) const
 {
+    Result refused;
+    if (refuseOutOfRange(spec(), inputs, refused))
+        return refused;
     const InputReader in(spec(), inputs);
     // The reflectivity uses the index as displayed (four decimals).
     const std::string neffText = formatNumber(neff, 'f', 4);

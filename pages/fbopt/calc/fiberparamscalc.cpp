@@ -4,9 +4,9 @@
 #include "fiberparams.h"
 #include "fieldspecs.h"
 #include "inputreader.h"
+#include "rangedinput.h"
 #include "textformat.h"
 
-#include <limits>
 #include <memory>
 
 namespace velmora::calc {
@@ -14,7 +14,6 @@ namespace velmora::calc {
 namespace {
 
 constexpr double kUm = 1e-6;
-constexpr double kInf = std::numeric_limits<double>::infinity();
 
 CalculatorSpec dopingSpec()
 {
@@ -24,16 +23,16 @@ CalculatorSpec dopingSpec()
     s.page = "fbopt";
     s.tab = 0;
     s.fields = {
-        numberInput("a_um", "m_alineEdit_2", {"纤芯半径a", "core radius a"}, "μm", kUm, "10", -kInf,
-                    kInf),
-        numberInput("b_um", "m_blineEdit_2", {"内包层半径b", "inner cladding radius b"}, "μm", kUm,
-                    "125", -kInf, kInf),
-        numberInput("alpha_db_m", "m_alphalineEdit",
+        rangedInput("a_um", "m_alineEdit_2", {"纤芯半径a", "core radius a"}, "μm", kUm, "10",
+                    inputranges::kFiberRadius),
+        rangedInput("b_um", "m_blineEdit_2", {"内包层半径b", "inner cladding radius b"}, "μm", kUm,
+                    "125", inputranges::kFiberRadius),
+        rangedInput("alpha_db_m", "m_alphalineEdit",
                     {"小信号吸收系数α@976nm", "small-signal absorption α at 976 nm"}, "dB/m", 1.0,
-                    "4", -kInf, kInf),
-        numberInput("sigma_abs_m2", "m_absorb_sectionlineEdit",
+                    "4", inputranges::kAttenuation),
+        rangedInput("sigma_abs_m2", "m_absorb_sectionlineEdit",
                     {"吸收截面σ_abs@976nm", "absorption cross-section σ_abs at 976 nm"}, "m²", 1.0,
-                    "2.42e-24", -kInf, kInf),
+                    "2.42e-24", inputranges::kCrossSection),
         numberOutput("n_m3", "m_NlabelLineEdit",
                      {"增益光纤掺杂浓度N", "dopant concentration N of the gain fiber"}, "m⁻³", 1.0,
                      "g3"),
@@ -49,12 +48,12 @@ CalculatorSpec lossSpec()
     s.page = "fbopt";
     s.tab = 1;
     s.fields = {
-        numberInput("p_in_w", "m_P_in_lineEdit", {"输入激光功率P_in", "input power P_in"}, "W", 1.0,
-                    "10", -kInf, kInf),
-        numberInput("p_out_w", "m_P_out_lineEdit", {"输出激光功率P_out", "output power P_out"}, "W",
-                    1.0, "5", -kInf, kInf),
-        numberInput("length_m", "m_L_flineEdit", {"光纤长度L", "fiber length L"}, "m", 1.0, "10",
-                    -kInf, kInf),
+        rangedInput("p_in_w", "m_P_in_lineEdit", {"输入激光功率P_in", "input power P_in"}, "W", 1.0,
+                    "10", inputranges::kPower),
+        rangedInput("p_out_w", "m_P_out_lineEdit", {"输出激光功率P_out", "output power P_out"}, "W",
+                    1.0, "5", inputranges::kPower),
+        rangedInput("length_m", "m_L_flineEdit", {"光纤长度L", "fiber length L"}, "m", 1.0, "10",
+                    inputranges::kLength),
         numberOutput("total_db", "m_Alpha_totallineEdit", {"总损耗α_total", "total loss α_total"},
                      "dB", 1.0, "g4"),
         numberOutput("average_db_m", "m_Alpha_averagelineEdit",
@@ -71,10 +70,10 @@ CalculatorSpec fillFactorSpec()
     s.page = "fbopt";
     s.tab = 2;
     s.fields = {
-        numberInput("a_um", "m_alineEdit", {"纤芯半径a", "core radius a"}, "μm", kUm, "10", -kInf,
-                    kInf),
-        numberInput("b_um", "m_blineEdit", {"内包层半径b", "inner cladding radius b"}, "μm", kUm,
-                    "125", -kInf, kInf),
+        rangedInput("a_um", "m_alineEdit", {"纤芯半径a", "core radius a"}, "μm", kUm, "10",
+                    inputranges::kFiberRadius),
+        rangedInput("b_um", "m_blineEdit", {"内包层半径b", "inner cladding radius b"}, "μm", kUm,
+                    "125", inputranges::kFiberRadius),
         numberOutput("fill_factor", "m_GammalabelLineEdit", {"填充因子γ", "fill factor γ"}, "", 1.0,
                      "g4"),
     };
@@ -91,13 +90,15 @@ const CalculatorSpec &DopingCalculator::spec() const
 
 Result DopingCalculator::evaluate(const Inputs &inputs) const
 {
+    Result refused;
+    if (refuseOutOfRange(spec(), inputs, refused))
+        return refused;
     const InputReader in(spec(), inputs);
     for (const char *key : {"a_um", "b_um", "alpha_db_m", "sigma_abs_m2"})
         if (in.empty(key))
             return refusal(kEmptyInputNotice, key);
-    const double n = fiberparams::dopingConcentration(in.number("a_um"), in.number("b_um"),
-                                                      in.number("alpha_db_m"),
-                                                      in.number("sigma_abs_m2"));
+    const double n = fiberparams::dopingConcentration(
+        in.number("a_um"), in.number("b_um"), in.number("alpha_db_m"), in.number("sigma_abs_m2"));
     ResultBuilder out(spec());
     out.number("n_m3", n, formatNumber(n, 'g', 3));
     return out.take();
@@ -111,12 +112,16 @@ const CalculatorSpec &LossCalculator::spec() const
 
 Result LossCalculator::evaluate(const Inputs &inputs) const
 {
+    Result refused;
+    if (refuseOutOfRange(spec(), inputs, refused))
+        return refused;
     const InputReader in(spec(), inputs);
     const double total = fiberparams::totalLossDb(in.number("p_in_w"), in.number("p_out_w"));
     if (fiberparams::isNoLoss(total))
-        return clearedRefusal(spec(), {"total_db", "average_db_m"},
-                              {"输出功率必须小于输入功率", "the output power must be below the input power"},
-                              "p_out_w");
+        return clearedRefusal(
+            spec(), {"total_db", "average_db_m"},
+            {"输出功率必须小于输入功率", "the output power must be below the input power"},
+            "p_out_w");
     const double average = fiberparams::averageLossDbPerM(total, in.number("length_m"));
     ResultBuilder out(spec());
     out.number("total_db", total, formatNumber(total, 'g', 4));
@@ -132,6 +137,9 @@ const CalculatorSpec &FillFactorCalculator::spec() const
 
 Result FillFactorCalculator::evaluate(const Inputs &inputs) const
 {
+    Result refused;
+    if (refuseOutOfRange(spec(), inputs, refused))
+        return refused;
     const InputReader in(spec(), inputs);
     const double gamma = fiberparams::fillFactor(in.number("a_um"), in.number("b_um"));
     ResultBuilder out(spec());

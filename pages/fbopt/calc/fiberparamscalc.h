@@ -52,7 +52,8 @@ public:
     // neff, r and R of a mode already listed by evaluate(), with the fiber
     // as the inputs give it now (the page's mode box keeps its list until
     // the next Calculate). neff is shown with four decimals, and the
-    // reflectivity uses that shown value.
+    // reflectivity uses that shown value. An input outside its range is
+    // refused, as in evaluate().
     Result listedMode(const Inputs &inputs, double neff) const;
 };
 

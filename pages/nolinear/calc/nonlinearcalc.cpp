@@ -3,9 +3,9 @@
 #include "fieldspecs.h"
 #include "inputreader.h"
 #include "nonlinear.h"
+#include "rangedinput.h"
 #include "textformat.h"
 
-#include <limits>
 #include <memory>
 
 namespace velmora::calc {
@@ -14,13 +14,17 @@ namespace {
 
 constexpr double kUm = 1e-6;
 constexpr double kNm = 1e-9;
-constexpr double kInf = std::numeric_limits<double>::infinity();
+
+// The Raman shift may be typed negative (the anti-Stokes side), so its range
+// is the frequency range mirrored about zero.
+constexpr inputranges::InputRange kRamanShift{
+    -inputranges::kFrequency.max, inputranges::kFrequency.max, "Hz", "拉曼频移", "Raman shift"};
 
 FieldSpec input(std::string key, std::string objectName, Text caption, std::string unit,
-                double toSI, std::string defaultText)
+                double toSI, std::string defaultText, const inputranges::InputRange &range)
 {
-    return numberInput(std::move(key), std::move(objectName), std::move(caption), std::move(unit),
-                       toSI, std::move(defaultText), -kInf, kInf);
+    return rangedInput(std::move(key), std::move(objectName), std::move(caption), std::move(unit),
+                       toSI, std::move(defaultText), range);
 }
 
 CalculatorSpec sbsSpec()
@@ -31,25 +35,29 @@ CalculatorSpec sbsSpec()
     s.page = "nolinear";
     s.tab = 0;
     s.fields = {
-        input("length_m", "m_LlineEdit", {"光纤长度L", "fiber length L"}, "m", 1.0, "10"),
-        input("k", "m_KLineEdit", {"偏振因子K", "polarisation factor K"}, "", 1.0, "1.5"),
-        input("n", "m_NLineEdit", {"纤芯折射率n", "core index n"}, "", 1.0, "1.45"),
+        input("length_m", "m_LlineEdit", {"光纤长度L", "fiber length L"}, "m", 1.0, "10",
+              inputranges::kLength),
+        input("k", "m_KLineEdit", {"偏振因子K", "polarisation factor K"}, "", 1.0, "1.5",
+              inputranges::kMaterialFactor),
+        input("n", "m_NLineEdit", {"纤芯折射率n", "core index n"}, "", 1.0, "1.45",
+              inputranges::kRefractiveIndex),
         input("gain", "m_GLineEdit", {"放大器增益倍数G", "amplifier gain G (factor)"}, "", 1.0,
-              "20"),
+              "20", inputranges::kGain),
         input("r_eff_m", "m_REffLineEdit", {"模场半径r_eff", "mode-field radius r_eff"}, "m", 1.0,
-              "5e-6"),
-        input("tb_s", "m_TbLineEdit", {"声子寿命T_b", "phonon lifetime T_b"}, "s", 1.0, "1e-8"),
+              "5e-6", inputranges::kFiberRadius),
+        input("tb_s", "m_TbLineEdit", {"声子寿命T_b", "phonon lifetime T_b"}, "s", 1.0, "1e-8",
+              inputranges::kDuration),
         input("lambda_p_nm", "m_LamdaPlineEdit_3", {"泵浦光波长λ_p", "pump wavelength λ_p"}, "nm",
-              kNm, "1064"),
+              kNm, "1064", inputranges::kWavelength),
         input("va_m_s", "m_VaLineEdit", {"石英中声速v_a", "sound speed in silica v_a"}, "m/s", 1.0,
-              "5960"),
+              "5960", inputranges::kSoundSpeed),
         input("rho_kg_m3", "m_RouLineEdit", {"石英密度ρ", "density of silica ρ"}, "kg/m³", 1.0,
-              "2210"),
+              "2210", inputranges::kDensity),
         input("shift_hz", "m_DeltaBlineEdit_2", {"布里渊频移Δ_b", "Brillouin shift Δ_b"}, "Hz", 1.0,
-              "1.63e10"),
+              "1.63e10", inputranges::kFrequency),
         input("gamma_e", "m_GammaELineEdit",
               {"石英的电致伸缩常数γ_e", "electrostrictive constant of silica γ_e"}, "", 1.0,
-              "0.902"),
+              "0.902", inputranges::kMaterialFactor),
         numberOutput("gb_m_w", "m_GBlineEdit", {"布里渊峰值增益g_b", "peak Brillouin gain g_b"},
                      "m/W", 1.0, "g4"),
         numberOutput("p_th_w", "m_SBSLineEdit",
@@ -68,31 +76,37 @@ CalculatorSpec srsSpec()
     s.page = "nolinear";
     s.tab = 1;
     s.fields = {
-        input("length_m", "m_LlineEdit_2", {"光纤长度L", "fiber length L"}, "m", 1.0, "15"),
-        input("gain", "m_GLineEdit_2", {"放大器增益G", "amplifier gain G"}, "", 1.0, "20"),
+        input("length_m", "m_LlineEdit_2", {"光纤长度L", "fiber length L"}, "m", 1.0, "15",
+              inputranges::kLength),
+        input("gain", "m_GLineEdit_2", {"放大器增益G", "amplifier gain G"}, "", 1.0, "20",
+              inputranges::kGain),
         input("alpha_s_m", "m_Alpha_sLineEdit",
-              {"拉曼泵浦光损耗系数α_s", "loss of the Raman pump α_s"}, "1/m", 1.0, "0.003"),
-        input("r1", "m_R1LineEdit", {"高反光栅反射率R_1", "high reflector R_1"}, "", 1.0, "0.99"),
-        input("r2", "m_R2LineEdit", {"低反光栅反射率R_2", "output coupler R_2"}, "", 1.0, "0.1"),
+              {"拉曼泵浦光损耗系数α_s", "loss of the Raman pump α_s"}, "1/m", 1.0, "0.003",
+              inputranges::kAttenuation),
+        input("r1", "m_R1LineEdit", {"高反光栅反射率R_1", "high reflector R_1"}, "", 1.0, "0.99",
+              inputranges::kFraction),
+        input("r2", "m_R2LineEdit", {"低反光栅反射率R_2", "output coupler R_2"}, "", 1.0, "0.1",
+              inputranges::kFraction),
         input("r_eff_m", "m_REffLineEdit_2", {"模场半径r_eff", "mode-field radius r_eff"}, "m", 1.0,
-              "5e-6"),
+              "5e-6", inputranges::kFiberRadius),
         input("g_r_m_w", "m_GRLineEdit", {"拉曼增益系数g_R", "Raman gain coefficient g_R"}, "m/W",
-              1.0, "5e-14"),
+              1.0, "5e-14", inputranges::kGainCoefficient),
         input("alpha_p_m", "m_Alpha_pLineEdit", {"泵浦光损耗系数α_p", "pump loss α_p"}, "1/m", 1.0,
-              "0.005"),
+              "0.005", inputranges::kAttenuation),
         input("beta", "m_BetaLineEdit",
               {"输出端拉曼光与信号光比例β", "Raman-to-signal ratio at the output β"}, "", 1.0,
-              "0.01"),
+              "0.01", inputranges::kFraction),
         input("lambda_p_nm", "m_LamdaPlineEdit_4", {"泵浦光波长λ_p", "pump wavelength λ_p"}, "nm",
-              kNm, "1064"),
+              kNm, "1064", inputranges::kWavelength),
         // The only input that may be negative: the anti-Stokes side.
         input("shift_hz", "m_DeltaRlineEdit_2", {"拉曼频移Δ_r", "Raman shift Δ_r"}, "Hz", 1.0,
-              "1.32e13"),
+              "1.32e13", kRamanShift),
         numberOutput("p_th_delivery_w", "m_SRSdLineEdit",
-                     {"传能光纤SRS阈值P_th_d", "SRS threshold of a delivery fiber P_th_d"}, "W", 1.0,
-                     "g6"),
+                     {"传能光纤SRS阈值P_th_d", "SRS threshold of a delivery fiber P_th_d"}, "W",
+                     1.0, "g6"),
         numberOutput("p_th_amplifier_w", "m_SRSaLineEdit",
-                     {"放大器SRS阈值P_th_a", "SRS threshold of an amplifier P_th_a"}, "W", 1.0, "g6"),
+                     {"放大器SRS阈值P_th_a", "SRS threshold of an amplifier P_th_a"}, "W", 1.0,
+                     "g6"),
         numberOutput("p_th_oscillator_w", "m_SRSoLineEdit",
                      {"振荡器SRS阈值P_th_o", "SRS threshold of an oscillator P_th_o"}, "W", 1.0,
                      "g6"),
@@ -118,15 +132,19 @@ CalculatorSpec spmSpec()
     fiber.choices = {"0", "1"};
     s.fields = {
         input("lambda_nm", "m_lamdaLineEdit", {"激光波长λ", "laser wavelength λ"}, "nm", kNm,
-              "1064"),
-        input("length_m", "m_LLineEdit", {"光纤长度L", "fiber length L"}, "m", 1.0, "5"),
-        input("g_m", "m_gLineEdit", {"光纤增益g", "fiber gain g"}, "1/m", 1.0, "2"),
-        input("a_um", "m_aLineEdit", {"纤芯半径a", "core radius a"}, "μm", kUm, "5"),
-        input("alpha_m", "m_alphaLineEdit", {"光纤损耗α", "fiber loss α"}, "1/m", 1.0, "0.02"),
+              "1064", inputranges::kWavelength),
+        input("length_m", "m_LLineEdit", {"光纤长度L", "fiber length L"}, "m", 1.0, "5",
+              inputranges::kLength),
+        input("g_m", "m_gLineEdit", {"光纤增益g", "fiber gain g"}, "1/m", 1.0, "2",
+              inputranges::kAttenuation),
+        input("a_um", "m_aLineEdit", {"纤芯半径a", "core radius a"}, "μm", kUm, "5",
+              inputranges::kFiberRadius),
+        input("alpha_m", "m_alphaLineEdit", {"光纤损耗α", "fiber loss α"}, "1/m", 1.0, "0.02",
+              inputranges::kAttenuation),
         input("n2_m2_w", "m_n2lineEdit", {"非线性折射率n_2", "nonlinear index n_2"}, "m²/W", 1.0,
-              "2.7e-20"),
+              "2.7e-20", inputranges::kNonlinearIndex),
         input("p_peak_w", "m_PpeaklineEdit", {"脉冲峰值功率P_peak", "peak power P_peak"}, "W", 1.0,
-              "1e5"),
+              "1e5", inputranges::kPower),
         fiber,
         numberOutput("area_m2", "m_AlineEdit", {"纤芯面积A", "core area A"}, "m²", 1.0, "g4"),
         numberOutput("gamma", "m_rLineEdit", {"非线性参量γ", "nonlinear parameter γ"}, "1/(W·m)",
@@ -148,14 +166,17 @@ CalculatorSpec fwmSpec()
     s.tab = 3;
     s.fields = {
         input("lambda1_nm", "m_lamda1LineEdit", {"激光波长λ_1", "wavelength λ_1"}, "nm", kNm,
-              "1070"),
+              "1070", inputranges::kWavelength),
         input("lambda2_nm", "m_lamda2LineEdit", {"激光波长λ_2", "wavelength λ_2"}, "nm", kNm,
-              "1080"),
+              "1080", inputranges::kWavelength),
         input("lambda3_nm", "m_lamda3LineEdit", {"激光波长λ_3", "wavelength λ_3"}, "nm", kNm,
-              "1090"),
-        input("n1", "m_n1lineEdit", {"折射率n_1", "index n_1"}, "", 1.0, "1.45"),
-        input("n2", "m_n2lineEdit_2", {"折射率n_2", "index n_2"}, "", 1.0, "1.45"),
-        input("n3", "m_n3lineEdit", {"折射率n_3", "index n_3"}, "", 1.0, "1.45"),
+              "1090", inputranges::kWavelength),
+        input("n1", "m_n1lineEdit", {"折射率n_1", "index n_1"}, "", 1.0, "1.45",
+              inputranges::kRefractiveIndex),
+        input("n2", "m_n2lineEdit_2", {"折射率n_2", "index n_2"}, "", 1.0, "1.45",
+              inputranges::kRefractiveIndex),
+        input("n3", "m_n3lineEdit", {"折射率n_3", "index n_3"}, "", 1.0, "1.45",
+              inputranges::kRefractiveIndex),
         numberOutput("delta_k_m", "m_deltaKlineEdit", {"相位匹配因子Δk", "phase mismatch Δk"},
                      "1/m", 1.0, "g3"),
     };
@@ -172,11 +193,14 @@ const CalculatorSpec &SbsCalculator::spec() const
 
 Result SbsCalculator::evaluate(const Inputs &inputs) const
 {
+    Result refused;
+    if (refuseOutOfRange(spec(), inputs, refused))
+        return refused;
     const InputReader in(spec(), inputs);
     const double lambdaP = in.number("lambda_p_nm") * kNm;
-    const double gb = nonlinear::brillouinPeakGain(in.number("gamma_e"), in.number("tb_s"),
-                                                   in.number("n"), lambdaP, in.number("rho_kg_m3"),
-                                                   in.number("va_m_s"));
+    const double gb =
+        nonlinear::brillouinPeakGain(in.number("gamma_e"), in.number("tb_s"), in.number("n"),
+                                     lambdaP, in.number("rho_kg_m3"), in.number("va_m_s"));
     const double threshold = nonlinear::sbsThreshold(in.number("r_eff_m"), in.number("k"),
                                                      in.number("gain"), in.number("length_m"), gb);
     const double lambdaS = nonlinear::stokesWavelength(lambdaP, in.number("shift_hz")) * 1e9;
@@ -195,6 +219,9 @@ const CalculatorSpec &SrsCalculator::spec() const
 
 Result SrsCalculator::evaluate(const Inputs &inputs) const
 {
+    Result refused;
+    if (refuseOutOfRange(spec(), inputs, refused))
+        return refused;
     const InputReader in(spec(), inputs);
     const double length = in.number("length_m");
     const double rEff = in.number("r_eff_m");
@@ -204,9 +231,8 @@ Result SrsCalculator::evaluate(const Inputs &inputs) const
     const double delivery = nonlinear::srsDeliveryThreshold(rEff, alphaS, length, ramanGain);
     const double amplifier = nonlinear::srsAmplifierThreshold(rEff, in.number("gain"), ramanGain,
                                                               length, in.number("beta"));
-    const double oscillator =
-        nonlinear::srsOscillatorThreshold(rEff, alphaS, in.number("alpha_p_m"), length, ramanGain,
-                                          in.number("r1"), in.number("r2"));
+    const double oscillator = nonlinear::srsOscillatorThreshold(
+        rEff, alphaS, in.number("alpha_p_m"), length, ramanGain, in.number("r1"), in.number("r2"));
     const double lambdaS =
         nonlinear::stokesWavelength(in.number("lambda_p_nm") * kNm, in.number("shift_hz")) * 1e9;
 
@@ -226,6 +252,9 @@ const CalculatorSpec &SpmCalculator::spec() const
 
 Result SpmCalculator::evaluate(const Inputs &inputs) const
 {
+    Result refused;
+    if (refuseOutOfRange(spec(), inputs, refused))
+        return refused;
     const InputReader in(spec(), inputs);
     const std::string &type = in.text("gain_fiber");
     if (type != "0" && type != "1")
@@ -257,10 +286,13 @@ const CalculatorSpec &FwmCalculator::spec() const
 
 Result FwmCalculator::evaluate(const Inputs &inputs) const
 {
+    Result refused;
+    if (refuseOutOfRange(spec(), inputs, refused))
+        return refused;
     const InputReader in(spec(), inputs);
     const double deltaK = nonlinear::fwmPhaseMismatch(
-        in.number("lambda1_nm") * kNm, in.number("lambda2_nm") * kNm,
-        in.number("lambda3_nm") * kNm, in.number("n1"), in.number("n2"), in.number("n3"));
+        in.number("lambda1_nm") * kNm, in.number("lambda2_nm") * kNm, in.number("lambda3_nm") * kNm,
+        in.number("n1"), in.number("n2"), in.number("n3"));
     ResultBuilder out(spec());
     out.number("delta_k_m", deltaK, formatNumber(deltaK, 'g', 3));
     return out.take();

@@ -4,9 +4,9 @@
 #include "fieldspecs.h"
 #include "inputreader.h"
 #include "modeinstability.h"
+#include "rangedinput.h"
 #include "textformat.h"
 
-#include <limits>
 #include <memory>
 
 namespace velmora::calc {
@@ -15,13 +15,12 @@ namespace {
 
 constexpr double kUm = 1e-6;
 constexpr double kNm = 1e-9;
-constexpr double kInf = std::numeric_limits<double>::infinity();
 
 FieldSpec input(std::string key, std::string objectName, Text caption, std::string unit,
-                double toSI, std::string defaultText)
+                double toSI, std::string defaultText, const inputranges::InputRange &range)
 {
-    return numberInput(std::move(key), std::move(objectName), std::move(caption), std::move(unit),
-                       toSI, std::move(defaultText), -kInf, kInf);
+    return rangedInput(std::move(key), std::move(objectName), std::move(caption), std::move(unit),
+                       toSI, std::move(defaultText), range);
 }
 
 FieldSpec curve(std::string key, Text caption, std::string unit)
@@ -39,29 +38,34 @@ CalculatorSpec tmiSpec()
     s.page = "threashold";
     s.tab = 0;
     s.fields = {
-        input("a_um", "m_alineEdit_6", {"纤芯半径a", "core radius a"}, "μm", kUm, "15"),
+        input("a_um", "m_alineEdit_6", {"纤芯半径a", "core radius a"}, "μm", kUm, "15",
+              inputranges::kFiberRadius),
         input("lambda_s_nm", "m_alphalineEdit_5", {"信号光波长", "signal wavelength"}, "nm", kNm,
-              "1064"),
-        input("lambda_p_nm", "m_alphalineEdit_6", {"泵浦波长", "pump wavelength"}, "nm", kNm, "975"),
+              "1064", inputranges::kWavelength),
+        input("lambda_p_nm", "m_alphalineEdit_6", {"泵浦波长", "pump wavelength"}, "nm", kNm, "975",
+              inputranges::kWavelength),
         input("b_um", "m_blineEdit_9", {"泵浦包层半径b", "pump cladding radius b"}, "μm", kUm,
-              "200"),
-        input("doped_um", "m_blineEdit_10", {"掺杂区域半径", "doped radius"}, "μm", kUm, "15"),
-        input("na", "m_blineEdit_12", {"数值孔径", "numerical aperture"}, "", 1.0, "0.06"),
+              "200", inputranges::kFiberRadius),
+        input("doped_um", "m_blineEdit_10", {"掺杂区域半径", "doped radius"}, "μm", kUm, "15",
+              inputranges::kFiberRadius),
+        input("na", "m_blineEdit_12", {"数值孔径", "numerical aperture"}, "", 1.0, "0.06",
+              inputranges::kNumericalAperture),
         input("p0_w", "m_pinitlineEdit_2", {"初始信号光功率P", "initial signal power P"}, "W", 1.0,
-              "10"),
-        input("n1", "m_blineEdit_11", {"纤芯折射率", "core index"}, "", 1.0, "1.45"),
-        input("eta0", "m_blineEdit_13", {"初始高阶模比例", "initial higher-order-mode fraction"}, "",
-              1.0, "0.01"),
+              "10", inputranges::kPower),
+        input("n1", "m_blineEdit_11", {"纤芯折射率", "core index"}, "", 1.0, "1.45",
+              inputranges::kRefractiveIndex),
+        input("eta0", "m_blineEdit_13", {"初始高阶模比例", "initial higher-order-mode fraction"},
+              "", 1.0, "0.01", inputranges::kFraction),
         input("rin", "m_blineEdit_14", {"相对强度噪声", "relative intensity noise"}, "", 1.0,
-              "1e-13"),
+              "1e-13", inputranges::kFraction),
         input("h_w_m2k", "m_blineEdit_15", {"对流换热系数", "heat-transfer coefficient"},
-              "W/(m²·K)", 1.0, "1000"),
+              "W/(m²·K)", 1.0, "1000", inputranges::kHeatTransferCoefficient),
         input("dndt_k", "m_blineEdit_16", {"热光系数", "thermo-optic coefficient"}, "1/K", 1.0,
-              "1.21e-5"),
+              "1.21e-5", inputranges::kThermoOptic),
         input("kappa_w_mk", "m_blineEdit_17", {"热导率", "thermal conductivity"}, "W/(m·K)", 1.0,
-              "1.4"),
+              "1.4", inputranges::kThermalConductivity),
         input("rho_c_j_m3k", "m_blineEdit_18", {"密度与热容乘积", "density times heat capacity"},
-              "J/(m³·K)", 1.0, "1.67e6"),
+              "J/(m³·K)", 1.0, "1.67e6", inputranges::kVolumetricHeatCapacity),
         numberOutput("chi_max_per_w", "m_blineEdit_19",
                      {"非线性耦合系数极大值", "peak nonlinear coupling χ_max"}, "1/W", 1.0, "g4"),
         numberOutput("p_th_w", "m_blineEdit_20", {"模式不稳定阈值功率", "TMI threshold power P_th"},
@@ -95,6 +99,21 @@ Result TmiThresholdCalculator::evaluate(const Inputs &inputs) const
     for (const FieldSpec &field : spec().fields)
         if (field.role == FieldRole::Input && in.empty(field.key))
             return refusal(kEmptyInputNotice, field.key);
+    for (const FieldSpec &field : spec().fields) {
+        if (field.role != FieldRole::Input)
+            continue;
+        // κ = 0 and ρC = 0 are left to the model, which answers them with
+        // its division notice ("除数为0") rather than a range.
+        const bool modelAnswersZero = field.key == "kappa_w_mk" || field.key == "rho_c_j_m3k";
+        if (modelAnswersZero && in.number(field.key) == 0)
+            continue;
+        if (!textInRange(field, in.text(field.key))) {
+            Result refused;
+            refused.refused = true;
+            refused.notices.push_back(outOfRangeNotice(field));
+            return refused;
+        }
+    }
 
     ModeInstabilityInput model;
     model.coreRadius = in.number("a_um") * kUm;
