@@ -16,6 +16,10 @@ void registerAllCalculators(Catalogue &catalogue)
     VELMORA_REGISTER_PAGE(bscoptlaw);
     VELMORA_REGISTER_PAGE(LaserPluse);
     VELMORA_REGISTER_PAGE(Laserbsc);
+    VELMORA_REGISTER_PAGE(LaserTrait);
+    VELMORA_REGISTER_PAGE(fbopt);
+    VELMORA_REGISTER_PAGE(nolinear);
+    VELMORA_REGISTER_PAGE(threashold);
 }
 
 } // namespace velmora::calc
