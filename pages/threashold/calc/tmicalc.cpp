@@ -141,6 +141,11 @@ Result TmiThresholdCalculator::evaluate(const Inputs &inputs) const
                         "capacity must not be 0"},
                        "kappa_w_mk");
     }
+    // The ranges above keep the model finite; should it still overflow, say
+    // so rather than call the fiber single-mode.
+    if (result.status == ModeInstabilityStatus::NotFinite)
+        return refusal(
+            {"输入参数超出模型可计算的范围", "the inputs are beyond what the model can compute"});
     if (result.status != ModeInstabilityStatus::Ok)
         return refusal({"模式不稳定计算对象应是多模光纤",
                         "mode instability needs a multimode fiber (V above 2.405)"},
