@@ -88,16 +88,15 @@ void fbopt::calresFB4()
         showNotices(this, result);
         return;
     }
-    const OutputValue &list = result.outputs.at("modes");
-    modeIndexes = list.data;
+    modeIndexes = result.outputs.at("neff_list").data;
+    const QString labels = QString::fromStdString(result.outputs.at("mode_labels").text);
 
     // Refill the box without a reflectivity pass per inserted item; the
     // result already holds the first mode's.
     {
         const QSignalBlocker blocker(ui->mdcomboBox);
         ui->mdcomboBox->clear();
-        ui->mdcomboBox->addItems(
-            QString::fromStdString(list.text).split(QLatin1Char(' '), Qt::SkipEmptyParts));
+        ui->mdcomboBox->addItems(labels.split(QLatin1Char(' '), Qt::SkipEmptyParts));
     }
     writeOutputs(this, kEndFace.spec(), result);
 }

@@ -132,8 +132,8 @@ TEST(FiberLaserCalculators, EndFaceListsTheModesAndShowsTheChosenOne)
 {
     const Calculator &c = calc("fiber.end_reflectivity");
     const Result first = c.evaluate({});
-    EXPECT_EQ(text(first, "modes"), "01 11");
-    EXPECT_EQ(first.outputs.at("modes").data.size(), 2u);
+    EXPECT_EQ(text(first, "mode_labels"), "01 11");
+    EXPECT_EQ(first.outputs.at("neff_list").data.size(), 2u);
     EXPECT_EQ(text(first, "r"), "0.000182");
     EXPECT_EQ(text(first, "reflectivity"), "3.32e-08");
 
@@ -147,7 +147,8 @@ TEST(FiberLaserCalculators, EndFaceListsTheModesAndShowsTheChosenOne)
 
     const Result none = c.evaluate({{"n1", "1.45"}}); // no index step: no guided mode
     EXPECT_FALSE(none.refused);
-    EXPECT_TRUE(none.outputs.at("modes").data.empty());
+    EXPECT_TRUE(none.outputs.at("neff_list").data.empty());
+    EXPECT_EQ(text(none, "mode_labels"), "");
     EXPECT_EQ(text(none, "neff"), "");
 }
 

@@ -13,6 +13,9 @@
 
 #include <qcustomplot.h>
 #include <QComboBox>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
 #include <QtTest>
 
 using namespace pagecalc;
@@ -159,6 +162,56 @@ private slots:
         compare(&page, WithInput(spm, "gain_fiber", "0"), "pushButton", kCases);
         page.findChild<QAbstractButton *>(QStringLiteral("radioButton_2"))->click();
         compare(&page, WithInput(spm, "gain_fiber", "1"), "pushButton", kCases);
+    }
+
+    // With the defaults, velmora-cli prints exactly what the page shows in
+    // its fields (curves and the plot-axis offset have no field).
+    void cliDefaultsPrintThePageTexts()
+    {
+        LaserTrait laser;
+        fbopt fiber;
+        nolinear nonlinear;
+        threashold tmi;
+        const struct {
+            QWidget *page;
+            const char *button;
+            const char *id;
+        } tabs[] = {{&laser, "pushButton", "laser.mode_spacing"},
+                    {&laser, "pushButton_2", "laser.efficiency"},
+                    {&laser, "pushButton_3", "laser.quantum_defect"},
+                    {&fiber, "pushButton_4", "fiber.doping"},
+                    {&fiber, "pushButton_2", "fiber.loss"},
+                    {&fiber, "pushButton_3", "fiber.fill_factor"},
+                    {&fiber, "pushButton_5", "fiber.end_reflectivity"},
+                    {&nonlinear, "pushButton_3", "nonlinear.sbs"},
+                    {&nonlinear, "pushButton_4", "nonlinear.srs"},
+                    {&nonlinear, "pushButton", "nonlinear.spm"},
+                    {&nonlinear, "pushButton_2", "nonlinear.fwm"},
+                    {&tmi, "pushButton_14", "tmi.threshold"}};
+        for (const auto &tab : tabs) {
+            QProcess cli;
+            cli.start(QStringLiteral(VELMORA_CLI_PATH),
+                      {QStringLiteral("run"), QLatin1String(tab.id), QStringLiteral("--format"),
+                       QStringLiteral("json")});
+            QVERIFY(cli.waitForFinished(30000));
+            QCOMPARE(cli.exitCode(), 0);
+            const QJsonObject outputs = QJsonDocument::fromJson(cli.readAllStandardOutput())
+                                            .object()
+                                            .value("outputs")
+                                            .toObject();
+            tab.page->findChild<QAbstractButton *>(QLatin1String(tab.button))->click();
+            int compared = 0;
+            for (const FieldSpec &f : catalogue().find(tab.id)->spec().fields)
+                if (isShownOutput(f)) {
+                    QCOMPARE(outputs.value(QString::fromStdString(f.key))
+                                 .toObject()
+                                 .value("text")
+                                 .toString(),
+                             fieldEdit(tab.page, f)->text());
+                    ++compared;
+                }
+            QVERIFY2(compared > 0, tab.id);
+        }
     }
 
     void modeInstabilityTabMatchesItsCalculator()

@@ -47,6 +47,10 @@ std::optional<Notice> checkAssignment(const CalculatorSpec &spec, const Assignme
         return std::nullopt;
     }
     if (field->kind == ValueKind::Choice) {
+        // A choice whose options depend on the other inputs (the guided modes
+        // of a fiber) lists none here: evaluate() refuses a text it lacks.
+        if (field->choices.empty())
+            return std::nullopt;
         if (std::find(field->choices.begin(), field->choices.end(), text) != field->choices.end())
             return std::nullopt;
         std::string list;

@@ -39,8 +39,13 @@ CalculatorSpec endFaceSpec()
     mode.kind = ValueKind::Choice;
     mode.caption = {"模式LP", "LP mode (\"01\", \"11\", …; empty: the first)"};
     mode.required = false;
-    FieldSpec modes = numberOutput("modes", "", {"传导模式", "guided modes (neff)"}, "", 1.0, "f4");
-    modes.kind = ValueKind::Curve;
+    // The mode box lists the labels; the indices stay with the page.
+    FieldSpec labels =
+        numberOutput("mode_labels", "", {"传导模LP", "guided LP modes"}, "", 1.0, "");
+    FieldSpec indices =
+        numberOutput("neff_list", "", {"传导模等效折射率", "effective indices of the guided modes"},
+                     "", 1.0, "g17");
+    indices.kind = ValueKind::Curve;
     s.fields = {
         rangedInput("lambda_nm", "m_LambdalineEdit", {"中心波长λ", "wavelength λ"}, "nm", kNm,
                     "1080", inputranges::kWavelength),
@@ -56,7 +61,8 @@ CalculatorSpec endFaceSpec()
         numberInput("theta_deg", "m_thetalineEdit", {"端面角度θ", "end-face angle θ"}, "°", kDegree,
                     "5", inputranges::kAngleDegrees.min, inputranges::kAngleDegrees.max),
         mode,
-        modes,
+        labels,
+        indices,
         numberOutput("neff", "m_nefflineEdit", {"等效折射率neff", "effective index neff"}, "", 1.0,
                      "f4"),
         numberOutput("r", "m_rlineEdit",
@@ -108,7 +114,8 @@ Result EndFaceCalculator::evaluate(const Inputs &inputs) const
     if (indices.empty()) {
         // No guided mode (for example n1 = n2): nothing to select or show.
         ResultBuilder out(spec());
-        out.array("modes", {}, {0});
+        out.number("mode_labels", 0, "");
+        out.array("neff_list", {}, {0});
         out.cleared("neff").cleared("r").cleared("reflectivity");
         return out.take();
     }
@@ -126,11 +133,15 @@ Result EndFaceCalculator::evaluate(const Inputs &inputs) const
     }
 
     Result result = listedMode(inputs, indices[selected]);
+    if (result.refused)
+        return result;
     const std::size_t count = indices.size();
-    OutputValue &list = result.outputs["modes"];
+    OutputValue &labelOutput = result.outputs["mode_labels"];
+    labelOutput.value = static_cast<double>(count);
+    labelOutput.text = labelText;
+    OutputValue &list = result.outputs["neff_list"];
     list.data = std::move(indices);
     list.shape = {count};
-    list.text = labelText;
     return result;
 }
 

@@ -35,11 +35,11 @@ public:
 };
 
 // The mode search (1000 index samples per azimuthal order) lists every
-// guided mode: output "modes" carries their effective indices in table
-// order (m ascending, then descending neff) and their labels ("01 11 02")
-// as its text. Input "mode" picks the mode whose neff, r and R are shown;
-// empty means the first (LP01). A fiber without a guided mode gives an empty
-// list and empty outputs, without a notice.
+// guided mode in table order (m ascending, then descending neff): output
+// "mode_labels" has their count as value and their labels ("01 11 02") as
+// text, curve "neff_list" their effective indices. Input "mode" picks the mode whose neff, r and R
+// are shown; empty means the first (LP01). A fiber without a guided mode gives an empty list and
+// empty outputs, without a notice.
 class EndFaceCalculator : public Calculator
 {
 public:
