@@ -185,8 +185,11 @@ private slots:
         QVERIFY(window.findChild<QPushButton *>(QStringLiteral("runButton"))->isEnabled());
     }
 
-    // The sweep runs off the GUI thread: a 10 ms timer keeps firing with no
-    // gap above 50 ms while a long sweep of the mode-instability model runs.
+    // The sweep runs off the GUI thread: a timer on the GUI thread keeps
+    // firing while a long sweep of the mode-instability model runs, so ticks
+    // are counted before the runner reports the end. (A sweep run on the GUI
+    // thread would finish before the first tick.) No wall-clock bound: on a
+    // loaded machine every thread, the GUI's included, waits its turn.
     void eventLoopKeepsRunningDuringASweep()
     {
         const Calculator *tmi = catalogue().find("tmi.threshold");
@@ -195,20 +198,16 @@ private slots:
         SweepWindow window(nullptr, "tmi.threshold");
         window.findChild<QSpinBox *>(QStringLiteral("countSpin"))->setValue(40);
         QSignalSpy finished(window.runner(), &SweepRunner::finished);
-        QElapsedTimer clock;
-        qint64 last = 0, longestGap = 0;
+        int ticks = 0;
+        int ticksAtFinish = -1;
         QTimer ticker;
-        connect(&ticker, &QTimer::timeout, [&] {
-            const qint64 now = clock.elapsed();
-            longestGap = std::max(longestGap, now - last);
-            last = now;
-        });
-        clock.start();
+        connect(&ticker, &QTimer::timeout, [&] { ++ticks; });
+        connect(window.runner(), &SweepRunner::finished, [&] { ticksAtFinish = ticks; });
         ticker.start(10);
         window.startSweep();
         QVERIFY(finished.wait(120000));
         ticker.stop();
-        QVERIFY2(longestGap < 50, qPrintable(QStringLiteral("gap %1 ms").arg(longestGap)));
+        QVERIFY2(ticksAtFinish > 0, qPrintable(QStringLiteral("%1 ticks").arg(ticksAtFinish)));
     }
 
     void exportsAreCompleteFilesAndFailuresKeepNothing()
