@@ -4,6 +4,7 @@
 #include "pyconvert.h"
 #include "pydirect.h"
 #include "pyrun.h"
+#include "pyshortcuts.h"
 #include "pysweep.h"
 
 #include <pybind11/pybind11.h>
@@ -88,4 +89,5 @@ Returns {output key: float64 array of shape (len(values) for each swept key),
 >>> r["p_th_w"].shape
 (14,))doc");
     addDirectFunctions(m);
+    addCalculatorShortcuts(m);
 }
