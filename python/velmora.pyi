@@ -133,3 +133,11 @@ def tmi_threshold(
     p0_w: float = 10.0,
 ) -> TmiResult:
     """Threshold of transverse mode instability (the mode-instability page's model)."""
+
+# Present when the build's catalogue has modes.exact / amp.steady_state:
+# {output key: float or array} of that calculator, inputs by its keys.
+def exact_modes(**inputs: InputValue) -> Dict[str, Union[float, FloatArray]]:
+    """Every guided LP mode solved exactly, with its properties (modes.exact)."""
+
+def amplifier(**inputs: InputValue) -> Dict[str, Union[float, FloatArray]]:
+    """Steady state of the Yb fiber amplifier or laser (amp.steady_state)."""

@@ -83,3 +83,15 @@ def test_a_value_outside_the_accepted_range_is_refused_on_every_calculator(calcu
 def test_an_unknown_calculator_is_refused():
     with pytest.raises(velmora.InputError, match="nonexistent"):
         velmora.run("modes.nonexistent")
+
+
+@pytest.mark.parametrize("name,calculator_id", [("exact_modes", "modes.exact"),
+                                                ("amplifier", "amp.steady_state")])
+def test_a_shortcut_returns_its_calculators_output_values(name, calculator_id):
+    if calculator_id not in calculator_ids():
+        assert not hasattr(velmora, name)
+        return
+    values = getattr(velmora, name)()
+    outputs = velmora.run(calculator_id)["outputs"]
+    assert list(values) == list(outputs)
+    assert all(same_value(values[k], outputs[k]["value"]) for k in values)
