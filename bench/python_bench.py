@@ -52,7 +52,7 @@ def cpp_medians(binary):
     if not binary or not os.access(binary, os.X_OK):
         return {}
     out = subprocess.run(
-        [binary, "--benchmark_filter=^BM_SolveModes/20|^BM_ModeInstability$",
+        [binary, "--benchmark_filter=^BM_SolveModes/20|^BM_ModeInstability$|^BM_CalculatorRun",
          "--benchmark_repetitions=5", "--benchmark_report_aggregates_only=true",
          "--benchmark_format=json"],
         check=True, capture_output=True, text=True, cwd=os.path.dirname(binary),
@@ -90,9 +90,15 @@ def main():
     report("velmora.modes(20 um fiber)", modes, cpp.get("BM_SolveModes/20/real_time"))
 
     ids = {c["id"] for c in velmora.calculators()}
+    refraction = median_seconds(lambda: velmora.run("optics.refraction"))
+    report('velmora.run("optics.refraction")', refraction,
+           cpp.get("BM_CalculatorRun/refraction/real_time"))
+    if "modes.solve" in ids:
+        solve = median_seconds(lambda: velmora.run("modes.solve"))
+        report('velmora.run("modes.solve")', solve, cpp.get("BM_CalculatorRun/modes_solve/real_time"))
     if "tmi.threshold" in ids:
         tmi = median_seconds(lambda: velmora.run("tmi.threshold"), min_time=1.0)
-        report('velmora.run("tmi.threshold")', tmi, cpp.get("BM_ModeInstability/real_time"))
+        report('velmora.run("tmi.threshold")', tmi, cpp.get("BM_CalculatorRun/tmi_threshold/real_time"))
     direct = median_seconds(lambda: velmora.tmi_threshold(), min_time=1.0)
     report("velmora.tmi_threshold()", direct, cpp.get("BM_ModeInstability/real_time"))
 
