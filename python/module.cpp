@@ -7,7 +7,14 @@
 #include "pyshortcuts.h"
 #include "pysweep.h"
 
+#include "runtimefile.h"
+
 #include <pybind11/pybind11.h>
+
+#include <QDir>
+#include <QFileInfo>
+
+#include <dlfcn.h>
 
 namespace py = pybind11;
 using namespace velmora::python;
@@ -35,6 +42,19 @@ void registerInputError(py::module_ &m)
     });
 }
 
+// The files that lie beside the program (Data/ with the Yb cross-sections):
+// in the build tree bin/ beside python/, installed the share/velmora of the
+// prefix whose lib/python3.../dist-packages holds this module.
+void addDataFolders()
+{
+    Dl_info info{};
+    if (!dladdr(reinterpret_cast<void *>(&addDataFolders), &info) || !info.dli_fname)
+        return;
+    const QDir here = QFileInfo(QString::fromUtf8(info.dli_fname)).absoluteDir();
+    velmora::calc::addRuntimeRoot(here.filePath(QStringLiteral("../bin")));
+    velmora::calc::addRuntimeRoot(here.filePath(QStringLiteral("../../../share/velmora")));
+}
+
 } // namespace
 
 PYBIND11_MODULE(velmora, m)
@@ -49,6 +69,7 @@ of inputs on C++ threads. Inputs use the page units named by their key suffix
 modes(), field_map() and tmi_threshold() call the physics directly.)doc";
     m.attr("__version__") = VELMORA_VERSION;
     registerInputError(m);
+    addDataFolders();
 
     m.def("calculators", &calculators,
           R"doc(Descriptions of every calculator, in page and tab order.

@@ -64,7 +64,7 @@ fi
 module_dir="$root/usr/lib/python3/dist-packages"
 if ls "$module_dir"/velmora.*.so >/dev/null 2>&1; then
   [ -e "$module_dir/velmora.pyi" ] || { echo "missing the velmora.pyi type stub"; exit 1; }
-  PYTHONPATH="$module_dir" /usr/bin/python3 -c "import velmora; velmora.calculators()"
+  (cd "$work" && PYTHONPATH="$module_dir" /usr/bin/python3 -c "import velmora; velmora.run('laser.yb_gain')")
   echo "python module: ok"
 fi
 

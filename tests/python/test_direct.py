@@ -60,8 +60,7 @@ def test_field_map_is_a_501_square_owned_by_numpy_without_a_copy():
     assert grid.max() == pytest.approx(1.0, abs=1e-15)
 
 
-@pytest.mark.parametrize("i,j", [(250, 300), (180, 260), (420, 330), (60, 470)])
-def test_lp11_intensity_follows_the_bessel_field(i, j):
+def lp11_amplitude():
     """J_1(U r/a) cos(theta) in the core, J_1(U) K_1(W r/a)/K_1(W) cos(theta) outside."""
     modes = velmora.modes(A_UM, LAMBDA_NM, N1, N2)
     neff = float(modes["neff"][(modes["m"] == 1) & (modes["n"] == 1)][0])
@@ -77,11 +76,17 @@ def test_lp11_intensity_follows_the_bessel_field(i, j):
                   mpmath.besselj(1, u) * mpmath.besselk(1, w * rho) / mpmath.besselk(1, w))
         return float(radial) * math.cos(theta)
 
-    # The grid peak lies on the x axis (theta = 0 is j's direction), at the
-    # maximum of J_1(U rho): compare with the peak over the same grid lines.
+    return amplitude
+
+
+def test_lp11_intensity_follows_the_bessel_field():
+    amplitude = lp11_amplitude()
     grid = velmora.field_map(A_UM, LAMBDA_NM, N1, N2, m=1, n=1)
+    # The grid's peak lies on the line i = 250 (theta = 0 is j's direction),
+    # at the maximum of J_1(U rho) over the grid points of that line.
     peak = max(amplitude(250, k) ** 2 for k in range(251, 501))
-    assert grid[i, j] == pytest.approx(amplitude(i, j) ** 2 / peak, abs=BESSEL_ABS)
+    for i, j in [(250, 300), (180, 260), (420, 330), (60, 470)]:  # core, core, cladding, cladding
+        assert grid[i, j] == pytest.approx(amplitude(i, j) ** 2 / peak, abs=BESSEL_ABS), (i, j)
 
 
 def test_tmi_threshold_reproduces_the_published_defaults():
@@ -108,3 +113,11 @@ def test_refused_physics_input_raises_input_error_naming_the_key(call, key):
         call()
     assert error.value.key == key
     assert isinstance(error.value, ValueError)
+
+
+def test_tmi_threshold_equals_the_calculator_with_the_same_inputs():
+    inputs = dict(a_um=20, doped_um=18, na=0.05, lambda_p_nm=940)
+    direct = velmora.tmi_threshold(**inputs)
+    page = velmora.run("tmi.threshold", **inputs)["outputs"]
+    for key in ("p_th_w", "chi_max_per_w", "peak_shift_khz", "shift_khz", "chi_per_w", "xi"):
+        np.testing.assert_array_equal(direct[key], page[key]["value"], err_msg=key)

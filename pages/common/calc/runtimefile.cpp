@@ -5,6 +5,8 @@
 #include <QFileInfo>
 #include <QStringList>
 
+#include <mutex>
+
 #ifndef VELMORA_INSTALL_DATA_DIR
 #define VELMORA_INSTALL_DATA_DIR "/usr/local/share/velmora"
 #endif
@@ -22,7 +24,21 @@ QString executableDir()
     return QFileInfo(QFileInfo(QStringLiteral("/proc/self/exe")).symLinkTarget()).absolutePath();
 }
 
+std::mutex g_extraRootsMutex;
+QStringList &extraRoots()
+{
+    static QStringList roots;
+    return roots;
+}
+
 } // namespace
+
+void addRuntimeRoot(const QString &root)
+{
+    std::lock_guard<std::mutex> lock(g_extraRootsMutex);
+    if (!extraRoots().contains(root))
+        extraRoots().append(root);
+}
 
 QString findRuntimeFile(const QString &relativePath)
 {
@@ -30,9 +46,13 @@ QString findRuntimeFile(const QString &relativePath)
     // prefix, so an installed tree still finds its files after it was moved
     // (a package unpacked into another root, a relocated prefix).
     const QString exeDir = executableDir();
-    const QStringList roots = {QDir::currentPath(), exeDir,
-                               QDir(exeDir).filePath(QStringLiteral("../share/velmora")),
-                               QString::fromUtf8(VELMORA_INSTALL_DATA_DIR)};
+    QStringList roots = {QDir::currentPath(), exeDir,
+                         QDir(exeDir).filePath(QStringLiteral("../share/velmora")),
+                         QString::fromUtf8(VELMORA_INSTALL_DATA_DIR)};
+    {
+        std::lock_guard<std::mutex> lock(g_extraRootsMutex);
+        roots += extraRoots();
+    }
     for (const QString &root : roots) {
         if (root.isEmpty())
             continue;

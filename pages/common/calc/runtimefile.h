@@ -17,6 +17,12 @@ namespace velmora::calc {
 // executable's folder then comes from /proc/self/exe.
 QString findRuntimeFile(const QString &relativePath);
 
+// A further folder searched after the installed data directory. For a host
+// whose executable is not Velmora's: the Python module adds the build tree's
+// bin/ and the share/velmora of the prefix it is installed under, since the
+// interpreter's folder holds neither. Thread-safe.
+void addRuntimeRoot(const QString &root);
+
 } // namespace velmora::calc
 
 #endif // VELMORA_RUNTIMEFILE_H
