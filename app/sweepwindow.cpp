@@ -152,6 +152,7 @@ void SweepWindow::buildForm()
     m_fixed->setObjectName(QStringLiteral("fixedTable"));
     m_fixed->setHorizontalHeaderLabels({QStringLiteral("固定参数"), QStringLiteral("值")});
     m_fixed->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
+    m_fixed->setMinimumHeight(150);
     m_fixed->verticalHeader()->hide();
     form->addRow(m_fixed);
 
@@ -203,6 +204,7 @@ void SweepWindow::buildForm()
     m_points->setEditTriggers(QAbstractItemView::NoEditTriggers);
     m_points->verticalHeader()->hide();
     m_points->horizontalHeader()->setStretchLastSection(true);
+    m_points->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
 
     auto *right = new QVBoxLayout;
     right->addWidget(m_plot, 3);

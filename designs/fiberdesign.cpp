@@ -98,8 +98,11 @@ std::vector<FiberFill> fiberFillsFor(const calc::CalculatorSpec &spec, const Fib
         aboutAFiber = aboutAFiber || isFiberSpecific(*quantity);
         const double value = fiberQuantitySI(fiber, *quantity) / field.toSI;
         // Ten significant digits: the unit conversion must not add noise
-        // digits (1e-5 m / 1e-6 shows as 10, not 9.999999999999998).
-        fills.push_back({field.key, calc::formatNumber(value, 'g', 10)});
+        // digits (1e-5 m / 1e-6 shows as 10, not 9.999999999999998). An
+        // index derived from the NA keeps six decimals, what index fields
+        // take and far below any index tolerance of a real fiber.
+        const bool index = *quantity == FiberQuantity::CoreIndex;
+        fills.push_back({field.key, calc::formatNumber(value, 'g', index ? 7 : 10)});
     }
     if (!aboutAFiber)
         fills.clear();

@@ -6,12 +6,17 @@
 #include "designcontroller.h"
 #include "fbmainwindow.h"
 #include "fiberdesign.h"
+#include "fiberdock.h"
+#include "sweeprunner.h"
+#include "sweepwindow.h"
 #include "textformat.h"
 
 #include <QAction>
+#include <QComboBox>
 #include <QFile>
 #include <QLineEdit>
 #include <QSettings>
+#include <QSignalSpy>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QWidget>
@@ -150,15 +155,15 @@ private slots:
 
     void restoreDefaultsCanBeUndoneOnce()
     {
+        // The first typed input of the page shown.
         QWidget *page = window->currentPageWidget();
-        auto *first = page->findChild<QLineEdit *>();
-        const calc::Calculator *owner = nullptr;
+        QLineEdit *first = nullptr;
         for (const auto &c : calc::catalogue().all())
             if (c->spec().page == page->metaObject()->className())
                 for (const calc::FieldSpec &f : c->spec().fields)
-                    if (f.objectName == first->objectName().toStdString())
-                        owner = c.get();
-        QVERIFY(owner);
+                    if (!first && f.role == calc::FieldRole::Input)
+                        first = page->findChild<QLineEdit *>(QString::fromStdString(f.objectName));
+        QVERIFY(first);
         const AllInputs typed = [&] {
             first->setText(QStringLiteral("12.34"));
             return allInputs(designs);
@@ -191,6 +196,32 @@ private slots:
         closeNextNotice();
         QVERIFY(!designs->setCurrentFiber(fiber));
         QCOMPARE(designs->currentFiber().na, 0.065);
+    }
+
+    // The README's pictures: VELMORA_SCREENSHOTS=<folder> writes them.
+    void screenshotsForTheReadme()
+    {
+        const QString folder = qEnvironmentVariable("VELMORA_SCREENSHOTS");
+        if (folder.isEmpty())
+            QSKIP("set VELMORA_SCREENSHOTS to a folder to write the README pictures");
+        QVERIFY(designs->setCurrentFiber(designs::genericFibers()[4]));
+        QMetaObject::invokeMethod(window, "threshtab");
+        designs->useCurrentFiber();
+        designs->showFiberDock();
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        QVERIFY(window->grab().save(folder + QStringLiteral("/designs-mainwindow.png")));
+        QVERIFY(
+            designs->fiberDock()->grab().save(folder + QStringLiteral("/designs-fiberdock.png")));
+        window->showSweepWindow();
+        SweepWindow *sweep = window->lastSweepWindow();
+        auto *preset = sweep->findChild<QComboBox *>(QStringLiteral("presetCombo"));
+        QVERIFY(preset->count() > 1);
+        QSignalSpy finished(sweep->runner(), &SweepRunner::finished);
+        QMetaObject::invokeMethod(preset, "activated", Q_ARG(int, 1));
+        sweep->startSweep();
+        QVERIFY(finished.wait(120000));
+        QVERIFY(sweep->grab().save(folder + QStringLiteral("/sweep-tmi-core-radius.png")));
     }
 
 private:
