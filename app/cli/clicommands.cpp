@@ -2,6 +2,7 @@
 
 #include "catalogue.h"
 #include "clireport.h"
+#include "designfile.h"
 #include "outputsink.h"
 #include "sweep.h"
 #include "validation.h"
@@ -9,6 +10,8 @@
 #include <unistd.h>
 #include <algorithm>
 #include <cstdio>
+#include <fstream>
+#include <sstream>
 
 namespace velmora::cli {
 
@@ -61,6 +64,31 @@ std::function<void(std::size_t, std::size_t)> progressReporter()
     };
 }
 
+// The tab's inputs held by a saved design, as assignments (key order), so
+// key=value arguments given after them win. The whole file is validated
+// first: a file the window would refuse is refused here too.
+Assignments designAssignments(const std::string &path, const std::string &id, Lang lang)
+{
+    constexpr std::streamsize kMaxDesignBytes = 16 * 1024 * 1024;
+    std::ifstream file(path, std::ios::binary);
+    if (!file)
+        throw BadInput("cannot read the design file \"" + path + "\"");
+    std::string text(std::size_t(kMaxDesignBytes) + 1, '\0');
+    file.read(text.data(), kMaxDesignBytes + 1);
+    if (file.gcount() > kMaxDesignBytes)
+        throw BadInput("\"" + path + "\" is too large to be a design file");
+    text.resize(std::size_t(file.gcount()));
+    const designs::DesignReading reading = designs::readDesign(text, catalogue());
+    if (!reading.ok)
+        throw BadInput(path + ": " + (lang == Lang::Zh ? reading.error.zh : reading.error.en));
+    Assignments assignments;
+    const auto tab = reading.design.tabs.find(id);
+    if (tab != reading.design.tabs.end())
+        for (const auto &[key, value] : tab->second)
+            assignments.emplace_back(key, value);
+    return assignments;
+}
+
 } // namespace
 
 int listCommand(const std::string &format, Lang lang)
@@ -82,6 +110,10 @@ int runCommand(const RunOptions &options)
         assignments.push_back(assignmentOf(argument));
     refuseIf(checkAssignments(spec, assignments), options.lang);
     const std::vector<std::string> outputs = selectOutputs(spec, options.outputs, false);
+    if (!options.designPath.empty()) {
+        Assignments fromDesign = designAssignments(options.designPath, options.id, options.lang);
+        assignments.insert(assignments.begin(), fromDesign.begin(), fromDesign.end());
+    }
 
     const Inputs inputs = applyAssignments(calculator, assignments);
     const Result result = calculator.evaluate(inputs);

@@ -18,6 +18,7 @@ struct RunOptions {
     std::vector<std::string> outputs;   // --outputs
     std::string format;
     std::string outputPath; // -o
+    std::string designPath; // --design: inputs from a saved design first
     Lang lang = Lang::En;
 };
 

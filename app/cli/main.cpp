@@ -45,6 +45,8 @@ int main(int argc, char **argv)
     runCmd->add_option("--format", run.format, "table, json or csv")
         ->check(CLI::IsMember({"table", "json", "csv"}));
     runCmd->add_option("--outputs", run.outputs, "only these outputs (k1,k2)")->delimiter(',');
+    runCmd->add_option("--design", run.designPath,
+                       "take the inputs from a saved design (.velmora.json) first");
     runCmd->add_option("-o,--output", run.outputPath,
                        "write to FILE (atomically) instead of stdout");
 

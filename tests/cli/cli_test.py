@@ -152,6 +152,40 @@ class AtomicOutput(unittest.TestCase):
         self.assertEqual(os.listdir(self.dir.name), [])
 
 
+class DesignInputs(unittest.TestCase):
+    """run --design takes a saved design's inputs; arguments still win."""
+
+    def setUp(self):
+        self.dir = tempfile.TemporaryDirectory()
+        self.path = os.path.join(self.dir.name, "d.velmora.json")
+
+    def tearDown(self):
+        self.dir.cleanup()
+
+    def write(self, version=1, tau="2e-09"):
+        design = {"format": "velmora-design", "version": version, "page": "LaserPluse", "tab": 0,
+                  "tabs": {"pulse.gaussian": {"tau_s": tau, "f_hz": "2000000"}}}
+        with open(self.path, "w") as f:
+            json.dump(design, f)
+
+    def test_the_design_fills_the_inputs_and_arguments_override_it(self):
+        self.write()
+        r = cli("run", "pulse.gaussian", "--design", self.path, "--format", "json")
+        self.assertEqual(r.returncode, 0, r.stderr)
+        inputs = json.loads(r.stdout)["inputs"]
+        self.assertEqual((inputs["tau_s"], inputs["f_hz"]), (2e-09, 2e6))
+        r = cli("run", "pulse.gaussian", "--design", self.path, "f_hz=5", "--format", "json")
+        self.assertEqual(json.loads(r.stdout)["inputs"]["f_hz"], 5)
+
+    def test_a_newer_or_invalid_design_is_refused_in_one_line(self):
+        for version, tau in ((2, "2e-09"), (1, "1e309")):
+            self.write(version, tau)
+            r = cli("run", "pulse.gaussian", "--design", self.path)
+            self.assertEqual((r.returncode, r.stdout), (2, ""), r.stderr)
+            self.assertEqual(len(r.stderr.strip().splitlines()), 1, r.stderr)
+        self.assertIn("tau_s", r.stderr)
+
+
 if __name__ == "__main__":
     CLI = sys.argv.pop(1)
     unittest.main()
