@@ -210,6 +210,14 @@ private slots:
         designs->showFiberDock();
         window->show();
         QVERIFY(QTest::qWaitForWindowExposed(window));
+        // Saved, restored to defaults, opened again: the picture shows the
+        // opened design.
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("25-250.velmora.json"));
+        QString error;
+        QVERIFY2(designs->saveDesignTo(path, &error), qPrintable(error));
+        window->findChild<QAction *>(QStringLiteral("actionDefaultPar"))->trigger();
+        QVERIFY2(designs->openDesignFrom(path, &error), qPrintable(error));
         QVERIFY(window->grab().save(folder + QStringLiteral("/designs-mainwindow.png")));
         QVERIFY(
             designs->fiberDock()->grab().save(folder + QStringLiteral("/designs-fiberdock.png")));
