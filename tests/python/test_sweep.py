@@ -45,3 +45,17 @@ def test_thread_count_does_not_change_a_bit():
 def test_a_malformed_sweep_raises_input_error_naming_the_key(swept, kwargs, key):
     with pytest.raises(velmora.InputError, match=key):
         velmora.sweep("optics.refraction", swept, **kwargs)
+
+
+def test_refused_points_are_nan_and_listed_with_their_notice():
+    # A 3 um core is single-mode (V = 1.06): the page refuses it, 15 um is its default.
+    r = velmora.sweep("tmi.threshold", {"a_um": [15, 3]}, outputs=["p_th_w"])
+    assert list(r) == ["p_th_w", "refused"]
+    assert r["p_th_w"][0] == 179 and np.isnan(r["p_th_w"][1])
+    [(index, notice)] = r["refused"]
+    assert index == (1,) and notice.startswith("a_um:") and "multimode" in notice
+
+
+def test_a_curve_output_cannot_be_swept():
+    with pytest.raises(velmora.InputError, match="chi_per_w"):
+        velmora.sweep("tmi.threshold", {"a_um": [15, 20]}, outputs=["chi_per_w"])
