@@ -1,5 +1,9 @@
 """velmora.sweep(): a grid of runs on C++ threads."""
 
+import os
+import signal
+import threading
+
 import numpy as np
 import pytest
 
@@ -59,3 +63,15 @@ def test_refused_points_are_nan_and_listed_with_their_notice():
 def test_a_curve_output_cannot_be_swept():
     with pytest.raises(velmora.InputError, match="chi_per_w"):
         velmora.sweep("tmi.threshold", {"a_um": [15, 20]}, outputs=["chi_per_w"])
+
+
+def test_ctrl_c_stops_a_long_sweep_with_keyboard_interrupt():
+    # 20000 MI points take over a quarter of an hour on two cores: a sweep that
+    # ignored the interrupt would run into the test's time-out instead.
+    timer = threading.Timer(0.5, lambda: os.kill(os.getpid(), signal.SIGINT))
+    timer.start()
+    try:
+        with pytest.raises(KeyboardInterrupt):
+            velmora.sweep("tmi.threshold", {"a_um": np.linspace(10, 30, 20000)}, threads=2)
+    finally:
+        timer.cancel()
