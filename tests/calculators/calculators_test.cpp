@@ -10,7 +10,9 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cmath>
+#include <cstring>
 
 using namespace velmora::calc;
 
@@ -191,4 +193,48 @@ TEST(ExactText, ReadsBackToTheSameDouble)
     for (double v : {0.1, 1e-7, 1.0 / 3.0, 2.82e14, 0.0})
         EXPECT_EQ(readNumber(exactText(v)), v);
     EXPECT_EQ(exactText(0.1), "0.1");
+}
+
+// Every tab in the catalogue (including those added later): a short sweep
+// over its first number input, inside the accepted range, gives the same rows
+// on one thread and on three. Catches shared mutable state in a calculator or
+// in the physics it calls.
+TEST(Sweep, EveryCalculatorGivesTheSameRowsOnOneAndThreeThreads)
+{
+    for (const auto &calculator : catalogue().all()) {
+        const CalculatorSpec &spec = calculator->spec();
+        const auto field =
+            std::find_if(spec.fields.begin(), spec.fields.end(), [](const FieldSpec &f) {
+                return f.role == FieldRole::Input && f.kind == ValueKind::Number &&
+                       std::isfinite(f.min) && std::isfinite(f.max);
+            });
+        if (field == spec.fields.end())
+            continue;
+        double value = 0;
+        ASSERT_TRUE(parseNumber(field->defaultText, &value)) << spec.id;
+        // Three points around the default, clamped into the range.
+        const double low = std::max(field->min, value * 0.9);
+        const double high = std::min(field->max, value * 1.1 + (value == 0 ? 1e-3 : 0));
+        const std::vector<SweepAxis> axes{{field->key, low, high, 3, false}};
+        SweepOptions one, three;
+        one.threads = 1;
+        three.threads = 3;
+        const SweepResult a = runSweep(*calculator, axes, {}, one);
+        const SweepResult b = runSweep(*calculator, axes, {}, three);
+        ASSERT_EQ(a.points.size(), b.points.size()) << spec.id;
+        for (std::size_t i = 0; i < a.points.size(); ++i) {
+            const Result &ra = a.points[i].result;
+            const Result &rb = b.points[i].result;
+            EXPECT_EQ(ra.refused, rb.refused) << spec.id;
+            ASSERT_EQ(ra.outputs.size(), rb.outputs.size()) << spec.id;
+            for (const auto &[key, out] : ra.outputs) {
+                EXPECT_EQ(out.text, rb.outputs.at(key).text) << spec.id << " " << key;
+                // Bitwise, so NaN samples compare equal to themselves.
+                const std::vector<double> &da = out.data, &db = rb.outputs.at(key).data;
+                EXPECT_TRUE(da.size() == db.size() &&
+                            std::memcmp(da.data(), db.data(), da.size() * sizeof(double)) == 0)
+                    << spec.id << " " << key;
+            }
+        }
+    }
 }
