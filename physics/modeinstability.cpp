@@ -3,6 +3,7 @@
 #include "bessel.h"
 #include "complexbessel.h"
 #include "complexnumber.h"
+#include "innerthreads.h"
 #include "modesolver.h"
 
 #include <algorithm>
@@ -383,7 +384,7 @@ ModeInstabilityResult computeModel(const ModeInstabilityInput &in, bool literal)
             }
         };
         std::exception_ptr errors[2];
-        if (std::thread::hardware_concurrency() >= 2) {
+        if (std::thread::hardware_concurrency() >= 2 && innerthreads::allowed()) {
             std::thread helper(work, size_t(1), &errors[1]);
             work(0, &errors[0]);
             helper.join();

@@ -1,5 +1,6 @@
 #include "sweep.h"
 
+#include "innerthreads.h"
 #include "inputreader.h"
 #include "textformat.h"
 
@@ -118,6 +119,8 @@ SweepResult runSweep(const Calculator &calculator, const std::vector<SweepAxis> 
         }
     };
     const auto work = [&] {
+        // The sweep's workers own the cores: no calculation splits itself.
+        const innerthreads::SerialScope serial;
         for (;;) {
             if (cancelled()) {
                 stopped = true;
