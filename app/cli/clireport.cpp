@@ -50,10 +50,10 @@ ordered_json outputJson(const OutputValue &out, bool withText)
     else
         j["value"] = arrayJson(out);
     j["unit"] = out.unit;
+    if (withText) // every output carries its page text ("" for most curves)
+        j["text"] = out.text;
     if (!out.shape.empty())
         j["shape"] = out.shape;
-    else if (withText)
-        j["text"] = out.text;
     return j;
 }
 

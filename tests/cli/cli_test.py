@@ -68,6 +68,15 @@ class Output(unittest.TestCase):
         self.assertIsNone(doc["outputs"]["theta2_deg"]["value"])  # cleared, not NaN
         self.assertEqual([n["key"] for n in doc["notices"]], ["theta1_rad"])
 
+    def test_curves_are_arrays_in_json_and_columns_in_csv(self):
+        doc = json.loads(cli("run", "laser.yb_gain", "--format", "json").stdout)
+        curve = doc["outputs"]["wavelength_nm"]
+        self.assertEqual(set(curve), {"value", "unit", "text", "shape"})
+        self.assertEqual(curve["shape"], [len(curve["value"])])
+        csv = cli("run", "laser.yb_gain", "--format", "csv", "--outputs", "wavelength_nm").stdout.splitlines()
+        self.assertEqual(csv[0], "wavelength_nm")
+        self.assertEqual([float(v) for v in csv[1:]], curve["value"])
+
     def test_describe_json_names_the_page_field(self):
         doc = json.loads(cli("describe", "cw.coherence", "--format", "json").stdout)
         fields = {f["key"]: f for f in doc["inputs"] + doc["outputs"]}
