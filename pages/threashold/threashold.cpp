@@ -2,6 +2,7 @@
 
 #include "calc/tmicalc.h"
 #include "calcbinding.h"
+#include "inputreader.h"
 #include "pageconventions.h"
 #include "plotpicture.h"
 #include "threasholdform.h"
@@ -18,11 +19,35 @@
 #include <QPushButton>
 #include <QTimer>
 
+#include <exception>
+#include <thread>
+
 using namespace velmora::calc;
 
 namespace {
 // The tab's calculation; stateless, shared by every page instance.
 const TmiThresholdCalculator kThreshold;
+
+// The model takes a few hundred milliseconds: it runs on a worker thread
+// while this thread's event loop keeps the busy animation moving and the
+// window responsive. Returns once the worker is done. evaluate() reports bad
+// input as a refusal; anything it throws all the same becomes one too.
+Result evaluateOffThread(const Calculator &calculator, const Inputs &inputs)
+{
+    Result result;
+    QEventLoop loop;
+    std::thread worker([&] {
+        try {
+            result = calculator.evaluate(inputs);
+        } catch (const std::exception &e) {
+            result = refusal({e.what(), e.what()});
+        }
+        QMetaObject::invokeMethod(&loop, &QEventLoop::quit, Qt::QueuedConnection);
+    });
+    loop.exec();
+    worker.join();
+    return result;
+}
 } // namespace
 
 threashold::threashold(QWidget *parent) : QWidget(parent), ui(new Ui::threashold)
@@ -103,8 +128,8 @@ void threashold::hideBusy()
 }
 
 // Lets the event loop run until the busy timer reads kPreRollMs, so that the
-// label, the animation and the new button text are painted before the model
-// blocks the thread. Waits in an event loop rather than spinning.
+// label, the animation and the new button text are seen before the model
+// runs. Waits in an event loop rather than spinning.
 void threashold::waitPreRoll()
 {
     // The page may be deleted by an event handled here; stop waiting then,
@@ -127,7 +152,10 @@ void threashold::waitPreRoll()
 // two results and draws the curves; a refusal only shows its notice.
 void threashold::runCalculation()
 {
-    const Result result = kThreshold.evaluate(readInputs(this, kThreshold.spec()));
+    QPointer<threashold> self(this);
+    const Result result = evaluateOffThread(kThreshold, readInputs(this, kThreshold.spec()));
+    if (!self) // the page went away while the model ran
+        return;
     if (result.refused) {
         showNotices(this, result);
         return;

@@ -17,8 +17,9 @@ class threashold;
 // Mode-instability page: reads the fiber, wavelength, thermal and noise
 // parameters, runs the threshold model (physics/modeinstability.h), shows
 // chi_max and P_th and draws the coupling spectrum and the higher-order-mode
-// fraction. The model blocks the GUI thread, so a calculation first shows
-// "请稍候…" and a loading animation and lets the event loop run for 500 ms.
+// fraction. A calculation first shows "请稍候…" and a loading animation for
+// 500 ms, then runs the model (calculator tmi.threshold) on a worker thread
+// while the event loop keeps the window alive; the slot returns when it is done.
 class threashold : public QWidget
 {
     Q_OBJECT
