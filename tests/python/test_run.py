@@ -97,3 +97,17 @@ def test_a_shortcut_returns_its_calculators_output_values(name, calculator_id):
     outputs = velmora.run(calculator_id)["outputs"]
     assert list(values) == list(outputs)
     assert all(same_value(values[k], outputs[k]["value"]) for k in values)
+
+
+def test_curves_and_maps_are_float_arrays_of_the_stated_shape_without_a_copy():
+    if "modes.field_map" not in calculator_ids():
+        pytest.skip("the fiber-mode calculators are not in this build yet")
+    solved = velmora.run("modes.solve")["outputs"]
+    assert solved["neff"]["value"].shape == (solved["mode_count"]["value"],)
+    assert solved["neff"]["value"].dtype == np.float64
+    field = velmora.run("modes.field_map", mode=2)["outputs"]  # LP11, the third row
+    grid = field["map"]["value"]
+    assert grid.shape == (501, 501) and grid.dtype == np.float64
+    assert not grid.flags["OWNDATA"]  # numpy holds the calculator's own storage
+    assert (field["m"]["value"], field["n"]["value"]) == (1, 1)
+    np.testing.assert_array_equal(grid, velmora.field_map(20, 1080, 1.4512, 1.45, m=1, n=1))
