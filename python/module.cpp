@@ -94,7 +94,8 @@ numpy array for curves and maps, "text" exactly what the page shows.
 Raises InputError (a ValueError) naming the key and the rule when an input is
 unknown, not a number, or refused by the page's checks.
 
->>> velmora.run("modes.solve", a_um=20, lambda_nm=1080)["outputs"]["count"]["value"])doc");
+>>> velmora.run("optics.refraction", n1=1.5, theta1_deg=20)["outputs"]["theta2_deg"]["text"]
+'30.8659')doc");
     m.def("sweep", &sweep, py::arg("id"), py::arg("swept"), py::arg("outputs") = py::none(),
           py::arg("threads") = py::none(), R"doc(Evaluate a calculator over a grid of inputs.
 
