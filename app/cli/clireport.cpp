@@ -6,6 +6,7 @@
 #include <nlohmann/json.hpp>
 
 #include <algorithm>
+#include <cmath>
 
 namespace velmora::cli {
 
@@ -122,6 +123,34 @@ std::string runCsv(const CalculatorSpec &spec, const Result &result,
     return out;
 }
 
+// The curves side by side (a mode list, a spectrum), one sample per row,
+// headed by key and unit; "" when the result has no curve.
+std::string curveTable(const Result &result, const std::vector<std::string> &outputs)
+{
+    std::vector<const OutputValue *> curves;
+    std::vector<std::vector<std::string>> rows(1);
+    std::size_t length = 0;
+    for (const std::string &key : outputs) {
+        const auto it = result.outputs.find(key);
+        if (it == result.outputs.end() || it->second.shape.size() != 1)
+            continue;
+        curves.push_back(&it->second);
+        rows[0].push_back(it->second.unit.empty() ? key : key + " [" + it->second.unit + "]");
+        length = std::max(length, it->second.data.size());
+    }
+    if (curves.empty())
+        return {};
+    for (std::size_t r = 0; r < length; ++r) {
+        std::vector<std::string> row;
+        for (const OutputValue *curve : curves)
+            row.push_back(r < curve->data.size() && std::isfinite(curve->data[r])
+                              ? formatNumber(curve->data[r], 'g', 10)
+                              : std::string());
+        rows.push_back(row);
+    }
+    return alignedRows(rows, "  ");
+}
+
 std::string runTable(const CalculatorSpec &spec, const Inputs &inputs, const Result &result,
                      const std::vector<std::string> &outputs, Lang lang)
 {
@@ -146,6 +175,7 @@ std::string runTable(const CalculatorSpec &spec, const Inputs &inputs, const Res
         rows.push_back({key, shown, v.unit, pick(spec.field(key)->caption, lang)});
     }
     out += (zh ? "输出项\n" : "outputs\n") + alignedRows(rows, "  ");
+    out += curveTable(result, outputs);
     if (!result.notices.empty()) {
         out += zh ? "提示\n" : "notices\n";
         for (const Notice &n : result.notices)

@@ -77,6 +77,13 @@ class Output(unittest.TestCase):
         self.assertEqual(csv[0], "wavelength_nm")
         self.assertEqual([float(v) for v in csv[1:]], curve["value"])
 
+    def test_table_lists_curves_side_by_side(self):
+        lines = cli("run", "laser.yb_gain").stdout.splitlines()
+        header = next(i for i, line in enumerate(lines) if "wavelength_nm [nm]" in line)
+        self.assertIn("gain_db [dB]", lines[header])
+        self.assertEqual(lines[header + 1].split()[0], "850")
+        self.assertEqual(len(lines) - header - 1, 351)
+
     def test_describe_json_names_the_page_field(self):
         doc = json.loads(cli("describe", "cw.coherence", "--format", "json").stdout)
         fields = {f["key"]: f for f in doc["inputs"] + doc["outputs"]}
