@@ -16,8 +16,9 @@
 // inside), inclusive, and in SI units; a field's page unit is converted with
 // its toSI factor (μm: 1e-6, nm: 1e-9). Each bound says why it is where it is.
 // Zero is inside a range only where a zero input has a meaning (a power, an
-// angle, a fraction) or where the page answers it with its own notice before
-// the range check (a zero divisor).
+// angle, a fraction). Where a page answers a zero with a rule of its own (an
+// empty or non-numeric text reads as 0; a zero divisor has its notice), the
+// field lets exactly 0 through to that rule instead of widening the range.
 //
 // No Qt here: the messages are UTF-8 std::string.
 
@@ -101,8 +102,13 @@ inline constexpr InputRange kConcentration{0.0, 1e29, "1/m³", "浓度", "concen
 // content, relative intensity noise.
 inline constexpr InputRange kFraction{0.0, 1.0, "", "比例", "fraction"};
 
-// Angle in degrees: 0 to 90° (normal to grazing).
+// Angle of incidence or of an end face: 0 to 90° (normal to grazing). In
+// degrees for fields that hold degrees with toSI = 1, and the same range in
+// radians (fields in degrees then convert with toSI = π/180).
 inline constexpr InputRange kAngleDegrees{0.0, 90.0, "°", "角度", "angle"};
+inline constexpr InputRange kAngle{kAngleDegrees.min * 3.141592653589793 / 180,
+                                   kAngleDegrees.max * 3.141592653589793 / 180, "rad", "角度",
+                                   "angle"};
 
 // Attenuation or gain coefficient (dB/m or 1/m): 0 to 1e6 (a micrometre of
 // strongly absorbing glass).

@@ -15,7 +15,10 @@ bool fieldInRange(const RangedField &f)
 {
     if (f.field->text().trimmed().isEmpty())
         return true;
-    return inputranges::contains(f.range, readField(f.field), f.toSI);
+    const double value = readField(f.field);
+    if (value == 0 && f.zeroPasses)
+        return true;
+    return inputranges::contains(f.range, value, f.toSI);
 }
 
 bool checkFieldRanges(QWidget *page, std::initializer_list<RangedField> fields)

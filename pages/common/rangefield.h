@@ -22,6 +22,9 @@ struct RangedField {
     const inputranges::InputRange &range;
     double toSI;
     const char *unit; // UTF-8, "" when dimensionless
+    // Exactly 0 goes on to the page's own rule for it (a zero divisor's
+    // notice, an empty or non-numeric text that reads as 0).
+    bool zeroPasses = false;
 };
 
 // The notice text for a value of this field outside its range.

@@ -5,6 +5,7 @@
 
 #include "inputranges.h"
 
+#include "catalogue.h"
 #include "rangecheck.h"
 
 #include <gtest/gtest.h>
@@ -25,13 +26,14 @@ struct PageDefault {
 
 constexpr double kNm = 1e-9;
 constexpr double kUm = 1e-6;
+constexpr double kDeg = 3.141592653589793 / 180;
 
 // The start texts of the numeric inputs of every page, with the quantity each
 // one is (caption units: nm, μm, m, W, Hz, s, ...).
 const PageDefault kPageDefaults[] = {
     {"geometric optics n1", 1.45, 1, kRefractiveIndex},
     {"geometric optics n2", 1, 1, kRefractiveIndex},
-    {"incidence angle", 30, 1, kAngleDegrees},
+    {"incidence angle", 30, kDeg, kAngle},
     {"laser wavelength", 1064, kNm, kWavelength},
     {"spectral width", 5e9, 1, kFrequency},
     {"spectral width nm", 0.0189, kNm, kWavelengthWidth},
@@ -54,7 +56,7 @@ const PageDefault kPageDefaults[] = {
     {"cladding radius", 125, kUm, kFiberRadius},
     {"absorption dB/m", 4, 1, kAttenuation},
     {"absorption cross-section", 2.42e-24, 1, kCrossSection},
-    {"end-face angle", 5, 1, kAngleDegrees},
+    {"end-face angle", 5, kDeg, kAngle},
     {"core index", 1.4512, 1, kRefractiveIndex},
     {"NA", 0.059, 1, kNumericalAperture},
     {"bend radius", 0.05, 1, kBendRadius},
@@ -152,4 +154,30 @@ TEST(CalculatorRangeCheck, RefusesTheFirstFieldOutsideAndNamesIt)
     EXPECT_EQ(refused.notices[0].key, "lambda_nm");
     EXPECT_EQ(refused.notices[0].text.zh, "信号光波长应在100到100000 nm之间");
     EXPECT_EQ(refused.notices[0].text.en, "signal wavelength must lie between 100 and 100000 nm");
+}
+
+TEST(CalculatorRangeCheck, EveryRangedInputOfTheCatalogueRefusesInfinity)
+{
+    // Every calculator that gives an input a range checks it in evaluate():
+    // "1e309" (read as +inf) is refused with a notice naming that input, and
+    // the input's default lies in its range.
+    using namespace velmora::calc;
+    int checked = 0;
+    for (const auto &calculator : catalogue().all()) {
+        const CalculatorSpec &spec = calculator->spec();
+        for (const FieldSpec &field : spec.fields) {
+            if (field.role == FieldRole::Output || field.kind != ValueKind::Number ||
+                !(std::isfinite(field.min) || std::isfinite(field.max)))
+                continue;
+            SCOPED_TRACE(spec.id + " " + field.key);
+            EXPECT_TRUE(textInRange(field, field.defaultText));
+            const Result result = calculator->evaluate({{field.key, "1e309"}});
+            EXPECT_TRUE(result.refused);
+            ASSERT_FALSE(result.notices.empty());
+            EXPECT_EQ(result.notices[0].key, field.key);
+            EXPECT_EQ(result.notices[0].text.zh, outOfRangeNotice(field).text.zh);
+            ++checked;
+        }
+    }
+    EXPECT_GT(checked, 0);
 }

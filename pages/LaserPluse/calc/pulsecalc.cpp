@@ -3,6 +3,7 @@
 #include "fieldspecs.h"
 #include "inputreader.h"
 #include "laserformulas.h"
+#include "rangecheck.h"
 #include "textformat.h"
 
 #include <memory>
@@ -19,8 +20,10 @@ CalculatorSpec makeSpec()
     s.page = "LaserPluse";
     s.tab = 0;
     s.fields = {
-        numberInput("tau_s", "m_TaolineEdit", {"脉冲宽度τ", "pulse width τ"}, "s", 1.0, "1e-7",
-                    inputranges::kDuration),
+        // A zero width (an empty field reads as 0) divides as on the page:
+        // the peak power shows inf.
+        zeroPasses(numberInput("tau_s", "m_TaolineEdit", {"脉冲宽度τ", "pulse width τ"}, "s", 1.0,
+                               "1e-7", inputranges::kDuration)),
         numberInput("f_hz", "m_FlineEdit", {"脉冲重复频率f", "repetition frequency f"}, "Hz", 1.0,
                     "1e5", inputranges::kFrequency),
         numberInput("p_ave_w", "m_P_avelineEdit", {"脉冲平均功率P_ave", "average power P_ave"}, "W",
@@ -42,6 +45,9 @@ const CalculatorSpec &PulseCalculator::spec() const
 
 Result PulseCalculator::evaluate(const Inputs &inputs) const
 {
+    Result refused;
+    if (refuseOutOfRange(spec(), inputs, refused))
+        return refused;
     const InputReader in(spec(), inputs);
     const double energy = laser::pulseEnergy(in.number("p_ave_w"), in.number("f_hz"));
     // From the full energy, not from its four-decimal display: a 2 μJ pulse

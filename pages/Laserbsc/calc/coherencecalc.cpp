@@ -3,6 +3,7 @@
 #include "fieldspecs.h"
 #include "inputreader.h"
 #include "laserformulas.h"
+#include "rangecheck.h"
 #include "textformat.h"
 
 #include <memory>
@@ -47,6 +48,9 @@ const CalculatorSpec &CoherenceCalculator::spec() const
 
 Result CoherenceCalculator::evaluate(const Inputs &inputs) const
 {
+    Result refused;
+    if (refuseOutOfRange(spec(), inputs, refused))
+        return refused;
     const InputReader in(spec(), inputs);
     const double lambda = in.number("lambda_nm") * kNm;
     // Always from Δν: the Δλ field is only a way of entering it.

@@ -5,6 +5,7 @@
 #include "geometricoptics.h"
 #include "inputranges.h"
 #include "inputreader.h"
+#include "rangecheck.h"
 #include "textformat.h"
 
 #include <memory>
@@ -28,10 +29,14 @@ CalculatorSpec makeSpec()
     s.page = "bscoptlaw";
     s.tab = 0;
     s.fields = {
-        numberInput("n1", "m_RfrlineEdit_1", {"折射率n₁", "refractive index n₁ (incident side)"},
-                    "", 1.0, "1.45", kRefractiveIndex.min, kRefractiveIndex.max),
-        numberInput("n2", "m_RfrlineEdit_2", {"折射率n₂", "refractive index n₂ (refracting side)"},
-                    "", 1.0, "1", kRefractiveIndex.min, kRefractiveIndex.max),
+        // A zero index (an empty or non-numeric field) is computed as on
+        // the page: the angles come out NaN.
+        zeroPasses(numberInput("n1", "m_RfrlineEdit_1",
+                               {"折射率n₁", "refractive index n₁ (incident side)"}, "", 1.0, "1.45",
+                               kRefractiveIndex.min, kRefractiveIndex.max)),
+        zeroPasses(numberInput("n2", "m_RfrlineEdit_2",
+                               {"折射率n₂", "refractive index n₂ (refracting side)"}, "", 1.0, "1",
+                               kRefractiveIndex.min, kRefractiveIndex.max)),
         numberInput("theta1_deg", "m_ThetalineEdit_3", {"入射角θ₁", "angle of incidence θ₁"}, "°",
                     kDegree, "30", kAngleDegrees.min, kAngleDegrees.max, FieldRole::Linked),
         numberInput("theta1_rad", "m_RadianlineEdit", {"入射角θ₁", "angle of incidence θ₁"}, "rad",
@@ -63,6 +68,9 @@ const CalculatorSpec &RefractionCalculator::spec() const
 
 Result RefractionCalculator::evaluate(const Inputs &inputs) const
 {
+    Result refused;
+    if (refuseOutOfRange(spec(), inputs, refused))
+        return refused;
     const InputReader in(spec(), inputs);
     // The angle comes from the radian field; the degree field only feeds it.
     const Interface angles =

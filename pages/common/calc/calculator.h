@@ -52,6 +52,10 @@ struct FieldSpec {
     bool required = true;             // an empty text is refused ("请确保输入参数不为空")
     std::vector<std::string> choices; // ValueKind::Choice: accepted texts
     std::string format;               // display format, e.g. "g4", "f4", "%.2g" (documentation)
+    // The tab answers exactly 0 in this field with a rule of its own (an empty
+    // or non-numeric text reads as 0; a zero divisor has its notice, or shows
+    // inf as on the page), so the range check lets 0 through to it.
+    bool zeroPassesRangeCheck = false;
 };
 
 struct CalculatorSpec {

@@ -6,10 +6,17 @@
 
 namespace velmora::calc {
 
-FieldSpec withRange(FieldSpec field, const inputranges::InputRange &range)
+FieldSpec withRange(FieldSpec field, const inputranges::InputRange &range, bool zeroPasses)
 {
     field.min = inputranges::pageMin(range, field.toSI);
     field.max = inputranges::pageMax(range, field.toSI);
+    field.zeroPassesRangeCheck = zeroPasses;
+    return field;
+}
+
+FieldSpec zeroPasses(FieldSpec field)
+{
+    field.zeroPassesRangeCheck = true;
     return field;
 }
 
@@ -27,6 +34,8 @@ bool textInRange(const FieldSpec &field, const std::string &text)
     if (text.find_first_not_of(" \t\r\n") == std::string::npos)
         return true;
     const double value = readNumber(text);
+    if (value == 0 && field.zeroPassesRangeCheck)
+        return true;
     // The bounds are already in the page unit; the same slack as the shared
     // table absorbs the last bit of the unit conversion.
     const inputranges::InputRange range{field.min, field.max, "", "", ""};

@@ -13,15 +13,19 @@
 
 namespace velmora::calc {
 
-// The field with min/max set from the range, in the field's page unit.
-FieldSpec withRange(FieldSpec field, const inputranges::InputRange &range);
+// The field with min/max set from the range, in the field's page unit;
+// zeroPasses: exactly 0 goes on to the tab's own rule for it.
+FieldSpec withRange(FieldSpec field, const inputranges::InputRange &range, bool zeroPasses = false);
+
+// The field, letting exactly 0 through to the tab's own rule for it.
+FieldSpec zeroPasses(FieldSpec field);
 
 // The notice for a field's value outside its range.
 Notice outOfRangeNotice(const FieldSpec &field);
 
 // True when the text is empty or reads as a finite number within the field's
-// range. Empty text is left to the calculator's own empty-input rule, and a
-// non-numeric text reads as 0, as on the pages.
+// range (or as 0 where zero passes). Empty text is left to the calculator's own empty-input rule,
+// and a non-numeric text reads as 0, as on the pages.
 bool textInRange(const FieldSpec &field, const std::string &text);
 
 // Checks every numeric input of the spec that has a finite bound (or only the
