@@ -105,6 +105,8 @@ TEST(InputRanges, BoundsAreInclusiveInThePageUnit)
     EXPECT_TRUE(contains(kWavelength, 100000, kNm));
     EXPECT_FALSE(contains(kWavelength, 99.99, kNm));
     EXPECT_FALSE(contains(kWavelength, 100000.1, kNm));
+    EXPECT_TRUE(contains(kAngle, 90, kDeg));
+    EXPECT_EQ(formatBound(pageMax(kAngle, kDeg)), "90");
     EXPECT_EQ(formatBound(pageMin(kFiberRadius, kUm)), "0.01");
     EXPECT_EQ(formatBound(pageMax(kWavelength, kNm)), "100000");
 }
