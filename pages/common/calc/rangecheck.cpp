@@ -34,8 +34,6 @@ bool textInRange(const FieldSpec &field, const std::string &text)
     if (text.find_first_not_of(" \t\r\n") == std::string::npos)
         return true;
     const double value = readNumber(text);
-    if (value == 0 && field.zeroPassesRangeCheck)
-        return true;
     // The bounds are already in the page unit; the same slack as the shared
     // table absorbs the last bit of the unit conversion.
     const inputranges::InputRange range{field.min, field.max, "", "", ""};
@@ -55,7 +53,10 @@ bool refuseField(const FieldSpec &field, const Inputs &inputs, Result &result)
         return false;
     const auto it = inputs.find(field.key);
     const std::string &text = it == inputs.end() ? field.defaultText : it->second;
-    if (textInRange(field, text))
+    // Exactly 0 (also what an empty or non-numeric text reads as) goes on to
+    // the tab's own rule where the field says so; the command line's stricter
+    // check (validation.h) still refuses it.
+    if (textInRange(field, text) || (field.zeroPassesRangeCheck && readNumber(text) == 0))
         return false;
     result.refused = true;
     result.notices.push_back(outOfRangeNotice(field));

@@ -24,13 +24,14 @@ FieldSpec zeroPasses(FieldSpec field);
 Notice outOfRangeNotice(const FieldSpec &field);
 
 // True when the text is empty or reads as a finite number within the field's
-// range (or as 0 where zero passes). Empty text is left to the calculator's own empty-input rule,
+// range. Empty text is left to the calculator's own empty-input rule,
 // and a non-numeric text reads as 0, as on the pages.
 bool textInRange(const FieldSpec &field, const std::string &text);
 
 // Checks every numeric input of the spec that has a finite bound (or only the
 // given keys, in their order): the first one outside its range sets
-// result.refused, adds its notice and returns true.
+// result.refused, adds its notice and returns true. A field with
+// zeroPassesRangeCheck lets a text that reads as 0 through.
 bool refuseOutOfRange(const CalculatorSpec &spec, const Inputs &inputs, Result &result);
 bool refuseOutOfRange(const CalculatorSpec &spec, const Inputs &inputs, Result &result,
                       std::initializer_list<const char *> keys);
