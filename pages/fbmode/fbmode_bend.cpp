@@ -7,6 +7,7 @@
 #include "fbmodeform.h"
 #include "modesolver.h"
 #include "pageconventions.h"
+#include "rangefield.h"
 
 void fbmode::calresFB1()
 {
@@ -28,6 +29,14 @@ void fbmode::calresFB1()
         showNotice(this, QStringLiteral("纤芯半径不超过250微米"));
         return;
     }
+    // After the page's own notices: the accepted ranges.
+    using namespace inputranges;
+    if (!checkFieldRanges(this, {{ui->m_N1lineEdit_2, "纤芯折射率n1", kRefractiveIndex, 1, ""},
+                                 {ui->m_N2lineEdit_2, "包层折射率n2", kRefractiveIndex, 1, ""},
+                                 {ui->m_AlineEdit_2, "纤芯半径a", kFiberRadius, 1e-6, "μm"},
+                                 {ui->m_RlineEdit_2, "弯曲半径R", kBendRadius, 1, "m"},
+                                 {ui->m_LambdalineEdit_2, "激光波长λ", kWavelength, 1e-9, "nm"}}))
+        return;
 
     const ModeSet modes = solveModes(a, lambda, n1, n2);
     m_neffLists = modes.neffLists;

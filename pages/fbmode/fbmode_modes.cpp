@@ -6,6 +6,7 @@
 #include "fbmodeform.h"
 #include "modesolver.h"
 #include "pageconventions.h"
+#include "rangefield.h"
 
 #include <QSignalBlocker>
 
@@ -33,6 +34,15 @@ void fbmode::calresFB5()
         showNotice(this, QStringLiteral("数值孔径不超过0.5"));
         return;
     }
+    // After the page's own notices: the accepted ranges (a 300-digit n1 typed
+    // without Return would otherwise reach the mode search).
+    using namespace inputranges;
+    if (!checkFieldRanges(this, {{ui->m_N1LineEdit_2, "纤芯折射率n1", kRefractiveIndex, 1, ""},
+                                 {ui->m_N2LineEdit_2, "包层折射率n2", kRefractiveIndex, 1, ""},
+                                 {ui->m_ALineEdit_2, "纤芯半径a", kFiberRadius, 1e-6, "μm"},
+                                 {ui->m_lambdaLineEdit_2, "激光波长λ", kWavelength, 1e-9, "nm"},
+                                 {ui->m_NALineEdit_2, "数值孔径NA", kNumericalAperture, 1, ""}}))
+        return;
 
     const double na = reconcileNA();
     const double v = na * (6.283185307179586 / lambda) * a;
