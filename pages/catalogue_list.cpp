@@ -20,6 +20,7 @@ void registerAllCalculators(Catalogue &catalogue)
     VELMORA_REGISTER_PAGE(fbopt);
     VELMORA_REGISTER_PAGE(nolinear);
     VELMORA_REGISTER_PAGE(threashold);
+    VELMORA_REGISTER_PAGE(Fbamp);
 }
 
 } // namespace velmora::calc

@@ -1,0 +1,173 @@
+#include "amplifierfields.h"
+
+namespace velmora::calc {
+
+const char *const kCorePumped = "纤芯泵浦";
+const char *const kCladdingPumped = "包层泵浦";
+const char *const kAmplifierMode = "放大器";
+const char *const kLaserMode = "激光器";
+const char *const kR2Grating = "光栅";
+const char *const kR2EndFace = "光纤端面";
+
+namespace {
+
+FieldSpec input(const char *key, const char *object, Text caption, const char *unit, double toSI,
+                const char *defaultText, double min, double max)
+{
+    FieldSpec f;
+    f.key = key;
+    f.objectName = object;
+    f.caption = std::move(caption);
+    f.unit = unit;
+    f.toSI = toSI;
+    f.defaultText = defaultText;
+    f.min = min;
+    f.max = max;
+    return f;
+}
+
+FieldSpec choice(const char *key, const char *object, Text caption,
+                 std::vector<std::string> choices)
+{
+    FieldSpec f;
+    f.key = key;
+    f.objectName = object;
+    f.kind = ValueKind::Choice;
+    f.caption = std::move(caption);
+    f.defaultText = choices.front();
+    f.choices = std::move(choices);
+    return f;
+}
+
+FieldSpec output(const char *key, const char *object, Text caption, const char *unit,
+                 const char *format, ValueKind kind = ValueKind::Number)
+{
+    FieldSpec f;
+    f.key = key;
+    f.objectName = object;
+    f.role = FieldRole::Output;
+    f.kind = kind;
+    f.caption = std::move(caption);
+    f.unit = unit;
+    f.format = format;
+    f.required = false;
+    return f;
+}
+
+} // namespace
+
+std::vector<FieldSpec> amplifierFields()
+{
+    std::vector<FieldSpec> f = {
+        // Fiber
+        input("a_um", "m_CoreRadiuslineEdit", {"纤芯半径", "core radius"}, "μm", 1e-6, "3", 0.5,
+              500),
+        input("b_um", "m_DopedRadiuslineEdit", {"掺杂半径", "doped radius"}, "μm", 1e-6, "3", 0.5,
+              500),
+        input("clad_um", "m_CladRadiuslineEdit", {"内包层半径", "pump-cladding radius"}, "μm", 1e-6,
+              "62.5", 1, 2000),
+        input("na", "m_NAlineEdit", {"纤芯数值孔径", "core NA"}, "", 1, "0.12", 0.01, 0.5),
+        input("length_m", "m_LengthlineEdit", {"光纤长度", "fiber length"}, "m", 1, "2.5", 0.001,
+              1000),
+        input("nt_m3", "m_NtlineEdit", {"掺杂浓度", "Yb concentration"}, "m⁻³", 1, "2e25", 1e22,
+              1e28),
+        input("loss_db_m", "m_LosslineEdit", {"背景损耗", "background loss"}, "dB/m", 1, "0", 0,
+              10),
+        input("tau_ms", "m_TaulineEdit", {"上能级寿命", "upper-level lifetime"}, "ms", 1e-3, "1",
+              0.01, 100),
+        // Pump
+        input("pump_nm", "m_PumpLamlineEdit", {"泵浦波长", "pump wavelength"}, "nm", 1e-9, "976",
+              850, 1200),
+        input("pump_fwd_w", "m_PumpFwdlineEdit", {"前向泵浦功率", "forward pump power"}, "W", 1,
+              "0.3", 0, 100000),
+        input("pump_bwd_w", "m_PumpBwdlineEdit", {"后向泵浦功率", "backward pump power"}, "W", 1,
+              "0", 0, 100000),
+        choice("pump_guide", "m_PumpGuidecomboBox", {"泵浦方式", "pump guide"},
+               {kCorePumped, kCladdingPumped}),
+        // Signal
+        input("signal_nm", "m_SigLamlineEdit", {"信号波长", "signal wavelength"}, "nm", 1e-9,
+              "1035", 850, 1200),
+        input("signal_w", "m_SigPowlineEdit", {"信号功率", "signal power"}, "W", 1, "0.002", 0,
+              10000),
+        // ASE
+        input("ase_start_nm", "m_AseStartlineEdit", {"ASE起始波长", "ASE band start"}, "nm", 1e-9,
+              "1000", 850, 1200),
+        input("ase_end_nm", "m_AseEndlineEdit", {"ASE终止波长", "ASE band end"}, "nm", 1e-9, "1080",
+              850, 1200),
+        input("ase_bins", "m_AseBinslineEdit", {"ASE分段数", "ASE bins"}, "", 1, "80", 0, 500),
+        // Laser
+        choice("mode", "m_ModecomboBox", {"工作方式", "mode"}, {kAmplifierMode, kLaserMode}),
+        input("r1", "m_R1lineEdit", {"反射率R1", "reflectivity R1"}, "", 1, "0.99", 1e-4, 1),
+        choice("r2_source", "m_R2SourcecomboBox", {"R2来源", "R2 source"},
+               {kR2Grating, kR2EndFace}),
+        input("r2", "m_R2lineEdit", {"反射率R2", "reflectivity R2"}, "", 1, "0.1", 1e-4, 1),
+    };
+    FieldSpec table;
+    table.key = "xs_file";
+    table.kind = ValueKind::Choice;
+    table.caption = {"截面数据文件", "cross-section table file"};
+    table.required = false; // empty: the shipped table
+    f.push_back(table);
+
+    const std::vector<FieldSpec> outputs = {
+        output("signal_out_w", "m_SigOutlineEdit", {"信号输出功率", "signal output"}, "W", "g6"),
+        output("gain_db", "m_GainlineEdit", {"信号增益", "signal gain"}, "dB", "f3"),
+        output("pump_abs_db", "m_PumpAbslineEdit", {"泵浦吸收", "pump absorption"}, "dB", "f3"),
+        output("pump_left_w", "m_PumpLeftlineEdit", {"剩余泵浦功率", "unabsorbed pump"}, "W", "g6"),
+        output("ase_fwd_w", "m_AseFwdlineEdit", {"前向ASE功率", "forward ASE"}, "W", "g6"),
+        output("ase_bwd_w", "m_AseBwdlineEdit", {"后向ASE功率", "backward ASE"}, "W", "g6"),
+        output("efficiency_pct", "m_EfflineEdit", {"光光转换效率", "optical efficiency"}, "%",
+               "f3"),
+        output("heat_peak_w_m", "m_HeatPeaklineEdit", {"峰值热负载", "peak heat load"}, "W/m",
+               "g6"),
+        output("heat_peak_z_m", "m_HeatPosLineEdit", {"峰值热负载位置", "peak heat position"}, "m",
+               "g4"),
+        output("energy_residual", "m_ResiduallineEdit", {"能量守恒残差", "energy residual"}, "",
+               "%.2e"),
+        output("iterations", "", {"迭代次数", "sweep pairs"}, "", "g6"),
+        output("grid_steps", "", {"网格段数", "z intervals"}, "", "g6"),
+        output("z_m", "", {"位置", "position"}, "m", "", ValueKind::Curve),
+        output("n2_fraction", "", {"反转粒子数", "upper-level fraction"}, "", "", ValueKind::Curve),
+        output("pump_fwd_w_z", "", {"前向泵浦", "forward pump"}, "W", "", ValueKind::Curve),
+        output("pump_bwd_w_z", "", {"后向泵浦", "backward pump"}, "W", "", ValueKind::Curve),
+        output("signal_w_z", "", {"信号", "signal"}, "W", "", ValueKind::Curve),
+        output("laser_bwd_w_z", "", {"后向激光", "backward laser"}, "W", "", ValueKind::Curve),
+        output("ase_fwd_w_z", "", {"前向ASE", "forward ASE"}, "W", "", ValueKind::Curve),
+        output("ase_bwd_w_z", "", {"后向ASE", "backward ASE"}, "W", "", ValueKind::Curve),
+        output("heat_w_m_z", "", {"热负载", "heat load"}, "W/m", "", ValueKind::Curve),
+        output("ase_nm", "", {"ASE波长", "ASE bin wavelength"}, "nm", "", ValueKind::Curve),
+        output("ase_fwd_dbm", "", {"前向ASE谱", "forward ASE spectrum"}, "dBm", "",
+               ValueKind::Curve),
+        output("ase_bwd_dbm", "", {"后向ASE谱", "backward ASE spectrum"}, "dBm", "",
+               ValueKind::Curve),
+    };
+    f.insert(f.end(), outputs.begin(), outputs.end());
+    return f;
+}
+
+std::vector<AmplifierPreset> amplifierPresets()
+{
+    Inputs core;
+    for (const FieldSpec &f : amplifierFields())
+        if (f.role == FieldRole::Input)
+            core[f.key] = f.defaultText;
+    Inputs clad = core;
+    clad["a_um"] = "5";
+    clad["b_um"] = "5";
+    clad["clad_um"] = "50";
+    clad["length_m"] = "3";
+    clad["nt_m3"] = "3e25";
+    clad["pump_nm"] = "914";
+    clad["pump_fwd_w"] = "0";
+    clad["pump_bwd_w"] = "47.2";
+    clad["pump_guide"] = kCladdingPumped;
+    clad["signal_nm"] = "1030";
+    clad["signal_w"] = "0.4";
+    clad["ase_end_nm"] = "1100";
+    return {
+        {{"纤芯泵浦放大器（参考例1）", "core-pumped amplifier (reference 1)"}, core},
+        {{"双包层后向泵浦放大器（参考例2）", "double-clad backward-pumped amplifier (reference 2)"},
+         clad}};
+}
+
+} // namespace velmora::calc

@@ -1,0 +1,84 @@
+// amp.steady_state: the catalogue entry, the presets, the refusals and the
+// figures it returns.
+
+#include "catalogue.h"
+#include "fbamp/calc/amplifiercalculator.h"
+#include "fbamp/calc/amplifierfields.h"
+#include "fbamp/calc/amplifierinputs.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+namespace {
+
+using velmora::calc::Inputs;
+using velmora::calc::Result;
+
+const velmora::calc::Calculator &amplifier()
+{
+    const velmora::calc::Calculator *c = velmora::calc::catalogue().find("amp.steady_state");
+    EXPECT_NE(c, nullptr);
+    return *c;
+}
+
+void expectRefused(const Inputs &inputs, const std::string &key)
+{
+    const Result r = amplifier().evaluate(inputs);
+    EXPECT_TRUE(r.refused) << key;
+    ASSERT_FALSE(r.notices.empty()) << key;
+    EXPECT_EQ(r.notices.front().key, key);
+    EXPECT_TRUE(r.outputs.empty());
+}
+
+TEST(AmplifierCalculator, ReferencePresetsGiveConvergedBalancedResults)
+{
+    const auto presets = velmora::calc::amplifierPresets();
+    ASSERT_EQ(presets.size(), 2u);
+    for (const auto &preset : presets) {
+        const Result r = amplifier().evaluate(preset.inputs);
+        ASSERT_FALSE(r.refused) << (r.notices.empty() ? "" : r.notices.front().text.zh);
+        EXPECT_LT(std::abs(r.outputs.at("energy_residual").value), 1e-6);
+        const auto &z = r.outputs.at("z_m");
+        EXPECT_EQ(r.outputs.at("heat_w_m_z").data.size(), z.data.size());
+        EXPECT_EQ(r.outputs.at("ase_fwd_dbm").data.size(), 80u);
+        EXPECT_FALSE(r.outputs.at("signal_out_w").text.empty());
+    }
+    // The double-clad preset's signal: 0.4 W in, about 20 W out.
+    const Result clad = amplifier().evaluate(presets[1].inputs);
+    EXPECT_NEAR(clad.outputs.at("signal_out_w").value, 19.84, 0.01);
+}
+
+TEST(AmplifierCalculator, RefusesEmptyNegativeAndImpossibleInputs)
+{
+    Inputs in;
+    in["length_m"] = "";
+    expectRefused(in, "length_m");
+    in = {{"nt_m3", "-2e25"}};
+    expectRefused(in, "nt_m3");
+    in = {{"na", "abc"}};
+    expectRefused(in, "na");
+    in = {{"ase_bins", "2.5"}};
+    expectRefused(in, "ase_bins");
+    in = {{"ase_end_nm", "990"}};
+    expectRefused(in, "ase_end_nm");
+    in = {{"pump_guide", "包层泵浦"}, {"b_um", "70"}, {"clad_um", "60"}};
+    expectRefused(in, "b_um");
+    in = {{"pump_fwd_w", "0"}};
+    expectRefused(in, "pump_fwd_w");
+    in = {{"xs_file", "/nonexistent/table.csv"}};
+    expectRefused(in, "xs_file");
+}
+
+TEST(AmplifierCalculator, LaserModeWithAnEndFaceOutputCoupler)
+{
+    const Inputs in = {{"mode", "激光器"}, {"r2_source", "光纤端面"}};
+    const Result r = amplifier().evaluate(in);
+    ASSERT_FALSE(r.refused);
+    EXPECT_EQ(r.outputs.at("gain_db").text, "");
+    EXPECT_GT(r.outputs.at("signal_out_w").value, 0.0);
+    // ((1.45 − 1) / (1.45 + 1))² = 0.033732
+    EXPECT_NEAR(velmora::calc::fiberEndFaceReflectivity(3e-6, 0.12, 1035e-9), 0.033732, 1e-5);
+}
+
+} // namespace
