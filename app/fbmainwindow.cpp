@@ -5,6 +5,7 @@
 #include "resultfields.h"
 
 #include "bscoptlaw.h"
+#include "fbamp.h"
 #include "fbmode.h"
 #include "fbopt.h"
 #include "laserbsc.h"
@@ -55,6 +56,8 @@ void FBMainWindow::connectActions()
         QStringLiteral("受激布里渊散射、受激拉曼散射、非线性相移、四波混频"));
     ui->actionFBmode->setStatusTip(QStringLiteral("光纤模式、光束质量、模式损耗"));
     ui->actionThreshold->setStatusTip(QStringLiteral("均匀双包层光纤"));
+    ui->actionFbamp->setStatusTip(
+        QStringLiteral("掺镱光纤放大器与激光器：泵浦、信号、ASE与热负载"));
     ui->actionClose->setStatusTip(QStringLiteral("退出应用程序"));
     ui->actionClear->setStatusTip(QStringLiteral("清空输出结果"));
     ui->actionDefaultPar->setStatusTip(QStringLiteral("恢复默认参数"));
@@ -74,6 +77,7 @@ void FBMainWindow::connectActions()
     connect(ui->actionFBbsc, SIGNAL(triggered()), this, SLOT(fbbsctab()));
     connect(ui->actionFBmode, SIGNAL(triggered()), this, SLOT(fbmodetab()));
     connect(ui->actionThreshold, SIGNAL(triggered()), this, SLOT(threshtab()));
+    connect(ui->actionFbamp, &QAction::triggered, this, &FBMainWindow::amptab);
     connect(ui->actionAbout, SIGNAL(triggered()), this, SLOT(about()));
     connect(ui->actionClear, SIGNAL(triggered()), this, SLOT(clear()));
     connect(ui->actionClose, SIGNAL(triggered()), this, SLOT(close()));
@@ -98,8 +102,9 @@ template <typename Page> void FBMainWindow::showPage(Page *&page, int index)
         pageLayout->addWidget(page);
         ui->widget->setLayout(pageLayout);
     }
-    const QList<QWidget *> pages = {bscoptlawPage,  nolinearPage, laserbscPage, laserTraitPage,
-                                    laserPlusePage, fboptPage,    fbmodePage,   threasholdPage};
+    const QList<QWidget *> pages = {bscoptlawPage,  nolinearPage,   laserbscPage,
+                                    laserTraitPage, laserPlusePage, fboptPage,
+                                    fbmodePage,     threasholdPage, fbampPage};
     for (QWidget *other : pages)
         if (other && other != page)
             other->setVisible(false);
@@ -138,6 +143,10 @@ void FBMainWindow::threshtab()
 {
     showPage(threasholdPage, ThreasholdPage);
 }
+void FBMainWindow::amptab()
+{
+    showPage(fbampPage, FbampPage);
+}
 
 QWidget *FBMainWindow::currentPageWidget() const
 {
@@ -150,6 +159,7 @@ QWidget *FBMainWindow::currentPageWidget() const
     case LaserbscPage: return laserbscPage;
     case LaserTraitPage: return laserTraitPage;
     case ThreasholdPage: return threasholdPage;
+    case FbampPage: return fbampPage;
     default: return nullptr;
     }
 }

@@ -15,6 +15,7 @@ class Laserbsc;
 class QVBoxLayout;
 class QWebView;
 class bscoptlaw;
+class fbamp;
 class fbmode;
 class fbopt;
 class nolinear;
@@ -42,6 +43,7 @@ public:
         LaserbscPage = 5,
         LaserTraitPage = 6,
         ThreasholdPage = 7,
+        FbampPage = 8,
     };
 
     explicit FBMainWindow(QWidget *parent = nullptr);
@@ -61,6 +63,7 @@ public:
     fbopt *fboptPagePtr() const { return fboptPage; }
     fbmode *fbmodePagePtr() const { return fbmodePage; }
     threashold *threasholdPagePtr() const { return threasholdPage; }
+    fbamp *fbampPagePtr() const { return fbampPage; }
     QWebView *helpWindow() const { return helpView; }
     Constant *lastConstantDialog() const { return constantDialog; }
     SweepWindow *lastSweepWindow() const { return sweepWindow; }
@@ -87,6 +90,7 @@ private slots:
     void fbbsctab();
     void fbmodetab();
     void threshtab();
+    void amptab();
     void clear();
     void about();
     void startAssistant();
@@ -119,6 +123,7 @@ private:
     fbopt *fboptPage = nullptr;
     fbmode *fbmodePage = nullptr;
     threashold *threasholdPage = nullptr;
+    fbamp *fbampPage = nullptr;
     QVBoxLayout *pageLayout = nullptr;
     int currentPage = -1;
     Ui::FBMainWindow *ui = nullptr;

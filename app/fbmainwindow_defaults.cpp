@@ -1,6 +1,8 @@
 // Restoring the default parameters of the page shown.
 #include "fbmainwindow.h"
 
+#include "fbamp.h"
+
 #include <QLineEdit>
 
 #include <vector>
@@ -191,6 +193,10 @@ void FBMainWindow::defaultPar()
     QWidget *page = currentPageWidget();
     if (!page)
         return;
+    if (currentPage == FbampPage) { // the page knows its defaults (its calculator's fields)
+        fbampPage->restoreDefaults();
+        return;
+    }
     const int tab = currentInnerTab();
     for (const DefaultSet &set : kDefaultSets) {
         if (set.page != currentPage || (set.tab != kAnyTab && set.tab != tab))

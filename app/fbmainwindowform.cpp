@@ -47,6 +47,7 @@ void FBMainWindow::setupUi(QMainWindow *window)
     actionNonlinear = createAction(window, "actionNonlinear", QStringLiteral("非线性效应"));
     actionFBmode = createAction(window, "actionFBmode", QStringLiteral("光纤模式"));
     actionThreshold = createAction(window, "actionThreshold", QStringLiteral("不稳定阈值"));
+    actionFbamp = createAction(window, "actionFbamp", QStringLiteral("光纤放大器"));
     actionClose = createAction(window, "actionClose", QStringLiteral("退出"));
     actionClear = createAction(window, "actionClear", QStringLiteral("清除"));
     actionDefaultPar = createAction(window, "actionDefaultPar", QStringLiteral("恢复默认参数"));
@@ -120,7 +121,7 @@ void FBMainWindow::setupUi(QMainWindow *window)
     menuBar->addAction(menuHelp->menuAction());
 
     for (QAction *page : {actionBscLaw, actionBscLaser, actionPls, actionLasertrit, actionFBbsc,
-                          actionNonlinear, actionFBmode, actionThreshold})
+                          actionNonlinear, actionFBmode, actionThreshold, actionFbamp})
         menuFile->addAction(page);
     menuFile->addSeparator();
     menuFile->addAction(actionClose);
@@ -140,7 +141,7 @@ void FBMainWindow::setupUi(QMainWindow *window)
     menuHelp->addAction(actionAbout);
 
     for (QAction *page : {actionBscLaw, actionBscLaser, actionPls, actionLasertrit, actionFBbsc,
-                          actionNonlinear, actionFBmode, actionThreshold})
+                          actionNonlinear, actionFBmode, actionThreshold, actionFbamp})
         toolBar->addAction(page);
     mainToolBar->addAction(actionDefaultPar);
     mainToolBar->addAction(actionClear);
@@ -165,6 +166,7 @@ void FBMainWindow::retranslateUi(QMainWindow *window)
     actionNonlinear->setText(QStringLiteral("非线性效应"));
     actionFBmode->setText(QStringLiteral("光纤模式参数"));
     actionThreshold->setText(QStringLiteral("不稳定阈值"));
+    actionFbamp->setText(QStringLiteral("光纤放大器"));
     actionClose->setText(QStringLiteral("退出"));
     actionClose->setShortcut(QKeySequence(QStringLiteral("Ctrl+Q")));
     actionClear->setText(QStringLiteral("清空"));

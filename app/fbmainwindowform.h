@@ -27,6 +27,7 @@ public:
     QAction *actionNonlinear;
     QAction *actionFBmode;
     QAction *actionThreshold;
+    QAction *actionFbamp;
     QAction *actionClose;
     QAction *actionClear;
     QAction *actionDefaultPar;

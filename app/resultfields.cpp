@@ -2,6 +2,8 @@
 
 #include "fbmainwindow.h"
 
+#include "fbamp/calc/amplifierfields.h"
+
 std::vector<const char *> resultFieldNames(int pageIndex, int innerTab)
 {
     switch (pageIndex) {
@@ -43,6 +45,16 @@ std::vector<const char *> resultFieldNames(int pageIndex, int innerTab)
         }
         break;
     case FBMainWindow::ThreasholdPage: return {"m_blineEdit_19", "m_blineEdit_20"};
+    case FBMainWindow::FbampPage: {
+        // The amplifier page's result fields come from its calculator's description.
+        static const std::vector<velmora::calc::FieldSpec> fields =
+            velmora::calc::amplifierFields();
+        std::vector<const char *> names;
+        for (const velmora::calc::FieldSpec &f : fields)
+            if (f.role == velmora::calc::FieldRole::Output && !f.objectName.empty())
+                names.push_back(f.objectName.c_str());
+        return names;
+    }
     }
     return {};
 }

@@ -3,6 +3,7 @@
 #include "plotpicture.h"
 #include "sheetwriters.h"
 
+#include "fbamp.h"
 #include "fbmode.h"
 #include "lasertrait.h"
 #include "pageconventions.h"
@@ -249,6 +250,16 @@ PictureExportResult exportPictures(int page, int tab, QWidget *pageWidget, const
             return result;
         }
         return saveInstabilityCurves(instability, prefix);
+    }
+    case ExportPage::Fbamp: {
+        auto *amplifier = qobject_cast<fbamp *>(pageWidget);
+        if (!amplifier || !amplifier->resultShown()) {
+            result.status = PictureExportResult::NotComputed;
+            return result;
+        }
+        result.written = amplifier->savePictures(prefix, &result.failed);
+        finish(result);
+        return result;
     }
     default: result.status = PictureExportResult::NoPicturePage; return result;
     }

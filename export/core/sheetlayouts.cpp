@@ -1,10 +1,14 @@
 #include "sheetlayouts.h"
 
+#include "fbamp/calc/amplifierfields.h"
+
 #include <QComboBox>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTableWidget>
 #include <QWidget>
+
+#include <deque>
 
 const char *const kInputSectionCaption = "输入项";
 const char *const kOutputSectionCaption = "输出项";
@@ -24,6 +28,29 @@ LayoutRow inputs(int row)
 LayoutRow outputs(int row)
 {
     return {row, kOutputSectionCaption, nullptr, kNone};
+}
+
+// The fiber-amplifier page: rows generated from its calculator's field
+// descriptions (inputs, then the result fields), captioned with their units.
+SheetLayout amplifierLayout()
+{
+    static const std::vector<velmora::calc::FieldSpec> fields = velmora::calc::amplifierFields();
+    static std::deque<std::string> captions; // stable addresses for the rows' captions
+    SheetLayout layout{ExportPage::Fbamp, 0, "光纤放大器", {}, {}};
+    int row = 1;
+    for (velmora::calc::FieldRole role :
+         {velmora::calc::FieldRole::Input, velmora::calc::FieldRole::Output}) {
+        layout.rows.push_back(role == velmora::calc::FieldRole::Input ? inputs(row++)
+                                                                      : outputs(row++));
+        for (const velmora::calc::FieldSpec &f : fields) {
+            if (f.role != role || f.objectName.empty())
+                continue;
+            captions.push_back(f.caption.zh + (f.unit.empty() ? "" : "[" + f.unit + "]"));
+            const CellSource source = f.kind == velmora::calc::ValueKind::Choice ? kCombo : kEdit;
+            layout.rows.push_back({row++, captions.back().c_str(), f.objectName.c_str(), source});
+        }
+    }
+    return layout;
 }
 
 // Lengths are captioned in the unit the page's fields hold them in (μm for
@@ -298,6 +325,7 @@ std::vector<SheetLayout> buildLayouts()
                     {18, "模式不稳定阈值功率", "m_blineEdit_20", kEdit}},
                    {}});
 
+    all.push_back(amplifierLayout());
     return all;
 }
 

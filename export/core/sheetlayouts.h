@@ -26,6 +26,7 @@ enum Index {
     Laserbsc = 5,
     LaserTrait = 6,
     Threashold = 7,
+    Fbamp = 8,
 };
 } // namespace ExportPage
 

@@ -1,0 +1,228 @@
+#include "fbamp.h"
+
+#include "fbamp/calc/amplifierfields.h"
+#include "fbamp/calc/amplifierinputs.h"
+#include "fbampplots.h"
+#include "pageconventions.h"
+#include "plotpicture.h"
+
+#include <QComboBox>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QThread>
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+constexpr int kPictureWidth = 600, kPictureHeight = 360;
+constexpr double kProgressDecades = 6; // change 1 → 1e-6 fills the bar
+
+} // namespace
+
+fbamp::fbamp(QWidget *parent) : QWidget(parent)
+{
+    ui.setupUi(this);
+    setWindowTitle(QStringLiteral("fbamp"));
+    connect(ui.calculateButton, &QPushButton::clicked, this, &fbamp::calresFbamp);
+    connect(ui.cancelButton, &QPushButton::clicked, this, &fbamp::cancelCalculation);
+    connect(ui.tableButton, &QPushButton::clicked, this, &fbamp::loadCrossSectionTable);
+    connect(ui.presetCombo, QOverload<int>::of(&QComboBox::activated), this, &fbamp::applyPreset);
+    showTableName();
+}
+
+fbamp::~fbamp()
+{
+    if (m_worker) {
+        *m_cancel = true;
+        m_worker->wait();
+    }
+}
+
+velmora::calc::Inputs fbamp::currentInputs() const
+{
+    velmora::calc::Inputs in;
+    for (const auto &[key, edit] : ui.inputs)
+        in[key] = edit->text().toStdString();
+    for (const auto &[key, combo] : ui.choices)
+        in[key] = combo->currentText().toStdString();
+    in["xs_file"] = m_tablePath.toStdString();
+    return in;
+}
+
+void fbamp::applyPreset(int index)
+{
+    const auto presets = velmora::calc::amplifierPresets();
+    if (index < 0 || index >= static_cast<int>(presets.size()))
+        return;
+    for (const auto &[key, text] : presets[index].inputs) {
+        const QString value = QString::fromStdString(text);
+        if (auto it = ui.inputs.find(key); it != ui.inputs.end())
+            it->second->setText(value);
+        else if (auto c = ui.choices.find(key); c != ui.choices.end())
+            c->second->setCurrentText(value);
+    }
+    clearResults();
+}
+
+void fbamp::restoreDefaults()
+{
+    if (isRunning())
+        return;
+    for (const velmora::calc::FieldSpec &f : m_calculator.spec().fields) {
+        if (auto it = ui.inputs.find(f.key); it != ui.inputs.end())
+            it->second->setText(QString::fromStdString(f.defaultText));
+        else if (auto c = ui.choices.find(f.key); c != ui.choices.end())
+            c->second->setCurrentIndex(0);
+    }
+    ui.presetCombo->setCurrentIndex(0);
+    m_tablePath.clear();
+    showTableName();
+    clearResults();
+}
+
+void fbamp::clearResults()
+{
+    for (const auto &entry : ui.outputs)
+        entry.second->clear();
+    clearAmplifierPlots(ui);
+    ui.progressBar->setValue(0);
+    ui.statusLabel->clear();
+    m_resultShown = false;
+}
+
+void fbamp::loadCrossSectionTable()
+{
+    const QString path =
+        QFileDialog::getOpenFileName(this, QStringLiteral("选择截面数据文件"), QString(),
+                                     QStringLiteral("截面数据 (*.csv *.txt);;所有文件 (*)"));
+    if (path.isEmpty())
+        return;
+    m_tablePath = path;
+    showTableName();
+}
+
+void fbamp::showTableName()
+{
+    ui.tableLabel->setText(m_tablePath.isEmpty() ? QStringLiteral("内置镱截面数据")
+                                                 : QFileInfo(m_tablePath).fileName());
+    ui.tableLabel->setToolTip(m_tablePath);
+}
+
+void fbamp::setRunning(bool running)
+{
+    ui.calculateButton->setEnabled(!running);
+    ui.cancelButton->setEnabled(running);
+    ui.presetCombo->setEnabled(!running);
+    ui.tableButton->setEnabled(!running);
+}
+
+void fbamp::calresFbamp()
+{
+    if (isRunning())
+        return;
+    const velmora::calc::Inputs inputs = currentInputs();
+    // The checks are quick: refuse on the GUI thread, before any work starts.
+    yb::AmplifierDesign design;
+    std::string path;
+    if (const auto bad =
+            velmora::calc::readAmplifierInputs(m_calculator.spec(), inputs, design, path)) {
+        clearResults();
+        showNotice(this, QString::fromStdString(bad->text.zh));
+        emit calculationFinished();
+        return;
+    }
+
+    clearResults();
+    setRunning(true);
+    ui.statusLabel->setText(QStringLiteral("计算中…"));
+    m_cancel = std::make_shared<std::atomic_bool>(false);
+    auto cancel = m_cancel;
+    auto result = std::make_shared<velmora::calc::Result>();
+    const velmora::calc::AmplifierCalculator *calculator = &m_calculator;
+    m_worker = QThread::create([this, calculator, inputs, cancel, result] {
+        *result = calculator->evaluate(inputs, [this, cancel](int iteration, double change) {
+            QMetaObject::invokeMethod(
+                this, [this, iteration, change] { showProgress(iteration, change); },
+                Qt::QueuedConnection);
+            return !*cancel;
+        });
+    });
+    connect(m_worker, &QThread::finished, this, [this, result] {
+        m_worker->deleteLater();
+        m_worker = nullptr;
+        setRunning(false);
+        showResult(*result);
+        emit calculationFinished();
+    });
+    m_worker->start();
+}
+
+void fbamp::cancelCalculation()
+{
+    if (m_cancel)
+        *m_cancel = true;
+}
+
+void fbamp::showProgress(int iteration, double change)
+{
+    if (!isRunning())
+        return;
+    const double decades = change > 0 ? -std::log10(change) : kProgressDecades;
+    ui.progressBar->setValue(
+        static_cast<int>(100 * std::clamp(decades / kProgressDecades, 0.0, 1.0)));
+    ui.statusLabel->setText(
+        QStringLiteral("迭代 %1 次，相对变化 %2").arg(iteration).arg(formatPrintf("%.1e", change)));
+}
+
+void fbamp::showResult(const velmora::calc::Result &r)
+{
+    if (r.refused) {
+        const QString text =
+            r.notices.empty() ? QString() : QString::fromStdString(r.notices.front().text.zh);
+        ui.progressBar->setValue(0);
+        ui.statusLabel->setText(text);
+        if (!m_cancel || !*m_cancel)
+            showNotice(this, text);
+        return;
+    }
+    for (const auto &[key, edit] : ui.outputs)
+        if (auto it = r.outputs.find(key); it != r.outputs.end()) {
+            edit->setText(QString::fromStdString(it->second.text));
+            edit->setCursorPosition(0); // long numbers show their leading digits
+        }
+    drawAmplifierPlots(ui, r);
+    ui.progressBar->setValue(100);
+    QString status = QStringLiteral("完成：迭代 %1 次，网格 %2 段")
+                         .arg(r.outputs.at("iterations").text.c_str())
+                         .arg(r.outputs.at("grid_steps").text.c_str());
+    for (const velmora::calc::Notice &n : r.notices)
+        status += QStringLiteral("；") + QString::fromStdString(n.text.zh);
+    ui.statusLabel->setText(status);
+    m_resultShown = true;
+}
+
+QStringList fbamp::savePictures(const QString &prefix, QStringList *failed)
+{
+    const std::pair<QCustomPlot *, const char *> pictures[] = {
+        {ui.powerPlot, "放大器功率分布.jpg"},
+        {ui.inversionPlot, "放大器反转粒子数.jpg"},
+        {ui.spectrumPlot, "放大器输出光谱.jpg"},
+        {ui.heatPlot, "放大器热负载.jpg"},
+    };
+    QStringList written;
+    for (const auto &[plot, name] : pictures) {
+        const QString path = prefix + QString::fromUtf8(name);
+        QString error;
+        if (savePlotJpeg(plot, path, kPictureWidth, kPictureHeight, &error))
+            written << path;
+        else if (failed)
+            failed->append(QString::fromUtf8(name) + QStringLiteral("：") + error);
+    }
+    return written;
+}

@@ -1,0 +1,71 @@
+#ifndef FBAMP_H
+#define FBAMP_H
+
+#include "fbamp/calc/amplifiercalculator.h"
+#include "fbampform.h"
+
+#include <QString>
+#include <QStringList>
+#include <QWidget>
+
+#include <atomic>
+#include <memory>
+
+class QThread;
+
+// Fiber-amplifier page "光纤放大器": the steady state of a Yb fiber amplifier
+// or laser (amp.steady_state). Calculate checks the inputs on the GUI thread
+// (a notice and nothing computed when one is empty, not a number or out of
+// range) and then solves in a worker thread; the progress bar follows the
+// solver's convergence and Cancel stops it. The window stays responsive
+// throughout.
+class fbamp : public QWidget
+{
+    Q_OBJECT
+
+public:
+    explicit fbamp(QWidget *parent = nullptr);
+    ~fbamp() override;
+
+    FbampForm &form() { return ui; }
+    // The inputs as typed (the calculator's keys), with the table file.
+    velmora::calc::Inputs currentInputs() const;
+    bool isRunning() const { return m_worker != nullptr; }
+    // True while the plots show a finished calculation.
+    bool resultShown() const { return m_resultShown; }
+
+    // Every input back to its default, results and plots cleared.
+    void restoreDefaults();
+    // Result fields and plots emptied; inputs kept.
+    void clearResults();
+    void applyPreset(int index);
+
+    // Saves the four plots as JPEG pictures named prefix + "放大器功率分布.jpg",
+    // "放大器反转粒子数.jpg", "放大器输出光谱.jpg", "放大器热负载.jpg".
+    // Returns the paths written; failures are appended to *failed.
+    QStringList savePictures(const QString &prefix, QStringList *failed);
+
+public slots:
+    void calresFbamp();
+    void cancelCalculation();
+    void loadCrossSectionTable();
+
+signals:
+    // After a calculation ended (shown, refused or cancelled).
+    void calculationFinished();
+
+private:
+    void showProgress(int iteration, double change);
+    void showResult(const velmora::calc::Result &result);
+    void setRunning(bool running);
+    void showTableName();
+
+    FbampForm ui;
+    velmora::calc::AmplifierCalculator m_calculator;
+    QThread *m_worker = nullptr;
+    std::shared_ptr<std::atomic_bool> m_cancel;
+    QString m_tablePath; // empty: the shipped table
+    bool m_resultShown = false;
+};
+
+#endif // FBAMP_H

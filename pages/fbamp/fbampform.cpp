@@ -1,0 +1,222 @@
+#include "fbampform.h"
+
+#include "fbamp/calc/amplifierfields.h"
+#include "formbuilder.h"
+
+#include <qcustomplot.h>
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QVBoxLayout>
+
+using velmora::calc::FieldRole;
+using velmora::calc::FieldSpec;
+using velmora::calc::ValueKind;
+
+namespace {
+
+constexpr int kFontPt = 9;
+constexpr int kFieldWidth = 60;
+constexpr int kComboWidth = 82;
+constexpr int kRowHeight = 21;
+constexpr int kInputColumnWidth = 384;
+constexpr int kPlotHeight = 345;
+
+struct Group {
+    const char *title;
+    const char *objectName;
+    std::vector<const char *> keys;
+};
+
+// Inputs in reading order, two per row.
+const std::vector<Group> kInputGroups = {
+    {"光纤",
+     "fiberGroupBox",
+     {"a_um", "b_um", "clad_um", "na", "length_m", "nt_m3", "loss_db_m", "tau_ms"}},
+    {"泵浦与信号",
+     "pumpGroupBox",
+     {"pump_nm", "pump_guide", "pump_fwd_w", "pump_bwd_w", "signal_nm", "signal_w"}},
+    {"ASE", "aseGroupBox", {"ase_start_nm", "ase_end_nm", "ase_bins"}},
+    {"激光器", "laserGroupBox", {"mode", "r1", "r2_source", "r2"}},
+};
+
+QString captionText(const FieldSpec &f)
+{
+    QString text = QString::fromStdString(f.caption.zh);
+    if (!f.unit.empty())
+        text += QStringLiteral("[%1]").arg(QString::fromStdString(f.unit));
+    return text;
+}
+
+QFont smallFont()
+{
+    QFont font;
+    font.setPointSize(kFontPt);
+    return font;
+}
+
+QLabel *label(QWidget *parent, const QString &text)
+{
+    auto *l = new QLabel(text, parent);
+    l->setFont(smallFont());
+    return l;
+}
+
+QCustomPlot *plot(QWidget *parent, const char *objectName)
+{
+    auto *p = new QCustomPlot(parent);
+    p->setObjectName(QString::fromLatin1(objectName));
+    p->xAxis->setLabelFont(smallFont());
+    p->yAxis->setLabelFont(smallFont());
+    return p;
+}
+
+} // namespace
+
+void FbampForm::setupUi(QWidget *page)
+{
+    tabWidget = form::pageTabWidget(page, "fbamp");
+    auto *tab = new QWidget();
+    tab->setObjectName(QStringLiteral("tab"));
+    tabWidget->addTab(tab, QStringLiteral("光纤放大器"));
+
+    std::map<std::string, const FieldSpec *> specs;
+    static const std::vector<FieldSpec> fields = velmora::calc::amplifierFields();
+    for (const FieldSpec &f : fields)
+        specs[f.key] = &f;
+
+    auto *columns = new QHBoxLayout(tab);
+    columns->setContentsMargins(6, 4, 6, 4);
+    auto *left = new QVBoxLayout();
+    left->setSpacing(2);
+    auto *leftPanel = new QWidget(tab);
+    leftPanel->setFixedWidth(kInputColumnWidth);
+    leftPanel->setLayout(left);
+    left->setContentsMargins(0, 0, 0, 0);
+    columns->addWidget(leftPanel, 0);
+
+    auto *presetRow = new QHBoxLayout();
+    presetRow->addWidget(label(tab, QStringLiteral("示例")));
+    presetCombo = new QComboBox(tab);
+    presetCombo->setObjectName(QStringLiteral("m_PresetcomboBox"));
+    presetCombo->setFont(smallFont());
+    for (const velmora::calc::AmplifierPreset &p : velmora::calc::amplifierPresets())
+        presetCombo->addItem(QString::fromStdString(p.name.zh));
+    presetRow->addWidget(presetCombo, 1);
+    left->addLayout(presetRow);
+
+    for (const Group &g : kInputGroups) {
+        auto *box = new QGroupBox(QString::fromUtf8(g.title), tab);
+        box->setObjectName(QString::fromLatin1(g.objectName));
+        box->setFont(smallFont());
+        auto *grid = new QGridLayout(box);
+        grid->setContentsMargins(4, 2, 4, 2);
+        grid->setHorizontalSpacing(4);
+        grid->setVerticalSpacing(2);
+        int slot = 0;
+        for (const char *key : g.keys) {
+            const FieldSpec &f = *specs.at(key);
+            const int row = slot / 2, col = (slot % 2) * 2;
+            ++slot;
+            grid->addWidget(label(box, captionText(f)), row, col);
+            QWidget *editor = nullptr;
+            if (f.kind == ValueKind::Choice) {
+                auto *combo = new QComboBox(box);
+                for (const std::string &c : f.choices)
+                    combo->addItem(QString::fromStdString(c));
+                choices[f.key] = combo;
+                editor = combo;
+            } else {
+                auto *edit = new QLineEdit(QString::fromStdString(f.defaultText), box);
+                inputs[f.key] = edit;
+                editor = edit;
+            }
+            editor->setObjectName(QString::fromStdString(f.objectName));
+            editor->setFont(smallFont());
+            editor->setFixedWidth(f.kind == ValueKind::Choice ? kComboWidth : kFieldWidth);
+            editor->setFixedHeight(kRowHeight);
+            grid->addWidget(editor, row, col + 1);
+        }
+        left->addWidget(box);
+    }
+
+    auto *tableRow = new QHBoxLayout();
+    tableButton = new QPushButton(QStringLiteral("载入截面数据…"), tab);
+    tableButton->setObjectName(QStringLiteral("m_TablepushButton"));
+    tableButton->setFont(smallFont());
+    tableLabel = label(tab, QString());
+    tableLabel->setObjectName(QStringLiteral("m_TableLabel"));
+    tableRow->addWidget(tableButton);
+    tableRow->addWidget(tableLabel, 1);
+    left->addLayout(tableRow);
+
+    auto *runRow = new QHBoxLayout();
+    calculateButton = new QPushButton(QStringLiteral("计算"), tab);
+    calculateButton->setObjectName(QStringLiteral("pushButton"));
+    cancelButton = new QPushButton(QStringLiteral("取消"), tab);
+    cancelButton->setObjectName(QStringLiteral("m_CancelpushButton"));
+    cancelButton->setEnabled(false);
+    progressBar = new QProgressBar(tab);
+    progressBar->setObjectName(QStringLiteral("m_progressBar"));
+    progressBar->setRange(0, 100);
+    progressBar->setValue(0);
+    runRow->addWidget(calculateButton);
+    runRow->addWidget(cancelButton);
+    runRow->addWidget(progressBar, 1);
+    left->addLayout(runRow);
+    statusLabel = label(tab, QString());
+    statusLabel->setObjectName(QStringLiteral("m_StatusLabel"));
+    statusLabel->setWordWrap(true);
+    left->addWidget(statusLabel);
+    left->addStretch(1);
+
+    auto *right = new QVBoxLayout();
+    columns->addLayout(right, 1);
+    plotTabs = new QTabWidget(tab);
+    plotTabs->setObjectName(QStringLiteral("plotTabWidget"));
+    plotTabs->setFont(smallFont());
+    powerPlot = plot(plotTabs, "m_PowerPlot");
+    inversionPlot = plot(plotTabs, "m_InversionPlot");
+    spectrumPlot = plot(plotTabs, "m_SpectrumPlot");
+    heatPlot = plot(plotTabs, "m_HeatPlot");
+    plotTabs->addTab(powerPlot, QStringLiteral("功率分布"));
+    plotTabs->addTab(inversionPlot, QStringLiteral("反转粒子数"));
+    plotTabs->addTab(spectrumPlot, QStringLiteral("输出光谱"));
+    plotTabs->addTab(heatPlot, QStringLiteral("热负载"));
+    plotTabs->setFixedHeight(kPlotHeight);
+    right->addWidget(plotTabs, 0);
+
+    auto *outBox = new QGroupBox(QStringLiteral("输出项"), tab);
+    outBox->setObjectName(QStringLiteral("outputGroupBox"));
+    outBox->setFont(smallFont());
+    auto *outGrid = new QGridLayout(outBox);
+    outGrid->setContentsMargins(4, 2, 4, 2);
+    outGrid->setVerticalSpacing(2);
+    int slot = 0;
+    for (const FieldSpec &f : fields) {
+        if (f.role != FieldRole::Output || f.objectName.empty())
+            continue;
+        const int row = slot / 2, col = (slot % 2) * 2;
+        ++slot;
+        outGrid->addWidget(label(outBox, captionText(f)), row, col);
+        auto *edit = new QLineEdit(outBox);
+        edit->setObjectName(QString::fromStdString(f.objectName));
+        edit->setFont(smallFont());
+        edit->setReadOnly(true);
+        edit->setFixedHeight(kRowHeight);
+        edit->setStyleSheet(QStringLiteral("background-color: rgb(213, 213, 213);"));
+        outputs[f.key] = edit;
+        outGrid->addWidget(edit, row, col + 1);
+    }
+    outGrid->setColumnStretch(1, 1);
+    outGrid->setColumnStretch(3, 1);
+    right->addWidget(outBox, 0);
+    right->addStretch(1);
+}

@@ -1,0 +1,42 @@
+#ifndef FBAMPFORM_H
+#define FBAMPFORM_H
+
+// The form of the fiber-amplifier page, built in code from the calculator's
+// field descriptions (pages/fbamp/calc/amplifierfields.h): one line edit or
+// combo box per input, grouped (光纤, 泵浦, 信号, ASE, 激光器), the result
+// fields, the run controls and four plots.
+
+#include <map>
+#include <string>
+
+class QComboBox;
+class QCustomPlot;
+class QLabel;
+class QLineEdit;
+class QProgressBar;
+class QPushButton;
+class QTabWidget;
+class QWidget;
+
+struct FbampForm {
+    QTabWidget *tabWidget = nullptr; // the page frame
+    QComboBox *presetCombo = nullptr;
+    std::map<std::string, QLineEdit *> inputs;  // by calculator key
+    std::map<std::string, QComboBox *> choices; // by calculator key
+    std::map<std::string, QLineEdit *> outputs; // by calculator key
+    QPushButton *calculateButton = nullptr;
+    QPushButton *cancelButton = nullptr;
+    QPushButton *tableButton = nullptr;
+    QLabel *tableLabel = nullptr;
+    QLabel *statusLabel = nullptr;
+    QProgressBar *progressBar = nullptr;
+    QTabWidget *plotTabs = nullptr;
+    QCustomPlot *powerPlot = nullptr;
+    QCustomPlot *inversionPlot = nullptr;
+    QCustomPlot *spectrumPlot = nullptr;
+    QCustomPlot *heatPlot = nullptr;
+
+    void setupUi(QWidget *page);
+};
+
+#endif // FBAMPFORM_H
