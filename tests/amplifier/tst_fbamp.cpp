@@ -1,0 +1,147 @@
+// The fiber-amplifier page in the main window: its toolbar and 查看 entry and
+// index, a preset solved in the worker thread, refusals before any work,
+// cancel, clear, defaults and both exports.
+
+#include "../foundation/noticecatcher.h"
+
+#include "exportformats.h"
+#include "fbamp.h"
+#include "fbmainwindow.h"
+
+#include <QAction>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMenu>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QSignalSpy>
+#include <QTemporaryDir>
+#include <QtTest>
+
+namespace {
+// Generous bound for a solve that takes milliseconds: it only keeps a broken
+// build from hanging the suite; nothing about speed is asserted here.
+constexpr int kSolveWaitMs = 60000;
+} // namespace
+
+class TestFbamp : public QObject
+{
+    Q_OBJECT
+
+private:
+    FBMainWindow *window = nullptr;
+    fbamp *page = nullptr;
+
+    QLineEdit *output(const char *name) { return page->findChild<QLineEdit *>(name); }
+    void calculateAndWait()
+    {
+        QSignalSpy done(page, &fbamp::calculationFinished);
+        page->calresFbamp();
+        QVERIFY(done.count() == 1 || done.wait(kSolveWaitMs));
+    }
+
+private slots:
+    void initTestCase()
+    {
+        window = new FBMainWindow;
+        QAction *action = window->findChild<QAction *>(QStringLiteral("actionFbamp"));
+        QVERIFY(action);
+        QCOMPARE(action->text(), QStringLiteral("光纤放大器"));
+        QVERIFY(!action->icon().isNull());
+        auto *menu = window->findChild<QMenu *>(QStringLiteral("menuFile"));
+        QVERIFY(menu->actions().contains(action));
+        // The eight pages keep their places; this one comes ninth.
+        QCOMPARE(menu->actions().indexOf(action), 8);
+        action->trigger();
+        QCOMPARE(window->currentPageIndex(), int(FBMainWindow::FbampPage));
+        QCOMPARE(int(FBMainWindow::FbampPage), 8);
+        page = window->fbampPagePtr();
+        QVERIFY(page);
+    }
+    void cleanupTestCase() { delete window; }
+
+    void doubleCladPresetIsSolvedInTheWorker()
+    {
+        page->form().presetCombo->setCurrentIndex(1);
+        page->applyPreset(1);
+        calculateAndWait();
+        QVERIFY(page->resultShown());
+        QCOMPARE(output("m_SigOutlineEdit")->text().left(5), QStringLiteral("19.84"));
+        QVERIFY(!output("m_ResiduallineEdit")->text().isEmpty());
+        QCOMPARE(page->form().progressBar->value(), 100);
+        QVERIFY(page->form().calculateButton->isEnabled());
+        QVERIFY(!page->form().cancelButton->isEnabled());
+    }
+
+    void emptyOrNegativeInputIsRefusedBeforeAnyWork()
+    {
+        QLineEdit *length = page->form().inputs.at("length_m");
+        length->clear();
+        const QString notice = captureNotice([this] { page->calresFbamp(); });
+        QCOMPARE(notice, QStringLiteral("提示|请确保输入参数不为空"));
+        QVERIFY(!page->isRunning());
+        QVERIFY(output("m_SigOutlineEdit")->text().isEmpty());
+        length->setText(QStringLiteral("-3"));
+        QVERIFY(
+            captureNotice([this] { page->calresFbamp(); }).contains(QStringLiteral("光纤长度")));
+        QVERIFY(!page->isRunning());
+    }
+
+    void cancelStopsTheSolveWithoutResults()
+    {
+        page->restoreDefaults();
+        page->form().inputs.at("length_m")->setText(QStringLiteral("5"));
+        page->form().inputs.at("pump_fwd_w")->setText(QStringLiteral("1"));
+        page->form().inputs.at("signal_w")->setText(QStringLiteral("1e-6"));
+        QSignalSpy done(page, &fbamp::calculationFinished);
+        page->calresFbamp();
+        page->cancelCalculation();
+        QVERIFY(done.count() == 1 || done.wait(kSolveWaitMs));
+        // The flag is read after every sweep pair, so the solve normally stops
+        // at the first; a solve that finished before the click shows its result.
+        if (!page->resultShown()) {
+            QCOMPARE(page->form().statusLabel->text(), QStringLiteral("计算已取消"));
+            QVERIFY(output("m_SigOutlineEdit")->text().isEmpty());
+        }
+        QVERIFY(page->form().calculateButton->isEnabled());
+    }
+
+    void clearAndDefaultsWorkThroughTheShell()
+    {
+        page->restoreDefaults();
+        calculateAndWait();
+        QVERIFY(!output("m_GainlineEdit")->text().isEmpty());
+        window->findChild<QAction *>(QStringLiteral("actionClear"))->trigger();
+        QVERIFY(output("m_GainlineEdit")->text().isEmpty());
+        page->form().inputs.at("a_um")->setText(QStringLiteral("7"));
+        window->findChild<QAction *>(QStringLiteral("actionDefaultPar"))->trigger();
+        QCOMPARE(page->form().inputs.at("a_um")->text(), QStringLiteral("3"));
+    }
+
+    void sheetAndPicturesAreExported()
+    {
+        page->restoreDefaults();
+        calculateAndWait();
+        QTemporaryDir dir;
+        const QString sheet = dir.filePath(QStringLiteral("amp.csv"));
+        QCOMPARE(exportSheet(FBMainWindow::FbampPage, 0, page, sheet).status,
+                 SheetExportResult::Written);
+        QFile file(sheet);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QString text = QString::fromUtf8(file.readAll());
+        QVERIFY(text.contains(QStringLiteral("信号输出功率[W]")));
+        QVERIFY(text.contains(output("m_SigOutlineEdit")->text()));
+        const PictureExportResult pictures =
+            exportPictures(FBMainWindow::FbampPage, 0, page, dir.path() + QLatin1Char('/'));
+        QCOMPARE(pictures.status, PictureExportResult::Saved);
+        QCOMPARE(pictures.written.size(), 4);
+        for (const QString &path : pictures.written)
+            QVERIFY(QFile::exists(path));
+    }
+};
+
+QTEST_MAIN(TestFbamp)
+#include "tst_fbamp.moc"
