@@ -9,7 +9,7 @@ PACKAGES=(
   libxlsxwriter-dev
   libgtest-dev libgmock-dev libbenchmark-dev
   libboost-dev libflint-arb-dev libflint-dev
-  fonts-noto-cjk xvfb xauth imagemagick
+  fonts-noto-cjk xvfb xauth imagemagick librsvg2-bin
   python3 python3-numpy python3-openpyxl python3-mpmath python3-pytest
   libcli11-dev nlohmann-json3-dev
   pybind11-dev python3-dev
