@@ -68,6 +68,19 @@ TEST(AmplifierCalculator, RefusesEmptyNegativeAndImpossibleInputs)
     expectRefused(in, "pump_fwd_w");
     in = {{"xs_file", "/nonexistent/table.csv"}};
     expectRefused(in, "xs_file");
+    in = {{"pump_nm", "800"}}; // inside the shared wavelength range, outside the table
+    expectRefused(in, "pump_nm");
+    in = {{"mode", "激光器"}, {"r1", "0"}};
+    expectRefused(in, "r1");
+}
+
+TEST(AmplifierCalculator, OutOfRangeUsesTheSharedRangeNotice)
+{
+    // 2000 km is beyond the shared 1000 km limit of a length.
+    const Result r = amplifier().evaluate({{"length_m", "2e6"}});
+    ASSERT_TRUE(r.refused);
+    EXPECT_EQ(r.notices.front().key, "length_m");
+    EXPECT_EQ(r.notices.front().text.zh, "光纤长度应在1e-06到1e+06 m之间");
 }
 
 TEST(AmplifierCalculator, LaserModeWithAnEndFaceOutputCoupler)

@@ -388,7 +388,7 @@ private slots:
             for (std::size_t i = 1; i < layout.rows.size(); ++i)
                 QCOMPARE(layout.rows[i].row, layout.rows[i - 1].row + 1);
         }
-        QCOMPARE(int(seen.size()), 18);
+        QCOMPARE(int(seen.size()), 19); // 18 tabs of the first eight pages, the amplifier page
         QVERIFY(findSheetLayout(ExportPage::LaserTrait, 3) == nullptr);
         QVERIFY(findSheetLayout(ExportPage::Bscoptlaw, 1) == nullptr);
     }

@@ -31,8 +31,8 @@
 namespace {
 
 // The slot that selects each page, by page index.
-const char *const kPageSlots[] = {"bsclawtab", "nolineartab", "fbbsctab", "fbmodetab",
-                                  "plstab",    "laserbsctab", "traittab", "threshtab"};
+const char *const kPageSlots[] = {"bsclawtab",   "nolineartab", "fbbsctab",  "fbmodetab", "plstab",
+                                  "laserbsctab", "traittab",    "threshtab", "amptab"};
 
 // Closes every message box that appears while it lives and records
 // "title|text" of each.

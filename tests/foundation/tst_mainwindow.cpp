@@ -17,6 +17,8 @@
 #include <QToolBar>
 #include <QtTest>
 
+#include <iterator>
+
 #include <memory>
 
 class TestMainWindow : public QObject
@@ -71,6 +73,7 @@ const ActionRow kActions[] = {
      "受激布里渊散射、受激拉曼散射、非线性相移、四波混频"},
     {"actionFBmode", "光纤模式参数", true, "", "光纤模式、光束质量、模式损耗"},
     {"actionThreshold", "不稳定阈值", true, "", "均匀双包层光纤"},
+    {"actionFbamp", "光纤放大器", true, "", "掺镱光纤放大器与激光器：泵浦、信号、ASE与热负载"},
     {"actionClose", "退出", true, "Ctrl+Q", "退出应用程序"},
     {"actionClear", "清空", true, "Ctrl+R", "清空输出结果"},
     {"actionDefaultPar", "恢复默认参数", true, "", "恢复默认参数"},
@@ -86,10 +89,10 @@ const ActionRow kActions[] = {
     {"actionAbout", "关于我们", false, "", "关于"},
 };
 
-// Page actions in the order of the page index 0..7.
+// Page actions in the order of the page index 0..8.
 const char *const kPageActions[] = {"actionBscLaw",    "actionNonlinear", "actionFBbsc",
                                     "actionFBmode",    "actionPls",       "actionBscLaser",
-                                    "actionLasertrit", "actionThreshold"};
+                                    "actionLasertrit", "actionThreshold", "actionFbamp"};
 
 const char *const kBscResults[] = {"m_ThetalineEdit_4", "m_ThetalineEdit_5", "m_ThetalineEdit_6",
                                    "m_RadlineEdit_8",   "m_RadlineEdit_9",   "m_RadlineEdit_10"};
@@ -182,8 +185,8 @@ void TestMainWindow::menusListTheirEntriesInOrder()
     };
     QCOMPARE(entries(menu("menuFile")),
              QStringList({"actionBscLaw", "actionBscLaser", "actionPls", "actionLasertrit",
-                          "actionFBbsc", "actionNonlinear", "actionFBmode", "actionThreshold", "-",
-                          "actionClose"}));
+                          "actionFBbsc", "actionNonlinear", "actionFBmode", "actionThreshold",
+                          "actionFbamp", "-", "actionClose"}));
     // Designs follow the seeded entries: save, open, recent, undo, the fiber.
     QCOMPARE(entries(menu("menuEdit")),
              QStringList({"actionClear", "actionDefaultPar", "-", "actionExportData",
@@ -211,9 +214,9 @@ void TestMainWindow::toolbarsCarryTheirActionsAndIconSizes()
     QCOMPARE(top->iconSize(), QSize(24, 24));
     QCOMPARE(left->windowTitle(), QStringLiteral("toolBar"));
     QCOMPARE(top->toolTip(), QStringLiteral("常用常量查表"));
-    QCOMPARE(entries(left),
-             QStringList({"actionBscLaw", "actionBscLaser", "actionPls", "actionLasertrit",
-                          "actionFBbsc", "actionNonlinear", "actionFBmode", "actionThreshold"}));
+    QCOMPARE(entries(left), QStringList({"actionBscLaw", "actionBscLaser", "actionPls",
+                                         "actionLasertrit", "actionFBbsc", "actionNonlinear",
+                                         "actionFBmode", "actionThreshold", "actionFbamp"}));
     QCOMPARE(entries(top), QStringList({"actionDefaultPar", "actionClear", "-", "actionConstant",
                                         "actionTopic", "-", "actionClose"}));
 }
@@ -266,7 +269,7 @@ void TestMainWindow::everyPageActionShowsItsOwnPage()
 {
     window->show();
     QVERIFY(QTest::qWaitForWindowExposed(window.get()));
-    for (int index = 0; index < 8; ++index) {
+    for (int index = 0; index < int(std::size(kPageActions)); ++index) {
         QAction *pageAction = action(kPageActions[index]);
         if (!pageAction->isEnabled())
             continue; // a page still to come

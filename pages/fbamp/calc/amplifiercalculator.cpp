@@ -133,6 +133,19 @@ Result AmplifierCalculator::evaluate(const Inputs &inputs,
         return refuse({tableProblem + "：" + path, "unusable cross-section table: " + path},
                       "xs_file");
 
+    // Wavelengths inside the shared range may still lie outside this table.
+    const Inputs all = withDefaults(m_spec, inputs);
+    for (const char *key : {"pump_nm", "signal_nm", "ase_start_nm", "ase_end_nm"}) {
+        const FieldSpec &f = *m_spec.field(key);
+        const bool needed = design.aseBins > 0 || f.key.rfind("ase", 0) != 0;
+        if (needed && !spectrum.covers(readNumber(all.at(key))))
+            return refuse({"“" + f.caption.zh + "”超出截面数据的波长范围（" +
+                               formatNumber(spectrum.shortestNm(), 'g', 6) + "–" +
+                               formatNumber(spectrum.longestNm(), 'g', 6) + " nm）",
+                           f.caption.en + " lies outside the cross-section table"},
+                          key);
+    }
+
     yb::AmplifierProblem problem;
     yb::ChannelMap map;
     const std::string designProblem = yb::buildAmplifierProblem(design, spectrum, problem, map);

@@ -1,5 +1,8 @@
 #include "amplifierfields.h"
 
+#include "inputranges.h"
+#include "rangecheck.h"
+
 namespace velmora::calc {
 
 const char *const kCorePumped = "纤芯泵浦";
@@ -11,8 +14,14 @@ const char *const kR2EndFace = "光纤端面";
 
 namespace {
 
+// The ASE bins are a count, not a quantity of the shared range table: up to
+// 500 per direction (a 0.2 nm grid over 100 nm) keeps one solve well under a
+// second.
+constexpr double kMaxAseBins = 500;
+
+// A number input whose accepted range comes from the shared table.
 FieldSpec input(const char *key, const char *object, Text caption, const char *unit, double toSI,
-                const char *defaultText, double min, double max)
+                const char *defaultText, const inputranges::InputRange &range)
 {
     FieldSpec f;
     f.key = key;
@@ -21,7 +30,18 @@ FieldSpec input(const char *key, const char *object, Text caption, const char *u
     f.unit = unit;
     f.toSI = toSI;
     f.defaultText = defaultText;
-    f.min = min;
+    return withRange(f, range);
+}
+
+FieldSpec count(const char *key, const char *object, Text caption, const char *defaultText,
+                double max)
+{
+    FieldSpec f;
+    f.key = key;
+    f.objectName = object;
+    f.caption = std::move(caption);
+    f.defaultText = defaultText;
+    f.min = 0;
     f.max = max;
     return f;
 }
@@ -58,49 +78,51 @@ FieldSpec output(const char *key, const char *object, Text caption, const char *
 
 std::vector<FieldSpec> amplifierFields()
 {
+    namespace r = inputranges;
     std::vector<FieldSpec> f = {
         // Fiber
-        input("a_um", "m_CoreRadiuslineEdit", {"纤芯半径", "core radius"}, "μm", 1e-6, "3", 0.5,
-              500),
-        input("b_um", "m_DopedRadiuslineEdit", {"掺杂半径", "doped radius"}, "μm", 1e-6, "3", 0.5,
-              500),
+        input("a_um", "m_CoreRadiuslineEdit", {"纤芯半径", "core radius"}, "μm", 1e-6, "3",
+              r::kFiberRadius),
+        input("b_um", "m_DopedRadiuslineEdit", {"掺杂半径", "doped radius"}, "μm", 1e-6, "3",
+              r::kFiberRadius),
         input("clad_um", "m_CladRadiuslineEdit", {"内包层半径", "pump-cladding radius"}, "μm", 1e-6,
-              "62.5", 1, 2000),
-        input("na", "m_NAlineEdit", {"纤芯数值孔径", "core NA"}, "", 1, "0.12", 0.01, 0.5),
-        input("length_m", "m_LengthlineEdit", {"光纤长度", "fiber length"}, "m", 1, "2.5", 0.001,
-              1000),
-        input("nt_m3", "m_NtlineEdit", {"掺杂浓度", "Yb concentration"}, "m⁻³", 1, "2e25", 1e22,
-              1e28),
-        input("loss_db_m", "m_LosslineEdit", {"背景损耗", "background loss"}, "dB/m", 1, "0", 0,
-              10),
+              "62.5", r::kFiberRadius),
+        input("na", "m_NAlineEdit", {"纤芯数值孔径", "core NA"}, "", 1, "0.12",
+              r::kNumericalAperture),
+        input("length_m", "m_LengthlineEdit", {"光纤长度", "fiber length"}, "m", 1, "2.5",
+              r::kLength),
+        input("nt_m3", "m_NtlineEdit", {"掺杂浓度", "Yb concentration"}, "m⁻³", 1, "2e25",
+              r::kConcentration),
+        input("loss_db_m", "m_LosslineEdit", {"背景损耗", "background loss"}, "dB/m", 1, "0",
+              r::kAttenuation),
         input("tau_ms", "m_TaulineEdit", {"上能级寿命", "upper-level lifetime"}, "ms", 1e-3, "1",
-              0.01, 100),
+              r::kDuration),
         // Pump
         input("pump_nm", "m_PumpLamlineEdit", {"泵浦波长", "pump wavelength"}, "nm", 1e-9, "976",
-              850, 1200),
+              r::kWavelength),
         input("pump_fwd_w", "m_PumpFwdlineEdit", {"前向泵浦功率", "forward pump power"}, "W", 1,
-              "0.3", 0, 100000),
+              "0.3", r::kPower),
         input("pump_bwd_w", "m_PumpBwdlineEdit", {"后向泵浦功率", "backward pump power"}, "W", 1,
-              "0", 0, 100000),
+              "0", r::kPower),
         choice("pump_guide", "m_PumpGuidecomboBox", {"泵浦方式", "pump guide"},
                {kCorePumped, kCladdingPumped}),
         // Signal
         input("signal_nm", "m_SigLamlineEdit", {"信号波长", "signal wavelength"}, "nm", 1e-9,
-              "1035", 850, 1200),
-        input("signal_w", "m_SigPowlineEdit", {"信号功率", "signal power"}, "W", 1, "0.002", 0,
-              10000),
+              "1035", r::kWavelength),
+        input("signal_w", "m_SigPowlineEdit", {"信号功率", "signal power"}, "W", 1, "0.002",
+              r::kPower),
         // ASE
         input("ase_start_nm", "m_AseStartlineEdit", {"ASE起始波长", "ASE band start"}, "nm", 1e-9,
-              "1000", 850, 1200),
+              "1000", r::kWavelength),
         input("ase_end_nm", "m_AseEndlineEdit", {"ASE终止波长", "ASE band end"}, "nm", 1e-9, "1080",
-              850, 1200),
-        input("ase_bins", "m_AseBinslineEdit", {"ASE分段数", "ASE bins"}, "", 1, "80", 0, 500),
+              r::kWavelength),
+        count("ase_bins", "m_AseBinslineEdit", {"ASE分段数", "ASE bins"}, "80", kMaxAseBins),
         // Laser
         choice("mode", "m_ModecomboBox", {"工作方式", "mode"}, {kAmplifierMode, kLaserMode}),
-        input("r1", "m_R1lineEdit", {"反射率R1", "reflectivity R1"}, "", 1, "0.99", 1e-4, 1),
+        input("r1", "m_R1lineEdit", {"反射率R1", "reflectivity R1"}, "", 1, "0.99", r::kFraction),
         choice("r2_source", "m_R2SourcecomboBox", {"R2来源", "R2 source"},
                {kR2Grating, kR2EndFace}),
-        input("r2", "m_R2lineEdit", {"反射率R2", "reflectivity R2"}, "", 1, "0.1", 1e-4, 1),
+        input("r2", "m_R2lineEdit", {"反射率R2", "reflectivity R2"}, "", 1, "0.1", r::kFraction),
     };
     FieldSpec table;
     table.key = "xs_file";

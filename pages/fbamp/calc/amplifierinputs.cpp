@@ -3,6 +3,7 @@
 #include "amplifiercalculator.h"
 #include "amplifierfields.h"
 #include "catalogue.h"
+#include "rangecheck.h"
 #include "reflectivity.h"
 #include "textformat.h"
 
@@ -88,12 +89,8 @@ std::optional<Notice> readAmplifierInputs(const CalculatorSpec &spec, const Inpu
         double v = 0;
         if (!parseNumber(t, &v) || !std::isfinite(v))
             return notice(f, quoted(f) + "不是有效的数字", "not a number");
-        if (v < f.min || v > f.max)
-            return notice(
-                f,
-                quoted(f) + "应在" + formatNumber(f.min, 'g', 6) + "到" +
-                    formatNumber(f.max, 'g', 6) + (f.unit.empty() ? "" : " " + f.unit) + "之间",
-                "outside " + formatNumber(f.min, 'g', 6) + " … " + formatNumber(f.max, 'g', 6));
+        if (!textInRange(f, t))
+            return outOfRangeNotice(f); // the shared range table's notice
         value[f.key] = v * f.toSI;
     }
     auto field = [&spec](const char *key) { return *spec.field(key); };
@@ -123,6 +120,16 @@ std::optional<Notice> readAmplifierInputs(const CalculatorSpec &spec, const Inpu
                ? fiberEndFaceReflectivity(d.coreRadius, d.numericalAperture, d.signalWavelength)
                : value["r2"];
 
+    // Zero is inside the shared ranges of these quantities but means no fiber
+    // or no cavity here.
+    if (!(d.numericalAperture > 0))
+        return notice(field("na"), "“纤芯数值孔径”必须大于零", "must be positive");
+    if (!(d.ionDensity > 0))
+        return notice(field("nt_m3"), "“掺杂浓度”必须大于零", "must be positive");
+    if (d.laser && !(d.r1 > 0))
+        return notice(field("r1"), "激光器的“反射率R1”必须大于零", "must be positive");
+    if (d.laser && !(d.r2 > 0))
+        return notice(field("r2"), "激光器的“反射率R2”必须大于零", "must be positive");
     if (d.claddingPumped && d.dopedRadius > d.claddingRadius)
         return notice(field("b_um"), "“掺杂半径”不能大于“内包层半径”",
                       "larger than the pump-cladding radius");
