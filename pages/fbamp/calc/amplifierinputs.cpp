@@ -5,11 +5,10 @@
 #include "catalogue.h"
 #include "rangecheck.h"
 #include "reflectivity.h"
+#include "runtimefile.h"
 #include "textformat.h"
 
-#include <QCoreApplication>
-#include <QDir>
-#include <QFileInfo>
+#include <QString>
 
 #include <cmath>
 #include <map>
@@ -34,16 +33,7 @@ Notice notice(const FieldSpec &f, const std::string &zh, const std::string &en)
 
 std::string shippedTablePath()
 {
-    const QString relative = QString::fromUtf8(AmplifierCalculator::kShippedTable);
-    QStringList roots = {QDir::currentPath()};
-    if (QCoreApplication::instance())
-        roots << QCoreApplication::applicationDirPath();
-    for (const QString &root : roots) {
-        const QString candidate = QDir(root).filePath(relative);
-        if (QFileInfo::exists(candidate))
-            return candidate.toStdString();
-    }
-    return relative.toStdString();
+    return findRuntimeFile(QString::fromUtf8(AmplifierCalculator::kShippedTable)).toStdString();
 }
 
 std::string trimmed(const std::string &text)
