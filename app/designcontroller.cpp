@@ -29,7 +29,7 @@ namespace {
 const std::map<std::string, const char *> kPageSlots = {
     {"bscoptlaw", "bsclawtab"}, {"nolinear", "nolineartab"}, {"fbopt", "fbbsctab"},
     {"fbmode", "fbmodetab"},    {"LaserPluse", "plstab"},    {"Laserbsc", "laserbsctab"},
-    {"LaserTrait", "traittab"}, {"threashold", "threshtab"},
+    {"LaserTrait", "traittab"}, {"threashold", "threshtab"}, {"fbamp", "amptab"},
 };
 
 constexpr int kMaxRecentDesigns = 8;
