@@ -76,11 +76,13 @@ std::optional<Notice> readAmplifierInputs(const CalculatorSpec &spec, const Inpu
         }
         if (t.empty())
             return Notice{{kAmplifierEmptyInput, "make sure no input is empty"}, f.key};
+        // The shared range check first: a typed "1e309" (infinite) gets the
+        // range notice, as on every tab; then text that is no number at all.
+        if (!textInRange(f, t))
+            return outOfRangeNotice(f);
         double v = 0;
         if (!parseNumber(t, &v) || !std::isfinite(v))
             return notice(f, quoted(f) + "不是有效的数字", "not a number");
-        if (!textInRange(f, t))
-            return outOfRangeNotice(f); // the shared range table's notice
         value[f.key] = v * f.toSI;
     }
     auto field = [&spec](const char *key) { return *spec.field(key); };
