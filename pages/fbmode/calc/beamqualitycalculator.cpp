@@ -1,0 +1,120 @@
+// modes.beam_quality: "光束质量因子", M² of an incoherent mixture of the LP
+// modes m = 0..4, n = 1..4 weighted by their power fractions, and the
+// intensity map of the mixture.
+
+#include "fbmodecalculators.h"
+#include "fiberinputs.h"
+
+#include "beamquality.h"
+#include "fieldmaps.h"
+#include "textformat.h"
+
+#include <memory>
+
+namespace velmora::calc::fbmode {
+namespace {
+
+// "p01" .. "p04" for order 0 (one orientation), "p11_e" / "p11_o" … otherwise.
+std::string weightKey(int m, int n, bool odd)
+{
+    std::string key = "p" + std::to_string(m) + std::to_string(n);
+    if (m > 0)
+        key += odd ? "_o" : "_e";
+    return key;
+}
+
+FieldSpec weightField(int m, int n, bool odd)
+{
+    const std::string mn = std::to_string(m) + std::to_string(n);
+    const std::string suffix = m == 0 ? "" : (odd ? " O" : " E");
+    FieldSpec f;
+    f.key = weightKey(m, n, odd);
+    f.objectName = "m_p" + mn + (odd ? "LineEdit_3" : "LineEdit_2");
+    f.caption = {"模式功率占比P" + mn + suffix, "power weight of LP" + mn + suffix};
+    f.defaultText = (m == 0 && n <= 2) ? "1" : "0";
+    // The E weights (and those of order 0) take the page validator; the O
+    // weights have always been typed freely.
+    if (!odd)
+        f.min = 0;
+    f.format = "g6";
+    return f;
+}
+
+CalculatorSpec beamSpec()
+{
+    CalculatorSpec s;
+    s.id = "modes.beam_quality";
+    s.title = {"光束质量因子", "beam quality of an LP-mode mixture"};
+    s.page = "fbmode";
+    s.tab = 1;
+    for (int m = 0; m < 5; ++m)
+        for (int n = 1; n <= 4; ++n) {
+            s.fields.push_back(weightField(m, n, false));
+            if (m > 0)
+                s.fields.push_back(weightField(m, n, true));
+        }
+    s.fields.push_back(numberOutput("m2x", "m_m2xLineEdit_2",
+                                    {"x方向光束质量M2X", "beam quality along x, M²x"}, "", "g4"));
+    s.fields.push_back(numberOutput("m2y", "m_m2yLineEdit_2",
+                                    {"y方向光束质量M2y", "beam quality along y, M²y"}, "", "g4"));
+    FieldSpec map =
+        numberOutput("mixture_map", "customPlot_3",
+                     {"模式功率比例图（501×501，±2a；行为x，列为y）",
+                      "intensity map of the mixture, 501×501 over ±2a; row = x, column = y"},
+                     "", "g6");
+    map.kind = ValueKind::Map;
+    s.fields.push_back(map);
+    return s;
+}
+
+class BeamQualityCalculator : public Calculator
+{
+public:
+    const CalculatorSpec &spec() const override { return m_spec; }
+
+    Result evaluate(const Inputs &given) const override
+    {
+        const Inputs inputs = withDefaults(m_spec, given);
+        // The page checks the fields row by row: E (or the single order-0
+        // field) before O.
+        for (int m = 0; m < 5; ++m)
+            for (int n = 1; n <= 4; ++n)
+                for (bool odd : {false, true}) {
+                    if (odd && m == 0)
+                        continue;
+                    if (textOf(inputs, weightKey(m, n, odd)).empty())
+                        return refuse(kEmptyInput, weightKey(m, n, odd));
+                }
+
+        ModeWeights weights;
+        for (int m = 0; m < 5; ++m)
+            for (int n = 1; n <= 4; ++n) {
+                const int k = beamQualityIndex(m, n);
+                weights.e[k] = numberOf(inputs, weightKey(m, n, false));
+                weights.o[k] = m == 0 ? 0.0 : numberOf(inputs, weightKey(m, n, true));
+            }
+        const BeamQuality quality = computeBeamQuality(weights);
+
+        Result result;
+        result.outputs["m2x"] = scalar(quality.m2x, formatNumber(quality.m2x, 'g', 4), "");
+        result.outputs["m2y"] = scalar(quality.m2y, formatNumber(quality.m2y, 'g', 4), "");
+        OutputValue map;
+        computeMixtureGrid(quality.normalized, map.data);
+        map.shape = {static_cast<std::size_t>(kFieldGridSize),
+                     static_cast<std::size_t>(kFieldGridSize)};
+        result.outputs["mixture_map"] = std::move(map);
+        return result;
+    }
+
+private:
+    CalculatorSpec m_spec = beamSpec();
+};
+
+} // namespace
+
+std::unique_ptr<Calculator> makeBeamQualityCalculator()
+{
+    return std::make_unique<BeamQualityCalculator>();
+}
+
+} // namespace velmora::calc::fbmode

@@ -1,0 +1,143 @@
+#include "fiberinputs.h"
+
+#include "textformat.h"
+
+namespace velmora::calc::fbmode {
+
+const Text kEmptyInput{"请确保输入参数不为空", "Please make sure no input is empty"};
+const Text kCoreBelowClad{"纤芯折射率应大于包层折射率",
+                          "The core index must be larger than the cladding index"};
+const Text kNaAboveHalf{"数值孔径不超过0.5", "The numerical aperture must not exceed 0.5"};
+const Text kNoGuidedMode{"没有传导模，请重新输入", "No guided mode; please change the inputs"};
+const Text kModeOutOfList{"所选模式不在导模列表中",
+                          "The chosen mode position is not in the list of guided modes"};
+
+Text coreRadiusLimit(double aMaxMicron)
+{
+    const std::string limit = formatNumber(aMaxMicron, 'g', 6);
+    return {"纤芯半径不超过" + limit + "微米", "The core radius must not exceed " + limit + " μm"};
+}
+
+std::vector<FieldSpec> fiberFields(const FiberFieldNames &names)
+{
+    std::vector<FieldSpec> fields(5);
+    FieldSpec &n1 = fields[0];
+    n1.key = "n1";
+    n1.objectName = names.n1;
+    n1.caption = {"纤芯折射率n1", "core refractive index n1"};
+    n1.defaultText = "1.4512";
+    n1.min = 0;
+    n1.required = false;
+    n1.format = "%f";
+
+    FieldSpec &n2 = fields[1];
+    n2.key = "n2";
+    n2.objectName = names.n2;
+    n2.caption = {"包层折射率n2", "cladding refractive index n2"};
+    n2.defaultText = "1.45";
+    n2.min = 0;
+
+    FieldSpec &a = fields[2];
+    a.key = "a_um";
+    a.objectName = names.a;
+    a.caption = {"纤芯半径a", "core radius a"};
+    a.unit = "μm";
+    a.toSI = 1e-6;
+    a.defaultText = names.aDefault;
+    a.min = 0;
+    a.max = names.aMaxMicron;
+
+    FieldSpec &lambda = fields[3];
+    lambda.key = "lambda_nm";
+    lambda.objectName = names.lambda;
+    lambda.caption = {"激光波长λ", "laser wavelength λ"};
+    lambda.unit = "nm";
+    lambda.toSI = 1e-9;
+    lambda.defaultText = "1080";
+    lambda.min = 0;
+
+    FieldSpec &na = fields[4];
+    na.key = "na";
+    na.objectName = names.na;
+    na.role = FieldRole::Linked;
+    na.caption = {"数值孔径NA", "numerical aperture NA"};
+    na.defaultText = "0.0590";
+    na.min = 0;
+    na.max = 0.5;
+    na.required = false;
+    na.format = "%f";
+    return fields;
+}
+
+FieldSpec numberOutput(const std::string &key, const char *objectName, Text caption,
+                       const std::string &unit, const std::string &format)
+{
+    FieldSpec f;
+    f.key = key;
+    f.objectName = objectName;
+    f.role = FieldRole::Output;
+    f.caption = std::move(caption);
+    f.unit = unit;
+    f.required = false;
+    f.format = format;
+    return f;
+}
+
+FieldSpec curveOutput(const std::string &key, const char *objectName, Text caption,
+                      const std::string &unit, const std::string &format)
+{
+    FieldSpec f = numberOutput(key, objectName, std::move(caption), unit, format);
+    f.kind = ValueKind::Curve;
+    return f;
+}
+
+Result refuse(const Text &text, const std::string &key)
+{
+    Result r;
+    r.refused = true;
+    r.notices.push_back({text, key});
+    return r;
+}
+
+const std::string &textOf(const Inputs &inputs, const std::string &key)
+{
+    static const std::string empty;
+    const auto it = inputs.find(key);
+    return it == inputs.end() ? empty : it->second;
+}
+
+std::string firstEmpty(const Inputs &inputs, std::initializer_list<const char *> keys)
+{
+    for (const char *key : keys)
+        if (textOf(inputs, key).empty())
+            return key;
+    return std::string();
+}
+
+double numberOf(const Inputs &inputs, const std::string &key)
+{
+    return readNumber(textOf(inputs, key));
+}
+
+OutputValue scalar(double value, std::string text, const std::string &unit)
+{
+    OutputValue out;
+    out.value = value;
+    out.text = std::move(text);
+    out.unit = unit;
+    return out;
+}
+
+OutputValue curve(std::vector<double> values, const std::vector<std::string> &texts,
+                  const std::string &unit)
+{
+    OutputValue out;
+    out.shape = {values.size()};
+    out.data = std::move(values);
+    for (std::size_t i = 0; i < texts.size(); ++i)
+        out.text += (i ? " " : "") + texts[i];
+    out.unit = unit;
+    return out;
+}
+
+} // namespace velmora::calc::fbmode

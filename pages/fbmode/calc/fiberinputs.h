@@ -1,0 +1,71 @@
+#ifndef FBMODE_FIBERINPUTS_H
+#define FBMODE_FIBERINPUTS_H
+
+// What the three fiber-mode calculators share: the five fiber fields of a tab
+// (core and cladding index, core radius, wavelength, NA), the page's notices
+// and small readers of the input texts.
+
+#include "calculator.h"
+#include "catalogue.h"
+
+#include <initializer_list>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace velmora::calc::fbmode {
+
+// Object names and defaults of the fiber fields of one tab.
+struct FiberFieldNames {
+    const char *n1;
+    const char *n2;
+    const char *a;
+    const char *lambda;
+    const char *na;
+    const char *aDefault; // core radius default text (μm)
+    double aMaxMicron;    // largest core radius the tab accepts
+};
+
+// n1, n2, a_um, lambda_nm (inputs) and na (linked to n1), in that order. n1
+// and na are optional one at a time: either of them defines the core index.
+std::vector<FieldSpec> fiberFields(const FiberFieldNames &names);
+
+// Output fields.
+FieldSpec numberOutput(const std::string &key, const char *objectName, Text caption,
+                       const std::string &unit, const std::string &format);
+FieldSpec curveOutput(const std::string &key, const char *objectName, Text caption,
+                      const std::string &unit, const std::string &format);
+
+// The page's notices.
+extern const Text kEmptyInput;           // "请确保输入参数不为空"
+extern const Text kCoreBelowClad;        // "纤芯折射率应大于包层折射率"
+extern const Text kNaAboveHalf;          // "数值孔径不超过0.5"
+extern const Text kNoGuidedMode;         // "没有传导模，请重新输入"
+extern const Text kModeOutOfList;        // a mode position past the end of the list
+Text coreRadiusLimit(double aMaxMicron); // "纤芯半径不超过50微米"
+
+// A refused result carrying one notice about `key`.
+Result refuse(const Text &text, const std::string &key);
+
+// The text of `key` (empty when absent).
+const std::string &textOf(const Inputs &inputs, const std::string &key);
+// The first of `keys` whose text is empty, or "" when none is.
+std::string firstEmpty(const Inputs &inputs, std::initializer_list<const char *> keys);
+// The number a text holds as the page reads it (empty or non-numeric: 0).
+double numberOf(const Inputs &inputs, const std::string &key);
+
+// One output value: the number and its page text.
+OutputValue scalar(double value, std::string text, const std::string &unit);
+// A curve of values with the page text of each sample, separated by spaces.
+OutputValue curve(std::vector<double> values, const std::vector<std::string> &texts,
+                  const std::string &unit);
+
+// The four calculators (registered by registerFbmodeCalculators).
+std::unique_ptr<Calculator> makeSolveCalculator();
+std::unique_ptr<Calculator> makeFieldMapCalculator();
+std::unique_ptr<Calculator> makeBeamQualityCalculator();
+std::unique_ptr<Calculator> makeBendLossCalculator();
+
+} // namespace velmora::calc::fbmode
+
+#endif // FBMODE_FIBERINPUTS_H
