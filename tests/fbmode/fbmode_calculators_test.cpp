@@ -115,6 +115,8 @@ TEST(FbmodeCalculators, RefusalsNameTheInputInThePageOrder)
     EXPECT_EQ(noticeOf(run("modes.solve", {{"n1", "1.44"}})), "纤芯折射率应大于包层折射率@n1");
     EXPECT_EQ(noticeOf(run("modes.solve", {{"a_um", "50.0001"}})), "纤芯半径不超过50微米@a_um");
     EXPECT_FALSE(run("modes.solve", {{"a_um", "50"}}).refused);
+    // Beyond the page's own checks, each input's accepted range.
+    EXPECT_EQ(run("modes.solve", {{"lambda_nm", "50"}}).notices.at(0).key, "lambda_nm");
     EXPECT_EQ(noticeOf(run("modes.solve", {{"na", "0.6"}})), "数值孔径不超过0.5@na");
     // No guided mode is a result (V and N = 0 are shown) with a notice.
     const Result none = run("modes.solve", {{"n1", "1.45"}, {"na", "0"}});
@@ -124,7 +126,7 @@ TEST(FbmodeCalculators, RefusalsNameTheInputInThePageOrder)
     EXPECT_EQ(noticeOf(run("modes.bend_loss", {{"a_um", "250.0001"}})),
               "纤芯半径不超过250微米@a_um");
     EXPECT_EQ(noticeOf(run("modes.bend_loss", {{"bend_radius_m", "0"}})),
-              "弯曲半径应大于0@bend_radius_m");
+              "弯曲半径R应在0.001到1000 m之间@bend_radius_m");
     EXPECT_EQ(noticeOf(run("modes.bend_loss", {{"mode", "2"}})), "所选模式不在导模列表中@mode");
     EXPECT_EQ(noticeOf(run("modes.beam_quality", {{"p33_o", ""}})), "请确保输入参数不为空@p33_o");
     EXPECT_EQ(noticeOf(run("modes.field_map", {{"orientation", "O"}})).substr(0, 4), "LP0n");

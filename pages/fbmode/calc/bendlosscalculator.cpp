@@ -6,7 +6,9 @@
 #include "modelist.h"
 
 #include "bendloss.h"
+#include "inputranges.h"
 #include "modesolver.h"
+#include "rangecheck.h"
 #include "textformat.h"
 
 #include <cmath>
@@ -16,8 +18,6 @@ namespace velmora::calc::fbmode {
 namespace {
 
 constexpr double kBendTabMaxRadiusMicron = 250;
-
-const Text kBendRadiusPositive{"弯曲半径应大于0", "The bend radius must be larger than 0"};
 
 CalculatorSpec bendSpec()
 {
@@ -34,7 +34,7 @@ CalculatorSpec bendSpec()
     radius.caption = {"弯曲半径R", "bend radius R"};
     radius.unit = "m";
     radius.defaultText = "0.05";
-    radius.min = 0;
+    radius = withRange(radius, inputranges::kBendRadius);
     // Shown between the core radius and the wavelength, as on the page.
     s.fields.insert(s.fields.begin() + 3, radius);
 
@@ -87,11 +87,11 @@ public:
             return refuse(kCoreBelowClad, "n1");
         if (a > kBendTabMaxRadiusMicron * 1e-6)
             return refuse(coreRadiusLimit(kBendTabMaxRadiusMicron), "a_um");
+        Result outOfRange;
+        if (refuseOutOfRange(m_spec, inputs, outOfRange,
+                             {"n1", "n2", "a_um", "bend_radius_m", "lambda_nm", "na"}))
+            return outOfRange;
         const double bendRadius = numberOf(inputs, "bend_radius_m");
-        // Marcuse's form divides by sqrt(γ R): a straight or zero radius has
-        // no finite loss to show.
-        if (!(bendRadius > 0))
-            return refuse(kBendRadiusPositive, "bend_radius_m");
 
         const ModeSet modes = solveModes(a, lambda, n1, n2);
         const std::vector<ModeRow> rows = modeRows(modes);

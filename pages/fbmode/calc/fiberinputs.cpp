@@ -1,6 +1,10 @@
 #include "fiberinputs.h"
 
+#include "inputranges.h"
+#include "rangecheck.h"
 #include "textformat.h"
+
+#include <algorithm>
 
 namespace velmora::calc::fbmode {
 
@@ -20,22 +24,23 @@ Text coreRadiusLimit(double aMaxMicron)
 
 std::vector<FieldSpec> fiberFields(const FiberFieldNames &names)
 {
+    using namespace inputranges;
     std::vector<FieldSpec> fields(5);
     FieldSpec &n1 = fields[0];
     n1.key = "n1";
     n1.objectName = names.n1;
     n1.caption = {"纤芯折射率n1", "core refractive index n1"};
     n1.defaultText = "1.4512";
-    n1.min = 0;
     n1.required = false;
     n1.format = "%f";
+    n1 = withRange(n1, kRefractiveIndex);
 
     FieldSpec &n2 = fields[1];
     n2.key = "n2";
     n2.objectName = names.n2;
     n2.caption = {"包层折射率n2", "cladding refractive index n2"};
     n2.defaultText = "1.45";
-    n2.min = 0;
+    n2 = withRange(n2, kRefractiveIndex);
 
     FieldSpec &a = fields[2];
     a.key = "a_um";
@@ -44,8 +49,8 @@ std::vector<FieldSpec> fiberFields(const FiberFieldNames &names)
     a.unit = "μm";
     a.toSI = 1e-6;
     a.defaultText = names.aDefault;
-    a.min = 0;
-    a.max = names.aMaxMicron;
+    a = withRange(a, kFiberRadius);
+    a.max = std::min(a.max, names.aMaxMicron); // the tab's own limit
 
     FieldSpec &lambda = fields[3];
     lambda.key = "lambda_nm";
@@ -54,7 +59,7 @@ std::vector<FieldSpec> fiberFields(const FiberFieldNames &names)
     lambda.unit = "nm";
     lambda.toSI = 1e-9;
     lambda.defaultText = "1080";
-    lambda.min = 0;
+    lambda = withRange(lambda, kWavelength);
 
     FieldSpec &na = fields[4];
     na.key = "na";
@@ -62,10 +67,10 @@ std::vector<FieldSpec> fiberFields(const FiberFieldNames &names)
     na.role = FieldRole::Linked;
     na.caption = {"数值孔径NA", "numerical aperture NA"};
     na.defaultText = "0.0590";
-    na.min = 0;
-    na.max = 0.5;
     na.required = false;
     na.format = "%f";
+    na = withRange(na, kNumericalAperture);
+    na.max = 0.5; // the tab's own limit
     return fields;
 }
 

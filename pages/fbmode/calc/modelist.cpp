@@ -2,6 +2,7 @@
 
 #include "fbmodecalculators.h"
 #include "fiberinputs.h"
+#include "rangecheck.h"
 #include "textformat.h"
 
 #include <cmath>
@@ -26,7 +27,8 @@ std::vector<FieldSpec> modeTabFiberFields()
                         "m_NALineEdit_2", "20", kModeTabMaxRadiusMicron});
 }
 
-bool checkModeTabFiber(const Inputs &inputs, CheckedFiber *fiber, Result *refusal)
+bool checkModeTabFiber(const CalculatorSpec &spec, const Inputs &inputs, CheckedFiber *fiber,
+                       Result *refusal)
 {
     std::string empty = firstEmpty(inputs, {"a_um", "lambda_nm", "n2"});
     if (empty.empty() && textOf(inputs, "n1").empty() && textOf(inputs, "na").empty())
@@ -52,6 +54,8 @@ bool checkModeTabFiber(const Inputs &inputs, CheckedFiber *fiber, Result *refusa
         *refusal = refuse(kNaAboveHalf, "na");
         return false;
     }
+    if (refuseOutOfRange(spec, inputs, *refusal, {"n1", "n2", "a_um", "lambda_nm", "na"}))
+        return false;
     fiber->naText = reconcileNaText(fiber->n1, fiber->n2, textOf(inputs, "na"), &fiber->na);
     return true;
 }

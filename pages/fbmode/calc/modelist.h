@@ -21,9 +21,11 @@ struct CheckedFiber {
     std::string naText;                       // the NA field's text after the rule
 };
 
-// The page's checks in its order (empty fields, n1 < n2, a > 50 μm, NA > 0.5)
-// and the NA rule. False with *refusal set when a check fails.
-bool checkModeTabFiber(const Inputs &inputs, CheckedFiber *fiber, Result *refusal);
+// The page's checks in its order (empty fields, n1 < n2, a > 50 μm, NA > 0.5),
+// then the accepted range of each fiber input, and the NA rule. False with
+// *refusal set when a check fails.
+bool checkModeTabFiber(const CalculatorSpec &spec, const Inputs &inputs, CheckedFiber *fiber,
+                       Result *refusal);
 
 struct ModeRow {
     int m = 0;

@@ -47,7 +47,7 @@ public:
         const Inputs inputs = withDefaults(m_spec, given);
         Result result;
         CheckedFiber fiber;
-        if (!checkModeTabFiber(inputs, &fiber, &result))
+        if (!checkModeTabFiber(m_spec, inputs, &fiber, &result))
             return result;
 
         const double v = fiber.na * (kTwoPi / fiber.lambda) * fiber.a;
@@ -177,7 +177,7 @@ public:
                           "mode");
 
         CheckedFiber fiber;
-        if (!checkModeTabFiber(inputs, &fiber, &result))
+        if (!checkModeTabFiber(m_spec, inputs, &fiber, &result))
             return result;
         const std::vector<ModeRow> rows =
             modeRows(solveModes(fiber.a, fiber.lambda, fiber.n1, fiber.n2));
