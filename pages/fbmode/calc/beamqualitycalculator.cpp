@@ -53,15 +53,15 @@ CalculatorSpec beamSpec()
             if (m > 0)
                 s.fields.push_back(weightField(m, n, true));
         }
-    s.fields.push_back(numberOutput("m2x", "m_m2xLineEdit_2",
-                                    {"x方向光束质量M2X", "beam quality along x, M²x"}, "", "g4"));
-    s.fields.push_back(numberOutput("m2y", "m_m2yLineEdit_2",
-                                    {"y方向光束质量M2y", "beam quality along y, M²y"}, "", "g4"));
+    s.fields.push_back(outputField("m2x", "m_m2xLineEdit_2",
+                                   {"x方向光束质量M2X", "beam quality along x, M²x"}, "", "g4"));
+    s.fields.push_back(outputField("m2y", "m_m2yLineEdit_2",
+                                   {"y方向光束质量M2y", "beam quality along y, M²y"}, "", "g4"));
     FieldSpec map =
-        numberOutput("mixture_map", "customPlot_3",
-                     {"模式功率比例图（501×501，±2a；行为x，列为y）",
-                      "intensity map of the mixture, 501×501 over ±2a; row = x, column = y"},
-                     "", "g6");
+        outputField("mixture_map", "customPlot_3",
+                    {"模式功率比例图（501×501，±2a；行为x，列为y）",
+                     "intensity map of the mixture, 501×501 over ±2a; row = x, column = y"},
+                    "", "g6");
     map.kind = ValueKind::Map;
     s.fields.push_back(map);
     return s;
@@ -83,7 +83,7 @@ public:
                     if (odd && m == 0)
                         continue;
                     if (textOf(inputs, weightKey(m, n, odd)).empty())
-                        return refuse(kEmptyInput, weightKey(m, n, odd));
+                        return refusal(kEmptyInputNotice, weightKey(m, n, odd));
                 }
 
         ModeWeights weights;

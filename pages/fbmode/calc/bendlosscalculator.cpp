@@ -41,6 +41,7 @@ CalculatorSpec bendSpec()
     FieldSpec mode;
     mode.key = "mode";
     mode.objectName = "mdcomboBox_2";
+    // The combo box lists the modes in this order; its index is the position.
     mode.caption = {"模式LP（导模列表中的序号，0为LP01）",
                     "mode: position in the guided-mode list (as modes.solve lists it), 0 = LP01"};
     mode.defaultText = "0";
@@ -48,12 +49,12 @@ CalculatorSpec bendSpec()
     mode.format = "d";
     s.fields.push_back(mode);
 
-    s.fields.push_back(numberOutput("beta", "m_BetalineEdit_2",
-                                    {"传播常数β", "propagation constant β"}, "1/m", "g4"));
-    s.fields.push_back(numberOutput("alpha", "m_AlphalineEdit_2",
-                                    {"弯曲损耗α", "bend-loss coefficient α"}, "dB/m", "g4"));
-    s.fields.push_back(curveOutput("m", "mdcomboBox_2", {"m", "azimuthal order m"}, "", "d"));
-    s.fields.push_back(curveOutput("n", "mdcomboBox_2", {"n", "radial order n"}, "", "d"));
+    s.fields.push_back(outputField("beta", "m_BetalineEdit_2",
+                                   {"传播常数β", "propagation constant β"}, "1/m", "g4"));
+    s.fields.push_back(outputField("alpha", "m_AlphalineEdit_2",
+                                   {"弯曲损耗α", "bend-loss coefficient α"}, "dB/m", "g4"));
+    s.fields.push_back(curveField("m", "", {"m", "azimuthal order m"}, "", "d"));
+    s.fields.push_back(curveField("n", "", {"n", "radial order n"}, "", "d"));
     return s;
 }
 
@@ -61,6 +62,10 @@ class BendLossCalculator : public Calculator
 {
 public:
     const CalculatorSpec &spec() const override { return m_spec; }
+    Inputs linkEdited(const Inputs &inputs, const std::string &key) const override
+    {
+        return linkFiberIndices(inputs, key);
+    }
 
     Result evaluate(const Inputs &given) const override
     {
@@ -71,12 +76,12 @@ public:
         else
             empty = firstEmpty(inputs, {"n2", "lambda_nm", "a_um", "bend_radius_m"});
         if (!empty.empty())
-            return refuse(kEmptyInput, empty);
+            return refusal(kEmptyInputNotice, empty);
         double position = 0;
         if (!parseNumber(textOf(inputs, "mode"), &position) || position < 0 ||
             position != std::floor(position))
-            return refuse({"模式序号应为不小于0的整数", "mode must be a whole number from 0"},
-                          "mode");
+            return refusal({"模式序号应为不小于0的整数", "mode must be a whole number from 0"},
+                           "mode");
 
         // The same expressions as the page, so limits compare bit for bit.
         const double n1 = numberOf(inputs, "n1");
@@ -84,9 +89,9 @@ public:
         const double lambda = numberOf(inputs, "lambda_nm") * 1e-9;
         const double a = numberOf(inputs, "a_um") * 1e-6;
         if (n1 < n2)
-            return refuse(kCoreBelowClad, "n1");
+            return refusal(kCoreBelowClad, "n1");
         if (a > kBendTabMaxRadiusMicron * 1e-6)
-            return refuse(coreRadiusLimit(kBendTabMaxRadiusMicron), "a_um");
+            return refusal(coreRadiusLimit(kBendTabMaxRadiusMicron), "a_um");
         Result outOfRange;
         if (refuseOutOfRange(m_spec, inputs, outOfRange,
                              {"n1", "n2", "a_um", "bend_radius_m", "lambda_nm", "na"}))
@@ -96,14 +101,14 @@ public:
         const ModeSet modes = solveModes(a, lambda, n1, n2);
         const std::vector<ModeRow> rows = modeRows(modes);
         if (rows.empty())
-            return refuse(kNoGuidedMode, "mode");
+            return refusal(kNoGuidedMode, "mode");
         if (position >= static_cast<double>(rows.size()))
-            return refuse(kModeOutOfList, "mode");
+            return refusal(kModeOutOfList, "mode");
         const BendLoss loss =
             bendLoss(a, lambda, n1, n2, bendRadius, propagationConstants(modes, lambda),
                      static_cast<int>(position));
         if (!loss.valid)
-            return refuse(kModeOutOfList, "mode");
+            return refusal(kModeOutOfList, "mode");
 
         Result result;
         result.outputs["beta"] = scalar(loss.beta, formatNumber(loss.beta, 'g', 4), "1/m");

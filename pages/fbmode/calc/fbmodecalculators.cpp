@@ -6,7 +6,7 @@
 #include <memory>
 
 namespace velmora::calc {
-void registerFbmodeCalculators(Catalogue &catalogue)
+void registerfbmodeCalculators(Catalogue &catalogue)
 {
     catalogue.add(fbmode::makeSolveCalculator());
     catalogue.add(fbmode::makeFieldMapCalculator());

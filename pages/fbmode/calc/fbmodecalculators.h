@@ -19,7 +19,7 @@ namespace velmora::calc {
 
 class Catalogue;
 
-void registerFbmodeCalculators(Catalogue &catalogue);
+void registerfbmodeCalculators(Catalogue &catalogue);
 
 namespace fbmode {
 

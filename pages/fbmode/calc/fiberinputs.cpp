@@ -5,10 +5,10 @@
 #include "textformat.h"
 
 #include <algorithm>
+#include <cmath>
 
 namespace velmora::calc::fbmode {
 
-const Text kEmptyInput{"请确保输入参数不为空", "Please make sure no input is empty"};
 const Text kCoreBelowClad{"纤芯折射率应大于包层折射率",
                           "The core index must be larger than the cladding index"};
 const Text kNaAboveHalf{"数值孔径不超过0.5", "The numerical aperture must not exceed 0.5"};
@@ -70,12 +70,35 @@ std::vector<FieldSpec> fiberFields(const FiberFieldNames &names)
     na.required = false;
     na.format = "%f";
     na = withRange(na, kNumericalAperture);
-    na.max = 0.5; // the tab's own limit
+    na.max = kMaxNa; // the tab's own limit
     return fields;
 }
 
-FieldSpec numberOutput(const std::string &key, const char *objectName, Text caption,
-                       const std::string &unit, const std::string &format)
+Inputs linkFiberIndices(const Inputs &given, const std::string &key)
+{
+    Inputs inputs = given;
+    double n1 = numberOf(inputs, "n1");
+    const double n2 = numberOf(inputs, "n2");
+    double na = numberOf(inputs, "na");
+    if (key == "n1") {
+        if (textOf(inputs, "n1").empty()) {
+            n1 = std::sqrt(na * na + n2 * n2);
+            inputs["n1"] = formatNumber(n1, 'g', 6);
+        }
+        inputs["na"] = formatPrintf("%f", std::sqrt(n1 * n1 - n2 * n2));
+    } else if (key == "na") {
+        if (textOf(inputs, "na").empty()) {
+            na = std::sqrt(n1 * n1 - n2 * n2);
+            inputs["na"] = formatNumber(na, 'g', 6);
+        }
+        if (!(na > kMaxNa))
+            inputs["n1"] = formatPrintf("%f", std::sqrt(na * na + n2 * n2));
+    }
+    return inputs;
+}
+
+FieldSpec outputField(const std::string &key, const char *objectName, Text caption,
+                      const std::string &unit, const std::string &format)
 {
     FieldSpec f;
     f.key = key;
@@ -88,20 +111,12 @@ FieldSpec numberOutput(const std::string &key, const char *objectName, Text capt
     return f;
 }
 
-FieldSpec curveOutput(const std::string &key, const char *objectName, Text caption,
-                      const std::string &unit, const std::string &format)
+FieldSpec curveField(const std::string &key, const char *objectName, Text caption,
+                     const std::string &unit, const std::string &format)
 {
-    FieldSpec f = numberOutput(key, objectName, std::move(caption), unit, format);
+    FieldSpec f = outputField(key, objectName, std::move(caption), unit, format);
     f.kind = ValueKind::Curve;
     return f;
-}
-
-Result refuse(const Text &text, const std::string &key)
-{
-    Result r;
-    r.refused = true;
-    r.notices.push_back({text, key});
-    return r;
 }
 
 const std::string &textOf(const Inputs &inputs, const std::string &key)

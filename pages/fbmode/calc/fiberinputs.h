@@ -7,6 +7,7 @@
 
 #include "calculator.h"
 #include "catalogue.h"
+#include "inputreader.h"
 
 #include <initializer_list>
 #include <memory>
@@ -30,22 +31,28 @@ struct FiberFieldNames {
 // and na are optional one at a time: either of them defines the core index.
 std::vector<FieldSpec> fiberFields(const FiberFieldNames &names);
 
+// The n1 <-> NA link of a tab, as the page's editingFinished() slots apply
+// it: after n1 is edited, NA = sqrt(n1² - n2²) ("%f"; an emptied n1 is first
+// refilled from NA and n2, g6); after NA is edited, n1 = sqrt(NA² + n2²)
+// ("%f"; an emptied NA is first refilled from n1 and n2, g6), unless NA
+// exceeds the tab's limit of 0.5, which leaves n1 alone (the page says so).
+Inputs linkFiberIndices(const Inputs &inputs, const std::string &key);
+
 // Output fields.
-FieldSpec numberOutput(const std::string &key, const char *objectName, Text caption,
-                       const std::string &unit, const std::string &format);
-FieldSpec curveOutput(const std::string &key, const char *objectName, Text caption,
+FieldSpec outputField(const std::string &key, const char *objectName, Text caption,
                       const std::string &unit, const std::string &format);
+FieldSpec curveField(const std::string &key, const char *objectName, Text caption,
+                     const std::string &unit, const std::string &format);
+
+// The largest NA the tabs accept ("数值孔径不超过0.5").
+constexpr double kMaxNa = 0.5;
 
 // The page's notices.
-extern const Text kEmptyInput;           // "请确保输入参数不为空"
 extern const Text kCoreBelowClad;        // "纤芯折射率应大于包层折射率"
 extern const Text kNaAboveHalf;          // "数值孔径不超过0.5"
 extern const Text kNoGuidedMode;         // "没有传导模，请重新输入"
 extern const Text kModeOutOfList;        // a mode position past the end of the list
 Text coreRadiusLimit(double aMaxMicron); // "纤芯半径不超过50微米"
-
-// A refused result carrying one notice about `key`.
-Result refuse(const Text &text, const std::string &key);
 
 // The text of `key` (empty when absent).
 const std::string &textOf(const Inputs &inputs, const std::string &key);
@@ -60,7 +67,7 @@ OutputValue scalar(double value, std::string text, const std::string &unit);
 OutputValue curve(std::vector<double> values, const std::vector<std::string> &texts,
                   const std::string &unit);
 
-// The four calculators (registered by registerFbmodeCalculators).
+// The four calculators (registered by registerfbmodeCalculators).
 std::unique_ptr<Calculator> makeSolveCalculator();
 std::unique_ptr<Calculator> makeFieldMapCalculator();
 std::unique_ptr<Calculator> makeBeamQualityCalculator();

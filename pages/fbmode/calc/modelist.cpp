@@ -28,13 +28,13 @@ std::vector<FieldSpec> modeTabFiberFields()
 }
 
 bool checkModeTabFiber(const CalculatorSpec &spec, const Inputs &inputs, CheckedFiber *fiber,
-                       Result *refusal)
+                       Result *refused)
 {
     std::string empty = firstEmpty(inputs, {"a_um", "lambda_nm", "n2"});
     if (empty.empty() && textOf(inputs, "n1").empty() && textOf(inputs, "na").empty())
         empty = "n1";
     if (!empty.empty()) {
-        *refusal = refuse(kEmptyInput, empty);
+        *refused = refusal(kEmptyInputNotice, empty);
         return false;
     }
     // The same expressions as the page, so limits compare bit for bit.
@@ -43,18 +43,18 @@ bool checkModeTabFiber(const CalculatorSpec &spec, const Inputs &inputs, Checked
     fiber->n1 = numberOf(inputs, "n1");
     fiber->n2 = numberOf(inputs, "n2");
     if (fiber->n1 < fiber->n2) {
-        *refusal = refuse(kCoreBelowClad, "n1");
+        *refused = refusal(kCoreBelowClad, "n1");
         return false;
     }
     if (fiber->a > kModeTabMaxRadiusMicron * 1e-6) {
-        *refusal = refuse(coreRadiusLimit(kModeTabMaxRadiusMicron), "a_um");
+        *refused = refusal(coreRadiusLimit(kModeTabMaxRadiusMicron), "a_um");
         return false;
     }
-    if (numberOf(inputs, "na") > 0.5) {
-        *refusal = refuse(kNaAboveHalf, "na");
+    if (numberOf(inputs, "na") > kMaxNa) {
+        *refused = refusal(kNaAboveHalf, "na");
         return false;
     }
-    if (refuseOutOfRange(spec, inputs, *refusal, {"n1", "n2", "a_um", "lambda_nm", "na"}))
+    if (refuseOutOfRange(spec, inputs, *refused, {"n1", "n2", "a_um", "lambda_nm", "na"}))
         return false;
     fiber->naText = reconcileNaText(fiber->n1, fiber->n2, textOf(inputs, "na"), &fiber->na);
     return true;

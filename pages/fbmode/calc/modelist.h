@@ -23,9 +23,9 @@ struct CheckedFiber {
 
 // The page's checks in its order (empty fields, n1 < n2, a > 50 μm, NA > 0.5),
 // then the accepted range of each fiber input, and the NA rule. False with
-// *refusal set when a check fails.
+// *refused set when a check fails.
 bool checkModeTabFiber(const CalculatorSpec &spec, const Inputs &inputs, CheckedFiber *fiber,
-                       Result *refusal);
+                       Result *refused);
 
 struct ModeRow {
     int m = 0;

@@ -25,15 +25,15 @@ CalculatorSpec solveSpec()
     s.page = "fbmode";
     s.tab = 0;
     s.fields = modeTabFiberFields();
-    s.fields.push_back(numberOutput("v", "m_VLineEdit_2",
-                                    {"归一化截止频率V", "normalised frequency V"}, "", "f4"));
-    s.fields.push_back(numberOutput("mode_count", "m_NnumLineEdit_2",
-                                    {"传导模数量N", "number of guided LP modes N"}, "", "d"));
-    s.fields.push_back(curveOutput("m", "tableWidget", {"m", "azimuthal order m"}, "", "d"));
-    s.fields.push_back(curveOutput("n", "tableWidget", {"n", "radial order n"}, "", "d"));
     s.fields.push_back(
-        curveOutput("beta", "tableWidget", {"β", "propagation constant β"}, "1/m", "g6"));
-    s.fields.push_back(curveOutput("neff", "tableWidget", {"neff", "effective index"}, "", "g8"));
+        outputField("v", "m_VLineEdit_2", {"归一化截止频率V", "normalised frequency V"}, "", "f4"));
+    s.fields.push_back(outputField("mode_count", "m_NnumLineEdit_2",
+                                   {"传导模数量N", "number of guided LP modes N"}, "", "d"));
+    s.fields.push_back(curveField("m", "tableWidget", {"m", "azimuthal order m"}, "", "d"));
+    s.fields.push_back(curveField("n", "tableWidget", {"n", "radial order n"}, "", "d"));
+    s.fields.push_back(
+        curveField("beta", "tableWidget", {"β", "propagation constant β"}, "1/m", "g6"));
+    s.fields.push_back(curveField("neff", "tableWidget", {"neff", "effective index"}, "", "g8"));
     return s;
 }
 
@@ -41,6 +41,10 @@ class SolveCalculator : public Calculator
 {
 public:
     const CalculatorSpec &spec() const override { return m_spec; }
+    Inputs linkEdited(const Inputs &inputs, const std::string &key) const override
+    {
+        return linkFiberIndices(inputs, key);
+    }
 
     Result evaluate(const Inputs &given) const override
     {
@@ -106,8 +110,8 @@ CalculatorSpec fieldMapSpec()
     FieldSpec mode;
     mode.key = "mode";
     mode.objectName = "tableWidget";
-    mode.caption = {"模式序号（导模列表中的行，0为LP01）",
-                    "mode: row of the guided-mode list, 0 = LP01"};
+    mode.caption = {"模式（导模列表中的行，0为LP01）",
+                    "mode: row of the guided-mode list (as modes.solve lists it), 0 = LP01"};
     mode.defaultText = "0";
     mode.min = 0;
     mode.format = "d";
@@ -124,24 +128,24 @@ CalculatorSpec fieldMapSpec()
 
     FieldSpec kind;
     kind.key = "kind";
-    kind.objectName = "groupBox_2";
+    kind.objectName = ""; // three radio buttons
     kind.kind = ValueKind::Choice;
     kind.caption = {"模式特性（光强、振幅、相位）", "map of intensity, amplitude or phase"};
     kind.defaultText = "intensity";
     kind.choices = kKinds;
     s.fields.push_back(kind);
 
-    FieldSpec map = numberOutput("map", "mapPlot",
-                                 {"模式场分布（501×501，±2a；行为x，列为y）",
-                                  "field map, 501×501 over ±2a; row = x, column = y"},
-                                 "", "g6");
+    FieldSpec map = outputField("map", "mapPlot",
+                                {"模式场分布（501×501，±2a；行为x，列为y）",
+                                 "field map, 501×501 over ±2a; row = x, column = y"},
+                                "", "g6");
     map.kind = ValueKind::Map;
     s.fields.push_back(map);
     s.fields.push_back(
-        curveOutput("x_um", "", {"网格坐标", "grid coordinates of rows and columns"}, "μm", "g6"));
-    s.fields.push_back(numberOutput("m", "", {"m", "azimuthal order m"}, "", "d"));
-    s.fields.push_back(numberOutput("n", "", {"n", "radial order n"}, "", "d"));
-    s.fields.push_back(numberOutput("neff", "", {"neff", "effective index"}, "", "g8"));
+        curveField("x_um", "", {"网格坐标", "grid coordinates of rows and columns"}, "μm", "g6"));
+    s.fields.push_back(outputField("m", "", {"m", "azimuthal order m"}, "", "d"));
+    s.fields.push_back(outputField("n", "", {"n", "radial order n"}, "", "d"));
+    s.fields.push_back(outputField("neff", "", {"neff", "effective index"}, "", "g8"));
     return s;
 }
 
@@ -157,6 +161,10 @@ class FieldMapCalculator : public Calculator
 {
 public:
     const CalculatorSpec &spec() const override { return m_spec; }
+    Inputs linkEdited(const Inputs &inputs, const std::string &key) const override
+    {
+        return linkFiberIndices(inputs, key);
+    }
 
     Result evaluate(const Inputs &given) const override
     {
@@ -164,17 +172,17 @@ public:
         Result result;
         const int orientation = indexOf(kOrientations, textOf(inputs, "orientation"));
         if (orientation < 0)
-            return refuse({"简并态应为E或O", "orientation must be E or O"}, "orientation");
+            return refusal({"简并态应为E或O", "orientation must be E or O"}, "orientation");
         const int kind = indexOf(kKinds, textOf(inputs, "kind"));
         if (kind < 0)
-            return refuse({"模式特性应为intensity、amplitude或phase",
-                           "kind must be intensity, amplitude or phase"},
-                          "kind");
+            return refusal({"模式特性应为intensity、amplitude或phase",
+                            "kind must be intensity, amplitude or phase"},
+                           "kind");
         double position = 0;
         if (!parseNumber(textOf(inputs, "mode"), &position) || position < 0 ||
             position != std::floor(position))
-            return refuse({"模式序号应为不小于0的整数", "mode must be a whole number from 0"},
-                          "mode");
+            return refusal({"模式序号应为不小于0的整数", "mode must be a whole number from 0"},
+                           "mode");
 
         CheckedFiber fiber;
         if (!checkModeTabFiber(m_spec, inputs, &fiber, &result))
@@ -182,12 +190,12 @@ public:
         const std::vector<ModeRow> rows =
             modeRows(solveModes(fiber.a, fiber.lambda, fiber.n1, fiber.n2));
         if (rows.empty())
-            return refuse(kNoGuidedMode, "mode");
+            return refusal(kNoGuidedMode, "mode");
         if (position >= static_cast<double>(rows.size()))
-            return refuse(kModeOutOfList, "mode");
+            return refusal(kModeOutOfList, "mode");
         const ModeRow &row = rows[static_cast<std::size_t>(position)];
         if (row.m == 0 && orientation == 1)
-            return refuse(kNoOddOrientation, "orientation");
+            return refusal(kNoOddOrientation, "orientation");
 
         ModeFieldMaps maps;
         computeFieldMaps(fiber.a, fiber.lambda, fiber.n1, fiber.n2, row.neff, row.m, maps);
@@ -197,7 +205,7 @@ public:
         std::vector<double> &grid = *grids[kind][orientation];
         for (double cell : grid)
             if (!std::isfinite(cell))
-                return refuse(kMapNotFinite, "mode");
+                return refusal(kMapNotFinite, "mode");
 
         OutputValue map;
         map.data = std::move(grid);
