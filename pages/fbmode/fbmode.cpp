@@ -1,12 +1,14 @@
 #include "fbmode.h"
 
+#include "calc/fiberinputs.h"
+#include "calcbinding.h"
+#include "catalogue.h"
 #include "fbmodeform.h"
 #include "pageconventions.h"
 #include "qplot.h"
+#include "textformat.h"
 
 #include <QDoubleValidator>
-
-#include <cmath>
 
 fbmode::fbmode(QWidget *parent) : QWidget(parent), ui(new Ui::fbmode)
 {
@@ -21,12 +23,6 @@ fbmode::fbmode(QWidget *parent) : QWidget(parent), ui(new Ui::fbmode)
     ui->SRS_dLabel_7->hide();
     ui->SRS_dLabel_6->show();
     ui->radioButton->setChecked(true);
-
-    // The six grids of the shown mode live as long as the page.
-    for (std::vector<double> *grid :
-         {&m_fieldMaps.intensityE, &m_fieldMaps.intensityO, &m_fieldMaps.amplitudeE,
-          &m_fieldMaps.amplitudeO, &m_fieldMaps.phaseE, &m_fieldMaps.phaseO})
-        grid->assign(kFieldGridCells, 0.0);
 }
 
 fbmode::~fbmode()
@@ -76,64 +72,40 @@ void fbmode::connectSignals()
 
 // --- Linked NA / n1 fields ---------------------------------------------------
 
-void fbmode::linkNAFromN1(QLineEdit *n1Field, QLineEdit *n2Field, QLineEdit *naField)
+void fbmode::linkIndices(const char *calculatorId, const std::string &key)
 {
-    double n1 = readField(n1Field);
-    const double n2 = readField(n2Field);
-    const double na = readField(naField);
-    if (n1Field->text().isEmpty()) {
-        n1 = std::sqrt(na * na + n2 * n2);
-        n1Field->setText(formatNumber(n1, 'g', 6));
+    using namespace velmora::calc;
+    const Calculator &calculator = *catalogue().find(calculatorId);
+    const CalculatorSpec &spec = calculator.spec();
+    const Inputs linked = calculator.linkEdited(readInputs(this, spec), key);
+    for (const char *partner : {"n1", "na"}) {
+        auto *field =
+            findChild<QLineEdit *>(QString::fromStdString(spec.field(partner)->objectName));
+        const QString text = QString::fromStdString(linked.at(partner));
+        if (field->text() != text)
+            field->setText(text);
     }
-    naField->setText(formatPrintf("%f", std::sqrt(n1 * n1 - n2 * n2)));
-}
-
-void fbmode::linkN1FromNA(QLineEdit *n1Field, QLineEdit *n2Field, QLineEdit *naField)
-{
-    const double n1 = readField(n1Field);
-    const double n2 = readField(n2Field);
-    double na = readField(naField);
-    if (naField->text().isEmpty()) {
-        na = std::sqrt(n1 * n1 - n2 * n2);
-        naField->setText(formatNumber(na, 'g', 6));
-    }
-    if (na > 0.5) {
-        showNotice(this, QStringLiteral("数值孔径不超过0.5"));
-        return;
-    }
-    n1Field->setText(formatPrintf("%f", std::sqrt(na * na + n2 * n2)));
+    // The link leaves n1 alone above the limit; the page says why.
+    if (key == "na" && velmora::calc::readNumber(linked.at("na")) > velmora::calc::modes::kMaxNa)
+        showNotice(this, QString::fromStdString(velmora::calc::modes::kNaAboveHalf.zh));
 }
 
 void fbmode::changeNA()
 {
-    linkNAFromN1(ui->m_N1LineEdit_2, ui->m_N2LineEdit_2, ui->m_NALineEdit_2);
+    linkIndices("modes.solve", "n1");
 }
 
 void fbmode::changen1()
 {
-    linkN1FromNA(ui->m_N1LineEdit_2, ui->m_N2LineEdit_2, ui->m_NALineEdit_2);
+    linkIndices("modes.solve", "na");
 }
 
 void fbmode::changeNA_2()
 {
-    linkNAFromN1(ui->m_N1lineEdit_2, ui->m_N2lineEdit_2, ui->m_NALineEdit_3);
+    linkIndices("modes.bend_loss", "n1");
 }
 
 void fbmode::changen1_2()
 {
-    linkN1FromNA(ui->m_N1lineEdit_2, ui->m_N2lineEdit_2, ui->m_NALineEdit_3);
-}
-
-double fbmode::reconcileNA()
-{
-    const double n1 = readField(ui->m_N1LineEdit_2);
-    const double n2 = readField(ui->m_N2LineEdit_2);
-    const double computed = std::sqrt(n1 * n1 - n2 * n2);
-    const double typed = readField(ui->m_NALineEdit_2);
-    if (std::abs(computed - typed) < 0.01) {
-        ui->m_NALineEdit_2->setText(formatNumber(typed, 'g', 6));
-        return typed;
-    }
-    ui->m_NALineEdit_2->setText(formatPrintf("%.4f", computed));
-    return computed;
+    linkIndices("modes.bend_loss", "na");
 }

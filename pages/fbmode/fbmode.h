@@ -5,10 +5,11 @@
 // maps ("模式分布"), the beam quality of a weighted mode mixture ("光束质量因子")
 // and the bend loss of a chosen mode ("弯曲损耗").
 
-#include "fieldmaps.h"
+#include "calculator.h"
 
 #include <QWidget>
 
+#include <string>
 #include <vector>
 
 class QCPColorMap;
@@ -72,47 +73,34 @@ private:
     void connectSignals();
     void installValidators();
 
-    // NA from n1 (and n1 from NA) for one pair of linked fields.
-    void linkNAFromN1(QLineEdit *n1Field, QLineEdit *n2Field, QLineEdit *naField);
-    void linkN1FromNA(QLineEdit *n1Field, QLineEdit *n2Field, QLineEdit *naField);
-    // Keeps the typed NA of "模式分布" when it agrees with n1 and n2 to within
-    // 0.01 (rewritten g6), otherwise replaces it by the computed one ("%.4f").
-    // Returns the NA in use.
-    double reconcileNA();
-    // Refills the table from the solved mode set (table order: m, then n).
-    void fillModeTable(double lambda);
-    // Grids of the shown mode for the fiber currently typed on "模式分布",
-    // drawn for the given degenerate state.
+    // The n1 <-> NA link of a tab's calculator after `key` was edited: the
+    // two fields take the texts the calculator's link gives them.
+    void linkIndices(const char *calculatorId, const std::string &key);
+    // Refills the table from the list of modes.solve (table order: m, then n)
+    // and keeps the per-order lists the picture export walks.
+    void fillModeTable(const velmora::calc::Result &modes);
+    // The map of the selected table row in the given degenerate state
+    // (0 E, 1 O), for the fiber currently typed on "模式分布".
     void computeAndDrawShownMode(int state);
 
-    // Colour-map drawing of the field grids.
-    void drawModeMap(double a, int kind, int state, bool core);
+    // Colour-map drawing of a 501×501 grid over ±2a (a in metres).
+    void drawModeMap(double a, const std::vector<double> &grid, bool core);
     void drawCoreCircle(double aMicron);
     void ensureMapPlot();
     void drawMixtureMap();
 
-    // Mode set of the last solve (shared by "模式分布" and "弯曲损耗").
-    std::vector<std::vector<double>> m_neffLists;
-    std::vector<int> m_modeCounts;
-    int m_maxOrder = -1;
+    // Number of modes of the last "模式分布" list.
     int m_modeTotal = 0;
-    // Per-order lists copied out of the mode set for the table / combo box.
-    std::vector<std::vector<double>> m_orderLists;
-    // Propagation constants of the last bend-loss calculation, table order.
-    std::vector<double> m_betaList;
-    // What the picture export redraws.
+    // What the picture export redraws: per-order effective indices, counts
+    // per order searched (with the final empty one) and the highest order.
     std::vector<std::vector<double>> m_lastNeffLists;
     std::vector<int> m_lastModeCounts;
     int m_lastMaxOrder = -1;
 
-    // Field grids of the shown mode and the mixture grid of "光束质量因子".
-    ModeFieldMaps m_fieldMaps;
+    // The mixture grid of "光束质量因子".
     std::vector<double> m_mixtureGrid;
 
-    // Selection and display state of "模式分布".
-    double m_shownNeff = 0.0;
-    double m_shownOrder = 0.0;
-    double m_shownRadial = 0.0;
+    // Display state of "模式分布".
     int m_displayKind = 0; // 0 intensity, 1 amplitude, 2 phase
     bool m_showCore = false;
     bool m_mapComputed = false;

@@ -5,6 +5,7 @@
 #include "fbmode.h"
 
 #include "fbmodeform.h"
+#include "fieldmaps.h"
 #include "plotsquare.h"
 #include "qplot.h"
 
@@ -91,21 +92,16 @@ QCustomPlot *fbmode::mixturePlot() const
     return ui->customPlot_3;
 }
 
-void fbmode::drawModeMap(double a, int kind, int state, bool core)
+void fbmode::drawModeMap(double a, const std::vector<double> &grid, bool core)
 {
     ensureMapPlot();
     QPlot *plot = m_mapPlot;
     plot->clearGraphs();
 
-    const std::vector<double> *grids[3][2] = {{&m_fieldMaps.intensityE, &m_fieldMaps.intensityO},
-                                              {&m_fieldMaps.amplitudeE, &m_fieldMaps.amplitudeO},
-                                              {&m_fieldMaps.phaseE, &m_fieldMaps.phaseO}};
     const double aMicron = a / 1e-6;
-    // An invalid state or kind, or a core radius that gives no scale (0, NaN:
-    // the fixed tick step would be 0), leaves the plot empty.
-    const bool drawable = kind >= 0 && kind <= 2 && state >= 0 && state <= 1 &&
-                          std::isfinite(aMicron) && aMicron > 0 &&
-                          grids[kind][state]->size() == kFieldGridCells;
+    // A missing grid, or a core radius that gives no scale (0, NaN: the fixed
+    // tick step would be 0), leaves the plot empty.
+    const bool drawable = std::isfinite(aMicron) && aMicron > 0 && grid.size() == kFieldGridCells;
     m_modeColorMap->setVisible(drawable);
     if (!drawable) {
         plot->replot();
@@ -132,7 +128,7 @@ void fbmode::drawModeMap(double a, int kind, int state, bool core)
     const QCPRange span(-2 * aMicron, 2 * aMicron);
     m_modeColorMap->data()->setRange(span, span);
     plot->addGraph(); // graph 0 stays empty; the core circle is graph 1
-    fillColorMap(m_modeColorMap, *grids[kind][state]);
+    fillColorMap(m_modeColorMap, grid);
     applyDataRange(m_modeColorMap, true); // rescaleDataRange(true), defined for flat maps
     plot->rescaleAxes(false);
 

@@ -11,7 +11,7 @@
 
 #include <memory>
 
-namespace velmora::calc::fbmode {
+namespace velmora::calc::modes {
 namespace {
 
 // "p01" .. "p04" for order 0 (one orientation), "p11_e" / "p11_o" … otherwise.
@@ -117,4 +117,4 @@ std::unique_ptr<Calculator> makeBeamQualityCalculator()
     return std::make_unique<BeamQualityCalculator>();
 }
 
-} // namespace velmora::calc::fbmode
+} // namespace velmora::calc::modes

@@ -14,7 +14,7 @@
 #include <cmath>
 #include <memory>
 
-namespace velmora::calc::fbmode {
+namespace velmora::calc::modes {
 namespace {
 
 constexpr double kBendTabMaxRadiusMicron = 250;
@@ -138,4 +138,4 @@ std::unique_ptr<Calculator> makeBendLossCalculator()
     return std::make_unique<BendLossCalculator>();
 }
 
-} // namespace velmora::calc::fbmode
+} // namespace velmora::calc::modes

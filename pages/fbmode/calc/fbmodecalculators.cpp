@@ -8,10 +8,10 @@
 namespace velmora::calc {
 void registerfbmodeCalculators(Catalogue &catalogue)
 {
-    catalogue.add(fbmode::makeSolveCalculator());
-    catalogue.add(fbmode::makeFieldMapCalculator());
-    catalogue.add(fbmode::makeBeamQualityCalculator());
-    catalogue.add(fbmode::makeBendLossCalculator());
+    catalogue.add(modes::makeSolveCalculator());
+    catalogue.add(modes::makeFieldMapCalculator());
+    catalogue.add(modes::makeBeamQualityCalculator());
+    catalogue.add(modes::makeBendLossCalculator());
 }
 
 } // namespace velmora::calc

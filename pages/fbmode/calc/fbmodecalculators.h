@@ -21,7 +21,7 @@ class Catalogue;
 
 void registerfbmodeCalculators(Catalogue &catalogue);
 
-namespace fbmode {
+namespace modes {
 
 // The "数值孔径NA" rule of "模式分布": a typed NA within 0.01 of
 // sqrt(n1² - n2²) is kept (rewritten with six significant digits), any other
@@ -29,7 +29,7 @@ namespace fbmode {
 // *value (when not null) receives the NA the calculation uses.
 std::string reconcileNaText(double n1, double n2, const std::string &naText, double *value);
 
-} // namespace fbmode
+} // namespace modes
 } // namespace velmora::calc
 
 #endif // FBMODECALCULATORS_H

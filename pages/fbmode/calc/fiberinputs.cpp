@@ -7,7 +7,7 @@
 #include <algorithm>
 #include <cmath>
 
-namespace velmora::calc::fbmode {
+namespace velmora::calc::modes {
 
 const Text kCoreBelowClad{"纤芯折射率应大于包层折射率",
                           "The core index must be larger than the cladding index"};
@@ -160,4 +160,4 @@ OutputValue curve(std::vector<double> values, const std::vector<std::string> &te
     return out;
 }
 
-} // namespace velmora::calc::fbmode
+} // namespace velmora::calc::modes

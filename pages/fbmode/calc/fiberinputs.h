@@ -14,7 +14,7 @@
 #include <string>
 #include <vector>
 
-namespace velmora::calc::fbmode {
+namespace velmora::calc::modes {
 
 // Object names and defaults of the fiber fields of one tab.
 struct FiberFieldNames {
@@ -73,6 +73,6 @@ std::unique_ptr<Calculator> makeFieldMapCalculator();
 std::unique_ptr<Calculator> makeBeamQualityCalculator();
 std::unique_ptr<Calculator> makeBendLossCalculator();
 
-} // namespace velmora::calc::fbmode
+} // namespace velmora::calc::modes
 
 #endif // FBMODE_FIBERINPUTS_H

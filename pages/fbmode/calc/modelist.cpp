@@ -7,7 +7,7 @@
 
 #include <cmath>
 
-namespace velmora::calc::fbmode {
+namespace velmora::calc::modes {
 
 constexpr double kModeTabMaxRadiusMicron = 50;
 
@@ -27,8 +27,8 @@ std::vector<FieldSpec> modeTabFiberFields()
                         "m_NALineEdit_2", "20", kModeTabMaxRadiusMicron});
 }
 
-bool checkModeTabFiber(const CalculatorSpec &spec, const Inputs &inputs, CheckedFiber *fiber,
-                       Result *refused)
+bool checkModeTabFiber(const CalculatorSpec &spec, const Inputs &inputs, bool checkNa,
+                       CheckedFiber *fiber, Result *refused)
 {
     std::string empty = firstEmpty(inputs, {"a_um", "lambda_nm", "n2"});
     if (empty.empty() && textOf(inputs, "n1").empty() && textOf(inputs, "na").empty())
@@ -50,11 +50,12 @@ bool checkModeTabFiber(const CalculatorSpec &spec, const Inputs &inputs, Checked
         *refused = refusal(coreRadiusLimit(kModeTabMaxRadiusMicron), "a_um");
         return false;
     }
-    if (numberOf(inputs, "na") > kMaxNa) {
+    if (checkNa && numberOf(inputs, "na") > kMaxNa) {
         *refused = refusal(kNaAboveHalf, "na");
         return false;
     }
-    if (refuseOutOfRange(spec, inputs, *refused, {"n1", "n2", "a_um", "lambda_nm", "na"}))
+    if (refuseOutOfRange(spec, inputs, *refused, {"n1", "n2", "a_um", "lambda_nm"}) ||
+        (checkNa && refuseOutOfRange(spec, inputs, *refused, {"na"})))
         return false;
     fiber->naText = reconcileNaText(fiber->n1, fiber->n2, textOf(inputs, "na"), &fiber->na);
     return true;
@@ -71,4 +72,4 @@ std::vector<ModeRow> modeRows(const ModeSet &modes)
     return rows;
 }
 
-} // namespace velmora::calc::fbmode
+} // namespace velmora::calc::modes

@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-namespace velmora::calc::fbmode {
+namespace velmora::calc::modes {
 
 // The five fiber fields of "模式分布".
 std::vector<FieldSpec> modeTabFiberFields();
@@ -21,11 +21,14 @@ struct CheckedFiber {
     std::string naText;                       // the NA field's text after the rule
 };
 
-// The page's checks in its order (empty fields, n1 < n2, a > 50 μm, NA > 0.5),
-// then the accepted range of each fiber input, and the NA rule. False with
-// *refused set when a check fails.
-bool checkModeTabFiber(const CalculatorSpec &spec, const Inputs &inputs, CheckedFiber *fiber,
-                       Result *refused);
+// The page's checks in its order (empty fields, n1 < n2, a > 50 μm, and with
+// checkNa the typed NA against 0.5), then the accepted range of each fiber
+// input, and the NA rule. False with *refused set when a check fails. The
+// map of a listed mode skips the NA checks: n1 and n2 define the fiber, and
+// the NA the list rewrote (it may exceed 0.5 when n1 and n2 say so) is only
+// rewritten again.
+bool checkModeTabFiber(const CalculatorSpec &spec, const Inputs &inputs, bool checkNa,
+                       CheckedFiber *fiber, Result *refused);
 
 struct ModeRow {
     int m = 0;
@@ -36,6 +39,6 @@ struct ModeRow {
 // The rows of the mode table in table order.
 std::vector<ModeRow> modeRows(const ModeSet &modes);
 
-} // namespace velmora::calc::fbmode
+} // namespace velmora::calc::modes
 
 #endif // FBMODE_MODELIST_H

@@ -12,7 +12,7 @@
 #include <cmath>
 #include <memory>
 
-namespace velmora::calc::fbmode {
+namespace velmora::calc::modes {
 namespace {
 
 constexpr double kTwoPi = 6.283185307179586;
@@ -51,7 +51,7 @@ public:
         const Inputs inputs = withDefaults(m_spec, given);
         Result result;
         CheckedFiber fiber;
-        if (!checkModeTabFiber(m_spec, inputs, &fiber, &result))
+        if (!checkModeTabFiber(m_spec, inputs, true, &fiber, &result))
             return result;
 
         const double v = fiber.na * (kTwoPi / fiber.lambda) * fiber.a;
@@ -185,7 +185,7 @@ public:
                            "mode");
 
         CheckedFiber fiber;
-        if (!checkModeTabFiber(m_spec, inputs, &fiber, &result))
+        if (!checkModeTabFiber(m_spec, inputs, false, &fiber, &result))
             return result;
         const std::vector<ModeRow> rows =
             modeRows(solveModes(fiber.a, fiber.lambda, fiber.n1, fiber.n2));
@@ -242,4 +242,4 @@ std::unique_ptr<Calculator> makeFieldMapCalculator()
     return std::make_unique<FieldMapCalculator>();
 }
 
-} // namespace velmora::calc::fbmode
+} // namespace velmora::calc::modes
