@@ -63,17 +63,19 @@ void fbmode::calresFB1()
     writeOutputs(this, bendCalculator().spec(), result);
 }
 
+// Choosing another mode shows its loss for the fiber as typed now. Fields
+// changed since the calculation can make that fail: the results are then
+// emptied without a notice box over the list; "计算" says what is wrong.
 void fbmode::comboChange()
 {
     const int position = ui->mdcomboBox_2->currentIndex();
     const Result result = position < 0 ? Result{} : evaluateBend(this, position);
-    if (position < 0 || noGuidedMode(result)) {
+    if (position < 0 || result.refused) {
         ui->m_BetalineEdit_2->clear();
         ui->m_AlphalineEdit_2->clear();
         return;
     }
     writeOutputs(this, bendCalculator().spec(), result);
-    showNotices(this, result);
 }
 
 void fbmode::labelChange()
