@@ -61,11 +61,8 @@ void fbmode::fillModeTable(const Result &modes)
 {
     const std::vector<double> &m = modes.outputs.at("m").data;
     const std::vector<double> &n = modes.outputs.at("n").data;
+    const std::vector<double> &beta = modes.outputs.at("beta").data;
     const std::vector<double> &neff = modes.outputs.at("neff").data;
-    const QStringList beta =
-        QString::fromStdString(modes.outputs.at("beta").text).split(QLatin1Char(' '));
-    const QStringList neffText =
-        QString::fromStdString(modes.outputs.at("neff").text).split(QLatin1Char(' '));
     m_modeTotal = static_cast<int>(m.size());
 
     // The per-order lists the picture export walks, as the solver keeps them.
@@ -89,8 +86,8 @@ void fbmode::fillModeTable(const Result &modes)
     for (int row = 0; row < m_modeTotal; ++row) {
         table->setItem(row, 0, new QTableWidgetItem(QString::number(static_cast<int>(m[row]))));
         table->setItem(row, 1, new QTableWidgetItem(QString::number(static_cast<int>(n[row]))));
-        table->setItem(row, 2, new QTableWidgetItem(beta.value(row)));
-        table->setItem(row, 3, new QTableWidgetItem(neffText.value(row)));
+        table->setItem(row, 2, new QTableWidgetItem(formatNumber(beta[row], 'g', 6)));
+        table->setItem(row, 3, new QTableWidgetItem(formatNumber(neff[row], 'g', 8)));
     }
     // The numbers are longer than the 70-pixel default columns.
     table->resizeColumnToContents(2);

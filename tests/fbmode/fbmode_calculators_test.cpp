@@ -82,8 +82,8 @@ TEST(FbmodeCalculators, DefaultFiberGuidesSevenModes)
     EXPECT_EQ(r.outputs.at("mode_count").text, std::to_string(modesBelowCutoff(v)));
     EXPECT_EQ(r.outputs.at("na").text, "0.059");
     // Table order: m ascending, then n.
-    EXPECT_EQ(r.outputs.at("m").text, "0 0 1 1 2 3 4");
-    EXPECT_EQ(r.outputs.at("n").text, "1 2 1 2 1 1 1");
+    EXPECT_EQ(r.outputs.at("m").data, (std::vector<double>{0, 0, 1, 1, 2, 3, 4}));
+    EXPECT_EQ(r.outputs.at("n").data, (std::vector<double>{1, 2, 1, 2, 1, 1, 1}));
     const OutputValue &neff = r.outputs.at("neff");
     const OutputValue &beta = r.outputs.at("beta");
     ASSERT_EQ(neff.shape, std::vector<std::size_t>{7});
@@ -189,7 +189,7 @@ TEST(FbmodeCalculators, BendLossIsMarcusesClosedForm)
     const Result r = run("modes.bend_loss", {});
     ASSERT_FALSE(r.refused);
     // Default fiber (a = 10 um): LP01 and LP11; LP01 is the first entry.
-    EXPECT_EQ(r.outputs.at("m").text, "0 1");
+    EXPECT_EQ(r.outputs.at("m").data, (std::vector<double>{0, 1}));
     const Result list = run("modes.solve", {{"a_um", "10"}});
     const double a = 10e-6, lambda = 1080e-9, n1 = 1.4512, n2 = 1.45, radius = 0.05;
     const double k0 = kTwoPi / lambda;

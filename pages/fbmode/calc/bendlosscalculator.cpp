@@ -115,15 +115,12 @@ public:
         result.outputs["alpha"] = scalar(loss.alpha, formatNumber(loss.alpha, 'g', 4), "dB/m");
         // The list the mode position counts in.
         std::vector<double> m, n;
-        std::vector<std::string> mTexts, nTexts;
         for (const ModeRow &row : rows) {
             m.push_back(row.m);
             n.push_back(row.n);
-            mTexts.push_back(std::to_string(row.m));
-            nTexts.push_back(std::to_string(row.n));
         }
-        result.outputs["m"] = curve(std::move(m), mTexts, "");
-        result.outputs["n"] = curve(std::move(n), nTexts, "");
+        result.outputs["m"] = curve(std::move(m), "");
+        result.outputs["n"] = curve(std::move(n), "");
         return result;
     }
 

@@ -148,14 +148,11 @@ OutputValue scalar(double value, std::string text, const std::string &unit)
     return out;
 }
 
-OutputValue curve(std::vector<double> values, const std::vector<std::string> &texts,
-                  const std::string &unit)
+OutputValue curve(std::vector<double> values, const std::string &unit)
 {
     OutputValue out;
     out.shape = {values.size()};
     out.data = std::move(values);
-    for (std::size_t i = 0; i < texts.size(); ++i)
-        out.text += (i ? " " : "") + texts[i];
     out.unit = unit;
     return out;
 }

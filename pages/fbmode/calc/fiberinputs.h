@@ -63,9 +63,8 @@ double numberOf(const Inputs &inputs, const std::string &key);
 
 // One output value: the number and its page text.
 OutputValue scalar(double value, std::string text, const std::string &unit);
-// A curve of values with the page text of each sample, separated by spaces.
-OutputValue curve(std::vector<double> values, const std::vector<std::string> &texts,
-                  const std::string &unit);
+// A curve of values (numbers only: a list has no single display text).
+OutputValue curve(std::vector<double> values, const std::string &unit);
 
 // The four calculators (registered by registerfbmodeCalculators).
 std::unique_ptr<Calculator> makeSolveCalculator();

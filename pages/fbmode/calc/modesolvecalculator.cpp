@@ -59,16 +59,11 @@ public:
         const std::vector<ModeRow> rows = modeRows(modes);
 
         std::vector<double> m, n, beta, neff;
-        std::vector<std::string> mText, nText, betaText, neffText;
         for (const ModeRow &row : rows) {
             m.push_back(row.m);
             n.push_back(row.n);
             beta.push_back(propagationConstant(row.neff, fiber.lambda));
             neff.push_back(row.neff);
-            mText.push_back(std::to_string(row.m));
-            nText.push_back(std::to_string(row.n));
-            betaText.push_back(formatNumber(beta.back(), 'g', 6));
-            neffText.push_back(formatNumber(row.neff, 'g', 8));
         }
         std::string naText = fiber.naText;
         if (rows.empty())
@@ -79,10 +74,10 @@ public:
         result.outputs["na"] = scalar(readNumber(naText), naText, "");
         result.outputs["v"] = scalar(v, formatNumber(v, 'f', 4), "");
         result.outputs["mode_count"] = scalar(modes.modeTotal, std::to_string(modes.modeTotal), "");
-        result.outputs["m"] = curve(std::move(m), mText, "");
-        result.outputs["n"] = curve(std::move(n), nText, "");
-        result.outputs["beta"] = curve(std::move(beta), betaText, "1/m");
-        result.outputs["neff"] = curve(std::move(neff), neffText, "");
+        result.outputs["m"] = curve(std::move(m), "");
+        result.outputs["n"] = curve(std::move(n), "");
+        result.outputs["beta"] = curve(std::move(beta), "1/m");
+        result.outputs["neff"] = curve(std::move(neff), "");
         return result;
     }
 
@@ -213,12 +208,9 @@ public:
                      static_cast<std::size_t>(kFieldGridSize)};
         result.outputs["map"] = std::move(map);
         std::vector<double> x(kFieldGridSize);
-        std::vector<std::string> xText(kFieldGridSize);
-        for (int k = 0; k < kFieldGridSize; ++k) {
+        for (int k = 0; k < kFieldGridSize; ++k)
             x[k] = fieldCoordinate(fiber.a, k) / 1e-6;
-            xText[k] = formatNumber(x[k], 'g', 6);
-        }
-        result.outputs["x_um"] = curve(std::move(x), xText, "μm");
+        result.outputs["x_um"] = curve(std::move(x), "μm");
         result.outputs["na"] = scalar(fiber.na, fiber.naText, "");
         result.outputs["m"] = scalar(row.m, std::to_string(row.m), "");
         result.outputs["n"] = scalar(row.n, std::to_string(row.n), "");
