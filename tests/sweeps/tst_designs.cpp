@@ -88,8 +88,11 @@ private slots:
                     inputs[f.key] = calc::formatNumber(scaled, 'g', 8);
             }
             writeInputs(page, spec, inputs);
-            typed[spec.id] = readInputs(page, spec);
         }
+        // Read back once all are written: tabs of one page may share fields
+        // (the mode list and the field map read the same fiber).
+        for (const auto &c : calc::catalogue().all())
+            typed[c->spec().id] = readInputs(designs->pageFor(c->spec().page, false), c->spec());
         QVERIFY(n > 0);
 
         QTemporaryDir dir;
