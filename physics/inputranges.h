@@ -102,6 +102,11 @@ inline constexpr InputRange kConcentration{0.0, 1e29, "1/m³", "浓度", "concen
 // content, relative intensity noise.
 inline constexpr InputRange kFraction{0.0, 1.0, "", "比例", "fraction"};
 
+// Relative power weight of a mode in a mixture: 0 to 1e12. The weights are
+// normalised to their sum, so only ratios matter; twelve decades between a
+// unit weight and the strongest is beyond any measured mode content.
+inline constexpr InputRange kModeWeight{0.0, 1e12, "", "功率占比", "power weight"};
+
 // Angle of incidence or of an end face: 0 to 90° (normal to grazing). In
 // degrees for fields that hold degrees with toSI = 1, and the same range in
 // radians (fields in degrees then convert with toSI = π/180).

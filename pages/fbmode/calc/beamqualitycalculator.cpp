@@ -7,6 +7,8 @@
 
 #include "beamquality.h"
 #include "fieldmaps.h"
+#include "inputranges.h"
+#include "rangecheck.h"
 #include "textformat.h"
 
 #include <memory>
@@ -32,10 +34,10 @@ FieldSpec weightField(int m, int n, bool odd)
     f.objectName = "m_p" + mn + (odd ? "LineEdit_3" : "LineEdit_2");
     f.caption = {"模式功率占比P" + mn + suffix, "power weight of LP" + mn + suffix};
     f.defaultText = (m == 0 && n <= 2) ? "1" : "0";
-    // The E weights (and those of order 0) take the page validator; the O
-    // weights have always been typed freely.
+    // The E weights (and those of order 0) take the page validator and the
+    // shared range of a weight; the O weights have always been typed freely.
     if (!odd)
-        f.min = 0;
+        f = withRange(f, inputranges::kModeWeight);
     f.format = "g6";
     return f;
 }
@@ -75,6 +77,9 @@ public:
     Result evaluate(const Inputs &given) const override
     {
         const Inputs inputs = withDefaults(m_spec, given);
+        Result outOfRange;
+        if (refuseOutOfRange(m_spec, inputs, outOfRange))
+            return outOfRange;
         // The page checks the fields row by row: E (or the single order-0
         // field) before O.
         for (int m = 0; m < 5; ++m)

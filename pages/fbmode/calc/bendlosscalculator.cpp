@@ -27,7 +27,7 @@ CalculatorSpec bendSpec()
     s.page = "fbmode";
     s.tab = 2;
     s.fields = fiberFields({"m_N1lineEdit_2", "m_N2lineEdit_2", "m_AlineEdit_2",
-                            "m_LambdalineEdit_2", "m_NALineEdit_3", "10", kBendTabMaxRadiusMicron});
+                            "m_LambdalineEdit_2", "m_NALineEdit_3", "10"});
     FieldSpec radius;
     radius.key = "bend_radius_m";
     radius.objectName = "m_RlineEdit_2";
@@ -44,8 +44,7 @@ CalculatorSpec bendSpec()
     // The combo box lists the modes in this order; its index is the position.
     mode.caption = {"模式LP（导模列表中的序号，0为LP01）",
                     "mode: position in the guided-mode list (as modes.solve lists it), 0 = LP01"};
-    mode.defaultText = "0";
-    mode.min = 0;
+    mode.defaultText = "0"; // its own rule: a whole number from 0, within the list
     mode.format = "d";
     s.fields.push_back(mode);
 
@@ -70,6 +69,11 @@ public:
     Result evaluate(const Inputs &given) const override
     {
         const Inputs inputs = withDefaults(m_spec, given);
+        // The shared ranges first, as on every tab.
+        Result outOfRange;
+        if (refuseOutOfRange(m_spec, inputs, outOfRange,
+                             {"n1", "n2", "a_um", "bend_radius_m", "lambda_nm", "na"}))
+            return outOfRange;
         std::string empty;
         if (textOf(inputs, "n1").empty() && textOf(inputs, "na").empty())
             empty = "n1";
@@ -92,10 +96,6 @@ public:
             return refusal(kCoreBelowClad, "n1");
         if (a > kBendTabMaxRadiusMicron * 1e-6)
             return refusal(coreRadiusLimit(kBendTabMaxRadiusMicron), "a_um");
-        Result outOfRange;
-        if (refuseOutOfRange(m_spec, inputs, outOfRange,
-                             {"n1", "n2", "a_um", "bend_radius_m", "lambda_nm", "na"}))
-            return outOfRange;
         const double bendRadius = numberOf(inputs, "bend_radius_m");
 
         const ModeSet modes = solveModes(a, lambda, n1, n2);

@@ -50,7 +50,6 @@ std::vector<FieldSpec> fiberFields(const FiberFieldNames &names)
     a.toSI = 1e-6;
     a.defaultText = names.aDefault;
     a = withRange(a, kFiberRadius);
-    a.max = std::min(a.max, names.aMaxMicron); // the tab's own limit
 
     FieldSpec &lambda = fields[3];
     lambda.key = "lambda_nm";
@@ -70,7 +69,6 @@ std::vector<FieldSpec> fiberFields(const FiberFieldNames &names)
     na.required = false;
     na.format = "%f";
     na = withRange(na, kNumericalAperture);
-    na.max = kMaxNa; // the tab's own limit
     return fields;
 }
 

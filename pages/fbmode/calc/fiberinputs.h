@@ -24,11 +24,14 @@ struct FiberFieldNames {
     const char *lambda;
     const char *na;
     const char *aDefault; // core radius default text (μm)
-    double aMaxMicron;    // largest core radius the tab accepts
 };
 
 // n1, n2, a_um, lambda_nm (inputs) and na (linked to n1), in that order. n1
 // and na are optional one at a time: either of them defines the core index.
+// Their ranges are the shared ones (physics/inputranges.h), checked before
+// anything else; the tabs' own tighter limits (core radius, NA at most 0.5)
+// are rules of evaluate() with the page's own notices, so a value the range
+// table accepts still gets the page's text.
 std::vector<FieldSpec> fiberFields(const FiberFieldNames &names);
 
 // The n1 <-> NA link of a tab, as the page's editingFinished() slots apply

@@ -21,10 +21,10 @@ struct CheckedFiber {
     std::string naText;                       // the NA field's text after the rule
 };
 
-// The page's checks in its order (empty fields, n1 < n2, a > 50 μm, and with
-// checkNa the typed NA against 0.5), then the accepted range of each fiber
-// input, and the NA rule. False with *refused set when a check fails. The
-// map of a listed mode skips the NA checks: n1 and n2 define the fiber, and
+// The accepted range of each fiber input first (as every tab), then the
+// page's checks in its order (empty fields, n1 < n2, a > 50 μm, and with
+// checkNa the typed NA against 0.5), and the NA rule. False with *refused set
+// when a check fails. The map of a listed mode skips the NA checks: n1 and n2 define the fiber, and
 // the NA the list rewrote (it may exceed 0.5 when n1 and n2 say so) is only
 // rewritten again.
 bool checkModeTabFiber(const CalculatorSpec &spec, const Inputs &inputs, bool checkNa,

@@ -10,6 +10,7 @@
 #include "textformat.h"
 
 #include <cmath>
+#include <limits>
 #include <memory>
 
 namespace velmora::calc::modes {
@@ -101,14 +102,23 @@ CalculatorSpec fieldMapSpec()
     s.page = "fbmode";
     s.tab = 0;
     s.fields = modeTabFiberFields();
+    // The map never reads the NA: n1 and n2 define the fiber, and the NA the
+    // list rewrote (sqrt(n1² - n2²), beyond the range table's NA when the
+    // index step is large) is only rewritten again. So it has no range here.
+    for (FieldSpec &f : s.fields)
+        if (f.key == "na") {
+            f.min = -std::numeric_limits<double>::infinity();
+            f.max = std::numeric_limits<double>::infinity();
+        }
 
+    // A row of the list: its own rule (a whole number from 0, within the
+    // list), not a range of the shared table.
     FieldSpec mode;
     mode.key = "mode";
     mode.objectName = "tableWidget";
     mode.caption = {"模式（导模列表中的行，0为LP01）",
                     "mode: row of the guided-mode list (as modes.solve lists it), 0 = LP01"};
     mode.defaultText = "0";
-    mode.min = 0;
     mode.format = "d";
     s.fields.push_back(mode);
 
