@@ -85,7 +85,8 @@ def main():
                         help="the C++ velmora_bench binary (for the overhead figures)")
     args = parser.parse_args()
 
-    cpp = cpp_medians(os.path.normpath(args.bench))
+    # Absolute, since the benchmark runs in its own directory (runtime files).
+    cpp = cpp_medians(os.path.abspath(args.bench))
     print(f"velmora {velmora.__version__}, {os.cpu_count()} cores, Python {sys.version.split()[0]}")
 
     # Single-threaded calls: CPU time of the calling thread on both sides.
