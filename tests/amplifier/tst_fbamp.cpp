@@ -141,6 +141,20 @@ private slots:
         for (const QString &path : pictures.written)
             QVERIFY(QFile::exists(path));
     }
+
+    // The README's picture: VELMORA_SCREENSHOTS=<folder> writes it.
+    void screenshotForTheReadme()
+    {
+        const QString folder = qEnvironmentVariable("VELMORA_SCREENSHOTS");
+        if (folder.isEmpty())
+            QSKIP("set VELMORA_SCREENSHOTS to a folder to write the README picture");
+        page->form().presetCombo->setCurrentIndex(1);
+        page->applyPreset(1);
+        calculateAndWait();
+        window->show();
+        QVERIFY(QTest::qWaitForWindowExposed(window));
+        QVERIFY(window->grab().save(folder + QStringLiteral("/fbamp-double-clad.png")));
+    }
 };
 
 QTEST_MAIN(TestFbamp)
