@@ -1,0 +1,64 @@
+#include "exactmodeset.h"
+
+#include "modesolver.h"
+#include "parallelrows.h"
+
+#include <cmath>
+#include <limits>
+
+namespace {
+
+std::vector<double> gridDifferences(const StepIndexFiber &fiber, const std::vector<LpMode> &lp)
+{
+    const ModeSet grid = solveModes(fiber.a, fiber.lambda, fiber.n1, fiber.n2);
+    std::vector<double> out;
+    out.reserve(lp.size());
+    for (const LpMode &mode : lp) {
+        double difference = std::numeric_limits<double>::quiet_NaN();
+        if (mode.m <= grid.maxOrder) {
+            const std::vector<double> &list = grid.neffLists[static_cast<std::size_t>(mode.m)];
+            if (static_cast<std::size_t>(mode.n) <= list.size())
+                difference = mode.neff - list[static_cast<std::size_t>(mode.n) - 1];
+        }
+        out.push_back(difference);
+    }
+    return out;
+}
+
+bool cancelled(const ExactModeProgress *progress)
+{
+    return progress && progress->cancel.load(std::memory_order_relaxed);
+}
+
+} // namespace
+
+ExactModeSet computeExactModeSet(const ExactModeRequest &request, ExactModeProgress *progress)
+{
+    ExactModeSet set;
+    const StepIndexFiber &fiber = request.fiber;
+    set.v = fiberV(fiber);
+    const BesselZeroTable zeros = lpZeroTable(set.v);
+    set.lp = solveExactLpModes(fiber, &zeros);
+    const int count = static_cast<int>(set.lp.size());
+    if (progress)
+        progress->total.store(count);
+
+    set.properties.resize(set.lp.size());
+    parallelRows(count, [&](int row) {
+        if (cancelled(progress))
+            return;
+        set.properties[static_cast<std::size_t>(row)] =
+            lpModeProperties(fiber, set.lp[static_cast<std::size_t>(row)], request.options);
+        if (progress)
+            progress->done.fetch_add(1, std::memory_order_relaxed);
+    });
+    if (cancelled(progress)) {
+        set.cancelled = true;
+        return set;
+    }
+    set.gridDifference = gridDifferences(fiber, set.lp);
+    if (request.vectorModes && !cancelled(progress))
+        set.vector = solveExactVectorModes(fiber, set.lp, &zeros);
+    set.cancelled = cancelled(progress);
+    return set;
+}
