@@ -2,7 +2,9 @@
 
 #include "besselpolicy.h"
 
+#include <algorithm>
 #include <cmath>
+#include <mutex>
 
 BesselZeroTable::BesselZeroTable(int maxOrder, double limit)
     : m_zeros(maxOrder < 0 ? 0 : maxOrder + 1)
@@ -24,4 +26,17 @@ int highestGuidedOrderBound(double v)
     if (!(v > 0))
         return 0;
     return static_cast<int>(std::ceil(v)) + 1;
+}
+
+std::shared_ptr<const BesselZeroTable> sharedBesselZeroTable(int maxOrder, double limit)
+{
+    static std::mutex mutex;
+    static std::shared_ptr<const BesselZeroTable> table;
+    std::lock_guard<std::mutex> lock(mutex);
+    if (!table || !table->covers(maxOrder, limit)) {
+        const int order = table ? std::max(maxOrder, table->maxOrder()) : maxOrder;
+        const double upTo = table ? std::max(limit, table->limit()) : limit;
+        table = std::make_shared<const BesselZeroTable>(order, upTo);
+    }
+    return table;
 }

@@ -10,6 +10,7 @@
 // The zeros come from Boost.Math cyl_bessel_j_zero (McMahon / Olver initial
 // guesses refined by Newton iteration to full double precision).
 
+#include <memory>
 #include <vector>
 
 class BesselZeroTable
@@ -22,10 +23,21 @@ public:
     // Zeros of J_order (order >= 0 and <= maxOrder), ascending; entry k-1 is j_{order,k}.
     const std::vector<double> &zeros(int order) const { return m_zeros[order]; }
     int maxOrder() const { return static_cast<int>(m_zeros.size()) - 1; }
+    double limit() const { return m_limit; }
+    // True when the table holds what BesselZeroTable(maxOrder, limit) would.
+    bool covers(int maxOrder, double limit) const
+    {
+        return maxOrder <= this->maxOrder() && limit <= m_limit;
+    }
 
 private:
     std::vector<std::vector<double>> m_zeros;
+    double m_limit = 0.0;
 };
+
+// The zeros are constants: one table per process, grown (never shrunk) to the
+// largest request so far and shared read-only. Thread-safe.
+std::shared_ptr<const BesselZeroTable> sharedBesselZeroTable(int maxOrder, double limit);
 
 // Highest LP azimuthal order guided at V (j_{m-1,1} < V, with j_{-1,1} taken
 // as 0 so that LP01 is always guided), from the bound j_{m,1} > m.

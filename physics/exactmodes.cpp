@@ -79,16 +79,15 @@ std::vector<LpMode> solveExactLpModes(const StepIndexFiber &fiber, const BesselZ
     if (!(v > 0) || !std::isfinite(v) || !(fiber.n2 > 0))
         return modes;
 
-    BesselZeroTable own(0, 0.0);
-    if (!zeros || zeros->maxOrder() < highestGuidedOrderBound(v) + 1 ||
-        !(zeros->zeros(0).back() > v)) {
-        own = lpZeroTable(v);
-        zeros = &own;
+    std::shared_ptr<const BesselZeroTable> shared;
+    if (!zeros || !zeros->covers(highestGuidedOrderBound(v) + 1, v)) {
+        shared = sharedBesselZeroTable(highestGuidedOrderBound(v) + 1, v);
+        zeros = shared.get();
     }
 
     const double na2 = (fiber.n1 - fiber.n2) * (fiber.n1 + fiber.n2);
     const double k0 = kTwoPi / fiber.lambda;
-    for (int m = 0; m <= zeros->maxOrder() - 1; ++m) {
+    for (int m = 0; m <= highestGuidedOrderBound(v); ++m) {
         // Cutoffs (lower bracket ends) and far-from-cutoff limits (upper ends).
         const std::vector<double> &upper = zeros->zeros(m);
         const std::vector<double> &lowerSource = zeros->zeros(m == 0 ? 1 : m - 1);
@@ -130,7 +129,7 @@ int countGuidedLpModes(double v)
         return 0;
     const BesselZeroTable zeros = lpZeroTable(v);
     int count = 0;
-    for (int m = 0; m <= zeros.maxOrder() - 1; ++m) {
+    for (int m = 0; m <= highestGuidedOrderBound(v); ++m) {
         const std::vector<double> &cutoffs = zeros.zeros(m == 0 ? 1 : m - 1);
         int orderCount = m == 0 ? 1 : 0; // LP01 has no cutoff
         for (double z : cutoffs)

@@ -63,8 +63,8 @@ double lpCharacteristic(int m, double u, double v);
 
 // Every guided LP mode in table order (m ascending, then n ascending).
 // Requires 0 < V and finite inputs with n1 > n2; otherwise the list is empty.
-// `zeros` may hold a table built for at least this V (order and limit); when
-// null the solver builds its own.
+// `zeros` may hold a table covering lpZeroTable(V); when null (or too small)
+// the solver takes the process-wide table of besselzeros.h.
 std::vector<LpMode> solveExactLpModes(const StepIndexFiber &fiber,
                                       const BesselZeroTable *zeros = nullptr);
 

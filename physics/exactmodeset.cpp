@@ -37,8 +37,9 @@ ExactModeSet computeExactModeSet(const ExactModeRequest &request, ExactModeProgr
     ExactModeSet set;
     const StepIndexFiber &fiber = request.fiber;
     set.v = fiberV(fiber);
-    const BesselZeroTable zeros = lpZeroTable(set.v);
-    set.lp = solveExactLpModes(fiber, &zeros);
+    const std::shared_ptr<const BesselZeroTable> zeros =
+        sharedBesselZeroTable(highestGuidedOrderBound(set.v) + 1, set.v);
+    set.lp = solveExactLpModes(fiber, zeros.get());
     const int count = static_cast<int>(set.lp.size());
     if (progress)
         progress->total.store(count);
@@ -58,7 +59,7 @@ ExactModeSet computeExactModeSet(const ExactModeRequest &request, ExactModeProgr
     }
     set.gridDifference = gridDifferences(fiber, set.lp);
     if (request.vectorModes && !cancelled(progress))
-        set.vector = solveExactVectorModes(fiber, set.lp, &zeros);
+        set.vector = solveExactVectorModes(fiber, set.lp, zeros.get());
     set.cancelled = cancelled(progress);
     return set;
 }

@@ -4,6 +4,7 @@
 #include "silicasellmeier.h"
 
 #include <boost/math/quadrature/gauss.hpp>
+#include <boost/math/tools/minima.hpp>
 #include "besselpolicy.h"
 
 #include <array>
@@ -109,10 +110,11 @@ struct RadialMoments {
     }
 };
 
-RadialMoments radialMoments(int m, double u, double w)
+// Calls visit(weight, rho, psi) for every quadrature node of int_0^inf f(rho) drho
+// over the mode's radial profile psi (rho = r/a, psi(1) = J_m(U)).
+template <typename Visit> void forEachRadialNode(int m, double u, double w, Visit visit)
 {
     const GaussRule &rule = gaussRule();
-    RadialMoments out;
     // Core: panels of at most 3.5 rad of U rho, so psi^4 (period pi/2 in U rho)
     // is resolved to ~1e-16 by 16 points.
     const int corePanels = std::max(2, static_cast<int>(std::ceil(u / 3.5)));
@@ -121,8 +123,7 @@ RadialMoments radialMoments(int m, double u, double w)
         const double half = 0.5 / corePanels;
         for (std::size_t k = 0; k < rule.x.size(); ++k) {
             const double rho = lo + half * (1.0 + rule.x[k]);
-            const double j = besselJ(m, u * rho);
-            out.add(half * rule.w[k], rho, j * j);
+            visit(half * rule.w[k], rho, besselJ(m, u * rho));
         }
     }
     // Cladding: psi = J_m(U) K_m(W rho)/K_m(W). Panel widths follow the local
@@ -133,6 +134,7 @@ RadialMoments radialMoments(int m, double u, double w)
     const bool direct = std::isfinite(kEdge) && kEdge > 0;
     const double logKEdge = direct ? 0.0 : logBesselK(m, w);
     double rho0 = 1.0;
+    double secondMoment = 0.0; // int psi^2 rho^3 so far, for the stopping test
     for (int panel = 0; panel < 400; ++panel) {
         const double rate = std::sqrt(w * w + double(m) * m / (rho0 * rho0));
         const double width = std::min(rho0, 3.0 / rate);
@@ -144,16 +146,47 @@ RadialMoments radialMoments(int m, double u, double w)
                                         : std::exp(logBesselK(m, w * rho) - logKEdge);
             const double psi = jEdge * ratio;
             lastPsi2 = psi * psi;
-            out.add(half * rule.w[k], rho, psi * psi);
+            secondMoment += half * rule.w[k] * lastPsi2 * rho * rho * rho;
+            visit(half * rule.w[k], rho, psi);
         }
         rho0 += width;
         // In the exponential tail (W rho > 1) the rest is below the last
         // integrand times a decay length < rho: stop once that is negligible.
         const double tail = lastPsi2 * rho0 * rho0 * rho0 * rho0;
-        if (w * rho0 > 1.0 && tail < 1e-18 * out.i2)
+        if (w * rho0 > 1.0 && tail < 1e-18 * secondMoment)
             break;
     }
+}
+
+RadialMoments radialMoments(int m, double u, double w)
+{
+    RadialMoments out;
+    forEachRadialNode(m, u, w, [&out](double weight, double rho, double psi) {
+        out.add(weight, rho, psi * psi);
+    });
     return out;
+}
+
+// Marcuse's spot size (Bell Syst. Tech. J. 56, 703 (1977)): the 1/e field
+// radius w (in units of a) of the Gaussian exp(-rho^2/w^2) of largest power
+// overlap with the mode, (int psi g rho)^2 / (int psi^2 rho * int g^2 rho),
+// int g^2 rho = w^2/4. Maximised with Brent's method.
+double gaussianFitSpot(int m, double u, double w, double i0)
+{
+    std::vector<double> rho, weight;
+    forEachRadialNode(m, u, w, [&](double wt, double r, double psi) {
+        rho.push_back(r);
+        weight.push_back(wt * r * psi);
+    });
+    auto negativeOverlap = [&](double s) {
+        double sum = 0.0;
+        for (std::size_t i = 0; i < rho.size(); ++i)
+            sum += weight[i] * std::exp(-rho[i] * rho[i] / (s * s));
+        return -sum * sum / (i0 * s * s / 4.0);
+    };
+    const auto best = boost::math::tools::brent_find_minima(
+        negativeOverlap, 0.1, 30.0, std::numeric_limits<double>::digits / 2);
+    return best.first;
 }
 
 } // namespace
@@ -216,8 +249,8 @@ LpModeProperties lpModeProperties(const StepIndexFiber &fiber, const LpMode &mod
                                           : std::numeric_limits<double>::infinity();
     if (!(w > 0)) {
         p.corePowerFraction = p.groupIndex = p.beta2 = p.dispersion = p.waveguideDispersion =
-            p.mfd = p.effectiveArea = p.dopedOverlap = p.m2xCos = p.m2yCos = p.m2xSin = p.m2ySin =
-                p.bendLoss = p.bendLossDb = p.bendLossLargeArgument = kNaN;
+            p.mfd = p.gaussianMfd = p.effectiveArea = p.dopedOverlap = p.m2xCos = p.m2yCos =
+                p.m2xSin = p.m2ySin = p.bendLoss = p.bendLossDb = p.bendLossLargeArgument = kNaN;
         return p;
     }
     const KTerms k = kTerms(m, w);
@@ -249,6 +282,7 @@ LpModeProperties lpModeProperties(const StepIndexFiber &fiber, const LpMode &mod
     const double i0 = i0Core + i0Clad;
     const double gradient = u * u * i0Core - w * w * i0Clad; // int |grad psi|^2 rho drho
     p.mfd = 2.0 * a * std::sqrt(2.0 * i0 / gradient);
+    p.gaussianMfd = (m == 0 && mode.n == 1) ? 2.0 * a * gaussianFitSpot(m, u, w, i0) : kNaN;
 
     const RadialMoments moments = radialMoments(m, u, w);
     p.effectiveArea = (m == 0 ? kTwoPi : 4.0 * kPi / 3.0) * a * a * i0 * i0 / moments.i4;

@@ -172,10 +172,10 @@ std::vector<VectorMode> solveExactVectorModes(const StepIndexFiber &fiber,
     int maxLp = 0;
     for (const LpMode &mode : lpModes)
         maxLp = std::max(maxLp, mode.m);
-    BesselZeroTable own(0, 0.0);
-    if (!zeros || zeros->maxOrder() < maxLp + 1 || !(zeros->zeros(0).back() > s.v)) {
-        own = BesselZeroTable(maxLp + 1, s.v);
-        zeros = &own;
+    std::shared_ptr<const BesselZeroTable> shared;
+    if (!zeros || !zeros->covers(maxLp + 1, s.v)) {
+        shared = sharedBesselZeroTable(maxLp + 1, s.v);
+        zeros = shared.get();
     }
 
     std::vector<VectorMode> found;
