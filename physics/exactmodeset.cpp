@@ -36,6 +36,7 @@ ExactModeSet computeExactModeSet(const ExactModeRequest &request, ExactModeProgr
 {
     ExactModeSet set;
     const StepIndexFiber &fiber = request.fiber;
+    set.fiber = fiber;
     set.v = fiberV(fiber);
     const std::shared_ptr<const BesselZeroTable> zeros =
         sharedBesselZeroTable(highestGuidedOrderBound(set.v) + 1, set.v);

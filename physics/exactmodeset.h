@@ -21,6 +21,7 @@ struct ExactModeRequest {
 };
 
 struct ExactModeSet {
+    StepIndexFiber fiber;
     double v = 0.0;
     std::vector<LpMode> lp;                   // table order
     std::vector<LpModeProperties> properties; // one per LP mode

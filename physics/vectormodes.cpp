@@ -76,8 +76,13 @@ double intervalSign(int k)
 std::string vectorModeName(const VectorMode &mode)
 {
     static const char *const kFamilies[] = {"TE", "TM", "HE", "EH"};
-    return std::string(kFamilies[static_cast<int>(mode.family)]) + std::to_string(mode.nu) +
-           std::to_string(mode.n);
+    return std::string(kFamilies[static_cast<int>(mode.family)]) + orderLabel(mode.nu, mode.n);
+}
+
+std::string orderLabel(int order, int radial)
+{
+    const char *separator = (order >= 10 || radial >= 10) ? "," : "";
+    return std::to_string(order) + separator + std::to_string(radial);
 }
 
 // HE and EH right sides share

@@ -52,7 +52,10 @@ struct VectorMode {
     double cutoffV = 0; // 0 for HE11
 };
 
-// "TE01", "HE11", "EH21" (family, nu, n).
+// "01", "11", and "10,1" once an index has two digits (so "HE10,1" and
+// "HE1,10" stay apart).
+std::string orderLabel(int order, int radial);
+// "TE01", "HE11", "EH21", "HE10,1" (family, nu, n).
 std::string vectorModeName(const VectorMode &mode);
 
 // The pole-free characteristic functions at U (0 < U < V), for tests and the

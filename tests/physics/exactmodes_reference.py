@@ -100,12 +100,15 @@ def main():
                 lo = zero(1, n - 1) if l == 0 else zero(l - 1, n)
                 if lo >= V:
                     break
+                found = True
+                if orders is not None and l not in orders:
+                    n += 1
+                    continue
                 hi = min(V, zero(l, n))
                 f = lambda U: U * besselj(l - 1, U) / besselj(l, U) + W(U) * besselk(l - 1, W(U)) / besselk(l, W(U))
                 U = bisect(f, lo + eps, hi - eps)
-                if U is not None and (orders is None or l in orders):
+                if U is not None:
                     emit("LP", l, n, U)
-                found = True
                 n += 1
             if not found:
                 break

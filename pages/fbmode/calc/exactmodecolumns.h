@@ -1,0 +1,49 @@
+#ifndef VELMORA_EXACTMODECOLUMNS_H
+#define VELMORA_EXACTMODECOLUMNS_H
+
+// The columns of the exact-mode table ("精确模式特性"): one place for each
+// column's key, caption, unit, number format and value, shared by the
+// modes.exact calculator (one curve per column) and the page's table.
+// LP rows carry every column; a vector-mode row (TE, TM, HE, EH under its LP
+// mode) only those of the eigenvalue itself, the others stay empty.
+
+#include "calculator.h"
+#include "exactmodeset.h"
+
+#include <string>
+#include <vector>
+
+namespace velmora::calc {
+
+struct ExactModeColumn {
+    std::string key;  // output key and spreadsheet column ("neff", "aeff_um2")
+    Text caption;     // header without the unit
+    std::string unit; // "" when dimensionless
+    char format;      // 'g' or 'f' (QString::number)
+    int precision;
+    // Value of an LP row (index into set.lp) and of a vector row; NaN for "none".
+    double (*lpValue)(const ExactModeSet &set, std::size_t row);
+    double (*vectorValue)(const ExactModeSet &set, const VectorMode &mode);
+};
+
+const std::vector<ExactModeColumn> &exactModeColumns();
+
+// One table row: an LP mode or a vector mode of the set, in display order
+// (each LP mode followed by its vector modes when they were computed).
+struct ExactModeRow {
+    std::size_t lpIndex = 0; // the LP mode (for a vector row: its LP mode)
+    const VectorMode *vector = nullptr;
+    std::string name; // "LP01", "HE11", "TE01"
+};
+std::vector<ExactModeRow> exactModeRows(const ExactModeSet &set);
+
+double exactModeValue(const ExactModeColumn &column, const ExactModeSet &set,
+                      const ExactModeRow &row);
+// The cell text: the column's format, "" for NaN, "∞" for +inf.
+std::string exactModeText(const ExactModeColumn &column, double value);
+// The header: caption and unit, "β [1/m]".
+std::string exactModeHeader(const ExactModeColumn &column, bool chinese = true);
+
+} // namespace velmora::calc
+
+#endif // VELMORA_EXACTMODECOLUMNS_H
