@@ -132,6 +132,16 @@ const DefaultSet kDefaultSets[] = {
       {"m_N2lineEdit_2", "1.45"},
       {"m_NALineEdit_3", "0.0590"},
       {"m_LambdalineEdit_2", "1080"}}},
+    // 精确模式特性 (the defaults of the modes.exact calculator)
+    {FBMainWindow::FbmodePage,
+     3,
+     {{"m_exactALineEdit", "20"},
+      {"m_exactLambdaLineEdit", "1080"},
+      {"m_exactN1LineEdit", "1.4512"},
+      {"m_exactN2LineEdit", "1.45"},
+      {"m_exactNALineEdit", "0.0590"},
+      {"m_exactDopedLineEdit", "20"},
+      {"m_exactBendLineEdit", "0.05"}}},
 
     {FBMainWindow::LaserPlusePage,
      kAnyTab,

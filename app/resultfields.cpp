@@ -32,6 +32,7 @@ std::vector<const char *> resultFieldNames(int pageIndex, int innerTab)
         case 0: return {"m_VLineEdit_2", "m_NnumLineEdit_2"};
         case 1: return {"m_m2xLineEdit_2", "m_m2yLineEdit_2"};
         case 2: return {"m_AlphalineEdit_2", "m_BetalineEdit_2"};
+        case 3: return {"m_exactVLineEdit", "m_exactCountLineEdit"}; // 精确模式特性
         }
         break;
     case FBMainWindow::LaserPlusePage: return {"m_ElineEdit", "m_P_peaklineEdit"};

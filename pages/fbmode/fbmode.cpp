@@ -3,6 +3,7 @@
 #include "calc/fiberinputs.h"
 #include "calcbinding.h"
 #include "catalogue.h"
+#include "exactmodestab.h"
 #include "fbmodeform.h"
 #include "pageconventions.h"
 #include "qplot.h"
@@ -13,6 +14,7 @@
 fbmode::fbmode(QWidget *parent) : QWidget(parent), ui(new Ui::fbmode)
 {
     ui->setupUi(this);
+    ui->tabWidget->addTab(new ExactModesTab(ui->tabWidget), QStringLiteral("精确模式特性"));
     installValidators();
     connectSignals();
 

@@ -6,65 +6,13 @@
 
 #include "fbmodeform.h"
 #include "fieldmaps.h"
+#include "modecolormap.h"
 #include "plotsquare.h"
 #include "qplot.h"
 
 #include <algorithm>
 #include <cmath>
 #include <limits>
-
-namespace {
-
-// Jet colours; non-finite cells (a field value that makes U or W non-finite)
-// stay transparent, so the white background shows through.
-QCPColorGradient jetGradient()
-{
-    QCPColorGradient gradient(QCPColorGradient::gpJet);
-    gradient.setNanHandling(QCPColorGradient::nhTransparent);
-    return gradient;
-}
-
-// Copies a grid into the colour map: key (horizontal) index = the grid's outer
-// index, value index = its inner index.
-void fillColorMap(QCPColorMap *map, const std::vector<double> &grid)
-{
-    QCPColorMapData *data = map->data();
-    for (int i = 0; i < kFieldGridSize; ++i)
-        for (int j = 0; j < kFieldGridSize; ++j) {
-            const double v = grid[fieldGridIndex(i, j)];
-            data->setCell(i, j, std::isfinite(v) ? v : std::numeric_limits<double>::quiet_NaN());
-        }
-}
-
-// The colour range of the map: its data bounds (recomputed first when asked).
-// A map without spread (LP01's phase is pi everywhere, an all-zero mixture) has
-// no valid range of its own; it is shown on [min(0, v), max(0, v)] (or [v, v+1])
-// so that the colours stay defined.
-void applyDataRange(QCPColorMap *map, bool recalculate)
-{
-    if (recalculate)
-        map->data()->recalculateDataBounds();
-    const QCPRange bounds = map->data()->dataBounds();
-    if (QCPRange::validRange(bounds)) {
-        map->setDataRange(bounds);
-        return;
-    }
-    const double lower = std::min(0.0, bounds.lower);
-    double upper = std::max(0.0, bounds.upper);
-    if (!(upper > lower))
-        upper = lower + 1;
-    map->setDataRange(QCPRange(lower, upper));
-}
-
-QCPColorMap *createColorMap(QCustomPlot *plot)
-{
-    auto *map = new QCPColorMap(plot->xAxis, plot->yAxis);
-    map->data()->setSize(kFieldGridSize, kFieldGridSize);
-    map->setGradient(jetGradient());
-    return map;
-}
-
-} // namespace
 
 void fbmode::ensureMapPlot()
 {

@@ -1,0 +1,59 @@
+// modes.exact through the catalogue, as the command line and sweeps call it.
+
+#include "catalogue.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+using namespace velmora::calc;
+
+namespace {
+
+const Calculator &exact()
+{
+    const Calculator *calculator = catalogue().find("modes.exact");
+    EXPECT_NE(calculator, nullptr);
+    return *calculator;
+}
+
+} // namespace
+
+TEST(ExactModesCalculator, DefaultsGiveTheSevenModesOfThe20MicronFiberInEveryColumn)
+{
+    const Result r = exact().evaluate({});
+    ASSERT_FALSE(r.refused);
+    EXPECT_EQ(r.outputs.at("v").text, "6.8654");
+    EXPECT_EQ(r.outputs.at("count").text, "7");
+    for (const FieldSpec &field : exact().spec().fields)
+        if (field.kind == ValueKind::Curve)
+            EXPECT_EQ(r.outputs.at(field.key).data.size(), 7u) << field.key;
+    // The grid of the mode-distribution tab sits above every exact root, by
+    // less than one step (n1 - n2)/9999.
+    for (double d : r.outputs.at("grid_difference").data) {
+        EXPECT_LT(d, 0.0);
+        EXPECT_GT(d, -0.0002 / 9999);
+    }
+    // Vector modes add their rows under the LP modes: 7 LP + 14 vector.
+    EXPECT_EQ(exact().evaluate({{"vector", "1"}}).outputs.at("neff").data.size(), 21u);
+}
+
+TEST(ExactModesCalculator, RefusesWithANoticeNamingTheInput)
+{
+    const Result equal = exact().evaluate({{"n1", "1.45"}});
+    ASSERT_TRUE(equal.refused);
+    EXPECT_EQ(equal.notices.at(0).text.zh, "纤芯折射率应大于包层折射率");
+    const Result wide = exact().evaluate({{"a_um", "500"}});
+    ASSERT_TRUE(wide.refused);
+    EXPECT_EQ(wide.notices.at(0).key, "a_um");
+    EXPECT_TRUE(exact().evaluate({{"bend_m", ""}}).refused);
+    EXPECT_TRUE(exact().evaluate({{"lambda_nm", "1e309"}}).refused);
+}
+
+TEST(ExactModesCalculator, NumericalApertureAndCoreIndexAreLinked)
+{
+    const Inputs fromNa = exact().linkEdited({{"na", "0.2"}}, "na");
+    EXPECT_NEAR(std::stod(fromNa.at("n1")), std::sqrt(0.04 + 1.45 * 1.45), 1e-6);
+    const Inputs fromN1 = exact().linkEdited({{"n1", "1.46"}}, "n1");
+    EXPECT_NEAR(std::stod(fromN1.at("na")), std::sqrt(1.46 * 1.46 - 1.45 * 1.45), 1e-6);
+}
