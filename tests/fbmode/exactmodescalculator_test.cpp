@@ -26,8 +26,9 @@ TEST(ExactModesCalculator, DefaultsGiveTheSevenModesOfThe20MicronFiberInEveryCol
     EXPECT_EQ(r.outputs.at("v").text, "6.8654");
     EXPECT_EQ(r.outputs.at("count").text, "7");
     for (const FieldSpec &field : exact().spec().fields)
-        if (field.kind == ValueKind::Curve)
+        if (field.kind == ValueKind::Curve) {
             EXPECT_EQ(r.outputs.at(field.key).data.size(), 7u) << field.key;
+        }
     // The grid of the mode-distribution tab sits above every exact root, by
     // less than one step (n1 - n2)/9999.
     for (double d : r.outputs.at("grid_difference").data) {

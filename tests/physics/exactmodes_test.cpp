@@ -155,8 +155,9 @@ TEST(ExactModes, TeEqualsLp1nExactlyAndHe11TendsToLp01AsTheIndexStepVanishes)
         if (mode.family != VectorFamily::TE)
             continue;
         for (const LpMode &l : lp)
-            if (l.m == 1 && l.n == mode.n)
+            if (l.m == 1 && l.n == mode.n) {
                 EXPECT_EQ(mode.neff, l.neff) << vectorModeName(mode);
+            }
     }
     // At fixed V the vector correction to b is of order Delta (Snyder & Love
     // ch. 13): it must shrink tenfold per decade of the index step.
@@ -168,8 +169,9 @@ TEST(ExactModes, TeEqualsLp1nExactlyAndHe11TendsToLp01AsTheIndexStepVanishes)
         ASSERT_FALSE(vector.empty());
         ASSERT_EQ(vectorModeName(vector.front()), "HE11");
         const double difference = std::abs(vector.front().b - modes.front().b);
-        if (previous > 0)
+        if (previous > 0) {
             EXPECT_LT(difference, 0.2 * previous) << step;
+        }
         EXPECT_LT(difference, step) << step;
         previous = difference;
     }
