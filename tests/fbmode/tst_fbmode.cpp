@@ -123,10 +123,12 @@ private slots:
     {
         QCOMPARE(page->windowTitle(), QStringLiteral("fbmode"));
         auto *tabs = widget<QTabWidget>("tabWidget");
-        QCOMPARE(tabs->count(), 3);
+        // The three seeded tabs, then the exact-mode tab (tst_exactmodestab).
+        QCOMPARE(tabs->count(), 4);
         QCOMPARE(tabs->tabText(0), QStringLiteral("模式分布"));
         QCOMPARE(tabs->tabText(1), QStringLiteral("光束质量因子"));
         QCOMPARE(tabs->tabText(2), QStringLiteral("弯曲损耗"));
+        QCOMPARE(tabs->tabText(3), QStringLiteral("精确模式特性"));
         QCOMPARE(tabs->currentIndex(), 0);
         QCOMPARE(field("m_N1LineEdit_2")->text(), QStringLiteral("1.4512"));
         QCOMPARE(field("m_N2LineEdit_2")->text(), QStringLiteral("1.45"));
