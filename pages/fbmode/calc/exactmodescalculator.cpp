@@ -136,8 +136,12 @@ Result ExactModesCalculator::results(const ExactModeSet &set) const
     for (const ExactModeColumn &column : exactModeColumns()) {
         std::vector<double> values;
         values.reserve(rows.size());
-        for (const ExactModeRow &row : rows)
-            values.push_back(exactModeValue(column, set, row));
+        for (const ExactModeRow &row : rows) {
+            // "No value" is NaN in the curves: the command line's JSON has no
+            // infinity (LP01's cutoff wavelength, shown as "∞" on the page).
+            const double value = exactModeValue(column, set, row);
+            values.push_back(std::isfinite(value) ? value : std::nan(""));
+        }
         out.array(column.key, std::move(values), {rows.size()});
     }
     return out.take();
