@@ -99,8 +99,10 @@ ExactModeCheck ExactModesCalculator::check(const Inputs &inputs) const
         return out;
     }
     Result ranges;
+    // NA is checked too although n1 and n2 define the fiber: it is the text
+    // the user sees and may have typed (then n1 was derived from it).
     if (refuseOutOfRange(spec(), in.all(), ranges,
-                         {"a_um", "lambda_nm", "n1", "n2", "rd_um", "bend_m"})) {
+                         {"a_um", "lambda_nm", "n1", "n2", "na", "rd_um", "bend_m"})) {
         out.refusal = ranges;
         return out;
     }
