@@ -18,8 +18,6 @@ void registerAllCalculators(Catalogue &catalogue)
     VELMORA_REGISTER_PAGE(Laserbsc);
     VELMORA_REGISTER_PAGE(LaserTrait);
     VELMORA_REGISTER_PAGE(fbopt);
-    // The fiber-mode page's exact-mode tab (tab 3), after the page's own tabs.
-    VELMORA_REGISTER_PAGE(FbmodeExact);
     VELMORA_REGISTER_PAGE(nolinear);
     VELMORA_REGISTER_PAGE(threashold);
     VELMORA_REGISTER_PAGE(Fbamp);

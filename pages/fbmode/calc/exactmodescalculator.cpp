@@ -8,7 +8,6 @@
 #include "textformat.h"
 
 #include <cmath>
-#include <memory>
 
 namespace velmora::calc {
 
@@ -179,11 +178,6 @@ Inputs ExactModesCalculator::linkEdited(const Inputs &inputs, const std::string 
         linked["n1"] = formatPrintf("%f", std::sqrt(na * na + n2 * n2));
     }
     return linked;
-}
-
-void registerFbmodeExactCalculators(Catalogue &catalogue)
-{
-    catalogue.add(std::make_unique<ExactModesCalculator>());
 }
 
 } // namespace velmora::calc

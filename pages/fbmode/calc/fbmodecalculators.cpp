@@ -1,6 +1,7 @@
 #include "fbmodecalculators.h"
 
 #include "catalogue.h"
+#include "exactmodescalculator.h"
 #include "fiberinputs.h"
 
 #include <memory>
@@ -12,6 +13,7 @@ void registerfbmodeCalculators(Catalogue &catalogue)
     catalogue.add(modes::makeFieldMapCalculator());
     catalogue.add(modes::makeBeamQualityCalculator());
     catalogue.add(modes::makeBendLossCalculator());
+    catalogue.add(std::make_unique<ExactModesCalculator>()); // "精确模式特性", tab 3
 }
 
 } // namespace velmora::calc

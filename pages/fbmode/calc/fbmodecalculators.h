@@ -1,7 +1,7 @@
 #ifndef FBMODECALCULATORS_H
 #define FBMODECALCULATORS_H
 
-// The three tabs of the fiber-mode page as widget-free calculators:
+// The four tabs of the fiber-mode page as widget-free calculators:
 //   modes.solve         "模式分布": V, the number of guided LP modes and the
 //                       mode list (m, n, β, neff) of a step-index fiber;
 //   modes.field_map     the 501×501 intensity, amplitude or phase map of one
@@ -9,7 +9,9 @@
 //   modes.beam_quality  "光束质量因子": M² of a weighted LP-mode mixture and
 //                       its intensity map;
 //   modes.bend_loss     "弯曲损耗": β and the bend-loss coefficient of one
-//                       mode of the list.
+//                       mode of the list;
+//   modes.exact         "精确模式特性": every guided mode solved exactly with
+//                       its properties (exactmodescalculator.h).
 // The physics (mode solver, field maps, M² tables, Marcuse's bend loss) lives
 // in physics/; these hold the page's checks, its notices and its number texts.
 
