@@ -1,6 +1,8 @@
 // Restoring the default parameters of the page shown.
 #include "fbmainwindow.h"
 
+#include "calcbinding.h"
+#include "catalogue.h"
 #include "fbamp.h"
 
 #include <QLineEdit>
@@ -16,6 +18,7 @@ struct DefaultText {
 
 // One row per page and inner tab. kAnyTab marks pages with a single tab.
 constexpr int kAnyTab = -1;
+constexpr int kExactModesTab = 3; // the fiber-mode page's 精确模式特性
 
 struct DefaultSet {
     int page;
@@ -132,16 +135,6 @@ const DefaultSet kDefaultSets[] = {
       {"m_N2lineEdit_2", "1.45"},
       {"m_NALineEdit_3", "0.0590"},
       {"m_LambdalineEdit_2", "1080"}}},
-    // 精确模式特性 (the defaults of the modes.exact calculator)
-    {FBMainWindow::FbmodePage,
-     3,
-     {{"m_exactALineEdit", "20"},
-      {"m_exactLambdaLineEdit", "1080"},
-      {"m_exactN1LineEdit", "1.4512"},
-      {"m_exactN2LineEdit", "1.45"},
-      {"m_exactNALineEdit", "0.0590"},
-      {"m_exactDopedLineEdit", "20"},
-      {"m_exactBendLineEdit", "0.05"}}},
 
     {FBMainWindow::LaserPlusePage,
      kAnyTab,
@@ -208,6 +201,14 @@ void FBMainWindow::defaultPar()
         return;
     }
     const int tab = currentInnerTab();
+    if (currentPage == FbmodePage && tab == kExactModesTab) {
+        // 精确模式特性 knows its defaults: its calculator's fields, the two
+        // check boxes (unticked) included.
+        const velmora::calc::CalculatorSpec &spec =
+            velmora::calc::catalogue().find("modes.exact")->spec();
+        writeInputs(page, spec, velmora::calc::withDefaults(spec, {}));
+        return;
+    }
     for (const DefaultSet &set : kDefaultSets) {
         if (set.page != currentPage || (set.tab != kAnyTab && set.tab != tab))
             continue;

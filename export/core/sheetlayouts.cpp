@@ -1,7 +1,10 @@
 #include "sheetlayouts.h"
 
 #include "fbamp/calc/amplifierfields.h"
+#include "fbmode/calc/exactmodecolumns.h"
+#include "fbmode/calc/exactmodescalculator.h"
 
+#include <QAbstractButton>
 #include <QComboBox>
 #include <QLineEdit>
 #include <QRadioButton>
@@ -14,12 +17,15 @@ const char *const kInputSectionCaption = "输入项";
 const char *const kOutputSectionCaption = "输出项";
 const char *const kTransmissionFiberText = "传输光纤";
 const char *const kGainFiberText = "增益光纤";
+const char *const kCheckedText = "是";
+const char *const kUncheckedText = "否";
 
 namespace {
 
 constexpr CellSource kNone = CellSource::None;
 constexpr CellSource kEdit = CellSource::LineEdit;
 constexpr CellSource kCombo = CellSource::ComboText;
+constexpr CellSource kCheck = CellSource::CheckState;
 
 LayoutRow inputs(int row)
 {
@@ -50,6 +56,37 @@ SheetLayout amplifierLayout()
             layout.rows.push_back({row++, captions.back().c_str(), f.objectName.c_str(), source});
         }
     }
+    return layout;
+}
+
+// The fiber-mode page's "精确模式特性": its calculator's inputs (check boxes
+// as 是/否) and its two result fields, then the mode table below its header
+// row (the mode name, then every column with its unit, as the page shows it).
+SheetLayout exactModesLayout()
+{
+    using namespace velmora::calc;
+    static const ExactModesCalculator calculator;
+    static std::deque<std::string> texts; // stable addresses for captions and headers
+    SheetLayout layout{ExportPage::Fbmode, 3, "精确模式特性", {}, {}};
+    int row = 1;
+    for (const bool inputRows : {true, false}) {
+        layout.rows.push_back(inputRows ? inputs(row++) : outputs(row++));
+        for (const FieldSpec &f : calculator.spec().fields) {
+            if ((f.role == FieldRole::Output) == inputRows || f.kind == ValueKind::Curve)
+                continue;
+            texts.push_back(f.caption.zh + (f.unit.empty() ? "" : "[" + f.unit + "]"));
+            const CellSource source = f.kind == ValueKind::Choice ? kCheck : kEdit;
+            layout.rows.push_back({row++, texts.back().c_str(), f.objectName.c_str(), source});
+        }
+    }
+    layout.table.headerRow = row;
+    layout.table.headers.push_back("模式");
+    for (const ExactModeColumn &column : exactModeColumns()) {
+        texts.push_back(exactModeHeader(column));
+        layout.table.headers.push_back(texts.back().c_str());
+    }
+    layout.table.widget = "m_exactTable";
+    layout.table.firstRow = row + 1;
     return layout;
 }
 
@@ -325,6 +362,7 @@ std::vector<SheetLayout> buildLayouts()
                     {18, "模式不稳定阈值功率", "m_blineEdit_20", kEdit}},
                    {}});
 
+    all.push_back(exactModesLayout());
     all.push_back(amplifierLayout());
     return all;
 }
@@ -347,6 +385,10 @@ QString fieldText(const QWidget *page, const LayoutRow &row, QStringList *missin
         // The item at the current index; no selection (index -1) is empty.
         if (const auto *combo = page->findChild<QComboBox *>(name))
             return combo->itemText(combo->currentIndex());
+        return noteMissing(name);
+    case CellSource::CheckState:
+        if (const auto *button = page->findChild<QAbstractButton *>(name))
+            return QString::fromUtf8(button->isChecked() ? kCheckedText : kUncheckedText);
         return noteMissing(name);
     case CellSource::FiberType: {
         const auto *transmission = page->findChild<QRadioButton *>(QStringLiteral("radioButton"));

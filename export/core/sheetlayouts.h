@@ -32,10 +32,11 @@ enum Index {
 
 // How the text of column 2 is obtained.
 enum class CellSource {
-    None,      // caption row only ("输入项", "输出项", remarks)
-    LineEdit,  // QLineEdit::text() of `widget`
-    ComboText, // the current item's text of the QComboBox `widget`
-    FiberType, // the nonlinear page's fiber-type radio buttons (see fillSheet)
+    None,       // caption row only ("输入项", "输出项", remarks)
+    LineEdit,   // QLineEdit::text() of `widget`
+    ComboText,  // the current item's text of the QComboBox `widget`
+    FiberType,  // the nonlinear page's fiber-type radio buttons (see fillSheet)
+    CheckState, // a check box: kCheckedText or kUncheckedText
 };
 
 struct LayoutRow {
@@ -45,7 +46,7 @@ struct LayoutRow {
     CellSource source;
 };
 
-// A table copied cell by cell below a header row (the fiber-mode table).
+// A table copied cell by cell below a header row (the fiber-mode tables).
 struct LayoutTable {
     int headerRow;                     // 0: no table
     std::vector<const char *> headers; // columns 1, 2, … of the header row
@@ -74,6 +75,9 @@ extern const char *const kOutputSectionCaption; // "输出项"
 // Column 2 of the fiber-type row: which radio button is checked.
 extern const char *const kTransmissionFiberText; // "传输光纤" (radioButton)
 extern const char *const kGainFiberText;         // "增益光纤" (radioButton_2)
+// Column 2 of a check-box row.
+extern const char *const kCheckedText;   // "是"
+extern const char *const kUncheckedText; // "否"
 
 // Fills a sheet from the widgets of `page` as the layout says. Every text is
 // taken as displayed. A widget that cannot be found gives an empty cell and

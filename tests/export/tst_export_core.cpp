@@ -9,6 +9,7 @@
 #include "sheetlayouts.h"
 #include "sheetwriters.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
 #include <QImageReader>
@@ -103,6 +104,9 @@ public:
                 combo->setObjectName(QString::fromLatin1(row.widget));
                 combo->addItems({QStringLiteral("LP01"), QStringLiteral("LP11")});
                 combo->setCurrentIndex(1);
+            } else if (row.source == CellSource::CheckState) {
+                auto *box = new QCheckBox(this);
+                box->setObjectName(QString::fromLatin1(row.widget));
             } else if (row.source == CellSource::FiberType) {
                 auto *a = new QRadioButton(this);
                 a->setObjectName(QStringLiteral("radioButton"));
@@ -388,7 +392,9 @@ private slots:
             for (std::size_t i = 1; i < layout.rows.size(); ++i)
                 QCOMPARE(layout.rows[i].row, layout.rows[i - 1].row + 1);
         }
-        QCOMPARE(int(seen.size()), 19); // 18 tabs of the first eight pages, the amplifier page
+        // 18 tabs of the first eight pages, the fiber-mode page's exact-mode tab,
+        // the amplifier page
+        QCOMPARE(int(seen.size()), 20);
         QVERIFY(findSheetLayout(ExportPage::LaserTrait, 3) == nullptr);
         QVERIFY(findSheetLayout(ExportPage::Bscoptlaw, 1) == nullptr);
     }
@@ -423,6 +429,8 @@ private slots:
                     QCOMPARE(sheet.text(row.row, 2), QString::fromLatin1(row.widget));
                 else if (row.source == CellSource::ComboText)
                     QCOMPARE(sheet.text(row.row, 2), QStringLiteral("LP11"));
+                else if (row.source == CellSource::CheckState)
+                    QCOMPARE(sheet.text(row.row, 2), QStringLiteral("否"));
                 else if (row.source == CellSource::None)
                     QVERIFY(!sheet.hasCell(row.row, 2));
             }

@@ -9,6 +9,7 @@
 #include "readback.h"
 #include "sheetlayouts.h"
 
+#include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
 #include <QDir>
@@ -75,6 +76,10 @@ QString expectedValue(const QWidget *page, const LayoutRow &row)
         return page->findChild<QLineEdit *>(QString::fromLatin1(row.widget))->text();
     case CellSource::ComboText:
         return page->findChild<QComboBox *>(QString::fromLatin1(row.widget))->currentText();
+    case CellSource::CheckState:
+        return page->findChild<QAbstractButton *>(QString::fromLatin1(row.widget))->isChecked()
+                   ? QStringLiteral("是")
+                   : QStringLiteral("否");
     case CellSource::FiberType:
         if (page->findChild<QRadioButton *>(QStringLiteral("radioButton"))->isChecked())
             return QStringLiteral("传输光纤");

@@ -8,9 +8,12 @@
 #include "modesolver.h"
 #include "readback.h"
 
+#include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
+#include <QPushButton>
 #include <QRadioButton>
+#include <QSignalSpy>
 #include <QTabWidget>
 #include <QTableWidget>
 #include <QTemporaryDir>
@@ -35,6 +38,19 @@ struct ExpectedSheet {
 
 // clang-format off
 const std::vector<ExpectedSheet> kExpected = {
+    {"fbmodetab", 3, "精确模式特性", {{1, "输入项", nullptr},
+      {2, "纤芯半径a[μm]", "m_exactALineEdit"},
+      {3, "激光波长λ[nm]", "m_exactLambdaLineEdit"},
+      {4, "纤芯折射率n1", "m_exactN1LineEdit"},
+      {5, "包层折射率n2", "m_exactN2LineEdit"},
+      {6, "数值孔径NA", "m_exactNALineEdit"},
+      {7, "掺杂半径r_d[μm]", "m_exactDopedLineEdit"},
+      {8, "弯曲半径R[m]", "m_exactBendLineEdit"},
+      {9, "材料色散(熔融石英)", "m_exactMaterialCheckBox"},
+      {10, "矢量模式", "m_exactVectorCheckBox"},
+      {11, "输出项", nullptr},
+      {12, "归一化频率V", "m_exactVLineEdit"},
+      {13, "LP导模数量", "m_exactCountLineEdit"}}},
     {"bsclawtab", 0, "反射折射", {{1, "输入项", nullptr},
       {2, "折射率N1", "m_RfrlineEdit_1"},
       {3, "折射率N2", "m_RfrlineEdit_2"},
@@ -249,6 +265,10 @@ class TestExportSheets : public QObject
             combo->setCurrentIndex(combo->count() - 1);
             return combo->currentText();
         }
+        if (auto *box = page->findChild<QCheckBox *>(name)) {
+            box->setChecked(!box->isChecked());
+            return box->isChecked() ? QStringLiteral("是") : QStringLiteral("否");
+        }
         if (auto *gain = page->findChild<QRadioButton *>(name)) {
             gain->setChecked(true); // the fiber-type pair: the gain fiber
             return QStringLiteral("增益光纤");
@@ -306,8 +326,9 @@ private slots:
             QCOMPARE(csv.text(row.row, 2), values[i]);
             QCOMPARE(xlsx.values.value({row.row, 2}), values[i]);
         }
-        // Nothing beyond the last expected row (the mode tab's table aside).
-        if (QByteArray(expected.pageSlot) != "fbmodetab" || expected.tab != 0) {
+        // Nothing beyond the last expected row (the mode tables aside).
+        if (QByteArray(expected.pageSlot) != "fbmodetab" ||
+            (expected.tab != 0 && expected.tab != 3)) {
             QCOMPARE(csv.rows.size(), expected.rows.back().row);
             QCOMPARE(xlsx.rowCount(), expected.rows.back().row);
         }
@@ -336,6 +357,32 @@ private slots:
                                   QString::number(neff * kTwoPi / 1080e-9, 'g', 6),
                                   QString::number(neff, 'g', 8)}));
         }
+    }
+
+    // The exact-mode table follows its header in row 14: the default fiber's
+    // seven LP modes with neff to 12 decimals. LP01's index is the 32-digit
+    // mpmath solve of tests/physics/exactmodes_reference.py, rounded.
+    void exactModeTableFollowsItsHeader()
+    {
+        QWidget *page = show("fbmodetab", 3);
+        QPushButton *calculate = page->findChild<QPushButton *>("m_exactCalculateButton");
+        QSignalSpy finished(page->findChild<QObject *>("tab_4"), SIGNAL(calculationFinished()));
+        calculate->click();
+        QVERIFY(finished.wait(20000));
+        QTemporaryDir dir;
+        exportTo(dir.filePath(QStringLiteral("e.csv")));
+        const readback::CsvFile csv = readback::readCsv(dir.filePath(QStringLiteral("e.csv")));
+        QVERIFY2(csv.ok, qPrintable(csv.error));
+        const QStringList header = csv.rows.value(13);
+        QCOMPARE(header.mid(0, 4), (QStringList{"模式", "m", "n", "有效折射率neff"}));
+        QVERIFY(header.contains(QStringLiteral("有效面积Aeff [μm²]")));
+        QCOMPARE(csv.rows.size(), 14 + 7);
+        QStringList names;
+        for (int k = 0; k < 7; ++k)
+            names << csv.rows[14 + k].value(0);
+        QCOMPARE(names, (QStringList{"LP01", "LP02", "LP11", "LP12", "LP21", "LP31", "LP41"}));
+        QCOMPARE(csv.rows[14].value(3), QStringLiteral("1.451088345701"));
+        QCOMPARE(csv.text(13, 2), QStringLiteral("7"));
     }
 };
 

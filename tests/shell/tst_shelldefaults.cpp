@@ -7,6 +7,7 @@
 #include "fbmainwindow.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QLineEdit>
 #include <QTabWidget>
 
@@ -161,6 +162,14 @@ private slots:
                                                  "m_NALineEdit_3=0.0590", "m_LambdalineEdit_2=1080"}
                                   << QStringList{"m_ALineEdit_2", "m_lambdaLineEdit_2"}
                                   << QStringList{"m_AlphalineEdit_2", "m_BetalineEdit_2"};
+        QTest::newRow("精确模式特性")
+            << QByteArray("actionFBmode") << 3
+            << QStringList{"m_exactALineEdit=20",      "m_exactLambdaLineEdit=1080",
+                           "m_exactN1LineEdit=1.4512", "m_exactN2LineEdit=1.45",
+                           "m_exactNALineEdit=0.0590", "m_exactDopedLineEdit=20",
+                           "m_exactBendLineEdit=0.05"}
+            << QStringList{"m_ALineEdit_2", "m_RlineEdit_2"}
+            << QStringList{"m_exactVLineEdit", "m_exactCountLineEdit"};
         QTest::newRow("高斯脉冲") << QByteArray("actionPls") << 0
                                   << QStringList{"m_TaolineEdit=1e-7", "m_FlineEdit=1e5",
                                                  "m_P_avelineEdit=20"}
@@ -253,7 +262,7 @@ private slots:
         QTest::addColumn<QStringList>("changed"); // name=new text
 
         const QList<QPair<QByteArray, int>> tabs = {{"actionBscLaw", 1},    {"actionNonlinear", 4},
-                                                    {"actionFBbsc", 4},     {"actionFBmode", 3},
+                                                    {"actionFBbsc", 4},     {"actionFBmode", 4},
                                                     {"actionPls", 1},       {"actionBscLaser", 1},
                                                     {"actionLasertrit", 4}, {"actionThreshold", 1}};
         for (const auto &page : tabs)
@@ -340,6 +349,8 @@ private slots:
             << QByteArray("actionFBmode") << 1 << QStringList{"m_m2xLineEdit_2", "m_m2yLineEdit_2"};
         QTest::newRow("弯曲损耗") << QByteArray("actionFBmode") << 2
                                   << QStringList{"m_AlphalineEdit_2", "m_BetalineEdit_2"};
+        QTest::newRow("精确模式特性") << QByteArray("actionFBmode") << 3
+                                      << QStringList{"m_exactVLineEdit", "m_exactCountLineEdit"};
         QTest::newRow("高斯脉冲") << QByteArray("actionPls") << 0
                                   << QStringList{"m_ElineEdit", "m_P_peaklineEdit"};
         QTest::newRow("频率与相干性")
@@ -426,6 +437,17 @@ private slots:
         restoreDefaults(window);
         QCOMPARE(field(page, QStringLiteral("m_RlineEdit_2"))->text(), QStringLiteral("0.05"));
         QCOMPARE(field(page, QStringLiteral("m_LambdalineEdit_2"))->text(), QStringLiteral("1550"));
+    }
+
+    void exactModesUntickTheirOptions()
+    {
+        FBMainWindow window;
+        QWidget *page = showPage(window, "actionFBmode", 3);
+        for (const char *name : {"m_exactMaterialCheckBox", "m_exactVectorCheckBox"})
+            page->findChild<QCheckBox *>(QLatin1String(name))->setChecked(true);
+        restoreDefaults(window);
+        for (const char *name : {"m_exactMaterialCheckBox", "m_exactVectorCheckBox"})
+            QVERIFY2(!page->findChild<QCheckBox *>(QLatin1String(name))->isChecked(), name);
     }
 
     void endFaceKeepsTheAngleAndSetsTheIndex()

@@ -12,6 +12,7 @@
 #include "textformat.h"
 
 #include <QAction>
+#include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
 #include <QLineEdit>
@@ -115,6 +116,23 @@ private slots:
         QVERIFY(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly));
         QCOMPARE(b.readAll(), a.readAll());
         QCOMPARE(designs->recentDesigns().size(), 2);
+    }
+
+    void theExactModeTabsCheckBoxesAreSavedToo()
+    {
+        QWidget *page = designs->pageFor("fbmode", true);
+        const QStringList boxes{"m_exactMaterialCheckBox", "m_exactVectorCheckBox"};
+        for (const QString &name : boxes)
+            page->findChild<QCheckBox *>(name)->setChecked(true);
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("c.velmora.json"));
+        QString error;
+        QVERIFY2(designs->saveDesignTo(path, &error), qPrintable(error));
+        for (const QString &name : boxes)
+            page->findChild<QCheckBox *>(name)->setChecked(false);
+        QVERIFY2(designs->openDesignFrom(path, &error), qPrintable(error));
+        for (const QString &name : boxes)
+            QVERIFY2(page->findChild<QCheckBox *>(name)->isChecked(), qPrintable(name));
     }
 
     void aRefusedFileChangesNothing()
