@@ -126,6 +126,29 @@ private slots:
         QVERIFY(!tab.isRunning());
         QCOMPARE(tab.findChild<QTableWidget *>(QStringLiteral("m_exactTable"))->rowCount(), 7);
     }
+
+    // The README's picture: VELMORA_SCREENSHOTS=<folder> writes it.
+    void screenshotForTheReadme()
+    {
+        const QString folder = qEnvironmentVariable("VELMORA_SCREENSHOTS");
+        if (folder.isEmpty())
+            QSKIP("set VELMORA_SCREENSHOTS to a folder to write the README picture");
+        fbmode page;
+        page.ui->tabWidget->setCurrentIndex(3);
+        auto *tab = qobject_cast<ExactModesTab *>(page.ui->tabWidget->widget(3));
+        tab->findChild<QCheckBox *>(QStringLiteral("m_exactMaterialCheckBox"))->setChecked(true);
+        tab->findChild<QCheckBox *>(QStringLiteral("m_exactVectorCheckBox"))->setChecked(true);
+        page.resize(1280, 760);
+        page.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&page));
+        QVERIFY(runAndWait(tab));
+        auto *table = tab->findChild<QTableWidget *>(QStringLiteral("m_exactTable"));
+        const QList<QTableWidgetItem *> lp21 = table->findItems("LP21", Qt::MatchExactly);
+        QCOMPARE(lp21.size(), 1);
+        table->selectRow(lp21.front()->row());
+        table->scrollToItem(lp21.front(), QAbstractItemView::PositionAtCenter);
+        QVERIFY(page.ui->tabWidget->grab().save(folder + QStringLiteral("/exact-modes-tab.png")));
+    }
 };
 
 QTEST_MAIN(TestExactModesTab)
