@@ -2,6 +2,8 @@
 
 #include "modesolver.h"
 #include "parallelrows.h"
+#include "silicasellmeier.h"
+#include "vectorgroupindex.h"
 
 #include <cmath>
 #include <limits>
@@ -59,8 +61,13 @@ ExactModeSet computeExactModeSet(const ExactModeRequest &request, ExactModeProgr
         return set;
     }
     set.gridDifference = gridDifferences(fiber, set.lp);
-    if (request.vectorModes && !cancelled(progress))
+    if (request.vectorModes && !cancelled(progress)) {
         set.vector = solveExactVectorModes(fiber, set.lp, zeros.get());
+        const double dnDk =
+            request.options.materialDispersion ? fusedSilicaDnDk(fiber.lambda) : 0.0;
+        for (VectorMode &mode : set.vector)
+            mode.groupIndex = vectorGroupIndex(fiber, mode, dnDk);
+    }
     set.cancelled = cancelled(progress);
     return set;
 }

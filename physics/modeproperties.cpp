@@ -266,7 +266,7 @@ LpModeProperties lpModeProperties(const StepIndexFiber &fiber, const LpMode &mod
     if (options.materialDispersion) {
         const SellmeierIndex silica = fusedSilicaIndex(lambda);
         // d/dk from d/dlambda: dlambda/dk = -lambda/k, d2lambda/dk2 = 2 lambda/k^2.
-        const double dndk = silica.dn * (-lambda / waveNumber);
+        const double dndk = fusedSilicaDnDk(lambda);
         const double d2ndk2 = silica.d2n * (lambda / waveNumber) * (lambda / waveNumber) +
                               silica.dn * (2.0 * lambda / (waveNumber * waveNumber));
         total = lpGroupDelay(fiber, mode, dndk, d2ndk2);

@@ -33,3 +33,9 @@ SellmeierIndex fusedSilicaIndex(double lambda)
     out.d2n = (d2n2dl2 / (2.0 * n) - dn2dl * dn2dl / (4.0 * n * n * n)) / (kMicron * kMicron);
     return out;
 }
+
+double fusedSilicaDnDk(double lambda)
+{
+    constexpr double kTwoPi = 6.283185307179586;
+    return fusedSilicaIndex(lambda).dn * (-lambda / (kTwoPi / lambda));
+}

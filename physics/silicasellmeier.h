@@ -23,4 +23,7 @@ struct SellmeierIndex {
 // lambda <= 0 the fields are NaN.
 SellmeierIndex fusedSilicaIndex(double lambda);
 
+// dn/dk of fused silica, k = 2 pi/lambda (dlambda/dk = -lambda/k), m.
+double fusedSilicaDnDk(double lambda);
+
 #endif // SILICASELLMEIER_H

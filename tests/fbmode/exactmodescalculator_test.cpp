@@ -36,8 +36,16 @@ TEST(ExactModesCalculator, DefaultsGiveTheSevenModesOfThe20MicronFiberInEveryCol
         EXPECT_LT(d, 0.0);
         EXPECT_GT(d, -1e-7);
     }
-    // Vector modes add their rows under the LP modes: 7 LP + 14 vector.
-    EXPECT_EQ(exact().evaluate({{"vector", "1"}}).outputs.at("neff").data.size(), 21u);
+    // Vector modes add their rows under the LP modes: 7 LP + 14 vector. Every
+    // row has a group index; TE01 (row 5, after LP01 HE11 LP02 HE12 LP11) has
+    // that of LP11, its equation being the same.
+    const Result v = exact().evaluate({{"vector", "1"}});
+    const std::vector<double> &ng = v.outputs.at("group_index").data;
+    ASSERT_EQ(ng.size(), 21u);
+    for (double value : ng)
+        EXPECT_TRUE(std::isfinite(value));
+    EXPECT_EQ(v.outputs.at("m").data[5], 0.0);
+    EXPECT_NEAR(ng[5], ng[4], 1e-11);
 }
 
 TEST(ExactModesCalculator, RefusesWithANoticeNamingTheInput)

@@ -139,7 +139,7 @@ std::vector<ExactModeColumn> makeColumns()
          'f',
          8,
          [](S s, std::size_t i) { return props(s, i).groupIndex; },
-         none},
+         [](S, V v) { return v.groupIndex; }},
         {"dispersion",
          {"色散D", "dispersion D"},
          "ps/(nm·km)",
