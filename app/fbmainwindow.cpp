@@ -2,7 +2,7 @@
 
 #include "designcontroller.h"
 #include "fbmainwindowform.h"
-#include "resultfields.h"
+#include "tabfields.h"
 
 #include "bscoptlaw.h"
 #include "fbamp.h"
@@ -14,9 +14,7 @@
 #include "nolinear.h"
 #include "threashold.h"
 
-#include <QLineEdit>
 #include <QPixmap>
-#include <QTabWidget>
 #include <QVBoxLayout>
 #include <QWebView>
 
@@ -166,9 +164,7 @@ QWidget *FBMainWindow::currentPageWidget() const
 
 int FBMainWindow::currentInnerTab() const
 {
-    const QWidget *page = currentPageWidget();
-    const auto *tabs = page ? page->findChild<QTabWidget *>(QStringLiteral("tabWidget")) : nullptr;
-    return tabs ? tabs->currentIndex() : 0;
+    return shownTab(currentPageWidget());
 }
 
 // Empties the result fields of the page and inner tab shown; inputs, linked
@@ -178,7 +174,5 @@ void FBMainWindow::clear()
     QWidget *page = currentPageWidget();
     if (!page)
         return;
-    for (const char *name : resultFieldNames(currentPage, currentInnerTab()))
-        if (auto *field = page->findChild<QLineEdit *>(QString::fromLatin1(name)))
-            field->clear();
+    clearTabResults(page, currentInnerTab());
 }

@@ -34,8 +34,9 @@ public:
     // True while the plots show a finished calculation.
     bool resultShown() const { return m_resultShown; }
 
-    // Every input back to its default, results and plots cleared.
-    void restoreDefaults();
+    // Every input back to its default, results and plots cleared (the
+    // window's 恢复默认参数 calls it by name).
+    Q_INVOKABLE void restoreDefaults();
     // Result fields and plots emptied; inputs kept.
     void clearResults();
     void applyPreset(int index);

@@ -56,6 +56,14 @@ struct FieldSpec {
     // or non-numeric text reads as 0; a zero divisor has its notice, or shows
     // inf as on the page), so the range check lets 0 through to it.
     bool zeroPassesRangeCheck = false;
+
+    // The window's 清空 and 恢复默认参数 loop over the fields of the tab shown:
+    // 清空 empties every output field unless keptByClear; 恢复默认参数 writes
+    // restoreText (when set, also into an output) or else the defaultText of
+    // an input or linked field, unless keptByRestore leaves what was typed.
+    bool keptByClear = false;
+    std::string restoreText;
+    bool keptByRestore = false;
 };
 
 struct CalculatorSpec {
@@ -64,6 +72,9 @@ struct CalculatorSpec {
     std::string page; // page folder ("bscoptlaw")
     int tab = 0;      // tab index on that page
     std::vector<FieldSpec> fields;
+    // Object names of fields on other tabs of the page that 恢复默认参数 on
+    // this tab also restores (to their own default text).
+    std::vector<std::string> restoresAlso;
 
     const FieldSpec *field(const std::string &key) const;
 };

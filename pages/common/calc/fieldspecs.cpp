@@ -43,4 +43,22 @@ FieldSpec numberOutput(std::string key, std::string objectName, Text caption, st
     return f;
 }
 
+FieldSpec keptByRestore(FieldSpec field)
+{
+    field.keptByRestore = true;
+    return field;
+}
+
+FieldSpec restoredTo(FieldSpec field, std::string text)
+{
+    field.restoreText = std::move(text);
+    return field;
+}
+
+FieldSpec keptByClear(FieldSpec field)
+{
+    field.keptByClear = true;
+    return field;
+}
+
 } // namespace velmora::calc

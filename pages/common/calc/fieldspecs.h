@@ -26,6 +26,13 @@ FieldSpec numberInput(std::string key, std::string objectName, Text caption, std
 FieldSpec numberOutput(std::string key, std::string objectName, Text caption, std::string unit,
                        double toSI, std::string format);
 
+// The window's 恢复默认参数 and 清空 where a tab has always differed from
+// "every input to its default, every output emptied": the field as typed is
+// kept, or another text than the default is written.
+FieldSpec keptByRestore(FieldSpec field);
+FieldSpec restoredTo(FieldSpec field, std::string text);
+FieldSpec keptByClear(FieldSpec field);
+
 } // namespace velmora::calc
 
 #endif // VELMORA_FIELDSPECS_H

@@ -39,6 +39,12 @@ FieldSpec weightField(int m, int n, bool odd)
     if (!odd)
         f = withRange(f, inputranges::kModeWeight);
     f.format = "g6";
+    // 恢复默认参数 starts from an LP01+LP02+LP11+LP12 mixture and leaves the O
+    // weights as typed.
+    if (odd)
+        f.keptByRestore = true;
+    else if (m == 1 && n <= 2)
+        f.restoreText = "1";
     return f;
 }
 

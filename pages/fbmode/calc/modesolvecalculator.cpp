@@ -26,6 +26,8 @@ CalculatorSpec solveSpec()
     s.page = "fbmode";
     s.tab = 0;
     s.fields = modeTabFiberFields();
+    // 恢复默认参数 on this tab has always reset the bend radius too.
+    s.restoresAlso = {"m_RlineEdit_2"};
     s.fields.push_back(
         outputField("v", "m_VLineEdit_2", {"归一化截止频率V", "normalised frequency V"}, "", "f4"));
     s.fields.push_back(outputField("mode_count", "m_NnumLineEdit_2",

@@ -58,13 +58,19 @@ CalculatorSpec endFaceSpec()
         rangedInput("na", "m_NALineEdit", {"数值孔径NA", "numerical aperture NA"}, "", 1.0,
                     "0.0590", inputranges::kNumericalAperture, FieldRole::Linked),
         // The angle's range is given in degrees, the page unit.
-        numberInput("theta_deg", "m_thetalineEdit", {"端面角度θ", "end-face angle θ"}, "°", kDegree,
-                    "5", inputranges::kAngleDegrees.min, inputranges::kAngleDegrees.max),
+        // 恢复默认参数 leaves the angle as typed.
+        keptByRestore(numberInput("theta_deg", "m_thetalineEdit", {"端面角度θ", "end-face angle θ"},
+                                  "°", kDegree, "5", inputranges::kAngleDegrees.min,
+                                  inputranges::kAngleDegrees.max)),
         mode,
         labels,
         indices,
-        numberOutput("neff", "m_nefflineEdit", {"等效折射率neff", "effective index neff"}, "", 1.0,
-                     "f4"),
+        // The index of the chosen mode: 清空 keeps it, 恢复默认参数 writes the
+        // LP01 index of the default fiber, a usable value.
+        keptByClear(
+            restoredTo(numberOutput("neff", "m_nefflineEdit",
+                                    {"等效折射率neff", "effective index neff"}, "", 1.0, "f4"),
+                       "1.45181")),
         numberOutput("r", "m_rlineEdit",
                      {"光纤端面振幅反馈系数r(θ)", "end-face amplitude feedback r(θ)"}, "", 1.0,
                      "g3"),

@@ -39,8 +39,9 @@ CalculatorSpec sbsSpec()
               inputranges::kLength),
         input("k", "m_KLineEdit", {"偏振因子K", "polarisation factor K"}, "", 1.0, "1.5",
               inputranges::kMaterialFactor),
-        input("n", "m_NLineEdit", {"纤芯折射率n", "core index n"}, "", 1.0, "1.45",
-              inputranges::kRefractiveIndex),
+        // 恢复默认参数 leaves the core index as typed.
+        keptByRestore(input("n", "m_NLineEdit", {"纤芯折射率n", "core index n"}, "", 1.0, "1.45",
+                            inputranges::kRefractiveIndex)),
         input("gain", "m_GLineEdit", {"放大器增益倍数G", "amplifier gain G (factor)"}, "", 1.0,
               "20", inputranges::kGain),
         input("r_eff_m", "m_REffLineEdit", {"模场半径r_eff", "mode-field radius r_eff"}, "m", 1.0,
