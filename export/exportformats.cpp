@@ -53,7 +53,10 @@ SheetExportResult exportGainTable(LaserTrait *page, QString path)
             QStringLiteral("无法读取截面数据文件 %1").arg(LaserTrait::crossSectionFile());
         return result;
     }
-    if (!page->writeGainTable(path)) {
+    // The page hands over the spectrum as numbers; the text table is written
+    // by the same CSV writer as every sheet, in its plain form.
+    if (!CsvWriter(CsvWriter::PlainNumbers)
+             .write(numberTable(page->gainTable(), 6), path, nullptr)) {
         result.error = QStringLiteral("增益数据写入失败");
         return result;
     }

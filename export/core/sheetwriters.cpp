@@ -4,6 +4,8 @@
 
 #include <QSaveFile>
 
+#include <algorithm>
+
 #include <xlsxwriter.h>
 
 namespace {
@@ -27,9 +29,10 @@ QString CsvWriter::quoteField(const QString &text)
     return QLatin1Char('"') + quoted + QLatin1Char('"');
 }
 
-QByteArray CsvWriter::encode(const Sheet &sheet)
+QByteArray CsvWriter::encode(const Sheet &sheet, Form form)
 {
-    QByteArray out("\xEF\xBB\xBF");
+    const bool spreadsheet = form == Spreadsheet;
+    QByteArray out(spreadsheet ? "\xEF\xBB\xBF" : "");
     const int rows = sheet.rowCount();
     const int columns = sheet.columnCount();
     for (int r = 1; r <= rows; ++r) {
@@ -40,7 +43,7 @@ QByteArray CsvWriter::encode(const Sheet &sheet)
             line += quoteField(sheet.text(r, c));
         }
         out += line.toUtf8();
-        out += "\r\n";
+        out += spreadsheet ? "\r\n" : "\n";
     }
     return out;
 }
@@ -52,7 +55,7 @@ bool CsvWriter::write(const Sheet &sheet, const QString &path, QString *error) c
         setError(error, file.errorString());
         return false;
     }
-    const QByteArray bytes = encode(sheet);
+    const QByteArray bytes = encode(sheet, m_form);
     if (file.write(bytes) != bytes.size()) {
         setError(error, file.errorString());
         file.cancelWriting();
@@ -71,6 +74,19 @@ bool CsvWriter::write(const Sheet &sheet, const QString &path, QString *error) c
         return false;
     }
     return true;
+}
+
+Sheet numberTable(const std::vector<std::vector<double>> &columns, int digits)
+{
+    Sheet sheet;
+    std::size_t rows = columns.empty() ? 0 : columns.front().size();
+    for (const std::vector<double> &column : columns)
+        rows = std::min(rows, column.size());
+    for (std::size_t r = 0; r < rows; ++r)
+        for (std::size_t c = 0; c < columns.size(); ++c)
+            sheet.setText(static_cast<int>(r) + 1, static_cast<int>(c) + 1,
+                          QString::number(columns[c][r], 'g', digits));
+    return sheet;
 }
 
 bool XlsxWriter::write(const Sheet &sheet, const QString &path, QString *error) const

@@ -10,6 +10,8 @@
 #include <QByteArray>
 #include <QString>
 
+#include <vector>
+
 class SheetWriter
 {
 public:
@@ -28,11 +30,23 @@ public:
 class CsvWriter : public SheetWriter
 {
 public:
+    // The plain form of a table of numbers for other programs (the small-gain
+    // spectrum): no byte-order mark, "\n" line ends.
+    enum Form { Spreadsheet, PlainNumbers };
+    explicit CsvWriter(Form form = Spreadsheet) : m_form(form) {}
+
     bool write(const Sheet &sheet, const QString &path, QString *error) const override;
 
-    static QByteArray encode(const Sheet &sheet);
+    static QByteArray encode(const Sheet &sheet, Form form = Spreadsheet);
     static QString quoteField(const QString &text);
+
+private:
+    Form m_form;
 };
+
+// A sheet of numbers, one column per vector and one row per index (up to the
+// shortest column), each written QString::number(v, 'g', digits).
+Sheet numberTable(const std::vector<std::vector<double>> &columns, int digits);
 
 // An Office Open XML workbook written with libxlsxwriter: one worksheet, every
 // non-empty cell a string cell (so "1e-7" stays the text "1e-7"). Empty texts

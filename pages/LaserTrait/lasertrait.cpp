@@ -5,13 +5,13 @@
 #include "lasertraitform.h"
 #include "pageconventions.h"
 #include "plotpicture.h"
+#include "sheetwriters.h"
 
 #include <qcustomplot.h>
 #include <QDoubleValidator>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QSaveFile>
 
 using namespace velmora::calc;
 
@@ -174,42 +174,18 @@ void LaserTrait::clearGainPlot()
 
 // ---- Operations for the main window's export -------------------------------
 
-namespace {
-// Qt 5.15's QSaveFile::commit() renames the file even when flushing its
-// buffer failed (disk full, size limit), which would leave a truncated table
-// in place of the old one. Flush first and abandon the write if that fails.
-bool commitChecked(QSaveFile &file)
+std::vector<std::vector<double>> LaserTrait::gainTable() const
 {
-    if (!file.flush()) {
-        file.cancelWriting();
-        return false;
-    }
-    return file.commit();
+    if (!m_gainComputed)
+        return {};
+    return {m_wavelengths, m_gain.gainDb, m_gain.linear};
 }
-} // namespace
 
 bool LaserTrait::writeGainTable(const QString &path)
 {
     if (!m_gainComputed)
         return false;
-
-    // QSaveFile replaces the file only on commit(): an older, longer table
-    // never leaves its tail behind, and a failed write leaves it intact.
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly))
-        return false;
-    const std::size_t count = m_wavelengths.size();
-    for (std::size_t i = 0; i < count; ++i) {
-        const QByteArray line = (QString::number(m_wavelengths[i], 'g', 6) + QLatin1Char(',') +
-                                 QString::number(m_gain.gainDb[i], 'g', 6) + QLatin1Char(',') +
-                                 QString::number(m_gain.linear[i], 'g', 6) + QLatin1Char('\n'))
-                                    .toLatin1();
-        if (file.write(line) != line.size()) {
-            file.cancelWriting();
-            return false;
-        }
-    }
-    return commitChecked(file);
+    return CsvWriter(CsvWriter::PlainNumbers).write(numberTable(gainTable(), 6), path, nullptr);
 }
 
 bool LaserTrait::saveGainPicture(const QString &path)

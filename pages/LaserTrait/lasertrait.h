@@ -7,6 +7,8 @@
 #include <QString>
 #include <QWidget>
 
+#include <vector>
+
 namespace Ui {
 class LaserTrait;
 }
@@ -38,10 +40,15 @@ public:
     // callers report in their own words.
     bool calculateGain();
 
+    // The spectrum of the last gain calculation as numbers, what the sheet
+    // export writes: three columns λ (nm), G (dB) and g, one entry per
+    // sample; empty before a calculation.
+    std::vector<std::vector<double>> gainTable() const;
+
     // Writes one "λ,G,g" line per sample (each number 'g' with 6 digits, no
-    // header) to `path`, replacing any previous file in one step. Returns
-    // false, leaving an existing file untouched, when no gain has been
-    // computed or the file cannot be written.
+    // header) to `path` with the export's CSV writer, replacing any previous
+    // file in one step. Returns false, leaving an existing file untouched,
+    // when no gain has been computed or the file cannot be written.
     bool writeGainTable(const QString &path);
 
     // Saves the gain plot as a 600 × 300 JPEG (quality 95) under `path`.

@@ -175,6 +175,16 @@ private slots:
         QCOMPARE(CsvWriter::encode(Sheet()), QByteArray("\xEF\xBB\xBF"));
     }
 
+    void numberTableInPlainFormHasNoBomAndLfLines()
+    {
+        // The gain spectrum's form: 'g' with six digits, the shortest column
+        // bounds the rows, no byte-order mark, "\n" line ends.
+        const Sheet table = numberTable({{1000, 1064.5, 1100}, {12.3456789, -0.5}, {1e-7, 2}}, 6);
+        QCOMPARE(CsvWriter::encode(table, CsvWriter::PlainNumbers),
+                 QByteArray("1000,12.3457,1e-07\n1064.5,-0.5,2\n"));
+        QCOMPARE(CsvWriter::encode(numberTable({}, 6), CsvWriter::PlainNumbers), QByteArray());
+    }
+
     void csvRoundTripsThroughAnIndependentParser()
     {
         QTemporaryDir dir;
