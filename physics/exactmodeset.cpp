@@ -2,8 +2,7 @@
 
 #include "modesolver.h"
 #include "parallelrows.h"
-#include "silicasellmeier.h"
-#include "vectorgroupindex.h"
+#include "vectordispersion.h"
 
 #include <cmath>
 #include <limits>
@@ -63,10 +62,22 @@ ExactModeSet computeExactModeSet(const ExactModeRequest &request, ExactModeProgr
     set.gridDifference = gridDifferences(fiber, set.lp);
     if (request.vectorModes && !cancelled(progress)) {
         set.vector = solveExactVectorModes(fiber, set.lp, zeros.get());
-        const double dnDk =
-            request.options.materialDispersion ? fusedSilicaDnDk(fiber.lambda) : 0.0;
-        for (VectorMode &mode : set.vector)
-            mode.groupIndex = vectorGroupIndex(fiber, mode, dnDk);
+        const int vectorCount = static_cast<int>(set.vector.size());
+        if (progress)
+            progress->total.fetch_add(vectorCount);
+        parallelRows(vectorCount, [&](int row) {
+            if (cancelled(progress))
+                return;
+            VectorMode &mode = set.vector[static_cast<std::size_t>(row)];
+            const VectorDispersion d =
+                vectorDispersion(fiber, mode, request.options.materialDispersion);
+            mode.groupIndex = d.groupIndex;
+            mode.beta2 = d.beta2;
+            mode.dispersion = d.dispersion;
+            mode.waveguideDispersion = d.waveguideDispersion;
+            if (progress)
+                progress->done.fetch_add(1, std::memory_order_relaxed);
+        });
     }
     set.cancelled = cancelled(progress);
     return set;

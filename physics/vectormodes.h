@@ -44,13 +44,18 @@ struct VectorMode {
     int n = 1;   // radial order
     int lpM = 0; // LP mode it belongs to
     int lpN = 1;
-    double u = 0.0;          // U
-    double w = 0.0;          // W
-    double b = 0.0;          // W^2 / V^2
-    double neff = 0.0;       // sqrt(n2^2 + b (n1^2 - n2^2))
-    double beta = 0.0;       // k0 neff, 1/m
-    double cutoffV = 0;      // 0 for HE11
-    double groupIndex = 0.0; // n_g (vectorgroupindex.h), set by computeExactModeSet
+    double u = 0.0;     // U
+    double w = 0.0;     // W
+    double b = 0.0;     // W^2 / V^2
+    double neff = 0.0;  // sqrt(n2^2 + b (n1^2 - n2^2))
+    double beta = 0.0;  // k0 neff, 1/m
+    double cutoffV = 0; // 0 for HE11
+    // n_g, beta2 (ps^2/km), D and the waveguide part of D (ps/(nm km)) of
+    // vectordispersion.h, set by computeExactModeSet.
+    double groupIndex = 0.0;
+    double beta2 = 0.0;
+    double dispersion = 0.0;
+    double waveguideDispersion = 0.0;
 };
 
 // "01", "11", and "10,1" once an index has two digits (so "HE10,1" and

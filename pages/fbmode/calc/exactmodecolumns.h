@@ -5,8 +5,8 @@
 // column's key, caption, unit, number format and value, shared by the
 // modes.exact calculator (one curve per column) and the page's table.
 // LP rows carry every column; a vector-mode row (TE, TM, HE, EH under its LP
-// mode) those of the eigenvalue itself, its cutoff and its group index (the
-// vector group-delay split); the field-based columns stay empty.
+// mode) those of the eigenvalue itself, its cutoff, its group index and
+// dispersion (the vector group-delay split); the field-based columns stay empty.
 
 #include "calculator.h"
 #include "exactmodeset.h"
