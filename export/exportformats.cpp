@@ -1,17 +1,20 @@
 #include "exportformats.h"
 
+#include "catalogue.h"
+#include "fieldmapplot.h"
 #include "plotpicture.h"
 #include "sheetwriters.h"
+#include "textformat.h"
 
 #include "fbamp.h"
 #include "fbmode.h"
 #include "lasertrait.h"
-#include "pageconventions.h"
 #include "threashold.h"
+
+#include <qcustomplot.h>
 
 #include <QDateTime>
 #include <QFileInfo>
-#include <QLineEdit>
 #include <QList>
 #include <QProgressDialog>
 
@@ -31,7 +34,6 @@ constexpr int kBeamQualityTab = 1;      // fbmode "光束质量因子"
 constexpr int kSmallSignalGainTab = 3;  // LaserTrait "小信号增益"
 
 // Picture sizes in pixels.
-constexpr int kModeMapWidth = 400, kModeMapHeight = 335;
 constexpr int kMixtureMapWidth = 478, kMixtureMapHeight = 400;
 
 SheetExportResult exportGainTable(LaserTrait *page, QString path)
@@ -80,60 +82,46 @@ void finish(PictureExportResult &result)
         result.failed.isEmpty() ? PictureExportResult::Saved : PictureExportResult::PartlyFailed;
 }
 
-double fieldValue(const QWidget *page, const char *name)
-{
-    return readField(page->findChild<QLineEdit *>(QString::fromLatin1(name)));
-}
-
-// Every mode of the last mode-distribution calculation, both orientations and
-// the three display kinds, drawn with the fiber fields as they read now.
-PictureExportResult saveAllModeMaps(fbmode *page, const QString &prefix, QWidget *dialogParent)
+// Draws each mode map the page handed over on a plot of our own, from the
+// field-map calculator, and saves it: the page's fields and its plot are left
+// alone. A cancellable progress dialog keeps the event loop going between
+// pictures.
+PictureExportResult saveFieldMapPictures(const std::vector<FieldMapPicture> &pictures,
+                                         const QString &prefix, QWidget *dialogParent)
 {
     PictureExportResult result;
-    const double a = fieldValue(page, "m_ALineEdit_2") * 1e-6;           // μm -> m
-    const double lambda = fieldValue(page, "m_lambdaLineEdit_2") * 1e-9; // nm -> m
-    const double n1 = fieldValue(page, "m_N1LineEdit_2");
-    const double n2 = fieldValue(page, "m_N2LineEdit_2");
-
-    // Copies: the progress dialog runs the event loop, and nothing the user
-    // does meanwhile may change the list being walked.
-    const std::vector<std::vector<double>> neffs = page->lastNeffLists();
-    const std::vector<int> counts = page->lastModeCounts();
-    const int lastOrder = std::min<int>(
-        page->lastMaxOrder(), static_cast<int>(std::min(neffs.size(), counts.size())) - 1);
-
-    int drawings = 0;
-    for (int m = 0; m <= lastOrder; ++m)
-        drawings += 6 * std::min<int>(counts[m], static_cast<int>(neffs[m].size()));
+    const velmora::calc::Calculator *fieldMap = velmora::calc::catalogue().find("modes.field_map");
+    QCustomPlot plot;
+    QCPColorMap *map = setupFieldMapPlot(&plot);
 
     QProgressDialog progress(QStringLiteral("正在保存模式分布图…"), QStringLiteral("取消"), 0,
-                             std::max(drawings, 1), dialogParent);
+                             std::max<int>(static_cast<int>(pictures.size()), 1), dialogParent);
     progress.setWindowTitle(QStringLiteral("导出图片"));
     progress.setWindowModality(Qt::WindowModal);
     progress.setMinimumDuration(500);
     progress.setAutoClose(false);
 
     int done = 0;
-    for (int m = 0; m <= lastOrder; ++m) {
-        const int modes = std::min<int>(counts[m], static_cast<int>(neffs[m].size()));
-        for (int n = 1; n <= modes; ++n)
-            for (int orientation = 0; orientation < 2; ++orientation)
-                for (int kind = 0; kind < 3; ++kind) {
-                    if (progress.wasCanceled()) {
-                        result.status = PictureExportResult::Cancelled;
-                        return result;
-                    }
-                    page->drawMode(a, lambda, n1, n2, m, neffs[m][n - 1], orientation, kind);
-                    const QString name = modeMapFileName(m, n, orientation, kind);
-                    if (!name.isEmpty()) {
-                        QString error;
-                        const QString path = prefix + name;
-                        const bool ok = savePlotJpeg(page->modeMapPlot(), path, kModeMapWidth,
-                                                     kModeMapHeight, &error);
-                        recordSave(result, ok, path, error);
-                    }
-                    progress.setValue(++done); // also lets the window repaint
-                }
+    for (const FieldMapPicture &picture : pictures) {
+        if (progress.wasCanceled()) {
+            result.status = PictureExportResult::Cancelled;
+            return result;
+        }
+        const QString path = prefix + picture.fileName;
+        const velmora::calc::Result computed = fieldMap->evaluate(picture.inputs);
+        if (computed.refused) {
+            recordSave(result, false, path,
+                       QString::fromStdString(computed.notices.front().text.zh));
+        } else {
+            const auto a = picture.inputs.find("a_um");
+            drawFieldMap(&plot, map,
+                         velmora::calc::readNumber(a == picture.inputs.end() ? "" : a->second),
+                         computed.outputs.at("map").data, picture.coreCircle);
+            QString error;
+            const bool ok = savePlotJpeg(&plot, path, picture.width, picture.height, &error);
+            recordSave(result, ok, path, error);
+        }
+        progress.setValue(++done); // also lets the window repaint
     }
     progress.close();
     finish(result);
@@ -231,8 +219,9 @@ PictureExportResult exportPictures(int page, int tab, QWidget *pageWidget, const
             result.status = PictureExportResult::NotComputed;
             return result;
         }
-        return tab == kModeDistributionTab ? saveAllModeMaps(modes, prefix, dialogParent)
-                                           : saveMixtureMap(modes, prefix);
+        return tab == kModeDistributionTab
+                   ? saveFieldMapPictures(modes->modeMapPictures(), prefix, dialogParent)
+                   : saveMixtureMap(modes, prefix);
     }
     case ExportPage::LaserTrait: {
         auto *trait = qobject_cast<LaserTrait *>(pageWidget);

@@ -6,6 +6,7 @@
 // and the bend loss of a chosen mode ("弯曲损耗").
 
 #include "calculator.h"
+#include "fieldmapplot.h"
 
 #include <QWidget>
 
@@ -40,9 +41,16 @@ public:
     const std::vector<std::vector<double>> &lastNeffLists() const { return m_lastNeffLists; }
     const std::vector<int> &lastModeCounts() const { return m_lastModeCounts; }
     int lastMaxOrder() const { return m_lastMaxOrder; }
+    // Every mode map of the last list, what the picture export saves: each
+    // mode in table order, E then O (one orientation for order 0), intensity,
+    // amplitude and phase, as inputs of modes.field_map for the fiber of that
+    // list, with the core circle as the check box last set, named
+    // LP<m><n>[_E|_O]<I|A|P>.jpg at 400 × 335.
+    std::vector<FieldMapPicture> modeMapPictures() const;
     // Computes the six grids of mode (m, neff) of the fiber (a, lambda in
     // metres) and draws orientation 0 (E) / 1 (O) as kind 0 intensity,
-    // 1 amplitude or 2 phase, with the core circle as the check box last set.
+    // 1 amplitude or 2 phase on the page's map plot, with the core circle as
+    // the check box last set.
     void drawMode(double a, double lambda, double n1, double n2, int m, double neff,
                   int orientation, int kind);
     // The plot that shows the mode map; null before the first map is drawn.
@@ -85,7 +93,6 @@ private:
 
     // Colour-map drawing of a 501×501 grid over ±2a (a in metres).
     void drawModeMap(double a, const std::vector<double> &grid, bool core);
-    void drawCoreCircle(double aMicron);
     void ensureMapPlot();
     void drawMixtureMap();
 
@@ -96,6 +103,8 @@ private:
     std::vector<std::vector<double>> m_lastNeffLists;
     std::vector<int> m_lastModeCounts;
     int m_lastMaxOrder = -1;
+    // The fiber inputs of that list, for its mode-map pictures.
+    velmora::calc::Inputs m_lastListInputs;
 
     // The mixture grid of "光束质量因子".
     std::vector<double> m_mixtureGrid;

@@ -6,12 +6,15 @@
 #include "calc/fiberinputs.h"
 #include "calcbinding.h"
 #include "catalogue.h"
+#include "exportnaming.h"
 #include "fbmodeform.h"
 #include "fieldmaps.h"
 #include "modesolver.h"
 #include "pageconventions.h"
 
 #include <QSignalBlocker>
+
+#include <algorithm>
 
 using namespace velmora::calc;
 
@@ -37,7 +40,8 @@ const char *const kKinds[] = {"intensity", "amplitude", "phase"};
 void fbmode::calresFB5()
 {
     const Calculator &solve = calculator("modes.solve");
-    const Result result = solve.evaluate(readInputs(this, solve.spec()));
+    const Inputs inputs = readInputs(this, solve.spec());
+    const Result result = solve.evaluate(inputs);
     // Only an empty field keeps the tab from counting as calculated (the
     // picture export then asks for a calculation first).
     const bool emptyField =
@@ -50,6 +54,7 @@ void fbmode::calresFB5()
     }
     writeOutputs(this, solve.spec(), result);
     writeNa(ui->m_NALineEdit_2, result);
+    m_lastListInputs = inputs;
     fillModeTable(result);
     if (m_modeTotal > 0)
         PressColumn();
@@ -173,6 +178,35 @@ void fbmode::changeRdbtn3()
     m_displayKind = 2;
     if (m_mapComputed)
         PressColumn();
+}
+
+std::vector<FieldMapPicture> fbmode::modeMapPictures() const
+{
+    std::vector<FieldMapPicture> pictures;
+    const int lastOrder = std::min<int>(
+        m_lastMaxOrder,
+        static_cast<int>(std::min(m_lastNeffLists.size(), m_lastModeCounts.size())) - 1);
+    int row = 0; // the table lists order 0 first, each order by n
+    for (int m = 0; m <= lastOrder; ++m) {
+        const int modes =
+            std::min<int>(m_lastModeCounts[m], static_cast<int>(m_lastNeffLists[m].size()));
+        for (int n = 1; n <= modes; ++n, ++row)
+            for (int orientation = 0; orientation < 2; ++orientation)
+                for (int kind = 0; kind < 3; ++kind) {
+                    const QString name = modeMapFileName(m, n, orientation, kind);
+                    if (name.isEmpty())
+                        continue;
+                    FieldMapPicture picture;
+                    picture.inputs = m_lastListInputs;
+                    picture.inputs["mode"] = std::to_string(row);
+                    picture.inputs["orientation"] = orientation == 1 ? "O" : "E";
+                    picture.inputs["kind"] = kKinds[kind];
+                    picture.coreCircle = m_showCore;
+                    picture.fileName = name;
+                    pictures.push_back(std::move(picture));
+                }
+    }
+    return pictures;
 }
 
 void fbmode::drawMode(double a, double lambda, double n1, double n2, int m, double neff,

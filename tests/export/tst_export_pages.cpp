@@ -6,6 +6,7 @@
 #include "fbmainwindow.h"
 #include "fbmode.h"
 #include "lasertrait.h"
+#include "plotpicture.h"
 #include "readback.h"
 #include "sheetlayouts.h"
 
@@ -505,6 +506,31 @@ private slots:
         for (const QString &path : again.written)
             QVERIFY2(!path.contains(QStringLiteral("//")), qPrintable(path));
         QCOMPARE(filesIn(dir.path()), expected);
+    }
+
+    void modeMapsAreThoseOfTheLastListAndLeaveThePagePlot()
+    {
+        // Calculated at a = 10 μm (LP01, LP11), then a = 40 μm typed without
+        // calculating: the pictures are the listed modes of the 10 μm fiber,
+        // drawn as the page draws them, and the page keeps showing its mode.
+        QTemporaryDir dir;
+        QWidget *page = show(ExportPage::Fbmode, 0);
+        auto *modes = qobject_cast<fbmode *>(page);
+        QLineEdit *a = page->findChild<QLineEdit *>(QStringLiteral("m_ALineEdit_2"));
+        a->setText(QStringLiteral("10"));
+        QMetaObject::invokeMethod(page, "calresFB5");
+        const QString shown = dir.filePath(QStringLiteral("shown.jpg"));
+        QVERIFY(savePlotJpeg(modes->modeMapPlot(), shown, 400, 335)); // LP01 intensity
+        a->setText(QStringLiteral("40"));
+
+        const PictureExportResult result =
+            exportPictures(ExportPage::Fbmode, 0, page, dir.path() + QLatin1Char('/'), window);
+        QCOMPARE(result.status, PictureExportResult::Saved);
+        QCOMPARE(result.written.size(), 9);
+        QCOMPARE(readAll(dir.filePath(QStringLiteral("LP01I.jpg"))), readAll(shown));
+        const QString again = dir.filePath(QStringLiteral("again.jpg"));
+        QVERIFY(savePlotJpeg(modes->modeMapPlot(), again, 400, 335));
+        QCOMPARE(readAll(again), readAll(shown));
     }
 
     void modeMapLoopCanBeCancelledFromItsProgressDialog()
