@@ -3,6 +3,7 @@
 #include "modesolver.h"
 #include "parallelrows.h"
 #include "vectordispersion.h"
+#include "vectorpower.h"
 
 #include <cmath>
 #include <limits>
@@ -75,6 +76,7 @@ ExactModeSet computeExactModeSet(const ExactModeRequest &request, ExactModeProgr
             mode.beta2 = d.beta2;
             mode.dispersion = d.dispersion;
             mode.waveguideDispersion = d.waveguideDispersion;
+            mode.corePowerFraction = vectorModePower(fiber, mode).coreFraction;
             if (progress)
                 progress->done.fetch_add(1, std::memory_order_relaxed);
         });

@@ -4,8 +4,10 @@
 // One exact calculation of a step-index fiber: every guided LP mode
 // (exactmodes.h) with its properties (modeproperties.h), the difference to the
 // fiber-mode page's grid value (modesolver.h), and optionally the vector modes
-// grouped under their LP modes (vectormodes.h). The properties of the modes are
-// computed on two threads; progress and cancellation are polled between modes.
+// grouped under their LP modes (vectormodes.h) with their group index and
+// dispersion (vectordispersion.h) and core power fraction (vectorpower.h). The
+// properties of the modes are computed on two threads; progress and
+// cancellation are polled between modes.
 
 #include "exactmodes.h"
 #include "modeproperties.h"

@@ -56,6 +56,7 @@ struct VectorMode {
     double beta2 = 0.0;
     double dispersion = 0.0;
     double waveguideDispersion = 0.0;
+    double corePowerFraction = 0.0; // vectorpower.h, set by computeExactModeSet
 };
 
 // "01", "11", and "10,1" once an index has two digits (so "HE10,1" and

@@ -37,15 +37,18 @@ TEST(ExactModesCalculator, DefaultsGiveTheSevenModesOfThe20MicronFiberInEveryCol
         EXPECT_GT(d, -1e-7);
     }
     // Vector modes add their rows under the LP modes: 7 LP + 14 vector. Every
-    // row has a group index; TE01 (row 5, after LP01 HE11 LP02 HE12 LP11) has
-    // that of LP11, its equation being the same.
+    // row has a group index, dispersion and core fraction; TE01 (row 5, after
+    // LP01 HE11 LP02 HE12 LP11) has those of LP11, its equation and radial
+    // profile being the same.
     const Result v = exact().evaluate({{"vector", "1"}});
-    const std::vector<double> &ng = v.outputs.at("group_index").data;
-    ASSERT_EQ(ng.size(), 21u);
-    for (double value : ng)
-        EXPECT_TRUE(std::isfinite(value));
     EXPECT_EQ(v.outputs.at("m").data[5], 0.0);
-    EXPECT_NEAR(ng[5], ng[4], 1e-11);
+    for (const char *key : {"group_index", "dispersion", "core_fraction"}) {
+        const std::vector<double> &column = v.outputs.at(key).data;
+        ASSERT_EQ(column.size(), 21u);
+        for (double value : column)
+            EXPECT_TRUE(std::isfinite(value)) << key;
+        EXPECT_NEAR(column[5], column[4], 1e-7 * std::abs(column[4])) << key;
+    }
 }
 
 TEST(ExactModesCalculator, RefusesWithANoticeNamingTheInput)

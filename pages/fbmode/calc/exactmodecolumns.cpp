@@ -132,7 +132,7 @@ std::vector<ExactModeColumn> makeColumns()
          'f',
          6,
          [](S s, std::size_t i) { return props(s, i).corePowerFraction; },
-         none},
+         [](S, V v) { return v.corePowerFraction; }},
         {"group_index",
          {"群折射率ng", "group index ng"},
          "",
