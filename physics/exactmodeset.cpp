@@ -76,7 +76,9 @@ ExactModeSet computeExactModeSet(const ExactModeRequest &request, ExactModeProgr
             mode.beta2 = d.beta2;
             mode.dispersion = d.dispersion;
             mode.waveguideDispersion = d.waveguideDispersion;
-            mode.corePowerFraction = vectorModePower(fiber, mode).coreFraction;
+            const VectorPower power = vectorModePower(fiber, mode, request.options.dopedRadius);
+            mode.corePowerFraction = power.coreFraction;
+            mode.dopedOverlap = power.dopedOverlap;
             if (progress)
                 progress->done.fetch_add(1, std::memory_order_relaxed);
         });

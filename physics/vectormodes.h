@@ -56,7 +56,10 @@ struct VectorMode {
     double beta2 = 0.0;
     double dispersion = 0.0;
     double waveguideDispersion = 0.0;
-    double corePowerFraction = 0.0; // vectorpower.h, set by computeExactModeSet
+    // Core power fraction and power inside the doped radius (vectorpower.h),
+    // set by computeExactModeSet.
+    double corePowerFraction = 0.0;
+    double dopedOverlap = 0.0;
 };
 
 // "01", "11", and "10,1" once an index has two digits (so "HE10,1" and

@@ -60,9 +60,9 @@ template <typename F> double integrate(F f, double lo, double hi)
 
 } // namespace
 
-VectorPower vectorModePower(const StepIndexFiber &fiber, const VectorMode &mode)
+VectorPower vectorModePower(const StepIndexFiber &fiber, const VectorMode &mode, double dopedRadius)
 {
-    VectorPower out{kNaN, kNaN};
+    VectorPower out{kNaN, kNaN, kNaN};
     const double u = mode.u, w = mode.w;
     if (!(w > 0) || !(u > 0))
         return out;
@@ -122,6 +122,16 @@ VectorPower vectorModePower(const StepIndexFiber &fiber, const VectorMode &mode)
                                    std::numeric_limits<double>::infinity());
     const double power = pCore + pClad;
     out.coreFraction = pCore / power;
+    // Inside r_d: the core up to r_d, or the core and the cladding out to r_d.
+    const double rd = dopedRadius / fiber.a;
+    double inside = 0.0;
+    if (rd >= 1.0)
+        inside =
+            pCore +
+            (rd > 1.0 ? integrate([&](double rho) { return cladding(rho).power; }, 1.0, rd) : 0.0);
+    else if (rd > 0.0)
+        inside = integrate([&](double rho) { return core(rho).power; }, 0.0, rd);
+    out.dopedOverlap = inside / power;
     out.groupIndex = (eCore + eClad) / power;
     return out;
 }

@@ -2,8 +2,8 @@
 #define VECTORPOWER_H
 
 // Power flow of an exact vector mode (vectormodes.h) of a step-index fiber:
-// the fraction of its power carried in the core, and (as a check of the
-// fields) its energy velocity.
+// the fraction of its power carried in the core and inside a doped radius r_d
+// (what gain models need), and (as a check of the fields) its energy velocity.
 //
 // Fields (Okamoto, Fundamentals of Optical Waveguides, 2nd ed., ch. 3; Snyder
 // & Love, Optical Waveguide Theory (1983), ch. 12), lengths in units of the
@@ -35,9 +35,12 @@
 
 struct VectorPower {
     double coreFraction = 0.0; // P_core / P
+    double dopedOverlap = 0.0; // P(r < r_d) / P
     double groupIndex = 0.0;   // W / P (constant indices), for checks
 };
 
-VectorPower vectorModePower(const StepIndexFiber &fiber, const VectorMode &mode);
+// dopedRadius: r_d in metres (<= 0: overlap 0).
+VectorPower vectorModePower(const StepIndexFiber &fiber, const VectorMode &mode,
+                            double dopedRadius = 0.0);
 
 #endif // VECTORPOWER_H

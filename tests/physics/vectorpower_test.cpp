@@ -45,7 +45,7 @@ TEST(VectorPower, EnergyVelocityIsTheGroupVelocityOfEveryMode)
     }
 }
 
-TEST(VectorPower, TeHasTheCoreFractionOfItsLpMode)
+TEST(VectorPower, TeHasTheCoreFractionAndOverlapOfItsLpMode)
 {
     const StepIndexFiber f{20e-6, 1080e-9, 1.4512, 1.45};
     const std::vector<LpMode> lp = solveExactLpModes(f);
@@ -54,8 +54,17 @@ TEST(VectorPower, TeHasTheCoreFractionOfItsLpMode)
         if (mode.family == VectorFamily::TE) {
             const LpMode *parent = lpMode(lp, 1, mode.n);
             ASSERT_TRUE(parent);
-            EXPECT_NEAR(vectorModePower(f, mode).coreFraction,
-                        lpModeProperties(f, *parent, {}).corePowerFraction, kSameProfile);
+            ModePropertyOptions options;
+            options.dopedRadius = 15e-6;
+            const LpModeProperties lpProps = lpModeProperties(f, *parent, options);
+            const VectorPower p = vectorModePower(f, mode, options.dopedRadius);
+            EXPECT_NEAR(p.coreFraction, lpProps.corePowerFraction, kSameProfile);
+            EXPECT_NEAR(p.dopedOverlap, lpProps.dopedOverlap, kSameProfile);
+            // Beyond the core the overlap takes cladding power too.
+            options.dopedRadius = 25e-6;
+            EXPECT_NEAR(vectorModePower(f, mode, options.dopedRadius).dopedOverlap,
+                        lpModeProperties(f, *parent, options).dopedOverlap, kSameProfile);
+            EXPECT_EQ(vectorModePower(f, mode, f.a).dopedOverlap, p.coreFraction);
             ++checked;
         }
     EXPECT_EQ(checked, 2);

@@ -188,7 +188,7 @@ std::vector<ExactModeColumn> makeColumns()
          'f',
          6,
          [](S s, std::size_t i) { return props(s, i).dopedOverlap; },
-         none},
+         [](S, V v) { return v.dopedOverlap; }},
         {"m2x",
          {"M²x(cos)", "M²x (cos)"},
          "",
