@@ -37,7 +37,7 @@ void FBMainWindow::exportData()
         return;
 
     const SheetTarget target = resolveSheetTarget(chosen, filter);
-    const SheetExportResult result = exportSheet(currentPage, currentInnerTab(), page, target.path);
+    const SheetExportResult result = exportSheet(page, currentInnerTab(), target.path);
     if (result.status == SheetExportResult::Written)
         statusBar()->showMessage(QStringLiteral("数据已导出到 %1").arg(result.path),
                                  kStatusMessageMs);
@@ -62,8 +62,7 @@ void FBMainWindow::exportPic()
     if (prefix.isEmpty())
         return;
 
-    const PictureExportResult result =
-        exportPictures(currentPage, currentInnerTab(), page, prefix, this);
+    const PictureExportResult result = exportPictures(page, currentInnerTab(), prefix, this);
     QMessageBox::warning(this, QString::fromUtf8(kExportTitle), pictureExportMessage(result),
                          QMessageBox::Ok, QMessageBox::NoButton);
 }

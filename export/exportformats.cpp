@@ -179,14 +179,16 @@ PictureExportResult saveInstabilityCurves(threashold *page, const QString &prefi
 
 } // namespace
 
-SheetExportResult exportSheet(int page, int tab, QWidget *pageWidget, const QString &path)
+SheetExportResult exportSheet(QWidget *pageWidget, int tab, const QString &path)
 {
-    if (page == ExportPage::LaserTrait && tab == kSmallSignalGainTab)
-        return exportGainTable(qobject_cast<LaserTrait *>(pageWidget), path);
+    if (auto *trait = qobject_cast<LaserTrait *>(pageWidget); trait && tab == kSmallSignalGainTab)
+        return exportGainTable(trait, path);
 
     SheetExportResult result;
     result.path = path;
-    const SheetLayout *layout = findSheetLayout(page, tab);
+    // A page class is named after its folder.
+    const SheetLayout *layout =
+        pageWidget ? findSheetLayout(pageWidget->metaObject()->className(), tab) : nullptr;
     if (!layout || !pageWidget) {
         result.error = QStringLiteral("当前选项卡没有可导出的数据");
         return result;
@@ -202,14 +204,12 @@ SheetExportResult exportSheet(int page, int tab, QWidget *pageWidget, const QStr
     return result;
 }
 
-PictureExportResult exportPictures(int page, int tab, QWidget *pageWidget, const QString &prefix,
+PictureExportResult exportPictures(QWidget *pageWidget, int tab, const QString &prefix,
                                    QWidget *dialogParent)
 {
     PictureExportResult result;
-    switch (page) {
-    case ExportPage::Fbmode: {
-        auto *modes = qobject_cast<fbmode *>(pageWidget);
-        if (!modes || (tab != kModeDistributionTab && tab != kBeamQualityTab)) {
+    if (auto *modes = qobject_cast<fbmode *>(pageWidget)) {
+        if (tab != kModeDistributionTab && tab != kBeamQualityTab) {
             result.status = PictureExportResult::NoPictureTab;
             return result;
         }
@@ -223,9 +223,8 @@ PictureExportResult exportPictures(int page, int tab, QWidget *pageWidget, const
                    ? saveFieldMapPictures(modes->modeMapPictures(), prefix, dialogParent)
                    : saveMixtureMap(modes, prefix);
     }
-    case ExportPage::LaserTrait: {
-        auto *trait = qobject_cast<LaserTrait *>(pageWidget);
-        if (!trait || tab != kSmallSignalGainTab) {
+    if (auto *trait = qobject_cast<LaserTrait *>(pageWidget)) {
+        if (tab != kSmallSignalGainTab) {
             result.status = PictureExportResult::NoPictureTab;
             return result;
         }
@@ -235,17 +234,15 @@ PictureExportResult exportPictures(int page, int tab, QWidget *pageWidget, const
         }
         return saveGainPicture(trait, prefix);
     }
-    case ExportPage::Threashold: {
-        auto *instability = qobject_cast<threashold *>(pageWidget);
-        if (!instability || !instability->calculationStarted()) {
+    if (auto *instability = qobject_cast<threashold *>(pageWidget)) {
+        if (!instability->calculationStarted()) {
             result.status = PictureExportResult::NotComputed;
             return result;
         }
         return saveInstabilityCurves(instability, prefix);
     }
-    case ExportPage::Fbamp: {
-        auto *amplifier = qobject_cast<fbamp *>(pageWidget);
-        if (!amplifier || !amplifier->resultShown()) {
+    if (auto *amplifier = qobject_cast<fbamp *>(pageWidget)) {
+        if (!amplifier->resultShown()) {
             result.status = PictureExportResult::NotComputed;
             return result;
         }
@@ -253,8 +250,8 @@ PictureExportResult exportPictures(int page, int tab, QWidget *pageWidget, const
         finish(result);
         return result;
     }
-    default: result.status = PictureExportResult::NoPicturePage; return result;
-    }
+    result.status = PictureExportResult::NoPicturePage;
+    return result;
 }
 
 QString pictureExportMessage(const PictureExportResult &result)

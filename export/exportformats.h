@@ -25,12 +25,12 @@ struct SheetExportResult {
     QString error; // the reason of a failure
 };
 
-// Writes the sheet of page tab (page, tab) shown by `pageWidget` to `path`,
+// Writes the sheet of tab `tab` of the page `pageWidget` to `path`,
 // as XLSX when the path ends in ".xlsx" and as CSV otherwise. The
 // small-signal-gain tab of the laser-parameters page writes the page's gain
 // table instead (recomputed first); it is comma-separated text, so an
 // ".xlsx" name is changed to ".csv" and the result names the file written.
-SheetExportResult exportSheet(int page, int tab, QWidget *pageWidget, const QString &path);
+SheetExportResult exportSheet(QWidget *pageWidget, int tab, const QString &path);
 
 // ---- Picture export -------------------------------------------------------
 
@@ -53,11 +53,11 @@ struct PictureExportResult {
     QStringList failed;  // "file: reason"
 };
 
-// Saves the pictures of page tab (page, tab) into the directory `prefix`
+// Saves the pictures of tab `tab` of the page `pageWidget` into the directory `prefix`
 // (ending in "/"; see pictureDirPrefix). The mode-map loop of the fiber-mode
 // page shows a cancellable progress dialog over `dialogParent` and keeps the
 // event loop running between pictures.
-PictureExportResult exportPictures(int page, int tab, QWidget *pageWidget, const QString &prefix,
+PictureExportResult exportPictures(QWidget *pageWidget, int tab, const QString &prefix,
                                    QWidget *dialogParent = nullptr);
 
 // The text of the message box that reports a picture export result.

@@ -42,7 +42,7 @@ SheetLayout amplifierLayout()
 {
     static const std::vector<velmora::calc::FieldSpec> fields = velmora::calc::amplifierFields();
     static std::deque<std::string> captions; // stable addresses for the rows' captions
-    SheetLayout layout{ExportPage::Fbamp, 0, "光纤放大器", {}, {}};
+    SheetLayout layout{"fbamp", 0, "光纤放大器", {}, {}};
     int row = 1;
     for (velmora::calc::FieldRole role :
          {velmora::calc::FieldRole::Input, velmora::calc::FieldRole::Output}) {
@@ -67,7 +67,7 @@ SheetLayout exactModesLayout()
     using namespace velmora::calc;
     static const ExactModesCalculator calculator;
     static std::deque<std::string> texts; // stable addresses for captions and headers
-    SheetLayout layout{ExportPage::Fbmode, 3, "精确模式特性", {}, {}};
+    SheetLayout layout{"fbmode", 3, "精确模式特性", {}, {}};
     int row = 1;
     for (const bool inputRows : {true, false}) {
         layout.rows.push_back(inputRows ? inputs(row++) : outputs(row++));
@@ -95,10 +95,9 @@ SheetLayout exactModesLayout()
 // metres or diameters for numbers that are micrometre radii.
 std::vector<SheetLayout> buildLayouts()
 {
-    using namespace ExportPage;
     std::vector<SheetLayout> all;
 
-    all.push_back({Bscoptlaw,
+    all.push_back({"bscoptlaw",
                    0,
                    "反射折射",
                    {inputs(1),
@@ -111,7 +110,7 @@ std::vector<SheetLayout> buildLayouts()
                     {8, "全反射临界角θc[rad]", "m_ThetalineEdit_5", kEdit}},
                    {}});
 
-    all.push_back({Nolinear,
+    all.push_back({"nolinear",
                    0,
                    "受激布里渊散射",
                    {inputs(1),
@@ -132,7 +131,7 @@ std::vector<SheetLayout> buildLayouts()
                     {16, "布里渊频移后波长λs[nm]", "m_LambdaBlineEdit_2", kEdit}},
                    {}});
 
-    all.push_back({Nolinear,
+    all.push_back({"nolinear",
                    1,
                    "受激拉曼散射",
                    {inputs(1),
@@ -154,7 +153,7 @@ std::vector<SheetLayout> buildLayouts()
                     {17, "拉曼频移后波长λs[nm]", "m_LambdaRlineEdit_2", kEdit}},
                    {}});
 
-    all.push_back({Nolinear,
+    all.push_back({"nolinear",
                    2,
                    "非线性相移",
                    {inputs(1),
@@ -173,7 +172,7 @@ std::vector<SheetLayout> buildLayouts()
                     {14, "非线性相移ψ", "m_failineEdit", kEdit}},
                    {}});
 
-    all.push_back({Nolinear,
+    all.push_back({"nolinear",
                    3,
                    "四波混频",
                    {inputs(1),
@@ -187,7 +186,7 @@ std::vector<SheetLayout> buildLayouts()
                     {9, "相位匹配因子Δk", "m_deltaKlineEdit", kEdit}},
                    {}});
 
-    all.push_back({Fbopt,
+    all.push_back({"fbopt",
                    0,
                    "掺杂浓度",
                    {inputs(1),
@@ -201,7 +200,7 @@ std::vector<SheetLayout> buildLayouts()
 
     // The fiber length of this tab is an input of the calculation but has
     // never been part of the loss sheet.
-    all.push_back({Fbopt,
+    all.push_back({"fbopt",
                    1,
                    "本征损耗",
                    {inputs(1),
@@ -212,7 +211,7 @@ std::vector<SheetLayout> buildLayouts()
                     {6, "平均损耗αave[dB/m]", "m_Alpha_averagelineEdit", kEdit}},
                    {}});
 
-    all.push_back({Fbopt,
+    all.push_back({"fbopt",
                    2,
                    "填充因子",
                    {inputs(1),
@@ -222,7 +221,7 @@ std::vector<SheetLayout> buildLayouts()
                     {5, "填充因子γ", "m_GammalabelLineEdit", kEdit}},
                    {}});
 
-    all.push_back({Fbopt,
+    all.push_back({"fbopt",
                    3,
                    "光纤端面反射率",
                    {inputs(1),
@@ -239,7 +238,7 @@ std::vector<SheetLayout> buildLayouts()
                     {12, "等效折射率neff", "m_nefflineEdit", kEdit}},
                    {}});
 
-    all.push_back({Fbmode,
+    all.push_back({"fbmode",
                    0,
                    "模式分布",
                    {inputs(1),
@@ -254,7 +253,7 @@ std::vector<SheetLayout> buildLayouts()
                    {10, {"m", "n", "β", "neff"}, "tableWidget", 11}});
 
     // The modal weights are not exported; the remark in row 2 says so.
-    all.push_back({Fbmode,
+    all.push_back({"fbmode",
                    1,
                    "光束质量因子",
                    {inputs(1),
@@ -263,7 +262,7 @@ std::vector<SheetLayout> buildLayouts()
                     {4, "y方向光束质量M2y", "m_m2yLineEdit_2", kEdit}},
                    {}});
 
-    all.push_back({Fbmode,
+    all.push_back({"fbmode",
                    2,
                    "弯曲损耗",
                    {inputs(1),
@@ -279,7 +278,7 @@ std::vector<SheetLayout> buildLayouts()
                     {11, "弯曲损耗α[dB/m]", "m_AlphalineEdit_2", kEdit}},
                    {}});
 
-    all.push_back({LaserPluse,
+    all.push_back({"LaserPluse",
                    0,
                    "高斯脉冲",
                    {inputs(1),
@@ -292,7 +291,7 @@ std::vector<SheetLayout> buildLayouts()
                    {}});
 
     // Row 3 carries the spectral width in Hz without a caption of its own.
-    all.push_back({Laserbsc,
+    all.push_back({"Laserbsc",
                    0,
                    "频率与相干性",
                    {inputs(1),
@@ -305,7 +304,7 @@ std::vector<SheetLayout> buildLayouts()
                     {8, "相干长度LC[m]", "m_L_clineEdit", kEdit}},
                    {}});
 
-    all.push_back({LaserTrait,
+    all.push_back({"LaserTrait",
                    0,
                    "纵模间隔",
                    {inputs(1),
@@ -315,7 +314,7 @@ std::vector<SheetLayout> buildLayouts()
                     {5, "纵模间隔Δν[Hz]", "m_Delta_niulineEdit", kEdit}},
                    {}});
 
-    all.push_back({LaserTrait,
+    all.push_back({"LaserTrait",
                    1,
                    "光光效率",
                    {inputs(1),
@@ -328,7 +327,7 @@ std::vector<SheetLayout> buildLayouts()
                     {8, "放大器效率ηa", "m_efficiency_alineEdit", kEdit}},
                    {}});
 
-    all.push_back({LaserTrait,
+    all.push_back({"LaserTrait",
                    2,
                    "量子亏损",
                    {inputs(1),
@@ -339,7 +338,7 @@ std::vector<SheetLayout> buildLayouts()
                     {6, "斯托克斯效率QR", "m_QRlineEdit", kEdit}},
                    {}});
 
-    all.push_back({Threashold,
+    all.push_back({"threashold",
                    0,
                    "均匀双包层光纤",
                    {inputs(1),
@@ -413,7 +412,7 @@ const std::vector<SheetLayout> &sheetLayouts()
     return layouts;
 }
 
-const SheetLayout *findSheetLayout(int page, int tab)
+const SheetLayout *findSheetLayout(const std::string &page, int tab)
 {
     for (const SheetLayout &layout : sheetLayouts())
         if (layout.page == page && layout.tab == tab)

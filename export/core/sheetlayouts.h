@@ -11,24 +11,11 @@
 
 #include <QStringList>
 
+#include <string>
+
 #include <vector>
 
 class QWidget;
-
-// The main window's page numbering (the order of its page index).
-namespace ExportPage {
-enum Index {
-    Bscoptlaw = 0,
-    Nolinear = 1,
-    Fbopt = 2,
-    Fbmode = 3,
-    LaserPluse = 4,
-    Laserbsc = 5,
-    LaserTrait = 6,
-    Threashold = 7,
-    Fbamp = 8,
-};
-} // namespace ExportPage
 
 // How the text of column 2 is obtained.
 enum class CellSource {
@@ -55,7 +42,7 @@ struct LayoutTable {
 };
 
 struct SheetLayout {
-    int page;
+    const char *page; // the page folder, which is also the page's class name
     int tab;
     const char *tabText; // the inner tab's caption (for messages and tests)
     std::vector<LayoutRow> rows;
@@ -67,7 +54,7 @@ struct SheetLayout {
 const std::vector<SheetLayout> &sheetLayouts();
 
 // The layout of a page tab, or nullptr when it has none.
-const SheetLayout *findSheetLayout(int page, int tab);
+const SheetLayout *findSheetLayout(const std::string &page, int tab);
 
 // Captions of the two section rows.
 extern const char *const kInputSectionCaption;  // "输入项"

@@ -127,15 +127,13 @@ private slots:
         calculateAndWait();
         QTemporaryDir dir;
         const QString sheet = dir.filePath(QStringLiteral("amp.csv"));
-        QCOMPARE(exportSheet(FBMainWindow::FbampPage, 0, page, sheet).status,
-                 SheetExportResult::Written);
+        QCOMPARE(exportSheet(page, 0, sheet).status, SheetExportResult::Written);
         QFile file(sheet);
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QString text = QString::fromUtf8(file.readAll());
         QVERIFY(text.contains(QStringLiteral("信号输出功率[W]")));
         QVERIFY(text.contains(output("m_SigOutlineEdit")->text()));
-        const PictureExportResult pictures =
-            exportPictures(FBMainWindow::FbampPage, 0, page, dir.path() + QLatin1Char('/'));
+        const PictureExportResult pictures = exportPictures(page, 0, dir.path() + QLatin1Char('/'));
         QCOMPARE(pictures.status, PictureExportResult::Saved);
         QCOMPARE(pictures.written.size(), 4);
         for (const QString &path : pictures.written)
