@@ -3,7 +3,8 @@
 
 // Power flow of an exact vector mode (vectormodes.h) of a step-index fiber:
 // the fraction of its power carried in the core and inside a doped radius r_d
-// (what gain models need), and (as a check of the fields) its energy velocity.
+// (what gain models need), (as a check of the fields) its energy velocity,
+// and its transverse intensity map.
 //
 // Fields (Okamoto, Fundamentals of Optical Waveguides, 2nd ed., ch. 3; Snyder
 // & Love, Optical Waveguide Theory (1983), ch. 12), lengths in units of the
@@ -33,6 +34,8 @@
 
 #include "vectormodes.h"
 
+#include <vector>
+
 struct VectorPower {
     double coreFraction = 0.0; // P_core / P
     double dopedOverlap = 0.0; // P(r < r_d) / P
@@ -42,5 +45,11 @@ struct VectorPower {
 // dopedRadius: r_d in metres (<= 0: overlap 0).
 VectorPower vectorModePower(const StepIndexFiber &fiber, const VectorMode &mode,
                             double dopedRadius = 0.0);
+
+// |E_t|^2 = |E_r|^2 + |E_phi|^2 of the mode in the orientation above (E_z ~
+// cos(nu phi)) on the grid of the fiber-mode page's maps (fieldmaps.h: 501 x
+// 501 points over +-2a, cell (i, j) at x = c_j, y = c_i), divided by its
+// maximum; all NaN where the fields are (see above).
+std::vector<double> vectorIntensityMap(const StepIndexFiber &fiber, const VectorMode &mode);
 
 #endif // VECTORPOWER_H

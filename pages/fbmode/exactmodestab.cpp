@@ -6,6 +6,7 @@
 #include "pageconventions.h"
 #include "plotsquare.h"
 #include "qplot.h"
+#include "vectorpower.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -312,19 +313,24 @@ void ExactModesTab::showSelectedMode()
     const ExactModeRow &row = m_rows[static_cast<std::size_t>(rowIndex)];
     const LpMode &mode = m_shown.lp[row.lpIndex];
     const StepIndexFiber &f = m_shown.fiber;
-    // A vector row shows the transverse intensity of the LP mode it belongs to
-    // (their fields agree to the order of the index step).
-    const ModeFieldMaps maps = computeFieldMaps(f.a, f.lambda, f.n1, f.n2, mode.neff, mode.m);
+    // An LP row shows its scalar intensity (cos orientation), a vector row
+    // the |E_t|^2 of its exact fields (TE01, TM01 and HE21 are rings where
+    // their LP11 has two lobes).
+    const std::vector<double> intensity =
+        row.vector ? vectorIntensityMap(f, *row.vector)
+                   : computeFieldMaps(f.a, f.lambda, f.n1, f.n2, mode.neff, mode.m).intensityE;
     const double aMicron = f.a * 1e6;
     const QCPRange span(-2 * aMicron, 2 * aMicron);
     m_colorMap->data()->setRange(span, span);
-    fillColorMap(m_colorMap, maps.intensityE);
+    fillColorMap(m_colorMap, intensity);
     applyDataRange(m_colorMap, true);
     m_colorMap->setVisible(true);
     m_plot->rescaleAxes(false);
     m_plot->replot();
-    m_mapTitle->setText(QStringLiteral("%1 光强 (LP%2, cos)")
-                            .arg(fromUtf8(row.name), fromUtf8(orderLabel(mode.m, mode.n))));
+    m_mapTitle->setText(row.vector
+                            ? QStringLiteral("%1 光强 |Eₜ|² (属 LP%2)")
+                                  .arg(fromUtf8(row.name), fromUtf8(orderLabel(mode.m, mode.n)))
+                            : QStringLiteral("%1 光强 (cos)").arg(fromUtf8(row.name)));
 }
 
 QString ExactModesTab::rowsAsTsv(bool all) const

@@ -96,6 +96,16 @@ private slots:
         QStringList lp11 = names.mid(3);
         lp11.sort();
         QCOMPARE(lp11, (QStringList{"HE21", "TE01", "TM01"}));
+        // A vector row draws its own exact field: TE01 is a ring, dark at the
+        // centre, where LP11 has two lobes and LP01 its peak.
+        table->selectRow(names.indexOf("TE01"));
+        auto *title = tab.findChild<QLabel *>(QStringLiteral("exactMapTitle"));
+        QVERIFY(title->text().startsWith(QStringLiteral("TE01 光强 |Eₜ|²")));
+        auto *plot = tab.findChild<QCustomPlot *>(QStringLiteral("exactMapPlot"));
+        QCPColorMapData *data = qobject_cast<QCPColorMap *>(plot->plottable(0))->data();
+        QVERIFY(data->cell(250, 250) < 1e-3);
+        QVERIFY(data->cell(250, 250 + 60) > 0.1);
+        QCOMPARE(data->cell(250, 250 + 60), data->cell(250 + 60, 250));
     }
 
     void refusesWithANoticeNamingTheProblem()
@@ -143,10 +153,10 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(&page));
         QVERIFY(runAndWait(tab));
         auto *table = tab->findChild<QTableWidget *>(QStringLiteral("m_exactTable"));
-        const QList<QTableWidgetItem *> lp21 = table->findItems("LP21", Qt::MatchExactly);
-        QCOMPARE(lp21.size(), 1);
-        table->selectRow(lp21.front()->row());
-        table->scrollToItem(lp21.front(), QAbstractItemView::PositionAtCenter);
+        const QList<QTableWidgetItem *> te01 = table->findItems("TE01", Qt::MatchExactly);
+        QCOMPARE(te01.size(), 1);
+        table->selectRow(te01.front()->row());
+        table->scrollToItem(te01.front(), QAbstractItemView::PositionAtCenter);
         QVERIFY(page.ui->tabWidget->grab().save(folder + QStringLiteral("/exact-modes-tab.png")));
     }
 };

@@ -5,6 +5,7 @@
 // vanishes.
 
 #include "vectorpower.h"
+#include "fieldmaps.h"
 #include "modeproperties.h"
 #include "vectordispersion.h"
 
@@ -19,6 +20,10 @@ constexpr double kSameProfile = 1e-13;
 // Vector and scalar fields differ at first order in Delta = 1.4e-5 here
 // (measured 3.0e-6).
 constexpr double kWeakGuidance = 1e-5;
+// The maps interpolate a 4096-sample radial table linearly; the rings sit on
+// grid points mirrored about the diagonal up to the grid's rounding.
+constexpr double kRingSymmetry = 1e-6;
+constexpr double kWeakGuidanceMap = 1e-4;
 
 const LpMode *lpMode(const std::vector<LpMode> &lp, int m, int n)
 {
@@ -87,4 +92,37 @@ TEST(VectorPower, He11TendsToLp01AsTheIndexStepVanishes)
                 << vectorModeName(mode);
         }
     }
+}
+
+TEST(VectorPower, IntensityMapsHaveTheShapeOfTheirFields)
+{
+    const StepIndexFiber f{4.5e-6, 1064e-9, 1.4916, 1.45};
+    const std::vector<LpMode> lp = solveExactLpModes(f);
+    const int mid = kFieldGridSize / 2; // x = y = 0 up to rounding
+    for (const VectorMode &mode : solveExactVectorModes(f, lp)) {
+        if (mode.n != 1)
+            continue;
+        SCOPED_TRACE(vectorModeName(mode));
+        const std::vector<double> map = vectorIntensityMap(f, mode);
+        // TE01, TM01 and HE21 are rings: dark at the centre, the same on
+        // both axes. HE11 is brightest at the centre.
+        const double onX = map[fieldGridIndex(mid, mid + 60)];
+        const double onY = map[fieldGridIndex(mid + 60, mid)];
+        if (mode.family == VectorFamily::HE && mode.nu == 1) {
+            EXPECT_NEAR(map[fieldGridIndex(mid, mid)], 1.0, 1e-3);
+        } else if (mode.nu == 0 || (mode.family == VectorFamily::HE && mode.nu == 2)) {
+            EXPECT_LT(map[fieldGridIndex(mid, mid)], 1e-3);
+            EXPECT_NEAR(onX, onY, kRingSymmetry * onX);
+        }
+    }
+    // In weak guidance HE11 is LP01: |E_t|^2 = J_0^2 in the core.
+    const StepIndexFiber weak{45e-6, 1064e-9, 1.45002, 1.45};
+    const std::vector<LpMode> weakLp = solveExactLpModes(weak);
+    const VectorMode he11 = solveExactVectorModes(weak, weakLp).front();
+    ModeFieldMaps scalar;
+    computeFieldMaps(weak.a, weak.lambda, weak.n1, weak.n2, weakLp.front().neff, 0, scalar);
+    const std::vector<double> map = vectorIntensityMap(weak, he11);
+    for (int k = 0; k < kFieldGridSize; k += 25)
+        EXPECT_NEAR(map[fieldGridIndex(mid, k)], scalar.intensityE[fieldGridIndex(mid, k)],
+                    kWeakGuidanceMap);
 }
