@@ -33,18 +33,29 @@ double stokesWavelength(double lambdaP, double frequencyShift)
     return 1.0 / (1.0 / lambdaP - frequencyShift / kLightSpeed);
 }
 
+double lossyEffectiveLength(double alpha, double length)
+{
+    if (alpha == 0.0)
+        return length;
+    return -std::expm1(-alpha * length) / alpha;
+}
+
 double srsDeliveryThreshold(double rEff, double alphaS, double length, double ramanGain)
 {
-    return alphaS * (rEff * (rEff * kSixteenPi)) / length / ramanGain /
-           (1.0 - std::exp(-alphaS * length));
+    constexpr double kSmithExponent = 16.0;
+    return kSmithExponent * coreArea(rEff) / (ramanGain * lossyEffectiveLength(alphaS, length));
 }
 
 double srsAmplifierThreshold(double rEff, double gain, double ramanGain, double length,
                              double ratio)
 {
-    const double y = std::log(gain) * (rEff * (rEff * kPi));
-    const double z = std::log(y / ramanGain / gain / length);
-    return (20.3 - std::log(ratio) + z) * y / ramanGain / gain / length;
+    // Calibration constant of the model: ln x − ln(P_eq / 1 W) at threshold.
+    constexpr double kSeedExponent = 20.3;
+    // ln G / (G − 1), written with log1p so that G → 1 tends smoothly to 1.
+    const double growth = gain == 1.0 ? 1.0 : std::log1p(gain - 1.0) / (gain - 1.0);
+    const double qIn = coreArea(rEff) * growth / (ramanGain * length);
+    const double exponent = kSeedExponent + std::log(ratio) + std::log(gain * qIn);
+    return exponent * qIn;
 }
 
 double srsOscillatorThreshold(double rEff, double alphaS, double alphaP, double length,

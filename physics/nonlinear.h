@@ -35,18 +35,33 @@ double sbsThreshold(double rEff, double polarisationFactor, double gain, double 
 // A negative shift moves it to the short-wavelength side; 1/λ_p = Δ/c gives inf.
 double stokesWavelength(double lambdaP, double frequencyShift);
 
-// SRS threshold of a passive delivery fiber [W]:
-// 16π r_eff² α_s / (L g_R (1 − e^(−α_s L))).
-// Order: α_s × (r_eff × (r_eff × 16π)) / L / g_R / (1 − exp(−α_s × L)).
-// This is the expression the page shows beside the result. Note that it
-// carries one factor 1/L more than Smith's 16 A_eff / (g_R L_eff) with
-// L_eff = (1 − e^(−α_s L)) / α_s, so its lossless limit is 16 A / (g_R L²).
+// SRS threshold of a passive delivery fiber [W], Smith's critical power
+//     P_th_d = 16 A_eff / (g_R L_eff),  A_eff = π r_eff²,
+//     L_eff = (1 − e^(−α_s L)) / α_s  (→ L for α_s = 0).
+// (R. G. Smith, Appl. Opt. 11, 2489 (1972), eq. 11; Agrawal §8.1.2.) The
+// factor 16 is the Raman gain exponent g_R P L_eff / A_eff at which the
+// Stokes wave grown from spontaneous scattering equals the transmitted pump.
 double srsDeliveryThreshold(double rEff, double alphaS, double length, double ramanGain);
 
-// SRS threshold of an amplifier [W]:
-// Y = ln(G) π r_eff²; P = (20.3 − ln β + ln(Y / (g_R G L))) Y / (g_R G L).
-// Order: Y = ln(G) × (r_eff × (r_eff × π)); Z = ln(Y / g_R / G / L);
-// P = (20.3 − ln(β) + Z) × Y / g_R / G / L.
+// Effective length of a passive fiber, (1 − e^(−αL))/α evaluated without
+// cancellation (−expm1(−αL)/α); α = 0 gives the lossless limit L.
+double lossyEffectiveLength(double alpha, double length);
+
+// SRS threshold of a signal amplifier [W], referenced to the INPUT signal
+// power (the output power is G times it):
+//     P_th_a = x · q_in,   q_in = A_eff ln G / (g_R L (G − 1)),
+//     x = 20.3 + ln β + ln(G q_in / 1 W).
+// Derivation (written out in the help page on the nonlinear tab): the signal
+// grows as P(z) = P_in G^(z/L), so the Raman exponent is
+// x = g_R/A_eff ∫P dz = g_R P_in L (G − 1)/(A_eff ln G) = P_in / q_in. Raman
+// light grown from the spontaneous seed P_eq reaches P_eq e^x at the output;
+// the threshold is where that equals β times the output signal G P_in, so
+// x = ln β + ln(G P_in / P_eq) = ln β + ln(G q_in) + ln x − ln P_eq. The
+// program's calibration absorbs ln x − ln(P_eq / 1 W) into the constant 20.3
+// (for β = 1 and G → 1 this reproduces Smith's exponent 16 for q ≈ 0.02 W).
+// The threshold therefore rises with the allowed Raman fraction β. G is the
+// linear gain factor (not dB); G = 1 gives the passive lossless limit
+// q_in = A_eff/(g_R L). β = 0 gives −inf, G <= 0 NaN.
 double srsAmplifierThreshold(double rEff, double gain, double ramanGain, double length,
                              double ratio);
 

@@ -91,7 +91,7 @@ void nolinear::setupSbsTab()
     groupBox_5 =
         newGroup(tab_3, "groupBox_5", QStringLiteral("输出项"), QRect(8, 45, kGroupWidth, 148));
     m_GBlineEdit = newOutput(groupBox_5, GBLabel, "GBLabel",
-                             QStringLiteral("布里渊峰值增益g_{b}[dB]"), "m_GBlineEdit", 0, out);
+                             QStringLiteral("布里渊峰值增益g_{b}[m/W]"), "m_GBlineEdit", 0, out);
     GBLabel_2 = newFormula(
         groupBox_5, "GBLabel_2",
         richText(QStringLiteral("g_{b} = 8*π^{2}*γ_{e}^{2}*T_{b}/n/λ_{p}^{2}/ρ/c/v_{a}")),
@@ -146,23 +146,24 @@ void nolinear::setupSrsTab()
 
     // Narrower caption and field columns leave the long threshold formulas
     // room to show in full.
-    const OutputColumns out{180, 88};
+    const OutputColumns out{206, 88};
     groupBox_8 =
         newGroup(tab_2, "groupBox_8", QStringLiteral("输出项"), QRect(8, 45, kGroupWidth, 186));
     m_SRSdLineEdit =
         newOutput(groupBox_8, SRS_dLabel, "SRS_dLabel",
                   QStringLiteral("传能光纤SRS阈值P_{th_d}[W]"), "m_SRSdLineEdit", 0, out);
-    SRS_dLabel_2 = newFormula(
-        groupBox_8, "SRS_dLabel_2",
-        richText(QStringLiteral("P_{th_d} = 16*π*r_{eff}^{2}*α_{s}/L/g_{R}/(1-e^{(-αs*L)})")),
-        formulaRect(0, out));
+    SRS_dLabel_2 = newFormula(groupBox_8, "SRS_dLabel_2",
+                              richText(QStringLiteral("P_{th_d} = 16*π*r_{eff}^{2}/g_{R}/L_{eff}, "
+                                                      "L_{eff} = (1-e^{(-α_{s}*L)})/α_{s}"),
+                                       11),
+                              formulaRect(0, out));
     m_SRSaLineEdit =
-        newOutput(groupBox_8, SRS_aLabel, "SRS_aLabel", QStringLiteral("放大器SRS阈值P_{th_a}[W]"),
-                  "m_SRSaLineEdit", 1, out);
+        newOutput(groupBox_8, SRS_aLabel, "SRS_aLabel",
+                  QStringLiteral("放大器输入SRS阈值P_{th_a}[W]"), "m_SRSaLineEdit", 1, out);
     SRS_aLabel_2 =
         newFormula(groupBox_8, "SRS_aLabel_2",
-                   richText(QStringLiteral("P_{th_a} = π*r_{eff}^{2}*logG*(20.3-logβ+ "
-                                           "log(π*r_{eff}^{2}*logG/g_{R}/G/L))/g_{R}/G/L"),
+                   richText(QStringLiteral("P_{th_a}=x*q,q=π*r_{eff}^{2}*logG/g_{R}/L/(G-1),"
+                                           "x=20.3+logβ+log(G*q)"),
                             11),
                    formulaRect(1, out));
     m_SRSoLineEdit =
@@ -185,7 +186,7 @@ void nolinear::setupSrsTab()
         newGroup(tab_2, "groupBox_7", QStringLiteral("输入项"), QRect(8, 243, kGroupWidth, 265));
     m_LlineEdit_2 = newInput(groupBox_7, LLabel_2, "LLabel_2", QStringLiteral("光纤长度L[m]"),
                              "m_LlineEdit_2", QStringLiteral("15"), 0, 0);
-    m_GLineEdit_2 = newInput(groupBox_7, GLabel_2, "GLabel_2", QStringLiteral("放大器增益G[dB]"),
+    m_GLineEdit_2 = newInput(groupBox_7, GLabel_2, "GLabel_2", QStringLiteral("放大器增益倍数G"),
                              "m_GLineEdit_2", QStringLiteral("20"), 0, 1);
     m_Alpha_sLineEdit = newInput(groupBox_7, Alpha_sLabel, "Alpha_sLabel",
                                  QStringLiteral("拉曼泵浦光损耗系数α_{s}[/m]"), "m_Alpha_sLineEdit",
@@ -252,12 +253,13 @@ void nolinear::setupPhaseTab()
                  "m_lamdaLineEdit", QStringLiteral("1064"), 0, 0);
     m_LLineEdit = newInput(groupBox_9, LLabel_5, "LLabel_5", QStringLiteral("光纤长度L[m]"),
                            "m_LLineEdit", QStringLiteral("5"), 0, 1);
-    m_gLineEdit = newInput(groupBox_9, gLabel, "gLabel", QStringLiteral("光纤增益g[dB]"),
+    m_gLineEdit = newInput(groupBox_9, gLabel, "gLabel", QStringLiteral("光纤增益系数g[1/m]"),
                            "m_gLineEdit", QStringLiteral("2"), 0, 2);
     m_aLineEdit = newInput(groupBox_9, ALabel, "ALabel", QStringLiteral("纤芯半径a[μm]"),
                            "m_aLineEdit", QStringLiteral("5"), 0, 3);
-    m_alphaLineEdit = newInput(groupBox_9, alpLabel, "alpLabel", QStringLiteral("光纤损耗α[dB/m]"),
-                               "m_alphaLineEdit", QStringLiteral("0.02"), 1, 0);
+    m_alphaLineEdit =
+        newInput(groupBox_9, alpLabel, "alpLabel", QStringLiteral("光纤损耗系数α[1/m]"),
+                 "m_alphaLineEdit", QStringLiteral("0.02"), 1, 0);
     m_n2lineEdit = newInput(groupBox_9, N2Label, "N2Label", QStringLiteral("非线性折射率n_{2}"),
                             "m_n2lineEdit", QStringLiteral("2.7e-20"), 1, 1);
     m_PpeaklineEdit =

@@ -66,24 +66,36 @@ TEST(StokesWavelength, RamanShiftOfYtterbiumLine)
     expectRelNear(3e8 / nu, stokesWavelength(1064e-9, 1.32e13), 1e-12);
 }
 
-TEST(SrsThresholds, DeliveryFiberMatchesExpression)
+TEST(SrsThresholds, DeliveryFiberIsSmithCriticalPower)
 {
+    // 16 A_eff / (g_R L_eff), L_eff = (1 − e^(−0.045))/0.003 m, evaluated
+    // with mpmath at 30 digits: 1713.497927554329 W (a power, not W/m).
     const double r = 5e-6, as = 0.003, L = 15, gR = 5e-14;
-    const double expected = 16 * kPi * r * r * as / (L * gR * (1 - std::exp(-as * L)));
-    expectRelNear(expected, srsDeliveryThreshold(r, as, L, gR));
-    // Lossless limit: α/(1−e^(−αL)) → 1/L, so the displayed expression tends
-    // to 16 A / (g_R L²).
-    expectRelNear(16 * kPi * r * r / (gR * L * L), srsDeliveryThreshold(r, 1e-9, L, gR), 1e-6);
+    expectRelNear(1713.497927554329, srsDeliveryThreshold(r, as, L, gR), 1e-12);
+    // Lossless fiber: L_eff = L, 16 A/(g_R L) = 1675.516081914556 W.
+    expectRelNear(1675.516081914556, srsDeliveryThreshold(r, 0.0, L, gR), 1e-12);
+    // Doubling the length of a lossless fiber halves the threshold.
+    expectRelNear(srsDeliveryThreshold(r, 0.0, L, gR) / 2, srsDeliveryThreshold(r, 0.0, 2 * L, gR));
 }
 
-TEST(SrsThresholds, AmplifierMatchesExpression)
+TEST(SrsThresholds, AmplifierDerivedFromSpontaneousSeed)
 {
-    const double r = 5e-6, G = 20, gR = 5e-14, L = 15, beta = 0.01;
-    const double y = std::log(G) * kPi * r * r;
-    const double x = y / (gR * G * L);
-    expectRelNear(x * (20.3 - std::log(beta) + std::log(x)),
-                  srsAmplifierThreshold(r, G, gR, L, beta));
-    EXPECT_TRUE(std::isinf(srsAmplifierThreshold(r, G, gR, L, 0.0)));
+    const double r = 5e-6, G = 20, gR = 5e-14, L = 15;
+    // Input signal power at threshold for β = 1 %: mpmath, 354.9011238022508 W.
+    expectRelNear(354.9011238022508, srsAmplifierThreshold(r, G, gR, L, 0.01), 1e-12);
+    // Allowing more Raman light at the output raises the threshold.
+    EXPECT_GT(srsAmplifierThreshold(r, G, gR, L, 0.1), srsAmplifierThreshold(r, G, gR, L, 0.01));
+    // G → 1 is a passive lossless fiber: x · A/(g_R L) with x = 20.3 + ln β + ln q.
+    const double q = kPi * r * r / (gR * L);
+    expectRelNear(q * (20.3 + std::log(0.01) + std::log(q)),
+                  srsAmplifierThreshold(r, 1.0, gR, L, 0.01), 1e-12);
+    expectRelNear(srsAmplifierThreshold(r, 1.0 + 1e-9, gR, L, 0.01),
+                  srsAmplifierThreshold(r, 1.0, gR, L, 0.01), 1e-8);
+    // Smith's telecom case (A = 50 µm², g_R = 1e-13 m/W, L = 20 km, Raman
+    // equal to the signal at the output): the exponent is his "about 16".
+    const double rTelecom = std::sqrt(50e-12 / kPi);
+    const double pTelecom = srsAmplifierThreshold(rTelecom, 1.0, 1e-13, 20e3, 1.0);
+    EXPECT_NEAR(16.0, pTelecom * 1e-13 * 20e3 / 50e-12, 1.0);
 }
 
 TEST(SrsThresholds, OscillatorMatchesExpression)
