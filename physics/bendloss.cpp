@@ -3,7 +3,8 @@
 #include <cmath>
 
 BendLoss bendLoss(double a, double lambda, double n1, double n2, double bendRadius,
-                  const std::vector<double> &betaList, int comboIndex)
+                  const std::vector<double> &betaList, const std::vector<int> &orderList,
+                  int comboIndex)
 {
     constexpr double kTwoPi = 6.283185307179586;
     constexpr double kPi = 3.141592653589793;
@@ -23,7 +24,10 @@ BendLoss bendLoss(double a, double lambda, double n1, double n2, double bendRadi
         a * kappa * kappa *
         std::exp(2.0 * a * gamma - kTwoThirds * std::pow(gamma, 3.0) * bendRadius / (beta * beta)) /
         (v * v) / std::sqrt(gamma * kPi * bendRadius);
-    if (idx != 0)
+    // Marcuse's 1/e_m: e_0 = 2 for the rotationally symmetric modes, 1 otherwise.
+    const std::size_t pos = static_cast<std::size_t>(idx);
+    const int order = pos < orderList.size() ? orderList[pos] : 0;
+    if (order != 0)
         alpha = 2.0 * alpha;
 
     result.valid = true;

@@ -409,3 +409,11 @@ std::vector<double> modeIndexList(const ModeSet &modes)
         list.insert(list.end(), modes.neffLists[m].begin(), modes.neffLists[m].end());
     return list;
 }
+
+std::vector<int> modeOrderList(const ModeSet &modes)
+{
+    std::vector<int> orders;
+    for (int m = 0; m <= modes.maxOrder && m < static_cast<int>(modes.neffLists.size()); ++m)
+        orders.insert(orders.end(), modes.neffLists[m].size(), m);
+    return orders;
+}

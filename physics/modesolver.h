@@ -79,6 +79,9 @@ double propagationConstant(double neff, double lambda); // neff * (6.28318530717
 // then n ascending, i.e. each list in its stored, descending-neff order).
 std::vector<double> propagationConstants(const ModeSet &modes, double lambda);
 
+// Azimuthal order m of every mode in table order (same walk as above).
+std::vector<int> modeOrderList(const ModeSet &modes);
+
 // Effective indices of every mode in table order (same walk as above).
 std::vector<double> modeIndexList(const ModeSet &modes);
 

@@ -5,7 +5,7 @@
 #include <cmath>
 
 EndFaceReflectivity endFaceReflectivity(double a, double lambda, double n1, double n2, double neff,
-                                        double thetaRad)
+                                        int azimuthalOrder, double thetaRad)
 {
     constexpr double kTwoPi = 6.283185307179586;
     constexpr double kFourPi = 12.566370614359172;
@@ -13,8 +13,12 @@ EndFaceReflectivity endFaceReflectivity(double a, double lambda, double n1, doub
     const double k0a = kTwoPi / lambda * a;
     const double u = std::sqrt(n1 * n1 - neff * neff) * k0a;
     const double w = std::sqrt(neff * neff - n2 * n2) * k0a;
-    const double j0u = besselJ0(u);
-    const double k0w = besselK0(w);
+    const int m = azimuthalOrder < 0 ? 0 : azimuthalOrder;
+    // The radial profile of order m; order 0 keeps the dedicated J0/K0 routines.
+    auto coreField = [m](double x) { return m == 0 ? besselJ0(x) : besselJn(m, x); };
+    auto claddingField = [m](double x) { return m == 0 ? besselK0(x) : besselKn(m, x); };
+    const double coreEdge = coreField(u);
+    const double claddingEdge = claddingField(w);
     const double j0AtZero = besselJ0(0.0);
     const double dr = a / 100.0;
     const double rMax = 5.0 * a;
@@ -22,11 +26,11 @@ EndFaceReflectivity endFaceReflectivity(double a, double lambda, double n1, doub
     // Mode intensity at r, normalised to 1 at the core boundary from either side.
     auto intensity = [&](double r) {
         if (r <= a) {
-            const double j = besselJ0(r * u / a);
-            return j * j / (j0u * j0u);
+            const double j = coreField(r * u / a);
+            return j * j / (coreEdge * coreEdge);
         }
-        const double k = besselK0(r * w / a);
-        return k * k / (k0w * k0w);
+        const double k = claddingField(r * w / a);
+        return k * k / (claddingEdge * claddingEdge);
     };
 
     // Normalisation: the mode power 2 pi sum E^2 r dr (with the J0(0) factor of

@@ -371,7 +371,7 @@ void fbmode::retranslateUi(QWidget *page)
     modeLabel_2->setText(QStringLiteral("模式LP"));
     groupBox_29->setTitle(QStringLiteral("输出项"));
     Betalabel_2->setText(richText(QStringLiteral("传播常数β[1/m]")));
-    Alphalabel_2->setText(richText(QStringLiteral("弯曲损耗α[dB/m]")));
+    Alphalabel_2->setText(richText(QStringLiteral("弯曲损耗系数α[1/m]")));
     aFormula1_2->setText(richText(
         QStringLiteral("K = sqrt(k") + sub(QStringLiteral("0")) + sup(QStringLiteral("2")) +
         QStringLiteral("*n") + sub(QStringLiteral("1")) + sup(QStringLiteral("2")) +

@@ -89,6 +89,8 @@ void fbopt::calresFB4()
         return;
     }
     modeIndexes = result.outputs.at("neff_list").data;
+    const std::vector<double> &orders = result.outputs.at("order_list").data;
+    modeOrders.assign(orders.begin(), orders.end());
     const QString labels = QString::fromStdString(result.outputs.at("mode_labels").text);
 
     // Refill the box without a reflectivity pass per inserted item; the
@@ -99,6 +101,7 @@ void fbopt::calresFB4()
         ui->mdcomboBox->addItems(labels.split(QLatin1Char(' '), Qt::SkipEmptyParts));
     }
     writeOutputs(this, kEndFace.spec(), result);
+    showNotices(this, result); // an incomplete mode list says so
 }
 
 void fbopt::comboChange()
@@ -110,8 +113,8 @@ void fbopt::comboChange()
     // stray signal from reading past the list.
     if (index >= static_cast<int>(modeIndexes.size()))
         return;
-    const Result result =
-        kEndFace.listedMode(readInputs(this, kEndFace.spec()), modeIndexes[index]);
+    const Result result = kEndFace.listedMode(readInputs(this, kEndFace.spec()), modeIndexes[index],
+                                              modeOrders[index]);
     writeOutputs(this, kEndFace.spec(), result);
     showNotices(this, result);
 }

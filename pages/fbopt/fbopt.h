@@ -40,6 +40,7 @@ public slots:
 
 private:
     std::vector<double> modeIndexes;
+    std::vector<int> modeOrders; // azimuthal order m of each entry of modeIndexes
 };
 
 #endif // FBOPT_H

@@ -291,9 +291,9 @@ void TestFbopt::endFaceZeroAngleIsFresnelForEveryMode()
 }
 
 // The default fiber (V = 3.43) guides LP01 and LP11 only. The expected texts
-// come from a separate model of the 1000-sample search and the two radial
-// sums, with J0 and K0 from their integral representations: at 5° the
-// tilted reflection barely couples back, less so for the wider LP11 spot.
+// come from a separate mpmath model of the 1000-sample search and the two
+// radial sums, with each mode's full-precision index and its own order
+// (J1/K1 for LP11): at 5° the tilted reflection barely couples back.
 void TestFbopt::endFaceDefaultsAtFiveDegrees()
 {
     fbopt page;
@@ -303,12 +303,12 @@ void TestFbopt::endFaceDefaultsAtFiveDegrees()
     QCOMPARE(box->itemText(0), QStringLiteral("01"));
     QCOMPARE(box->itemText(1), QStringLiteral("11"));
     QCOMPARE(text(page, "m_nefflineEdit"), QStringLiteral("1.4509"));
-    QCOMPARE(text(page, "m_rlineEdit"), QStringLiteral("0.000182"));
-    QCOMPARE(text(page, "m_RlineEdit"), QStringLiteral("3.32e-08"));
+    QCOMPARE(text(page, "m_rlineEdit"), QStringLiteral("5.79e-05"));
+    QCOMPARE(text(page, "m_RlineEdit"), QStringLiteral("3.36e-09"));
     box->setCurrentIndex(1);
     QCOMPARE(text(page, "m_nefflineEdit"), QStringLiteral("1.4504"));
-    QCOMPARE(text(page, "m_rlineEdit"), QStringLiteral("1.93e-05"));
-    QCOMPARE(text(page, "m_RlineEdit"), QStringLiteral("3.74e-10"));
+    QCOMPARE(text(page, "m_rlineEdit"), QStringLiteral("0.000197"));
+    QCOMPARE(text(page, "m_RlineEdit"), QStringLiteral("3.88e-08"));
 }
 
 void TestFbopt::selectingAnotherModeRecomputesWithoutSearch()

@@ -25,6 +25,11 @@ double marcuse(double a, double beta, double r)
            std::sqrt(M_PI * gamma * r);
 }
 
+std::vector<int> ordersOf(double a)
+{
+    return modeOrderList(solveModes(a, kLambda, kN1, kN2));
+}
+
 } // namespace
 
 TEST(BendLoss, DefaultFiberFirstModeWithoutAndSecondWithTheFactorTwo)
@@ -33,8 +38,8 @@ TEST(BendLoss, DefaultFiberFirstModeWithoutAndSecondWithTheFactorTwo)
     const std::vector<double> betas =
         propagationConstants(solveModes(a, kLambda, kN1, kN2), kLambda);
     ASSERT_EQ(betas.size(), 2u); // "01", "11"
-    const BendLoss first = bendLoss(a, kLambda, kN1, kN2, kR, betas, 0);
-    const BendLoss second = bendLoss(a, kLambda, kN1, kN2, kR, betas, 1);
+    const BendLoss first = bendLoss(a, kLambda, kN1, kN2, kR, betas, ordersOf(a), 0);
+    const BendLoss second = bendLoss(a, kLambda, kN1, kN2, kR, betas, ordersOf(a), 1);
     ASSERT_TRUE(first.valid);
     ASSERT_TRUE(second.valid);
     EXPECT_EQ(first.beta, betas[0]);
@@ -44,40 +49,50 @@ TEST(BendLoss, DefaultFiberFirstModeWithoutAndSecondWithTheFactorTwo)
     EXPECT_GT(second.alpha, first.alpha); // the higher mode leaks more
 }
 
-TEST(BendLoss, FactorTwoFollowsTheListPositionNotTheOrder)
+TEST(BendLoss, FactorTwoFollowsTheAzimuthalOrder)
 {
+    // A 20 µm core guides LP01, LP02 (both m = 0) and LP11 (m = 1) ...: Marcuse's
+    // 1/e_m leaves every m = 0 mode undoubled and doubles the others.
     const double a = 20e-6;
-    const std::vector<double> betas =
-        propagationConstants(solveModes(a, kLambda, kN1, kN2), kLambda);
-    ASSERT_GE(betas.size(), 2u); // "01", "02", ...
-    const BendLoss lp02 = bendLoss(a, kLambda, kN1, kN2, kR, betas, 1);
-    const BendLoss lp02Alone = bendLoss(a, kLambda, kN1, kN2, kR, std::vector<double>{betas[1]}, 0);
-    EXPECT_EQ(lp02.alpha, 2.0 * lp02Alone.alpha);
+    const ModeSet modes = solveModes(a, kLambda, kN1, kN2);
+    const std::vector<double> betas = propagationConstants(modes, kLambda);
+    const std::vector<int> orders = modeOrderList(modes);
+    ASSERT_EQ(betas.size(), orders.size());
+    ASSERT_GE(modes.neffLists[0].size(), 2u);
+    ASSERT_EQ(orders[1], 0); // table entry 1 is LP02
+    const BendLoss lp02 = bendLoss(a, kLambda, kN1, kN2, kR, betas, orders, 1);
+    EXPECT_NEAR(lp02.alpha, marcuse(a, betas[1], kR), 1e-12 * lp02.alpha);
+    const int lp11 = static_cast<int>(modes.neffLists[0].size());
+    ASSERT_EQ(orders[static_cast<std::size_t>(lp11)], 1);
+    const BendLoss lp11Loss = bendLoss(a, kLambda, kN1, kN2, kR, betas, orders, lp11);
+    EXPECT_NEAR(lp11Loss.alpha, 2 * marcuse(a, betas[static_cast<std::size_t>(lp11)], kR),
+                1e-12 * lp11Loss.alpha);
 }
 
 TEST(BendLoss, NegativeIndexCountsAsFirstAndEmptyListIsInvalid)
 {
     const std::vector<double> betas =
         propagationConstants(solveModes(10e-6, kLambda, kN1, kN2), kLambda);
-    EXPECT_EQ(bendLoss(10e-6, kLambda, kN1, kN2, kR, betas, -1).alpha,
-              bendLoss(10e-6, kLambda, kN1, kN2, kR, betas, 0).alpha);
-    const BendLoss none = bendLoss(10e-6, kLambda, kN1, kN2, kR, {}, 0);
+    EXPECT_EQ(bendLoss(10e-6, kLambda, kN1, kN2, kR, betas, ordersOf(10e-6), -1).alpha,
+              bendLoss(10e-6, kLambda, kN1, kN2, kR, betas, ordersOf(10e-6), 0).alpha);
+    const BendLoss none = bendLoss(10e-6, kLambda, kN1, kN2, kR, {}, {}, 0);
     EXPECT_FALSE(none.valid);
     EXPECT_EQ(none.alpha, 0.0);
-    EXPECT_FALSE(bendLoss(10e-6, kLambda, kN1, kN2, kR, betas, 2).valid);
+    EXPECT_FALSE(bendLoss(10e-6, kLambda, kN1, kN2, kR, betas, ordersOf(10e-6), 2).valid);
 }
 
 TEST(BendLoss, ZeroBendRadiusIsNotFinite)
 {
     const std::vector<double> betas =
         propagationConstants(solveModes(10e-6, kLambda, kN1, kN2), kLambda);
-    EXPECT_FALSE(std::isfinite(bendLoss(10e-6, kLambda, kN1, kN2, 0.0, betas, 0).alpha));
+    EXPECT_FALSE(
+        std::isfinite(bendLoss(10e-6, kLambda, kN1, kN2, 0.0, betas, ordersOf(10e-6), 0).alpha));
 }
 
 TEST(BendLoss, TighterBendLosesMore)
 {
     const std::vector<double> betas =
         propagationConstants(solveModes(10e-6, kLambda, kN1, kN2), kLambda);
-    EXPECT_GT(bendLoss(10e-6, kLambda, kN1, kN2, 0.02, betas, 0).alpha,
-              bendLoss(10e-6, kLambda, kN1, kN2, 0.05, betas, 0).alpha);
+    EXPECT_GT(bendLoss(10e-6, kLambda, kN1, kN2, 0.02, betas, ordersOf(10e-6), 0).alpha,
+              bendLoss(10e-6, kLambda, kN1, kN2, 0.05, betas, ordersOf(10e-6), 0).alpha);
 }

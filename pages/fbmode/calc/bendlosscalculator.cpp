@@ -51,7 +51,8 @@ CalculatorSpec bendSpec()
     s.fields.push_back(outputField("beta", "m_BetalineEdit_2",
                                    {"传播常数β", "propagation constant β"}, "1/m", "g4"));
     s.fields.push_back(outputField("alpha", "m_AlphalineEdit_2",
-                                   {"弯曲损耗α", "bend-loss coefficient α"}, "dB/m", "g4"));
+                                   {"弯曲损耗系数α", "bend-loss power coefficient α"}, "1/m",
+                                   "g4"));
     s.fields.push_back(curveField("m", "", {"m", "azimuthal order m"}, "", "d"));
     s.fields.push_back(curveField("n", "", {"n", "radial order n"}, "", "d"));
     return s;
@@ -106,13 +107,13 @@ public:
             return refusal(kModeOutOfList, "mode");
         const BendLoss loss =
             bendLoss(a, lambda, n1, n2, bendRadius, propagationConstants(modes, lambda),
-                     static_cast<int>(position));
+                     modeOrderList(modes), static_cast<int>(position));
         if (!loss.valid)
             return refusal(kModeOutOfList, "mode");
 
         Result result;
         result.outputs["beta"] = scalar(loss.beta, formatNumber(loss.beta, 'g', 4), "1/m");
-        result.outputs["alpha"] = scalar(loss.alpha, formatNumber(loss.alpha, 'g', 4), "dB/m");
+        result.outputs["alpha"] = scalar(loss.alpha, formatNumber(loss.alpha, 'g', 4), "1/m");
         // The list the mode position counts in.
         std::vector<double> m, n;
         for (const ModeRow &row : rows) {

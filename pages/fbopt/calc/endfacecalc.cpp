@@ -7,6 +7,7 @@
 #include "fiberparamscalc.h"
 #include "fieldspecs.h"
 #include "inputreader.h"
+#include "modenotice.h"
 #include "modesolver.h"
 #include "rangedinput.h"
 #include "reflectivity.h"
@@ -46,6 +47,11 @@ CalculatorSpec endFaceSpec()
         numberOutput("neff_list", "", {"传导模等效折射率", "effective indices of the guided modes"},
                      "", 1.0, "g17");
     indices.kind = ValueKind::Curve;
+    // Each mode's azimuthal order m: the reflectivity uses its own J_m/K_m.
+    FieldSpec orders =
+        numberOutput("order_list", "",
+                     {"传导模角向阶数m", "azimuthal orders m of the guided modes"}, "", 1.0, "g3");
+    orders.kind = ValueKind::Curve;
     s.fields = {
         rangedInput("lambda_nm", "m_LambdalineEdit", {"中心波长λ", "wavelength λ"}, "nm", kNm,
                     "1080", inputranges::kWavelength),
@@ -65,6 +71,7 @@ CalculatorSpec endFaceSpec()
         mode,
         labels,
         indices,
+        orders,
         // The index of the chosen mode: 清空 keeps it, 恢复默认参数 writes the
         // LP01 index of the default fiber, a usable value.
         keptByClear(
@@ -109,6 +116,7 @@ Result EndFaceCalculator::evaluate(const Inputs &inputs) const
 
     const ModeSet set = solveModes(a, lambda, n1, n2, kEndFaceModeSamples);
     std::vector<double> indices = modeIndexList(set);
+    const std::vector<int> orderList = modeOrderList(set);
     std::vector<std::string> labels;
     std::string labelText;
     for (int l = 0; l <= set.maxOrder; ++l)
@@ -122,6 +130,7 @@ Result EndFaceCalculator::evaluate(const Inputs &inputs) const
         ResultBuilder out(spec());
         out.number("mode_labels", 0, "");
         out.array("neff_list", {}, {0});
+        out.array("order_list", {}, {0});
         out.cleared("neff").cleared("r").cleared("reflectivity");
         return out.take();
     }
@@ -138,9 +147,16 @@ Result EndFaceCalculator::evaluate(const Inputs &inputs) const
                 "mode");
     }
 
-    Result result = listedMode(inputs, indices[selected]);
+    Result result = listedMode(inputs, indices[selected], orderList[selected]);
     if (result.refused)
         return result;
+    const std::string incomplete = incompleteModeListNotice(set);
+    if (!incomplete.empty())
+        result.notices.push_back(
+            Notice{{incomplete, "the mode list is incomplete: the cutoffs allow " +
+                                    std::to_string(set.cutoffTotal) + " LP modes, " +
+                                    std::to_string(set.modeTotal) + " listed"},
+                   "mode"});
     const std::size_t count = indices.size();
     OutputValue &labelOutput = result.outputs["mode_labels"];
     labelOutput.value = static_cast<double>(count);
@@ -148,23 +164,27 @@ Result EndFaceCalculator::evaluate(const Inputs &inputs) const
     OutputValue &list = result.outputs["neff_list"];
     list.data = std::move(indices);
     list.shape = {count};
+    OutputValue &orderOutput = result.outputs["order_list"];
+    orderOutput.data.assign(orderList.begin(), orderList.end());
+    orderOutput.shape = {count};
     return result;
 }
 
-Result EndFaceCalculator::listedMode(const Inputs &inputs, double neff) const
+Result EndFaceCalculator::listedMode(const Inputs &inputs, double neff, int order) const
 {
     Result refused;
     if (refuseOutOfRange(spec(), inputs, refused))
         return refused;
     const InputReader in(spec(), inputs);
-    // The reflectivity uses the index as displayed (four decimals).
+    // The reflectivity uses the solver's full-precision index and the mode's
+    // own azimuthal order: four displayed decimals can round a mode near
+    // cutoff onto n2, where the cladding field would not decay (NaN).
     const std::string neffText = formatNumber(neff, 'f', 4);
-    const double shownNeff = readNumber(neffText);
     const EndFaceReflectivity face = endFaceReflectivity(
         in.number("a_um") * kUm, in.number("lambda_nm") * kNm, in.number("n1"), in.number("n2"),
-        shownNeff, fiberparams::degreesToRadians(in.number("theta_deg")));
+        neff, order, fiberparams::degreesToRadians(in.number("theta_deg")));
     ResultBuilder out(spec());
-    out.number("neff", shownNeff, neffText);
+    out.number("neff", neff, neffText);
     out.number("r", face.r, formatNumber(face.r, 'g', 3));
     out.number("reflectivity", face.R, formatNumber(face.R, 'g', 3));
     return out.take();

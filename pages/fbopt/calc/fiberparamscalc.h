@@ -37,9 +37,11 @@ public:
 // The mode search (1000 index samples per azimuthal order) lists every
 // guided mode in table order (m ascending, then descending neff): output
 // "mode_labels" has their count as value and their labels ("01 11 02") as
-// text, curve "neff_list" their effective indices. Input "mode" picks the mode whose neff, r and R
-// are shown; empty means the first (LP01). A fiber without a guided mode gives an empty list and
-// empty outputs, without a notice.
+// text, curve "neff_list" their effective indices and curve "order_list"
+// their azimuthal orders m. Input "mode" picks the mode whose neff, r and R
+// are shown; empty means the first (LP01). A fiber without a guided mode gives
+// an empty list and empty outputs, without a notice; a list that misses modes
+// the cutoffs allow carries the "模式列表不完整" notice.
 class EndFaceCalculator : public Calculator
 {
 public:
@@ -51,10 +53,10 @@ public:
 
     // neff, r and R of a mode already listed by evaluate(), with the fiber
     // as the inputs give it now (the page's mode box keeps its list until
-    // the next Calculate). neff is shown with four decimals, and the
-    // reflectivity uses that shown value. An input outside its range is
-    // refused, as in evaluate().
-    Result listedMode(const Inputs &inputs, double neff) const;
+    // the next Calculate). neff is shown with four decimals; the reflectivity
+    // uses the full index and the mode's azimuthal order. An input outside
+    // its range is refused, as in evaluate().
+    Result listedMode(const Inputs &inputs, double neff, int order) const;
 };
 
 void registerfboptCalculators(Catalogue &catalogue);
