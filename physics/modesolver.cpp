@@ -43,6 +43,7 @@ SampleGrid makeGrid(double a, double lambda, double n1, double n2, int samples)
 struct Sample {
     double g;
     double f;
+    double jm; // J_m(U): its sign changes mark the poles of G
 };
 
 Sample evaluateSample(const SampleGrid &grid, int m, int i)
@@ -57,7 +58,17 @@ Sample evaluateSample(const SampleGrid &grid, int m, int i)
     Sample s;
     s.g = u * jNext / j;
     s.f = s.g - w * kNext / k;
+    s.jm = j;
     return s;
+}
+
+// The root hidden in a pole interval (see modesolver.h): sample i lies just
+// past a pole of G (J_m changed sign since i - 1) and F is already negative.
+// Poles between samples 1 and 2 are outside the fast search's range and are
+// not considered by either search.
+bool rootInsidePoleInterval(int i, double jBefore, double jAfter, double fAfter)
+{
+    return i >= 3 && (jBefore > 0.0) != (jAfter > 0.0) && fAfter < 0.0;
 }
 
 // Literal scan of one order: the flagged samples in ascending order.
@@ -70,7 +81,8 @@ void scanOrderLiteral(const SampleGrid &grid, int m, std::vector<Sample> &scratc
         scratch[i] = evaluateSample(grid, m, i);
     // The interval between the last two samples is never examined.
     for (int i = 2; i <= grid.samples - 1; ++i) {
-        if (scratch[i - 1].f * scratch[i].f <= 0.0 && scratch[i - 1].g * scratch[i].g >= 0.0)
+        if ((scratch[i - 1].f * scratch[i].f <= 0.0 && scratch[i - 1].g * scratch[i].g >= 0.0) ||
+            rootInsidePoleInterval(i, scratch[i - 1].jm, scratch[i].jm, scratch[i].f))
             flagged.push_back(i);
     }
 }
@@ -249,15 +261,16 @@ bool scanOrderFast(const SampleGrid &grid, int m, std::vector<int> &flagged, lon
         return std::isfinite(s.f) && std::isfinite(s.g) && s.f != 0.0;
     };
 
-    // The pole intervals themselves: apply the literal test (normally G flips
-    // there and nothing is flagged).
+    // The pole intervals themselves: apply the literal tests (normally G flips
+    // there and nothing is flagged, unless the branch's root hides inside).
     std::vector<int> poleFlags;
     for (int p : poles) {
         const FastSample before = evaluateFast(grid, m, p - 1, evaluations);
         const FastSample after = evaluateFast(grid, m, p, evaluations);
         if (!usable(before) || !usable(after))
             return false;
-        if (before.f * after.f <= 0.0 && before.g * after.g >= 0.0)
+        if ((before.f * after.f <= 0.0 && before.g * after.g >= 0.0) ||
+            rootInsidePoleInterval(p, before.jm, after.jm, after.f))
             poleFlags.push_back(p);
     }
 
@@ -315,6 +328,8 @@ bool scanOrderFast(const SampleGrid &grid, int m, std::vector<int> &flagged, lon
 // Adds the modes of order m (flagged samples ascending) to the set; returns the count.
 int storeOrder(ModeSet &set, const SampleGrid &grid, int m, const std::vector<int> &flagged)
 {
+    if (m >= static_cast<int>(set.neffLists.size()))
+        set.neffLists.resize(static_cast<std::size_t>(m) + 1);
     std::vector<double> &list = set.neffLists[m];
     for (auto it = flagged.rbegin(); it != flagged.rend(); ++it)
         list.push_back(grid.neff(*it));
@@ -333,6 +348,21 @@ ModeSet emptySet()
     return set;
 }
 
+// Compares the orders found with the counts the cutoffs allow.
+void checkAgainstCutoffs(ModeSet &set, const SampleGrid &grid)
+{
+    const double v = std::sqrt(grid.n1Squared - grid.n2Squared) * grid.k0a;
+    set.cutoffCounts = cutoffModeCounts(v);
+    set.cutoffTotal = 0;
+    for (int count : set.cutoffCounts)
+        set.cutoffTotal += count;
+    const bool counted = !set.cutoffCounts.empty() || !(v > 0.0);
+    bool same = counted && set.cutoffTotal == set.modeTotal;
+    for (std::size_t m = 0; same && m < set.cutoffCounts.size(); ++m)
+        same = m < set.modeCounts.size() && set.modeCounts[m] == set.cutoffCounts[m];
+    set.complete = same;
+}
+
 } // namespace
 
 ModeSet solveModesLiteral(double a, double lambda, double n1, double n2, int samples)
@@ -348,6 +378,7 @@ ModeSet solveModesLiteral(double a, double lambda, double n1, double n2, int sam
         if (storeOrder(set, grid, m, flagged) == 0)
             break;
     }
+    checkAgainstCutoffs(set, grid);
     return set;
 }
 
@@ -371,6 +402,7 @@ ModeSet solveModes(double a, double lambda, double n1, double n2, int samples,
         if (storeOrder(set, grid, m, flagged) == 0)
             break;
     }
+    checkAgainstCutoffs(set, grid);
     if (stats) {
         stats->ordersSearched += local.ordersSearched;
         stats->ordersFallenBack += local.ordersFallenBack;
@@ -416,4 +448,50 @@ std::vector<int> modeOrderList(const ModeSet &modes)
     for (int m = 0; m <= modes.maxOrder && m < static_cast<int>(modes.neffLists.size()); ++m)
         orders.insert(orders.end(), modes.neffLists[m].size(), m);
     return orders;
+}
+
+std::vector<int> cutoffModeCounts(double v)
+{
+    // Zeros of J_nu below v for every order at once: at each abscissa x the
+    // upward recurrence from J0, J1 gives J_0(x) ... J_N(x) (stable for nu < x,
+    // and J_nu has no zero below nu). Zeros of one J_nu lie more than 2.4
+    // apart, so a step of 1 sees each as one sign change; the last abscissa
+    // is v itself.
+    constexpr double kLargestCountedV = 5000.0;
+    std::vector<int> counts;
+    if (!(v > 0.0) || !(v <= kLargestCountedV))
+        return counts;
+    const int highestOrder = static_cast<int>(v) + 1;
+    std::vector<int> zeros(static_cast<std::size_t>(highestOrder) + 2, 0);
+    std::vector<double> previous(zeros.size(), 0.0);
+    std::vector<double> current(zeros.size(), 0.0);
+    bool first = true;
+    for (double x = 1.0;; x += 1.0) {
+        const double at = std::min(x, v);
+        const int top = std::min(highestOrder, static_cast<int>(at));
+        current[0] = besselJ0(at);
+        if (top >= 1)
+            current[1] = besselJ1(at);
+        for (int nu = 1; nu < top; ++nu)
+            current[nu + 1] = nu * (2.0 / at) * current[nu] - current[nu - 1];
+        for (int nu = 0; nu <= top; ++nu) {
+            // An order that enters the range starts positive (J_nu > 0 below its first zero).
+            const double before = first || previous[nu] == 0.0 ? 1.0 : previous[nu];
+            if ((before > 0.0) != (current[nu] > 0.0))
+                ++zeros[nu];
+            previous[nu] = current[nu];
+        }
+        first = false;
+        if (at >= v)
+            break;
+    }
+    // LP_0n: n - 1 zeros of J_1 below V; LP_mn (m >= 1): n zeros of J_{m-1}.
+    counts.push_back(1 + zeros[1]);
+    for (int m = 1; m <= highestOrder + 1; ++m) {
+        const int count = zeros[static_cast<std::size_t>(m - 1)];
+        if (count == 0)
+            break;
+        counts.push_back(count);
+    }
+    return counts;
 }

@@ -15,7 +15,23 @@
 // core ratio U J_{m+1}/J_m; the second test rejects the sign flips of F at the
 // poles of G). The reported index is the grid value neff_i itself, the upper end
 // of the bracketing interval; there is no refinement. The scan walks the orders
-// m = 0, 1, ... and stops at the first order without a mode, or after m = 30.
+// m = 0, 1, ... and stops at the first order without a mode.
+//
+// A root lies just below (in U) every pole of G. At high V the grid is coarse
+// in U near the top of the index range (U spacing ~ V^2 / (2 U samples)), so
+// a root can share the pole's sample interval: the two sign changes of F
+// cancel and the product test sees neither. Every branch of G that lies whole
+// below a pole holds exactly one root (F runs from +inf at the pole to -inf at
+// the next lower pole, or to F < 0 at U -> 0), so a sample just past a pole
+// with F < 0 means that the root was inside the pole interval: that sample is
+// flagged too (its neff is again the upper end of the bracketing interval).
+// Without this rule LP01 of a 100 um core, NA 0.22 at 1064 nm went missing
+// and LP02 took its "01" label.
+//
+// The result is checked against the cutoffs: LP_0n is guided when V exceeds
+// j_{1,n-1} (j_{1,0} = 0), LP_mn (m >= 1) when V exceeds j_{m-1,n}. When the
+// grid found fewer (or more) modes of some order than the cutoffs allow,
+// `complete` is false and the caller must say that the list is incomplete.
 //
 // The displayed digits of several pages are defined by this grid, so the
 // result is exactly that of the sample scan; solveModes() only finds it with
@@ -23,15 +39,26 @@
 
 struct ModeSet {
     std::vector<std::vector<double>>
-        neffLists;               // 31 lists, m = 0..30, descending neff; entry n-1 is LP_mn
-    std::vector<int> modeCounts; // count per order searched, in order (incl. the final 0)
-    int maxOrder = -1;           // highest m with a mode, -1 if none
-    int modeTotal = 0;           // number of (m,n) pairs
+        neffLists; // one list per order (at least 31), descending neff; entry n-1 is LP_mn
+    std::vector<int> modeCounts;   // count per order searched, in order (incl. the final 0)
+    int maxOrder = -1;             // highest m with a mode, -1 if none
+    int modeTotal = 0;             // number of (m,n) pairs
+    std::vector<int> cutoffCounts; // guided modes per order allowed by the cutoffs (V below 5000)
+    int cutoffTotal = 0;           // their sum
+    bool complete = true;          // false: the grid missed (or the search could not check) modes
 };
 
-// Highest azimuthal order searched and the number of lists in a ModeSet.
-constexpr int kModeSolverMaxOrder = 30;
-constexpr int kModeSolverOrderLists = kModeSolverMaxOrder + 1;
+// Lists a ModeSet holds at least (m = 0..30), and the highest order the
+// search ever examines (a safety bound far above any fiber of the pages:
+// LP_m1 needs V > j_{m-1,1} > m - 1).
+constexpr int kModeSolverOrderLists = 31;
+constexpr int kModeSolverMaxOrder = 5000;
+
+// Number of guided LP modes of each azimuthal order of a step-index fiber
+// with normalised frequency v, from the Bessel-zero cutoffs above (weakly
+// guiding approximation). Empty for v <= 0 or non-finite v; v above 5000 is
+// not counted (empty as well).
+std::vector<int> cutoffModeCounts(double v);
 
 constexpr int kModeSolverSamples =
     10000; // the fiber-mode page's grid; the fiber-parameters page uses 1000

@@ -235,14 +235,45 @@ TEST(ModeSolver, ThousandSampleSearchIsTheSameRoutine)
     EXPECT_TRUE(sameModeSet(set, solveModesLiteral(10e-6, kLambda, kN1, kN2, 1000)));
 }
 
-TEST(ModeSolver, SearchStopsAfterOrderThirty)
+TEST(ModeSolver, HighVFiberListsEveryModeCorrectlyLabelled)
 {
-    // A very large V has modes in every order: 31 lists, no final 0.
-    const ModeSet set = solveModes(200e-6, 1000e-9, 1.48, 1.45);
-    EXPECT_EQ(set.maxOrder, 30);
-    EXPECT_EQ(set.modeCounts.size(), 31u);
-    EXPECT_GT(set.modeCounts.back(), 0);
-    EXPECT_TRUE(sameModeSet(set, solveModesLiteral(200e-6, 1000e-9, 1.48, 1.45)));
+    // 100 um core, NA 0.22, 1064 nm: V = 64.96. Its cutoffs (zeros of J_{m-1},
+    // counted independently with mpmath's besseljzero) allow 541 LP modes up
+    // to m = 58. LP01's root lies inside the grid interval of J0's first zero.
+    const double n1 = std::sqrt(kN2 * kN2 + 0.22 * 0.22);
+    const double a = 50e-6, lambda = 1064e-9;
+    const ModeSet set = solveModes(a, lambda, n1, kN2);
+    EXPECT_EQ(set.modeTotal, 541);
+    EXPECT_EQ(set.cutoffTotal, 541);
+    EXPECT_EQ(set.maxOrder, 58);
+    EXPECT_TRUE(set.complete);
+    // "01" is LP01: within one grid step above the true root (Boost).
+    const double step = (n1 - kN2) / (kModeSolverSamples - 1);
+    auto f = [&](double neff) { return exactCharacteristic(a, lambda, n1, kN2, 0, neff); };
+    const double top = n1 - step / 4;                                // U = 0.33, F < 0
+    const double uPole = 2.4048255576957728 / (kTwoPi / lambda * a); // j_{0,1} / k0a
+    const double pole = std::sqrt(n1 * n1 - uPole * uPole);
+    boost::math::tools::eps_tolerance<double> tol(50);
+    std::uintmax_t iterations = 100;
+    const auto root = boost::math::tools::bisect(f, pole + 1e-12, top, tol, iterations);
+    const double lp01 = (root.first + root.second) / 2;
+    EXPECT_GE(set.neffLists[0][0], lp01);
+    EXPECT_LT(set.neffLists[0][0] - lp01, step);
+    EXPECT_TRUE(sameModeSet(set, solveModesLiteral(a, lambda, n1, kN2)));
+    // The 1000-sample grid of the fiber-parameters page misses one mode and says so.
+    const ModeSet coarse = solveModes(a, lambda, n1, kN2, 1000);
+    EXPECT_FALSE(coarse.complete);
+    EXPECT_EQ(coarse.cutoffTotal, 541);
+}
+
+TEST(ModeSolver, CutoffCountsFollowTheBesselZeros)
+{
+    // LP11 needs V > j_{0,1} = 2.4048; LP02 and LP21 both need V > j_{1,1} = 3.8317.
+    EXPECT_EQ(cutoffModeCounts(3.84), (std::vector<int>{2, 1, 1}));
+    EXPECT_EQ(cutoffModeCounts(3.8), (std::vector<int>{1, 1}));
+    EXPECT_EQ(cutoffModeCounts(2.0), (std::vector<int>{1}));
+    EXPECT_TRUE(cutoffModeCounts(0.0).empty());
+    EXPECT_TRUE(cutoffModeCounts(std::nan("")).empty());
 }
 
 TEST(ModeLabels, OrderThenRadialNumberWithoutSeparator)
