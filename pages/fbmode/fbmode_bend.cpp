@@ -61,6 +61,7 @@ void fbmode::calresFB1()
         return;
     }
     writeOutputs(this, bendCalculator().spec(), result);
+    showNotices(this, result); // a mode list the cutoffs call incomplete
 }
 
 // Choosing another mode shows its loss for the fiber as typed now. Fields

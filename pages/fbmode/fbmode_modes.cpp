@@ -58,8 +58,8 @@ void fbmode::calresFB5()
     fillModeTable(result);
     if (m_modeTotal > 0)
         PressColumn();
-    else
-        showNotices(this, result); // "没有传导模，请重新输入"
+    // "没有传导模，请重新输入", or that the list misses modes the cutoffs allow.
+    showNotices(this, result);
 }
 
 void fbmode::fillModeTable(const Result &modes)

@@ -99,6 +99,7 @@ private slots:
     void endFaceNoticesLeaveOutputsUnchanged();
     void noGuidedModeLeavesOutputsEmpty();
     void labelsAreNotClipped();
+    void incompleteModeListIsSaid();
 };
 
 void TestFbopt::layoutTitlesAndDefaults()
@@ -422,3 +423,17 @@ void TestFbopt::labelsAreNotClipped()
 
 QTEST_MAIN(TestFbopt)
 #include "tst_fbopt.moc"
+
+// 100 µm core, NA 0.22 at 1064 nm: the cutoffs allow 541 LP modes (mpmath's
+// Bessel zeros); the page's 1000-sample grid lists 540 and says so.
+void TestFbopt::incompleteModeListIsSaid()
+{
+    fbopt page;
+    setText(page, "m_A_lineEdit", QStringLiteral("50"));
+    setText(page, "m_LambdalineEdit", QStringLiteral("1064"));
+    setText(page, "m_N1lineEdit", QString::number(std::sqrt(1.45 * 1.45 + 0.22 * 0.22), 'f', 6));
+    expectNotice();
+    click(page, "pushButton_5");
+    QCOMPARE(captured, QStringLiteral("提示|模式列表不完整：截止条件允许541个LP模式，列出540个"));
+    QCOMPARE(modes(page)->count(), 540);
+}

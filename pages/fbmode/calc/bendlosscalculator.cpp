@@ -7,6 +7,7 @@
 
 #include "bendloss.h"
 #include "inputranges.h"
+#include "modenotice.h"
 #include "modesolver.h"
 #include "rangecheck.h"
 #include "textformat.h"
@@ -122,6 +123,9 @@ public:
         }
         result.outputs["m"] = curve(std::move(m), "");
         result.outputs["n"] = curve(std::move(n), "");
+        const std::string incomplete = incompleteModeListNotice(modes);
+        if (!incomplete.empty())
+            result.notices.push_back({{incomplete, incompleteModeListNoticeEn(modes)}, "mode"});
         return result;
     }
 

@@ -6,6 +6,7 @@
 #include "modelist.h"
 
 #include "fieldmaps.h"
+#include "modenotice.h"
 #include "modesolver.h"
 #include "textformat.h"
 
@@ -73,6 +74,10 @@ public:
             result.notices.push_back({kNoGuidedMode, ""});
         else // the page shows the first mode at once, which applies the NA rule again
             naText = reconcileNaText(fiber.n1, fiber.n2, naText, nullptr);
+        const std::string incomplete = incompleteModeListNotice(modes);
+        if (!incomplete.empty())
+            result.notices.push_back(
+                {{incomplete, incompleteModeListNoticeEn(modes)}, "mode_count"});
 
         result.outputs["na"] = scalar(readNumber(naText), naText, "");
         result.outputs["v"] = scalar(v, formatNumber(v, 'f', 4), "");
