@@ -25,15 +25,17 @@ constexpr double kPi = 3.141592653589793;
 constexpr double kTwoPi = 6.283185307179586;
 constexpr double kFourPi = 12.566370614359172;
 constexpr double kEightPiSquared = 78.95683520871486;
-constexpr double kCutoff = 2.405;    // first zero of J_0: LP11 cut-off
-constexpr int kPowerSteps = 500;     // mode powers, over [0, b]
-constexpr int kOuterSteps = 250;     // double sum, r over [0, b]
-constexpr int kInnerSteps = 100;     // double sum r' and overlaps, over [0, r_d]
-constexpr double kShiftStart = -5.0; // kHz
-constexpr double kShiftStep = 0.1;   // kHz
-constexpr double kShiftEnd = 5.0;    // kHz
-constexpr double kPowerStart = 50.0; // W
-constexpr double kPowerEnd = 5000.0; // W
+constexpr double kCutoff = 2.405;     // first zero of J_0: LP11 cut-off
+constexpr int kPowerSteps = 500;      // mode powers, over [0, b]
+constexpr int kOuterSteps = 250;      // double sum, r over [0, b]
+constexpr int kInnerSteps = 100;      // double sum r' and overlaps, over [0, r_d]
+constexpr double kShiftStart = -5.0;  // kHz
+constexpr double kShiftStep = 0.1;    // kHz
+constexpr double kShiftEnd = 5.0;     // kHz
+constexpr size_t kWidenOffsets = 50;  // offsets added per widening of one side (5 kHz)
+constexpr double kWidestShift = 50.0; // kHz: the scan never reaches beyond +-50 kHz
+constexpr double kPowerStart = 50.0;  // W
+constexpr double kPowerEnd = 5000.0;  // W
 constexpr double kThresholdFraction = 0.05;
 
 // r = 0, step, 2 step, ... (repeated addition) while r <= end; nothing when
@@ -289,6 +291,53 @@ std::vector<double> offsetLoopValues()
     return f;
 }
 
+// chi at each offset (kHz): term by term, or with the grids computed once and
+// the offsets spread over two threads (each value computed exactly as on one
+// thread, so the split cannot change it).
+std::vector<double> couplingAt(const SumContext &ctx, const std::vector<double> &offsets, double kc,
+                               bool literal)
+{
+    std::vector<double> chi(offsets.size());
+    if (literal) {
+        for (size_t k = 0; k < offsets.size(); ++k)
+            chi[k] = couplingSumLiteral(ctx, setupOffset(ctx, offsets[k])).im() * kc;
+        return chi;
+    }
+    const SumGrids grids = makeGrids(ctx);
+    auto work = [&](size_t first, std::exception_ptr *error) {
+        try {
+            for (size_t k = first; k < offsets.size(); k += 2)
+                chi[k] = couplingSumFast(ctx, grids, setupOffset(ctx, offsets[k])).im() * kc;
+        } catch (...) {
+            *error = std::current_exception();
+        }
+    };
+    std::exception_ptr errors[2];
+    if (std::thread::hardware_concurrency() >= 2 && innerthreads::allowed()) {
+        std::thread helper(work, size_t(1), &errors[1]);
+        work(0, &errors[0]);
+        helper.join();
+    } else {
+        work(0, &errors[0]);
+        work(1, &errors[1]);
+    }
+    for (const std::exception_ptr &e : errors)
+        if (e)
+            std::rethrow_exception(e);
+    return chi;
+}
+
+// Position of the largest chi; only a strictly larger value moves it, so the
+// first of equal maxima wins.
+size_t peakPosition(const std::vector<double> &chi)
+{
+    size_t peak = 0;
+    for (size_t k = 1; k < chi.size(); ++k)
+        if (chi[k] > chi[peak])
+            peak = k;
+    return peak;
+}
+
 ModeInstabilityResult computeModel(const ModeInstabilityInput &in, bool literal)
 {
     ModeInstabilityResult res;
@@ -345,13 +394,13 @@ ModeInstabilityResult computeModel(const ModeInstabilityInput &in, bool literal)
                       (lp * ls * n * in.conductivity * kFourPi);
 
     // The heat-diffusion wavenumber q = sqrt(i s), s = 2 pi f rhoC / kappa, at
-    // the largest offset: its square root squares s (overflow above about
+    // the largest offset the scan may widen to: its square root squares s (overflow above about
     // 1.3e154), and |q| times the largest radius bounds every Bessel argument
     // of step 7. Where either overflows (kappa far below, or rhoC far above,
     // anything a material has) the sums cannot be formed: reported, not run.
     // A zero kappa or rhoC is left to the division check of step 7.
     if (in.conductivity != 0 && in.heatCapacity != 0) {
-        const double sMax = 2 * kShiftEnd * kPi * 1000 * in.heatCapacity / in.conductivity;
+        const double sMax = 2 * kWidestShift * kPi * 1000 * in.heatCapacity / in.conductivity;
         const double qMax = std::sqrt(std::fabs(sMax));
         if (!std::isfinite(sMax * sMax) ||
             !std::isfinite(qMax * std::max(std::fabs(b), std::fabs(in.dopedRadius)))) {
@@ -366,51 +415,53 @@ ModeInstabilityResult computeModel(const ModeInstabilityInput &in, bool literal)
                          b / kOuterSteps, in.dopedRadius / kInnerSteps,
                          in.conductivity, in.heatCapacity,
                          in.heatTransfer};
-    const std::vector<double> offsets = offsetLoopValues();
-    std::vector<double> chi(offsets.size());
-    if (literal) {
-        for (size_t k = 0; k < offsets.size(); ++k)
-            chi[k] = couplingSumLiteral(ctx, setupOffset(ctx, offsets[k])).im() * kc;
-    } else {
-        const SumGrids grids = makeGrids(ctx);
-        // Offsets are independent; split them over two threads. Each value is
-        // computed exactly as on one thread, so the split cannot change it.
-        auto work = [&](size_t first, std::exception_ptr *error) {
-            try {
-                for (size_t k = first; k < offsets.size(); k += 2)
-                    chi[k] = couplingSumFast(ctx, grids, setupOffset(ctx, offsets[k])).im() * kc;
-            } catch (...) {
-                *error = std::current_exception();
-            }
-        };
-        std::exception_ptr errors[2];
-        if (std::thread::hardware_concurrency() >= 2 && innerthreads::allowed()) {
-            std::thread helper(work, size_t(1), &errors[1]);
-            work(0, &errors[0]);
-            helper.join();
+    std::vector<double> offsets = offsetLoopValues();
+    std::vector<double> chi = couplingAt(ctx, offsets, kc, literal);
+    // A peak at either end of the scan is no peak: widen that side (same
+    // step, kWidenOffsets offsets at a time) until the largest chi is interior
+    // or the scan reaches kWidestShift. A larger core or cladding moves the
+    // peak to lower offsets, beyond the +-5 kHz that suit the defaults.
+    double scanStart = kShiftStart;
+    for (;;) {
+        const size_t top = peakPosition(chi);
+        const bool atLow = top == 0;
+        const bool atHigh = top + 1 == chi.size();
+        if (!(atLow || atHigh))
+            break;
+        if (atLow && scanStart - kWidenOffsets * kShiftStep >= -kWidestShift - kShiftStep / 2) {
+            std::vector<double> lower(kWidenOffsets);
+            for (size_t j = 0; j < lower.size(); ++j)
+                lower[j] = scanStart - static_cast<double>(kWidenOffsets - j) * kShiftStep;
+            const std::vector<double> lowerChi = couplingAt(ctx, lower, kc, literal);
+            offsets.insert(offsets.begin(), lower.begin(), lower.end());
+            chi.insert(chi.begin(), lowerChi.begin(), lowerChi.end());
+            scanStart = lower.front();
+        } else if (atHigh &&
+                   offsets.back() + kWidenOffsets * kShiftStep <= kWidestShift + kShiftStep / 2) {
+            std::vector<double> upper(kWidenOffsets);
+            double x = offsets.back();
+            for (double &value : upper)
+                value = x += kShiftStep; // the repeated addition of the scan's loop
+            const std::vector<double> upperChi = couplingAt(ctx, upper, kc, literal);
+            offsets.insert(offsets.end(), upper.begin(), upper.end());
+            chi.insert(chi.end(), upperChi.begin(), upperChi.end());
         } else {
-            work(0, &errors[0]);
-            work(1, &errors[1]);
+            break; // widest scan reached: the peak stays at its end (peakInterior false)
         }
-        for (const std::exception_ptr &e : errors)
-            if (e)
-                std::rethrow_exception(e);
     }
     res.shifts.resize(chi.size());
     for (size_t k = 0; k < chi.size(); ++k)
         res.shifts[k] =
-            static_cast<double>(k) * kShiftStep + kShiftStart; // (k-1)*0.1 - 5.0, 1-based
+            static_cast<double>(k) * kShiftStep + scanStart; // (k-1)*0.1 + start, 1-based
     res.coupling = chi;
 
     // 8. Peak: only a strictly larger value moves it, so the first maximum wins.
-    size_t peak = 0;
-    for (size_t k = 1; k < chi.size(); ++k)
-        if (chi[k] > chi[peak])
-            peak = k;
+    const size_t peak = peakPosition(chi);
     const double shiftStep = std::fabs(res.shifts[1] - res.shifts[0]);
     res.chiMax = chi[peak];
     res.peakIndex = static_cast<int>(peak) + 1;
-    res.peakShift = kShiftEnd - shiftStep * static_cast<double>(peak);
+    res.peakInterior = peak != 0 && peak + 1 != chi.size();
+    res.peakShift = -scanStart - shiftStep * static_cast<double>(peak);
 
     // 9. Overlaps with the doped region (J from the complex-Bessel module's
     // real entry point, as the model was defined).

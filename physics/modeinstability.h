@@ -20,6 +20,11 @@
 // modes with the doped region. The threshold is the first P (1 W steps from
 // 50 W) at which xi reaches 0.05.
 //
+// The offsets run from -5 to +5 kHz in 0.1 kHz steps. When the largest chi
+// lies at either end the scan is no longer bracketing the peak (larger cores
+// and claddings move it to lower offsets), so that side is widened by 5 kHz at
+// a time, with the same step, until the peak is interior (at most +-50 kHz).
+//
 // The published figures of the page are defined by this discretisation (500,
 // 250 and 100 radial steps, 101 offsets, the sums formed in a fixed order,
 // even the offset step entering the curvature as 0.1 x 100 x 2 pi), so the
@@ -62,11 +67,12 @@ struct ModeInstabilityResult {
     double vNumber = 0; // filled even when not multimode
 
     // Everything below is filled only when status == Ok.
-    std::vector<double> shifts;      // F_k = (k-1)*0.1 - 5.0 kHz, k = 1..101
+    std::vector<double> shifts; // F_k = (k-1)*0.1 + F_1 kHz; F_1 = -5.0, 101 values unless widened
     std::vector<double> coupling;    // chi_k, 1/W
     double chiMax = 0;               // largest chi_k
     int peakIndex = 1;               // k* (1-based; first of equal maxima)
-    double peakShift = 0;            // f* = 5.0 - |F_2 - F_1| (k* - 1), kHz
+    double peakShift = 0;            // f* = -F_1 - |F_2 - F_1| (k* - 1), kHz
+    bool peakInterior = false;       // false: chi_max still at an end of the widest scan
     std::vector<double> powers;      // 50, 51, ..., thresholdPower (W)
     std::vector<double> modeContent; // xi(P) for each entry of powers
     double thresholdPower = 0;       // P_th, W

@@ -176,8 +176,8 @@ void threashold::drawCoupling(const Result &result)
         plot->addGraph();
     plot->graph(0)->setData(QVector<double>(shifts.begin(), shifts.end()),
                             QVector<double>(coupling.begin(), coupling.end()));
-    plot->xAxis->setLabel(QStringLiteral("频移[kHZ]"));
-    plot->yAxis->setLabel(QStringLiteral("χ[w^-1]"));
+    plot->xAxis->setLabel(QStringLiteral("频移[kHz]"));
+    plot->yAxis->setLabel(QStringLiteral("χ[W^-1]"));
     // QCPRange orders the two ends: a negative f* gives [0, 3 + 4|f*|].
     plot->xAxis->setRange(3 - 4 * peakShift, 0);
     plot->yAxis->setRange(0, 1.05 * chiMax + 0.01);

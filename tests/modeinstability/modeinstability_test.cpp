@@ -281,3 +281,33 @@ TEST(ModeInstability, NegativeDopedRadiusSkipsTheSums)
 }
 
 } // namespace
+
+TEST(ModeInstability, PeakBeyondFiveKilohertzWidensTheScan)
+{
+    // A 20/400 fiber (other inputs the defaults): chi still rises at -5 kHz, so
+    // the low side is widened by 5 kHz with the same 0.1 kHz step.
+    ModeInstabilityInput in = defaultModeInstabilityInput();
+    in.coreRadius = 10e-6;
+    in.dopedRadius = 10e-6;
+    const ModeInstabilityResult r = computeModeInstability(in);
+    ASSERT_EQ(r.status, ModeInstabilityStatus::Ok);
+    ASSERT_EQ(r.shifts.size(), 151u);
+    EXPECT_NEAR(r.shifts.front(), -10.0, 1e-12);
+    EXPECT_NEAR(r.shifts.back(), 5.0, 1e-9);
+    EXPECT_TRUE(r.peakInterior);
+    const size_t peak = static_cast<size_t>(r.peakIndex - 1);
+    ASSERT_GT(peak, 0u);
+    ASSERT_LT(peak + 1, r.coupling.size());
+    EXPECT_GT(r.chiMax, r.coupling[peak - 1]);
+    EXPECT_GE(r.chiMax, r.coupling[peak + 1]);
+    EXPECT_GT(r.chiMax, r.coupling[50]); // the old edge value at -5 kHz
+    EXPECT_LT(r.shifts[peak], -5.0);
+    EXPECT_NEAR(r.peakShift, -r.shifts[peak], 1e-9);
+    // The heat grating's response stays odd in the offset over the widened scan.
+    // Zero offset is index 100 now; +f and -f sit 10 f entries either side.
+    EXPECT_NEAR(r.coupling[100], 0.0, 1e-12);
+    for (size_t j = 1; j <= 50; ++j)
+        EXPECT_NEAR(r.coupling[100 + j], -r.coupling[100 - j],
+                    1e-9 * std::fabs(r.coupling[100 - j]))
+            << "j = " << j;
+}

@@ -185,8 +185,8 @@ private slots:
         QCustomPlot *p1 = plot(page, "CurvePlot1");
         QCOMPARE(p1->graphCount(), 1);
         QCOMPARE(p1->graph(0)->dataCount(), 101);
-        QCOMPARE(p1->xAxis->label(), QStringLiteral("频移[kHZ]"));
-        QCOMPARE(p1->yAxis->label(), QStringLiteral("χ[w^-1]"));
+        QCOMPARE(p1->xAxis->label(), QStringLiteral("频移[kHz]"));
+        QCOMPARE(p1->yAxis->label(), QStringLiteral("χ[W^-1]"));
         // f* = 3.3 kHz: x from 3 - 4 f* = -10.2 to 0; y up to 1.05 chi_max + 0.01
         QVERIFY(qAbs(p1->xAxis->range().lower - (-10.2)) < 1e-9);
         QCOMPARE(p1->xAxis->range().upper, 0.0);
