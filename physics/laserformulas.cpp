@@ -52,9 +52,28 @@ OpticalEfficiencies opticalEfficiencies(double pumpPower, double residualPump, d
 
 bool efficienciesPlausible(const OpticalEfficiencies &eta)
 {
-    // 1e-16 rather than 0: P_out equal to the absorbed pump is accepted even
-    // when the division rounds a hair above 1.
-    return eta.laser - 1 < 1e-16 && eta.amplifier - 1 < 1e-16 && eta.laser > 0 && eta.amplifier > 0;
+    // 1e-16 rather than 0: an output gain equal to the absorbed pump is
+    // accepted even when the division rounds a hair above 1.
+    return eta.amplifier - 1 < 1e-16 && eta.laser > 0 && eta.amplifier > 0;
+}
+
+EfficiencyProblem efficiencyProblem(double pumpPower, double residualPump, double outputPower,
+                                    double inputPower)
+{
+    if (!(pumpPower > residualPump))
+        return EfficiencyProblem::NoAbsorbedPump;
+    if (!(outputPower > inputPower))
+        return EfficiencyProblem::NoGain;
+    const OpticalEfficiencies eta =
+        opticalEfficiencies(pumpPower, residualPump, outputPower, inputPower);
+    if (!(eta.amplifier - 1 < 1e-16))
+        return EfficiencyProblem::MoreThanAbsorbed;
+    return EfficiencyProblem::None;
+}
+
+bool laserEfficiencyApplies(const OpticalEfficiencies &eta)
+{
+    return eta.laser - 1 < 1e-16;
 }
 
 double quantumDefect(double pumpWavelength, double signalWavelength)

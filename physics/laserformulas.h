@@ -61,8 +61,23 @@ struct OpticalEfficiencies {
 OpticalEfficiencies opticalEfficiencies(double pumpPower, double residualPump, double outputPower,
                                         double inputPower);
 
-// True when both efficiencies lie in (0, 1] (with a 1e-16 allowance above 1
-// for rounding); NaN fails.
+// What makes an efficiency input impossible, checked in this order:
+//   NoAbsorbedPump     P_pump <= P_res (nothing absorbed, or NaN)
+//   NoGain             P_out <= P_in (an amplifier must add power)
+//   MoreThanAbsorbed   P_out - P_in > P_pump - P_res (energy conservation:
+//                      η_a above 1, allowing 1e-16 for rounding)
+// η_o = P_out/(P_pump − P_res) is a laser's efficiency: with a strong seed
+// (P_in > 0) the output may exceed the absorbed pump and η_o above 1 is no
+// fault, so it is not checked; laserEfficiencyApplies() says whether η_o is a
+// meaningful efficiency (at most 1) for showing.
+enum class EfficiencyProblem { None, NoAbsorbedPump, NoGain, MoreThanAbsorbed };
+EfficiencyProblem efficiencyProblem(double pumpPower, double residualPump, double outputPower,
+                                    double inputPower);
+bool laserEfficiencyApplies(const OpticalEfficiencies &eta);
+
+// True when the amplifier efficiency lies in (0, 1] (1e-16 allowance) and the
+// laser efficiency is positive; NaN fails. Equivalent to efficiencyProblem()
+// returning None for finite powers.
 bool efficienciesPlausible(const OpticalEfficiencies &eta);
 
 // Quantum defect QD = (λ2 − λ1)/λ2 between pump λ1 and signal λ2 (any common

@@ -1,5 +1,6 @@
 #include "ybgain.h"
 
+#include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -118,6 +119,17 @@ bool finiteValueRange(const std::vector<double> &values, double &lowest, double 
         }
     }
     return found;
+}
+
+bool finiteValueRangeWithin(const std::vector<double> &xs, const std::vector<double> &values,
+                            double xFirst, double xLast, double &lowest, double &highest)
+{
+    std::vector<double> shown;
+    const std::size_t count = std::min(xs.size(), values.size());
+    for (std::size_t k = 0; k < count; ++k)
+        if (xs[k] >= xFirst && xs[k] <= xLast)
+            shown.push_back(values[k]);
+    return finiteValueRange(shown, lowest, highest);
 }
 
 } // namespace yb

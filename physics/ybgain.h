@@ -75,6 +75,14 @@ GainSpectrum computeGainSpectrum(const CrossSectionTable &table, const FiberGain
 // range into NaN. Returns false when there is no finite value.
 bool finiteValueRange(const std::vector<double> &values, double &lowest, double &highest);
 
+// As finiteValueRange(), over the samples whose abscissa lies in
+// [xFirst, xLast] only: an axis scaled to the part of the curve that is shown.
+// (The dB gain at 976 nm is about -2000 dB; scaling the 1000-1150 nm plot by it
+// flattened the curve shown into a line.) xs and values pair by index; extra
+// entries of the longer vector are ignored.
+bool finiteValueRangeWithin(const std::vector<double> &xs, const std::vector<double> &values,
+                            double xFirst, double xLast, double &lowest, double &highest);
+
 } // namespace yb
 
 #endif // YBGAIN_H

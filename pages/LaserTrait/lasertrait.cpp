@@ -159,7 +159,8 @@ void LaserTrait::redrawGain()
     plot->xAxis->setRange(kPlotFirstWavelength, kPlotLastWavelength);
     double lowest = 0;
     double highest = 0;
-    if (yb::finiteValueRange(*values, lowest, highest))
+    if (yb::finiteValueRangeWithin(m_crossSections.wavelengths, *values, kPlotFirstWavelength,
+                                   kPlotLastWavelength, lowest, highest))
         plot->yAxis->setRange(lowest, highest);
     plot->replot();
 }

@@ -100,6 +100,25 @@ TEST(Efficiency, MoreOutputThanAbsorbedPumpIsRejected)
     EXPECT_FALSE(efficienciesPlausible(opticalEfficiencies(100, 5, 120, 3)));
 }
 
+TEST(Efficiency, StrongSeedAmplifierIsAccepted)
+{
+    // 50 W pump, 2 W residual: 48 W absorbed lift 100 W to 140 W, η_a = 40/48.
+    EXPECT_EQ(EfficiencyProblem::None, efficiencyProblem(50, 2, 140, 100));
+    const OpticalEfficiencies eta = opticalEfficiencies(50, 2, 140, 100);
+    expectRelative(40.0 / 48.0, eta.amplifier);
+    EXPECT_TRUE(efficienciesPlausible(eta));
+    EXPECT_FALSE(laserEfficiencyApplies(eta)); // 140/48 is no laser efficiency
+    EXPECT_TRUE(laserEfficiencyApplies(opticalEfficiencies(100, 5, 75, 3)));
+}
+
+TEST(Efficiency, EachRefusalNamesItsCondition)
+{
+    EXPECT_EQ(EfficiencyProblem::NoAbsorbedPump, efficiencyProblem(5, 5, 75, 3));
+    EXPECT_EQ(EfficiencyProblem::NoGain, efficiencyProblem(100, 5, 75, 75));
+    EXPECT_EQ(EfficiencyProblem::MoreThanAbsorbed, efficiencyProblem(100, 5, 120, 3));
+    EXPECT_EQ(EfficiencyProblem::None, efficiencyProblem(100, 5, 98, 3)); // gain = absorbed
+}
+
 TEST(Efficiency, SeedAtOrAboveOutputIsRejected)
 {
     EXPECT_FALSE(efficienciesPlausible(opticalEfficiencies(100, 5, 75, 75)));

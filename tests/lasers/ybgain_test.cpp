@@ -335,6 +335,17 @@ TEST(ValueRange, SkipsNaNAndInfinity)
     EXPECT_EQ(5, hi);
 }
 
+TEST(ValueRange, OnlyTheShownWavelengthsScaleTheAxis)
+{
+    // The -2000 dB of the 976 nm absorption peak lies outside 1000-1150 nm.
+    double lo = 0, hi = 0;
+    ASSERT_TRUE(finiteValueRangeWithin({976, 1000, 1064, 1150, 1200}, {-2000, 1, 5, 3, 99}, 1000,
+                                       1150, lo, hi));
+    EXPECT_EQ(1, lo);
+    EXPECT_EQ(5, hi);
+    EXPECT_FALSE(finiteValueRangeWithin({976}, {-2000}, 1000, 1150, lo, hi));
+}
+
 TEST(ValueRange, NothingFiniteLeavesTheRangeAlone)
 {
     double lo = 11, hi = 12;

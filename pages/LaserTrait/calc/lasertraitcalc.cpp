@@ -33,6 +33,23 @@ CalculatorSpec modeSpacingSpec()
     return s;
 }
 
+// The refusal names the condition that failed, so that the user sees which
+// power to correct (laser::efficiencyProblem gives them in this order).
+Text efficiencyRefusalText(laser::EfficiencyProblem problem)
+{
+    switch (problem) {
+    case laser::EfficiencyProblem::NoAbsorbedPump:
+        return {"输入泵浦功率应大于残余泵浦功率", "the pump power must exceed the residual pump"};
+    case laser::EfficiencyProblem::NoGain:
+        return {"输出功率应大于输入功率", "the output power must exceed the input power"};
+    case laser::EfficiencyProblem::MoreThanAbsorbed:
+        return {"输出与输入功率之差不能超过吸收的泵浦功率(Ppump-Pres)",
+                "the output gain cannot exceed the absorbed pump power (Ppump-Pres)"};
+    case laser::EfficiencyProblem::None: break;
+    }
+    return {};
+}
+
 CalculatorSpec efficiencySpec()
 {
     CalculatorSpec s;
@@ -109,14 +126,23 @@ Result EfficiencyCalculator::evaluate(const Inputs &inputs) const
     if (refuseOutOfRange(spec(), inputs, refused))
         return refused;
     const InputReader in(spec(), inputs);
-    const laser::OpticalEfficiencies eta = laser::opticalEfficiencies(
-        in.number("pump_w"), in.number("residual_w"), in.number("out_w"), in.number("in_w"));
-    if (!laser::efficienciesPlausible(eta))
+    const double pump = in.number("pump_w"), residual = in.number("residual_w");
+    const double output = in.number("out_w"), input = in.number("in_w");
+    const laser::EfficiencyProblem problem =
+        laser::efficiencyProblem(pump, residual, output, input);
+    if (problem != laser::EfficiencyProblem::None)
         return clearedRefusal(
-            spec(), {"eta_laser", "eta_amplifier"},
-            {"输出功率应大于输入功率", "the output power must exceed the input power"}, "out_w");
+            spec(), {"eta_laser", "eta_amplifier"}, efficiencyRefusalText(problem),
+            problem == laser::EfficiencyProblem::NoAbsorbedPump ? "residual_w" : "out_w");
+    const laser::OpticalEfficiencies eta =
+        laser::opticalEfficiencies(pump, residual, output, input);
     ResultBuilder out(spec());
-    out.number("eta_laser", eta.laser, formatNumber(eta.laser, 'g', 4));
+    // A strongly seeded amplifier can put out more than the absorbed pump:
+    // P_out/(P_pump - P_res) is then no laser efficiency and stays empty.
+    if (laser::laserEfficiencyApplies(eta))
+        out.number("eta_laser", eta.laser, formatNumber(eta.laser, 'g', 4));
+    else
+        out.cleared("eta_laser");
     out.number("eta_amplifier", eta.amplifier, formatNumber(eta.amplifier, 'g', 4));
     return out.take();
 }
