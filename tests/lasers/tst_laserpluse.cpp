@@ -47,15 +47,25 @@ private slots:
         QCOMPARE(text(&page, "m_P_peaklineEdit"), QStringLiteral("2000"));
     }
 
-    void smallEnergyShowsZeroButPeakPowerUsesTheFullValue()
+    void smallEnergyKeepsFourSignificantDigits()
     {
         LaserPluse page;
         setText(&page, "m_TaolineEdit", QStringLiteral("1e-9"));
         setText(&page, "m_FlineEdit", QStringLiteral("1e7"));
         setText(&page, "m_P_avelineEdit", QStringLiteral("20"));
         calculate(&page);
-        QCOMPARE(text(&page, "m_ElineEdit"), QStringLiteral("0.0000"));
+        QCOMPARE(text(&page, "m_ElineEdit"), QStringLiteral("2e-06")); // 20 W / 10 MHz
         QCOMPARE(text(&page, "m_P_peaklineEdit"), QStringLiteral("2000"));
+        // 12.34 W at 1 MHz: 12.34 μJ, all four digits.
+        setText(&page, "m_FlineEdit", QStringLiteral("1e6"));
+        setText(&page, "m_P_avelineEdit", QStringLiteral("12.34"));
+        calculate(&page);
+        QCOMPARE(text(&page, "m_ElineEdit"), QStringLiteral("1.234e-05"));
+        // 1.5 J pulses keep their four decimals.
+        setText(&page, "m_FlineEdit", QStringLiteral("10"));
+        setText(&page, "m_P_avelineEdit", QStringLiteral("15"));
+        calculate(&page);
+        QCOMPARE(text(&page, "m_ElineEdit"), QStringLiteral("1.5000"));
     }
 
     void largePeakPowerTurnsToExponentForm()

@@ -6,11 +6,23 @@
 #include "rangecheck.h"
 #include "textformat.h"
 
+#include <cmath>
 #include <memory>
 
 namespace velmora::calc {
 
 namespace {
+
+// Four decimals of a joule hide a nanojoule pulse ("0.0000"): below 0.1 J,
+// where four decimals carry fewer than four significant digits, the energy is
+// written with four significant digits instead (2e-4 J still reads "0.0002").
+std::string energyText(double energy)
+{
+    constexpr double kFixedFrom = 0.1; // J
+    if (energy == 0.0 || !(std::fabs(energy) < kFixedFrom))
+        return formatNumber(energy, 'f', 4);
+    return formatNumber(energy, 'g', 4);
+}
 
 CalculatorSpec makeSpec()
 {
@@ -50,12 +62,11 @@ Result PulseCalculator::evaluate(const Inputs &inputs) const
         return refused;
     const InputReader in(spec(), inputs);
     const double energy = laser::pulseEnergy(in.number("p_ave_w"), in.number("f_hz"));
-    // From the full energy, not from its four-decimal display: a 2 μJ pulse
-    // shows E as 0.0000 but still has its proper peak power.
+    // From the full energy, not from its display.
     const double peak = laser::peakPower(energy, in.number("tau_s"));
 
     ResultBuilder out(spec());
-    out.number("energy_j", energy, formatNumber(energy, 'f', 4));
+    out.number("energy_j", energy, energyText(energy));
     out.number("p_peak_w", peak, formatNumber(peak, 'g', 4));
     return out.take();
 }
