@@ -35,6 +35,8 @@ FBMainWindow::FBMainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::FB
     // The help window is a top-level window of its own (no parent), created
     // once and reused by every help command.
     helpView = new QWebView();
+    // The product name, not the settings store's application name.
+    helpView->setWindowTitle(QStringLiteral("Velmora 帮助"));
 }
 
 FBMainWindow::~FBMainWindow()

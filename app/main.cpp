@@ -1,3 +1,4 @@
+#include "applicationsetup.h"
 #include "commandline.h"
 #include "fbmainwindow.h"
 
@@ -11,8 +12,8 @@ int main(int argc, char *argv[])
 
     QApplication app(argc, argv);
     QTextCodec::setCodecForLocale(QTextCodec::codecForName("UTF-8"));
-    QCoreApplication::setOrganizationName(QStringLiteral("Marlo"));
-    QCoreApplication::setApplicationName(QStringLiteral("Quolux"));
+    setApplicationNames();
+    installQtChineseTranslations(app);
     FBMainWindow window;
     window.show();
     return app.exec();

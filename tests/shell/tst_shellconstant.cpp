@@ -19,15 +19,18 @@ struct Row {
     const char *unit; // nullptr: no unit item at all
 };
 
-// The constants as the dialog lists them (CODATA 1986 values, as shipped).
+// The constants as the dialog lists them: the SI since 20 May 2019 fixes e, k
+// and h exactly (c and the standard gravity were exact before); ε0, μ0 and
+// the masses are the CODATA 2018 recommended values (Tiesinga et al.,
+// Rev. Mod. Phys. 93, 025010 (2021)). The unit of h is J·s (S is siemens).
 const Row kRows[] = {
-    {"圆周率", "3.141592653589793238", ""},       {"欧拉指数", "2.71828182845905", nullptr},
-    {"重力加速度", "9.80665", "m / s^2"},         {"真空中光速", "299792458", "m / s"},
-    {"真空介电常数", "8.854187817E-12", "F / m"}, {"真空磁导率", "1.2566370614E-6", "H / m"},
-    {"基本电荷", "1.60217733E-19", "C"},          {"原子质量", "1.6605402E-27", "kg"},
-    {"电子质量", "9.1093897E-31", "kg"},          {"质子质量", "1.6726231E-27", "kg"},
-    {"中子质量", "1.6749286E-27", "kg"},          {"玻耳兹曼常数", "1.380658E-23", "J/K"},
-    {"普朗克常数", "6.6260693E-34", "J•S"},
+    {"圆周率", "3.141592653589793238", ""},        {"欧拉指数", "2.71828182845905", nullptr},
+    {"重力加速度", "9.80665", "m / s^2"},          {"真空中光速", "299792458", "m / s"},
+    {"真空介电常数", "8.8541878128E-12", "F / m"}, {"真空磁导率", "1.25663706212E-6", "H / m"},
+    {"基本电荷", "1.602176634E-19", "C"},          {"原子质量", "1.66053906660E-27", "kg"},
+    {"电子质量", "9.1093837015E-31", "kg"},        {"质子质量", "1.67262192369E-27", "kg"},
+    {"中子质量", "1.67492749804E-27", "kg"},       {"玻耳兹曼常数", "1.380649E-23", "J/K"},
+    {"普朗克常数", "6.62607015E-34", "J·s"},
 };
 
 QColor baseColorOf(const QWidget *widget)

@@ -84,6 +84,8 @@ private slots:
         QVERIFY(help);
         QVERIFY(!help->parentWidget());
         QVERIFY(!help->isVisible());
+        // The product name, never the settings store's "Quolux".
+        QCOMPARE(help->windowTitle(), QStringLiteral("Velmora 帮助"));
     }
 
     void threeCommandsShareOneWindow_data()
