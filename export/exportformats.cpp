@@ -177,6 +177,32 @@ PictureExportResult saveInstabilityCurves(threashold *page, const QString &prefi
     return result;
 }
 
+// The mode-instability tab's two curves beside its inputs and results: the
+// coupling χ over the frequency offset in columns 4-5 and the higher-order
+// mode fraction over the signal power in columns 7-8, a header row each, then
+// one row per plotted point. A plot that holds no curve adds nothing.
+void appendCurve(Sheet &sheet, const QWidget *page, const char *plotName, int column,
+                 const char *xHeader, const char *yHeader)
+{
+    const auto *plot = page->findChild<QCustomPlot *>(QString::fromLatin1(plotName));
+    if (!plot || plot->graphCount() == 0 || plot->graph(0)->data()->isEmpty())
+        return;
+    sheet.setText(1, column, QString::fromUtf8(xHeader));
+    sheet.setText(1, column + 1, QString::fromUtf8(yHeader));
+    int row = 2;
+    for (const QCPGraphData &point : *plot->graph(0)->data()) {
+        sheet.setValue(row, column, QString::number(point.key, 'g', 10));
+        sheet.setValue(row, column + 1, QString::number(point.value, 'g', 10));
+        ++row;
+    }
+}
+
+void appendInstabilityCurves(Sheet &sheet, const QWidget *page)
+{
+    appendCurve(sheet, page, "CurvePlot1", 4, "频移[kHz]", "耦合系数χ[W^-1]");
+    appendCurve(sheet, page, "CurvePlot2", 7, "信号光功率[W]", "高阶模占功比");
+}
+
 } // namespace
 
 SheetExportResult exportSheet(QWidget *pageWidget, int tab, const QString &path)
@@ -193,7 +219,9 @@ SheetExportResult exportSheet(QWidget *pageWidget, int tab, const QString &path)
         result.error = QStringLiteral("当前选项卡没有可导出的数据");
         return result;
     }
-    const Sheet sheet = fillSheet(*layout, pageWidget);
+    Sheet sheet = fillSheet(*layout, pageWidget);
+    if (page == ExportPage::Threashold)
+        appendInstabilityCurves(sheet, pageWidget);
     const CsvWriter csv;
     const XlsxWriter xlsx;
     const SheetWriter &writer = sheetFormatOf(path) == SheetFormat::Xlsx

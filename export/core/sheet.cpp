@@ -2,19 +2,35 @@
 
 #include <algorithm>
 
-bool Sheet::setText(int row, int column, const QString &text)
+bool Sheet::store(int row, int column, const QString &text, bool value)
 {
     if (row < 1 || column < 1)
         return false;
-    m_cells[{row, column}] = text;
+    m_cells[{row, column}] = {text, value};
     m_columns = std::max(m_columns, column);
     return true;
+}
+
+bool Sheet::setText(int row, int column, const QString &text)
+{
+    return store(row, column, text, false);
+}
+
+bool Sheet::setValue(int row, int column, const QString &text)
+{
+    return store(row, column, text, true);
 }
 
 QString Sheet::text(int row, int column) const
 {
     const auto it = m_cells.find({row, column});
-    return it == m_cells.end() ? QString() : it->second;
+    return it == m_cells.end() ? QString() : it->second.first;
+}
+
+bool Sheet::isValue(int row, int column) const
+{
+    const auto it = m_cells.find({row, column});
+    return it != m_cells.end() && it->second.second;
 }
 
 bool Sheet::hasCell(int row, int column) const
@@ -37,6 +53,7 @@ std::vector<SheetCell> Sheet::cells() const
     std::vector<SheetCell> out;
     out.reserve(m_cells.size());
     for (const auto &entry : m_cells)
-        out.push_back({entry.first.first, entry.first.second, entry.second});
+        out.push_back(
+            {entry.first.first, entry.first.second, entry.second.first, entry.second.second});
     return out;
 }

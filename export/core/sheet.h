@@ -1,9 +1,12 @@
 #ifndef SHEET_H
 #define SHEET_H
 
-// An in-memory worksheet: text cells addressed by (row, column), both counted
-// from 1 as a spreadsheet shows them. Every value is kept as the text the
-// page displayed; nothing is converted to a number.
+// An in-memory worksheet: cells addressed by (row, column), both counted from
+// 1 as a spreadsheet shows them. Every cell keeps the text the page displayed.
+// A cell written with setValue() holds a displayed number (a result or an
+// input field, a table value); a writer that knows numeric cells (XLSX) stores
+// it as a number when the text reads as one. Captions, mode labels and other
+// texts are written with setText() and always stay texts.
 
 #include <QString>
 
@@ -15,6 +18,7 @@ struct SheetCell {
     int row = 0;
     int column = 0;
     QString text;
+    bool value = false; // written with setValue(): a displayed number
 };
 
 class Sheet
@@ -23,6 +27,9 @@ public:
     // Stores text at (row, column), replacing what was there. Rows and
     // columns below 1 are ignored (returns false).
     bool setText(int row, int column, const QString &text);
+    // As setText(), marking the cell as a displayed number.
+    bool setValue(int row, int column, const QString &text);
+    bool isValue(int row, int column) const;
 
     // The text at (row, column); empty when no cell was written there.
     QString text(int row, int column) const;
@@ -39,7 +46,9 @@ public:
     std::vector<SheetCell> cells() const;
 
 private:
-    std::map<std::pair<int, int>, QString> m_cells;
+    bool store(int row, int column, const QString &text, bool value);
+
+    std::map<std::pair<int, int>, std::pair<QString, bool>> m_cells;
     int m_columns = 0;
 };
 

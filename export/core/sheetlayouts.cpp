@@ -426,7 +426,9 @@ Sheet fillSheet(const SheetLayout &layout, const QWidget *page, QStringList *mis
     for (const LayoutRow &row : layout.rows) {
         if (row.caption)
             sheet.setText(row.row, 1, QString::fromUtf8(row.caption));
-        if (row.source != CellSource::None)
+        if (row.source == CellSource::LineEdit)
+            sheet.setValue(row.row, 2, page ? fieldText(page, row, missing) : QString());
+        else if (row.source != CellSource::None)
             sheet.setText(row.row, 2, page ? fieldText(page, row, missing) : QString());
     }
 
@@ -446,7 +448,7 @@ Sheet fillSheet(const SheetLayout &layout, const QWidget *page, QStringList *mis
             for (int r = 0; r < widget->rowCount(); ++r)
                 for (int c = 0; c < widget->columnCount(); ++c) {
                     const QTableWidgetItem *item = widget->item(r, c);
-                    sheet.setText(table.firstRow + r, c + 1, item ? item->text() : QString());
+                    sheet.setValue(table.firstRow + r, c + 1, item ? item->text() : QString());
                 }
         }
     }

@@ -2,11 +2,15 @@
 
 #include "atomicfile.h"
 
+#include <QRegularExpression>
 #include <QSaveFile>
 
 #include <algorithm>
 
 #include <xlsxwriter.h>
+
+#include <cmath>
+#include <map>
 
 namespace {
 
@@ -89,6 +93,31 @@ Sheet numberTable(const std::vector<std::vector<double>> &columns, int digits)
     return sheet;
 }
 
+bool XlsxWriter::numericCell(const QString &text, double *value, QByteArray *numberFormat)
+{
+    // Optional minus, an integer part without a leading zero (except 0
+    // itself), optional fraction, optional exponent: what the pages' number
+    // texts look like.
+    static const QRegularExpression number(
+        QStringLiteral("^-?(0|[1-9][0-9]*)(\\.([0-9]+))?([eE][-+]?[0-9]+)?$"));
+    const QRegularExpressionMatch match = number.match(text);
+    if (!match.hasMatch())
+        return false;
+    bool ok = false;
+    const double parsed = text.toDouble(&ok);
+    if (!ok || !std::isfinite(parsed))
+        return false;
+    const int decimals = match.captured(3).size();
+    QByteArray format = "0";
+    if (decimals > 0)
+        format += "." + QByteArray(decimals, '0');
+    if (!match.captured(4).isEmpty())
+        format += "E+00";
+    *value = parsed;
+    *numberFormat = format;
+    return true;
+}
+
 bool XlsxWriter::write(const Sheet &sheet, const QString &path, QString *error) const
 {
     AtomicFileReplacer target(path);
@@ -103,16 +132,32 @@ bool XlsxWriter::write(const Sheet &sheet, const QString &path, QString *error) 
     }
     lxw_worksheet *worksheet = workbook_add_worksheet(workbook, nullptr);
     lxw_error status = worksheet ? LXW_NO_ERROR : LXW_ERROR_MEMORY_MALLOC_FAILED;
+    std::map<QByteArray, lxw_format *> formats; // owned by the workbook
     for (const SheetCell &cell : sheet.cells()) {
         if (status != LXW_NO_ERROR)
             break;
         if (cell.text.isEmpty())
             continue;
-        const QByteArray utf8 = cell.text.toUtf8();
         // libxlsxwriter counts rows and columns from 0.
-        status = worksheet_write_string(worksheet, static_cast<lxw_row_t>(cell.row - 1),
-                                        static_cast<lxw_col_t>(cell.column - 1), utf8.constData(),
-                                        nullptr);
+        const auto row = static_cast<lxw_row_t>(cell.row - 1);
+        const auto column = static_cast<lxw_col_t>(cell.column - 1);
+        double number = 0;
+        QByteArray numberFormat;
+        if (cell.value && numericCell(cell.text, &number, &numberFormat)) {
+            lxw_format *&format = formats[numberFormat];
+            if (!format) {
+                format = workbook_add_format(workbook);
+                if (!format) {
+                    status = LXW_ERROR_MEMORY_MALLOC_FAILED;
+                    break;
+                }
+                format_set_num_format(format, numberFormat.constData());
+            }
+            status = worksheet_write_number(worksheet, row, column, number, format);
+            continue;
+        }
+        const QByteArray utf8 = cell.text.toUtf8();
+        status = worksheet_write_string(worksheet, row, column, utf8.constData(), nullptr);
     }
     // workbook_close() frees the workbook in every case and reports whether
     // the file was assembled and flushed completely.

@@ -48,13 +48,21 @@ private:
 // shortest column), each written QString::number(v, 'g', digits).
 Sheet numberTable(const std::vector<std::vector<double>> &columns, int digits);
 
-// An Office Open XML workbook written with libxlsxwriter: one worksheet, every
-// non-empty cell a string cell (so "1e-7" stays the text "1e-7"). Empty texts
-// leave the cell blank.
+// An Office Open XML workbook written with libxlsxwriter: one worksheet.
+// A value cell whose text is a plain decimal number ("0.7895", "-12",
+// "9.904e-11") becomes a numeric cell, with a number format that shows the
+// digits the page displayed ("0.0000", "0", "0.000E+00"), so the spreadsheet
+// can calculate with it. Every other cell (captions, labels, "inf", "nan")
+// is a string cell. Empty texts leave the cell blank.
 class XlsxWriter : public SheetWriter
 {
 public:
     bool write(const Sheet &sheet, const QString &path, QString *error) const override;
+
+    // The spreadsheet number format that shows `text`'s digits, and its
+    // value; false when the text is not a plain finite decimal number (a
+    // leading zero as in "01", a sign of '+', spaces, inf or nan).
+    static bool numericCell(const QString &text, double *value, QByteArray *numberFormat);
 };
 
 #endif // SHEETWRITERS_H
