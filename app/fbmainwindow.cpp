@@ -5,6 +5,7 @@
 #include "tabfields.h"
 
 #include "bscoptlaw.h"
+#include "enterkey.h"
 #include "fbamp.h"
 #include "fbmode.h"
 #include "fbopt.h"
@@ -99,6 +100,7 @@ template <typename Page> void FBMainWindow::showPage(Page *&page, int index)
     currentPage = index;
     if (!page) {
         page = new Page(this);
+        connectEnterToCalculate(page);
         pageLayout->addWidget(page);
         ui->widget->setLayout(pageLayout);
     }
