@@ -126,7 +126,7 @@ std::vector<SheetLayout> buildLayouts()
                     {11, "布里渊频移Δb[Hz]", "m_DeltaBlineEdit_2", kEdit},
                     {12, "石英的电致伸缩常数γe", "m_GammaELineEdit", kEdit},
                     outputs(13),
-                    {14, "布里渊峰值增益gb[dB]", "m_GBlineEdit", kEdit},
+                    {14, "布里渊峰值增益gb[m/W]", "m_GBlineEdit", kEdit},
                     {15, "放大器SBS阈值Pth[W]", "m_SBSLineEdit", kEdit},
                     {16, "布里渊频移后波长λs[nm]", "m_LambdaBlineEdit_2", kEdit}},
                    {}});
@@ -138,7 +138,7 @@ std::vector<SheetLayout> buildLayouts()
                     {2, "光纤长度L[m]", "m_LlineEdit_2", kEdit},
                     {3, "高反光栅反射率R1", "m_R1LineEdit", kEdit},
                     {4, "拉曼增益系数gR[m/W]", "m_GRLineEdit", kEdit},
-                    {5, "放大器增益G[dB]", "m_GLineEdit_2", kEdit},
+                    {5, "放大器增益倍数G", "m_GLineEdit_2", kEdit},
                     {6, "低反光栅反射率R2", "m_R2LineEdit", kEdit},
                     {7, "泵浦光损耗系数αp[/m]", "m_Alpha_pLineEdit", kEdit},
                     {8, "拉曼泵浦光损耗系数αs[/m]", "m_Alpha_sLineEdit", kEdit},
@@ -148,7 +148,7 @@ std::vector<SheetLayout> buildLayouts()
                     {12, "拉曼频移Δr[Hz]", "m_DeltaRlineEdit_2", kEdit},
                     outputs(13),
                     {14, "传能光纤SRS阈值Pth_d[W]", "m_SRSdLineEdit", kEdit},
-                    {15, "放大器SRS阈值Pth_a[W]", "m_SRSaLineEdit", kEdit},
+                    {15, "放大器输入SRS阈值Pth_a[W]", "m_SRSaLineEdit", kEdit},
                     {16, "振荡器SRS阈值Pth_o[W]", "m_SRSoLineEdit", kEdit},
                     {17, "拉曼频移后波长λs[nm]", "m_LambdaRlineEdit_2", kEdit}},
                    {}});
@@ -159,9 +159,9 @@ std::vector<SheetLayout> buildLayouts()
                    {inputs(1),
                     {2, "激光波长λ[nm]", "m_lamdaLineEdit", kEdit},
                     {3, "光纤长度L[m]", "m_LLineEdit", kEdit},
-                    {4, "光纤增益g[dB]", "m_gLineEdit", kEdit},
+                    {4, "光纤增益系数g[1/m]", "m_gLineEdit", kEdit},
                     {5, "纤芯半径a[μm]", "m_aLineEdit", kEdit},
-                    {6, "光纤损耗α[dB/m]", "m_alphaLineEdit", kEdit},
+                    {6, "光纤损耗系数α[1/m]", "m_alphaLineEdit", kEdit},
                     {7, "非线性折射率n2", "m_n2lineEdit", kEdit},
                     {8, "脉冲峰值功率Ppeak[W]", "m_PpeaklineEdit", kEdit},
                     {9, "类型", "radioButton", CellSource::FiberType},
@@ -193,7 +193,7 @@ std::vector<SheetLayout> buildLayouts()
                     {2, "纤芯半径a[μm]", "m_alineEdit_2", kEdit},
                     {3, "小信号吸收系数α@976nm[dB/m]", "m_alphalineEdit", kEdit},
                     {4, "内包层半径b[μm]", "m_blineEdit_2", kEdit},
-                    {5, "吸收截面σabs@976nm[1/m2]", "m_absorb_sectionlineEdit", kEdit},
+                    {5, "吸收截面σabs@976nm[m2]", "m_absorb_sectionlineEdit", kEdit},
                     outputs(6),
                     {7, "增益光纤掺杂浓度N[/m3]", "m_NlabelLineEdit", kEdit}},
                    {}});
@@ -275,7 +275,7 @@ std::vector<SheetLayout> buildLayouts()
                     {8, "模式LP", "mdcomboBox_2", kCombo},
                     outputs(9),
                     {10, "传播常数β[1/m]", "m_BetalineEdit_2", kEdit},
-                    {11, "弯曲损耗α[dB/m]", "m_AlphalineEdit_2", kEdit}},
+                    {11, "弯曲损耗系数α[1/m]", "m_AlphalineEdit_2", kEdit}},
                    {}});
 
     all.push_back({"LaserPluse",

@@ -107,7 +107,7 @@ void fbopt::setupDopingTab()
                  "m_alphalineEdit", QStringLiteral("4"), 1, 0);
     m_absorb_sectionlineEdit =
         newInput(groupBox, absorb_sectionlabel, "absorb_sectionlabel",
-                 QStringLiteral("吸收截面σ_{abs}@976nm[1/m^{2}]"), "m_absorb_sectionlineEdit",
+                 QStringLiteral("吸收截面σ_{abs}@976nm[m^{2}]"), "m_absorb_sectionlineEdit",
                  QStringLiteral("2.42e-24"), 1, 1);
     pushButton_4 = newButton(groupBox, "pushButton_4", inputFieldRect(1, 2).adjusted(0, 0, 0, 4));
 
