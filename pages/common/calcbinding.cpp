@@ -93,5 +93,16 @@ Result runCalculator(QWidget *page, const Calculator &calculator)
 void runLink(QWidget *page, const Calculator &calculator, const std::string &key)
 {
     const CalculatorSpec &spec = calculator.spec();
+    // Only a field the user edited drives its partner. Focus passing through
+    // the partner after its echo (8° written as 0.139626 rad) must not echo
+    // back and rewrite what the user typed (7.99998°).
+    QLineEdit *source = nullptr;
+    for (const FieldSpec &field : spec.fields)
+        if (field.key == key)
+            source = qobject_cast<QLineEdit *>(fieldWidget(page, field));
+    if (source && !source->isModified())
+        return;
     writeInputs(page, spec, calculator.linkEdited(readInputs(page, spec), key));
+    if (source)
+        source->setModified(false); // handled: a later focus change is no edit
 }

@@ -34,7 +34,9 @@ void showNotices(QWidget *page, const velmora::calc::Result &result);
 // (plots, tables).
 velmora::calc::Result runCalculator(QWidget *page, const velmora::calc::Calculator &calculator);
 
-// The page's editingFinished() slot of linked field `key`.
+// The page's editingFinished() slot of linked field `key`. Runs only when the
+// user edited that field since it was last handled (QLineEdit::isModified()),
+// so the partner's echo never rewrites the field the user typed.
 void runLink(QWidget *page, const velmora::calc::Calculator &calculator, const std::string &key);
 
 #endif // CALCBINDING_H

@@ -1,9 +1,9 @@
 #include "enterkey.h"
 
+#include <QComboBox>
 #include <QLineEdit>
 #include <QList>
 #include <QPushButton>
-#include <QComboBox>
 
 namespace {
 
@@ -51,6 +51,10 @@ void connectEnterToCalculate(QWidget *page)
         if (qobject_cast<QComboBox *>(field->parentWidget()))
             continue;
         if (QPushButton *button = buttonFor(field, page))
-            QObject::connect(field, &QLineEdit::returnPressed, button, &QPushButton::click);
+            // Queued: Return emits returnPressed() before editingFinished(),
+            // and a linked partner (degrees -> radians) must be updated
+            // before the calculation reads it.
+            QObject::connect(field, &QLineEdit::returnPressed, button, &QPushButton::click,
+                             Qt::QueuedConnection);
     }
 }

@@ -40,6 +40,7 @@ private slots:
     void calculationReadsTheRadianFieldNotTheDegreeField();
 
     void degreesTypedUpdateRadians();
+    void partnerEchoNeverRewritesTheTypedField();
     void radiansTypedUpdateDegrees();
     void emptiedRadianFieldIsRefilledFromDegrees();
     void settingTextDoesNotStartThePartnerSlot();
@@ -343,6 +344,19 @@ void TestBscoptlaw::degreesTypedUpdateRadians()
     QCOMPARE(field("m_ThetalineEdit_3")->text(), QStringLiteral("30"));
     typeAndLeave("m_ThetalineEdit_3", QStringLiteral("90"));
     QCOMPARE(field("m_RadianlineEdit")->text(), QStringLiteral("1.5708"));
+}
+
+void TestBscoptlaw::partnerEchoNeverRewritesTheTypedField()
+{
+    // 8° becomes 0.139626 rad; focus passing through the radian field
+    // without an edit must not echo 7.99998° back into the degree field.
+    typeAndLeave("m_ThetalineEdit_3", QStringLiteral("8"));
+    QCOMPARE(field("m_RadianlineEdit")->text(), QStringLiteral("0.139626"));
+    QMetaObject::invokeMethod(field("m_RadianlineEdit"), "editingFinished");
+    QCOMPARE(field("m_ThetalineEdit_3")->text(), QStringLiteral("8"));
+    // A real edit of the radian field still drives the degrees.
+    typeAndLeave("m_RadianlineEdit", QStringLiteral("0.5"));
+    QCOMPARE(field("m_ThetalineEdit_3")->text(), QStringLiteral("28.6479"));
 }
 
 void TestBscoptlaw::radiansTypedUpdateDegrees()

@@ -77,8 +77,8 @@ private slots:
 
         QTest::newRow("反射折射") << QByteArray("actionBscLaw") << 0
                                   << QStringList{"m_RfrlineEdit_1=1.45", "m_RfrlineEdit_2=1",
-                                                 "m_ThetalineEdit_3=30"}
-                                  << QStringList{"m_RadianlineEdit"}
+                                                 "m_ThetalineEdit_3=30", "m_RadianlineEdit=0.5236"}
+                                  << QStringList{}
                                   << QStringList{"m_ThetalineEdit_4", "m_ThetalineEdit_5",
                                                  "m_ThetalineEdit_6", "m_RadlineEdit_8",
                                                  "m_RadlineEdit_9",   "m_RadlineEdit_10"};
@@ -398,7 +398,9 @@ private slots:
     }
 
     // The edge cases a user meets most often, spelled out one by one.
-    void refractionKeepsTheRadianField()
+    // The calculation reads the radian field: restoring 30° must restore the
+    // radian angle with it, or the page would compute with the old angle.
+    void refractionRestoresTheRadianFieldWithTheDegrees()
     {
         FBMainWindow window;
         QWidget *page = showPage(window, "actionBscLaw", 0);
@@ -407,7 +409,7 @@ private slots:
         field(page, QStringLiteral("m_RadlineEdit_8"))->setText(QStringLiteral("12.3"));
         restoreDefaults(window);
         QCOMPARE(field(page, QStringLiteral("m_ThetalineEdit_3"))->text(), QStringLiteral("30"));
-        QCOMPARE(field(page, QStringLiteral("m_RadianlineEdit"))->text(), QStringLiteral("0.9"));
+        QCOMPARE(field(page, QStringLiteral("m_RadianlineEdit"))->text(), QStringLiteral("0.5236"));
         QVERIFY(field(page, QStringLiteral("m_RadlineEdit_8"))->text().isEmpty());
     }
 

@@ -39,10 +39,11 @@ CalculatorSpec makeSpec()
                                kRefractiveIndex.min, kRefractiveIndex.max)),
         numberInput("theta1_deg", "m_ThetalineEdit_3", {"入射角θ₁", "angle of incidence θ₁"}, "°",
                     kDegree, "30", kAngleDegrees.min, kAngleDegrees.max, FieldRole::Linked),
-        // 恢复默认参数 writes the degrees only.
-        keptByRestore(numberInput(
-            "theta1_rad", "m_RadianlineEdit", {"入射角θ₁", "angle of incidence θ₁"}, "rad", 1.0,
-            "0.5236", kAngleDegrees.min * kDegree, kAngleDegrees.max * kDegree, FieldRole::Linked)),
+        // 恢复默认参数 writes the radians with the degrees: the angle shown and
+        // the angle computed agree.
+        numberInput("theta1_rad", "m_RadianlineEdit", {"入射角θ₁", "angle of incidence θ₁"}, "rad",
+                    1.0, "0.5236", kAngleDegrees.min * kDegree, kAngleDegrees.max * kDegree,
+                    FieldRole::Linked),
         numberOutput("theta2_deg", "m_RadlineEdit_8", {"折射角θ₂", "angle of refraction θ₂"}, "°",
                      kDegree, "f4"),
         numberOutput("theta2_rad", "m_ThetalineEdit_4", {"折射角θ₂", "angle of refraction θ₂"},
