@@ -16,8 +16,9 @@ bscoptlaw::bscoptlaw(QWidget *parent) : QWidget(parent), ui(new Ui::bscoptlaw)
     ui->setupUi(this);
 
     QDoubleValidator *validator = createInputValidator(this);
-    ui->m_RfrlineEdit_1->setValidator(validator);
-    ui->m_RfrlineEdit_2->setValidator(validator);
+    QDoubleValidator *indexValidator = createIndexValidator(this);
+    ui->m_RfrlineEdit_1->setValidator(indexValidator);
+    ui->m_RfrlineEdit_2->setValidator(indexValidator);
     ui->m_ThetalineEdit_3->setValidator(validator);
     // The radian field stays unvalidated so that it can be emptied and then
     // refilled from the degree field.

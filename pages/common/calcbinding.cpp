@@ -1,5 +1,6 @@
 #include "calcbinding.h"
 
+#include "inputreader.h"
 #include "pageconventions.h"
 
 #include <QAbstractButton>
@@ -82,9 +83,29 @@ void showNotices(QWidget *page, const Result &result)
         showNotice(page, QString::fromStdString(notice.text.zh));
 }
 
+// Inputs whose widget the page has disabled (the loss of a gain fiber): not
+// inputs of the calculation at the moment, so not checked for emptiness.
+std::vector<std::string> disabledKeys(const QWidget *page, const CalculatorSpec &spec)
+{
+    std::vector<std::string> keys;
+    for (const FieldSpec &field : spec.fields)
+        if (field.role != FieldRole::Output)
+            if (const QWidget *widget = fieldWidget(page, field))
+                if (!widget->isEnabled())
+                    keys.push_back(field.key);
+    return keys;
+}
+
 Result runCalculator(QWidget *page, const Calculator &calculator)
 {
-    const Result result = calculator.evaluate(readInputs(page, calculator.spec()));
+    const CalculatorSpec &spec = calculator.spec();
+    const Inputs inputs = readInputs(page, spec);
+    if (const std::optional<Result> refused =
+            emptyInputRefusal(spec, inputs, disabledKeys(page, spec))) {
+        showNotices(page, *refused);
+        return *refused;
+    }
+    const Result result = calculator.evaluate(inputs);
     writeOutputs(page, calculator.spec(), result);
     showNotices(page, result);
     return result;

@@ -31,7 +31,8 @@ void writeOutputs(QWidget *page, const velmora::calc::CalculatorSpec &spec,
 void showNotices(QWidget *page, const velmora::calc::Result &result);
 
 // read, evaluate, write, notices; returns the result for slots that do more
-// (plots, tables).
+// (plots, tables). An enabled required input left empty is refused first with
+// "请确保输入参数不为空" (Result::refused, outputs untouched).
 velmora::calc::Result runCalculator(QWidget *page, const velmora::calc::Calculator &calculator);
 
 // The page's editingFinished() slot of linked field `key`. Runs only when the

@@ -21,6 +21,11 @@ QDoubleValidator *createInputValidator(QObject *parent, int decimals)
     return validator;
 }
 
+QDoubleValidator *createIndexValidator(QObject *parent)
+{
+    return createInputValidator(parent, kIndexDecimals);
+}
+
 double readField(const QLineEdit *field)
 {
     return field->text().toDouble();

@@ -17,6 +17,13 @@ class QWidget;
 // accepted, so "1e-7" can be typed while a minus sign cannot.
 QDoubleValidator *createInputValidator(QObject *parent, int decimals = 4);
 
+// Decimals every refractive-index field accepts: index differences of 1e-6
+// (four-wave mixing, weakly guiding cores) must be typeable.
+constexpr int kIndexDecimals = 6;
+
+// A validator for refractive-index fields (kIndexDecimals digits).
+QDoubleValidator *createIndexValidator(QObject *parent);
+
 // The number a field holds, read with the C locale; empty or non-numeric text
 // reads as 0 (the pages deliberately do not reject such input).
 double readField(const QLineEdit *field);

@@ -15,6 +15,7 @@
 // number, values far outside the range.
 
 #include "calculator.h"
+#include "inputreader.h"
 
 #include <QAbstractButton>
 #include <QApplication>
@@ -135,7 +136,9 @@ inline QStringList comparePageWithCalculator(QWidget *page, const Calculator &ca
                 fieldEdit(page, field)->setText(untouched);
 
         const QString shown = collectNotices([button] { button->click(); }).join(QLatin1Char('|'));
-        const Result expected = calculator.evaluate(typed);
+        // The page refuses an empty required input before it evaluates.
+        const std::optional<Result> refused = emptyInputRefusal(spec, typed);
+        const Result expected = refused ? *refused : calculator.evaluate(typed);
 
         QString where;
         for (const auto &[key, text] : typed)
@@ -179,7 +182,9 @@ inline QStringList comparePageLinks(QWidget *page, const Calculator &calculator,
     for (int c = 0; c < cases; ++c) {
         const Inputs typed = typeRandomInputs(page, spec, rng);
         const FieldSpec &edited = *linked[rng.bounded(int(linked.size()))];
-        // A link may refuse with a notice (an NA above what the tab accepts).
+        // As typed by the user: only an edited field drives its partner. A
+        // link may refuse with a notice (an NA above what the tab accepts).
+        fieldEdit(page, edited)->setModified(true);
         collectNotices([&] { emit fieldEdit(page, edited)->editingFinished(); });
         const Inputs expected = calculator.linkEdited(typed, edited.key);
         for (const auto &[key, text] : expected) {

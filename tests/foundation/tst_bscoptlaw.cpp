@@ -36,7 +36,7 @@ private slots:
     void equalIndicesHaveNoCriticalAngle();
     void zeroRefractingIndexEndsInTotalReflection();
     void zeroIndexAtNormalIncidenceShowsNan();
-    void emptyAndInvalidInputsReadAsZero();
+    void emptyInputIsRefusedAndInvalidTextReadsAsZero();
     void calculationReadsTheRadianFieldNotTheDegreeField();
 
     void degreesTypedUpdateRadians();
@@ -200,9 +200,12 @@ void TestBscoptlaw::validatorSitsOnTheThreeInputsOnly()
     QVERIFY(validator);
     QCOMPARE(validator->bottom(), 0.0);
     QCOMPARE(validator->top(), 1e100);
-    QCOMPARE(validator->decimals(), 4);
+    QCOMPARE(validator->decimals(), 6); // refractive indices: six decimals
     QCOMPARE(field("m_RfrlineEdit_2")->validator(), shared);
-    QCOMPARE(field("m_ThetalineEdit_3")->validator(), shared);
+    auto *angle = qobject_cast<const QDoubleValidator *>(field("m_ThetalineEdit_3")->validator());
+    QVERIFY(angle);
+    QCOMPARE(angle->decimals(), 4);
+    QCOMPARE(angle->bottom(), 0.0);
     QVERIFY(!field("m_RadianlineEdit")->validator());
     for (const char *name : kOutputs)
         QVERIFY2(!field(name)->validator(), name);
@@ -214,9 +217,14 @@ void TestBscoptlaw::validatedFieldRefusesMinusAndFifthDecimal()
     n1->clear();
     QTest::keyClicks(n1, QStringLiteral("-1.5"));
     QCOMPARE(n1->text(), QStringLiteral("1.5"));
+    // Refractive indices take six decimals (1.450001), the angle four.
     n1->clear();
-    QTest::keyClicks(n1, QStringLiteral("0.12345"));
-    QCOMPARE(n1->text(), QStringLiteral("0.1234"));
+    QTest::keyClicks(n1, QStringLiteral("1.4500012"));
+    QCOMPARE(n1->text(), QStringLiteral("1.450001"));
+    QLineEdit *degrees = field("m_ThetalineEdit_3");
+    degrees->clear();
+    QTest::keyClicks(degrees, QStringLiteral("0.12345"));
+    QCOMPARE(degrees->text(), QStringLiteral("0.1234"));
     n1->clear();
     QTest::keyClicks(n1, QStringLiteral("1e-7"));
     QCOMPARE(n1->text(), QStringLiteral("1e-7"));
@@ -310,18 +318,22 @@ void TestBscoptlaw::zeroIndexAtNormalIncidenceShowsNan()
     QCOMPARE(field("m_RadlineEdit_8")->text(), QStringLiteral("nan"));
 }
 
-void TestBscoptlaw::emptyAndInvalidInputsReadAsZero()
+void TestBscoptlaw::emptyInputIsRefusedAndInvalidTextReadsAsZero()
 {
-    // Empty n1 reads as 0: n2 >= n1, so no critical angle, and atan(1/0) is
-    // a right angle.
-    field("m_RfrlineEdit_1")->clear();
-    QCOMPARE(calculate(), QString::fromUtf8(kNoCriticalAngle));
-    QCOMPARE(field("m_ThetalineEdit_6")->text(), QStringLiteral("1.571"));
-    QCOMPARE(field("m_RadlineEdit_9")->text(), QStringLiteral("90"));
-    QCOMPARE(field("m_ThetalineEdit_4")->text(), QStringLiteral("0.0000"));
+    // An empty field is refused before anything is computed (an empty n2 used
+    // to read as 0 and report total reflection); the results stay as they were.
+    QCOMPARE(calculate(), QString());
+    const QString refraction = field("m_ThetalineEdit_4")->text();
+    for (const char *name : {"m_RfrlineEdit_1", "m_RfrlineEdit_2", "m_RadianlineEdit"}) {
+        const QString typed = field(name)->text();
+        field(name)->clear();
+        QCOMPARE(calculate(), QStringLiteral("提示|请确保输入参数不为空"));
+        QCOMPARE(field("m_ThetalineEdit_4")->text(), refraction);
+        field(name)->setText(typed);
+    }
 
-    // Letters in the (unvalidated) radian field read as 0 as well; spaces
-    // around a number are ignored.
+    // Letters in the (unvalidated) radian field read as 0; spaces around a
+    // number are ignored.
     field("m_RfrlineEdit_1")->setText(QStringLiteral("1.45"));
     field("m_RadianlineEdit")->setText(QStringLiteral("abc"));
     QCOMPARE(calculate(), QString());

@@ -35,10 +35,12 @@ inline void setText(QWidget *page, const char *name, const QString &value)
     lineEdit(page, name)->setText(value);
 }
 
-// What a user's Return in the field does: the field emits editingFinished().
+// What a user's Return in a field they typed into does: the field, marked as
+// edited, emits editingFinished().
 inline void finishEditing(QWidget *page, const char *name)
 {
     QLineEdit *field = lineEdit(page, name);
+    field->setModified(true);
     field->setFocus();
     QTest::keyClick(field, Qt::Key_Return);
 }

@@ -3,6 +3,7 @@
 #include "catalogue.h"
 #include "textformat.h"
 
+#include <algorithm>
 #include <cmath>
 #include <stdexcept>
 
@@ -80,6 +81,22 @@ ResultBuilder &ResultBuilder::notice(const Text &text, const std::string &key)
 {
     m_result.notices.push_back(Notice{text, key});
     return *this;
+}
+
+std::optional<Result> emptyInputRefusal(const CalculatorSpec &spec, const Inputs &inputs,
+                                        const std::vector<std::string> &skip)
+{
+    for (const FieldSpec &field : spec.fields) {
+        if (field.role == FieldRole::Output || !field.required || field.kind != ValueKind::Number)
+            continue;
+        if (std::find(skip.begin(), skip.end(), field.key) != skip.end())
+            continue;
+        const auto it = inputs.find(field.key);
+        const std::string text = it == inputs.end() ? std::string() : it->second;
+        if (text.find_first_not_of(" \t\r\n") == std::string::npos)
+            return refusal(kEmptyInputNotice, field.key);
+    }
+    return std::nullopt;
 }
 
 Result refusal(const Text &text, const std::string &key)

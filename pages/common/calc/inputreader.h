@@ -9,7 +9,9 @@
 #include "calculator.h"
 
 #include <initializer_list>
+#include <optional>
 #include <string>
+#include <vector>
 
 namespace velmora::calc {
 
@@ -69,6 +71,13 @@ Result refusal(const Text &text, const std::string &key = std::string());
 
 // "请确保输入参数不为空": the page's notice for an empty required input.
 extern const Text kEmptyInputNotice;
+
+// The refusal a page gives before evaluating when a required number input is
+// empty (blanks only count as empty): an empty field would read as 0 and
+// show "inf" or a misleading notice. Keys in `skip` (fields the page has
+// disabled) are not checked. Nothing when every required input has text.
+std::optional<Result> emptyInputRefusal(const CalculatorSpec &spec, const Inputs &inputs,
+                                        const std::vector<std::string> &skip = {});
 
 } // namespace velmora::calc
 
