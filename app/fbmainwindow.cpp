@@ -179,4 +179,9 @@ void FBMainWindow::clear()
     if (!page)
         return;
     clearTabResults(page, currentInnerTab());
+    // Pages with plots, maps or tables clear those too (Q_INVOKABLE
+    // clearResults(int tab)), so no picture of the old calculation remains.
+    if (page->metaObject()->indexOfMethod("clearResults(int)") >= 0)
+        QMetaObject::invokeMethod(page, "clearResults", Qt::DirectConnection,
+                                  Q_ARG(int, currentInnerTab()));
 }

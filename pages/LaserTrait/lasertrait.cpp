@@ -165,6 +165,16 @@ void LaserTrait::redrawGain()
     plot->replot();
 }
 
+void LaserTrait::clearResults(int tab)
+{
+    constexpr int kGainTab = 3;
+    if (tab != kGainTab)
+        return;
+    m_gainComputed = false;
+    m_gain = yb::GainSpectrum();
+    clearGainPlot();
+}
+
 void LaserTrait::clearGainPlot()
 {
     QCustomPlot *plot = ui->GcustomPlot;

@@ -33,6 +33,10 @@ public:
     // again after a calculation that could not read it.
     bool gainComputed() const { return m_gainComputed; }
 
+    // "清空" and "恢复默认参数" on the gain tab (3) also blank its plot; the
+    // export then asks for a calculation again. Other tabs have no picture.
+    Q_INVOKABLE void clearResults(int tab);
+
     // The gain calculation of the "小信号增益" tab: re-reads the table, computes
     // G in dB and g = 10^(G/10) per sample and redraws the plot. Returns false
     // when the table could not be read; the spectrum and the plot are then

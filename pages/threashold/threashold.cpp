@@ -165,6 +165,16 @@ void threashold::runCalculation()
     drawModeContent(result);
 }
 
+void threashold::clearResults(int /*tab: the page has one*/)
+{
+    for (QCustomPlot *plot : {ui->CurvePlot1, ui->CurvePlot2}) {
+        if (plot->graphCount() > 0)
+            plot->graph(0)->data()->clear();
+        plot->replot();
+    }
+    m_calculationStarted = false;
+}
+
 void threashold::drawCoupling(const Result &result)
 {
     const std::vector<double> &shifts = result.outputs.at("shift_khz").data;

@@ -36,6 +36,10 @@ public:
     // a notice; the picture export refuses to run before.
     bool calculationStarted() const { return m_calculationStarted; }
 
+    // "清空" and "恢复默认参数": both curves are emptied with the results, and
+    // the picture export asks for a calculation again.
+    Q_INVOKABLE void clearResults(int tab);
+
     // Length of the pre-roll before the model runs, in ms.
     static constexpr int kPreRollMs = 500;
 

@@ -76,10 +76,13 @@ private slots:
         QCOMPARE(text(&page, "m_P_peaklineEdit"), QStringLiteral("2e+08"));
     }
 
-    void zeroRateOrWidthShowsInfinity()
+    void emptyRateIsRefusedAndZeroWidthShowsInfinity()
     {
         LaserPluse page;
         setText(&page, "m_FlineEdit", QString());
+        QCOMPARE(captureNotice([&] { calculate(&page); }), QStringLiteral("提示|请确保输入参数不为空"));
+        QVERIFY(text(&page, "m_ElineEdit").isEmpty()); // nothing computed from an empty rate
+        setText(&page, "m_FlineEdit", QStringLiteral("0"));
         calculate(&page);
         QCOMPARE(text(&page, "m_ElineEdit"), QStringLiteral("inf"));
         QCOMPARE(text(&page, "m_P_peaklineEdit"), QStringLiteral("inf"));
