@@ -55,6 +55,10 @@ public:
                   int orientation, int kind);
     // The plot that shows the mode map; null before the first map is drawn.
     QCustomPlot *modeMapPlot() const;
+    // Draws the mode selected in the table again, in the orientation and kind
+    // chosen (the picture export draws every mode in turn and then restores
+    // the one the user picked). Nothing when no mode is shown.
+    void redrawShownMode();
     // Redraws the mixture map from the grid of the last beam-quality
     // calculation (nothing before the first one).
     void redrawMixtureMap();

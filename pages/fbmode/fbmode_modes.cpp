@@ -146,6 +146,17 @@ void fbmode::computeAndDrawShownMode(int state)
     drawModeMap(readField(ui->m_ALineEdit_2) * 1e-6, result.outputs.at("map").data, m_showCore);
 }
 
+void fbmode::redrawShownMode()
+{
+    const int state = ui->mdcomboBox_3->currentIndex();
+    if (m_modeTotal == 0 || state < 0 || ui->tableWidget->selectedItems().isEmpty())
+        return;
+    const double a = readField(ui->m_ALineEdit_2) * 1e-6;
+    computeFieldMaps(a, readField(ui->m_lambdaLineEdit_2) * 1e-9, readField(ui->m_N1LineEdit_2),
+                     readField(ui->m_N2LineEdit_2), m_shownNeff, m_shownOrder, m_fieldMaps);
+    drawModeMap(a, m_displayKind, state, m_showCore);
+}
+
 void fbmode::comboChange2()
 {
     computeAndDrawShownMode(ui->mdcomboBox_3->currentIndex());

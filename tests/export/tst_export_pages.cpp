@@ -10,6 +10,8 @@
 #include "readback.h"
 #include "sheetlayouts.h"
 
+#include <qcustomplot.h>
+
 #include <QAbstractButton>
 #include <QApplication>
 #include <QComboBox>
@@ -479,9 +481,13 @@ private slots:
         QMetaObject::invokeMethod(page, "calresFB5");
         QCOMPARE(page->findChild<QLineEdit *>(QStringLiteral("m_NnumLineEdit_2"))->text(),
                  QStringLiteral("2"));
+        auto *modes = qobject_cast<fbmode *>(page);
+        const QImage selected = modes->modeMapPlot()->toPixmap(400, 335).toImage();
 
         QCOMPARE(exportPic(dir.path() + QLatin1Char('/')),
                  QStringList{QStringLiteral("提示|图片保存在指定目录下")});
+        // The export drew LP11 last; the page shows the selected LP01 again.
+        QCOMPARE(modes->modeMapPlot()->toPixmap(400, 335).toImage(), selected);
         const QStringList expected = {"LP01A.jpg",   "LP01I.jpg",   "LP01P.jpg",
                                       "LP11_EA.jpg", "LP11_EI.jpg", "LP11_EP.jpg",
                                       "LP11_OA.jpg", "LP11_OI.jpg", "LP11_OP.jpg"};
