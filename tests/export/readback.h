@@ -116,7 +116,8 @@ struct XlsxFile {
     bool ok = false;
     int sheetCount = 0;
     QMap<Cell, QString> values;
-    QMap<Cell, QString> types; // openpyxl data_type: "s" string, "n" number, …
+    QMap<Cell, QString> types;   // openpyxl data_type: "s" string, "n" number, …
+    QMap<Cell, QString> formats; // the cell's number format ("General", "0.0000", …)
     QString error;
 
     int rowCount() const
@@ -136,7 +137,7 @@ inline XlsxFile readXlsx(const QString &path)
         "import sys, json, openpyxl\n"
         "wb = openpyxl.load_workbook(sys.argv[1])\n"
         "ws = wb.worksheets[0]\n"
-        "cells = [[c.row, c.column, str(c.value), c.data_type]\n"
+        "cells = [[c.row, c.column, str(c.value), c.data_type, c.number_format]\n"
         "         for row in ws.iter_rows() for c in row if c.value is not None]\n"
         "print(json.dumps({'sheets': len(wb.worksheets), 'cells': cells}))\n";
     XlsxFile out;
@@ -155,6 +156,7 @@ inline XlsxFile readXlsx(const QString &path)
         const Cell key(c.at(0).toInt(), c.at(1).toInt());
         out.values.insert(key, c.at(2).toString());
         out.types.insert(key, c.at(3).toString());
+        out.formats.insert(key, c.at(4).toString());
     }
     out.ok = true;
     return out;

@@ -261,6 +261,33 @@ private slots:
         QCOMPARE(entries(dir.path()), QStringList{QStringLiteral("s.xlsx")});
     }
 
+    void xlsxValueCellsAreNumbersShowingTheDisplayedDigits()
+    {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("n.xlsx"));
+        Sheet s;
+        s.setValue(1, 2, QStringLiteral("0.7895"));
+        s.setValue(2, 2, QStringLiteral("9.904e-11"));
+        s.setValue(3, 2, QStringLiteral("-12"));
+        s.setValue(4, 2, QStringLiteral("01"));  // a mode label's digits: text
+        s.setValue(5, 2, QStringLiteral("inf")); // not a number a sheet can hold
+        s.setText(6, 2, QStringLiteral("2000")); // a caption stays text
+        QString error;
+        QVERIFY2(XlsxWriter().write(s, path, &error), qPrintable(error));
+        const readback::XlsxFile x = readback::readXlsx(path);
+        QVERIFY2(x.ok, qPrintable(x.error));
+        QCOMPARE(x.types.value({1, 2}), QStringLiteral("n"));
+        QCOMPARE(x.values.value({1, 2}).toDouble(), 0.7895);
+        QCOMPARE(x.formats.value({1, 2}), QStringLiteral("0.0000"));
+        QCOMPARE(x.types.value({2, 2}), QStringLiteral("n"));
+        QCOMPARE(x.values.value({2, 2}).toDouble(), 9.904e-11);
+        QCOMPARE(x.formats.value({2, 2}), QStringLiteral("0.000E+00"));
+        QCOMPARE(x.formats.value({3, 2}), QStringLiteral("0"));
+        for (int row : {4, 5, 6})
+            QCOMPARE(x.types.value({row, 2}), QStringLiteral("s"));
+        QCOMPARE(x.values.value({4, 2}), QStringLiteral("01"));
+    }
+
     void xlsxReplacesAndFailureKeepsTheOldFile()
     {
         QTemporaryDir dir;

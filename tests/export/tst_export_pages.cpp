@@ -9,6 +9,7 @@
 #include "plotpicture.h"
 #include "readback.h"
 #include "sheetlayouts.h"
+#include "sheetwriters.h"
 
 #include <qcustomplot.h>
 
@@ -27,6 +28,8 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
+
+#include <cmath>
 
 #include <sys/resource.h>
 #include <unistd.h>
@@ -180,9 +183,22 @@ private:
             QCOMPARE(csv.text(row.row, 1), caption);
             QCOMPARE(csv.text(row.row, 2), value);
             QCOMPARE(xlsx.values.value({row.row, 1}), caption);
-            QCOMPARE(xlsx.values.value({row.row, 2}), value);
-            if (!value.isEmpty())
-                QCOMPARE(xlsx.types.value({row.row, 2}), QStringLiteral("s"));
+            // A field's number is a numeric cell (its value read back as a
+            // number); captions, labels, "inf" and empty fields are not.
+            double number = 0;
+            QByteArray format;
+            if (row.source == CellSource::LineEdit &&
+                XlsxWriter::numericCell(value, &number, &format)) {
+                QCOMPARE(xlsx.types.value({row.row, 2}), QStringLiteral("n"));
+                const double stored = xlsx.values.value({row.row, 2}).toDouble();
+                QVERIFY2(std::fabs(stored - number) <= 1e-15 * std::fabs(number),
+                         qPrintable(value));
+                QCOMPARE(xlsx.formats.value({row.row, 2}), QString::fromLatin1(format));
+            } else {
+                QCOMPARE(xlsx.values.value({row.row, 2}), value);
+                if (!value.isEmpty())
+                    QCOMPARE(xlsx.types.value({row.row, 2}), QStringLiteral("s"));
+            }
             lastRow = row.row;
         }
         if (layout.table.headerRow == 0) {
@@ -629,6 +645,32 @@ private slots:
             QCOMPARE(reader.format(), QByteArray("jpeg"));
             QCOMPARE(reader.size(), QSize(500, 300));
         }
+    }
+
+    void instabilitySheetCarriesBothCurves()
+    {
+        QTemporaryDir dir;
+        QWidget *page = show(ExportPage::Threashold);
+        {
+            MessageCatcher catcher;
+            QVERIFY(QMetaObject::invokeMethod(page, "calresThreashold"));
+        }
+        const QString path = dir.filePath(QStringLiteral("mi.xlsx"));
+        QVERIFY(exportData(path).isEmpty());
+        const readback::XlsxFile x = readback::readXlsx(path);
+        QVERIFY2(x.ok, qPrintable(x.error));
+        QCOMPARE(x.values.value({1, 4}), QStringLiteral("频移[kHz]"));
+        QCOMPARE(x.values.value({1, 5}), QStringLiteral("耦合系数χ[W^-1]"));
+        QCOMPARE(x.values.value({1, 7}), QStringLiteral("信号光功率[W]"));
+        QCOMPARE(x.values.value({1, 8}), QStringLiteral("高阶模占功比"));
+        // The default scan: 101 offsets from -5 kHz; powers from 50 W up to P_th.
+        QCOMPARE(x.values.value({2, 4}).toDouble(), -5.0);
+        QVERIFY(x.values.contains({102, 4}) && !x.values.contains({103, 4}));
+        QCOMPARE(x.types.value({2, 5}), QStringLiteral("n"));
+        QCOMPARE(x.values.value({2, 7}).toDouble(), 50.0);
+        const QString threshold =
+            page->findChild<QLineEdit *>(QStringLiteral("m_blineEdit_20"))->text();
+        QCOMPARE(x.values.value({2 + threshold.toInt() - 50, 7}).toDouble(), threshold.toDouble());
     }
 };
 
