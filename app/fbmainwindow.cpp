@@ -13,6 +13,7 @@
 #include "laserpluse.h"
 #include "lasertrait.h"
 #include "nolinear.h"
+#include "readablecombos.h"
 #include "threashold.h"
 
 #include <QPixmap>
@@ -101,6 +102,7 @@ template <typename Page> void FBMainWindow::showPage(Page *&page, int index)
     if (!page) {
         page = new Page(this);
         connectEnterToCalculate(page);
+        makeComboListsReadable(page);
         pageLayout->addWidget(page);
         ui->widget->setLayout(pageLayout);
     }

@@ -11,6 +11,8 @@
 
 #include <benchmark/benchmark.h>
 
+#include <cmath>
+
 namespace {
 
 constexpr double kLambda = 1080e-9;
@@ -96,8 +98,28 @@ void BM_Reflectivity(benchmark::State &state)
 {
     const double theta = 5.0 / 180 * 3.141592653589793;
     for (auto _ : state)
-        benchmark::DoNotOptimize(endFaceReflectivity(10e-6, kLambda, kN1, kN2, 1.4511, theta));
+        benchmark::DoNotOptimize(endFaceReflectivity(10e-6, kLambda, kN1, kN2, 1.4511, 0, theta));
 }
 BENCHMARK(BM_Reflectivity)->Unit(benchmark::kMicrosecond)->UseRealTime();
+
+// LP21 (its own J2/K2 profile): the higher-order Bessel routines' cost.
+void BM_ReflectivityOrderTwo(benchmark::State &state)
+{
+    const double theta = 5.0 / 180 * 3.141592653589793;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(endFaceReflectivity(10e-6, kLambda, kN1, kN2, 1.4501, 2, theta));
+}
+BENCHMARK(BM_ReflectivityOrderTwo)->Unit(benchmark::kMicrosecond)->UseRealTime();
+
+// 100 um core, NA 0.22 at 1064 nm: 541 modes up to m = 58, and the cutoff
+// count that checks the list.
+void BM_SolveModesHighV(benchmark::State &state)
+{
+    const double n2 = 1.45;
+    const double n1 = std::sqrt(n2 * n2 + 0.22 * 0.22);
+    for (auto _ : state)
+        benchmark::DoNotOptimize(solveModes(50e-6, 1064e-9, n1, n2));
+}
+BENCHMARK(BM_SolveModesHighV)->Unit(benchmark::kMillisecond)->UseRealTime();
 
 } // namespace
