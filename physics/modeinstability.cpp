@@ -423,9 +423,11 @@ ModeInstabilityResult computeModel(const ModeInstabilityInput &in, bool literal)
     // peak to lower offsets, beyond the +-5 kHz that suit the defaults.
     double scanStart = kShiftStart;
     for (;;) {
+        // Still rising into an end (strictly: a flat curve, such as the zero
+        // coupling of an empty doped region, has no peak to look for).
         const size_t top = peakPosition(chi);
-        const bool atLow = top == 0;
-        const bool atHigh = top + 1 == chi.size();
+        const bool atLow = top == 0 && chi.size() > 1 && chi[0] > chi[1];
+        const bool atHigh = top + 1 == chi.size() && chi.size() > 1 && chi[top] > chi[top - 1];
         if (!(atLow || atHigh))
             break;
         if (atLow && scanStart - kWidenOffsets * kShiftStep >= -kWidestShift - kShiftStep / 2) {

@@ -271,7 +271,9 @@ private slots:
         QCOMPARE(csv.text(3, 2), QStringLiteral("5e9"));
         const readback::XlsxFile xlsx = readback::readXlsx(dir.filePath("c.xlsx"));
         QVERIFY(!xlsx.values.contains({3, 1}));
-        QCOMPARE(xlsx.values.value({3, 2}), QStringLiteral("5e9"));
+        QCOMPARE(xlsx.types.value({3, 2}), QStringLiteral("n")); // the number 5e9
+        QCOMPARE(xlsx.values.value({3, 2}).toDouble(), 5e9);
+        QCOMPARE(xlsx.formats.value({3, 2}), QStringLiteral("0E+00"));
     }
 
     void brillouinDensityAndShiftRows()
@@ -332,7 +334,9 @@ private slots:
             for (int c = 0; c < table->columnCount(); ++c) {
                 const QString text = table->item(r, c) ? table->item(r, c)->text() : QString();
                 QCOMPARE(csv.text(11 + r, 1 + c), text);
-                QCOMPARE(xlsx.values.value({11 + r, 1 + c}), text);
+                // m, n, β and n_eff are numbers: compared as numbers.
+                QCOMPARE(xlsx.types.value({11 + r, 1 + c}), QStringLiteral("n"));
+                QCOMPARE(xlsx.values.value({11 + r, 1 + c}).toDouble(), text.toDouble());
             }
         QCOMPARE(csv.text(9, 2),
                  page->findChild<QLineEdit *>(QStringLiteral("m_NnumLineEdit_2"))->text());
@@ -350,8 +354,8 @@ private slots:
             QVERIFY(exportData(dir.filePath(name)).isEmpty());
         }
         QCOMPARE(readback::readCsv(dir.filePath("twice.csv")).text(2, 2), QStringLiteral("2e-9"));
-        QCOMPARE(readback::readXlsx(dir.filePath("twice.xlsx")).values.value({2, 2}),
-                 QStringLiteral("2e-9"));
+        QCOMPARE(readback::readXlsx(dir.filePath("twice.xlsx")).values.value({2, 2}).toDouble(),
+                 2e-9);
         QCOMPARE(filesIn(dir.path()), (QStringList{"twice.csv", "twice.xlsx"}));
     }
 

@@ -126,7 +126,8 @@ private slots:
     {
         Laserbsc page;
         setText(&page, "m_LasLamlineEdit", QString());
-        QCOMPARE(captureNotice([&] { calculate(&page); }), QStringLiteral("提示|请确保输入参数不为空"));
+        QCOMPARE(captureNotice([&] { calculate(&page); }),
+                 QStringLiteral("提示|请确保输入参数不为空"));
         QVERIFY(text(&page, "m_niulineEdit").isEmpty());
         setText(&page, "m_LasLamlineEdit", QStringLiteral("0"));
         setText(&page, "m_delta_niulineEdit", QStringLiteral("abc"));

@@ -80,7 +80,8 @@ private slots:
     {
         LaserPluse page;
         setText(&page, "m_FlineEdit", QString());
-        QCOMPARE(captureNotice([&] { calculate(&page); }), QStringLiteral("提示|请确保输入参数不为空"));
+        QCOMPARE(captureNotice([&] { calculate(&page); }),
+                 QStringLiteral("提示|请确保输入参数不为空"));
         QVERIFY(text(&page, "m_ElineEdit").isEmpty()); // nothing computed from an empty rate
         setText(&page, "m_FlineEdit", QStringLiteral("0"));
         calculate(&page);

@@ -207,7 +207,9 @@ TEST(ModeInstability, JustAboveCutoffStillRuns)
     const ModeInstabilityResult r = computeModeInstability(in);
     if (r.status == ModeInstabilityStatus::Ok) {
         EXPECT_GT(r.neff11, r.claddingIndex);
-        EXPECT_EQ(r.coupling.size(), 101u);
+        // 101 offsets, widened by 50 at a time while the peak lies beyond.
+        EXPECT_GE(r.coupling.size(), 101u);
+        EXPECT_EQ((r.coupling.size() - 101) % 50, 0u);
     } else {
         // the mode search missed LP11: reported, not a crash
         EXPECT_NEAR(r.vNumber, 2.41, 1e-9);

@@ -33,6 +33,7 @@ private slots:
         auto *length = window.findChild<QLineEdit *>(QStringLiteral("m_LlineEdit"));
         QVERIFY(text(window, "m_GBlineEdit").isEmpty());
         QTest::keyClick(length, Qt::Key_Return);
+        QCoreApplication::processEvents(); // the click is queued behind editingFinished
         QCOMPARE(text(window, "m_GBlineEdit"), QStringLiteral("9.904e-11"));
         QVERIFY(text(window, "m_SRSdLineEdit").isEmpty()); // the SRS tab is not run
     }
