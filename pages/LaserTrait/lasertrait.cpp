@@ -159,7 +159,7 @@ void LaserTrait::redrawGain()
     plot->xAxis->setRange(kPlotFirstWavelength, kPlotLastWavelength);
     double lowest = 0;
     double highest = 0;
-    if (yb::finiteValueRangeWithin(m_crossSections.wavelengths, *values, kPlotFirstWavelength,
+    if (yb::finiteValueRangeWithin(m_wavelengths, *values, kPlotFirstWavelength,
                                    kPlotLastWavelength, lowest, highest))
         plot->yAxis->setRange(lowest, highest);
     plot->replot();
@@ -172,6 +172,7 @@ void LaserTrait::clearResults(int tab)
         return;
     m_gainComputed = false;
     m_gain = yb::GainSpectrum();
+    m_wavelengths.clear();
     clearGainPlot();
 }
 

@@ -134,13 +134,14 @@ TEST(FiberLaserCalculators, EndFaceListsTheModesAndShowsTheChosenOne)
     const Result first = c.evaluate({});
     EXPECT_EQ(text(first, "mode_labels"), "01 11");
     EXPECT_EQ(first.outputs.at("neff_list").data.size(), 2u);
-    EXPECT_EQ(text(first, "r"), "0.000182");
-    EXPECT_EQ(text(first, "reflectivity"), "3.32e-08");
+    // Full-precision indices and each mode's own order (mpmath model).
+    EXPECT_EQ(text(first, "r"), "5.79e-05");
+    EXPECT_EQ(text(first, "reflectivity"), "3.36e-09");
 
     const Result second = c.evaluate({{"mode", "11"}});
     EXPECT_EQ(text(second, "neff"), "1.4504");
-    EXPECT_EQ(text(second, "r"), "1.93e-05");
-    EXPECT_EQ(text(second, "reflectivity"), "3.74e-10");
+    EXPECT_EQ(text(second, "r"), "0.000197");
+    EXPECT_EQ(text(second, "reflectivity"), "3.88e-08");
 
     EXPECT_EQ(c.evaluate({{"mode", "21"}}).notices.at(0).key, "mode");
     EXPECT_EQ(notice(c.evaluate({{"a_um", "300"}})), "纤芯半径不超过250微米 @a_um");

@@ -7,9 +7,11 @@
 #include <QApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QTabWidget>
+#include <QTimer>
 #include <QValidator>
 #include <QtTest>
 
@@ -46,7 +48,7 @@ private slots:
     void disabledFieldKeepsTextAndIsIgnored();
     void validatorsAcceptExponentsRefuseMinus();
     void ramanShiftAcceptsNegativeValue();
-    void emptyInputsComputeAsZero();
+    void emptyInputIsRefusedAndZeroComputes();
     void labelsAreNotClipped();
 };
 
@@ -241,11 +243,23 @@ void TestNolinear::ramanShiftAcceptsNegativeValue()
     QVERIFY(qAbs(lambdaS - 1.0 / (1.0 / 1064e-9 + 1.32e13 / 3e8) * 1e9) < 0.01);
 }
 
-void TestNolinear::emptyInputsComputeAsZero()
+void TestNolinear::emptyInputIsRefusedAndZeroComputes()
 {
     nolinear page;
-    // A zero wavelength makes the Brillouin gain infinite and the threshold 0.
+    // An empty field is refused before anything is computed.
     field(page, "m_LamdaPlineEdit_3")->clear();
+    QString shown;
+    QTimer::singleShot(0, [&shown] {
+        if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+            shown = box->text();
+            box->accept();
+        }
+    });
+    click(page, "pushButton_3");
+    QCOMPARE(shown, QStringLiteral("请确保输入参数不为空"));
+    QVERIFY(text(page, "m_GBlineEdit").isEmpty());
+    // A zero wavelength makes the Brillouin gain infinite and the threshold 0.
+    field(page, "m_LamdaPlineEdit_3")->setText(QStringLiteral("0"));
     click(page, "pushButton_3");
     QCOMPARE(text(page, "m_GBlineEdit"), QStringLiteral("inf"));
     QCOMPARE(text(page, "m_SBSLineEdit"), QStringLiteral("0.0000"));

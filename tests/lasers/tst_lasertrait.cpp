@@ -163,6 +163,9 @@ private slots:
         click(&page, "pushButton");
         QCOMPARE(text(&page, "m_Delta_niulineEdit"), QStringLiteral("1.03e+07"));
         setText(&page, "m_L_lineEdit", QString());
+        QCOMPARE(captureNotice([&] { click(&page, "pushButton"); }),
+                 QStringLiteral("提示|请确保输入参数不为空"));
+        setText(&page, "m_L_lineEdit", QStringLiteral("0"));
         click(&page, "pushButton");
         QCOMPARE(text(&page, "m_Delta_niulineEdit"), QStringLiteral("inf"));
     }
