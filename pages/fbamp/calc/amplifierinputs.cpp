@@ -48,7 +48,7 @@ double fiberEndFaceReflectivity(double coreRadius, double numericalAperture, dou
     const double n2 =
         std::sqrt(kSilicaIndex * kSilicaIndex - numericalAperture * numericalAperture);
     return ::endFaceReflectivity(coreRadius, wavelength, kSilicaIndex, n2,
-                                 0.5 * (kSilicaIndex + n2), 0.0)
+                                 0.5 * (kSilicaIndex + n2), 0, 0.0)
         .R;
 }
 
