@@ -93,7 +93,9 @@ private:
     void fillModeTable(const velmora::calc::Result &modes);
     // The map of the selected table row in the given degenerate state
     // (0 E, 1 O), for the fiber currently typed on "模式分布".
-    void computeAndDrawShownMode(int state);
+    // quiet: a refusal (fields changed since the list) draws nothing and
+    // opens no notice; the picture export's restore must not stop on a box.
+    void computeAndDrawShownMode(int state, bool quiet = false);
 
     // Colour-map drawing of a 501×501 grid over ±2a (a in metres).
     void drawModeMap(double a, const std::vector<double> &grid, bool core);

@@ -71,7 +71,11 @@ void fbmode::fillModeTable(const Result &modes)
     m_modeTotal = static_cast<int>(m.size());
 
     // The per-order lists the picture export walks, as the solver keeps them.
-    m_lastNeffLists.assign(kModeSolverOrderLists, {});
+    // At high V the orders go past the 31 lists the solver always keeps.
+    int highestOrder = kModeSolverOrderLists - 1;
+    for (double order : m)
+        highestOrder = std::max(highestOrder, static_cast<int>(order));
+    m_lastNeffLists.assign(static_cast<std::size_t>(highestOrder) + 1, {});
     m_lastMaxOrder = -1;
     for (int row = 0; row < m_modeTotal; ++row) {
         const int order = static_cast<int>(m[row]);
@@ -127,7 +131,7 @@ void fbmode::PressColumn()
     computeAndDrawShownMode(ui->mdcomboBox_3->currentIndex());
 }
 
-void fbmode::computeAndDrawShownMode(int state)
+void fbmode::computeAndDrawShownMode(int state, bool quiet)
 {
     const QList<QTableWidgetItem *> selected = ui->tableWidget->selectedItems();
     if (state < 0 || selected.isEmpty())
@@ -139,7 +143,8 @@ void fbmode::computeAndDrawShownMode(int state)
     inputs["kind"] = kKinds[m_displayKind];
     const Result result = fieldMap.evaluate(inputs);
     if (result.refused) {
-        showNotices(this, result);
+        if (!quiet)
+            showNotices(this, result);
         return;
     }
     writeNa(ui->m_NALineEdit_2, result);
@@ -148,13 +153,8 @@ void fbmode::computeAndDrawShownMode(int state)
 
 void fbmode::redrawShownMode()
 {
-    const int state = ui->mdcomboBox_3->currentIndex();
-    if (m_modeTotal == 0 || state < 0 || ui->tableWidget->selectedItems().isEmpty())
-        return;
-    const double a = readField(ui->m_ALineEdit_2) * 1e-6;
-    computeFieldMaps(a, readField(ui->m_lambdaLineEdit_2) * 1e-9, readField(ui->m_N1LineEdit_2),
-                     readField(ui->m_N2LineEdit_2), m_shownNeff, m_shownOrder, m_fieldMaps);
-    drawModeMap(a, m_displayKind, state, m_showCore);
+    if (m_modeTotal > 0)
+        computeAndDrawShownMode(ui->mdcomboBox_3->currentIndex(), true);
 }
 
 void fbmode::comboChange2()
