@@ -204,11 +204,30 @@ TEST(ModeProperties, BendLossLargeArgumentFormIsTheBendTabsFormula)
     ModePropertyOptions options;
     options.bendRadius = 0.05;
     const std::vector<double> betas{modes[0].beta, modes[1].beta};
+    const std::vector<int> orders{modes[0].m, modes[1].m};
     for (int i = 0; i < 2; ++i) {
         const LpModeProperties p = lpModeProperties(f, modes[static_cast<std::size_t>(i)], options);
-        const BendLoss tab = bendLoss(f.a, f.lambda, f.n1, f.n2, 0.05, betas, i);
+        const BendLoss tab = bendLoss(f.a, f.lambda, f.n1, f.n2, 0.05, betas, orders, i);
         EXPECT_NEAR(p.bendLossLargeArgument, tab.alpha, 1e-11 * tab.alpha);
         EXPECT_NEAR(p.bendLossDb, 10.0 / std::log(10.0) * p.bendLoss, 1e-12 * p.bendLossDb);
+    }
+    // With LP02, LP12 ... in the list, Marcuse's 1/e_m goes by the azimuthal
+    // order of each mode, not by its position: every mode agrees.
+    const StepIndexFiber twenty{20e-6, 1080e-9, 1.4512, 1.45};
+    const std::vector<LpMode> many = solveExactLpModes(twenty);
+    ASSERT_GE(many.size(), 7u);
+    std::vector<double> manyBetas;
+    std::vector<int> manyOrders;
+    for (const LpMode &mode : many) {
+        manyBetas.push_back(mode.beta);
+        manyOrders.push_back(mode.m);
+    }
+    for (std::size_t i = 0; i < many.size(); ++i) {
+        const LpModeProperties p = lpModeProperties(twenty, many[i], options);
+        const BendLoss tab = bendLoss(twenty.a, twenty.lambda, twenty.n1, twenty.n2, 0.05,
+                                      manyBetas, manyOrders, static_cast<int>(i));
+        EXPECT_NEAR(p.bendLossLargeArgument, tab.alpha, 1e-11 * tab.alpha)
+            << "LP" << many[i].m << many[i].n;
     }
     // Far from cutoff K_{m-1} K_{m+1} approaches its large-argument form:
     // the two losses agree to O(1/W).
