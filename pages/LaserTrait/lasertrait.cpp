@@ -44,10 +44,11 @@ LaserTrait::LaserTrait(QWidget *parent) : QWidget(parent), ui(new Ui::LaserTrait
 
     QDoubleValidator *validator = createInputValidator(this);
     for (QLineEdit *input :
-         {ui->m_RefnlineEdit, ui->m_L_lineEdit, ui->m_P_pumplineEdit, ui->m_P_residuallineEdit,
-          ui->m_P_outlineEdit, ui->m_P_inlineEdit, ui->m_lambda_1lineEdit, ui->m_lambda_2lineEdit,
-          ui->m_NlineEdit, ui->m_GammalineEdit, ui->m_nlineEdit, ui->m_LlineEdit})
+         {ui->m_L_lineEdit, ui->m_P_pumplineEdit, ui->m_P_residuallineEdit, ui->m_P_outlineEdit,
+          ui->m_P_inlineEdit, ui->m_lambda_1lineEdit, ui->m_lambda_2lineEdit, ui->m_NlineEdit,
+          ui->m_GammalineEdit, ui->m_nlineEdit, ui->m_LlineEdit})
         input->setValidator(validator);
+    ui->m_RefnlineEdit->setValidator(createIndexValidator(this)); // six decimals
     for (QLineEdit *output : {ui->m_Delta_niulineEdit, ui->m_efficiency_olineEdit,
                               ui->m_efficiency_alineEdit, ui->m_QDlineEdit, ui->m_QRlineEdit})
         setupOutputField(output);

@@ -36,9 +36,8 @@ void fbmode::installValidators()
 {
     QDoubleValidator *validator = createInputValidator(this);
     QLineEdit *const validated[] = {
-        ui->m_N1LineEdit_2,     ui->m_N2LineEdit_2, ui->m_ALineEdit_2,
-        ui->m_lambdaLineEdit_2, ui->m_AlineEdit_2,  ui->m_RlineEdit_2,
-        ui->m_LambdalineEdit_2, ui->m_NALineEdit_3, ui->m_AlphalineEdit_2};
+        ui->m_ALineEdit_2,      ui->m_lambdaLineEdit_2, ui->m_AlineEdit_2,    ui->m_RlineEdit_2,
+        ui->m_LambdalineEdit_2, ui->m_NALineEdit_3,     ui->m_AlphalineEdit_2};
     for (QLineEdit *field : validated)
         field->setValidator(validator);
     // Only the single row of order 0 and the "E" rows take the validator; the
@@ -47,9 +46,12 @@ void fbmode::installValidators()
         for (QLineEdit *field : row)
             field->setValidator(validator);
 
-    // Indices and the NA need two more digits than the shared validator allows.
-    for (QLineEdit *field : {ui->m_NALineEdit_2, ui->m_N1lineEdit_2, ui->m_N2lineEdit_2})
-        field->setValidator(createInputValidator(this, 6));
+    // Indices and the NA need two more digits than the shared validator allows
+    // (n1 cut to four decimals would silently change the NA it links to).
+    QDoubleValidator *indexValidator = createIndexValidator(this);
+    for (QLineEdit *field : {ui->m_NALineEdit_2, ui->m_N1LineEdit_2, ui->m_N2LineEdit_2,
+                             ui->m_N1lineEdit_2, ui->m_N2lineEdit_2})
+        field->setValidator(indexValidator);
 }
 
 void fbmode::connectSignals()

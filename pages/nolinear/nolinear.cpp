@@ -27,19 +27,23 @@ nolinear::nolinear(QWidget *parent) : QWidget(parent), ui(new Ui::nolinear)
     // Every input takes the page validator except the Raman shift, which may
     // be typed negative (anti-Stokes side).
     QDoubleValidator *validator = createInputValidator(this);
-    for (QLineEdit *field : {ui->m_LlineEdit,        ui->m_KLineEdit,       ui->m_NLineEdit,
-                             ui->m_GLineEdit,        ui->m_REffLineEdit,    ui->m_TbLineEdit,
-                             ui->m_LamdaPlineEdit_3, ui->m_VaLineEdit,      ui->m_RouLineEdit,
-                             ui->m_DeltaBlineEdit_2, ui->m_GammaELineEdit,  ui->m_LlineEdit_2,
-                             ui->m_GLineEdit_2,      ui->m_Alpha_sLineEdit, ui->m_R1LineEdit,
-                             ui->m_R2LineEdit,       ui->m_REffLineEdit_2,  ui->m_GRLineEdit,
-                             ui->m_Alpha_pLineEdit,  ui->m_BetaLineEdit,    ui->m_LamdaPlineEdit_4,
-                             ui->m_lamdaLineEdit,    ui->m_LLineEdit,       ui->m_gLineEdit,
-                             ui->m_aLineEdit,        ui->m_alphaLineEdit,   ui->m_n2lineEdit,
-                             ui->m_PpeaklineEdit,    ui->m_lamda1LineEdit,  ui->m_lamda2LineEdit,
-                             ui->m_lamda3LineEdit,   ui->m_n1lineEdit,      ui->m_n2lineEdit_2,
-                             ui->m_n3lineEdit})
+    for (QLineEdit *field : {ui->m_LlineEdit,       ui->m_KLineEdit,        ui->m_GLineEdit,
+                             ui->m_REffLineEdit,    ui->m_TbLineEdit,       ui->m_LamdaPlineEdit_3,
+                             ui->m_VaLineEdit,      ui->m_RouLineEdit,      ui->m_DeltaBlineEdit_2,
+                             ui->m_GammaELineEdit,  ui->m_LlineEdit_2,      ui->m_GLineEdit_2,
+                             ui->m_Alpha_sLineEdit, ui->m_R1LineEdit,       ui->m_R2LineEdit,
+                             ui->m_REffLineEdit_2,  ui->m_GRLineEdit,       ui->m_Alpha_pLineEdit,
+                             ui->m_BetaLineEdit,    ui->m_LamdaPlineEdit_4, ui->m_lamdaLineEdit,
+                             ui->m_LLineEdit,       ui->m_gLineEdit,        ui->m_aLineEdit,
+                             ui->m_alphaLineEdit,   ui->m_n2lineEdit,       ui->m_PpeaklineEdit,
+                             ui->m_lamda1LineEdit,  ui->m_lamda2LineEdit,   ui->m_lamda3LineEdit})
         field->setValidator(validator);
+    // Refractive indices take six decimals: index differences of 1e-6 matter
+    // for the phase matching of four-wave mixing.
+    QDoubleValidator *indexValidator = createIndexValidator(this);
+    for (QLineEdit *field :
+         {ui->m_NLineEdit, ui->m_n1lineEdit, ui->m_n2lineEdit_2, ui->m_n3lineEdit})
+        field->setValidator(indexValidator);
 
     connect(ui->pushButton_3, SIGNAL(clicked()), this, SLOT(calresNolinear1()));
     connect(ui->pushButton_4, SIGNAL(clicked()), this, SLOT(calresNolinear2()));

@@ -58,10 +58,11 @@ threashold::threashold(QWidget *parent) : QWidget(parent), ui(new Ui::threashold
     QDoubleValidator *validator = createInputValidator(this);
     for (QLineEdit *input :
          {ui->m_alineEdit_6, ui->m_alphalineEdit_5, ui->m_alphalineEdit_6, ui->m_blineEdit_9,
-          ui->m_blineEdit_10, ui->m_blineEdit_12, ui->m_pinitlineEdit_2, ui->m_blineEdit_11,
-          ui->m_blineEdit_13, ui->m_blineEdit_14, ui->m_blineEdit_15, ui->m_blineEdit_16,
-          ui->m_blineEdit_17, ui->m_blineEdit_18})
+          ui->m_blineEdit_10, ui->m_blineEdit_12, ui->m_pinitlineEdit_2, ui->m_blineEdit_13,
+          ui->m_blineEdit_14, ui->m_blineEdit_15, ui->m_blineEdit_16, ui->m_blineEdit_17,
+          ui->m_blineEdit_18})
         input->setValidator(validator);
+    ui->m_blineEdit_11->setValidator(createIndexValidator(this)); // core index: six decimals
     // The two outputs carry the validator too; read-only and written by the
     // program only, they are never checked against it.
     for (QLineEdit *output : {ui->m_blineEdit_19, ui->m_blineEdit_20}) {
