@@ -242,6 +242,24 @@ void ExactModesTab::cancel()
         m_progress->cancel = true;
 }
 
+void ExactModesTab::clearResults()
+{
+    cancel(); // its result is dropped when the worker ends
+    m_shown = ExactModeSet();
+    m_rows.clear();
+    {
+        const QSignalBlocker blocker(m_table);
+        m_table->clearContents();
+        m_table->setRowCount(0);
+    }
+    m_vField->clear();
+    m_countField->clear();
+    m_colorMap->setVisible(false);
+    m_plot->replot();
+    m_mapTitle->clear();
+    m_progressBar->setValue(0);
+}
+
 void ExactModesTab::updateProgress()
 {
     if (!m_progress)

@@ -43,6 +43,9 @@ public:
 public slots:
     void calculate();
     void cancel();
+    // "清空" and "恢复默认参数": a running calculation is cancelled and the
+    // table, the map and the results of the last one are emptied.
+    void clearResults();
 
 signals:
     // A calculation ended: its results are shown (or it was cancelled).

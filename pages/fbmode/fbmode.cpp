@@ -1,5 +1,6 @@
 #include "fbmode.h"
 
+#include <qcustomplot.h>
 #include "calc/fiberinputs.h"
 #include "calcbinding.h"
 #include "catalogue.h"
@@ -10,6 +11,7 @@
 #include "textformat.h"
 
 #include <QDoubleValidator>
+#include <QSignalBlocker>
 
 fbmode::fbmode(QWidget *parent) : QWidget(parent), ui(new Ui::fbmode)
 {
@@ -30,6 +32,40 @@ fbmode::fbmode(QWidget *parent) : QWidget(parent), ui(new Ui::fbmode)
 fbmode::~fbmode()
 {
     delete ui;
+}
+
+void fbmode::clearResults(int tab)
+{
+    switch (tab) {
+    case 0: // 模式分布: the table, the per-order lists of the export, the map
+        m_modeTotal = 0;
+        m_lastNeffLists.clear();
+        m_lastModeCounts.clear();
+        m_lastMaxOrder = -1;
+        m_mapComputed = false;
+        ui->tableWidget->clearContents();
+        ui->tableWidget->setRowCount(0);
+        clearModeMap();
+        break;
+    case 1: // 光束质量因子: the mixture map
+        m_mixtureGrid.clear();
+        m_beamComputed = false;
+        if (m_mixtureColorMap) {
+            m_mixtureColorMap->setVisible(false);
+            ui->customPlot_3->replot();
+        }
+        break;
+    case 2: { // 弯曲损耗: the mode list of the old fiber
+        const QSignalBlocker blocker(ui->mdcomboBox_2);
+        ui->mdcomboBox_2->clear();
+        break;
+    }
+    case 3:
+        if (auto *exact = findChild<ExactModesTab *>())
+            exact->clearResults();
+        break;
+    default: break;
+    }
 }
 
 void fbmode::installValidators()
@@ -81,6 +117,13 @@ void fbmode::linkIndices(const char *calculatorId, const std::string &key)
     using namespace velmora::calc;
     const Calculator &calculator = *catalogue().find(calculatorId);
     const CalculatorSpec &spec = calculator.spec();
+    // Only a field the user edited drives its partner: focus passing through
+    // the partner after its echo must not echo back and rewrite the typed
+    // n1 with one recomputed from the rounded NA. An emptied field is still
+    // refilled from its partner.
+    auto *source = findChild<QLineEdit *>(QString::fromStdString(spec.field(key)->objectName));
+    if (source && !source->isModified() && !source->text().isEmpty())
+        return;
     const Inputs linked = calculator.linkEdited(readInputs(this, spec), key);
     for (const char *partner : {"n1", "na"}) {
         auto *field =
@@ -89,6 +132,8 @@ void fbmode::linkIndices(const char *calculatorId, const std::string &key)
         if (field->text() != text)
             field->setText(text);
     }
+    if (source)
+        source->setModified(false); // handled: a later focus change is no edit
     // The link leaves n1 alone above the limit; the page says why.
     if (key == "na" && velmora::calc::readNumber(linked.at("na")) > velmora::calc::modes::kMaxNa)
         showNotice(this, QString::fromStdString(velmora::calc::modes::kNaAboveHalf.zh));

@@ -64,6 +64,11 @@ public:
     void redrawMixtureMap();
     QCustomPlot *mixturePlot() const;
 
+    // "清空" and "恢复默认参数" on tab `tab` (the main window clears the result
+    // fields): the table, mode lists, maps and pictures of the old
+    // calculation go too, and the picture export asks for a new one.
+    Q_INVOKABLE void clearResults(int tab);
+
 public slots:
     void calresFB1();
     void calresFB5();
@@ -96,6 +101,8 @@ private:
     // quiet: a refusal (fields changed since the list) draws nothing and
     // opens no notice; the picture export's restore must not stop on a box.
     void computeAndDrawShownMode(int state, bool quiet = false);
+    // Empties the mode map and its orientation list ("没有传导模", 清空).
+    void clearModeMap();
 
     // Colour-map drawing of a 501×501 grid over ±2a (a in metres).
     void drawModeMap(double a, const std::vector<double> &grid, bool core);

@@ -58,6 +58,7 @@ void fbmode::drawMixtureMap()
     }
     m_mixtureColorMap->data()->setRange(QCPRange(-2, 2), QCPRange(-2, 2));
     fillColorMap(m_mixtureColorMap, m_mixtureGrid);
+    m_mixtureColorMap->setVisible(true);      // hidden by clearResults
     applyDataRange(m_mixtureColorMap, false); // rescaleDataRange(false), defined for flat maps
     plot->rescaleAxes(false);
     plot->replot();

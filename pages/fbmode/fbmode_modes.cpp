@@ -58,6 +58,8 @@ void fbmode::calresFB5()
     fillModeTable(result);
     if (m_modeTotal > 0)
         PressColumn();
+    else
+        clearModeMap(); // the map of the previous fiber's mode must not stay
     // "没有传导模，请重新输入", or that the list misses modes the cutoffs allow.
     showNotices(this, result);
 }
@@ -149,6 +151,16 @@ void fbmode::computeAndDrawShownMode(int state, bool quiet)
     }
     writeNa(ui->m_NALineEdit_2, result);
     drawModeMap(readField(ui->m_ALineEdit_2) * 1e-6, result.outputs.at("map").data, m_showCore);
+}
+
+void fbmode::clearModeMap()
+{
+    {
+        const QSignalBlocker blocker(ui->mdcomboBox_3);
+        ui->mdcomboBox_3->clear();
+    }
+    if (m_mapPlot)
+        drawModeMap(0.0, {}, false); // no grid: the colour map is hidden
 }
 
 void fbmode::redrawShownMode()

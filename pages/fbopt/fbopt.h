@@ -28,6 +28,9 @@ public:
     // Effective indices of the modes of the last end-face search, in the
     // order of the mode combo box (l ascending, then descending neff).
     const std::vector<double> &modeIndices() const { return modeIndexes; }
+    // "清空" and "恢复默认参数" on tab `tab` (the main window clears the result
+    // fields): the end-face tab's mode list and its effective index go too.
+    Q_INVOKABLE void clearResults(int tab);
 
 public slots:
     void calresFB1();   // doping concentration

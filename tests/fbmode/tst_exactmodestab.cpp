@@ -138,6 +138,18 @@ private slots:
     }
 
     // The README's picture: VELMORA_SCREENSHOTS=<folder> writes it.
+    // 清空 and 恢复默认参数: no row, map or result of the last solve stays.
+    void clearResultsEmptiesTheTableAndTheMap()
+    {
+        ExactModesTab tab;
+        QVERIFY(runAndWait(&tab));
+        auto *table = tab.findChild<QTableWidget *>(QStringLiteral("m_exactTable"));
+        QVERIFY(table->rowCount() > 0);
+        tab.clearResults();
+        QCOMPARE(table->rowCount(), 0);
+        QVERIFY(field(&tab, "m_exactVLineEdit")->text().isEmpty());
+    }
+
     void screenshotForTheReadme()
     {
         const QString folder = qEnvironmentVariable("VELMORA_SCREENSHOTS");

@@ -283,6 +283,18 @@ private slots:
                  QString::number(std::sqrt(1.4512 * 1.4512 - 1.45 * 1.45), 'g', 6));
     }
 
+    // Focus passing through the NA after its echo is no edit: the n1 the user
+    // typed stays as typed (the echo would write it back as "1.460000").
+    void echoNeverRewritesTheTypedField()
+    {
+        retype("m_N1LineEdit_2", QStringLiteral("1.46"));
+        emit field("m_NALineEdit_2")->editingFinished();
+        QCOMPARE(field("m_N1LineEdit_2")->text(), QStringLiteral("1.46"));
+        retype("m_N1lineEdit_2", QStringLiteral("1.46"));
+        emit field("m_NALineEdit_3")->editingFinished();
+        QCOMPARE(field("m_N1lineEdit_2")->text(), QStringLiteral("1.46"));
+    }
+
     void bendTabLinksFollowTheirOwnFields()
     {
         // n1 and NA of "弯曲损耗" are linked to each other, not to "模式分布".
@@ -362,6 +374,46 @@ private slots:
         QCOMPARE(noticeOf([this] { click("pushButton_12"); }), notice("没有传导模，请重新输入"));
         QCOMPARE(field("m_NnumLineEdit_2")->text(), QStringLiteral("0"));
         QCOMPARE(widget<QTableWidget>("tableWidget")->rowCount(), 0);
+    }
+
+    // A fiber without a guided mode after one with modes: the old mode's map
+    // and its orientation list go with the table.
+    void noGuidedModeAfterAListEmptiesTheMap()
+    {
+        click("pushButton_12");
+        QVERIFY(modeColorMap() && modeColorMap()->visible());
+        field("m_N1LineEdit_2")->setText(QStringLiteral("1.45"));
+        field("m_NALineEdit_2")->setText(QStringLiteral("0"));
+        QCOMPARE(noticeOf([this] { click("pushButton_12"); }), notice("没有传导模，请重新输入"));
+        QVERIFY(!modeColorMap()->visible());
+        QCOMPARE(widget<QComboBox>("mdcomboBox_3")->count(), 0);
+    }
+
+    // 清空 and 恢复默认参数 (the main window calls clearResults for the tab
+    // shown): no table, list, map or picture of the old calculation stays.
+    void clearResultsEmptiesWhatEachTabShows()
+    {
+        click("pushButton_12");
+        click("pushButton_13");
+        click("pushButton_11");
+        auto *mixture = qobject_cast<QCPColorMap *>(page->mixturePlot()->plottable(0));
+        QVERIFY(mixture && mixture->visible());
+        QVERIFY(widget<QComboBox>("mdcomboBox_2")->count() > 0);
+
+        page->clearResults(0);
+        QCOMPARE(widget<QTableWidget>("tableWidget")->rowCount(), 0);
+        QVERIFY(!modeColorMap()->visible());
+        QVERIFY(!page->mapComputed()); // the picture export asks for a calculation
+        QVERIFY(page->lastNeffLists().empty());
+        page->clearResults(1);
+        QVERIFY(!mixture->visible());
+        QVERIFY(!page->beamComputed());
+        page->clearResults(2);
+        QCOMPARE(widget<QComboBox>("mdcomboBox_2")->count(), 0);
+
+        // A new calculation shows its pictures again.
+        click("pushButton_13");
+        QVERIFY(mixture->visible());
     }
 
     void radioButtonsBeforeCalculationDrawNothing()

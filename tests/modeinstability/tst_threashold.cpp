@@ -141,14 +141,21 @@ private slots:
                 QCOMPARE(caption->text(), expected);
             }
         }
-        // One validator (bottom 0, top 1e100, 4 decimals) on the fourteen
-        // inputs and, without effect, on the two read-only outputs.
+        // One validator (bottom 0, top 1e100, 4 decimals) on thirteen inputs
+        // and, without effect, on the two read-only outputs; the core index
+        // takes six decimals like every refractive index.
+        const auto *index =
+            qobject_cast<const QDoubleValidator *>(field(page, "m_blineEdit_11")->validator());
+        QVERIFY(index);
+        QCOMPARE(index->bottom(), 0.0);
+        QCOMPARE(index->top(), 1e100);
+        QCOMPARE(index->decimals(), 6);
         const QValidator *shared = field(page, "m_alineEdit_6")->validator();
         for (const char *name :
              {"m_alineEdit_6", "m_alphalineEdit_5", "m_alphalineEdit_6", "m_blineEdit_9",
-              "m_blineEdit_10", "m_blineEdit_12", "m_pinitlineEdit_2", "m_blineEdit_11",
-              "m_blineEdit_13", "m_blineEdit_14", "m_blineEdit_15", "m_blineEdit_16",
-              "m_blineEdit_17", "m_blineEdit_18", "m_blineEdit_19", "m_blineEdit_20"}) {
+              "m_blineEdit_10", "m_blineEdit_12", "m_pinitlineEdit_2", "m_blineEdit_13",
+              "m_blineEdit_14", "m_blineEdit_15", "m_blineEdit_16", "m_blineEdit_17",
+              "m_blineEdit_18", "m_blineEdit_19", "m_blineEdit_20"}) {
             const auto *v = qobject_cast<const QDoubleValidator *>(field(page, name)->validator());
             QVERIFY2(v, name);
             QCOMPARE(v, shared);

@@ -8,6 +8,7 @@
 #include <QAction>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTableWidget>
 
 class TestShellClear : public QObject
 {
@@ -47,6 +48,19 @@ private slots:
         window.findChild<QAction *>(action)->trigger();
         QCOMPARE(plottedPoints(page), 0);
         QVERIFY(!page->gainComputed()); // the picture export asks for a calculation
+    }
+
+    // The fiber-mode page clears its table and mode map through the same
+    // clearResults(int) as every page with pictures.
+    void clearEmptiesTheModeTable()
+    {
+        FBMainWindow window;
+        window.findChild<QAction *>(QStringLiteral("actionFBmode"))->trigger();
+        auto *table = window.findChild<QTableWidget *>(QStringLiteral("tableWidget"));
+        window.findChild<QPushButton *>(QStringLiteral("pushButton_12"))->click();
+        QVERIFY(table->rowCount() > 0);
+        window.findChild<QAction *>(QStringLiteral("actionClear"))->trigger();
+        QCOMPARE(table->rowCount(), 0);
     }
 };
 

@@ -152,11 +152,7 @@ Result EndFaceCalculator::evaluate(const Inputs &inputs) const
         return result;
     const std::string incomplete = incompleteModeListNotice(set);
     if (!incomplete.empty())
-        result.notices.push_back(
-            Notice{{incomplete, "the mode list is incomplete: the cutoffs allow " +
-                                    std::to_string(set.cutoffTotal) + " LP modes, " +
-                                    std::to_string(set.modeTotal) + " listed"},
-                   "mode"});
+        result.notices.push_back(Notice{{incomplete, incompleteModeListNoticeEn(set)}, "mode"});
     const std::size_t count = indices.size();
     OutputValue &labelOutput = result.outputs["mode_labels"];
     labelOutput.value = static_cast<double>(count);
