@@ -115,7 +115,6 @@ void fbopt::clearResults(int tab)
         const QSignalBlocker blocker(ui->mdcomboBox);
         ui->mdcomboBox->clear();
     }
-    ui->m_nefflineEdit->clear();
 }
 
 void fbopt::comboChange()

@@ -29,7 +29,8 @@ public:
     // order of the mode combo box (l ascending, then descending neff).
     const std::vector<double> &modeIndices() const { return modeIndexes; }
     // "清空" and "恢复默认参数" on tab `tab` (the main window clears the result
-    // fields): the end-face tab's mode list and its effective index go too.
+    // fields): the end-face tab's list of the old fiber's modes goes too (the
+    // effective index field follows its own clear and restore rule).
     Q_INVOKABLE void clearResults(int tab);
 
 public slots:
