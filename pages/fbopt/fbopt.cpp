@@ -104,19 +104,6 @@ void fbopt::calresFB4()
     showNotices(this, result); // an incomplete mode list says so
 }
 
-void fbopt::clearResults(int tab)
-{
-    constexpr int kEndFaceTab = 3;
-    if (tab != kEndFaceTab)
-        return;
-    modeIndexes.clear();
-    modeOrders.clear();
-    {
-        const QSignalBlocker blocker(ui->mdcomboBox);
-        ui->mdcomboBox->clear();
-    }
-}
-
 void fbopt::comboChange()
 {
     int index = ui->mdcomboBox->currentIndex();

@@ -28,10 +28,6 @@ public:
     // Effective indices of the modes of the last end-face search, in the
     // order of the mode combo box (l ascending, then descending neff).
     const std::vector<double> &modeIndices() const { return modeIndexes; }
-    // "清空" and "恢复默认参数" on tab `tab` (the main window clears the result
-    // fields): the end-face tab's list of the old fiber's modes goes too (the
-    // effective index field follows its own clear and restore rule).
-    Q_INVOKABLE void clearResults(int tab);
 
 public slots:
     void calresFB1();   // doping concentration

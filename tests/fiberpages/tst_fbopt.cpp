@@ -100,7 +100,6 @@ private slots:
     void noGuidedModeLeavesOutputsEmpty();
     void labelsAreNotClipped();
     void incompleteModeListIsSaid();
-    void clearResultsEmptiesTheEndFaceList();
 };
 
 void TestFbopt::layoutTitlesAndDefaults()
@@ -420,21 +419,6 @@ void TestFbopt::labelsAreNotClipped()
                            .arg(label->height());
     }
     QVERIFY2(clipped.isEmpty(), qPrintable(clipped.join(QStringLiteral("; "))));
-}
-
-// 清空 and 恢复默认参数 on the end-face tab: the mode list of the old fiber
-// goes with r and R (which the main window clears).
-void TestFbopt::clearResultsEmptiesTheEndFaceList()
-{
-    fbopt page;
-    click(page, "pushButton_5");
-    QVERIFY(modes(page)->count() > 0);
-    QVERIFY(!text(page, "m_nefflineEdit").isEmpty());
-    page.clearResults(2); // another tab: nothing of the end-face tab changes
-    QVERIFY(modes(page)->count() > 0);
-    page.clearResults(3);
-    QCOMPARE(modes(page)->count(), 0);
-    QVERIFY(page.modeIndices().empty());
 }
 
 QTEST_MAIN(TestFbopt)
