@@ -101,13 +101,6 @@ PictureExportResult saveFieldMapPictures(const std::vector<FieldMapPicture> &pic
     progress.setMinimumDuration(500);
     progress.setAutoClose(false);
 
-    // Whatever way the export ends, the page shows the mode the user selected
-    // again, not the last one exported.
-    struct ShownModeRestorer {
-        fbmode *page;
-        ~ShownModeRestorer() { page->redrawShownMode(); }
-    } restorer{page};
-
     int done = 0;
     for (const FieldMapPicture &picture : pictures) {
         if (progress.wasCanceled()) {

@@ -55,10 +55,6 @@ public:
                   int orientation, int kind);
     // The plot that shows the mode map; null before the first map is drawn.
     QCustomPlot *modeMapPlot() const;
-    // Draws the mode selected in the table again, in the orientation and kind
-    // chosen (the picture export draws every mode in turn and then restores
-    // the one the user picked). Nothing when no mode is shown.
-    void redrawShownMode();
     // Redraws the mixture map from the grid of the last beam-quality
     // calculation (nothing before the first one).
     void redrawMixtureMap();
@@ -98,9 +94,7 @@ private:
     void fillModeTable(const velmora::calc::Result &modes);
     // The map of the selected table row in the given degenerate state
     // (0 E, 1 O), for the fiber currently typed on "模式分布".
-    // quiet: a refusal (fields changed since the list) draws nothing and
-    // opens no notice; the picture export's restore must not stop on a box.
-    void computeAndDrawShownMode(int state, bool quiet = false);
+    void computeAndDrawShownMode(int state);
     // Empties the mode map and its orientation list ("没有传导模", 清空).
     void clearModeMap();
 

@@ -133,7 +133,7 @@ void fbmode::PressColumn()
     computeAndDrawShownMode(ui->mdcomboBox_3->currentIndex());
 }
 
-void fbmode::computeAndDrawShownMode(int state, bool quiet)
+void fbmode::computeAndDrawShownMode(int state)
 {
     const QList<QTableWidgetItem *> selected = ui->tableWidget->selectedItems();
     if (state < 0 || selected.isEmpty())
@@ -145,8 +145,7 @@ void fbmode::computeAndDrawShownMode(int state, bool quiet)
     inputs["kind"] = kKinds[m_displayKind];
     const Result result = fieldMap.evaluate(inputs);
     if (result.refused) {
-        if (!quiet)
-            showNotices(this, result);
+        showNotices(this, result);
         return;
     }
     writeNa(ui->m_NALineEdit_2, result);
@@ -161,12 +160,6 @@ void fbmode::clearModeMap()
     }
     if (m_mapPlot)
         drawModeMap(0.0, {}, false); // no grid: the colour map is hidden
-}
-
-void fbmode::redrawShownMode()
-{
-    if (m_modeTotal > 0)
-        computeAndDrawShownMode(ui->mdcomboBox_3->currentIndex(), true);
 }
 
 void fbmode::comboChange2()
