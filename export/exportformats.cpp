@@ -220,7 +220,7 @@ SheetExportResult exportSheet(QWidget *pageWidget, int tab, const QString &path)
         return result;
     }
     Sheet sheet = fillSheet(*layout, pageWidget);
-    if (page == ExportPage::Threashold)
+    if (qobject_cast<threashold *>(pageWidget))
         appendInstabilityCurves(sheet, pageWidget);
     const CsvWriter csv;
     const XlsxWriter xlsx;

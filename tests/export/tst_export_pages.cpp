@@ -654,7 +654,7 @@ private slots:
     void instabilitySheetCarriesBothCurves()
     {
         QTemporaryDir dir;
-        QWidget *page = show(ExportPage::Threashold);
+        QWidget *page = show("threashold");
         {
             MessageCatcher catcher;
             QVERIFY(QMetaObject::invokeMethod(page, "calresThreashold"));
