@@ -79,6 +79,7 @@ ExactModeSet computeExactModeSet(const ExactModeRequest &request, ExactModeProgr
             const VectorPower power = vectorModePower(fiber, mode, request.options.dopedRadius);
             mode.corePowerFraction = power.coreFraction;
             mode.dopedOverlap = power.dopedOverlap;
+            mode.effectiveArea = power.effectiveArea;
             if (progress)
                 progress->done.fetch_add(1, std::memory_order_relaxed);
         });

@@ -60,6 +60,7 @@ struct VectorMode {
     // set by computeExactModeSet.
     double corePowerFraction = 0.0;
     double dopedOverlap = 0.0;
+    double effectiveArea = 0.0; // m^2, of |E_t|^2 (vectorpower.h)
 };
 
 // "01", "11", and "10,1" once an index has two digits (so "HE10,1" and

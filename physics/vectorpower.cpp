@@ -144,7 +144,7 @@ Radial radialAt(const ModeFields &m, double rho)
 
 VectorPower vectorModePower(const StepIndexFiber &fiber, const VectorMode &mode, double dopedRadius)
 {
-    VectorPower out{kNaN, kNaN, kNaN};
+    VectorPower out{kNaN, kNaN, kNaN, kNaN};
     ModeFields m;
     if (!modeFields(fiber, mode, m))
         return out;
@@ -175,6 +175,29 @@ VectorPower vectorModePower(const StepIndexFiber &fiber, const VectorMode &mode,
         inside = integrate([&](double rho) { return core(rho).power; }, 0.0, rd);
     out.dopedOverlap = inside / power;
     out.groupIndex = (eCore + eClad) / power;
+
+    // Effective area of |E_t|^2 = er^2 cos^2 + ephi^2 sin^2: the angular
+    // integrals of it and of its square are pi (er^2 + ephi^2) and
+    // (3 pi/4)(er^4 + ephi^4) + (pi/2) er^2 ephi^2 for nu >= 1; for nu = 0 the
+    // field is er (TM) or ephi (TE) alone, 2 pi er^2 and 2 pi er^4.
+    const bool te = mode.family == VectorFamily::TE;
+    auto moments = [&](double rho, int power2) {
+        const Radial r = radialAt(m, rho);
+        const TransverseE e = transverseE(m, rho, r.r, r.dr, r.q2);
+        const double x = e.er * e.er, y = e.ephi * e.ephi;
+        if (m.nu == 0) {
+            const double f = te ? y : x;
+            return kTwoPi * (power2 == 1 ? f : f * f) * rho;
+        }
+        return (power2 == 1 ? kPi * (x + y) : 0.75 * kPi * (x * x + y * y) + 0.5 * kPi * x * y) *
+               rho;
+    };
+    const double inf = std::numeric_limits<double>::infinity();
+    const double i2 = integrate([&](double rho) { return moments(rho, 1); }, 0.0, 1.0) +
+                      integrate([&](double rho) { return moments(rho, 1); }, 1.0, inf);
+    const double i4 = integrate([&](double rho) { return moments(rho, 2); }, 0.0, 1.0) +
+                      integrate([&](double rho) { return moments(rho, 2); }, 1.0, inf);
+    out.effectiveArea = fiber.a * fiber.a * i2 * i2 / i4;
     return out;
 }
 

@@ -3,8 +3,9 @@
 
 // Power flow of an exact vector mode (vectormodes.h) of a step-index fiber:
 // the fraction of its power carried in the core and inside a doped radius r_d
-// (what gain models need), (as a check of the fields) its energy velocity,
-// and its transverse intensity map.
+// (what gain models need), the effective area of its transverse electric
+// field, (as a check of the fields) its energy velocity, and its transverse
+// intensity map.
 //
 // Fields (Okamoto, Fundamentals of Optical Waveguides, 2nd ed., ch. 3; Snyder
 // & Love, Optical Waveguide Theory (1983), ch. 12), lengths in units of the
@@ -37,9 +38,10 @@
 #include <vector>
 
 struct VectorPower {
-    double coreFraction = 0.0; // P_core / P
-    double dopedOverlap = 0.0; // P(r < r_d) / P
-    double groupIndex = 0.0;   // W / P (constant indices), for checks
+    double coreFraction = 0.0;  // P_core / P
+    double dopedOverlap = 0.0;  // P(r < r_d) / P
+    double groupIndex = 0.0;    // W / P (constant indices), for checks
+    double effectiveArea = 0.0; // (int |E_t|^2 dA)^2 / int |E_t|^4 dA, m^2
 };
 
 // dopedRadius: r_d in metres (<= 0: overlap 0).

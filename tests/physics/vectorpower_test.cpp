@@ -20,6 +20,8 @@ constexpr double kSameProfile = 1e-13;
 // Vector and scalar fields differ at first order in Delta = 1.4e-5 here
 // (measured 3.0e-6).
 constexpr double kWeakGuidance = 1e-5;
+// ... and 2.8e-5 in A_eff (3e-6 at a tenth of Delta: first order in Delta).
+constexpr double kWeakGuidanceArea = 5e-5;
 // The maps interpolate a 4096-sample radial table linearly; the rings sit on
 // grid points mirrored about the diagonal up to the grid's rounding.
 constexpr double kRingSymmetry = 1e-6;
@@ -70,6 +72,10 @@ TEST(VectorPower, TeHasTheCoreFractionAndOverlapOfItsLpMode)
             EXPECT_NEAR(vectorModePower(f, mode, options.dopedRadius).dopedOverlap,
                         lpModeProperties(f, *parent, options).dopedOverlap, kSameProfile);
             EXPECT_EQ(vectorModePower(f, mode, f.a).dopedOverlap, p.coreFraction);
+            // The same radial profile, uniform in phi where LP1n has cos^2:
+            // 2 pi against 4 pi/3 in A_eff.
+            EXPECT_NEAR(p.effectiveArea, 1.5 * lpProps.effectiveArea,
+                        kSameProfile * p.effectiveArea);
             ++checked;
         }
     EXPECT_EQ(checked, 2);
@@ -87,8 +93,11 @@ TEST(VectorPower, He11TendsToLp01AsTheIndexStepVanishes)
                 continue;
             const LpMode *parent = lpMode(lp, 0, mode.n);
             ASSERT_TRUE(parent);
-            EXPECT_NEAR(vectorModePower(fiber, mode).coreFraction,
-                        lpModeProperties(fiber, *parent, {}).corePowerFraction, kWeakGuidance)
+            const VectorPower p = vectorModePower(fiber, mode);
+            const LpModeProperties lpProps = lpModeProperties(fiber, *parent, {});
+            EXPECT_NEAR(p.coreFraction, lpProps.corePowerFraction, kWeakGuidance)
+                << vectorModeName(mode);
+            EXPECT_NEAR(p.effectiveArea / lpProps.effectiveArea, 1.0, kWeakGuidanceArea)
                 << vectorModeName(mode);
         }
     }

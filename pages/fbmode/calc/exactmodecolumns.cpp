@@ -181,7 +181,7 @@ std::vector<ExactModeColumn> makeColumns()
          'f',
          3,
          [](S s, std::size_t i) { return props(s, i).effectiveArea * kSquareMicron; },
-         none},
+         [](S, V v) { return v.effectiveArea * kSquareMicron; }},
         {"doped_overlap",
          {"掺杂区重叠因子", "doped-region overlap"},
          "",

@@ -6,8 +6,9 @@
 // modes.exact calculator (one curve per column) and the page's table.
 // LP rows carry every column; a vector-mode row (TE, TM, HE, EH under its LP
 // mode) those of the eigenvalue itself, its cutoff, its group index and
-// dispersion (the vector group-delay split), its core power fraction and
-// doped-radius overlap; the other field-based columns stay empty.
+// dispersion (the vector group-delay split), its core power fraction,
+// doped-radius overlap and effective area; the other field-based columns
+// (MFD, M², bend loss) stay empty.
 
 #include "calculator.h"
 #include "exactmodeset.h"
