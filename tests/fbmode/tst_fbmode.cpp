@@ -385,6 +385,9 @@ private slots:
         field("m_N1LineEdit_2")->setText(QStringLiteral("1.45"));
         field("m_NALineEdit_2")->setText(QStringLiteral("0"));
         QCOMPARE(noticeOf([this] { click("pushButton_12"); }), notice("没有传导模，请重新输入"));
+        if (qEnvironmentVariableIsSet("VELMORA_SHOT_DIR"))
+            page->grab().save(qEnvironmentVariable("VELMORA_SHOT_DIR") +
+                              QStringLiteral("/fbmode-no-mode.png"));
         QVERIFY(!modeColorMap()->visible());
         QCOMPARE(widget<QComboBox>("mdcomboBox_3")->count(), 0);
     }
@@ -401,6 +404,9 @@ private slots:
         QVERIFY(widget<QComboBox>("mdcomboBox_2")->count() > 0);
 
         page->clearResults(0);
+        if (qEnvironmentVariableIsSet("VELMORA_SHOT_DIR")) // look at it as a user
+            page->grab().save(qEnvironmentVariable("VELMORA_SHOT_DIR") +
+                              QStringLiteral("/fbmode-cleared.png"));
         QCOMPARE(widget<QTableWidget>("tableWidget")->rowCount(), 0);
         QVERIFY(!modeColorMap()->visible());
         QVERIFY(!page->mapComputed()); // the picture export asks for a calculation
