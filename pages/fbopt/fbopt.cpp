@@ -71,6 +71,11 @@ void fbopt::changeNA()
 
 void fbopt::changen1()
 {
+    // As runLink: only an NA the user edited drives n1, so focus passing
+    // through the NA after its echo never rewrites the n1 that was typed.
+    if (!ui->m_NALineEdit->isModified())
+        return;
+    ui->m_NALineEdit->setModified(false);
     const CalculatorSpec &spec = kEndFace.spec();
     const Inputs linked = kEndFace.linkEdited(readInputs(this, spec), "na");
     writeInputs(this, spec, linked);

@@ -87,6 +87,7 @@ private slots:
     void validatorsOnFirstThreeTabsOnly();
     void editingCoreIndexWritesNA();
     void emptiedCoreIndexIsRefilledFromNA();
+    void echoNeverRewritesTheTypedCoreIndex();
     void editingNAWritesCoreIndex();
     void emptiedNAIsRefilledFromCoreIndex();
     void largeNAShowsNoticeAndKeepsCoreIndex();
@@ -225,6 +226,18 @@ void TestFbopt::emptiedCoreIndexIsRefilledFromNA()
     QCOMPARE(text(page, "m_NALineEdit"), QStringLiteral("0.059000"));
 }
 
+// Focus passing through the NA after its echo is no edit: the typed n1
+// stays as typed (the echo would write it back as "1.451200").
+void TestFbopt::echoNeverRewritesTheTypedCoreIndex()
+{
+    fbopt page;
+    field(page, "m_N1lineEdit")->clear();
+    QTest::keyClicks(field(page, "m_N1lineEdit"), QStringLiteral("1.4512"));
+    finishEditing(page, "m_N1lineEdit");
+    emit field(page, "m_NALineEdit")->editingFinished();
+    QCOMPARE(text(page, "m_N1lineEdit"), QStringLiteral("1.4512"));
+}
+
 void TestFbopt::editingNAWritesCoreIndex()
 {
     fbopt page;
@@ -248,7 +261,8 @@ void TestFbopt::emptiedNAIsRefilledFromCoreIndex()
 void TestFbopt::largeNAShowsNoticeAndKeepsCoreIndex()
 {
     fbopt page;
-    field(page, "m_NALineEdit")->setText(QStringLiteral("0.6"));
+    field(page, "m_NALineEdit")->clear();
+    QTest::keyClicks(field(page, "m_NALineEdit"), QStringLiteral("0.6"));
     expectNotice();
     finishEditing(page, "m_NALineEdit");
     QCOMPARE(captured, QStringLiteral("提示|数值孔径不超过0.5"));
