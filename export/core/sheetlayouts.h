@@ -1,18 +1,18 @@
 #ifndef SHEETLAYOUTS_H
 #define SHEETLAYOUTS_H
 
-// Where each page tab puts its inputs and results in an exported sheet.
-// A layout is data: rows of (row, caption in column 1, widget whose text goes
-// to column 2). The sheet starts with "输入项", lists the inputs, then
-// "输出项" and the results. Widgets are found by object name, so a layout
-// needs nothing from the page class but its form.
+// Where each page tab puts its inputs and results in an exported sheet, read
+// from the tab's calculator description (its sheet rows, or for the
+// exact-mode and amplifier tabs its fields): rows of (row, caption in column
+// 1, widget whose text goes to column 2). The sheet starts with "输入项",
+// lists the inputs, then "输出项" and the results. Widgets are found by object
+// name, so a layout needs nothing from the page class but its form.
 
 #include "sheet.h"
 
 #include <QStringList>
 
 #include <string>
-
 #include <vector>
 
 class QWidget;

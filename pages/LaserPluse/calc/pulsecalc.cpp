@@ -44,6 +44,14 @@ CalculatorSpec makeSpec()
         numberOutput("p_peak_w", "m_P_peaklineEdit", {"峰值功率P_peak", "peak power P_peak"}, "W",
                      1.0, "g4"),
     };
+    // The tab's rows in an exported sheet, as it has always written them.
+    s.sheet = {{"输入项"},
+               {"脉冲宽度τ[s]", "tau_s"},
+               {"脉冲重复频率f[Hz]", "f_hz"},
+               {"脉冲平均功率Pave[W]", "p_ave_w"},
+               {"输出项"},
+               {"脉冲能量E[J]", "energy_j"},
+               {"峰值功率Ppeak[W]", "p_peak_w"}};
     return s;
 }
 

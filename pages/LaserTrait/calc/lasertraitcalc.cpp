@@ -30,6 +30,12 @@ CalculatorSpec modeSpacingSpec()
         numberOutput("spacing_hz", "m_Delta_niulineEdit",
                      {"纵模间隔Δν", "longitudinal mode spacing Δν"}, "Hz", 1.0, "g3"),
     };
+    // The tab's rows in an exported sheet, as it has always written them.
+    s.sheet = {{"输入项"},
+               {"介质折射率n", "n"},
+               {"腔长L[m]", "length_m"},
+               {"输出项"},
+               {"纵模间隔Δν[Hz]", "spacing_hz"}};
     return s;
 }
 
@@ -72,6 +78,15 @@ CalculatorSpec efficiencySpec()
         numberOutput("eta_amplifier", "m_efficiency_alineEdit",
                      {"放大器效率η_a", "amplifier efficiency η_a"}, "", 1.0, "g4"),
     };
+    // The tab's rows in an exported sheet, as it has always written them.
+    s.sheet = {{"输入项"},
+               {"输入泵浦功率Ppump[W]", "pump_w"},
+               {"残余泵浦功率Pres[W]", "residual_w"},
+               {"输出激光功率Pout[W]", "out_w"},
+               {"输入激光功率Pin[W]", "in_w"},
+               {"输出项"},
+               {"激光器效率ηo", "eta_laser"},
+               {"放大器效率ηa", "eta_amplifier"}};
     return s;
 }
 
@@ -91,6 +106,13 @@ CalculatorSpec quantumDefectSpec()
         numberOutput("qr", "m_QRlineEdit", {"斯托克斯效率QR", "Stokes efficiency QR"}, "", 1.0,
                      "f4"),
     };
+    // The tab's rows in an exported sheet, as it has always written them.
+    s.sheet = {{"输入项"},
+               {"泵浦光波长λ1[nm]", "lambda1_nm"},
+               {"信号光波长λ2[nm]", "lambda2_nm"},
+               {"输出项"},
+               {"量子亏损QD", "qd"},
+               {"斯托克斯效率QR", "qr"}};
     return s;
 }
 

@@ -35,6 +35,15 @@ CalculatorSpec makeSpec()
         numberOutput("l_c_m", "m_L_clineEdit", {"相干长度L_C", "coherence length L_C"}, "m", 1.0,
                      "g4"),
     };
+    // The tab's rows in an exported sheet, as it has always written them.
+    s.sheet = {{"输入项"},
+               {"激光波长λ[nm]", "lambda_nm"},
+               {"", "delta_nu_hz"},
+               {"输出项"},
+               {"激光频率ν[Hz]", "nu_hz"},
+               {"相干时间τc[s]", "tau_c_s"},
+               {"波长间隔Δλ[nm]", "delta_lambda_nm"},
+               {"相干长度LC[m]", "l_c_m"}};
     return s;
 }
 

@@ -57,6 +57,15 @@ CalculatorSpec makeSpec()
         numberOutput("critical_rad", "m_ThetalineEdit_5", {"全反射临界角θ_c", "critical angle θ_c"},
                      "rad", 1.0, "f4"),
     };
+    // The tab's rows in an exported sheet, as it has always written them.
+    s.sheet = {{"输入项"},
+               {"折射率N1", "n1"},
+               {"折射率N2", "n2"},
+               {"入射角θ1[rad]", "theta1_rad"},
+               {"输出项"},
+               {"折射角θ2[rad]", "theta2_rad"},
+               {"布儒斯特角θb[rad]", "brewster_rad"},
+               {"全反射临界角θc[rad]", "critical_rad"}};
     return s;
 }
 

@@ -66,6 +66,24 @@ struct FieldSpec {
     bool keptByRestore = false;
 };
 
+// How an exported sheet shows a field: its text, the current item of its
+// combo box, or which of the page's two fiber-type radio buttons is checked.
+enum class SheetCell { Text, ComboText, FiberType };
+
+// One row of a tab's exported sheet: column 1 the caption (none when empty),
+// column 2 the field `key` as the page shows it (none when the key is empty).
+struct SheetRow {
+    std::string caption;
+    std::string key;
+    SheetCell cell = SheetCell::Text;
+};
+
+// A table widget copied cell by cell below the rows, under a header row.
+struct SheetTable {
+    std::string objectName; // empty: no table
+    std::vector<std::string> headers;
+};
+
 struct CalculatorSpec {
     std::string id;   // "optics.refraction"
     Text title;       // the tab text, and its English
@@ -75,6 +93,11 @@ struct CalculatorSpec {
     // Object names of fields on other tabs of the page that 恢复默认参数 on
     // this tab also restores (to their own default text).
     std::vector<std::string> restoresAlso;
+    // The tab's rows in an exported sheet and the table below them; empty:
+    // no sheet of its own (the export lists inputs and outputs generically or,
+    // for a second calculator of a tab, uses the first one's).
+    std::vector<SheetRow> sheet;
+    SheetTable sheetTable;
 
     const FieldSpec *field(const std::string &key) const;
 };

@@ -72,6 +72,11 @@ CalculatorSpec beamSpec()
                     "", "g6");
     map.kind = ValueKind::Map;
     s.fields.push_back(map);
+    // The tab's rows in an exported sheet, as it has always written them.
+    s.sheet = {{"输入项"},
+               {"输入模式功率比例（未保存）"},
+               {"x方向光束质量M2X", "m2x"},
+               {"y方向光束质量M2y", "m2y"}};
     return s;
 }
 

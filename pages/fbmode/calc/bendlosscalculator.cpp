@@ -56,6 +56,18 @@ CalculatorSpec bendSpec()
                                    "g4"));
     s.fields.push_back(curveField("m", "", {"m", "azimuthal order m"}, "", "d"));
     s.fields.push_back(curveField("n", "", {"n", "radial order n"}, "", "d"));
+    // The tab's rows in an exported sheet, as it has always written them.
+    s.sheet = {{"输入项"},
+               {"纤芯半径a[μm]", "a_um"},
+               {"弯曲半径R[m]", "bend_radius_m"},
+               {"激光波长λ[nm]", "lambda_nm"},
+               {"数值孔径NA", "na"},
+               {"纤芯折射率n1", "n1"},
+               {"包层折射率n2", "n2"},
+               {"模式LP", "mode", SheetCell::ComboText},
+               {"输出项"},
+               {"传播常数β[1/m]", "beta"},
+               {"弯曲损耗系数α[1/m]", "alpha"}};
     return s;
 }
 

@@ -38,6 +38,11 @@ CalculatorSpec solveSpec()
     s.fields.push_back(
         curveField("beta", "tableWidget", {"β", "propagation constant β"}, "1/m", "g6"));
     s.fields.push_back(curveField("neff", "tableWidget", {"neff", "effective index"}, "", "g8"));
+    // The tab's rows in an exported sheet, as it has always written them.
+    s.sheet = {{"输入项"},           {"纤芯半径a[μm]", "a_um"}, {"激光波长λ[nm]", "lambda_nm"},
+               {"数值孔径NA", "na"}, {"纤芯折射率n1", "n1"},    {"包层折射率n2", "n2"},
+               {"输出项"},           {"归一化截止频率V", "v"},  {"传导模数量N", "mode_count"}};
+    s.sheetTable = {"tableWidget", {"m", "n", "β", "neff"}};
     return s;
 }
 

@@ -84,6 +84,19 @@ CalculatorSpec endFaceSpec()
         numberOutput("reflectivity", "m_RlineEdit",
                      {"光纤端面反射率R(θ)", "end-face reflectivity R(θ)"}, "", 1.0, "g3"),
     };
+    // The tab's rows in an exported sheet, as it has always written them.
+    s.sheet = {{"输入项"},
+               {"纤芯半径a[μm]", "a_um"},
+               {"中心波长λ[nm]", "lambda_nm"},
+               {"纤芯折射率n1", "n1"},
+               {"包层折射率n2", "n2"},
+               {"端面角度θ[°]", "theta_deg"},
+               {"数值孔径NA", "na"},
+               {"模式", "mode", SheetCell::ComboText},
+               {"输出项"},
+               {"光纤端面振幅反馈系数r(θ)", "r"},
+               {"光纤端面反射率R(θ)", "reflectivity"},
+               {"等效折射率neff", "neff"}};
     return s;
 }
 

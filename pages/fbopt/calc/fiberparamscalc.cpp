@@ -37,6 +37,14 @@ CalculatorSpec dopingSpec()
                      {"增益光纤掺杂浓度N", "dopant concentration N of the gain fiber"}, "m⁻³", 1.0,
                      "g3"),
     };
+    // The tab's rows in an exported sheet, as it has always written them.
+    s.sheet = {{"输入项"},
+               {"纤芯半径a[μm]", "a_um"},
+               {"小信号吸收系数α@976nm[dB/m]", "alpha_db_m"},
+               {"内包层半径b[μm]", "b_um"},
+               {"吸收截面σabs@976nm[m2]", "sigma_abs_m2"},
+               {"输出项"},
+               {"增益光纤掺杂浓度N[/m3]", "n_m3"}};
     return s;
 }
 
@@ -59,6 +67,10 @@ CalculatorSpec lossSpec()
         numberOutput("average_db_m", "m_Alpha_averagelineEdit",
                      {"平均损耗α_ave", "average loss α_ave"}, "dB/m", 1.0, "g4"),
     };
+    // The tab's rows in an exported sheet, as it has always written them.
+    s.sheet = {
+        {"输入项"}, {"输入激光功率Pin[W]", "p_in_w"}, {"输出激光功率Pout[W]", "p_out_w"},
+        {"输出项"}, {"总损耗αtotal[dB]", "total_db"}, {"平均损耗αave[dB/m]", "average_db_m"}};
     return s;
 }
 
@@ -77,6 +89,12 @@ CalculatorSpec fillFactorSpec()
         numberOutput("fill_factor", "m_GammalabelLineEdit", {"填充因子γ", "fill factor γ"}, "", 1.0,
                      "g4"),
     };
+    // The tab's rows in an exported sheet, as it has always written them.
+    s.sheet = {{"输入项"},
+               {"纤芯半径a[μm]", "a_um"},
+               {"内包层半径b[μm]", "b_um"},
+               {"输出项"},
+               {"填充因子γ", "fill_factor"}};
     return s;
 }
 

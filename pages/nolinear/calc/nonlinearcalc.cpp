@@ -66,6 +66,23 @@ CalculatorSpec sbsSpec()
         numberOutput("lambda_s_nm", "m_LambdaBlineEdit_2",
                      {"布里渊频移后波长λ_s", "Brillouin Stokes wavelength λ_s"}, "nm", kNm, "f4"),
     };
+    // The tab's rows in an exported sheet, as it has always written them.
+    s.sheet = {{"输入项"},
+               {"光纤长度L[m]", "length_m"},
+               {"偏振因子K", "k"},
+               {"纤芯折射率n", "n"},
+               {"放大器增益倍数G", "gain"},
+               {"模场半径reff[m]", "r_eff_m"},
+               {"声子寿命Tb", "tb_s"},
+               {"泵浦光波长λp[nm]", "lambda_p_nm"},
+               {"石英中声速va", "va_m_s"},
+               {"石英密度ρ", "rho_kg_m3"},
+               {"布里渊频移Δb[Hz]", "shift_hz"},
+               {"石英的电致伸缩常数γe", "gamma_e"},
+               {"输出项"},
+               {"布里渊峰值增益gb[m/W]", "gb_m_w"},
+               {"放大器SBS阈值Pth[W]", "p_th_w"},
+               {"布里渊频移后波长λs[nm]", "lambda_s_nm"}};
     return s;
 }
 
@@ -115,6 +132,24 @@ CalculatorSpec srsSpec()
         numberOutput("lambda_s_nm", "m_LambdaRlineEdit_2",
                      {"拉曼频移后波长λ_s", "Raman Stokes wavelength λ_s"}, "nm", kNm, "g6"),
     };
+    // The tab's rows in an exported sheet, as it has always written them.
+    s.sheet = {{"输入项"},
+               {"光纤长度L[m]", "length_m"},
+               {"高反光栅反射率R1", "r1"},
+               {"拉曼增益系数gR[m/W]", "g_r_m_w"},
+               {"放大器增益倍数G", "gain"},
+               {"低反光栅反射率R2", "r2"},
+               {"泵浦光损耗系数αp[/m]", "alpha_p_m"},
+               {"拉曼泵浦光损耗系数αs[/m]", "alpha_s_m"},
+               {"输出端拉曼光与信号光比例β", "beta"},
+               {"模场半径reff[m]", "r_eff_m"},
+               {"泵浦光波长λp[nm]", "lambda_p_nm"},
+               {"拉曼频移Δr[Hz]", "shift_hz"},
+               {"输出项"},
+               {"传能光纤SRS阈值Pth_d[W]", "p_th_delivery_w"},
+               {"放大器输入SRS阈值Pth_a[W]", "p_th_amplifier_w"},
+               {"振荡器SRS阈值Pth_o[W]", "p_th_oscillator_w"},
+               {"拉曼频移后波长λs[nm]", "lambda_s_nm"}};
     return s;
 }
 
@@ -156,6 +191,21 @@ CalculatorSpec spmSpec()
         numberOutput("phase_rad", "m_failineEdit", {"非线性相移ψ", "nonlinear phase ψ"}, "rad", 1.0,
                      "g4"),
     };
+    // The tab's rows in an exported sheet, as it has always written them.
+    s.sheet = {{"输入项"},
+               {"激光波长λ[nm]", "lambda_nm"},
+               {"光纤长度L[m]", "length_m"},
+               {"光纤增益系数g[1/m]", "g_m"},
+               {"纤芯半径a[μm]", "a_um"},
+               {"光纤损耗系数α[1/m]", "alpha_m"},
+               {"非线性折射率n2", "n2_m2_w"},
+               {"脉冲峰值功率Ppeak[W]", "p_peak_w"},
+               {"类型", "gain_fiber", SheetCell::FiberType},
+               {"输出项"},
+               {"纤芯面积A[m2]", "area_m2"},
+               {"非线性参量γ", "gamma"},
+               {"光纤有效长度Leff[m]", "l_eff_m"},
+               {"非线性相移ψ", "phase_rad"}};
     return s;
 }
 
@@ -182,6 +232,16 @@ CalculatorSpec fwmSpec()
         numberOutput("delta_k_m", "m_deltaKlineEdit", {"相位匹配因子Δk", "phase mismatch Δk"},
                      "1/m", 1.0, "g3"),
     };
+    // The tab's rows in an exported sheet, as it has always written them.
+    s.sheet = {{"输入项"},
+               {"激光波长λ1[nm]", "lambda1_nm"},
+               {"激光波长λ2[nm]", "lambda2_nm"},
+               {"激光波长λ3[nm]", "lambda3_nm"},
+               {"折射率n1", "n1"},
+               {"折射率n2", "n2"},
+               {"折射率n3", "n3"},
+               {"输出项"},
+               {"相位匹配因子Δk", "delta_k_m"}};
     return s;
 }
 

@@ -77,6 +77,25 @@ CalculatorSpec tmiSpec()
         curve("power_w", {"信号光功率", "signal power"}, "W"),
         curve("xi", {"高阶模占功比", "higher-order-mode fraction ξ"}, ""),
     };
+    // The tab's rows in an exported sheet, as it has always written them.
+    s.sheet = {{"输入项"},
+               {"纤芯半径a[μm]", "a_um"},
+               {"信号光波长[nm]", "lambda_s_nm"},
+               {"泵浦波长[nm]", "lambda_p_nm"},
+               {"泵浦包层半径b[μm]", "b_um"},
+               {"掺杂区域半径[μm]", "doped_um"},
+               {"数值孔径", "na"},
+               {"初始信号光功率P[W]", "p0_w"},
+               {"纤芯折射率", "n1"},
+               {"初始高阶模比例", "eta0"},
+               {"相对强度噪声", "rin"},
+               {"对流系数", "h_w_m2k"},
+               {"热光系数", "dndt_k"},
+               {"热导率", "kappa_w_mk"},
+               {"密度与热容乘积", "rho_c_j_m3k"},
+               {"输出项"},
+               {"非线性耦合系数极大值", "chi_max_per_w"},
+               {"模式不稳定阈值功率", "p_th_w"}};
     return s;
 }
 
