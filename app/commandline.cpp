@@ -1,6 +1,7 @@
 #include "commandline.h"
 
 #include "pageconventions.h"
+#include "uilanguageswitch.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
@@ -47,6 +48,11 @@ int printTextOnly(int argc, char *argv[])
                        "(光纤激光器与光纤放大器计算工具)."));
     const QCommandLineOption help = parser.addHelpOption();
     const QCommandLineOption version = parser.addVersionOption();
+    parser.addOption(QCommandLineOption(
+        QStringLiteral("lang"),
+        QStringLiteral("Window language for this run: zh (Chinese) or en (English); "
+                       "otherwise the one chosen under 设置 → 语言 / Language."),
+        QStringLiteral("zh|en")));
     // parse(), not process(): process() would print its own version line and
     // exit before the data directory is named.
     if (!parser.parse(QCoreApplication::arguments())) {
@@ -61,4 +67,30 @@ int printTextOnly(int argc, char *argv[])
     }
     out << parser.helpText();
     return parser.isSet(help) ? 0 : 2;
+}
+
+std::optional<UiLanguage> languageFromCommandLine(int argc, char *argv[], QString *error)
+{
+    static const char kOption[] = "--lang";
+    std::optional<UiLanguage> chosen;
+    for (int i = 1; i < argc; ++i) {
+        QString value;
+        if (!std::strcmp(argv[i], kOption)) {
+            if (i + 1 >= argc) {
+                *error = QStringLiteral("--lang needs a value: zh or en");
+                return std::nullopt;
+            }
+            value = QString::fromLocal8Bit(argv[++i]);
+        } else if (!std::strncmp(argv[i], "--lang=", 7)) {
+            value = QString::fromLocal8Bit(argv[i] + 7);
+        } else {
+            continue;
+        }
+        chosen = parseUiLanguage(value);
+        if (!chosen) {
+            *error = QStringLiteral("--lang takes zh or en, not \"%1\"").arg(value);
+            return std::nullopt;
+        }
+    }
+    return chosen;
 }

@@ -1,6 +1,7 @@
 #include "constant.h"
 
 #include <QAbstractItemView>
+#include <QEvent>
 #include <QFont>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -65,4 +66,11 @@ Constant::Constant(QWidget *parent) : QDialog(parent)
     setMaximumSize(500, 450);
     // Open at the largest size, where every value is visible in full.
     resize(maximumSize());
+}
+
+void Constant::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslateUi(this);
+    QDialog::changeEvent(event);
 }

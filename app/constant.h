@@ -14,6 +14,10 @@ class Constant : public QDialog, public Ui::ConstantDialog
 
 public:
     explicit Constant(QWidget *parent = nullptr);
+
+protected:
+    // QEvent::LanguageChange: the form's texts in the new language.
+    void changeEvent(QEvent *event) override;
 };
 
 #endif // CONSTANT_H

@@ -6,6 +6,7 @@
 #include "fbmainwindow.h"
 #include "fiberdock.h"
 #include "pageconventions.h"
+#include "uilanguage.h"
 
 #include <QAction>
 #include <QFile>
@@ -75,33 +76,24 @@ void DesignController::addActions()
 {
     QMenu *edit = m_window->findChild<QMenu *>(QStringLiteral("menuEdit"));
     QMenu *tools = m_window->findChild<QMenu *>(QStringLiteral("menuTools"));
-    auto add = [this](QMenu *menu, const char *name, const QString &text, const QKeySequence &key,
-                      const QString &tip) {
-        auto *action = new QAction(text, m_window);
+    auto add = [this](QMenu *menu, const char *name, const QKeySequence &key) {
+        auto *action = new QAction(m_window);
         action->setObjectName(QString::fromLatin1(name));
         action->setShortcut(key);
-        action->setStatusTip(tip);
         menu->addAction(action);
         return action;
     };
-    QAction *save = add(edit, "actionSaveDesign", QStringLiteral("保存设计…"),
-                        QKeySequence(Qt::CTRL + Qt::Key_S),
-                        QStringLiteral("把当前光纤和所有输入保存为设计文件"));
-    QAction *open =
-        add(edit, "actionOpenDesign", QStringLiteral("打开设计…"),
-            QKeySequence(Qt::CTRL + Qt::Key_O), QStringLiteral("从设计文件恢复当前光纤和所有输入"));
-    m_recentMenu = new QMenu(QStringLiteral("最近的设计"), m_window);
+    QAction *save = m_save = add(edit, "actionSaveDesign", QKeySequence(Qt::CTRL + Qt::Key_S));
+    QAction *open = m_open = add(edit, "actionOpenDesign", QKeySequence(Qt::CTRL + Qt::Key_O));
+    m_recentMenu = new QMenu(m_window);
     m_recentMenu->setObjectName(QStringLiteral("menuRecentDesigns"));
     edit->addMenu(m_recentMenu);
-    QAction *undo =
-        add(edit, "actionUndoReplace", QStringLiteral("撤销"), QKeySequence(Qt::CTRL + Qt::Key_Z),
-            QStringLiteral("撤销上一次恢复默认参数或打开设计"));
+    QAction *undo = m_undoAction =
+        add(edit, "actionUndoReplace", QKeySequence(Qt::CTRL + Qt::Key_Z));
     undo->setEnabled(false);
-    QAction *use =
-        add(edit, "actionUseFiber", QStringLiteral("使用当前光纤"),
-            QKeySequence(Qt::CTRL + Qt::Key_U), QStringLiteral("用当前光纤填写本页的光纤参数"));
-    QAction *dock = add(tools, "actionFiberDock", QStringLiteral("当前光纤…"), QKeySequence(),
-                        QStringLiteral("编辑当前光纤，选择常用光纤类型"));
+    QAction *use = m_use = add(edit, "actionUseFiber", QKeySequence(Qt::CTRL + Qt::Key_U));
+    QAction *dock = m_dockAction = add(tools, "actionFiberDock", QKeySequence());
+    retranslate();
     connect(save, &QAction::triggered, this, &DesignController::saveDesign);
     connect(open, &QAction::triggered, this, &DesignController::openDesign);
     connect(undo, &QAction::triggered, this, &DesignController::undo);
@@ -116,6 +108,22 @@ void DesignController::addActions()
     refreshRecentMenu();
 }
 
+void DesignController::retranslate()
+{
+    m_save->setText(tr("保存设计…"));
+    m_save->setStatusTip(tr("把当前光纤和所有输入保存为设计文件"));
+    m_open->setText(tr("打开设计…"));
+    m_open->setStatusTip(tr("从设计文件恢复当前光纤和所有输入"));
+    m_recentMenu->setTitle(tr("最近的设计"));
+    m_undoAction->setText(tr("撤销"));
+    m_undoAction->setStatusTip(tr("撤销上一次恢复默认参数或打开设计"));
+    m_use->setText(tr("使用当前光纤"));
+    m_use->setStatusTip(tr("用当前光纤填写本页的光纤参数"));
+    m_dockAction->setText(tr("当前光纤…"));
+    m_dockAction->setStatusTip(tr("编辑当前光纤，选择常用光纤类型"));
+    refreshFiberSummary();
+}
+
 void DesignController::setFileDialogs(FileProvider save, FileProvider open)
 {
     m_saveFile = std::move(save);
@@ -125,7 +133,7 @@ void DesignController::setFileDialogs(FileProvider save, FileProvider open)
 bool DesignController::setCurrentFiber(const designs::FiberDesign &fiber)
 {
     if (const auto bad = designs::checkFiber(fiber)) {
-        notice(qs(bad->zh));
+        notice(inUiLanguage(*bad));
         m_dock->showFiber(m_fiber);
         return false;
     }
@@ -140,7 +148,7 @@ bool DesignController::setCurrentFiber(const designs::FiberDesign &fiber)
 
 void DesignController::refreshFiberSummary()
 {
-    m_fiberSummary->setText(QStringLiteral("当前光纤：%1").arg(qs(m_fiber.name)));
+    m_fiberSummary->setText(tr("当前光纤：%1").arg(shownFiberName(m_fiber.name)));
 }
 
 QWidget *DesignController::pageFor(const std::string &folder, bool create)
@@ -245,7 +253,7 @@ bool DesignController::saveDesignTo(const QString &path, QString *error)
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly) || file.write(bytes) != bytes.size() || !file.flush() ||
         !file.commit()) {
-        *error = QStringLiteral("无法保存设计文件 %1：%2").arg(path, file.errorString());
+        *error = tr("无法保存设计文件 %1：%2").arg(path, file.errorString());
         file.cancelWriting();
         return false;
     }
@@ -257,17 +265,17 @@ bool DesignController::openDesignFrom(const QString &path, QString *error, QStri
 {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
-        *error = QStringLiteral("无法打开设计文件 %1：%2").arg(path, file.errorString());
+        *error = tr("无法打开设计文件 %1：%2").arg(path, file.errorString());
         return false;
     }
     if (file.size() > kMaxDesignBytes) {
-        *error = QStringLiteral("%1 太大，不是设计文件").arg(path);
+        *error = tr("%1 太大，不是设计文件").arg(path);
         return false;
     }
     const designs::DesignReading r =
         designs::readDesign(file.readAll().toStdString(), calc::catalogue());
     if (!r.ok) {
-        *error = QStringLiteral("%1：%2").arg(QFileInfo(path).fileName(), qs(r.error.zh));
+        *error = QStringLiteral("%1：%2").arg(QFileInfo(path).fileName(), inUiLanguage(r.error));
         return false;
     }
     m_undo = snapshot();
@@ -311,20 +319,19 @@ void DesignController::useCurrentFiberAndReport()
 {
     const QStringList written = useCurrentFiber();
     if (written.isEmpty())
-        notice(QStringLiteral("本页没有可由当前光纤填写的参数"));
+        notice(tr("本页没有可由当前光纤填写的参数"));
     else
         m_window->statusBar()->showMessage(
-            QStringLiteral("已用当前光纤 %1 填写：%2")
-                .arg(qs(m_fiber.name), written.join(QStringLiteral("、"))),
+            tr("已用当前光纤 %1 填写：%2")
+                .arg(shownFiberName(m_fiber.name), written.join(tr("、"))),
             8000);
 }
 
 void DesignController::saveDesign()
 {
-    QString path =
-        m_saveFile ? m_saveFile()
-                   : QFileDialog::getSaveFileName(m_window, QStringLiteral("保存设计"), QString(),
-                                                  QStringLiteral("Velmora 设计 (*.velmora.json)"));
+    QString path = m_saveFile ? m_saveFile()
+                              : QFileDialog::getSaveFileName(m_window, tr("保存设计"), QString(),
+                                                             tr("Velmora 设计 (*.velmora.json)"));
     if (path.isEmpty())
         return;
     if (!path.endsWith(QLatin1String(designs::kDesignSuffix)))
@@ -336,11 +343,10 @@ void DesignController::saveDesign()
 
 void DesignController::openDesign()
 {
-    const QString path = m_openFile
-                             ? m_openFile()
-                             : QFileDialog::getOpenFileName(
-                                   m_window, QStringLiteral("打开设计"), QString(),
-                                   QStringLiteral("Velmora 设计 (*.velmora.json);;JSON (*.json)"));
+    const QString path = m_openFile ? m_openFile()
+                                    : QFileDialog::getOpenFileName(
+                                          m_window, tr("打开设计"), QString(),
+                                          tr("Velmora 设计 (*.velmora.json);;JSON (*.json)"));
     if (path.isEmpty())
         return;
     QString error;
@@ -348,7 +354,7 @@ void DesignController::openDesign()
     if (!openDesignFrom(path, &error, &skipped))
         notice(error);
     else if (!skipped.isEmpty())
-        notice(QStringLiteral("设计文件中有本程序不认识的项目，已跳过：%1")
+        notice(tr("设计文件中有本程序不认识的项目，已跳过：%1")
                    .arg(skipped.join(QStringLiteral(", "))));
 }
 

@@ -20,6 +20,7 @@
 
 class FBMainWindow;
 class FiberDock;
+class QAction;
 class QLabel;
 class QMenu;
 class QWidget;
@@ -54,6 +55,10 @@ public:
     using FileProvider = std::function<QString()>;
     void setFileDialogs(FileProvider save, FileProvider open);
 
+    // Texts of the actions, the recent-designs menu and the fiber dock in the
+    // language installed (the main window calls it on a language change).
+    void retranslate();
+
 public slots:
     void saveDesign();
     void openDesign();
@@ -87,6 +92,11 @@ private:
     FiberDock *m_dock = nullptr;
     QLabel *m_fiberSummary = nullptr;
     QMenu *m_recentMenu = nullptr;
+    QAction *m_save = nullptr;
+    QAction *m_open = nullptr;
+    QAction *m_undoAction = nullptr;
+    QAction *m_use = nullptr;
+    QAction *m_dockAction = nullptr;
     FileProvider m_saveFile;
     FileProvider m_openFile;
 };

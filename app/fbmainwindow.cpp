@@ -47,52 +47,56 @@ FBMainWindow::~FBMainWindow()
     delete ui;
 }
 
+void FBMainWindow::setStatusTips()
+{
+    ui->actionBscLaw->setStatusTip(tr("反射折射"));
+    ui->actionBscLaser->setStatusTip(tr("频率与相干性"));
+    ui->actionPls->setStatusTip(tr("高斯脉冲"));
+    ui->actionLasertrit->setStatusTip(tr("纵模间隔、光光效率、量子亏损、小信号增益"));
+    ui->actionFBbsc->setStatusTip(tr("掺杂浓度、本征损耗、填充因子、端面反射率"));
+    ui->actionNonlinear->setStatusTip(tr("受激布里渊散射、受激拉曼散射、非线性相移、四波混频"));
+    ui->actionFBmode->setStatusTip(tr("光纤模式、光束质量、模式损耗"));
+    ui->actionThreshold->setStatusTip(tr("均匀双包层光纤"));
+    ui->actionFbamp->setStatusTip(tr("掺镱光纤放大器与激光器：泵浦、信号、ASE与热负载"));
+    ui->actionClose->setStatusTip(tr("退出应用程序"));
+    ui->actionClear->setStatusTip(tr("清空输出结果"));
+    ui->actionDefaultPar->setStatusTip(tr("恢复默认参数"));
+    ui->actionExportData->setStatusTip(tr("数据导出为excel格式"));
+    ui->actionExportPic->setStatusTip(tr("图片导出为jpg格式"));
+    ui->actionTopHint->setStatusTip(tr("窗口置顶"));
+    ui->actionConstant->setStatusTip(tr("查看常量"));
+    ui->actionIntro->setStatusTip(tr("使用说明"));
+    ui->actionTopic->setStatusTip(tr("帮助主题"));
+    ui->actionAbout->setStatusTip(tr("关于"));
+}
+
 void FBMainWindow::connectActions()
 {
-    ui->actionBscLaw->setStatusTip(QStringLiteral("反射折射"));
-    ui->actionBscLaser->setStatusTip(QStringLiteral("频率与相干性"));
-    ui->actionPls->setStatusTip(QStringLiteral("高斯脉冲"));
-    ui->actionLasertrit->setStatusTip(QStringLiteral("纵模间隔、光光效率、量子亏损、小信号增益"));
-    ui->actionFBbsc->setStatusTip(QStringLiteral("掺杂浓度、本征损耗、填充因子、端面反射率"));
-    ui->actionNonlinear->setStatusTip(
-        QStringLiteral("受激布里渊散射、受激拉曼散射、非线性相移、四波混频"));
-    ui->actionFBmode->setStatusTip(QStringLiteral("光纤模式、光束质量、模式损耗"));
-    ui->actionThreshold->setStatusTip(QStringLiteral("均匀双包层光纤"));
-    ui->actionFbamp->setStatusTip(
-        QStringLiteral("掺镱光纤放大器与激光器：泵浦、信号、ASE与热负载"));
-    ui->actionClose->setStatusTip(QStringLiteral("退出应用程序"));
-    ui->actionClear->setStatusTip(QStringLiteral("清空输出结果"));
-    ui->actionDefaultPar->setStatusTip(QStringLiteral("恢复默认参数"));
-    ui->actionExportData->setStatusTip(QStringLiteral("数据导出为excel格式"));
-    ui->actionExportPic->setStatusTip(QStringLiteral("图片导出为jpg格式"));
-    ui->actionTopHint->setStatusTip(QStringLiteral("窗口置顶"));
-    ui->actionConstant->setStatusTip(QStringLiteral("查看常量"));
-    ui->actionIntro->setStatusTip(QStringLiteral("使用说明"));
-    ui->actionTopic->setStatusTip(QStringLiteral("帮助主题"));
-    ui->actionAbout->setStatusTip(QStringLiteral("关于"));
-
-    connect(ui->actionBscLaw, SIGNAL(triggered()), this, SLOT(bsclawtab()));
-    connect(ui->actionNonlinear, SIGNAL(triggered()), this, SLOT(nolineartab()));
-    connect(ui->actionBscLaser, SIGNAL(triggered()), this, SLOT(laserbsctab()));
-    connect(ui->actionLasertrit, SIGNAL(triggered()), this, SLOT(traittab()));
-    connect(ui->actionPls, SIGNAL(triggered()), this, SLOT(plstab()));
-    connect(ui->actionFBbsc, SIGNAL(triggered()), this, SLOT(fbbsctab()));
-    connect(ui->actionFBmode, SIGNAL(triggered()), this, SLOT(fbmodetab()));
-    connect(ui->actionThreshold, SIGNAL(triggered()), this, SLOT(threshtab()));
+    setStatusTips();
+    connect(ui->actionBscLaw, &QAction::triggered, this, &FBMainWindow::bsclawtab);
+    connect(ui->actionNonlinear, &QAction::triggered, this, &FBMainWindow::nolineartab);
+    connect(ui->actionBscLaser, &QAction::triggered, this, &FBMainWindow::laserbsctab);
+    connect(ui->actionLasertrit, &QAction::triggered, this, &FBMainWindow::traittab);
+    connect(ui->actionPls, &QAction::triggered, this, &FBMainWindow::plstab);
+    connect(ui->actionFBbsc, &QAction::triggered, this, &FBMainWindow::fbbsctab);
+    connect(ui->actionFBmode, &QAction::triggered, this, &FBMainWindow::fbmodetab);
+    connect(ui->actionThreshold, &QAction::triggered, this, &FBMainWindow::threshtab);
     connect(ui->actionFbamp, &QAction::triggered, this, &FBMainWindow::amptab);
-    connect(ui->actionAbout, SIGNAL(triggered()), this, SLOT(about()));
-    connect(ui->actionClear, SIGNAL(triggered()), this, SLOT(clear()));
-    connect(ui->actionClose, SIGNAL(triggered()), this, SLOT(close()));
-    connect(ui->actionTopic, SIGNAL(triggered()), this, SLOT(startAssistant()));
-    connect(ui->actionConstant, SIGNAL(triggered()), this, SLOT(showConstant()));
-    connect(ui->actionWindows_Color, SIGNAL(triggered()), this, SLOT(showWindowColorDialog()));
-    connect(ui->actionCalculator, SIGNAL(triggered()), this, SLOT(sysCalculator()));
-    connect(ui->actionDefaultSettings, SIGNAL(triggered()), this, SLOT(defaultSettings()));
-    connect(ui->actionDefaultPar, SIGNAL(triggered()), this, SLOT(defaultPar()));
-    connect(ui->actionTopHint, SIGNAL(triggered()), this, SLOT(topshow()));
-    connect(ui->actionExportData, SIGNAL(triggered()), this, SLOT(exportData()));
-    connect(ui->actionExportPic, SIGNAL(triggered()), this, SLOT(exportPic()));
-    connect(ui->actionIntro, SIGNAL(triggered()), this, SLOT(introduction()));
+    connect(ui->actionAbout, &QAction::triggered, this, &FBMainWindow::about);
+    connect(ui->actionClear, &QAction::triggered, this, &FBMainWindow::clear);
+    connect(ui->actionClose, &QAction::triggered, this, &FBMainWindow::close);
+    connect(ui->actionTopic, &QAction::triggered, this, &FBMainWindow::startAssistant);
+    connect(ui->actionConstant, &QAction::triggered, this, &FBMainWindow::showConstant);
+    connect(ui->actionWindows_Color, &QAction::triggered, this,
+            &FBMainWindow::showWindowColorDialog);
+    connect(ui->actionCalculator, &QAction::triggered, this, &FBMainWindow::sysCalculator);
+    connect(ui->actionDefaultSettings, &QAction::triggered, this, &FBMainWindow::defaultSettings);
+    connect(ui->actionDefaultPar, &QAction::triggered, this, &FBMainWindow::defaultPar);
+    connect(ui->actionTopHint, &QAction::triggered, this, &FBMainWindow::topshow);
+    connect(ui->actionExportData, &QAction::triggered, this, &FBMainWindow::exportData);
+    connect(ui->actionExportPic, &QAction::triggered, this, &FBMainWindow::exportPic);
+    connect(ui->actionIntro, &QAction::triggered, this, &FBMainWindow::introduction);
+    addLanguageMenu();
 }
 
 // Creates the page on its first selection, then shows it and hides the rest.

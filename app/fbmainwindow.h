@@ -1,6 +1,8 @@
 #ifndef FBMAINWINDOW_H
 #define FBMAINWINDOW_H
 
+#include "uilanguage.h"
+
 #include <QColor>
 #include <QMainWindow>
 
@@ -12,6 +14,7 @@ class SweepWindow;
 class LaserPluse;
 class LaserTrait;
 class Laserbsc;
+class QAction;
 class QVBoxLayout;
 class QWebView;
 class bscoptlaw;
@@ -77,7 +80,13 @@ public:
     using DirectoryProvider = std::function<QString()>;
     void setExportDialogs(SaveFileProvider saveFile, DirectoryProvider directory);
 
+protected:
+    // QEvent::LanguageChange: every text of the window anew.
+    void changeEvent(QEvent *event) override;
+
 public slots:
+    // 设置 → 语言 / Language: stores the choice and switches at once.
+    void chooseLanguage(UiLanguage language);
     // 工具 → 参数扫描: the sweep window, preset to the page and tab shown.
     void showSweepWindow();
 
@@ -108,9 +117,15 @@ private slots:
 private:
     template <typename Page> void showPage(Page *&page, int index);
     void connectActions();
+    void retranslate();
+    void setStatusTips();
+    void addLanguageMenu();
     void addSweepAction();
     void restoreSettings();
-    void showHelpPage(const QString &relativePath);
+    void showHelpPage(const QString &name);
+
+    QAction *sweepAction = nullptr;
+    QString helpPageShown; // "about.html" etc., reopened in a new language
 
     Constant *constantDialog = nullptr;
     SweepWindow *sweepWindow = nullptr;

@@ -4,12 +4,13 @@
 
 #include "exportformats.h"
 
+#include <QCoreApplication>
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QStatusBar>
 
 namespace {
-const char *const kExportTitle = "提示";
+const char *const kExportTitle = QT_TRANSLATE_NOOP("FBMainWindow", "提示");
 constexpr int kStatusMessageMs = 10000;
 } // namespace
 
@@ -29,22 +30,21 @@ void FBMainWindow::exportData()
     if (!page)
         return;
     QString filter = QString::fromLatin1(kCsvFilter);
-    const QString chosen = exportSaveFile ? exportSaveFile(&filter)
-                                          : QFileDialog::getSaveFileName(
-                                                nullptr, QStringLiteral("Save File"),
-                                                QStringLiteral("."), sheetFileFilters(), &filter);
+    const QString chosen =
+        exportSaveFile ? exportSaveFile(&filter)
+                       : QFileDialog::getSaveFileName(nullptr, tr("保存文件"), QStringLiteral("."),
+                                                      sheetFileFilters(), &filter);
     if (chosen.isEmpty())
         return;
 
     const SheetTarget target = resolveSheetTarget(chosen, filter);
     const SheetExportResult result = exportSheet(page, currentInnerTab(), target.path);
     if (result.status == SheetExportResult::Written)
-        statusBar()->showMessage(QStringLiteral("数据已导出到 %1").arg(result.path),
-                                 kStatusMessageMs);
+        statusBar()->showMessage(tr("数据已导出到 %1").arg(result.path), kStatusMessageMs);
     else
-        QMessageBox::warning(this, QString::fromUtf8(kExportTitle),
-                             QStringLiteral("数据导出失败，无法写入文件\n%1\n原因：%2")
-                                 .arg(result.path, result.error));
+        QMessageBox::warning(
+            this, tr(kExportTitle),
+            tr("数据导出失败，无法写入文件\n%1\n原因：%2").arg(result.path, result.error));
 }
 
 // Saves the plots of the page tab shown into a chosen directory and tells the
@@ -54,15 +54,15 @@ void FBMainWindow::exportPic()
     QWidget *page = currentPageWidget();
     if (!page)
         return;
-    const QString directory = exportDirectory ? exportDirectory()
-                                              : QFileDialog::getExistingDirectory(
-                                                    this, QStringLiteral("请选择图片保存路径"),
-                                                    QString(), QFileDialog::ShowDirsOnly);
+    const QString directory =
+        exportDirectory ? exportDirectory()
+                        : QFileDialog::getExistingDirectory(this, tr("请选择图片保存路径"),
+                                                            QString(), QFileDialog::ShowDirsOnly);
     const QString prefix = pictureDirPrefix(directory);
     if (prefix.isEmpty())
         return;
 
     const PictureExportResult result = exportPictures(page, currentInnerTab(), prefix, this);
-    QMessageBox::warning(this, QString::fromUtf8(kExportTitle), pictureExportMessage(result),
-                         QMessageBox::Ok, QMessageBox::NoButton);
+    QMessageBox::warning(this, tr(kExportTitle), pictureExportMessage(result), QMessageBox::Ok,
+                         QMessageBox::NoButton);
 }

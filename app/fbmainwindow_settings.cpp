@@ -73,12 +73,12 @@ void FBMainWindow::showWindowColorDialog()
     // Created anew for every use; deleted once it has been answered (the
     // pointer guards against the window going away while it is open).
     QPointer<QColorDialog> dialog = new QColorDialog(this);
-    dialog->setWindowTitle(QStringLiteral("请选择窗口背景色"));
+    dialog->setWindowTitle(tr("请选择窗口背景色"));
     const QColor stored = storedColor(QStringLiteral("window"), kDialogColorDefault.red(),
                                       kDialogColorDefault.green(), kDialogColorDefault.blue());
     applyWindowColor(dialog, stored);
     dialog->setCurrentColor(stored);
-    connect(dialog, SIGNAL(colorSelected(QColor)), this, SLOT(windowColorChange(QColor)));
+    connect(dialog.data(), &QColorDialog::colorSelected, this, &FBMainWindow::windowColorChange);
     dialog->exec();
     delete dialog;
 }

@@ -13,11 +13,11 @@
 
 void FBMainWindow::addSweepAction()
 {
-    auto *action = new QAction(QStringLiteral("参数扫描…"), this);
-    action->setObjectName(QStringLiteral("actionSweep"));
-    action->setStatusTip(QStringLiteral("扫描一个输入参数，绘制输出随之的变化"));
-    ui->menuTools->addAction(action);
-    connect(action, &QAction::triggered, this, &FBMainWindow::showSweepWindow);
+    sweepAction = new QAction(tr("参数扫描…"), this);
+    sweepAction->setObjectName(QStringLiteral("actionSweep"));
+    sweepAction->setStatusTip(tr("扫描一个输入参数，绘制输出随之的变化"));
+    ui->menuTools->addAction(sweepAction);
+    connect(sweepAction, &QAction::triggered, this, &FBMainWindow::showSweepWindow);
 }
 
 // The calculator of the page and tab shown (pages are named after their

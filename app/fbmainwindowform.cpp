@@ -2,6 +2,8 @@
 
 #include "pageconventions.h"
 
+#include <QActionGroup>
+#include <QCoreApplication>
 #include <QFileInfo>
 #include <QIcon>
 #include <QMetaObject>
@@ -62,6 +64,14 @@ void FBMainWindow::setupUi(QMainWindow *window)
     actionIntro = createAction(window, "actionIntro", QString());
     actionTopic = createAction(window, "actionTopic", QStringLiteral("帮助"));
     actionAbout = createAction(window, "actionAbout", QString());
+    // Each language is named in itself, so it can be found from the other.
+    actionLanguageChinese = createAction(window, "actionLanguageChinese", QString());
+    actionLanguageEnglish = createAction(window, "actionLanguageEnglish", QString());
+    auto *languages = new QActionGroup(window);
+    for (QAction *language : {actionLanguageChinese, actionLanguageEnglish}) {
+        language->setCheckable(true);
+        languages->addAction(language);
+    }
 
     centralWidget = new QWidget(window);
     centralWidget->setObjectName(QStringLiteral("centralWidget"));
@@ -99,6 +109,8 @@ void FBMainWindow::setupUi(QMainWindow *window)
     menuSettings->setObjectName(QStringLiteral("menuSettings"));
     menuTools = new QMenu(menuBar);
     menuTools->setObjectName(QStringLiteral("menuTools"));
+    menuLanguage = new QMenu(menuSettings);
+    menuLanguage->setObjectName(QStringLiteral("menuLanguage"));
     window->setMenuBar(menuBar);
 
     statusBar = new QStatusBar(window);
@@ -135,6 +147,10 @@ void FBMainWindow::setupUi(QMainWindow *window)
     menuSettings->addAction(actionDefaultSettings);
     menuSettings->addSeparator();
     menuSettings->addAction(actionTopHint);
+    menuSettings->addSeparator();
+    menuSettings->addMenu(menuLanguage);
+    menuLanguage->addAction(actionLanguageChinese);
+    menuLanguage->addAction(actionLanguageEnglish);
     menuTools->addAction(actionCalculator);
     menuHelp->addAction(actionIntro);
     menuHelp->addAction(actionTopic);
@@ -158,39 +174,42 @@ void FBMainWindow::setupUi(QMainWindow *window)
 void FBMainWindow::retranslateUi(QMainWindow *window)
 {
     window->setWindowTitle(QStringLiteral("Velmora"));
-    actionBscLaw->setText(QStringLiteral("几何光学参数"));
-    actionBscLaser->setText(QStringLiteral("连续激光参数"));
-    actionPls->setText(QStringLiteral("脉冲激光参数"));
-    actionLasertrit->setText(QStringLiteral("激光器参数"));
-    actionFBbsc->setText(QStringLiteral("光纤参数"));
-    actionNonlinear->setText(QStringLiteral("非线性效应"));
-    actionFBmode->setText(QStringLiteral("光纤模式参数"));
-    actionThreshold->setText(QStringLiteral("不稳定阈值"));
-    actionFbamp->setText(QStringLiteral("光纤放大器"));
-    actionClose->setText(QStringLiteral("退出"));
+    actionBscLaw->setText(QCoreApplication::translate("FBMainWindow", "几何光学参数"));
+    actionBscLaser->setText(QCoreApplication::translate("FBMainWindow", "连续激光参数"));
+    actionPls->setText(QCoreApplication::translate("FBMainWindow", "脉冲激光参数"));
+    actionLasertrit->setText(QCoreApplication::translate("FBMainWindow", "激光器参数"));
+    actionFBbsc->setText(QCoreApplication::translate("FBMainWindow", "光纤参数"));
+    actionNonlinear->setText(QCoreApplication::translate("FBMainWindow", "非线性效应"));
+    actionFBmode->setText(QCoreApplication::translate("FBMainWindow", "光纤模式参数"));
+    actionThreshold->setText(QCoreApplication::translate("FBMainWindow", "不稳定阈值"));
+    actionFbamp->setText(QCoreApplication::translate("FBMainWindow", "光纤放大器"));
+    actionClose->setText(QCoreApplication::translate("FBMainWindow", "退出"));
     actionClose->setShortcut(QKeySequence(QStringLiteral("Ctrl+Q")));
-    actionClear->setText(QStringLiteral("清空"));
+    actionClear->setText(QCoreApplication::translate("FBMainWindow", "清空"));
     actionClear->setShortcut(QKeySequence(QStringLiteral("Ctrl+R")));
-    actionDefaultPar->setText(QStringLiteral("恢复默认参数"));
-    actionExportData->setText(QStringLiteral("数据导出"));
-    actionExportData->setIconText(QStringLiteral("保存excel"));
-    actionExportData->setToolTip(QStringLiteral("数据导出excel表单"));
-    actionExportPic->setText(QStringLiteral("导出图片"));
-    actionWindows_Color->setText(QStringLiteral("窗口背景色"));
-    actionDefaultSettings->setText(QStringLiteral("恢复默认设置"));
-    actionTopHint->setText(QStringLiteral("窗口置顶"));
-    actionCalculator->setText(QStringLiteral("计算器"));
-    actionConstant->setText(QStringLiteral("查看常量"));
-    actionIntro->setText(QStringLiteral("使用说明"));
-    actionTopic->setText(QStringLiteral("计算模型说明"));
-    actionAbout->setText(QStringLiteral("关于我们"));
-    menuFile->setTitle(QStringLiteral("查看"));
-    menuEdit->setTitle(QStringLiteral("操作"));
-    menuHelp->setTitle(QStringLiteral("帮助"));
-    menuSettings->setTitle(QStringLiteral("设置"));
-    menuTools->setTitle(QStringLiteral("工具"));
+    actionDefaultPar->setText(QCoreApplication::translate("FBMainWindow", "恢复默认参数"));
+    actionExportData->setText(QCoreApplication::translate("FBMainWindow", "数据导出"));
+    actionExportData->setIconText(QCoreApplication::translate("FBMainWindow", "保存excel"));
+    actionExportData->setToolTip(QCoreApplication::translate("FBMainWindow", "数据导出excel表单"));
+    actionExportPic->setText(QCoreApplication::translate("FBMainWindow", "导出图片"));
+    actionWindows_Color->setText(QCoreApplication::translate("FBMainWindow", "窗口背景色"));
+    actionDefaultSettings->setText(QCoreApplication::translate("FBMainWindow", "恢复默认设置"));
+    actionTopHint->setText(QCoreApplication::translate("FBMainWindow", "窗口置顶"));
+    actionCalculator->setText(QCoreApplication::translate("FBMainWindow", "计算器"));
+    actionConstant->setText(QCoreApplication::translate("FBMainWindow", "查看常量"));
+    actionIntro->setText(QCoreApplication::translate("FBMainWindow", "使用说明"));
+    actionTopic->setText(QCoreApplication::translate("FBMainWindow", "计算模型说明"));
+    actionAbout->setText(QCoreApplication::translate("FBMainWindow", "关于我们"));
+    menuFile->setTitle(QCoreApplication::translate("FBMainWindow", "查看"));
+    menuEdit->setTitle(QCoreApplication::translate("FBMainWindow", "操作"));
+    menuHelp->setTitle(QCoreApplication::translate("FBMainWindow", "帮助"));
+    menuSettings->setTitle(QCoreApplication::translate("FBMainWindow", "设置"));
+    menuTools->setTitle(QCoreApplication::translate("FBMainWindow", "工具"));
+    menuLanguage->setTitle(QCoreApplication::translate("FBMainWindow", "语言 / Language"));
+    actionLanguageChinese->setText(QStringLiteral("中文"));
+    actionLanguageEnglish->setText(QStringLiteral("English"));
     toolBar->setWindowTitle(QStringLiteral("toolBar"));
-    mainToolBar->setToolTip(QStringLiteral("常用常量查表"));
+    mainToolBar->setToolTip(QCoreApplication::translate("FBMainWindow", "常用常量查表"));
 }
 
 } // namespace Ui

@@ -41,6 +41,8 @@ public:
     QAction *actionIntro;
     QAction *actionTopic;
     QAction *actionAbout;
+    QAction *actionLanguageChinese;
+    QAction *actionLanguageEnglish;
     QWidget *centralWidget;
     QGridLayout *gridLayout;
     QWidget *widget;
@@ -50,15 +52,18 @@ public:
     QMenu *menuHelp;
     QMenu *menuSettings;
     QMenu *menuTools;
+    QMenu *menuLanguage;
     QStatusBar *statusBar;
     QToolBar *toolBar;
     QToolBar *mainToolBar;
 
     void setupUi(QMainWindow *window);
+    // Sets every text of the form in the language installed (the Chinese
+    // source texts through the translators, context "FBMainWindow").
+    void retranslateUi(QMainWindow *window);
 
 private:
     QAction *createAction(QMainWindow *window, const char *objectName, const QString &iconName);
-    void retranslateUi(QMainWindow *window);
 };
 
 } // namespace Ui

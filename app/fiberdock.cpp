@@ -4,8 +4,11 @@
 #include "designfile.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
+#include <QEvent>
 #include <QFormLayout>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSettings>
@@ -26,23 +29,35 @@ struct FiberField {
 
 // The dock's rows, in the order engineers quote a fiber.
 const FiberField kFields[] = {
-    {"fiberCoreRadius", "纤芯半径 [μm]", &FiberDesign::coreRadiusUm},
-    {"fiberCladdingRadius", "泵浦包层半径 [μm]", &FiberDesign::claddingRadiusUm},
-    {"fiberDopedRadius", "掺杂区半径 [μm]", &FiberDesign::dopedRadiusUm},
-    {"fiberNa", "纤芯数值孔径 NA", &FiberDesign::na},
-    {"fiberN2", "包层折射率 n2", &FiberDesign::n2},
-    {"fiberLength", "光纤长度 [m]", &FiberDesign::lengthM},
-    {"fiberSignal", "信号波长 [nm]", &FiberDesign::signalNm},
-    {"fiberPump", "泵浦波长 [nm]", &FiberDesign::pumpNm},
-    {"fiberYb", "Yb 掺杂浓度 [m⁻³]", &FiberDesign::ybConcentration},
-    {"fiberLoss", "背景损耗 [dB/m]", &FiberDesign::backgroundLossDbPerM},
+    {"fiberCoreRadius", QT_TRANSLATE_NOOP("FiberDock", "纤芯半径 [μm]"),
+     &FiberDesign::coreRadiusUm},
+    {"fiberCladdingRadius", QT_TRANSLATE_NOOP("FiberDock", "泵浦包层半径 [μm]"),
+     &FiberDesign::claddingRadiusUm},
+    {"fiberDopedRadius", QT_TRANSLATE_NOOP("FiberDock", "掺杂区半径 [μm]"),
+     &FiberDesign::dopedRadiusUm},
+    {"fiberNa", QT_TRANSLATE_NOOP("FiberDock", "纤芯数值孔径 NA"), &FiberDesign::na},
+    {"fiberN2", QT_TRANSLATE_NOOP("FiberDock", "包层折射率 n2"), &FiberDesign::n2},
+    {"fiberLength", QT_TRANSLATE_NOOP("FiberDock", "光纤长度 [m]"), &FiberDesign::lengthM},
+    {"fiberSignal", QT_TRANSLATE_NOOP("FiberDock", "信号波长 [nm]"), &FiberDesign::signalNm},
+    {"fiberPump", QT_TRANSLATE_NOOP("FiberDock", "泵浦波长 [nm]"), &FiberDesign::pumpNm},
+    {"fiberYb", QT_TRANSLATE_NOOP("FiberDock", "Yb 掺杂浓度 [m⁻³]"), &FiberDesign::ybConcentration},
+    {"fiberLoss", QT_TRANSLATE_NOOP("FiberDock", "背景损耗 [dB/m]"),
+     &FiberDesign::backgroundLossDbPerM},
 };
 
 const char *const kUserFibersKey = "designs/userFibers";
 
+// The one generic fiber whose name carries words; shown translated.
+const char *const kTranslatedFiberNames[] = {QT_TRANSLATE_NOOP("FiberLibrary", "6/125 (纤芯泵浦)")};
+
 } // namespace
 
-FiberDock::FiberDock(QWidget *parent) : QDockWidget(QStringLiteral("当前光纤"), parent)
+QString shownFiberName(const std::string &name)
+{
+    return QCoreApplication::translate("FiberLibrary", name.c_str());
+}
+
+FiberDock::FiberDock(QWidget *parent) : QDockWidget(parent)
 {
     setObjectName(QStringLiteral("fiberDock"));
     setFeatures(QDockWidget::DockWidgetClosable | QDockWidget::DockWidgetFloatable |
@@ -53,14 +68,18 @@ FiberDock::FiberDock(QWidget *parent) : QDockWidget(QStringLiteral("当前光纤
     auto *form = new QFormLayout;
     m_types = new QComboBox(body);
     m_types->setObjectName(QStringLiteral("fiberTypeCombo"));
-    form->addRow(QStringLiteral("光纤类型"), m_types);
+    m_typesLabel = new QLabel(body);
+    form->addRow(m_typesLabel, m_types);
     m_name = new QLineEdit(body);
     m_name->setObjectName(QStringLiteral("fiberName"));
-    form->addRow(QStringLiteral("名称"), m_name);
+    m_nameLabel = new QLabel(body);
+    form->addRow(m_nameLabel, m_name);
     for (const FiberField &f : kFields) {
         auto *edit = new QLineEdit(body);
         edit->setObjectName(QString::fromLatin1(f.objectName));
-        form->addRow(QString::fromUtf8(f.caption), edit);
+        auto *label = new QLabel(body);
+        m_captions.push_back(label);
+        form->addRow(label, edit);
         connect(edit, &QLineEdit::editingFinished, this,
                 [this] { emit fiberEdited(fiberInFields()); });
         m_values.push_back(edit);
@@ -69,11 +88,11 @@ FiberDock::FiberDock(QWidget *parent) : QDockWidget(QStringLiteral("当前光纤
             [this] { emit fiberEdited(fiberInFields()); });
     layout->addLayout(form);
 
-    auto *use = new QPushButton(QStringLiteral("使用当前光纤（填入本页）"), body);
+    auto *use = m_useButton = new QPushButton(body);
     use->setObjectName(QStringLiteral("useFiberButton"));
-    auto *save = new QPushButton(QStringLiteral("保存为我的光纤"), body);
+    auto *save = m_saveButton = new QPushButton(body);
     save->setObjectName(QStringLiteral("saveFiberButton"));
-    auto *remove = new QPushButton(QStringLiteral("删除我的光纤"), body);
+    auto *remove = m_removeButton = new QPushButton(body);
     remove->setObjectName(QStringLiteral("removeFiberButton"));
     layout->addWidget(use);
     auto *mine = new QHBoxLayout;
@@ -86,23 +105,46 @@ FiberDock::FiberDock(QWidget *parent) : QDockWidget(QStringLiteral("当前光纤
     connect(save, &QPushButton::clicked, this, &FiberDock::saveAsUserFiber);
     connect(remove, &QPushButton::clicked, this, &FiberDock::removeUserFiber);
     connect(m_types, QOverload<int>::of(&QComboBox::activated), this, &FiberDock::typeChosen);
+    retranslate();
+}
+
+void FiberDock::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QDockWidget::changeEvent(event);
+}
+
+void FiberDock::retranslate()
+{
+    setWindowTitle(tr("当前光纤"));
+    m_typesLabel->setText(tr("光纤类型"));
+    m_nameLabel->setText(tr("名称"));
+    for (std::size_t i = 0; i < m_captions.size(); ++i)
+        m_captions[i]->setText(tr(kFields[i].caption));
+    m_useButton->setText(tr("使用当前光纤（填入本页）"));
+    m_saveButton->setText(tr("保存为我的光纤"));
+    m_removeButton->setText(tr("删除我的光纤"));
     refreshTypes();
+    // The name shown follows the language unless the user has typed another.
+    if (m_name->text() == m_nameShown)
+        m_name->setText(m_nameShown = shownFiberName(m_nameSource));
 }
 
 void FiberDock::refreshTypes()
 {
     m_types->clear();
-    m_types->addItem(QStringLiteral("（选择以载入）"));
+    m_types->addItem(tr("（选择以载入）"));
     for (const FiberDesign &f : velmora::designs::genericFibers())
-        m_types->addItem(QString::fromStdString(f.name), QStringLiteral("generic"));
+        m_types->addItem(shownFiberName(f.name), QStringLiteral("generic"));
     for (const FiberDesign &f : userFibers())
-        m_types->addItem(QStringLiteral("我的：") + QString::fromStdString(f.name),
-                         QStringLiteral("user"));
+        m_types->addItem(tr("我的：") + QString::fromStdString(f.name), QStringLiteral("user"));
 }
 
 void FiberDock::showFiber(const FiberDesign &fiber)
 {
-    m_name->setText(QString::fromStdString(fiber.name));
+    m_nameSource = fiber.name;
+    m_name->setText(m_nameShown = shownFiberName(fiber.name));
     for (std::size_t i = 0; i < m_values.size(); ++i)
         m_values[i]->setText(QString::number(fiber.*kFields[i].member, 'g', 10));
 }
@@ -110,7 +152,9 @@ void FiberDock::showFiber(const FiberDesign &fiber)
 FiberDesign FiberDock::fiberInFields() const
 {
     FiberDesign f;
-    f.name = m_name->text().trimmed().toStdString();
+    // A translated name stands for the name it was shown for.
+    const QString typed = m_name->text().trimmed();
+    f.name = typed == m_nameShown.trimmed() ? m_nameSource : typed.toStdString();
     for (std::size_t i = 0; i < m_values.size(); ++i) {
         bool ok = false;
         const double v = m_values[i]->text().trimmed().toDouble(&ok);

@@ -10,10 +10,17 @@
 
 #include <QDockWidget>
 
+#include <string>
 #include <vector>
 
 class QComboBox;
+class QLabel;
 class QLineEdit;
+class QPushButton;
+
+// A fiber's name as shown: the generic fibers' names in the window's
+// language, the user's own as typed.
+QString shownFiberName(const std::string &name);
 
 class FiberDock : public QDockWidget
 {
@@ -29,6 +36,9 @@ public:
     // The user's own fibers, stored in the settings store.
     static std::vector<velmora::designs::FiberDesign> userFibers();
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 signals:
     void fiberEdited(const velmora::designs::FiberDesign &fiber);
     void useRequested();
@@ -40,11 +50,20 @@ private slots:
 
 private:
     void refreshTypes();
+    void retranslate();
     static void storeUserFibers(const std::vector<velmora::designs::FiberDesign> &fibers);
 
     QComboBox *m_types = nullptr;
     QLineEdit *m_name = nullptr;
     std::vector<QLineEdit *> m_values; // one per number of the fiber, in kFields order
+    std::vector<QLabel *> m_captions;  // their captions, in the same order
+    std::string m_nameSource;          // the fiber name last shown, and its text
+    QString m_nameShown;
+    QLabel *m_typesLabel = nullptr;
+    QLabel *m_nameLabel = nullptr;
+    QPushButton *m_useButton = nullptr;
+    QPushButton *m_saveButton = nullptr;
+    QPushButton *m_removeButton = nullptr;
 };
 
 #endif // FIBERDOCK_H

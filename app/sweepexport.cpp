@@ -31,16 +31,16 @@ bool saveBytes(const QString &path, const QByteArray &bytes, QString *error)
 {
     QSaveFile file(path);
     if (!file.open(QIODevice::WriteOnly)) {
-        *error = QStringLiteral("无法写入文件 %1：%2").arg(path, file.errorString());
+        *error = SweepWindow::tr("无法写入文件 %1：%2").arg(path, file.errorString());
         return false;
     }
     if (file.write(bytes) != bytes.size() || !file.flush()) {
-        *error = QStringLiteral("写入文件 %1 失败：%2").arg(path, file.errorString());
+        *error = SweepWindow::tr("写入文件 %1 失败：%2").arg(path, file.errorString());
         file.cancelWriting();
         return false;
     }
     if (!file.commit()) {
-        *error = QStringLiteral("写入文件 %1 失败：%2").arg(path, file.errorString());
+        *error = SweepWindow::tr("写入文件 %1 失败：%2").arg(path, file.errorString());
         return false;
     }
     return true;
@@ -65,7 +65,7 @@ bool SweepWindow::saveTable(const QString &path, QString *error) const
         return CsvWriter().write(sheet, path, error);
     if (suffix == QLatin1String("xlsx"))
         return XlsxWriter().write(sheet, path, error);
-    *error = QStringLiteral("不支持的表格格式：%1（请用 .csv 或 .xlsx）").arg(path);
+    *error = SweepWindow::tr("不支持的表格格式：%1（请用 .csv 或 .xlsx）").arg(path);
     return false;
 }
 
@@ -82,7 +82,7 @@ bool SweepWindow::savePlot(const QString &path, QString *error) const
         if (suffix != QLatin1String("png"))
             writer.setQuality(95);
         if (!writer.write(image)) {
-            *error = QStringLiteral("无法生成图片：%1").arg(writer.errorString());
+            *error = SweepWindow::tr("无法生成图片：%1").arg(writer.errorString());
             return false;
         }
         return saveBytes(path, bytes, error);
@@ -98,13 +98,13 @@ bool SweepWindow::savePlot(const QString &path, QString *error) const
         generator.setTitle(windowTitle());
         QCPPainter painter;
         if (!painter.begin(&generator)) {
-            *error = QStringLiteral("无法生成 SVG 图片");
+            *error = SweepWindow::tr("无法生成 SVG 图片");
             return false;
         }
         m_plot->toPainter(&painter, kPlotWidth, kPlotHeight);
         painter.end();
         if (bytes.isEmpty()) {
-            *error = QStringLiteral("无法生成 SVG 图片");
+            *error = SweepWindow::tr("无法生成 SVG 图片");
             return false;
         }
         return saveBytes(path, bytes, error);
@@ -116,18 +116,18 @@ bool SweepWindow::savePlot(const QString &path, QString *error) const
         if (!replacer.prepare(error))
             return false;
         if (!m_plot->savePdf(replacer.temporaryPath(), kPlotWidth, kPlotHeight)) {
-            *error = QStringLiteral("无法写入 PDF 文件 %1").arg(path);
+            *error = SweepWindow::tr("无法写入 PDF 文件 %1").arg(path);
             return false;
         }
         QFile written(replacer.temporaryPath());
         if (!written.open(QIODevice::ReadOnly) || !written.read(5).startsWith("%PDF") ||
             written.size() < 200) {
-            *error = QStringLiteral("写入 PDF 文件 %1 失败").arg(path);
+            *error = SweepWindow::tr("写入 PDF 文件 %1 失败").arg(path);
             return false;
         }
         written.close();
         return replacer.commit(error);
     }
-    *error = QStringLiteral("不支持的图片格式：%1（请用 .png、.jpg、.pdf 或 .svg）").arg(path);
+    *error = SweepWindow::tr("不支持的图片格式：%1（请用 .png、.jpg、.pdf 或 .svg）").arg(path);
     return false;
 }

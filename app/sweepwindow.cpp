@@ -4,10 +4,12 @@
 #include "pageconventions.h"
 #include "sweeprunner.h"
 #include "sweepseries.h"
+#include "uilanguage.h"
 
 #include <qcustomplot.h>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QEvent>
 #include <QFileDialog>
 #include <QFormLayout>
 #include <QHBoxLayout>
@@ -33,7 +35,7 @@ QString qs(const std::string &s)
 
 QString captionWithUnit(const FieldSpec &f)
 {
-    const QString caption = qs(f.caption.zh);
+    const QString caption = inUiLanguage(f.caption);
     return f.unit.empty() ? caption : caption + QStringLiteral(" [") + qs(f.unit) + ']';
 }
 
@@ -72,8 +74,8 @@ SweepWindow::SweepWindow(QWidget *parent, const std::string &calculatorId, const
     : QDialog(parent), m_runner(new SweepRunner(this))
 {
     setObjectName(QStringLiteral("sweepWindow"));
-    setWindowTitle(QStringLiteral("参数扫描"));
     buildForm();
+    retranslate();
 
     connect(m_runner, &SweepRunner::progress, this, [this](int done, int total) {
         m_progress->setMaximum(total);
@@ -101,6 +103,64 @@ SweepWindow::SweepWindow(QWidget *parent, const std::string &calculatorId, const
 
 SweepWindow::~SweepWindow() = default;
 
+// A form caption, re-set in the window's language by retranslate().
+QLabel *SweepWindow::label(const char *source)
+{
+    auto *caption = new QLabel(this);
+    m_captions.emplace_back(caption, source);
+    return caption;
+}
+
+void SweepWindow::changeEvent(QEvent *event)
+{
+    if (event->type() == QEvent::LanguageChange)
+        retranslate();
+    QDialog::changeEvent(event);
+}
+
+// Every text in the window's language: captions, buttons, the preset and
+// calculator names, the choices of inputs and outputs (the chosen ones stay
+// chosen) and the table and plot of the last sweep.
+void SweepWindow::retranslate()
+{
+    setWindowTitle(tr("参数扫描"));
+    for (const auto &caption : m_captions)
+        caption.first->setText(tr(caption.second));
+    m_log->setText(tr("对数间隔"));
+    m_logY->setText(tr("对数纵轴"));
+    m_sampleAt->setToolTip(tr("曲线输出（如增益谱）取值的横坐标，如信号波长"));
+    m_run->setText(tr("开始扫描"));
+    m_cancel->setText(tr("取消"));
+    m_exportTable->setText(tr("导出表格…"));
+    m_exportPlot->setText(tr("导出图片…"));
+    m_fixed->setHorizontalHeaderLabels({tr("固定参数"), tr("值")});
+
+    const auto presets = availableSweepPresets();
+    m_preset->setItemText(0, tr("（自定义）"));
+    for (std::size_t i = 0; i < presets.size() && int(i) + 1 < m_preset->count(); ++i)
+        m_preset->setItemText(int(i) + 1, inUiLanguage({presets[i].titleZh, presets[i].titleEn}));
+    for (int i = 0; i < m_calculator->count(); ++i)
+        if (const Calculator *c =
+                catalogue().find(m_calculator->itemData(i).toString().toStdString()))
+            m_calculator->setItemText(i, inUiLanguage(c->spec().title));
+
+    const Calculator *calculator = chosenCalculator();
+    for (QComboBox *choices : {m_swept, m_group, m_output1, m_output2})
+        for (int i = 0; i < choices->count(); ++i) {
+            const std::string key = choices->itemData(i).toString().toStdString();
+            const FieldSpec *f = calculator ? calculator->spec().field(key) : nullptr;
+            choices->setItemText(i, f ? captionWithUnit(*f) : tr("（无）"));
+        }
+    for (int row = 0; row < m_fixed->rowCount(); ++row) {
+        QTableWidgetItem *name = m_fixed->item(row, 0);
+        const std::string key = name->data(Qt::UserRole).toString().toStdString();
+        if (const FieldSpec *f = calculator ? calculator->spec().field(key) : nullptr)
+            name->setText(captionWithUnit(*f));
+    }
+    if (m_shownTable && !m_runner->isRunning())
+        showResults();
+}
+
 void SweepWindow::buildForm()
 {
     resize(1180, 700);
@@ -110,20 +170,20 @@ void SweepWindow::buildForm()
 
     m_preset = new QComboBox(controls);
     m_preset->setObjectName(QStringLiteral("presetCombo"));
-    m_preset->addItem(QStringLiteral("（自定义）"));
-    for (const SweepPreset &p : availableSweepPresets())
-        m_preset->addItem(QString::fromUtf8(p.titleZh));
-    form->addRow(QStringLiteral("预设"), m_preset);
+    m_preset->addItem(QString());
+    for (std::size_t i = 0; i < availableSweepPresets().size(); ++i)
+        m_preset->addItem(QString());
+    form->addRow(label(QT_TR_NOOP("预设")), m_preset);
 
     m_calculator = new QComboBox(controls);
     m_calculator->setObjectName(QStringLiteral("calculatorCombo"));
     for (const auto &c : catalogue().all())
-        m_calculator->addItem(qs(c->spec().title.zh), qs(c->spec().id));
-    form->addRow(QStringLiteral("计算"), m_calculator);
+        m_calculator->addItem(QString(), qs(c->spec().id));
+    form->addRow(label(QT_TR_NOOP("计算")), m_calculator);
 
     m_swept = new QComboBox(controls);
     m_swept->setObjectName(QStringLiteral("sweptCombo"));
-    form->addRow(QStringLiteral("扫描参数"), m_swept);
+    form->addRow(label(QT_TR_NOOP("扫描参数")), m_swept);
     m_start = new QLineEdit(controls);
     m_start->setObjectName(QStringLiteral("startEdit"));
     m_stop = new QLineEdit(controls);
@@ -132,11 +192,11 @@ void SweepWindow::buildForm()
     m_count->setObjectName(QStringLiteral("countSpin"));
     m_count->setRange(2, 100000);
     m_count->setValue(21);
-    m_log = new QCheckBox(QStringLiteral("对数间隔"), controls);
+    m_log = new QCheckBox(controls);
     m_log->setObjectName(QStringLiteral("logCheck"));
-    form->addRow(QStringLiteral("起点"), m_start);
-    form->addRow(QStringLiteral("终点"), m_stop);
-    form->addRow(QStringLiteral("点数"), m_count);
+    form->addRow(label(QT_TR_NOOP("起点")), m_start);
+    form->addRow(label(QT_TR_NOOP("终点")), m_stop);
+    form->addRow(label(QT_TR_NOOP("点数")), m_count);
     form->addRow(QString(), m_log);
 
     m_group = new QComboBox(controls);
@@ -145,12 +205,11 @@ void SweepWindow::buildForm()
     m_groupCount->setObjectName(QStringLiteral("groupCountSpin"));
     m_groupCount->setRange(1, 50);
     m_groupCount->setValue(7);
-    form->addRow(QStringLiteral("分组参数（每值一条曲线）"), m_group);
-    form->addRow(QStringLiteral("分组数（0, 1, …）"), m_groupCount);
+    form->addRow(label(QT_TR_NOOP("分组参数（每值一条曲线）")), m_group);
+    form->addRow(label(QT_TR_NOOP("分组数（0, 1, …）")), m_groupCount);
 
     m_fixed = new QTableWidget(0, 2, controls);
     m_fixed->setObjectName(QStringLiteral("fixedTable"));
-    m_fixed->setHorizontalHeaderLabels({QStringLiteral("固定参数"), QStringLiteral("值")});
     m_fixed->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
     m_fixed->setMinimumHeight(150);
     m_fixed->verticalHeader()->hide();
@@ -162,17 +221,16 @@ void SweepWindow::buildForm()
     m_output2->setObjectName(QStringLiteral("output2Combo"));
     m_sampleAt = new QLineEdit(controls);
     m_sampleAt->setObjectName(QStringLiteral("sampleAtEdit"));
-    m_sampleAt->setToolTip(QStringLiteral("曲线输出（如增益谱）取值的横坐标，如信号波长"));
-    m_logY = new QCheckBox(QStringLiteral("对数纵轴"), controls);
+    m_logY = new QCheckBox(controls);
     m_logY->setObjectName(QStringLiteral("logYCheck"));
-    form->addRow(QStringLiteral("输出（左轴）"), m_output1);
-    form->addRow(QStringLiteral("输出（右轴）"), m_output2);
-    form->addRow(QStringLiteral("曲线取值位置"), m_sampleAt);
+    form->addRow(label(QT_TR_NOOP("输出（左轴）")), m_output1);
+    form->addRow(label(QT_TR_NOOP("输出（右轴）")), m_output2);
+    form->addRow(label(QT_TR_NOOP("曲线取值位置")), m_sampleAt);
     form->addRow(QString(), m_logY);
 
-    m_run = new QPushButton(QStringLiteral("开始扫描"), controls);
+    m_run = new QPushButton(controls);
     m_run->setObjectName(QStringLiteral("runButton"));
-    m_cancel = new QPushButton(QStringLiteral("取消"), controls);
+    m_cancel = new QPushButton(controls);
     m_cancel->setObjectName(QStringLiteral("cancelButton"));
     m_cancel->setEnabled(false);
     auto *buttons = new QHBoxLayout;
@@ -183,9 +241,9 @@ void SweepWindow::buildForm()
     m_progress->setObjectName(QStringLiteral("sweepProgress"));
     m_progress->setValue(0);
     form->addRow(m_progress);
-    m_exportTable = new QPushButton(QStringLiteral("导出表格…"), controls);
+    m_exportTable = new QPushButton(controls);
     m_exportTable->setObjectName(QStringLiteral("exportTableButton"));
-    m_exportPlot = new QPushButton(QStringLiteral("导出图片…"), controls);
+    m_exportPlot = new QPushButton(controls);
     m_exportPlot->setObjectName(QStringLiteral("exportPlotButton"));
     auto *exports = new QHBoxLayout;
     exports->addWidget(m_exportTable);
@@ -238,8 +296,8 @@ void SweepWindow::calculatorChosen()
     m_group->clear();
     m_output1->clear();
     m_output2->clear();
-    m_group->addItem(QStringLiteral("（无）"), QString());
-    m_output2->addItem(QStringLiteral("（无）"), QString());
+    m_group->addItem(tr("（无）"), QString());
+    m_output2->addItem(tr("（无）"), QString());
     if (!calculator)
         return;
     const CalculatorSpec &spec = calculator->spec();
@@ -346,7 +404,7 @@ void SweepWindow::startSweep()
         return;
     const SweepSetup s = setup();
     if (s.sweptKey.empty() || s.output1.empty()) {
-        notice(QStringLiteral("请选择扫描参数和输出"));
+        notice(tr("请选择扫描参数和输出"));
         return;
     }
     std::vector<SweepAxis> axes(1);
@@ -364,7 +422,7 @@ void SweepWindow::startSweep()
         axes.push_back(group);
     }
     if (const auto problem = checkSweep(calculator->spec(), axes, s.fixed)) {
-        notice(qs(problem->text.zh));
+        notice(inUiLanguage(problem->text));
         return;
     }
     saveLastSweepSetup(s);
@@ -390,10 +448,17 @@ void SweepWindow::setRunning(bool running)
 void SweepWindow::sweepFinished()
 {
     setRunning(false);
+    showResults();
+}
+
+void SweepWindow::showResults()
+{
     const Calculator *calculator = catalogue().find(m_running.calculatorId);
     if (!calculator)
         return;
-    const SweepTable table = tabulateSweep(calculator->spec(), m_running, m_runner->result());
+    const SweepTable table = tabulateSweep(calculator->spec(), m_running, m_runner->result(),
+                                           currentUiLanguage() == UiLanguage::English);
+    m_shownTable = true;
     drawTable(table);
     drawPlot(table);
 }
@@ -419,7 +484,7 @@ void SweepWindow::drawTable(const SweepTable &table)
     headers << header(m_running.output1);
     if (!m_running.output2.empty())
         headers << header(m_running.output2);
-    headers << QStringLiteral("提示");
+    headers << tr("提示");
     m_points->clear();
     m_points->setColumnCount(headers.size());
     m_points->setHorizontalHeaderLabels(headers);
@@ -507,7 +572,7 @@ void SweepWindow::showNearestPoint(QMouseEvent *event)
 void SweepWindow::exportTable()
 {
     const QString path = QFileDialog::getSaveFileName(
-        this, QStringLiteral("导出表格"), QString(), QStringLiteral("CSV (*.csv);;Excel (*.xlsx)"));
+        this, tr("导出表格"), QString(), QStringLiteral("CSV (*.csv);;Excel (*.xlsx)"));
     if (path.isEmpty())
         return;
     QString error;
@@ -518,7 +583,7 @@ void SweepWindow::exportTable()
 void SweepWindow::exportPlot()
 {
     const QString path = QFileDialog::getSaveFileName(
-        this, QStringLiteral("导出图片"), QString(),
+        this, tr("导出图片"), QString(),
         QStringLiteral("PNG (*.png);;JPEG (*.jpg);;PDF (*.pdf);;SVG (*.svg)"));
     if (path.isEmpty())
         return;

@@ -49,6 +49,9 @@ public:
     bool saveTable(const QString &path, QString *error) const;
     bool savePlot(const QString &path, QString *error) const;
 
+protected:
+    void changeEvent(QEvent *event) override;
+
 public slots:
     void startSweep();
     void cancelSweep();
@@ -64,6 +67,9 @@ private slots:
 
 private:
     void buildForm();
+    QLabel *label(const char *source);
+    void retranslate();
+    void showResults();
     void fillInputs(const velmora::calc::CalculatorSpec &spec, const velmora::calc::Inputs &inputs);
     const velmora::calc::Calculator *chosenCalculator() const;
     void setRunning(bool running);
@@ -95,6 +101,8 @@ private:
     QTableWidget *m_points = nullptr;
     SweepRunner *m_runner = nullptr;
     SweepSetup m_running; // the setup of the sweep in progress / last shown
+    bool m_shownTable = false;
+    std::vector<std::pair<QLabel *, const char *>> m_captions; // and their source texts
 };
 
 #endif // SWEEPWINDOW_H

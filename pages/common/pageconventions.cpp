@@ -3,14 +3,16 @@
 #include "runtimefile.h"
 #include "textformat.h"
 
+#include <QCoreApplication>
 #include <QDoubleValidator>
 #include <QLineEdit>
 #include <QLocale>
 #include <QMessageBox>
 
 const char *const kOutputFieldStyle = "background-color: rgb(213, 213, 213);";
-const char *const kNoticeTitle = "提示";
-const char *const kEmptyInputMessage = "请确保输入参数不为空";
+// Translated in the context "Notice" (the window's language decides).
+const char *const kNoticeTitle = QT_TRANSLATE_NOOP("Notice", "提示");
+const char *const kEmptyInputMessage = QT_TRANSLATE_NOOP("Notice", "请确保输入参数不为空");
 
 QDoubleValidator *createInputValidator(QObject *parent, int decimals)
 {
@@ -57,8 +59,8 @@ void setupOutputField(QLineEdit *field)
 
 void showNotice(QWidget *parent, const QString &text)
 {
-    QMessageBox::information(parent, QString::fromUtf8(kNoticeTitle), text, QMessageBox::Ok,
-                             QMessageBox::NoButton);
+    QMessageBox::information(parent, QCoreApplication::translate("Notice", kNoticeTitle), text,
+                             QMessageBox::Ok, QMessageBox::NoButton);
 }
 
 QString findRuntimeFile(const QString &relativePath)

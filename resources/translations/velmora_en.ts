@@ -1,0 +1,836 @@
+<?xml version="1.0" encoding="utf-8"?>
+<!DOCTYPE TS>
+<TS version="2.1" language="en" sourcelanguage="zh_CN">
+<context>
+    <name>ConstantDialog</name>
+    <message>
+        <source>常用常量表</source>
+        <translation>Common constants</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>1</source>
+        <translation>1</translation>
+    </message>
+    <message>
+        <source>名称</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>取值</source>
+        <translation>Value</translation>
+    </message>
+    <message>
+        <source>单位</source>
+        <translation>Unit</translation>
+    </message>
+    <message>
+        <source>圆周率</source>
+        <translation>Pi</translation>
+    </message>
+    <message>
+        <source>3.141592653589793238</source>
+        <translation>3.141592653589793238</translation>
+    </message>
+    <message>
+        <source>欧拉指数</source>
+        <translation>Euler's number</translation>
+    </message>
+    <message>
+        <source>2.71828182845905</source>
+        <translation>2.71828182845905</translation>
+    </message>
+    <message>
+        <source>重力加速度</source>
+        <translation>Standard gravity</translation>
+    </message>
+    <message>
+        <source>9.80665</source>
+        <translation>9.80665</translation>
+    </message>
+    <message>
+        <source>m / s^2</source>
+        <translation>m / s^2</translation>
+    </message>
+    <message>
+        <source>真空中光速</source>
+        <translation>Speed of light in vacuum</translation>
+    </message>
+    <message>
+        <source>299792458</source>
+        <translation>299792458</translation>
+    </message>
+    <message>
+        <source>m / s</source>
+        <translation>m / s</translation>
+    </message>
+    <message>
+        <source>真空介电常数</source>
+        <translation>Vacuum permittivity</translation>
+    </message>
+    <message>
+        <source>8.854187817E-12</source>
+        <translation>8.854187817E-12</translation>
+    </message>
+    <message>
+        <source>F / m</source>
+        <translation>F / m</translation>
+    </message>
+    <message>
+        <source>真空磁导率</source>
+        <translation>Vacuum permeability</translation>
+    </message>
+    <message>
+        <source>1.2566370614E-6</source>
+        <translation>1.2566370614E-6</translation>
+    </message>
+    <message>
+        <source>H / m</source>
+        <translation>H / m</translation>
+    </message>
+    <message>
+        <source>基本电荷</source>
+        <translation>Elementary charge</translation>
+    </message>
+    <message>
+        <source>1.60217733E-19</source>
+        <translation>1.60217733E-19</translation>
+    </message>
+    <message>
+        <source>C</source>
+        <translation>C</translation>
+    </message>
+    <message>
+        <source>原子质量</source>
+        <translation>Atomic mass unit</translation>
+    </message>
+    <message>
+        <source>1.6605402E-27</source>
+        <translation>1.6605402E-27</translation>
+    </message>
+    <message>
+        <source>kg</source>
+        <translation>kg</translation>
+    </message>
+    <message>
+        <source>电子质量</source>
+        <translation>Electron mass</translation>
+    </message>
+    <message>
+        <source>9.1093897E-31</source>
+        <translation>9.1093897E-31</translation>
+    </message>
+    <message>
+        <source>质子质量</source>
+        <translation>Proton mass</translation>
+    </message>
+    <message>
+        <source>1.6726231E-27</source>
+        <translation>1.6726231E-27</translation>
+    </message>
+    <message>
+        <source>中子质量</source>
+        <translation>Neutron mass</translation>
+    </message>
+    <message>
+        <source>1.6749286E-27</source>
+        <translation>1.6749286E-27</translation>
+    </message>
+    <message>
+        <source>玻耳兹曼常数</source>
+        <translation>Boltzmann constant</translation>
+    </message>
+    <message>
+        <source>1.380658E-23</source>
+        <translation>1.380658E-23</translation>
+    </message>
+    <message>
+        <source>J/K</source>
+        <translation>J/K</translation>
+    </message>
+    <message>
+        <source>普朗克常数</source>
+        <translation>Planck constant</translation>
+    </message>
+    <message>
+        <source>6.6260693E-34</source>
+        <translation>6.6260693E-34</translation>
+    </message>
+    <message>
+        <source>J•S</source>
+        <translation>J•S</translation>
+    </message>
+</context>
+<context>
+    <name>DesignController</name>
+    <message>
+        <source>保存设计…</source>
+        <translation>Save design…</translation>
+    </message>
+    <message>
+        <source>把当前光纤和所有输入保存为设计文件</source>
+        <translation>Save the current fiber and every input as a design file</translation>
+    </message>
+    <message>
+        <source>打开设计…</source>
+        <translation>Open design…</translation>
+    </message>
+    <message>
+        <source>从设计文件恢复当前光纤和所有输入</source>
+        <translation>Restore the current fiber and every input from a design file</translation>
+    </message>
+    <message>
+        <source>最近的设计</source>
+        <translation>Recent designs</translation>
+    </message>
+    <message>
+        <source>撤销</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>撤销上一次恢复默认参数或打开设计</source>
+        <translation>Undo the last Restore defaults or Open design</translation>
+    </message>
+    <message>
+        <source>使用当前光纤</source>
+        <translation>Use current fiber</translation>
+    </message>
+    <message>
+        <source>用当前光纤填写本页的光纤参数</source>
+        <translation>Fill this page's fiber parameters from the current fiber</translation>
+    </message>
+    <message>
+        <source>当前光纤…</source>
+        <translation>Current fiber…</translation>
+    </message>
+    <message>
+        <source>编辑当前光纤，选择常用光纤类型</source>
+        <translation>Edit the current fiber, pick a common fiber type</translation>
+    </message>
+    <message>
+        <source>当前光纤：%1</source>
+        <translation>Current fiber: %1</translation>
+    </message>
+    <message>
+        <source>无法保存设计文件 %1：%2</source>
+        <translation>Cannot save the design file %1: %2</translation>
+    </message>
+    <message>
+        <source>无法打开设计文件 %1：%2</source>
+        <translation>Cannot open the design file %1: %2</translation>
+    </message>
+    <message>
+        <source>%1 太大，不是设计文件</source>
+        <translation>%1 is too large to be a design file</translation>
+    </message>
+    <message>
+        <source>本页没有可由当前光纤填写的参数</source>
+        <translation>This page has no parameters the current fiber can fill</translation>
+    </message>
+    <message>
+        <source>已用当前光纤 %1 填写：%2</source>
+        <translation>Filled from the current fiber %1: %2</translation>
+    </message>
+    <message>
+        <source>、</source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>保存设计</source>
+        <translation>Save design</translation>
+    </message>
+    <message>
+        <source>Velmora 设计 (*.velmora.json)</source>
+        <translation>Velmora designs (*.velmora.json)</translation>
+    </message>
+    <message>
+        <source>打开设计</source>
+        <translation>Open design</translation>
+    </message>
+    <message>
+        <source>Velmora 设计 (*.velmora.json);;JSON (*.json)</source>
+        <translation>Velmora designs (*.velmora.json);;JSON (*.json)</translation>
+    </message>
+    <message>
+        <source>设计文件中有本程序不认识的项目，已跳过：%1</source>
+        <translation>The design file holds entries this program does not know; skipped: %1</translation>
+    </message>
+</context>
+<context>
+    <name>FBMainWindow</name>
+    <message>
+        <source>反射折射</source>
+        <translation>Reflection and refraction</translation>
+    </message>
+    <message>
+        <source>频率与相干性</source>
+        <translation>Frequency and coherence</translation>
+    </message>
+    <message>
+        <source>高斯脉冲</source>
+        <translation>Gaussian pulse</translation>
+    </message>
+    <message>
+        <source>纵模间隔、光光效率、量子亏损、小信号增益</source>
+        <translation>Longitudinal mode spacing, optical efficiency, quantum defect, small-signal gain</translation>
+    </message>
+    <message>
+        <source>掺杂浓度、本征损耗、填充因子、端面反射率</source>
+        <translation>Doping concentration, intrinsic loss, fill factor, end-face reflectivity</translation>
+    </message>
+    <message>
+        <source>受激布里渊散射、受激拉曼散射、非线性相移、四波混频</source>
+        <translation>Stimulated Brillouin scattering, stimulated Raman scattering, nonlinear phase shift, four-wave mixing</translation>
+    </message>
+    <message>
+        <source>光纤模式、光束质量、模式损耗</source>
+        <translation>Fiber modes, beam quality, mode loss</translation>
+    </message>
+    <message>
+        <source>均匀双包层光纤</source>
+        <translation>Uniform double-clad fiber</translation>
+    </message>
+    <message>
+        <source>掺镱光纤放大器与激光器：泵浦、信号、ASE与热负载</source>
+        <translation>Yb-doped fiber amplifier and laser: pump, signal, ASE and heat load</translation>
+    </message>
+    <message>
+        <source>退出应用程序</source>
+        <translation>Quit the application</translation>
+    </message>
+    <message>
+        <source>清空输出结果</source>
+        <translation>Clear the results</translation>
+    </message>
+    <message>
+        <source>恢复默认参数</source>
+        <translation>Restore default parameters</translation>
+    </message>
+    <message>
+        <source>数据导出为excel格式</source>
+        <translation>Export the data as a spreadsheet</translation>
+    </message>
+    <message>
+        <source>图片导出为jpg格式</source>
+        <translation>Export the pictures as JPEG</translation>
+    </message>
+    <message>
+        <source>窗口置顶</source>
+        <translation>Stay on top</translation>
+    </message>
+    <message>
+        <source>查看常量</source>
+        <translation>Constants</translation>
+    </message>
+    <message>
+        <source>使用说明</source>
+        <translation>Introduction</translation>
+    </message>
+    <message>
+        <source>帮助主题</source>
+        <translation>Help topics</translation>
+    </message>
+    <message>
+        <source>关于</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>提示</source>
+        <translation>Notice</translation>
+    </message>
+    <message>
+        <source>保存文件</source>
+        <translation>Save file</translation>
+    </message>
+    <message>
+        <source>数据已导出到 %1</source>
+        <translation>Data exported to %1</translation>
+    </message>
+    <message>
+        <source>数据导出失败，无法写入文件
+%1
+原因：%2</source>
+        <translation>Data export failed, cannot write the file
+%1
+Reason: %2</translation>
+    </message>
+    <message>
+        <source>请选择图片保存路径</source>
+        <translation>Choose the folder for the pictures</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head&gt;&lt;meta charset="utf-8"&gt;&lt;title&gt;帮助页面缺失&lt;/title&gt;&lt;/head&gt;&lt;body&gt;&lt;h2&gt;找不到帮助页面&lt;/h2&gt;&lt;p&gt;文件 &lt;code&gt;%1&lt;/code&gt; 不存在，安装目录中也没有找到。请重新安装程序。&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head&gt;&lt;meta charset="utf-8"&gt;&lt;title&gt;Help page missing&lt;/title&gt;&lt;/head&gt;&lt;body&gt;&lt;h2&gt;Help page not found&lt;/h2&gt;&lt;p&gt;The file &lt;code&gt;%1&lt;/code&gt; does not exist and was not found in the installation folder either. Please reinstall the program.&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>未找到可用的计算器程序，请安装以下任一程序：%1</source>
+        <translation>No calculator program found; please install one of: %1</translation>
+    </message>
+    <message>
+        <source>、</source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>找不到英文翻译文件 %1，界面保持中文。</source>
+        <translation>The English translation file %1 was not found; the window stays in Chinese.</translation>
+    </message>
+    <message>
+        <source>参数扫描…</source>
+        <translation>Parameter sweep…</translation>
+    </message>
+    <message>
+        <source>扫描一个输入参数，绘制输出随之的变化</source>
+        <translation>Sweep one input and plot how the outputs follow it</translation>
+    </message>
+    <message>
+        <source>Velmora 帮助</source>
+        <translation>Velmora help</translation>
+    </message>
+    <message>
+        <source>请选择窗口背景色</source>
+        <translation>Choose the window background colour</translation>
+    </message>
+    <message>
+        <source>几何光学参数</source>
+        <translation>Geometric optics</translation>
+    </message>
+    <message>
+        <source>连续激光参数</source>
+        <translation>CW laser</translation>
+    </message>
+    <message>
+        <source>脉冲激光参数</source>
+        <translation>Pulsed laser</translation>
+    </message>
+    <message>
+        <source>激光器参数</source>
+        <translation>Laser parameters</translation>
+    </message>
+    <message>
+        <source>光纤参数</source>
+        <translation>Fiber parameters</translation>
+    </message>
+    <message>
+        <source>非线性效应</source>
+        <translation>Nonlinear effects</translation>
+    </message>
+    <message>
+        <source>光纤模式参数</source>
+        <translation>Fiber modes</translation>
+    </message>
+    <message>
+        <source>不稳定阈值</source>
+        <translation>Instability threshold</translation>
+    </message>
+    <message>
+        <source>光纤放大器</source>
+        <translation>Fiber amplifier</translation>
+    </message>
+    <message>
+        <source>退出</source>
+        <translation>Quit</translation>
+    </message>
+    <message>
+        <source>清空</source>
+        <translation>Clear</translation>
+    </message>
+    <message>
+        <source>数据导出</source>
+        <translation>Export data</translation>
+    </message>
+    <message>
+        <source>保存excel</source>
+        <translation>Save sheet</translation>
+    </message>
+    <message>
+        <source>数据导出excel表单</source>
+        <translation>Export the data to a spreadsheet</translation>
+    </message>
+    <message>
+        <source>导出图片</source>
+        <translation>Export pictures</translation>
+    </message>
+    <message>
+        <source>窗口背景色</source>
+        <translation>Window background colour</translation>
+    </message>
+    <message>
+        <source>恢复默认设置</source>
+        <translation>Restore default settings</translation>
+    </message>
+    <message>
+        <source>计算器</source>
+        <translation>Calculator</translation>
+    </message>
+    <message>
+        <source>计算模型说明</source>
+        <translation>Calculation models</translation>
+    </message>
+    <message>
+        <source>关于我们</source>
+        <translation>About</translation>
+    </message>
+    <message>
+        <source>查看</source>
+        <translation>View</translation>
+    </message>
+    <message>
+        <source>操作</source>
+        <translation>Edit</translation>
+    </message>
+    <message>
+        <source>帮助</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>设置</source>
+        <translation>Settings</translation>
+    </message>
+    <message>
+        <source>工具</source>
+        <translation>Tools</translation>
+    </message>
+    <message>
+        <source>语言 / Language</source>
+        <translation>Language</translation>
+    </message>
+    <message>
+        <source>常用常量查表</source>
+        <translation>Table of common constants</translation>
+    </message>
+</context>
+<context>
+    <name>FiberDock</name>
+    <message>
+        <source>纤芯半径 [μm]</source>
+        <translation>Core radius [μm]</translation>
+    </message>
+    <message>
+        <source>泵浦包层半径 [μm]</source>
+        <translation>Pump-cladding radius [μm]</translation>
+    </message>
+    <message>
+        <source>掺杂区半径 [μm]</source>
+        <translation>Doped radius [μm]</translation>
+    </message>
+    <message>
+        <source>纤芯数值孔径 NA</source>
+        <translation>Core numerical aperture NA</translation>
+    </message>
+    <message>
+        <source>包层折射率 n2</source>
+        <translation>Cladding index n2</translation>
+    </message>
+    <message>
+        <source>光纤长度 [m]</source>
+        <translation>Fiber length [m]</translation>
+    </message>
+    <message>
+        <source>信号波长 [nm]</source>
+        <translation>Signal wavelength [nm]</translation>
+    </message>
+    <message>
+        <source>泵浦波长 [nm]</source>
+        <translation>Pump wavelength [nm]</translation>
+    </message>
+    <message>
+        <source>Yb 掺杂浓度 [m⁻³]</source>
+        <translation>Yb concentration [m⁻³]</translation>
+    </message>
+    <message>
+        <source>背景损耗 [dB/m]</source>
+        <translation>Background loss [dB/m]</translation>
+    </message>
+    <message>
+        <source>当前光纤</source>
+        <translation>Current fiber</translation>
+    </message>
+    <message>
+        <source>光纤类型</source>
+        <translation>Fiber type</translation>
+    </message>
+    <message>
+        <source>名称</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>使用当前光纤（填入本页）</source>
+        <translation>Use current fiber (fill this page)</translation>
+    </message>
+    <message>
+        <source>保存为我的光纤</source>
+        <translation>Save as my fiber</translation>
+    </message>
+    <message>
+        <source>删除我的光纤</source>
+        <translation>Delete my fiber</translation>
+    </message>
+    <message>
+        <source>（选择以载入）</source>
+        <translation>(choose to load)</translation>
+    </message>
+    <message>
+        <source>我的：</source>
+        <translation>Mine: </translation>
+    </message>
+</context>
+<context>
+    <name>FiberLibrary</name>
+    <message>
+        <source>6/125 (纤芯泵浦)</source>
+        <translation>6/125 (core-pumped)</translation>
+    </message>
+</context>
+<context>
+    <name>Notice</name>
+    <message>
+        <source>提示</source>
+        <translation>Notice</translation>
+    </message>
+    <message>
+        <source>请确保输入参数不为空</source>
+        <translation>Please make sure no input is empty</translation>
+    </message>
+</context>
+<context>
+    <name>SweepWindow</name>
+    <message>
+        <source>无法写入文件 %1：%2</source>
+        <translation>Cannot write the file %1: %2</translation>
+    </message>
+    <message>
+        <source>写入文件 %1 失败：%2</source>
+        <translation>Writing the file %1 failed: %2</translation>
+    </message>
+    <message>
+        <source>不支持的表格格式：%1（请用 .csv 或 .xlsx）</source>
+        <translation>Unsupported table format: %1 (use .csv or .xlsx)</translation>
+    </message>
+    <message>
+        <source>无法生成图片：%1</source>
+        <translation>Cannot make the picture: %1</translation>
+    </message>
+    <message>
+        <source>无法生成 SVG 图片</source>
+        <translation>Cannot make the SVG picture</translation>
+    </message>
+    <message>
+        <source>无法写入 PDF 文件 %1</source>
+        <translation>Cannot write the PDF file %1</translation>
+    </message>
+    <message>
+        <source>写入 PDF 文件 %1 失败</source>
+        <translation>Writing the PDF file %1 failed</translation>
+    </message>
+    <message>
+        <source>不支持的图片格式：%1（请用 .png、.jpg、.pdf 或 .svg）</source>
+        <translation>Unsupported picture format: %1 (use .png, .jpg, .pdf or .svg)</translation>
+    </message>
+    <message>
+        <source>参数扫描</source>
+        <translation>Parameter sweep</translation>
+    </message>
+    <message>
+        <source>对数间隔</source>
+        <translation>Logarithmic spacing</translation>
+    </message>
+    <message>
+        <source>对数纵轴</source>
+        <translation>Logarithmic y axis</translation>
+    </message>
+    <message>
+        <source>曲线输出（如增益谱）取值的横坐标，如信号波长</source>
+        <translation>Abscissa at which a curve output (such as a gain spectrum) is read, e.g. the signal wavelength</translation>
+    </message>
+    <message>
+        <source>开始扫描</source>
+        <translation>Start sweep</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>导出表格…</source>
+        <translation>Export table…</translation>
+    </message>
+    <message>
+        <source>导出图片…</source>
+        <translation>Export picture…</translation>
+    </message>
+    <message>
+        <source>固定参数</source>
+        <translation>Fixed input</translation>
+    </message>
+    <message>
+        <source>值</source>
+        <translation>Value</translation>
+    </message>
+    <message>
+        <source>（自定义）</source>
+        <translation>(custom)</translation>
+    </message>
+    <message>
+        <source>（无）</source>
+        <translation>(none)</translation>
+    </message>
+    <message>
+        <source>预设</source>
+        <translation>Preset</translation>
+    </message>
+    <message>
+        <source>计算</source>
+        <translation>Calculator</translation>
+    </message>
+    <message>
+        <source>扫描参数</source>
+        <translation>Swept input</translation>
+    </message>
+    <message>
+        <source>起点</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>终点</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>点数</source>
+        <translation>Points</translation>
+    </message>
+    <message>
+        <source>分组参数（每值一条曲线）</source>
+        <translation>Group input (one curve per value)</translation>
+    </message>
+    <message>
+        <source>分组数（0, 1, …）</source>
+        <translation>Group values (0, 1, …)</translation>
+    </message>
+    <message>
+        <source>输出（左轴）</source>
+        <translation>Output (left axis)</translation>
+    </message>
+    <message>
+        <source>输出（右轴）</source>
+        <translation>Output (right axis)</translation>
+    </message>
+    <message>
+        <source>曲线取值位置</source>
+        <translation>Curve read at</translation>
+    </message>
+    <message>
+        <source>请选择扫描参数和输出</source>
+        <translation>Please choose the swept input and an output</translation>
+    </message>
+    <message>
+        <source>提示</source>
+        <translation>Notice</translation>
+    </message>
+    <message>
+        <source>导出表格</source>
+        <translation>Export table</translation>
+    </message>
+    <message>
+        <source>导出图片</source>
+        <translation>Export pictures</translation>
+    </message>
+</context>
+<context>
+    <name>bscoptlaw</name>
+    <message>
+        <source>bscoptlaw</source>
+        <translation>bscoptlaw</translation>
+    </message>
+    <message>
+        <source>反射折射</source>
+        <translation>Reflection and refraction</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=" font-weight:600; color:#ff5500;"&gt;几何光学参数--反射折射&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>输入项</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=" font-weight:400;"&gt;折射率n&lt;/span&gt;&lt;span style=" font-weight:400; vertical-align:sub;"&gt;1&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>1.45</source>
+        <translation>1.45</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=" font-weight:400;"&gt;折射率n&lt;/span&gt;&lt;span style=" font-weight:400; vertical-align:sub;"&gt;2&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>1</source>
+        <translation>1</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=" font-weight:400;"&gt;入射角θ&lt;/span&gt;&lt;span style=" font-weight:400; vertical-align:sub;"&gt;1&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>30</source>
+        <translation>30</translation>
+    </message>
+    <message>
+        <source>[°]</source>
+        <translation>[°]</translation>
+    </message>
+    <message>
+        <source>0.5236</source>
+        <translation>0.5236</translation>
+    </message>
+    <message>
+        <source>[rad]</source>
+        <translation>[rad]</translation>
+    </message>
+    <message>
+        <source>计算</source>
+        <translation>Calculate</translation>
+    </message>
+    <message>
+        <source>输出项</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>角度值[°]</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>弧度值[rad]</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=" font-weight:400;"&gt;折射角θ&lt;/span&gt;&lt;span style=" font-weight:400; vertical-align:sub;"&gt;2&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=" font-weight:400;"&gt;θ&lt;/span&gt;&lt;span style=" font-weight:400; vertical-align:sub;"&gt;2&lt;/span&gt;&lt;span style=" font-weight:400;"&gt; = asin(n&lt;/span&gt;&lt;span style=" font-weight:400; vertical-align:sub;"&gt;1&lt;/span&gt;&lt;span style=" font-weight:400;"&gt;*sinθ&lt;/span&gt;&lt;span style=" font-weight:400; vertical-align:sub;"&gt;1&lt;/span&gt;&lt;span style=" font-weight:400;"&gt;/n&lt;/span&gt;&lt;span style=" font-weight:400; vertical-align:sub;"&gt;2&lt;/span&gt;&lt;span style=" font-weight:400;"&gt;)&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=" font-weight:400;"&gt;θ&lt;/span&gt;&lt;span style=" font-weight:400; vertical-align:sub;"&gt;2&lt;/span&gt;&lt;span style=" font-weight:400;"&gt; = asin(n&lt;/span&gt;&lt;span style=" font-weight:400; vertical-align:sub;"&gt;1&lt;/span&gt;&lt;span style=" font-weight:400;"&gt;*sinθ&lt;/span&gt;&lt;span style=" font-weight:400; vertical-align:sub;"&gt;1&lt;/span&gt;&lt;span style=" font-weight:400;"&gt;/n&lt;/span&gt;&lt;span style=" font-weight:400; vertical-align:sub;"&gt;2&lt;/span&gt;&lt;span style=" font-weight:400;"&gt;)&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=" font-weight:400;"&gt;布儒斯特角θ&lt;/span&gt;&lt;span style=" font-weight:400; vertical-align:sub;"&gt;b&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=" font-weight:400;"&gt;θ&lt;/span&gt;&lt;span style=" font-weight:400; vertical-align:sub;"&gt;b&lt;/span&gt;&lt;span style=" font-weight:400;"&gt; = atan(n&lt;/span&gt;&lt;span style=" font-weight:400; vertical-align:sub;"&gt;2&lt;/span&gt;&lt;span style=" font-weight:400;"&gt;/n&lt;/span&gt;&lt;span style=" font-weight:400; vertical-align:sub;"&gt;1&lt;/span&gt;&lt;span style=" font-weight:400;"&gt;)&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=" font-weight:400;"&gt;θ&lt;/span&gt;&lt;span style=" font-weight:400; vertical-align:sub;"&gt;b&lt;/span&gt;&lt;span style=" font-weight:400;"&gt; = atan(n&lt;/span&gt;&lt;span style=" font-weight:400; vertical-align:sub;"&gt;2&lt;/span&gt;&lt;span style=" font-weight:400;"&gt;/n&lt;/span&gt;&lt;span style=" font-weight:400; vertical-align:sub;"&gt;1&lt;/span&gt;&lt;span style=" font-weight:400;"&gt;)&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=" font-weight:400;"&gt;全反射临界角θ&lt;/span&gt;&lt;span style=" font-weight:400; vertical-align:sub;"&gt;c&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=" font-weight:400;"&gt;θ&lt;/span&gt;&lt;span style=" font-weight:400; vertical-align:sub;"&gt;c&lt;/span&gt;&lt;span style=" font-weight:400;"&gt; = asin(n&lt;/span&gt;&lt;span style=" font-weight:400; vertical-align:sub;"&gt;2&lt;/span&gt;&lt;span style=" font-weight:400;"&gt;/n&lt;/span&gt;&lt;span style=" font-weight:400; vertical-align:sub;"&gt;1&lt;/span&gt;&lt;span style=" font-weight:400;"&gt;) (n&lt;/span&gt;&lt;span style=" font-weight:400; vertical-align:sub;"&gt;1&lt;/span&gt;&lt;span style=" font-weight:400;"&gt;&amp;gt;n&lt;/span&gt;&lt;span style=" font-weight:400; vertical-align:sub;"&gt;2&lt;/span&gt;&lt;span style=" font-weight:400;"&gt;)&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=" font-weight:400;"&gt;θ&lt;/span&gt;&lt;span style=" font-weight:400; vertical-align:sub;"&gt;c&lt;/span&gt;&lt;span style=" font-weight:400;"&gt; = asin(n&lt;/span&gt;&lt;span style=" font-weight:400; vertical-align:sub;"&gt;2&lt;/span&gt;&lt;span style=" font-weight:400;"&gt;/n&lt;/span&gt;&lt;span style=" font-weight:400; vertical-align:sub;"&gt;1&lt;/span&gt;&lt;span style=" font-weight:400;"&gt;) (n&lt;/span&gt;&lt;span style=" font-weight:400; vertical-align:sub;"&gt;1&lt;/span&gt;&lt;span style=" font-weight:400;"&gt;&amp;gt;n&lt;/span&gt;&lt;span style=" font-weight:400; vertical-align:sub;"&gt;2&lt;/span&gt;&lt;span style=" font-weight:400;"&gt;)&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+</context>
+</TS>
