@@ -192,8 +192,12 @@ void TestMainWindow::menusListTheirEntriesInOrder()
              QStringList({"actionClear", "actionDefaultPar", "-", "actionExportData",
                           "actionExportPic", "-", "actionSaveDesign", "actionOpenDesign", "",
                           "actionUndoReplace", "actionUseFiber"}));
+    // The language submenu follows the seeded entries.
     QCOMPARE(entries(menu("menuSettings")),
-             QStringList({"actionWindows_Color", "actionDefaultSettings", "-", "actionTopHint"}));
+             QStringList(
+                 {"actionWindows_Color", "actionDefaultSettings", "-", "actionTopHint", "-", ""}));
+    QCOMPARE(entries(menu("menuLanguage")),
+             QStringList({"actionLanguageChinese", "actionLanguageEnglish"}));
     // The sweep window follows the system calculator.
     QCOMPARE(entries(menu("menuTools")),
              QStringList({"actionCalculator", "actionSweep", "actionFiberDock"}));
