@@ -4,7 +4,9 @@
 #include "calcbinding.h"
 #include "laserpluseform.h"
 #include "pageconventions.h"
+#include "pagelanguage.h"
 
+#include <QAbstractButton>
 #include <QDoubleValidator>
 #include <QLineEdit>
 #include <QPushButton>
@@ -23,7 +25,7 @@ LaserPluse::LaserPluse(QWidget *parent) : QWidget(parent), ui(new Ui::LaserPluse
     setupOutputField(ui->m_ElineEdit);
     setupOutputField(ui->m_P_peaklineEdit);
 
-    connect(ui->pushButton, SIGNAL(clicked()), this, SLOT(calresLaserPls()));
+    connect(ui->pushButton, &QAbstractButton::clicked, this, &LaserPluse::calresLaserPls);
 }
 
 LaserPluse::~LaserPluse()
@@ -34,4 +36,11 @@ LaserPluse::~LaserPluse()
 void LaserPluse::calresLaserPls()
 {
     runCalculator(this, kCalculator);
+}
+
+void LaserPluse::changeEvent(QEvent *event)
+{
+    if (isLanguageChange(event))
+        retranslateKeepingContents(this, [this] { ui->retranslateUi(this); });
+    QWidget::changeEvent(event);
 }

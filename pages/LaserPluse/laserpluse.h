@@ -21,6 +21,10 @@ public:
     // default parameters, export).
     Ui::LaserPluse *form() const { return ui; }
 
+protected:
+    // QEvent::LanguageChange: the captions anew, inputs and results kept.
+    void changeEvent(QEvent *event) override;
+
 private slots:
     void calresLaserPls();
 

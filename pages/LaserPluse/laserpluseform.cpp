@@ -2,6 +2,7 @@
 
 #include "formbuilder.h"
 
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -44,25 +45,27 @@ void LaserPluse::retranslateUi(QWidget *page)
     using form::richText;
     using form::sub;
     page->setWindowTitle(QStringLiteral("LaserPluse"));
-    tabWidget->setTabText(tabWidget->indexOf(tab), QStringLiteral("高斯脉冲"));
-    label->setText(form::titleText(QStringLiteral("脉冲激光参数--高斯脉冲")));
+    tabWidget->setTabText(tabWidget->indexOf(tab),
+                          QCoreApplication::translate("LaserPluse", "高斯脉冲"));
+    label->setText(
+        form::titleText(QCoreApplication::translate("LaserPluse", "脉冲激光参数--高斯脉冲")));
 
-    groupBox->setTitle(QStringLiteral("输入项"));
-    Taolabel->setText(richText(QStringLiteral("脉冲宽度τ[s]")));
+    groupBox->setTitle(QCoreApplication::translate("LaserPluse", "输入项"));
+    Taolabel->setText(richText(QCoreApplication::translate("LaserPluse", "脉冲宽度τ[s]")));
     m_TaolineEdit->setText(QStringLiteral("1e-7"));
-    Flabel->setText(richText(QStringLiteral("脉冲重复频率f[Hz]")));
+    Flabel->setText(richText(QCoreApplication::translate("LaserPluse", "脉冲重复频率f[Hz]")));
     m_FlineEdit->setText(QStringLiteral("1e5"));
-    P_avelabel->setText(richText(QStringLiteral("脉冲平均功率P") + sub(QStringLiteral("ave")) +
-                                 QStringLiteral("[W]")));
+    P_avelabel->setText(richText(QCoreApplication::translate("LaserPluse", "脉冲平均功率P") +
+                                 sub(QStringLiteral("ave")) + QStringLiteral("[W]")));
     m_P_avelineEdit->setText(QStringLiteral("20"));
-    pushButton->setText(QStringLiteral("计算"));
+    pushButton->setText(QCoreApplication::translate("LaserPluse", "计算"));
 
-    groupBox_2->setTitle(QStringLiteral("输出项"));
-    Elabel->setText(richText(QStringLiteral("脉冲能量E[J]")));
+    groupBox_2->setTitle(QCoreApplication::translate("LaserPluse", "输出项"));
+    Elabel->setText(richText(QCoreApplication::translate("LaserPluse", "脉冲能量E[J]")));
     EFormula->setText(
         richText(QStringLiteral("E = P") + sub(QStringLiteral("ave")) + QStringLiteral("/f")));
-    P_peaklabel->setText(richText(QStringLiteral("峰值功率P") + sub(QStringLiteral("peak")) +
-                                  QStringLiteral("[W]")));
+    P_peaklabel->setText(richText(QCoreApplication::translate("LaserPluse", "峰值功率P") +
+                                  sub(QStringLiteral("peak")) + QStringLiteral("[W]")));
     P_peakFormula->setText(
         richText(QStringLiteral("P") + sub(QStringLiteral("peak")) + QStringLiteral(" = E/τ")));
 }

@@ -4,10 +4,12 @@
 #include "calcbinding.h"
 #include "lasertraitform.h"
 #include "pageconventions.h"
+#include "pagelanguage.h"
 #include "plotpicture.h"
 #include "sheetwriters.h"
 
 #include <qcustomplot.h>
+#include <QAbstractButton>
 #include <QDoubleValidator>
 #include <QLineEdit>
 #include <QPushButton>
@@ -53,12 +55,12 @@ LaserTrait::LaserTrait(QWidget *parent) : QWidget(parent), ui(new Ui::LaserTrait
                               ui->m_efficiency_alineEdit, ui->m_QDlineEdit, ui->m_QRlineEdit})
         setupOutputField(output);
 
-    connect(ui->pushButton, SIGNAL(clicked()), this, SLOT(calresLasertrait1()));
-    connect(ui->pushButton_2, SIGNAL(clicked()), this, SLOT(calresLasertrait2()));
-    connect(ui->pushButton_3, SIGNAL(clicked()), this, SLOT(calresLasertrait3()));
-    connect(ui->pushButton_4, SIGNAL(clicked()), this, SLOT(calresLasertrait4()));
-    connect(ui->radioButton, SIGNAL(clicked()), this, SLOT(changeRdbtn_mG()));
-    connect(ui->radioButton_2, SIGNAL(clicked()), this, SLOT(changeRdbtn_mg()));
+    connect(ui->pushButton, &QAbstractButton::clicked, this, &LaserTrait::calresLasertrait1);
+    connect(ui->pushButton_2, &QAbstractButton::clicked, this, &LaserTrait::calresLasertrait2);
+    connect(ui->pushButton_3, &QAbstractButton::clicked, this, &LaserTrait::calresLasertrait3);
+    connect(ui->pushButton_4, &QAbstractButton::clicked, this, &LaserTrait::calresLasertrait4);
+    connect(ui->radioButton, &QAbstractButton::clicked, this, &LaserTrait::changeRdbtn_mG);
+    connect(ui->radioButton_2, &QAbstractButton::clicked, this, &LaserTrait::changeRdbtn_mg);
 }
 
 LaserTrait::~LaserTrait()
@@ -143,10 +145,10 @@ void LaserTrait::redrawGain()
     QString valueLabel;
     if (m_showLogarithmic) {
         values = &m_gain.gainDb;
-        valueLabel = QStringLiteral("小信号增益系数G(dB)");
+        valueLabel = tr("小信号增益系数G(dB)");
     } else if (m_showLinear) {
         values = &m_gain.linear;
-        valueLabel = QStringLiteral("小信号增益系数g");
+        valueLabel = tr("小信号增益系数g");
     } else {
         return;
     }
@@ -155,7 +157,7 @@ void LaserTrait::redrawGain()
     if (plot->graphCount() == 0)
         plot->addGraph();
     plot->graph(0)->setData(toQVector(m_wavelengths), toQVector(*values));
-    plot->xAxis->setLabel(QStringLiteral("波长λ(nm)"));
+    plot->xAxis->setLabel(tr("波长λ(nm)"));
     plot->yAxis->setLabel(valueLabel);
     plot->xAxis->setRange(kPlotFirstWavelength, kPlotLastWavelength);
     double lowest = 0;
@@ -175,6 +177,16 @@ void LaserTrait::clearResults(int tab)
     m_gain = yb::GainSpectrum();
     m_wavelengths.clear();
     clearGainPlot();
+}
+
+void LaserTrait::changeEvent(QEvent *event)
+{
+    if (isLanguageChange(event)) {
+        retranslateKeepingContents(this, [this] { ui->retranslateUi(this); });
+        if (m_gainComputed)
+            redrawGain(); // the axis titles in the new language
+    }
+    QWidget::changeEvent(event);
 }
 
 void LaserTrait::clearGainPlot()

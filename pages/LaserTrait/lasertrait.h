@@ -64,6 +64,10 @@ public:
     // beside the executable, then the installed data folder).
     static QString crossSectionFile();
 
+protected:
+    // QEvent::LanguageChange: captions and plot titles anew.
+    void changeEvent(QEvent *event) override;
+
 private slots:
     void calresLasertrait1();
     void calresLasertrait2();

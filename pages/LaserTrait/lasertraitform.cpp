@@ -3,6 +3,7 @@
 #include "formbuilder.h"
 
 #include <qcustomplot.h>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -122,25 +123,30 @@ void LaserTrait::retranslateUi(QWidget *page)
     using form::richText;
     using form::sub;
     page->setWindowTitle(QStringLiteral("LaserTrait"));
-    tabWidget->setTabText(tabWidget->indexOf(tab), QStringLiteral("纵模间隔"));
-    tabWidget->setTabText(tabWidget->indexOf(tab_2), QStringLiteral("光光效率"));
-    tabWidget->setTabText(tabWidget->indexOf(tab_3), QStringLiteral("量子亏损"));
-    tabWidget->setTabText(tabWidget->indexOf(tab_4), QStringLiteral("小信号增益"));
+    tabWidget->setTabText(tabWidget->indexOf(tab),
+                          QCoreApplication::translate("LaserTrait", "纵模间隔"));
+    tabWidget->setTabText(tabWidget->indexOf(tab_2),
+                          QCoreApplication::translate("LaserTrait", "光光效率"));
+    tabWidget->setTabText(tabWidget->indexOf(tab_3),
+                          QCoreApplication::translate("LaserTrait", "量子亏损"));
+    tabWidget->setTabText(tabWidget->indexOf(tab_4),
+                          QCoreApplication::translate("LaserTrait", "小信号增益"));
 
-    const QString inputs = QStringLiteral("输入项");
-    const QString outputs = QStringLiteral("输出项");
-    const QString calculate = QStringLiteral("计算");
+    const QString inputs = QCoreApplication::translate("LaserTrait", "输入项");
+    const QString outputs = QCoreApplication::translate("LaserTrait", "输出项");
+    const QString calculate = QCoreApplication::translate("LaserTrait", "计算");
 
-    label->setText(form::titleText(QStringLiteral("激光器参数--纵模间隔")));
+    label->setText(
+        form::titleText(QCoreApplication::translate("LaserTrait", "激光器参数--纵模间隔")));
     groupBox->setTitle(inputs);
-    Refnlabel->setText(richText(QStringLiteral("介质折射率n")));
+    Refnlabel->setText(richText(QCoreApplication::translate("LaserTrait", "介质折射率n")));
     m_RefnlineEdit->setText(QStringLiteral("1.45"));
-    L_label->setText(richText(QStringLiteral("腔长L[m]")));
+    L_label->setText(richText(QCoreApplication::translate("LaserTrait", "腔长L[m]")));
     m_L_lineEdit->setText(QStringLiteral("10"));
     pushButton->setText(calculate);
     groupBox_2->setTitle(outputs);
-    Delta_niulabel->setText(
-        richText(QStringLiteral("纵模间隔Δ") + sub(QStringLiteral("ν")) + QStringLiteral("[Hz]")));
+    Delta_niulabel->setText(richText(QCoreApplication::translate("LaserTrait", "纵模间隔Δ") +
+                                     sub(QStringLiteral("ν")) + QStringLiteral("[Hz]")));
     Delta_niuFormula->setText(
         richText(QStringLiteral("Δ") + sub(QStringLiteral("ν")) + QStringLiteral(" = c/2/n/L")));
 
@@ -148,58 +154,66 @@ void LaserTrait::retranslateUi(QWidget *page)
     const QString pRes = QStringLiteral("P") + sub(QStringLiteral("res"));
     const QString pOut = QStringLiteral("P") + sub(QStringLiteral("out"));
     const QString pIn = QStringLiteral("P") + sub(QStringLiteral("in"));
-    label_2->setText(form::titleText(QStringLiteral("激光器参数--光光效率")));
+    label_2->setText(
+        form::titleText(QCoreApplication::translate("LaserTrait", "激光器参数--光光效率")));
     groupBox_3->setTitle(inputs);
-    P_pumplabel->setText(richText(QStringLiteral("输入泵浦功率") + pPump + QStringLiteral("[W]")));
+    P_pumplabel->setText(richText(QCoreApplication::translate("LaserTrait", "输入泵浦功率") +
+                                  pPump + QStringLiteral("[W]")));
     m_P_pumplineEdit->setText(QStringLiteral("100"));
-    P_residuallabel->setText(
-        richText(QStringLiteral("残余泵浦功率") + pRes + QStringLiteral("[W]")));
+    P_residuallabel->setText(richText(QCoreApplication::translate("LaserTrait", "残余泵浦功率") +
+                                      pRes + QStringLiteral("[W]")));
     m_P_residuallineEdit->setText(QStringLiteral("5"));
-    P_outlabel->setText(richText(QStringLiteral("输出激光功率") + pOut + QStringLiteral("[W]")));
+    P_outlabel->setText(richText(QCoreApplication::translate("LaserTrait", "输出激光功率") + pOut +
+                                 QStringLiteral("[W]")));
     m_P_outlineEdit->setText(QStringLiteral("75"));
-    P_inlabel->setText(richText(QStringLiteral("输入激光功率") + pIn + QStringLiteral("[W]")));
+    P_inlabel->setText(richText(QCoreApplication::translate("LaserTrait", "输入激光功率") + pIn +
+                                QStringLiteral("[W]")));
     m_P_inlineEdit->setText(QStringLiteral("3"));
     pushButton_2->setText(calculate);
     groupBox_4->setTitle(outputs);
-    efficiency_olabel->setText(richText(QStringLiteral("激光器效率η") + sub(QStringLiteral("o"))));
+    efficiency_olabel->setText(richText(QCoreApplication::translate("LaserTrait", "激光器效率η") +
+                                        sub(QStringLiteral("o"))));
     efficiency_oFormula->setText(
         richText(QStringLiteral("η") + sub(QStringLiteral("o")) + QStringLiteral(" = ") + pOut +
                  QStringLiteral("/(") + pPump + QStringLiteral("-") + pRes + QStringLiteral(")")));
-    efficiency_alabel->setText(richText(QStringLiteral("放大器效率η") + sub(QStringLiteral("a"))));
+    efficiency_alabel->setText(richText(QCoreApplication::translate("LaserTrait", "放大器效率η") +
+                                        sub(QStringLiteral("a"))));
     efficiency_aFormula->setText(richText(QStringLiteral("η") + sub(QStringLiteral("a")) +
                                           QStringLiteral(" = (") + pOut + QStringLiteral("-") +
                                           pIn + QStringLiteral(")/(") + pPump +
                                           QStringLiteral("-") + pRes + QStringLiteral(")")));
 
-    label_3->setText(form::titleText(QStringLiteral("激光器参数--量子亏损")));
+    label_3->setText(
+        form::titleText(QCoreApplication::translate("LaserTrait", "激光器参数--量子亏损")));
     groupBox_5->setTitle(inputs);
-    lambda_1label->setText(richText(QStringLiteral("泵浦光波长λ1[nm]")));
+    lambda_1label->setText(richText(QCoreApplication::translate("LaserTrait", "泵浦光波长λ1[nm]")));
     m_lambda_1lineEdit->setText(QStringLiteral("976"));
-    lambda_2label->setText(richText(QStringLiteral("信号光波长λ2[nm]")));
+    lambda_2label->setText(richText(QCoreApplication::translate("LaserTrait", "信号光波长λ2[nm]")));
     m_lambda_2lineEdit->setText(QStringLiteral("1064"));
     pushButton_3->setText(calculate);
     groupBox_6->setTitle(outputs);
-    QDlabel->setText(richText(QStringLiteral("量子亏损QD")));
+    QDlabel->setText(richText(QCoreApplication::translate("LaserTrait", "量子亏损QD")));
     QDFormula->setText(richText(QStringLiteral("QD = (λ2-λ1)/λ2")));
-    QRlabel->setText(richText(QStringLiteral("斯托克斯效率QR")));
+    QRlabel->setText(richText(QCoreApplication::translate("LaserTrait", "斯托克斯效率QR")));
     QRFormula->setText(richText(QStringLiteral("QR = 1 - QD")));
 
-    label_4->setText(form::titleText(QStringLiteral("激光器参数--小信号增益")));
+    label_4->setText(
+        form::titleText(QCoreApplication::translate("LaserTrait", "激光器参数--小信号增益")));
     groupBox_7->setTitle(inputs);
-    Nlabel->setText(richText(QStringLiteral("掺杂浓度N[m") + form::super(QStringLiteral("-3")) +
-                             QStringLiteral("]")));
+    Nlabel->setText(richText(QCoreApplication::translate("LaserTrait", "掺杂浓度N[m") +
+                             form::super(QStringLiteral("-3")) + QStringLiteral("]")));
     m_NlineEdit->setText(QStringLiteral("4.3e25"));
-    Gammalabel->setText(richText(QStringLiteral("重叠因子γ")));
+    Gammalabel->setText(richText(QCoreApplication::translate("LaserTrait", "重叠因子γ")));
     m_GammalineEdit->setText(QStringLiteral("0.8"));
-    nlabel->setText(richText(QStringLiteral("上能级反转粒子数n")));
+    nlabel->setText(richText(QCoreApplication::translate("LaserTrait", "上能级反转粒子数n")));
     m_nlineEdit->setText(QStringLiteral("0.1"));
-    Llabel->setText(richText(QStringLiteral("光纤长度L[m]")));
+    Llabel->setText(richText(QCoreApplication::translate("LaserTrait", "光纤长度L[m]")));
     m_LlineEdit->setText(QStringLiteral("6"));
     pushButton_4->setText(calculate);
     groupBox_8->setTitle(outputs);
-    GYDFlabel->setText(richText(QStringLiteral("YDF小信号增益系数G")));
-    radioButton->setText(QStringLiteral("对数增益"));
-    radioButton_2->setText(QStringLiteral("线性增益"));
+    GYDFlabel->setText(richText(QCoreApplication::translate("LaserTrait", "YDF小信号增益系数G")));
+    radioButton->setText(QCoreApplication::translate("LaserTrait", "对数增益"));
+    radioButton_2->setText(QCoreApplication::translate("LaserTrait", "线性增益"));
 }
 
 } // namespace Ui

@@ -4,7 +4,9 @@
 #include "calcbinding.h"
 #include "laserbscform.h"
 #include "pageconventions.h"
+#include "pagelanguage.h"
 
+#include <QAbstractButton>
 #include <QDoubleValidator>
 #include <QLineEdit>
 #include <QPushButton>
@@ -23,9 +25,9 @@ Laserbsc::Laserbsc(QWidget *parent) : QWidget(parent), ui(new Ui::Laserbsc)
     for (QLineEdit *output : {ui->m_niulineEdit, ui->m_tao_clineEdit, ui->m_L_clineEdit})
         setupOutputField(output);
 
-    connect(ui->m_btn_Cal4, SIGNAL(clicked()), this, SLOT(calresLaserbsc1()));
-    connect(ui->m_delta_lambdalineEdit, SIGNAL(editingFinished()), this, SLOT(changeFreq()));
-    connect(ui->m_delta_niulineEdit, SIGNAL(editingFinished()), this, SLOT(changeLin()));
+    connect(ui->m_btn_Cal4, &QAbstractButton::clicked, this, &Laserbsc::calresLaserbsc1);
+    connect(ui->m_delta_lambdalineEdit, &QLineEdit::editingFinished, this, &Laserbsc::changeFreq);
+    connect(ui->m_delta_niulineEdit, &QLineEdit::editingFinished, this, &Laserbsc::changeLin);
 }
 
 Laserbsc::~Laserbsc()
@@ -48,4 +50,11 @@ void Laserbsc::changeFreq()
 void Laserbsc::changeLin()
 {
     runLink(this, kCalculator, "delta_nu_hz");
+}
+
+void Laserbsc::changeEvent(QEvent *event)
+{
+    if (isLanguageChange(event))
+        retranslateKeepingContents(this, [this] { ui->retranslateUi(this); });
+    QWidget::changeEvent(event);
 }

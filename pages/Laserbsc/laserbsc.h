@@ -23,6 +23,10 @@ public:
     // default parameters, export).
     Ui::Laserbsc *form() const { return ui; }
 
+protected:
+    // QEvent::LanguageChange: the captions anew, inputs and results kept.
+    void changeEvent(QEvent *event) override;
+
 private slots:
     void calresLaserbsc1();
     void changeFreq();

@@ -2,6 +2,7 @@
 
 #include "formbuilder.h"
 
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -48,29 +49,31 @@ void Laserbsc::retranslateUi(QWidget *page)
     using form::richText;
     using form::sub;
     page->setWindowTitle(QStringLiteral("Laserbsc"));
-    tabWidget->setTabText(tabWidget->indexOf(tab), QStringLiteral("频率与相干性"));
-    label->setText(form::titleText(QStringLiteral("连续激光参数--频率与相干性")));
+    tabWidget->setTabText(tabWidget->indexOf(tab),
+                          QCoreApplication::translate("Laserbsc", "频率与相干性"));
+    label->setText(
+        form::titleText(QCoreApplication::translate("Laserbsc", "连续激光参数--频率与相干性")));
 
-    groupBox->setTitle(QStringLiteral("输入项"));
-    Laslabel->setText(richText(QStringLiteral("激光波长λ[nm]")));
+    groupBox->setTitle(QCoreApplication::translate("Laserbsc", "输入项"));
+    Laslabel->setText(richText(QCoreApplication::translate("Laserbsc", "激光波长λ[nm]")));
     m_LasLamlineEdit->setText(QStringLiteral("1064"));
-    delta_niulabel_2->setText(
-        richText(QStringLiteral("频谱宽度Δ") + sub(QStringLiteral("ν")) + QStringLiteral("[Hz]")));
+    delta_niulabel_2->setText(richText(QCoreApplication::translate("Laserbsc", "频谱宽度Δ") +
+                                       sub(QStringLiteral("ν")) + QStringLiteral("[Hz]")));
     m_delta_niulineEdit->setText(QStringLiteral("5e9"));
-    delta_lambdalabel->setText(
-        richText(QStringLiteral("波长间隔Δ") + sub(QStringLiteral("λ")) + QStringLiteral("[nm]")));
+    delta_lambdalabel->setText(richText(QCoreApplication::translate("Laserbsc", "波长间隔Δ") +
+                                        sub(QStringLiteral("λ")) + QStringLiteral("[nm]")));
     m_delta_lambdalineEdit->setText(QStringLiteral("0.0189"));
-    m_btn_Cal4->setText(QStringLiteral("计算"));
+    m_btn_Cal4->setText(QCoreApplication::translate("Laserbsc", "计算"));
 
-    groupBox_2->setTitle(QStringLiteral("输出项"));
-    niulabel->setText(richText(QStringLiteral("激光频率ν[Hz]")));
+    groupBox_2->setTitle(QCoreApplication::translate("Laserbsc", "输出项"));
+    niulabel->setText(richText(QCoreApplication::translate("Laserbsc", "激光频率ν[Hz]")));
     niuFormula->setText(richText(QStringLiteral("ν = c/λ")));
-    tao_clabel->setText(
-        richText(QStringLiteral("相干时间τ") + sub(QStringLiteral("c")) + QStringLiteral("[s]")));
+    tao_clabel->setText(richText(QCoreApplication::translate("Laserbsc", "相干时间τ") +
+                                 sub(QStringLiteral("c")) + QStringLiteral("[s]")));
     tao_cFormula->setText(richText(QStringLiteral("τ") + sub(QStringLiteral("c")) +
                                    QStringLiteral(" = 1/Δ") + sub(QStringLiteral("ν"))));
-    L_clabel_2->setText(
-        richText(QStringLiteral("相干长度L") + sub(QStringLiteral("C")) + QStringLiteral("[m]")));
+    L_clabel_2->setText(richText(QCoreApplication::translate("Laserbsc", "相干长度L") +
+                                 sub(QStringLiteral("C")) + QStringLiteral("[m]")));
     L_cFormula->setText(richText(QStringLiteral("L") + sub(QStringLiteral("C")) +
                                  QStringLiteral(" = c*τ") + sub(QStringLiteral("c"))));
 }

@@ -3,6 +3,7 @@
 #include "calc/refractioncalc.h"
 #include "calcbinding.h"
 #include "pageconventions.h"
+#include "pagelanguage.h"
 #include "ui_bscoptlaw.h"
 
 #include <QDoubleValidator>
@@ -27,9 +28,9 @@ bscoptlaw::bscoptlaw(QWidget *parent) : QWidget(parent), ui(new Ui::bscoptlaw)
                               ui->m_ThetalineEdit_4, ui->m_ThetalineEdit_6, ui->m_ThetalineEdit_5})
         setupOutputField(output);
 
-    connect(ui->pushButton, SIGNAL(clicked()), this, SLOT(calresBscopt()));
-    connect(ui->m_RadianlineEdit, SIGNAL(editingFinished()), this, SLOT(changeAng()));
-    connect(ui->m_ThetalineEdit_3, SIGNAL(editingFinished()), this, SLOT(changeRad()));
+    connect(ui->pushButton, &QPushButton::clicked, this, &bscoptlaw::calresBscopt);
+    connect(ui->m_RadianlineEdit, &QLineEdit::editingFinished, this, &bscoptlaw::changeAng);
+    connect(ui->m_ThetalineEdit_3, &QLineEdit::editingFinished, this, &bscoptlaw::changeRad);
 }
 
 bscoptlaw::~bscoptlaw()
@@ -57,4 +58,11 @@ void bscoptlaw::changeAng()
 void bscoptlaw::changeRad()
 {
     runLink(this, kCalculator, "theta1_deg");
+}
+
+void bscoptlaw::changeEvent(QEvent *event)
+{
+    if (isLanguageChange(event))
+        retranslateKeepingContents(this, [this] { ui->retranslateUi(this); });
+    QWidget::changeEvent(event);
 }

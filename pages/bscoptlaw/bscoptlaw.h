@@ -23,6 +23,10 @@ public:
     // (clear, default parameters, export).
     Ui::bscoptlaw *form() const { return ui; }
 
+protected:
+    // QEvent::LanguageChange: the captions anew, inputs and results kept.
+    void changeEvent(QEvent *event) override;
+
 private slots:
     void calresBscopt();
     void changeAng();

@@ -2,6 +2,7 @@
 
 #include "inputreader.h"
 #include "pageconventions.h"
+#include "uilanguage.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -80,7 +81,7 @@ void writeOutputs(QWidget *page, const CalculatorSpec &spec, const Result &resul
 void showNotices(QWidget *page, const Result &result)
 {
     for (const Notice &notice : result.notices)
-        showNotice(page, QString::fromStdString(notice.text.zh));
+        showNotice(page, inUiLanguage(notice.text));
 }
 
 // Inputs whose widget the page has disabled (the loss of a gain fiber): not

@@ -4,10 +4,12 @@
 #include "calcbinding.h"
 #include "inputreader.h"
 #include "pageconventions.h"
+#include "pagelanguage.h"
 #include "plotpicture.h"
 #include "threasholdform.h"
 
 #include <qcustomplot.h>
+#include <QAbstractButton>
 #include <QCoreApplication>
 #include <QDoubleValidator>
 #include <QEventLoop>
@@ -70,7 +72,7 @@ threashold::threashold(QWidget *parent) : QWidget(parent), ui(new Ui::threashold
         setupOutputField(output);
     }
 
-    connect(ui->pushButton_14, SIGNAL(clicked()), this, SLOT(calresThreashold()));
+    connect(ui->pushButton_14, &QAbstractButton::clicked, this, &threashold::calresThreashold);
 }
 
 threashold::~threashold()
@@ -114,13 +116,13 @@ void threashold::showBusy()
     } else {
         ui->giflabel->clear(); // no animation file: an empty label, the calculation still runs
     }
-    ui->pushButton_14->setText(QStringLiteral("计算中…"));
+    ui->pushButton_14->setText(tr("计算中…"));
     ui->pushButton_14->setEnabled(false);
 }
 
 void threashold::hideBusy()
 {
-    ui->pushButton_14->setText(QStringLiteral("计算"));
+    ui->pushButton_14->setText(tr("计算"));
     ui->pushButton_14->setEnabled(true);
     ui->tiplabel->hide();
     ui->giflabel->hide();
@@ -164,6 +166,33 @@ void threashold::runCalculation()
     writeOutputs(this, kThreshold.spec(), result);
     drawCoupling(result);
     drawModeContent(result);
+    labelPlots();
+}
+
+// Axis titles of the two curves in the window's language, once drawn.
+void threashold::labelPlots()
+{
+    if (ui->CurvePlot1->graphCount() > 0) {
+        ui->CurvePlot1->xAxis->setLabel(tr("频移[kHz]"));
+        ui->CurvePlot1->yAxis->setLabel(QStringLiteral("χ[W^-1]"));
+        ui->CurvePlot1->replot(QCustomPlot::rpRefreshHint);
+    }
+    if (ui->CurvePlot2->graphCount() > 0) {
+        ui->CurvePlot2->xAxis->setLabel(tr("信号光功率[W]"));
+        ui->CurvePlot2->yAxis->setLabel(tr("高阶模占功比"));
+        ui->CurvePlot2->replot(QCustomPlot::rpRefreshHint);
+    }
+}
+
+void threashold::changeEvent(QEvent *event)
+{
+    if (isLanguageChange(event)) {
+        retranslateKeepingContents(this, [this] { ui->retranslateUi(this); });
+        if (m_running)
+            ui->pushButton_14->setText(tr("计算中…"));
+        labelPlots();
+    }
+    QWidget::changeEvent(event);
 }
 
 void threashold::clearResults(int /*tab: the page has one*/)
@@ -187,8 +216,6 @@ void threashold::drawCoupling(const Result &result)
         plot->addGraph();
     plot->graph(0)->setData(QVector<double>(shifts.begin(), shifts.end()),
                             QVector<double>(coupling.begin(), coupling.end()));
-    plot->xAxis->setLabel(QStringLiteral("频移[kHz]"));
-    plot->yAxis->setLabel(QStringLiteral("χ[W^-1]"));
     // QCPRange orders the two ends: a negative f* gives [0, 3 + 4|f*|].
     plot->xAxis->setRange(3 - 4 * peakShift, 0);
     plot->yAxis->setRange(0, 1.05 * chiMax + 0.01);
@@ -205,8 +232,6 @@ void threashold::drawModeContent(const Result &result)
         plot->addGraph();
     plot->graph(0)->setData(QVector<double>(powers.begin(), powers.end()),
                             QVector<double>(content.begin(), content.end()));
-    plot->xAxis->setLabel(QStringLiteral("信号光功率[W]"));
-    plot->yAxis->setLabel(QStringLiteral("高阶模占功比"));
     plot->xAxis->setRange(50, threshold + 20);
     plot->yAxis->setRange(0, 0.05 + 0.01);
     plot->replot(QCustomPlot::rpRefreshHint);

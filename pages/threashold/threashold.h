@@ -52,7 +52,12 @@ public slots:
     // Returns true only when both pictures were saved.
     bool PowThreadPicExport(QString dir);
 
+protected:
+    // QEvent::LanguageChange: captions, button and plot titles anew.
+    void changeEvent(QEvent *event) override;
+
 private:
+    void labelPlots();
     void showBusy();
     void hideBusy();
     void waitPreRoll();

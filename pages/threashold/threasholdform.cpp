@@ -3,6 +3,7 @@
 #include "formbuilder.h"
 
 #include <qcustomplot.h>
+#include <QCoreApplication>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -108,44 +109,48 @@ void threashold::retranslateUi(QWidget *page)
 {
     using form::richText;
     page->setWindowTitle(QStringLiteral("threashold"));
-    tabWidget->setTabText(tabWidget->indexOf(tab), QStringLiteral("均匀双包层光纤"));
-    label->setText(form::titleText(QStringLiteral("模式不稳定效应--均匀双包层光纤")));
-    tiplabel->setText(QStringLiteral("请稍候…"));
+    tabWidget->setTabText(tabWidget->indexOf(tab),
+                          QCoreApplication::translate("threashold", "均匀双包层光纤"));
+    label->setText(form::titleText(
+        QCoreApplication::translate("threashold", "模式不稳定效应--均匀双包层光纤")));
+    tiplabel->setText(QCoreApplication::translate("threashold", "请稍候…"));
 
-    groupBox_27->setTitle(QStringLiteral("输出项"));
-    alphalabel_15->setText(QStringLiteral("非线性耦合系数极大值"));
-    alphalabel_16->setText(QStringLiteral("模式不稳定阈值功率"));
+    groupBox_27->setTitle(QCoreApplication::translate("threashold", "输出项"));
+    alphalabel_15->setText(QCoreApplication::translate("threashold", "非线性耦合系数极大值"));
+    alphalabel_16->setText(QCoreApplication::translate("threashold", "模式不稳定阈值功率"));
 
-    groupBox_28->setTitle(QStringLiteral("输入项"));
-    alabel_8->setText(QStringLiteral("纤芯半径a[μm]"));
+    groupBox_28->setTitle(QCoreApplication::translate("threashold", "输入项"));
+    alabel_8->setText(QCoreApplication::translate("threashold", "纤芯半径a[μm]"));
     m_alineEdit_6->setText(QStringLiteral("15"));
-    alphalabel_6->setText(QStringLiteral("信号光波长[nm]"));
+    alphalabel_6->setText(QCoreApplication::translate("threashold", "信号光波长[nm]"));
     m_alphalineEdit_5->setText(QStringLiteral("1064"));
-    absorb_sectionlabel_5->setText(richText(QStringLiteral("泵浦波长[nm]")));
+    absorb_sectionlabel_5->setText(
+        richText(QCoreApplication::translate("threashold", "泵浦波长[nm]")));
     m_alphalineEdit_6->setText(QStringLiteral("975"));
-    blabel_7->setText(QStringLiteral("泵浦包层半径b[μm]"));
+    blabel_7->setText(QCoreApplication::translate("threashold", "泵浦包层半径b[μm]"));
     m_blineEdit_9->setText(QStringLiteral("200"));
-    blabel_8->setText(QStringLiteral("掺杂区域半径[μm]"));
+    blabel_8->setText(QCoreApplication::translate("threashold", "掺杂区域半径[μm]"));
     m_blineEdit_10->setText(QStringLiteral("15"));
-    alphalabel_8->setText(QStringLiteral("数值孔径"));
+    alphalabel_8->setText(QCoreApplication::translate("threashold", "数值孔径"));
     m_blineEdit_12->setText(QStringLiteral("0.06"));
-    absorb_sectionlabel_6->setText(richText(QStringLiteral("初始信号光功率P[W]")));
+    absorb_sectionlabel_6->setText(
+        richText(QCoreApplication::translate("threashold", "初始信号光功率P[W]")));
     m_pinitlineEdit_2->setText(QStringLiteral("10"));
-    alphalabel_7->setText(QStringLiteral("纤芯折射率"));
+    alphalabel_7->setText(QCoreApplication::translate("threashold", "纤芯折射率"));
     m_blineEdit_11->setText(QStringLiteral("1.45"));
-    alphalabel_9->setText(QStringLiteral("初始高阶模比例"));
+    alphalabel_9->setText(QCoreApplication::translate("threashold", "初始高阶模比例"));
     m_blineEdit_13->setText(QStringLiteral("0.01"));
-    alphalabel_10->setText(QStringLiteral("相对强度噪声"));
+    alphalabel_10->setText(QCoreApplication::translate("threashold", "相对强度噪声"));
     m_blineEdit_14->setText(QStringLiteral("1e-13"));
-    alphalabel_11->setText(QStringLiteral("对流换热系数"));
+    alphalabel_11->setText(QCoreApplication::translate("threashold", "对流换热系数"));
     m_blineEdit_15->setText(QStringLiteral("1000"));
-    alphalabel_12->setText(QStringLiteral("热光系数"));
+    alphalabel_12->setText(QCoreApplication::translate("threashold", "热光系数"));
     m_blineEdit_16->setText(QStringLiteral("1.21e-5"));
-    alphalabel_13->setText(QStringLiteral("热导率"));
+    alphalabel_13->setText(QCoreApplication::translate("threashold", "热导率"));
     m_blineEdit_17->setText(QStringLiteral("1.4"));
-    alphalabel_14->setText(QStringLiteral("密度与热容乘积"));
+    alphalabel_14->setText(QCoreApplication::translate("threashold", "密度与热容乘积"));
     m_blineEdit_18->setText(QStringLiteral("1.67e6"));
-    pushButton_14->setText(QStringLiteral("计算"));
+    pushButton_14->setText(QCoreApplication::translate("threashold", "计算"));
 }
 
 } // namespace Ui

@@ -585,6 +585,235 @@ Reason: %2</translation>
     </message>
 </context>
 <context>
+    <name>LaserPluse</name>
+    <message>
+        <source>高斯脉冲</source>
+        <translation>Gaussian pulse</translation>
+    </message>
+    <message>
+        <source>脉冲激光参数--高斯脉冲</source>
+        <translation>Pulsed laser -- Gaussian pulse</translation>
+    </message>
+    <message>
+        <source>输入项</source>
+        <translation>Inputs</translation>
+    </message>
+    <message>
+        <source>脉冲宽度τ[s]</source>
+        <translation>Pulse width τ [s]</translation>
+    </message>
+    <message>
+        <source>脉冲重复频率f[Hz]</source>
+        <translation>Repetition rate f [Hz]</translation>
+    </message>
+    <message>
+        <source>脉冲平均功率P</source>
+        <translation>Average power P</translation>
+    </message>
+    <message>
+        <source>计算</source>
+        <translation>Calculate</translation>
+    </message>
+    <message>
+        <source>输出项</source>
+        <translation>Outputs</translation>
+    </message>
+    <message>
+        <source>脉冲能量E[J]</source>
+        <translation>Pulse energy E [J]</translation>
+    </message>
+    <message>
+        <source>峰值功率P</source>
+        <translation>Peak power P</translation>
+    </message>
+</context>
+<context>
+    <name>LaserTrait</name>
+    <message>
+        <source>小信号增益系数G(dB)</source>
+        <translation>Small-signal gain G (dB)</translation>
+    </message>
+    <message>
+        <source>小信号增益系数g</source>
+        <translation>Small-signal gain g</translation>
+    </message>
+    <message>
+        <source>波长λ(nm)</source>
+        <translation>Wavelength λ (nm)</translation>
+    </message>
+    <message>
+        <source>纵模间隔</source>
+        <translation>Mode spacing</translation>
+    </message>
+    <message>
+        <source>光光效率</source>
+        <translation>Optical efficiency</translation>
+    </message>
+    <message>
+        <source>量子亏损</source>
+        <translation>Quantum defect</translation>
+    </message>
+    <message>
+        <source>小信号增益</source>
+        <translation>Small-signal gain</translation>
+    </message>
+    <message>
+        <source>输入项</source>
+        <translation>Inputs</translation>
+    </message>
+    <message>
+        <source>输出项</source>
+        <translation>Outputs</translation>
+    </message>
+    <message>
+        <source>计算</source>
+        <translation>Calculate</translation>
+    </message>
+    <message>
+        <source>激光器参数--纵模间隔</source>
+        <translation>Laser parameters -- longitudinal mode spacing</translation>
+    </message>
+    <message>
+        <source>介质折射率n</source>
+        <translation>Index n</translation>
+    </message>
+    <message>
+        <source>腔长L[m]</source>
+        <translation>Cavity length L [m]</translation>
+    </message>
+    <message>
+        <source>纵模间隔Δ</source>
+        <translation>Mode spacing Δ</translation>
+    </message>
+    <message>
+        <source>激光器参数--光光效率</source>
+        <translation>Laser parameters -- optical efficiency</translation>
+    </message>
+    <message>
+        <source>输入泵浦功率</source>
+        <translation>Pump power</translation>
+    </message>
+    <message>
+        <source>残余泵浦功率</source>
+        <translation>Residual pump</translation>
+    </message>
+    <message>
+        <source>输出激光功率</source>
+        <translation>Output power</translation>
+    </message>
+    <message>
+        <source>输入激光功率</source>
+        <translation>Seed power</translation>
+    </message>
+    <message>
+        <source>激光器效率η</source>
+        <translation>Laser eff. η</translation>
+    </message>
+    <message>
+        <source>放大器效率η</source>
+        <translation>Amplifier eff. η</translation>
+    </message>
+    <message>
+        <source>激光器参数--量子亏损</source>
+        <translation>Laser parameters -- quantum defect</translation>
+    </message>
+    <message>
+        <source>泵浦光波长λ1[nm]</source>
+        <translation>Pump λ1 [nm]</translation>
+    </message>
+    <message>
+        <source>信号光波长λ2[nm]</source>
+        <translation>Signal λ2 [nm]</translation>
+    </message>
+    <message>
+        <source>量子亏损QD</source>
+        <translation>Quantum defect QD</translation>
+    </message>
+    <message>
+        <source>斯托克斯效率QR</source>
+        <translation>Stokes efficiency QR</translation>
+    </message>
+    <message>
+        <source>激光器参数--小信号增益</source>
+        <translation>Laser parameters -- small-signal gain</translation>
+    </message>
+    <message>
+        <source>掺杂浓度N[m</source>
+        <translation>Doping N [m</translation>
+    </message>
+    <message>
+        <source>重叠因子γ</source>
+        <translation>Overlap factor γ</translation>
+    </message>
+    <message>
+        <source>上能级反转粒子数n</source>
+        <translation>Inversion n</translation>
+    </message>
+    <message>
+        <source>光纤长度L[m]</source>
+        <translation>Fiber length L [m]</translation>
+    </message>
+    <message>
+        <source>YDF小信号增益系数G</source>
+        <translation>YDF small-signal gain G</translation>
+    </message>
+    <message>
+        <source>对数增益</source>
+        <translation>Log (dB)</translation>
+    </message>
+    <message>
+        <source>线性增益</source>
+        <translation>Linear</translation>
+    </message>
+</context>
+<context>
+    <name>Laserbsc</name>
+    <message>
+        <source>频率与相干性</source>
+        <translation>Frequency and coherence</translation>
+    </message>
+    <message>
+        <source>连续激光参数--频率与相干性</source>
+        <translation>CW laser -- frequency and coherence</translation>
+    </message>
+    <message>
+        <source>输入项</source>
+        <translation>Inputs</translation>
+    </message>
+    <message>
+        <source>激光波长λ[nm]</source>
+        <translation>Wavelength λ [nm]</translation>
+    </message>
+    <message>
+        <source>频谱宽度Δ</source>
+        <translation>Linewidth Δ</translation>
+    </message>
+    <message>
+        <source>波长间隔Δ</source>
+        <translation>Linewidth Δ</translation>
+    </message>
+    <message>
+        <source>计算</source>
+        <translation>Calculate</translation>
+    </message>
+    <message>
+        <source>输出项</source>
+        <translation>Outputs</translation>
+    </message>
+    <message>
+        <source>激光频率ν[Hz]</source>
+        <translation>Frequency ν [Hz]</translation>
+    </message>
+    <message>
+        <source>相干时间τ</source>
+        <translation>Coh. time τ</translation>
+    </message>
+    <message>
+        <source>相干长度L</source>
+        <translation>Coh. length L</translation>
+    </message>
+</context>
+<context>
     <name>Notice</name>
     <message>
         <source>提示</source>
@@ -750,15 +979,15 @@ Reason: %2</translation>
     </message>
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=" font-weight:600; color:#ff5500;"&gt;几何光学参数--反射折射&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation type="unfinished" />
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=" font-weight:600; color:#ff5500;"&gt;Geometric optics -- reflection and refraction&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
         <source>输入项</source>
-        <translation type="unfinished" />
+        <translation>Inputs</translation>
     </message>
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=" font-weight:400;"&gt;折射率n&lt;/span&gt;&lt;span style=" font-weight:400; vertical-align:sub;"&gt;1&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation type="unfinished" />
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=" font-weight:400;"&gt;Index n&lt;/span&gt;&lt;span style=" font-weight:400; vertical-align:sub;"&gt;1&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
         <source>1.45</source>
@@ -766,7 +995,7 @@ Reason: %2</translation>
     </message>
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=" font-weight:400;"&gt;折射率n&lt;/span&gt;&lt;span style=" font-weight:400; vertical-align:sub;"&gt;2&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation type="unfinished" />
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=" font-weight:400;"&gt;Index n&lt;/span&gt;&lt;span style=" font-weight:400; vertical-align:sub;"&gt;2&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
         <source>1</source>
@@ -774,7 +1003,7 @@ Reason: %2</translation>
     </message>
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=" font-weight:400;"&gt;入射角θ&lt;/span&gt;&lt;span style=" font-weight:400; vertical-align:sub;"&gt;1&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation type="unfinished" />
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=" font-weight:400;"&gt;Incidence θ&lt;/span&gt;&lt;span style=" font-weight:400; vertical-align:sub;"&gt;1&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
         <source>30</source>
@@ -798,19 +1027,19 @@ Reason: %2</translation>
     </message>
     <message>
         <source>输出项</source>
-        <translation type="unfinished" />
+        <translation>Outputs</translation>
     </message>
     <message>
         <source>角度值[°]</source>
-        <translation type="unfinished" />
+        <translation>Degrees [°]</translation>
     </message>
     <message>
         <source>弧度值[rad]</source>
-        <translation type="unfinished" />
+        <translation>Radians [rad]</translation>
     </message>
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=" font-weight:400;"&gt;折射角θ&lt;/span&gt;&lt;span style=" font-weight:400; vertical-align:sub;"&gt;2&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation type="unfinished" />
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=" font-weight:400;"&gt;Refraction θ&lt;/span&gt;&lt;span style=" font-weight:400; vertical-align:sub;"&gt;2&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=" font-weight:400;"&gt;θ&lt;/span&gt;&lt;span style=" font-weight:400; vertical-align:sub;"&gt;2&lt;/span&gt;&lt;span style=" font-weight:400;"&gt; = asin(n&lt;/span&gt;&lt;span style=" font-weight:400; vertical-align:sub;"&gt;1&lt;/span&gt;&lt;span style=" font-weight:400;"&gt;*sinθ&lt;/span&gt;&lt;span style=" font-weight:400; vertical-align:sub;"&gt;1&lt;/span&gt;&lt;span style=" font-weight:400;"&gt;/n&lt;/span&gt;&lt;span style=" font-weight:400; vertical-align:sub;"&gt;2&lt;/span&gt;&lt;span style=" font-weight:400;"&gt;)&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
@@ -818,7 +1047,7 @@ Reason: %2</translation>
     </message>
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=" font-weight:400;"&gt;布儒斯特角θ&lt;/span&gt;&lt;span style=" font-weight:400; vertical-align:sub;"&gt;b&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation type="unfinished" />
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=" font-weight:400;"&gt;Brewster θ&lt;/span&gt;&lt;span style=" font-weight:400; vertical-align:sub;"&gt;b&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=" font-weight:400;"&gt;θ&lt;/span&gt;&lt;span style=" font-weight:400; vertical-align:sub;"&gt;b&lt;/span&gt;&lt;span style=" font-weight:400;"&gt; = atan(n&lt;/span&gt;&lt;span style=" font-weight:400; vertical-align:sub;"&gt;2&lt;/span&gt;&lt;span style=" font-weight:400;"&gt;/n&lt;/span&gt;&lt;span style=" font-weight:400; vertical-align:sub;"&gt;1&lt;/span&gt;&lt;span style=" font-weight:400;"&gt;)&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
@@ -826,11 +1055,118 @@ Reason: %2</translation>
     </message>
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=" font-weight:400;"&gt;全反射临界角θ&lt;/span&gt;&lt;span style=" font-weight:400; vertical-align:sub;"&gt;c&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation type="unfinished" />
+        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=" font-weight:400;"&gt;Critical θ&lt;/span&gt;&lt;span style=" font-weight:400; vertical-align:sub;"&gt;c&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
     </message>
     <message>
         <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=" font-weight:400;"&gt;θ&lt;/span&gt;&lt;span style=" font-weight:400; vertical-align:sub;"&gt;c&lt;/span&gt;&lt;span style=" font-weight:400;"&gt; = asin(n&lt;/span&gt;&lt;span style=" font-weight:400; vertical-align:sub;"&gt;2&lt;/span&gt;&lt;span style=" font-weight:400;"&gt;/n&lt;/span&gt;&lt;span style=" font-weight:400; vertical-align:sub;"&gt;1&lt;/span&gt;&lt;span style=" font-weight:400;"&gt;) (n&lt;/span&gt;&lt;span style=" font-weight:400; vertical-align:sub;"&gt;1&lt;/span&gt;&lt;span style=" font-weight:400;"&gt;&amp;gt;n&lt;/span&gt;&lt;span style=" font-weight:400; vertical-align:sub;"&gt;2&lt;/span&gt;&lt;span style=" font-weight:400;"&gt;)&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
         <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=" font-weight:400;"&gt;θ&lt;/span&gt;&lt;span style=" font-weight:400; vertical-align:sub;"&gt;c&lt;/span&gt;&lt;span style=" font-weight:400;"&gt; = asin(n&lt;/span&gt;&lt;span style=" font-weight:400; vertical-align:sub;"&gt;2&lt;/span&gt;&lt;span style=" font-weight:400;"&gt;/n&lt;/span&gt;&lt;span style=" font-weight:400; vertical-align:sub;"&gt;1&lt;/span&gt;&lt;span style=" font-weight:400;"&gt;) (n&lt;/span&gt;&lt;span style=" font-weight:400; vertical-align:sub;"&gt;1&lt;/span&gt;&lt;span style=" font-weight:400;"&gt;&amp;gt;n&lt;/span&gt;&lt;span style=" font-weight:400; vertical-align:sub;"&gt;2&lt;/span&gt;&lt;span style=" font-weight:400;"&gt;)&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+    </message>
+</context>
+<context>
+    <name>threashold</name>
+    <message>
+        <source>计算中…</source>
+        <translation>Calculating…</translation>
+    </message>
+    <message>
+        <source>计算</source>
+        <translation>Calculate</translation>
+    </message>
+    <message>
+        <source>频移[kHZ]</source>
+        <translation>Frequency shift [kHz]</translation>
+    </message>
+    <message>
+        <source>信号光功率[W]</source>
+        <translation>Signal power [W]</translation>
+    </message>
+    <message>
+        <source>高阶模占功比</source>
+        <translation>Higher-order-mode power fraction</translation>
+    </message>
+    <message>
+        <source>均匀双包层光纤</source>
+        <translation>Uniform double-clad fiber</translation>
+    </message>
+    <message>
+        <source>模式不稳定效应--均匀双包层光纤</source>
+        <translation>Mode instability -- uniform double-clad fiber</translation>
+    </message>
+    <message>
+        <source>请稍候…</source>
+        <translation>Please wait…</translation>
+    </message>
+    <message>
+        <source>输出项</source>
+        <translation>Outputs</translation>
+    </message>
+    <message>
+        <source>非线性耦合系数极大值</source>
+        <translation>Max. coupling χ</translation>
+    </message>
+    <message>
+        <source>模式不稳定阈值功率</source>
+        <translation>MI threshold</translation>
+    </message>
+    <message>
+        <source>输入项</source>
+        <translation>Inputs</translation>
+    </message>
+    <message>
+        <source>纤芯半径a[μm]</source>
+        <translation>Core radius a [μm]</translation>
+    </message>
+    <message>
+        <source>信号光波长[nm]</source>
+        <translation>Signal λ [nm]</translation>
+    </message>
+    <message>
+        <source>泵浦波长[nm]</source>
+        <translation>Pump λ [nm]</translation>
+    </message>
+    <message>
+        <source>泵浦包层半径b[μm]</source>
+        <translation>Cladding b [μm]</translation>
+    </message>
+    <message>
+        <source>掺杂区域半径[μm]</source>
+        <translation>Doped radius [μm]</translation>
+    </message>
+    <message>
+        <source>数值孔径</source>
+        <translation>Core NA</translation>
+    </message>
+    <message>
+        <source>初始信号光功率P[W]</source>
+        <translation>Seed power P [W]</translation>
+    </message>
+    <message>
+        <source>纤芯折射率</source>
+        <translation>Core index</translation>
+    </message>
+    <message>
+        <source>初始高阶模比例</source>
+        <translation>HOM fraction η₀</translation>
+    </message>
+    <message>
+        <source>相对强度噪声</source>
+        <translation>Intensity noise</translation>
+    </message>
+    <message>
+        <source>对流换热系数</source>
+        <translation>Convection h</translation>
+    </message>
+    <message>
+        <source>热光系数</source>
+        <translation>Thermo-optic</translation>
+    </message>
+    <message>
+        <source>热导率</source>
+        <translation>Conductivity κ</translation>
+    </message>
+    <message>
+        <source>密度与热容乘积</source>
+        <translation>Heat cap. ρC</translation>
     </message>
 </context>
 </TS>

@@ -5,12 +5,22 @@
 
 #include "commandline.h"
 #include "fbmainwindow.h"
+#include "sweepwindow.h"
 #include "uilanguageswitch.h"
 #include "uitexts.h"
 
+#include <QAbstractButton>
 #include <QAction>
+#include <QDir>
 #include <QDockWidget>
+#include <QFile>
 #include <QMenu>
+#include <QRegularExpression>
+#include <QSignalSpy>
+#include <QTabWidget>
+#include <QTextDocumentFragment>
+#include <QWebFrame>
+#include <QWebView>
 
 #include <set>
 
@@ -19,9 +29,10 @@ namespace {
 // Pages whose texts are not translated yet: their subtree is left out of the
 // walk. Everything else must be English after the switch.
 const std::set<QString> kPagesNotYetTranslated = {
-    QStringLiteral("bscoptlaw"),  QStringLiteral("nolinear"),   QStringLiteral("fbopt"),
-    QStringLiteral("fbmode"),     QStringLiteral("LaserPluse"), QStringLiteral("Laserbsc"),
-    QStringLiteral("LaserTrait"), QStringLiteral("threashold"), QStringLiteral("fbamp"),
+    QStringLiteral("nolinear"),
+    QStringLiteral("fbopt"),
+    QStringLiteral("fbmode"),
+    QStringLiteral("fbamp"),
 };
 
 // The Chinese entry of the language menu names its language in itself, so a
@@ -56,6 +67,25 @@ UiTexts textsOf(FBMainWindow &window)
     return collectUiTexts(&window, [](const QObject *o) {
         return kPagesNotYetTranslated.count(QString::fromLatin1(o->metaObject()->className())) > 0;
     });
+}
+
+QString helpFile(const QString &relative)
+{
+    QFile file(QCoreApplication::applicationDirPath() + QStringLiteral("/documentation/") +
+               relative);
+    return file.open(QIODevice::ReadOnly) ? QString::fromUtf8(file.readAll()) : QString();
+}
+
+// The skeleton of a help page: its section headings' anchors and levels and
+// the number of formula blocks, tables and references, which translation keeps.
+QStringList structureOf(const QString &html)
+{
+    QStringList shape;
+    const QRegularExpression mark(QStringLiteral(
+        "<(h[1-3])( id=\"[^\"]*\")?|class=\"(f|note|ref)\"|<table|<li><a href=\"#[^\"]*\""));
+    for (auto it = mark.globalMatch(html); it.hasNext();)
+        shape << it.next().captured(0);
+    return shape;
 }
 
 } // namespace
@@ -159,6 +189,80 @@ private slots:
                 faults << QStringLiteral("%1: %2 became %3")
                               .arg(it.value().where, it.value().text, back.value(it.key()).text);
         QVERIFY2(faults.isEmpty(), qPrintable(faults.join(QLatin1Char('\n'))));
+    }
+
+    // Every Chinese help page has an English one of the same structure (the
+    // same sections, formulas, notes, tables and references) in English only;
+    // the Chinese names of the language entry and of the shipped data file
+    // are quoted as they are.
+    void englishHelpPagesMirrorTheChineseOnes()
+    {
+        const QDir zh(QCoreApplication::applicationDirPath() + QStringLiteral("/documentation"));
+        const QStringList pages = zh.entryList({QStringLiteral("*.html")}, QDir::Files);
+        QVERIFY(pages.size() >= 3);
+        for (const QString &page : pages) {
+            const QString chinese = helpFile(page);
+            const QString english = helpFile(QStringLiteral("en/") + page);
+            QVERIFY2(!english.isEmpty(), qPrintable(page));
+            QCOMPARE(structureOf(english), structureOf(chinese));
+            QString text = QTextDocumentFragment::fromHtml(english).toPlainText();
+            text.remove(QStringLiteral("YDF吸收发射参数")).remove(QStringLiteral("中文"));
+            QVERIFY2(!containsCjk(text), qPrintable(page));
+        }
+    }
+
+    void helpWindowShowsThePagesOfTheLanguage()
+    {
+        FBMainWindow window;
+        QWebView *help = window.helpWindow();
+        QSignalSpy loaded(help, &QWebView::loadFinished);
+        QVERIFY(applyUiLanguage(UiLanguage::English));
+        trigger(&window, "actionTopic");
+        QVERIFY(loaded.wait(10000));
+        const QString dir = QCoreApplication::applicationDirPath();
+        QCOMPARE(help->url(),
+                 QUrl::fromLocalFile(dir + QStringLiteral("/documentation/en/index.html")));
+        QVERIFY(help->page()->mainFrame()->toPlainText().contains(
+            QStringLiteral("Velmora calculation models")));
+        QCOMPARE(help->windowTitle(), QStringLiteral("Velmora help"));
+        // Switching while it is open reopens the page in the other language.
+        QVERIFY(applyUiLanguage(UiLanguage::Chinese));
+        QVERIFY(loaded.wait(10000));
+        QCOMPARE(help->url(),
+                 QUrl::fromLocalFile(dir + QStringLiteral("/documentation/index.html")));
+        help->close();
+    }
+
+    // The pictures of the README's "English" section (and a look at the
+    // English window as a user sees it): the main window on the laser
+    // parameters page after a gain calculation, and the sweep window.
+    void screenshotsForTheReadme()
+    {
+        const QString folder = qEnvironmentVariable("VELMORA_SCREENSHOTS");
+        if (folder.isEmpty())
+            QSKIP("set VELMORA_SCREENSHOTS to a folder to write the README pictures");
+        QVERIFY(applyUiLanguage(UiLanguage::English));
+        FBMainWindow window;
+        trigger(&window, "actionLasertrit");
+        auto *tabs =
+            window.currentPageWidget()->findChild<QTabWidget *>(QStringLiteral("tabWidget"));
+        tabs->setCurrentIndex(3);
+        window.currentPageWidget()
+            ->findChild<QAbstractButton *>(QStringLiteral("pushButton_4"))
+            ->click();
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        QVERIFY(window.grab().save(folder + QStringLiteral("/english-ui.png")));
+        const QString scratch = qEnvironmentVariable("VELMORA_SCREENSHOTS_SCRATCH", folder);
+        for (const char *page : {"actionBscLaw", "actionBscLaser", "actionPls", "actionThreshold",
+                                 "actionFBbsc", "actionNonlinear", "actionFBmode", "actionFbamp"}) {
+            trigger(&window, page);
+            QVERIFY(window.grab().save(scratch + QStringLiteral("/english-") +
+                                       QString::fromLatin1(page) + QStringLiteral(".png")));
+        }
+        window.showSweepWindow();
+        QVERIFY(
+            window.lastSweepWindow()->grab().save(scratch + QStringLiteral("/english-sweep.png")));
     }
 
     void aWindowOpenedInEnglishIsEnglish()
