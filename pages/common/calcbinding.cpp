@@ -2,6 +2,7 @@
 
 #include "inputreader.h"
 #include "pageconventions.h"
+#include "pagelanguage.h"
 #include "uilanguage.h"
 
 #include <QAbstractButton>
@@ -28,7 +29,7 @@ QString widgetText(const QWidget *widget)
     if (auto *edit = qobject_cast<const QLineEdit *>(widget))
         return edit->text();
     if (auto *combo = qobject_cast<const QComboBox *>(widget))
-        return combo->currentText();
+        return choiceSource(combo);
     if (auto *button = qobject_cast<const QAbstractButton *>(widget))
         return button->isChecked() ? QStringLiteral("1") : QStringLiteral("0");
     return QString();
@@ -40,7 +41,7 @@ void setWidgetText(QWidget *widget, const QString &text)
         if (edit->text() != text)
             edit->setText(text);
     } else if (auto *combo = qobject_cast<QComboBox *>(widget)) {
-        combo->setCurrentText(text);
+        selectChoiceSource(combo, text);
     } else if (auto *button = qobject_cast<QAbstractButton *>(widget)) {
         button->setChecked(text == QLatin1String("1"));
     }

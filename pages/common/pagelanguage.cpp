@@ -48,3 +48,18 @@ bool isLanguageChange(const QEvent *event)
 {
     return event->type() == QEvent::LanguageChange;
 }
+
+QString choiceSource(const QComboBox *combo)
+{
+    const QVariant source = combo->currentData(kChoiceSourceRole);
+    return source.isValid() ? source.toString() : combo->currentText();
+}
+
+void selectChoiceSource(QComboBox *combo, const QString &source)
+{
+    const int index = combo->findData(source, kChoiceSourceRole);
+    if (index >= 0)
+        combo->setCurrentIndex(index);
+    else
+        combo->setCurrentText(source);
+}

@@ -7,10 +7,23 @@
 // shown are kept across it: the text and modified flag of every line edit
 // and the current entry of every combo box.
 
+#include <Qt>
+
 #include <functional>
 
+class QComboBox;
 class QEvent;
+class QString;
 class QWidget;
+
+// A combo box whose entries are shown translated keeps each entry's source
+// text (what calculators read and design files hold) under this role.
+constexpr int kChoiceSourceRole = Qt::UserRole + 40;
+
+// The source text of the current entry (its text when none is stored), and
+// choosing the entry of a source text (or of a shown text).
+QString choiceSource(const QComboBox *combo);
+void selectChoiceSource(QComboBox *combo, const QString &source);
 
 void retranslateKeepingContents(QWidget *page, const std::function<void()> &retranslate);
 

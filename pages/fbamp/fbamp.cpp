@@ -4,7 +4,9 @@
 #include "fbamp/calc/amplifierinputs.h"
 #include "fbampplots.h"
 #include "pageconventions.h"
+#include "pagelanguage.h"
 #include "plotpicture.h"
+#include "uilanguage.h"
 
 #include <QComboBox>
 #include <QFileDialog>
@@ -50,7 +52,7 @@ velmora::calc::Inputs fbamp::currentInputs() const
     for (const auto &[key, edit] : ui.inputs)
         in[key] = edit->text().toStdString();
     for (const auto &[key, combo] : ui.choices)
-        in[key] = combo->currentText().toStdString();
+        in[key] = choiceSource(combo).toStdString();
     in["xs_file"] = m_tablePath.toStdString();
     return in;
 }
@@ -65,7 +67,7 @@ void fbamp::applyPreset(int index)
         if (auto it = ui.inputs.find(key); it != ui.inputs.end())
             it->second->setText(value);
         else if (auto c = ui.choices.find(key); c != ui.choices.end())
-            c->second->setCurrentText(value);
+            selectChoiceSource(c->second, value);
     }
     clearResults();
 }
@@ -96,11 +98,21 @@ void fbamp::clearResults()
     m_resultShown = false;
 }
 
+void fbamp::changeEvent(QEvent *event)
+{
+    if (isLanguageChange(event)) {
+        retranslateKeepingContents(this, [this] { ui.retranslateUi(); });
+        showTableName();
+        if (m_resultShown && !isRunning())
+            showResult(m_shownResult);
+    }
+    QWidget::changeEvent(event);
+}
+
 void fbamp::loadCrossSectionTable()
 {
-    const QString path =
-        QFileDialog::getOpenFileName(this, QStringLiteral("选择截面数据文件"), QString(),
-                                     QStringLiteral("截面数据 (*.csv *.txt);;所有文件 (*)"));
+    const QString path = QFileDialog::getOpenFileName(this, tr("选择截面数据文件"), QString(),
+                                                      tr("截面数据 (*.csv *.txt);;所有文件 (*)"));
     if (path.isEmpty())
         return;
     m_tablePath = path;
@@ -109,7 +121,7 @@ void fbamp::loadCrossSectionTable()
 
 void fbamp::showTableName()
 {
-    ui.tableLabel->setText(m_tablePath.isEmpty() ? QStringLiteral("内置镱截面数据")
+    ui.tableLabel->setText(m_tablePath.isEmpty() ? tr("内置镱截面数据")
                                                  : QFileInfo(m_tablePath).fileName());
     ui.tableLabel->setToolTip(m_tablePath);
 }
@@ -133,14 +145,14 @@ void fbamp::calresFbamp()
     if (const auto bad =
             velmora::calc::readAmplifierInputs(m_calculator.spec(), inputs, design, path)) {
         clearResults();
-        showNotice(this, QString::fromStdString(bad->text.zh));
+        showNotice(this, inUiLanguage(bad->text));
         emit calculationFinished();
         return;
     }
 
     clearResults();
     setRunning(true);
-    ui.statusLabel->setText(QStringLiteral("计算中…"));
+    ui.statusLabel->setText(tr("计算中…"));
     m_cancel = std::make_shared<std::atomic_bool>(false);
     auto cancel = m_cancel;
     auto result = std::make_shared<velmora::calc::Result>();
@@ -177,14 +189,13 @@ void fbamp::showProgress(int iteration, double change)
     ui.progressBar->setValue(
         static_cast<int>(100 * std::clamp(decades / kProgressDecades, 0.0, 1.0)));
     ui.statusLabel->setText(
-        QStringLiteral("迭代 %1 次，相对变化 %2").arg(iteration).arg(formatPrintf("%.1e", change)));
+        tr("迭代 %1 次，相对变化 %2").arg(iteration).arg(formatPrintf("%.1e", change)));
 }
 
 void fbamp::showResult(const velmora::calc::Result &r)
 {
     if (r.refused) {
-        const QString text =
-            r.notices.empty() ? QString() : QString::fromStdString(r.notices.front().text.zh);
+        const QString text = r.notices.empty() ? QString() : inUiLanguage(r.notices.front().text);
         ui.progressBar->setValue(0);
         ui.statusLabel->setText(text);
         if (!m_cancel || !*m_cancel)
@@ -198,13 +209,14 @@ void fbamp::showResult(const velmora::calc::Result &r)
         }
     drawAmplifierPlots(ui, r);
     ui.progressBar->setValue(100);
-    QString status = QStringLiteral("完成：迭代 %1 次，网格 %2 段")
+    QString status = tr("完成：迭代 %1 次，网格 %2 段")
                          .arg(r.outputs.at("iterations").text.c_str())
                          .arg(r.outputs.at("grid_steps").text.c_str());
     for (const velmora::calc::Notice &n : r.notices)
-        status += QStringLiteral("；") + QString::fromStdString(n.text.zh);
+        status += tr("；") + inUiLanguage(n.text);
     ui.statusLabel->setText(status);
     m_resultShown = true;
+    m_shownResult = r;
 }
 
 QStringList fbamp::savePictures(const QString &prefix, QStringList *failed)

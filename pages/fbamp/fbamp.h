@@ -55,6 +55,11 @@ signals:
     // After a calculation ended (shown, refused or cancelled).
     void calculationFinished();
 
+protected:
+    // QEvent::LanguageChange: captions, choices, plot titles and the status
+    // line anew; inputs and results kept.
+    void changeEvent(QEvent *event) override;
+
 private:
     void showProgress(int iteration, double change);
     void showResult(const velmora::calc::Result &result);
@@ -67,6 +72,7 @@ private:
     std::shared_ptr<std::atomic_bool> m_cancel;
     QString m_tablePath; // empty: the shipped table
     bool m_resultShown = false;
+    velmora::calc::Result m_shownResult; // redrawn in a new language
 };
 
 #endif // FBAMP_H

@@ -2,10 +2,13 @@
 
 #include "fbamp/calc/amplifierfields.h"
 #include "formbuilder.h"
+#include "pagelanguage.h"
+#include "uilanguage.h"
 
 #include <qcustomplot.h>
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -37,22 +40,38 @@ struct Group {
 
 // Inputs in reading order, two per row.
 const std::vector<Group> kInputGroups = {
-    {"光纤",
+    {QT_TRANSLATE_NOOP("fbamp", "光纤"),
      "fiberGroupBox",
      {"a_um", "b_um", "clad_um", "na", "length_m", "nt_m3", "loss_db_m", "tau_ms"}},
-    {"泵浦与信号",
+    {QT_TRANSLATE_NOOP("fbamp", "泵浦与信号"),
      "pumpGroupBox",
      {"pump_nm", "pump_guide", "pump_fwd_w", "pump_bwd_w", "signal_nm", "signal_w"}},
     {"ASE", "aseGroupBox", {"ase_start_nm", "ase_end_nm", "ase_bins"}},
-    {"激光器", "laserGroupBox", {"mode", "r1", "r2_source", "r2"}},
+    {QT_TRANSLATE_NOOP("fbamp", "激光器"), "laserGroupBox", {"mode", "r1", "r2_source", "r2"}},
 };
 
 QString captionText(const FieldSpec &f)
 {
-    QString text = QString::fromStdString(f.caption.zh);
+    QString text = inUiLanguage(f.caption);
+    const bool english = currentUiLanguage() == UiLanguage::English;
+    if (english && !text.isEmpty())
+        text[0] = text[0].toUpper(); // descriptions write captions in lower case
     if (!f.unit.empty())
-        text += QStringLiteral("[%1]").arg(QString::fromStdString(f.unit));
+        text += QStringLiteral(english ? " [%1]" : "[%1]").arg(QString::fromStdString(f.unit));
     return text;
+}
+
+// The calculator's choices (纤芯泵浦, 放大器, 光纤端面, ...) as shown.
+QString shownChoice(const QString &source)
+{
+    static const char *const kChoices[] = {
+        QT_TRANSLATE_NOOP("fbamp", "纤芯泵浦"), QT_TRANSLATE_NOOP("fbamp", "包层泵浦"),
+        QT_TRANSLATE_NOOP("fbamp", "放大器"),   QT_TRANSLATE_NOOP("fbamp", "激光器"),
+        QT_TRANSLATE_NOOP("fbamp", "光栅"),     QT_TRANSLATE_NOOP("fbamp", "光纤端面")};
+    for (const char *choice : kChoices)
+        if (source == QString::fromUtf8(choice))
+            return QCoreApplication::translate("fbamp", choice);
+    return source;
 }
 
 QFont smallFont()
@@ -83,9 +102,9 @@ QCustomPlot *plot(QWidget *parent, const char *objectName)
 void FbampForm::setupUi(QWidget *page)
 {
     tabWidget = form::pageTabWidget(page, "fbamp");
-    auto *tab = new QWidget();
+    tab = new QWidget();
     tab->setObjectName(QStringLiteral("tab"));
-    tabWidget->addTab(tab, QStringLiteral("光纤放大器"));
+    tabWidget->addTab(tab, QString());
 
     std::map<std::string, const FieldSpec *> specs;
     static const std::vector<FieldSpec> fields = velmora::calc::amplifierFields();
@@ -103,17 +122,19 @@ void FbampForm::setupUi(QWidget *page)
     columns->addWidget(leftPanel, 0);
 
     auto *presetRow = new QHBoxLayout();
-    presetRow->addWidget(label(tab, QStringLiteral("示例")));
+    presetLabel = label(tab, QString());
+    presetRow->addWidget(presetLabel);
     presetCombo = new QComboBox(tab);
     presetCombo->setObjectName(QStringLiteral("m_PresetcomboBox"));
     presetCombo->setFont(smallFont());
     for (const velmora::calc::AmplifierPreset &p : velmora::calc::amplifierPresets())
-        presetCombo->addItem(QString::fromStdString(p.name.zh));
+        presetCombo->addItem(QString());
     presetRow->addWidget(presetCombo, 1);
     left->addLayout(presetRow);
 
     for (const Group &g : kInputGroups) {
-        auto *box = new QGroupBox(QString::fromUtf8(g.title), tab);
+        auto *box = new QGroupBox(tab);
+        groups.emplace_back(box, g.title);
         box->setObjectName(QString::fromLatin1(g.objectName));
         box->setFont(smallFont());
         auto *grid = new QGridLayout(box);
@@ -125,12 +146,18 @@ void FbampForm::setupUi(QWidget *page)
             const FieldSpec &f = *specs.at(key);
             const int row = slot / 2, col = (slot % 2) * 2;
             ++slot;
-            grid->addWidget(label(box, captionText(f)), row, col);
+            QLabel *caption = label(box, QString());
+            captions.emplace_back(caption, &f);
+            grid->addWidget(caption, row, col);
             QWidget *editor = nullptr;
             if (f.kind == ValueKind::Choice) {
                 auto *combo = new QComboBox(box);
-                for (const std::string &c : f.choices)
-                    combo->addItem(QString::fromStdString(c));
+                // Shown translated; the calculator reads the source text.
+                for (const std::string &c : f.choices) {
+                    combo->addItem(QString());
+                    combo->setItemData(combo->count() - 1, QString::fromStdString(c),
+                                       kChoiceSourceRole);
+                }
                 choices[f.key] = combo;
                 editor = combo;
             } else {
@@ -148,7 +175,7 @@ void FbampForm::setupUi(QWidget *page)
     }
 
     auto *tableRow = new QHBoxLayout();
-    tableButton = new QPushButton(QStringLiteral("载入截面数据…"), tab);
+    tableButton = new QPushButton(tab);
     tableButton->setObjectName(QStringLiteral("m_TablepushButton"));
     tableButton->setFont(smallFont());
     tableLabel = label(tab, QString());
@@ -158,9 +185,9 @@ void FbampForm::setupUi(QWidget *page)
     left->addLayout(tableRow);
 
     auto *runRow = new QHBoxLayout();
-    calculateButton = new QPushButton(QStringLiteral("计算"), tab);
+    calculateButton = new QPushButton(tab);
     calculateButton->setObjectName(QStringLiteral("pushButton"));
-    cancelButton = new QPushButton(QStringLiteral("取消"), tab);
+    cancelButton = new QPushButton(tab);
     cancelButton->setObjectName(QStringLiteral("m_CancelpushButton"));
     cancelButton->setEnabled(false);
     progressBar = new QProgressBar(tab);
@@ -186,14 +213,12 @@ void FbampForm::setupUi(QWidget *page)
     inversionPlot = plot(plotTabs, "m_InversionPlot");
     spectrumPlot = plot(plotTabs, "m_SpectrumPlot");
     heatPlot = plot(plotTabs, "m_HeatPlot");
-    plotTabs->addTab(powerPlot, QStringLiteral("功率分布"));
-    plotTabs->addTab(inversionPlot, QStringLiteral("反转粒子数"));
-    plotTabs->addTab(spectrumPlot, QStringLiteral("输出光谱"));
-    plotTabs->addTab(heatPlot, QStringLiteral("热负载"));
+    for (QCustomPlot *p : {powerPlot, inversionPlot, spectrumPlot, heatPlot})
+        plotTabs->addTab(p, QString());
     plotTabs->setFixedHeight(kPlotHeight);
     right->addWidget(plotTabs, 0);
 
-    auto *outBox = new QGroupBox(QStringLiteral("输出项"), tab);
+    auto *outBox = outputBox = new QGroupBox(tab);
     outBox->setObjectName(QStringLiteral("outputGroupBox"));
     outBox->setFont(smallFont());
     auto *outGrid = new QGridLayout(outBox);
@@ -205,7 +230,9 @@ void FbampForm::setupUi(QWidget *page)
             continue;
         const int row = slot / 2, col = (slot % 2) * 2;
         ++slot;
-        outGrid->addWidget(label(outBox, captionText(f)), row, col);
+        QLabel *caption = label(outBox, QString());
+        captions.emplace_back(caption, &f);
+        outGrid->addWidget(caption, row, col);
         auto *edit = new QLineEdit(outBox);
         edit->setObjectName(QString::fromStdString(f.objectName));
         edit->setFont(smallFont());
@@ -219,4 +246,30 @@ void FbampForm::setupUi(QWidget *page)
     outGrid->setColumnStretch(3, 1);
     right->addWidget(outBox, 0);
     right->addStretch(1);
+    retranslateUi();
+}
+
+void FbampForm::retranslateUi()
+{
+    tabWidget->setTabText(tabWidget->indexOf(tab),
+                          QCoreApplication::translate("fbamp", "光纤放大器"));
+    presetLabel->setText(QCoreApplication::translate("fbamp", "示例"));
+    const auto presets = velmora::calc::amplifierPresets();
+    for (int i = 0; i < presetCombo->count() && i < int(presets.size()); ++i)
+        presetCombo->setItemText(i, inUiLanguage(presets[std::size_t(i)].name));
+    for (const auto &[box, title] : groups)
+        box->setTitle(QCoreApplication::translate("fbamp", title));
+    for (const auto &[caption, field] : captions)
+        caption->setText(captionText(*field));
+    for (const auto &[key, combo] : choices)
+        for (int i = 0; i < combo->count(); ++i)
+            combo->setItemText(i, shownChoice(combo->itemData(i, kChoiceSourceRole).toString()));
+    tableButton->setText(QCoreApplication::translate("fbamp", "载入截面数据…"));
+    calculateButton->setText(QCoreApplication::translate("fbamp", "计算"));
+    cancelButton->setText(QCoreApplication::translate("fbamp", "取消"));
+    plotTabs->setTabText(0, QCoreApplication::translate("fbamp", "功率分布"));
+    plotTabs->setTabText(1, QCoreApplication::translate("fbamp", "反转粒子数"));
+    plotTabs->setTabText(2, QCoreApplication::translate("fbamp", "输出光谱"));
+    plotTabs->setTabText(3, QCoreApplication::translate("fbamp", "热负载"));
+    outputBox->setTitle(QCoreApplication::translate("fbamp", "输出项"));
 }

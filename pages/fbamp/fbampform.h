@@ -8,9 +8,16 @@
 
 #include <map>
 #include <string>
+#include <utility>
+#include <vector>
+
+namespace velmora::calc {
+struct FieldSpec;
+}
 
 class QComboBox;
 class QCustomPlot;
+class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QProgressBar;
@@ -36,7 +43,17 @@ struct FbampForm {
     QCustomPlot *spectrumPlot = nullptr;
     QCustomPlot *heatPlot = nullptr;
 
+    // Texts set by retranslateUi: captions of the fields, group titles.
+    QWidget *tab = nullptr;
+    QLabel *presetLabel = nullptr;
+    QGroupBox *outputBox = nullptr;
+    std::vector<std::pair<QLabel *, const velmora::calc::FieldSpec *>> captions;
+    std::vector<std::pair<QGroupBox *, const char *>> groups;
+
     void setupUi(QWidget *page);
+    // Every text in the window's language: the calculator's captions and
+    // choices in its zh or en half, the form's own texts through tr().
+    void retranslateUi();
 };
 
 #endif // FBAMPFORM_H

@@ -58,12 +58,12 @@ void drawPowers(QCustomPlot *plot, const velmora::calc::Result &r, const QVector
         const char *name;
     };
     const Line lines[] = {
-        {"pump_fwd_w_z", QColor(0, 110, 200), "前向泵浦"},
-        {"pump_bwd_w_z", QColor(120, 60, 200), "后向泵浦"},
-        {"signal_w_z", QColor(220, 40, 30), "信号"},
-        {"laser_bwd_w_z", QColor(240, 140, 0), "后向激光"},
-        {"ase_fwd_w_z", QColor(0, 150, 70), "前向ASE"},
-        {"ase_bwd_w_z", QColor(120, 160, 40), "后向ASE"},
+        {"pump_fwd_w_z", QColor(0, 110, 200), QT_TRANSLATE_NOOP("fbamp", "前向泵浦")},
+        {"pump_bwd_w_z", QColor(120, 60, 200), QT_TRANSLATE_NOOP("fbamp", "后向泵浦")},
+        {"signal_w_z", QColor(220, 40, 30), QT_TRANSLATE_NOOP("fbamp", "信号")},
+        {"laser_bwd_w_z", QColor(240, 140, 0), QT_TRANSLATE_NOOP("fbamp", "后向激光")},
+        {"ase_fwd_w_z", QColor(0, 150, 70), QT_TRANSLATE_NOOP("fbamp", "前向ASE")},
+        {"ase_bwd_w_z", QColor(120, 160, 40), QT_TRANSLATE_NOOP("fbamp", "后向ASE")},
     };
     double peak = 0;
     for (const Line &l : lines) {
@@ -71,7 +71,7 @@ void drawPowers(QCustomPlot *plot, const velmora::calc::Result &r, const QVector
         if (!hasPower(y))
             continue;
         peak = std::max(peak, *std::max_element(y.begin(), y.end()));
-        addGraph(plot, z, y, l.color, QString::fromUtf8(l.name));
+        addGraph(plot, z, y, l.color, QCoreApplication::translate("fbamp", l.name));
     }
     plot->yAxis->setScaleType(QCPAxis::stLogarithmic);
     plot->yAxis->setTicker(QSharedPointer<QCPAxisTickerLog>(new QCPAxisTickerLog));
@@ -80,7 +80,7 @@ void drawPowers(QCustomPlot *plot, const velmora::calc::Result &r, const QVector
     if (peak > 0)
         plot->yAxis->setRange(peak * std::pow(10.0, -kPowerDecades), peak * 2);
     showLegend(plot);
-    labelAxes(plot, QStringLiteral("z (m)"), QStringLiteral("功率 (W)"));
+    labelAxes(plot, QStringLiteral("z (m)"), QCoreApplication::translate("fbamp", "功率 (W)"));
 }
 
 } // namespace
@@ -111,18 +111,20 @@ void drawAmplifierPlots(FbampForm &form, const velmora::calc::Result &r)
     const QVector<double> nm = curve(r, "ase_nm");
     if (!nm.isEmpty()) {
         addGraph(form.spectrumPlot, nm, curve(r, "ase_fwd_dbm"), QColor(0, 150, 70),
-                 QStringLiteral("前向ASE"));
+                 QCoreApplication::translate("fbamp", "前向ASE"));
         addGraph(form.spectrumPlot, nm, curve(r, "ase_bwd_dbm"), QColor(120, 60, 200),
-                 QStringLiteral("后向ASE"));
+                 QCoreApplication::translate("fbamp", "后向ASE"));
         form.spectrumPlot->rescaleAxes();
         showLegend(form.spectrumPlot);
     }
-    labelAxes(form.spectrumPlot, QStringLiteral("波长 (nm)"), QStringLiteral("每段功率 (dBm)"));
+    labelAxes(form.spectrumPlot, QCoreApplication::translate("fbamp", "波长 (nm)"),
+              QCoreApplication::translate("fbamp", "每段功率 (dBm)"));
 
     addGraph(form.heatPlot, z, curve(r, "heat_w_m_z"), QColor(220, 80, 0), QString());
     form.heatPlot->rescaleAxes();
     form.heatPlot->yAxis->setRangeLower(std::min(0.0, form.heatPlot->yAxis->range().lower));
-    labelAxes(form.heatPlot, QStringLiteral("z (m)"), QStringLiteral("热负载 q (W/m)"));
+    labelAxes(form.heatPlot, QStringLiteral("z (m)"),
+              QCoreApplication::translate("fbamp", "热负载 q (W/m)"));
 
     for (QCustomPlot *p : {form.powerPlot, form.inversionPlot, form.spectrumPlot, form.heatPlot})
         p->replot();

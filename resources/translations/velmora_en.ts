@@ -1063,6 +1063,149 @@ Reason: %2</translation>
     </message>
 </context>
 <context>
+    <name>fbamp</name>
+    <message>
+        <source>选择截面数据文件</source>
+        <translation>Choose a cross-section table</translation>
+    </message>
+    <message>
+        <source>截面数据 (*.csv *.txt);;所有文件 (*)</source>
+        <translation>Cross-section tables (*.csv *.txt);;All files (*)</translation>
+    </message>
+    <message>
+        <source>内置镱截面数据</source>
+        <translation>Built-in Yb cross-sections</translation>
+    </message>
+    <message>
+        <source>计算中…</source>
+        <translation>Calculating…</translation>
+    </message>
+    <message>
+        <source>迭代 %1 次，相对变化 %2</source>
+        <translation>%1 iterations, relative change %2</translation>
+    </message>
+    <message>
+        <source>完成：迭代 %1 次，网格 %2 段</source>
+        <translation>Done: %1 iterations, %2 grid intervals</translation>
+    </message>
+    <message>
+        <source>；</source>
+        <translation>; </translation>
+    </message>
+    <message>
+        <source>光纤</source>
+        <translation>Fiber</translation>
+    </message>
+    <message>
+        <source>泵浦与信号</source>
+        <translation>Pump and signal</translation>
+    </message>
+    <message>
+        <source>激光器</source>
+        <translation>Laser</translation>
+    </message>
+    <message>
+        <source>纤芯泵浦</source>
+        <translation>Core</translation>
+    </message>
+    <message>
+        <source>包层泵浦</source>
+        <translation>Cladding</translation>
+    </message>
+    <message>
+        <source>放大器</source>
+        <translation>Amplifier</translation>
+    </message>
+    <message>
+        <source>光栅</source>
+        <translation>Grating</translation>
+    </message>
+    <message>
+        <source>光纤端面</source>
+        <translation>End face</translation>
+    </message>
+    <message>
+        <source>光纤放大器</source>
+        <translation>Fiber amplifier</translation>
+    </message>
+    <message>
+        <source>示例</source>
+        <translation>Examples</translation>
+    </message>
+    <message>
+        <source>载入截面数据…</source>
+        <translation>Load cross-sections…</translation>
+    </message>
+    <message>
+        <source>计算</source>
+        <translation>Calculate</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>功率分布</source>
+        <translation>Powers</translation>
+    </message>
+    <message>
+        <source>反转粒子数</source>
+        <translation>Inversion</translation>
+    </message>
+    <message>
+        <source>输出光谱</source>
+        <translation>Output spectrum</translation>
+    </message>
+    <message>
+        <source>热负载</source>
+        <translation>Heat load</translation>
+    </message>
+    <message>
+        <source>输出项</source>
+        <translation>Outputs</translation>
+    </message>
+    <message>
+        <source>前向泵浦</source>
+        <translation>forward pump</translation>
+    </message>
+    <message>
+        <source>后向泵浦</source>
+        <translation>backward pump</translation>
+    </message>
+    <message>
+        <source>信号</source>
+        <translation>signal</translation>
+    </message>
+    <message>
+        <source>后向激光</source>
+        <translation>backward laser</translation>
+    </message>
+    <message>
+        <source>前向ASE</source>
+        <translation>forward ASE</translation>
+    </message>
+    <message>
+        <source>后向ASE</source>
+        <translation>backward ASE</translation>
+    </message>
+    <message>
+        <source>功率 (W)</source>
+        <translation>Power (W)</translation>
+    </message>
+    <message>
+        <source>波长 (nm)</source>
+        <translation>Wavelength (nm)</translation>
+    </message>
+    <message>
+        <source>每段功率 (dBm)</source>
+        <translation>Power per bin (dBm)</translation>
+    </message>
+    <message>
+        <source>热负载 q (W/m)</source>
+        <translation>Heat load q (W/m)</translation>
+    </message>
+</context>
+<context>
     <name>threashold</name>
     <message>
         <source>计算中…</source>
