@@ -50,14 +50,32 @@ const std::vector<Group> kInputGroups = {
     {QT_TRANSLATE_NOOP("fbamp", "激光器"), "laserGroupBox", {"mode", "r1", "r2_source", "r2"}},
 };
 
+// Input captions short enough for the two-column English form; the
+// description's full English caption is the label's tool tip.
+const char *const kShortCaptions[] = {
+    QT_TRANSLATE_NOOP("fbamp", "纤芯半径"),     QT_TRANSLATE_NOOP("fbamp", "掺杂半径"),
+    QT_TRANSLATE_NOOP("fbamp", "内包层半径"),   QT_TRANSLATE_NOOP("fbamp", "光纤长度"),
+    QT_TRANSLATE_NOOP("fbamp", "掺杂浓度"),     QT_TRANSLATE_NOOP("fbamp", "背景损耗"),
+    QT_TRANSLATE_NOOP("fbamp", "上能级寿命"),   QT_TRANSLATE_NOOP("fbamp", "泵浦波长"),
+    QT_TRANSLATE_NOOP("fbamp", "前向泵浦功率"), QT_TRANSLATE_NOOP("fbamp", "后向泵浦功率"),
+    QT_TRANSLATE_NOOP("fbamp", "泵浦方式"),     QT_TRANSLATE_NOOP("fbamp", "信号波长"),
+    QT_TRANSLATE_NOOP("fbamp", "信号功率"),     QT_TRANSLATE_NOOP("fbamp", "ASE起始波长"),
+    QT_TRANSLATE_NOOP("fbamp", "ASE终止波长"),  QT_TRANSLATE_NOOP("fbamp", "工作方式"),
+};
+
 QString captionText(const FieldSpec &f)
 {
     QString text = inUiLanguage(f.caption);
     const bool english = currentUiLanguage() == UiLanguage::English;
-    if (english && !text.isEmpty())
-        text[0] = text[0].toUpper(); // descriptions write captions in lower case
+    if (english) {
+        for (const char *shortCaption : kShortCaptions)
+            if (f.caption.zh == shortCaption)
+                text = QCoreApplication::translate("fbamp", shortCaption);
+        if (!text.isEmpty())
+            text[0] = text[0].toUpper(); // descriptions write captions in lower case
+    }
     if (!f.unit.empty())
-        text += QStringLiteral(english ? " [%1]" : "[%1]").arg(QString::fromStdString(f.unit));
+        text += QString::fromLatin1(english ? " [%1]" : "[%1]").arg(QString::fromStdString(f.unit));
     return text;
 }
 
@@ -259,8 +277,12 @@ void FbampForm::retranslateUi()
         presetCombo->setItemText(i, inUiLanguage(presets[std::size_t(i)].name));
     for (const auto &[box, title] : groups)
         box->setTitle(QCoreApplication::translate("fbamp", title));
-    for (const auto &[caption, field] : captions)
+    for (const auto &[caption, field] : captions) {
         caption->setText(captionText(*field));
+        caption->setToolTip(currentUiLanguage() == UiLanguage::English
+                                ? QString::fromStdString(field->caption.en)
+                                : QString());
+    }
     for (const auto &[key, combo] : choices)
         for (int i = 0; i < combo->count(); ++i)
             combo->setItemText(i, shownChoice(combo->itemData(i, kChoiceSourceRole).toString()));

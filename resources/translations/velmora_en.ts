@@ -1204,6 +1204,70 @@ Reason: %2</translation>
         <source>热负载 q (W/m)</source>
         <translation>Heat load q (W/m)</translation>
     </message>
+    <message>
+        <source>纤芯半径</source>
+        <translation>Core a</translation>
+    </message>
+    <message>
+        <source>掺杂半径</source>
+        <translation>Doped b</translation>
+    </message>
+    <message>
+        <source>内包层半径</source>
+        <translation>Cladding R</translation>
+    </message>
+    <message>
+        <source>光纤长度</source>
+        <translation>Length</translation>
+    </message>
+    <message>
+        <source>掺杂浓度</source>
+        <translation>Yb Nt</translation>
+    </message>
+    <message>
+        <source>背景损耗</source>
+        <translation>Loss</translation>
+    </message>
+    <message>
+        <source>上能级寿命</source>
+        <translation>Lifetime τ</translation>
+    </message>
+    <message>
+        <source>泵浦波长</source>
+        <translation>Pump λ</translation>
+    </message>
+    <message>
+        <source>前向泵浦功率</source>
+        <translation>Fwd pump</translation>
+    </message>
+    <message>
+        <source>后向泵浦功率</source>
+        <translation>Bwd pump</translation>
+    </message>
+    <message>
+        <source>泵浦方式</source>
+        <translation>Pump guide</translation>
+    </message>
+    <message>
+        <source>信号波长</source>
+        <translation>Signal λ</translation>
+    </message>
+    <message>
+        <source>信号功率</source>
+        <translation>Signal P</translation>
+    </message>
+    <message>
+        <source>ASE起始波长</source>
+        <translation>ASE from</translation>
+    </message>
+    <message>
+        <source>ASE终止波长</source>
+        <translation>ASE to</translation>
+    </message>
+    <message>
+        <source>工作方式</source>
+        <translation>Mode</translation>
+    </message>
 </context>
 <context>
     <name>threashold</name>
