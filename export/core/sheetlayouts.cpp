@@ -7,6 +7,7 @@
 
 #include <QAbstractButton>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QTableWidget>
@@ -167,9 +168,9 @@ QString fieldText(const QWidget *page, const LayoutRow &row, QStringList *missin
         if (!transmission || !gain)
             return noteMissing(QStringLiteral("radioButton/radioButton_2"));
         if (transmission->isChecked())
-            return QString::fromUtf8(kTransmissionFiberText);
+            return QCoreApplication::translate("SheetLayout", kTransmissionFiberText);
         if (gain->isChecked())
-            return QString::fromUtf8(kGainFiberText);
+            return QCoreApplication::translate("SheetLayout", kGainFiberText);
         return QString();
     }
     }
@@ -197,7 +198,7 @@ Sheet fillSheet(const SheetLayout &layout, const QWidget *page, QStringList *mis
     Sheet sheet;
     for (const LayoutRow &row : layout.rows) {
         if (row.caption)
-            sheet.setText(row.row, 1, QString::fromUtf8(row.caption));
+            sheet.setText(row.row, 1, QCoreApplication::translate("SheetLayout", row.caption));
         if (row.source == CellSource::LineEdit)
             sheet.setValue(row.row, 2, page ? fieldText(page, row, missing) : QString());
         else if (row.source != CellSource::None)
@@ -208,7 +209,7 @@ Sheet fillSheet(const SheetLayout &layout, const QWidget *page, QStringList *mis
     if (table.headerRow > 0) {
         for (std::size_t c = 0; c < table.headers.size(); ++c)
             sheet.setText(table.headerRow, static_cast<int>(c) + 1,
-                          QString::fromUtf8(table.headers[c]));
+                          QCoreApplication::translate("SheetLayout", table.headers[c]));
         const auto *widget =
             page ? page->findChild<QTableWidget *>(QString::fromLatin1(table.widget)) : nullptr;
         if (!widget) {

@@ -66,6 +66,10 @@ extern const char *const kGainFiberText;         // "增益光纤" (radioButton_
 extern const char *const kCheckedText;   // "是"
 extern const char *const kUncheckedText; // "否"
 
+// Every Chinese caption of the layouts, listed for the translation catalogue
+// (sheetcaptions.cpp); fillSheet writes captions in the window's language.
+const std::vector<const char *> &translatedSheetCaptions();
+
 // Fills a sheet from the widgets of `page` as the layout says. Every text is
 // taken as displayed. A widget that cannot be found gives an empty cell and
 // its name is appended to *missing (when not null), so a renamed field shows

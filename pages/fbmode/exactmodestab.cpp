@@ -4,13 +4,16 @@
 #include "fieldmaps.h"
 #include "modecolormap.h"
 #include "pageconventions.h"
+#include "pagelanguage.h"
 #include "plotsquare.h"
 #include "qplot.h"
+#include "uilanguage.h"
 #include "vectorpower.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QEvent>
 #include <QFormLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -70,6 +73,7 @@ ExactModesTab::ExactModesTab(QWidget *parent) : QWidget(parent)
 {
     setObjectName(QStringLiteral("tab_4"));
     buildForm();
+    retranslate();
     m_poll.setInterval(100);
     connect(&m_poll, &QTimer::timeout, this, &ExactModesTab::updateProgress);
 }
@@ -88,7 +92,7 @@ QLineEdit *ExactModesTab::addField(QWidget *box, const std::string &key, int dec
     auto *field = new QLineEdit(fromUtf8(spec->defaultText), box);
     field->setObjectName(fromUtf8(spec->objectName));
     field->setValidator(createInputValidator(field, decimals));
-    QString caption = fromUtf8(spec->caption.zh);
+    QString caption = inUiLanguage(spec->caption);
     if (!spec->unit.empty())
         caption += QLatin1Char('[') + fromUtf8(spec->unit) + QLatin1Char(']');
     static_cast<QFormLayout *>(box->layout())->addRow(caption, field);
@@ -98,7 +102,7 @@ QLineEdit *ExactModesTab::addField(QWidget *box, const std::string &key, int dec
 
 void ExactModesTab::buildForm()
 {
-    auto *inputs = new QGroupBox(QStringLiteral("输入项"), this);
+    auto *inputs = m_inputsBox = new QGroupBox(this);
     inputs->setObjectName(QStringLiteral("groupBoxExactInputs"));
     inputs->setLayout(new QFormLayout);
     addField(inputs, "a_um", 4);
@@ -111,12 +115,11 @@ void ExactModesTab::buildForm()
     connect(m_fields["n1"], &QLineEdit::editingFinished, this, [this] { applyLink("n1"); });
     connect(m_fields["na"], &QLineEdit::editingFinished, this, [this] { applyLink("na"); });
 
-    auto *options = new QGroupBox(QStringLiteral("选项与输出"), this);
+    auto *options = m_optionsBox = new QGroupBox(this);
     auto *optionsLayout = new QFormLayout(options);
-    m_material =
-        new QCheckBox(fromUtf8(m_calculator.spec().field("material")->caption.zh), options);
+    m_material = new QCheckBox(options);
     m_material->setObjectName(QStringLiteral("m_exactMaterialCheckBox"));
-    m_vector = new QCheckBox(fromUtf8(m_calculator.spec().field("vector")->caption.zh), options);
+    m_vector = new QCheckBox(options);
     m_vector->setObjectName(QStringLiteral("m_exactVectorCheckBox"));
     optionsLayout->addRow(m_material);
     optionsLayout->addRow(m_vector);
@@ -126,11 +129,11 @@ void ExactModesTab::buildForm()
     m_countField->setObjectName(QStringLiteral("m_exactCountLineEdit"));
     for (QLineEdit *output : {m_vField, m_countField})
         setupOutputField(output);
-    optionsLayout->addRow(fromUtf8(m_calculator.spec().field("v")->caption.zh), m_vField);
-    optionsLayout->addRow(fromUtf8(m_calculator.spec().field("count")->caption.zh), m_countField);
-    m_calculate = new QPushButton(QStringLiteral("计算"), options);
+    optionsLayout->addRow(QString(), m_vField);
+    optionsLayout->addRow(QString(), m_countField);
+    m_calculate = new QPushButton(options);
     m_calculate->setObjectName(QStringLiteral("m_exactCalculateButton"));
-    m_cancel = new QPushButton(QStringLiteral("取消"), options);
+    m_cancel = new QPushButton(options);
     m_cancel->setObjectName(QStringLiteral("m_exactCancelButton"));
     m_cancel->setEnabled(false);
     auto *buttons = new QHBoxLayout;
@@ -172,11 +175,7 @@ void ExactModesTab::buildForm()
     m_table->setSelectionBehavior(QAbstractItemView::SelectRows);
     m_table->setSelectionMode(QAbstractItemView::ExtendedSelection);
     m_table->verticalHeader()->setVisible(false);
-    QStringList headers{QStringLiteral("模式")};
-    for (const ExactModeColumn &column : exactModeColumns())
-        headers << fromUtf8(exactModeHeader(column));
-    m_table->setColumnCount(headers.size());
-    m_table->setHorizontalHeaderLabels(headers);
+    m_table->setColumnCount(int(exactModeColumns().size()) + 1);
     m_table->setSortingEnabled(true);
     connect(m_table, &QTableWidget::itemSelectionChanged, this, &ExactModesTab::showSelectedMode);
 
@@ -346,9 +345,51 @@ void ExactModesTab::showSelectedMode()
     m_plot->rescaleAxes(false);
     m_plot->replot();
     m_mapTitle->setText(row.vector
-                            ? QStringLiteral("%1 光强 |Eₜ|² (属 LP%2)")
+                            ? tr("%1 光强 |Eₜ|² (属 LP%2)")
                                   .arg(fromUtf8(row.name), fromUtf8(orderLabel(mode.m, mode.n)))
-                            : QStringLiteral("%1 光强 (cos)").arg(fromUtf8(row.name)));
+                            : tr("%1 光强 (cos)").arg(fromUtf8(row.name)));
+}
+
+void ExactModesTab::changeEvent(QEvent *event)
+{
+    if (isLanguageChange(event)) {
+        retranslate();
+        showSelectedMode(); // the map title in the new language
+    }
+    QWidget::changeEvent(event);
+}
+
+// Captions from the calculator's description in the window's language, the
+// tab's own texts through tr(); typed inputs and results stay as they are.
+void ExactModesTab::retranslate()
+{
+    m_inputsBox->setTitle(tr("输入项"));
+    m_optionsBox->setTitle(tr("选项与输出"));
+    const CalculatorSpec &spec = m_calculator.spec();
+    for (const auto &[key, field] : m_fields) {
+        auto *form = static_cast<QFormLayout *>(m_inputsBox->layout());
+        if (auto *label = qobject_cast<QLabel *>(form->labelForField(field))) {
+            const FieldSpec *f = spec.field(key);
+            QString caption = inUiLanguage(f->caption);
+            if (!f->unit.empty())
+                caption += QLatin1Char('[') + fromUtf8(f->unit) + QLatin1Char(']');
+            label->setText(caption);
+        }
+    }
+    m_material->setText(inUiLanguage(spec.field("material")->caption));
+    m_vector->setText(inUiLanguage(spec.field("vector")->caption));
+    auto *options = static_cast<QFormLayout *>(m_optionsBox->layout());
+    for (const auto &[field, key] : {std::pair<QWidget *, const char *>{m_vField, "v"},
+                                     std::pair<QWidget *, const char *>{m_countField, "count"}})
+        if (auto *label = qobject_cast<QLabel *>(options->labelForField(field)))
+            label->setText(inUiLanguage(spec.field(key)->caption));
+    m_calculate->setText(tr("计算"));
+    m_cancel->setText(tr("取消"));
+    const bool chinese = currentUiLanguage() == UiLanguage::Chinese;
+    QStringList headers{tr("模式")};
+    for (const ExactModeColumn &column : exactModeColumns())
+        headers << fromUtf8(exactModeHeader(column, chinese));
+    m_table->setHorizontalHeaderLabels(headers);
 }
 
 QString ExactModesTab::rowsAsTsv(bool all) const

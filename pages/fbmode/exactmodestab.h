@@ -20,6 +20,7 @@
 class QCheckBox;
 class QCPColorMap;
 class QCustomPlot;
+class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QProgressBar;
@@ -57,8 +58,13 @@ private slots:
     void showSelectedMode();
     void copySelectedRows();
 
+protected:
+    // QEvent::LanguageChange: captions, headers and the map title anew.
+    void changeEvent(QEvent *event) override;
+
 private:
     void buildForm();
+    void retranslate();
     QLineEdit *addField(QWidget *box, const std::string &key, int decimals);
     velmora::calc::Inputs readInputs() const;
     void applyLink(const std::string &key);
@@ -78,6 +84,8 @@ private:
     QCustomPlot *m_plot = nullptr;
     QCPColorMap *m_colorMap = nullptr;
     QLabel *m_mapTitle = nullptr;
+    QGroupBox *m_inputsBox = nullptr;
+    QGroupBox *m_optionsBox = nullptr;
 
     QThread *m_worker = nullptr;
     std::shared_ptr<ExactModeProgress> m_progress;

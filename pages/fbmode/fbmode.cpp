@@ -7,16 +7,22 @@
 #include "exactmodestab.h"
 #include "fbmodeform.h"
 #include "pageconventions.h"
+#include "pagelanguage.h"
 #include "qplot.h"
 #include "textformat.h"
 
+#include <QAbstractButton>
+#include <QCheckBox>
+#include <QComboBox>
 #include <QDoubleValidator>
+#include <QLineEdit>
 #include <QSignalBlocker>
+#include <QTableWidget>
 
 fbmode::fbmode(QWidget *parent) : QWidget(parent), ui(new Ui::fbmode)
 {
     ui->setupUi(this);
-    ui->tabWidget->addTab(new ExactModesTab(ui->tabWidget), QStringLiteral("精确模式特性"));
+    ui->tabWidget->addTab(new ExactModesTab(ui->tabWidget), tr("精确模式特性"));
     installValidators();
     connectSignals();
 
@@ -68,6 +74,15 @@ void fbmode::clearResults(int tab)
     }
 }
 
+void fbmode::changeEvent(QEvent *event)
+{
+    if (isLanguageChange(event)) {
+        retranslateKeepingContents(this, [this] { ui->retranslateUi(this); });
+        ui->tabWidget->setTabText(3, tr("精确模式特性"));
+    }
+    QWidget::changeEvent(event);
+}
+
 void fbmode::installValidators()
 {
     QDoubleValidator *validator = createInputValidator(this);
@@ -92,22 +107,25 @@ void fbmode::installValidators()
 
 void fbmode::connectSignals()
 {
-    connect(ui->pushButton_11, SIGNAL(clicked()), this, SLOT(calresFB1()));
-    connect(ui->pushButton_12, SIGNAL(clicked()), this, SLOT(calresFB5()));
-    connect(ui->pushButton_13, SIGNAL(clicked()), this, SLOT(calresFB6()));
-    connect(ui->m_N1LineEdit_2, SIGNAL(editingFinished()), this, SLOT(changeNA()));
-    connect(ui->m_NALineEdit_2, SIGNAL(editingFinished()), this, SLOT(changen1()));
-    connect(ui->m_N1lineEdit_2, SIGNAL(editingFinished()), this, SLOT(changeNA_2()));
-    connect(ui->m_NALineEdit_3, SIGNAL(editingFinished()), this, SLOT(changen1_2()));
-    connect(ui->tableWidget, SIGNAL(itemPressed(QTableWidgetItem *)), this, SLOT(PressColumn()));
-    connect(ui->radioButton, SIGNAL(clicked()), this, SLOT(changeRdbtn1()));
-    connect(ui->radioButton_2, SIGNAL(clicked()), this, SLOT(changeRdbtn2()));
-    connect(ui->radioButton_3, SIGNAL(clicked()), this, SLOT(changeRdbtn3()));
+    connect(ui->pushButton_11, &QAbstractButton::clicked, this, &fbmode::calresFB1);
+    connect(ui->pushButton_12, &QAbstractButton::clicked, this, &fbmode::calresFB5);
+    connect(ui->pushButton_13, &QAbstractButton::clicked, this, &fbmode::calresFB6);
+    connect(ui->m_N1LineEdit_2, &QLineEdit::editingFinished, this, &fbmode::changeNA);
+    connect(ui->m_NALineEdit_2, &QLineEdit::editingFinished, this, &fbmode::changen1);
+    connect(ui->m_N1lineEdit_2, &QLineEdit::editingFinished, this, &fbmode::changeNA_2);
+    connect(ui->m_NALineEdit_3, &QLineEdit::editingFinished, this, &fbmode::changen1_2);
+    connect(ui->tableWidget, &QTableWidget::itemPressed, this, &fbmode::PressColumn);
+    connect(ui->radioButton, &QAbstractButton::clicked, this, &fbmode::changeRdbtn1);
+    connect(ui->radioButton_2, &QAbstractButton::clicked, this, &fbmode::changeRdbtn2);
+    connect(ui->radioButton_3, &QAbstractButton::clicked, this, &fbmode::changeRdbtn3);
     // The label switch runs before the values are recomputed.
-    connect(ui->mdcomboBox_2, SIGNAL(currentIndexChanged(int)), this, SLOT(labelChange()));
-    connect(ui->mdcomboBox_2, SIGNAL(currentIndexChanged(int)), this, SLOT(comboChange()));
-    connect(ui->mdcomboBox_3, SIGNAL(currentIndexChanged(int)), this, SLOT(comboChange2()));
-    connect(ui->R_checkBox, SIGNAL(stateChanged(int)), this, SLOT(R_Checked()));
+    connect(ui->mdcomboBox_2, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
+            &fbmode::labelChange);
+    connect(ui->mdcomboBox_2, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
+            &fbmode::comboChange);
+    connect(ui->mdcomboBox_3, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
+            &fbmode::comboChange2);
+    connect(ui->R_checkBox, &QCheckBox::stateChanged, this, &fbmode::R_Checked);
 }
 
 // --- Linked NA / n1 fields ---------------------------------------------------

@@ -65,6 +65,10 @@ public:
     // calculation go too, and the picture export asks for a new one.
     Q_INVOKABLE void clearResults(int tab);
 
+protected:
+    // QEvent::LanguageChange: captions and titles anew, inputs and results kept.
+    void changeEvent(QEvent *event) override;
+
 public slots:
     void calresFB1();
     void calresFB5();

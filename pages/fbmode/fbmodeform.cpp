@@ -3,6 +3,7 @@
 #include "formbuilder.h"
 #include "qplot.h"
 
+#include <QCoreApplication>
 #include <QHeaderView>
 
 namespace Ui {
@@ -288,17 +289,20 @@ void fbmode::setupBendTab()
 void fbmode::retranslateUi(QWidget *page)
 {
     page->setWindowTitle(QStringLiteral("fbmode"));
-    const QString calculate = QStringLiteral("计算");
-    const QString inputs = QStringLiteral("输入项");
-    const QString na = richText(QStringLiteral("数值孔径NA"));
-    const QString n1 = richText(QStringLiteral("纤芯折射率n") + sub(QStringLiteral("1")));
-    const QString n2 = richText(QStringLiteral("包层折射率n") + sub(QStringLiteral("2")));
-    const QString radius = richText(QStringLiteral("纤芯半径a[μm]"));
-    const QString wavelength = richText(QStringLiteral("激光波长λ[nm]"));
+    const QString calculate = QCoreApplication::translate("fbmode", "计算");
+    const QString inputs = QCoreApplication::translate("fbmode", "输入项");
+    const QString na = richText(QCoreApplication::translate("fbmode", "数值孔径NA"));
+    const QString n1 =
+        richText(QCoreApplication::translate("fbmode", "纤芯折射率n") + sub(QStringLiteral("1")));
+    const QString n2 =
+        richText(QCoreApplication::translate("fbmode", "包层折射率n") + sub(QStringLiteral("2")));
+    const QString radius = richText(QCoreApplication::translate("fbmode", "纤芯半径a[μm]"));
+    const QString wavelength = richText(QCoreApplication::translate("fbmode", "激光波长λ[nm]"));
 
     // "模式分布"
-    tabWidget->setTabText(tabWidget->indexOf(tab_1), QStringLiteral("模式分布"));
-    label_20->setText(orangeTitle(QStringLiteral("光纤模式参数--光纤模式")));
+    tabWidget->setTabText(tabWidget->indexOf(tab_1),
+                          QCoreApplication::translate("fbmode", "模式分布"));
+    label_20->setText(orangeTitle(QCoreApplication::translate("fbmode", "光纤模式参数--光纤模式")));
     groupBox_24->setTitle(inputs);
     n1Label_2->setText(n1);
     n2Label_2->setText(n2);
@@ -311,23 +315,24 @@ void fbmode::retranslateUi(QWidget *page)
     m_lambdaLineEdit_2->setText(QStringLiteral("1080"));
     m_NALineEdit_2->setText(QStringLiteral("0.0590"));
     pushButton_12->setText(calculate);
-    groupBox_23->setTitle(QStringLiteral("输出项-导模传播常数和等效折射率"));
-    VLabel_2->setText(richText(QStringLiteral("归一化截止频率V")));
-    NnumLabel_2->setText(richText(QStringLiteral("传导模数量N")));
-    modeLabel_3->setText(QStringLiteral("简并态"));
-    R_checkBox->setText(QStringLiteral("显示纤芯半径"));
-    groupBox_2->setTitle(QStringLiteral("模式特性"));
-    radioButton->setText(QStringLiteral("光强"));
-    radioButton_2->setText(QStringLiteral("振幅"));
-    radioButton_3->setText(QStringLiteral("相位"));
+    groupBox_23->setTitle(QCoreApplication::translate("fbmode", "输出项-导模传播常数和等效折射率"));
+    VLabel_2->setText(richText(QCoreApplication::translate("fbmode", "归一化截止频率V")));
+    NnumLabel_2->setText(richText(QCoreApplication::translate("fbmode", "传导模数量N")));
+    modeLabel_3->setText(QCoreApplication::translate("fbmode", "简并态"));
+    R_checkBox->setText(QCoreApplication::translate("fbmode", "显示纤芯半径"));
+    groupBox_2->setTitle(QCoreApplication::translate("fbmode", "模式特性"));
+    radioButton->setText(QCoreApplication::translate("fbmode", "光强"));
+    radioButton_2->setText(QCoreApplication::translate("fbmode", "振幅"));
+    radioButton_3->setText(QCoreApplication::translate("fbmode", "相位"));
     tableWidget->setHorizontalHeaderLabels(
         {QStringLiteral("m"), QStringLiteral("n"), QStringLiteral("β"), QStringLiteral("neff")});
 
     // "光束质量因子"
-    tabWidget->setTabText(tabWidget->indexOf(tab_2), QStringLiteral("光束质量因子"));
-    label_21->setText(orangeTitle(QStringLiteral("光纤模式参数--光束质量")));
-    groupBox_25->setTitle(
-        QStringLiteral("输入项-模式功率占比权重因子(Pmn,n=1~4,m≠0时存在E-O方向简并态)"));
+    tabWidget->setTabText(tabWidget->indexOf(tab_2),
+                          QCoreApplication::translate("fbmode", "光束质量因子"));
+    label_21->setText(orangeTitle(QCoreApplication::translate("fbmode", "光纤模式参数--光束质量")));
+    groupBox_25->setTitle(QCoreApplication::translate(
+        "fbmode", "输入项-模式功率占比权重因子(Pmn,n=1~4,m≠0时存在E-O方向简并态)"));
     QLabel *rowCaptions[5] = {P01label_3, P01label_4, P01label_5, P01label_6, P01label_7};
     for (int m = 0; m < 5; ++m) {
         rowCaptions[m]->setText(richText(QStringLiteral("P") +
@@ -344,20 +349,21 @@ void fbmode::retranslateUi(QWidget *page)
         }
     }
     pushButton_13->setText(calculate);
-    groupBox_26->setTitle(QStringLiteral("输出项"));
-    M2xlabel_2->setText(richText(QStringLiteral("x方向光束质量M") + sup(QStringLiteral("2")) +
-                                 sub(QStringLiteral("X"))));
-    M2ylabel_2->setText(richText(QStringLiteral("y方向光束质量M") + sup(QStringLiteral("2")) +
-                                 sub(QStringLiteral("y"))));
+    groupBox_26->setTitle(QCoreApplication::translate("fbmode", "输出项"));
+    M2xlabel_2->setText(richText(QCoreApplication::translate("fbmode", "x方向光束质量M") +
+                                 sup(QStringLiteral("2")) + sub(QStringLiteral("X"))));
+    M2ylabel_2->setText(richText(QCoreApplication::translate("fbmode", "y方向光束质量M") +
+                                 sup(QStringLiteral("2")) + sub(QStringLiteral("y"))));
 
     // "弯曲损耗"
-    tabWidget->setTabText(tabWidget->indexOf(tab_3), QStringLiteral("弯曲损耗"));
-    label_19->setText(orangeTitle(QStringLiteral("光纤模式参数-模式损耗")));
+    tabWidget->setTabText(tabWidget->indexOf(tab_3),
+                          QCoreApplication::translate("fbmode", "弯曲损耗"));
+    label_19->setText(orangeTitle(QCoreApplication::translate("fbmode", "光纤模式参数-模式损耗")));
     groupBox_27->setTitle(inputs);
     n1label_3->setText(n1);
     n2label_3->setText(n2);
     alabel_8->setText(radius);
-    Rlabel_2->setText(richText(QStringLiteral("弯曲半径R[m]")));
+    Rlabel_2->setText(richText(QCoreApplication::translate("fbmode", "弯曲半径R[m]")));
     lambdalabel_3->setText(wavelength);
     NAlabel_3->setText(na);
     m_N1lineEdit_2->setText(QStringLiteral("1.4512"));
@@ -367,11 +373,11 @@ void fbmode::retranslateUi(QWidget *page)
     m_LambdalineEdit_2->setText(QStringLiteral("1080"));
     m_NALineEdit_3->setText(QStringLiteral("0.0590"));
     pushButton_11->setText(calculate);
-    groupBox_28->setTitle(QStringLiteral("模式选择"));
-    modeLabel_2->setText(QStringLiteral("模式LP"));
-    groupBox_29->setTitle(QStringLiteral("输出项"));
-    Betalabel_2->setText(richText(QStringLiteral("传播常数β[1/m]")));
-    Alphalabel_2->setText(richText(QStringLiteral("弯曲损耗系数α[1/m]")));
+    groupBox_28->setTitle(QCoreApplication::translate("fbmode", "模式选择"));
+    modeLabel_2->setText(QCoreApplication::translate("fbmode", "模式LP"));
+    groupBox_29->setTitle(QCoreApplication::translate("fbmode", "输出项"));
+    Betalabel_2->setText(richText(QCoreApplication::translate("fbmode", "传播常数β[1/m]")));
+    Alphalabel_2->setText(richText(QCoreApplication::translate("fbmode", "弯曲损耗系数α[1/m]")));
     aFormula1_2->setText(richText(
         QStringLiteral("K = sqrt(k") + sub(QStringLiteral("0")) + sup(QStringLiteral("2")) +
         QStringLiteral("*n") + sub(QStringLiteral("1")) + sup(QStringLiteral("2")) +

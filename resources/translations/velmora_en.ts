@@ -260,6 +260,33 @@
     </message>
 </context>
 <context>
+    <name>ExactModesTab</name>
+    <message>
+        <source>%1 光强 (LP%2, cos)</source>
+        <translation>%1 intensity (LP%2, cos)</translation>
+    </message>
+    <message>
+        <source>输入项</source>
+        <translation>Inputs</translation>
+    </message>
+    <message>
+        <source>选项与输出</source>
+        <translation>Options and outputs</translation>
+    </message>
+    <message>
+        <source>计算</source>
+        <translation>Calculate</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>模式</source>
+        <translation>Mode</translation>
+    </message>
+</context>
+<context>
     <name>FBMainWindow</name>
     <message>
         <source>反射折射</source>
@@ -825,6 +852,545 @@ Reason: %2</translation>
     </message>
 </context>
 <context>
+    <name>SheetLayout</name>
+    <message>
+        <source>输入项</source>
+        <translation>Inputs</translation>
+    </message>
+    <message>
+        <source>输出项</source>
+        <translation>Outputs</translation>
+    </message>
+    <message>
+        <source>传输光纤</source>
+        <translation>transmission fiber</translation>
+    </message>
+    <message>
+        <source>增益光纤</source>
+        <translation>gain fiber</translation>
+    </message>
+    <message>
+        <source>反射折射</source>
+        <translation>Reflection and refraction</translation>
+    </message>
+    <message>
+        <source>折射率N1</source>
+        <translation>Index N1</translation>
+    </message>
+    <message>
+        <source>折射率N2</source>
+        <translation>Index N2</translation>
+    </message>
+    <message>
+        <source>入射角θ1[rad]</source>
+        <translation>Angle of incidence θ1 [rad]</translation>
+    </message>
+    <message>
+        <source>折射角θ2[rad]</source>
+        <translation>Angle of refraction θ2 [rad]</translation>
+    </message>
+    <message>
+        <source>布儒斯特角θb[rad]</source>
+        <translation>Brewster angle θb [rad]</translation>
+    </message>
+    <message>
+        <source>全反射临界角θc[rad]</source>
+        <translation>Critical angle θc [rad]</translation>
+    </message>
+    <message>
+        <source>受激布里渊散射</source>
+        <translation>Stimulated Brillouin scattering</translation>
+    </message>
+    <message>
+        <source>光纤长度L[m]</source>
+        <translation>Fiber length L [m]</translation>
+    </message>
+    <message>
+        <source>偏振因子K</source>
+        <translation>Polarization factor K</translation>
+    </message>
+    <message>
+        <source>纤芯折射率n</source>
+        <translation>Core index n</translation>
+    </message>
+    <message>
+        <source>放大器增益倍数G</source>
+        <translation>Amplifier gain factor G</translation>
+    </message>
+    <message>
+        <source>模场半径reff[m]</source>
+        <translation>Mode-field radius reff [m]</translation>
+    </message>
+    <message>
+        <source>声子寿命Tb</source>
+        <translation>Phonon lifetime Tb</translation>
+    </message>
+    <message>
+        <source>泵浦光波长λp[nm]</source>
+        <translation>Pump wavelength λp [nm]</translation>
+    </message>
+    <message>
+        <source>石英中声速va</source>
+        <translation>Acoustic velocity in silica va</translation>
+    </message>
+    <message>
+        <source>石英密度ρ</source>
+        <translation>Density of silica ρ</translation>
+    </message>
+    <message>
+        <source>布里渊频移Δb[Hz]</source>
+        <translation>Brillouin shift Δb [Hz]</translation>
+    </message>
+    <message>
+        <source>石英的电致伸缩常数γe</source>
+        <translation>Electrostrictive constant of silica γe</translation>
+    </message>
+    <message>
+        <source>布里渊峰值增益gb[dB]</source>
+        <translation>Peak Brillouin gain gb [dB]</translation>
+    </message>
+    <message>
+        <source>放大器SBS阈值Pth[W]</source>
+        <translation>Amplifier SBS threshold Pth [W]</translation>
+    </message>
+    <message>
+        <source>布里渊频移后波长λs[nm]</source>
+        <translation>Brillouin Stokes wavelength λs [nm]</translation>
+    </message>
+    <message>
+        <source>受激拉曼散射</source>
+        <translation>Stimulated Raman scattering</translation>
+    </message>
+    <message>
+        <source>高反光栅反射率R1</source>
+        <translation>High-reflector reflectivity R1</translation>
+    </message>
+    <message>
+        <source>拉曼增益系数gR[m/W]</source>
+        <translation>Raman gain coefficient gR [m/W]</translation>
+    </message>
+    <message>
+        <source>放大器增益G[dB]</source>
+        <translation>Amplifier gain G [dB]</translation>
+    </message>
+    <message>
+        <source>低反光栅反射率R2</source>
+        <translation>Output-coupler reflectivity R2</translation>
+    </message>
+    <message>
+        <source>泵浦光损耗系数αp[/m]</source>
+        <translation>Pump loss coefficient αp [/m]</translation>
+    </message>
+    <message>
+        <source>拉曼泵浦光损耗系数αs[/m]</source>
+        <translation>Stokes loss coefficient αs [/m]</translation>
+    </message>
+    <message>
+        <source>输出端拉曼光与信号光比例β</source>
+        <translation>Raman-to-signal ratio at the output β</translation>
+    </message>
+    <message>
+        <source>拉曼频移Δr[Hz]</source>
+        <translation>Raman shift Δr [Hz]</translation>
+    </message>
+    <message>
+        <source>传能光纤SRS阈值Pth_d[W]</source>
+        <translation>Delivery-fiber SRS threshold Pth_d [W]</translation>
+    </message>
+    <message>
+        <source>放大器SRS阈值Pth_a[W]</source>
+        <translation>Amplifier SRS threshold Pth_a [W]</translation>
+    </message>
+    <message>
+        <source>振荡器SRS阈值Pth_o[W]</source>
+        <translation>Oscillator SRS threshold Pth_o [W]</translation>
+    </message>
+    <message>
+        <source>拉曼频移后波长λs[nm]</source>
+        <translation>Raman Stokes wavelength λs [nm]</translation>
+    </message>
+    <message>
+        <source>非线性相移</source>
+        <translation>Nonlinear phase shift</translation>
+    </message>
+    <message>
+        <source>激光波长λ[nm]</source>
+        <translation>Laser wavelength λ [nm]</translation>
+    </message>
+    <message>
+        <source>光纤增益g[dB]</source>
+        <translation>Fiber gain g [dB]</translation>
+    </message>
+    <message>
+        <source>纤芯半径a[μm]</source>
+        <translation>Core radius a [μm]</translation>
+    </message>
+    <message>
+        <source>光纤损耗α[dB/m]</source>
+        <translation>Fiber loss α [dB/m]</translation>
+    </message>
+    <message>
+        <source>非线性折射率n2</source>
+        <translation>Nonlinear index n2</translation>
+    </message>
+    <message>
+        <source>脉冲峰值功率Ppeak[W]</source>
+        <translation>Pulse peak power Ppeak [W]</translation>
+    </message>
+    <message>
+        <source>类型</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>纤芯面积A[m2]</source>
+        <translation>Core area A [m2]</translation>
+    </message>
+    <message>
+        <source>非线性参量γ</source>
+        <translation>Nonlinear parameter γ</translation>
+    </message>
+    <message>
+        <source>光纤有效长度Leff[m]</source>
+        <translation>Effective length Leff [m]</translation>
+    </message>
+    <message>
+        <source>非线性相移ψ</source>
+        <translation>Nonlinear phase shift ψ</translation>
+    </message>
+    <message>
+        <source>四波混频</source>
+        <translation>Four-wave mixing</translation>
+    </message>
+    <message>
+        <source>激光波长λ1[nm]</source>
+        <translation>Wavelength λ1 [nm]</translation>
+    </message>
+    <message>
+        <source>激光波长λ2[nm]</source>
+        <translation>Wavelength λ2 [nm]</translation>
+    </message>
+    <message>
+        <source>激光波长λ3[nm]</source>
+        <translation>Wavelength λ3 [nm]</translation>
+    </message>
+    <message>
+        <source>折射率n1</source>
+        <translation>Index n1</translation>
+    </message>
+    <message>
+        <source>折射率n2</source>
+        <translation>Index n2</translation>
+    </message>
+    <message>
+        <source>折射率n3</source>
+        <translation>Index n3</translation>
+    </message>
+    <message>
+        <source>相位匹配因子Δk</source>
+        <translation>Phase mismatch Δk</translation>
+    </message>
+    <message>
+        <source>掺杂浓度</source>
+        <translation>Doping concentration</translation>
+    </message>
+    <message>
+        <source>小信号吸收系数α@976nm[dB/m]</source>
+        <translation>Small-signal absorption α@976nm [dB/m]</translation>
+    </message>
+    <message>
+        <source>内包层半径b[μm]</source>
+        <translation>Inner-cladding radius b [μm]</translation>
+    </message>
+    <message>
+        <source>吸收截面σabs@976nm[1/m2]</source>
+        <translation>Absorption cross-section σabs@976nm [1/m2]</translation>
+    </message>
+    <message>
+        <source>增益光纤掺杂浓度N[/m3]</source>
+        <translation>Doping concentration of the gain fiber N [/m3]</translation>
+    </message>
+    <message>
+        <source>本征损耗</source>
+        <translation>Intrinsic loss</translation>
+    </message>
+    <message>
+        <source>输入激光功率Pin[W]</source>
+        <translation>Input power Pin [W]</translation>
+    </message>
+    <message>
+        <source>输出激光功率Pout[W]</source>
+        <translation>Output power Pout [W]</translation>
+    </message>
+    <message>
+        <source>总损耗αtotal[dB]</source>
+        <translation>Total loss αtotal [dB]</translation>
+    </message>
+    <message>
+        <source>平均损耗αave[dB/m]</source>
+        <translation>Average loss αave [dB/m]</translation>
+    </message>
+    <message>
+        <source>填充因子</source>
+        <translation>Fill factor</translation>
+    </message>
+    <message>
+        <source>填充因子γ</source>
+        <translation>Fill factor γ</translation>
+    </message>
+    <message>
+        <source>光纤端面反射率</source>
+        <translation>End-face reflectivity</translation>
+    </message>
+    <message>
+        <source>中心波长λ[nm]</source>
+        <translation>Centre wavelength λ [nm]</translation>
+    </message>
+    <message>
+        <source>纤芯折射率n1</source>
+        <translation>Core index n1</translation>
+    </message>
+    <message>
+        <source>包层折射率n2</source>
+        <translation>Cladding index n2</translation>
+    </message>
+    <message>
+        <source>端面角度θ[°]</source>
+        <translation>End-face angle θ [°]</translation>
+    </message>
+    <message>
+        <source>数值孔径NA</source>
+        <translation>Numerical aperture NA</translation>
+    </message>
+    <message>
+        <source>模式</source>
+        <translation>Mode</translation>
+    </message>
+    <message>
+        <source>光纤端面振幅反馈系数r(θ)</source>
+        <translation>End-face amplitude feedback r(θ)</translation>
+    </message>
+    <message>
+        <source>光纤端面反射率R(θ)</source>
+        <translation>End-face reflectivity R(θ)</translation>
+    </message>
+    <message>
+        <source>等效折射率neff</source>
+        <translation>Effective index neff</translation>
+    </message>
+    <message>
+        <source>模式分布</source>
+        <translation>Mode distribution</translation>
+    </message>
+    <message>
+        <source>归一化截止频率V</source>
+        <translation>Normalized frequency V</translation>
+    </message>
+    <message>
+        <source>传导模数量N</source>
+        <translation>Number of guided modes N</translation>
+    </message>
+    <message>
+        <source>光束质量因子</source>
+        <translation>Beam quality factor</translation>
+    </message>
+    <message>
+        <source>输入模式功率比例（未保存）</source>
+        <translation>Mode power weights (not saved)</translation>
+    </message>
+    <message>
+        <source>x方向光束质量M2X</source>
+        <translation>Beam quality in x M2X</translation>
+    </message>
+    <message>
+        <source>y方向光束质量M2y</source>
+        <translation>Beam quality in y M2y</translation>
+    </message>
+    <message>
+        <source>弯曲损耗</source>
+        <translation>Bend loss</translation>
+    </message>
+    <message>
+        <source>弯曲半径R[m]</source>
+        <translation>Bend radius R [m]</translation>
+    </message>
+    <message>
+        <source>模式LP</source>
+        <translation>Mode LP</translation>
+    </message>
+    <message>
+        <source>传播常数β[1/m]</source>
+        <translation>Propagation constant β [1/m]</translation>
+    </message>
+    <message>
+        <source>弯曲损耗α[dB/m]</source>
+        <translation>Bend loss α [dB/m]</translation>
+    </message>
+    <message>
+        <source>高斯脉冲</source>
+        <translation>Gaussian pulse</translation>
+    </message>
+    <message>
+        <source>脉冲宽度τ[s]</source>
+        <translation>Pulse width τ [s]</translation>
+    </message>
+    <message>
+        <source>脉冲重复频率f[Hz]</source>
+        <translation>Repetition rate f [Hz]</translation>
+    </message>
+    <message>
+        <source>脉冲平均功率Pave[W]</source>
+        <translation>Average power Pave [W]</translation>
+    </message>
+    <message>
+        <source>脉冲能量E[J]</source>
+        <translation>Pulse energy E [J]</translation>
+    </message>
+    <message>
+        <source>峰值功率Ppeak[W]</source>
+        <translation>Peak power Ppeak [W]</translation>
+    </message>
+    <message>
+        <source>频率与相干性</source>
+        <translation>Frequency and coherence</translation>
+    </message>
+    <message>
+        <source>激光频率ν[Hz]</source>
+        <translation>Laser frequency ν [Hz]</translation>
+    </message>
+    <message>
+        <source>相干时间τc[s]</source>
+        <translation>Coherence time τc [s]</translation>
+    </message>
+    <message>
+        <source>波长间隔Δλ[nm]</source>
+        <translation>Wavelength spacing Δλ [nm]</translation>
+    </message>
+    <message>
+        <source>相干长度LC[m]</source>
+        <translation>Coherence length LC [m]</translation>
+    </message>
+    <message>
+        <source>纵模间隔</source>
+        <translation>Longitudinal mode spacing</translation>
+    </message>
+    <message>
+        <source>介质折射率n</source>
+        <translation>Index of the medium n</translation>
+    </message>
+    <message>
+        <source>腔长L[m]</source>
+        <translation>Cavity length L [m]</translation>
+    </message>
+    <message>
+        <source>纵模间隔Δν[Hz]</source>
+        <translation>Mode spacing Δν [Hz]</translation>
+    </message>
+    <message>
+        <source>光光效率</source>
+        <translation>Optical efficiency</translation>
+    </message>
+    <message>
+        <source>输入泵浦功率Ppump[W]</source>
+        <translation>Pump power Ppump [W]</translation>
+    </message>
+    <message>
+        <source>残余泵浦功率Pres[W]</source>
+        <translation>Residual pump power Pres [W]</translation>
+    </message>
+    <message>
+        <source>激光器效率ηo</source>
+        <translation>Laser efficiency ηo</translation>
+    </message>
+    <message>
+        <source>放大器效率ηa</source>
+        <translation>Amplifier efficiency ηa</translation>
+    </message>
+    <message>
+        <source>量子亏损</source>
+        <translation>Quantum defect</translation>
+    </message>
+    <message>
+        <source>泵浦光波长λ1[nm]</source>
+        <translation>Pump wavelength λ1 [nm]</translation>
+    </message>
+    <message>
+        <source>信号光波长λ2[nm]</source>
+        <translation>Signal wavelength λ2 [nm]</translation>
+    </message>
+    <message>
+        <source>量子亏损QD</source>
+        <translation>Quantum defect QD</translation>
+    </message>
+    <message>
+        <source>斯托克斯效率QR</source>
+        <translation>Stokes efficiency QR</translation>
+    </message>
+    <message>
+        <source>均匀双包层光纤</source>
+        <translation>Uniform double-clad fiber</translation>
+    </message>
+    <message>
+        <source>信号光波长[nm]</source>
+        <translation>Signal wavelength [nm]</translation>
+    </message>
+    <message>
+        <source>泵浦波长[nm]</source>
+        <translation>Pump wavelength [nm]</translation>
+    </message>
+    <message>
+        <source>泵浦包层半径b[μm]</source>
+        <translation>Pump-cladding radius b [μm]</translation>
+    </message>
+    <message>
+        <source>掺杂区域半径[μm]</source>
+        <translation>Doped radius [μm]</translation>
+    </message>
+    <message>
+        <source>数值孔径</source>
+        <translation>Numerical aperture</translation>
+    </message>
+    <message>
+        <source>初始信号光功率P[W]</source>
+        <translation>Initial signal power P [W]</translation>
+    </message>
+    <message>
+        <source>纤芯折射率</source>
+        <translation>Core index</translation>
+    </message>
+    <message>
+        <source>初始高阶模比例</source>
+        <translation>Initial higher-order-mode fraction</translation>
+    </message>
+    <message>
+        <source>相对强度噪声</source>
+        <translation>Relative intensity noise</translation>
+    </message>
+    <message>
+        <source>对流系数</source>
+        <translation>Convective heat-transfer coefficient</translation>
+    </message>
+    <message>
+        <source>热光系数</source>
+        <translation>Thermo-optic coefficient</translation>
+    </message>
+    <message>
+        <source>热导率</source>
+        <translation>Thermal conductivity</translation>
+    </message>
+    <message>
+        <source>密度与热容乘积</source>
+        <translation>Density times heat capacity</translation>
+    </message>
+    <message>
+        <source>非线性耦合系数极大值</source>
+        <translation>Maximum nonlinear coupling coefficient</translation>
+    </message>
+    <message>
+        <source>模式不稳定阈值功率</source>
+        <translation>Mode-instability threshold power</translation>
+    </message>
+</context>
+<context>
     <name>SweepWindow</name>
     <message>
         <source>无法写入文件 %1：%2</source>
@@ -1267,6 +1833,137 @@ Reason: %2</translation>
     <message>
         <source>工作方式</source>
         <translation>Mode</translation>
+    </message>
+</context>
+<context>
+    <name>fbmode</name>
+    <message>
+        <source>精确模式特性</source>
+        <translation>Exact modes</translation>
+    </message>
+    <message>
+        <source>计算</source>
+        <translation>Calculate</translation>
+    </message>
+    <message>
+        <source>输入项</source>
+        <translation>Inputs</translation>
+    </message>
+    <message>
+        <source>数值孔径NA</source>
+        <translation>Aperture NA</translation>
+    </message>
+    <message>
+        <source>纤芯折射率n</source>
+        <translation>Core index n</translation>
+    </message>
+    <message>
+        <source>包层折射率n</source>
+        <translation>Cladding n</translation>
+    </message>
+    <message>
+        <source>纤芯半径a[μm]</source>
+        <translation>Core radius a [μm]</translation>
+    </message>
+    <message>
+        <source>激光波长λ[nm]</source>
+        <translation>Wavelength λ [nm]</translation>
+    </message>
+    <message>
+        <source>模式分布</source>
+        <translation>Mode distribution</translation>
+    </message>
+    <message>
+        <source>光纤模式参数--光纤模式</source>
+        <translation>Fiber modes -- guided modes</translation>
+    </message>
+    <message>
+        <source>输出项-导模传播常数和等效折射率</source>
+        <translation>Outputs -- propagation constants and effective indices</translation>
+    </message>
+    <message>
+        <source>归一化截止频率V</source>
+        <translation>V number</translation>
+    </message>
+    <message>
+        <source>传导模数量N</source>
+        <translation>Guided modes N</translation>
+    </message>
+    <message>
+        <source>简并态</source>
+        <translation>Degeneracy</translation>
+    </message>
+    <message>
+        <source>显示纤芯半径</source>
+        <translation>Show core radius</translation>
+    </message>
+    <message>
+        <source>模式特性</source>
+        <translation>Mode field</translation>
+    </message>
+    <message>
+        <source>光强</source>
+        <translation>Intensity</translation>
+    </message>
+    <message>
+        <source>振幅</source>
+        <translation>Amplitude</translation>
+    </message>
+    <message>
+        <source>相位</source>
+        <translation>Phase</translation>
+    </message>
+    <message>
+        <source>光束质量因子</source>
+        <translation>Beam quality factor</translation>
+    </message>
+    <message>
+        <source>光纤模式参数--光束质量</source>
+        <translation>Fiber modes -- beam quality</translation>
+    </message>
+    <message>
+        <source>输入项-模式功率占比权重因子(Pmn,n=1~4,m≠0时存在E-O方向简并态)</source>
+        <translation>Inputs -- mode power weights (Pmn, n = 1…4; E and O directions for m ≠ 0)</translation>
+    </message>
+    <message>
+        <source>输出项</source>
+        <translation>Outputs</translation>
+    </message>
+    <message>
+        <source>x方向光束质量M</source>
+        <translation>x beam quality M</translation>
+    </message>
+    <message>
+        <source>y方向光束质量M</source>
+        <translation>y beam quality M</translation>
+    </message>
+    <message>
+        <source>弯曲损耗</source>
+        <translation>Bend loss</translation>
+    </message>
+    <message>
+        <source>光纤模式参数-模式损耗</source>
+        <translation>Fiber modes -- mode loss</translation>
+    </message>
+    <message>
+        <source>弯曲半径R[m]</source>
+        <translation>Bend radius R [m]</translation>
+    </message>
+    <message>
+        <source>模式选择</source>
+        <translation>Mode choice</translation>
+    </message>
+    <message>
+        <source>模式LP</source>
+        <translation>Mode LP</translation>
+    </message>
+    <message>
+        <source>传播常数β[1/m]</source>
+        <translation>Propagation β [1/m]</translation>
+    </message>
+    <message>
+        <source>弯曲损耗α[dB/m]</source>
+        <translation>Bend loss α [dB/m]</translation>
     </message>
 </context>
 <context>
