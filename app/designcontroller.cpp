@@ -308,7 +308,7 @@ QStringList DesignController::useCurrentFiber()
         calc::Inputs inputs;
         for (const designs::FiberFill &fill : designs::fiberFillsFor(spec, m_fiber)) {
             inputs[fill.key] = fill.text;
-            written << qs(spec.field(fill.key)->caption.zh);
+            written << inUiLanguage(spec.field(fill.key)->caption);
         }
         writeInputs(page, spec, inputs);
     }

@@ -4,6 +4,7 @@
 #include "fbamp/calc/amplifierfields.h"
 #include "fbmode/calc/exactmodecolumns.h"
 #include "fbmode/calc/exactmodescalculator.h"
+#include "uilanguage.h"
 
 #include <QAbstractButton>
 #include <QComboBox>
@@ -14,6 +15,7 @@
 #include <QWidget>
 
 #include <deque>
+#include <map>
 
 const char *const kInputSectionCaption = "输入项";
 const char *const kOutputSectionCaption = "输出项";
@@ -28,6 +30,27 @@ constexpr CellSource kNone = CellSource::None;
 constexpr CellSource kEdit = CellSource::LineEdit;
 constexpr CellSource kCombo = CellSource::ComboText;
 constexpr CellSource kCheck = CellSource::CheckState;
+
+// Captions generated from calculator descriptions (the amplifier and the
+// exact-mode layouts) with their English form, for a sheet exported from the
+// English window.
+std::map<std::string, std::string> &describedCaptions()
+{
+    static std::map<std::string, std::string> captions;
+    return captions;
+}
+
+const char *describedCaption(std::deque<std::string> &store, const velmora::calc::Text &caption,
+                             const std::string &unit, const char *unitFormat)
+{
+    const auto withUnit = [&](const std::string &text) {
+        return unit.empty() ? text
+                            : text + QString::asprintf(unitFormat, unit.c_str()).toStdString();
+    };
+    store.push_back(withUnit(caption.zh));
+    describedCaptions()[store.back()] = withUnit(caption.en.empty() ? caption.zh : caption.en);
+    return store.back().c_str();
+}
 
 LayoutRow inputs(int row)
 {
@@ -53,9 +76,9 @@ SheetLayout amplifierLayout()
         for (const velmora::calc::FieldSpec &f : fields) {
             if (f.role != role || f.objectName.empty())
                 continue;
-            captions.push_back(f.caption.zh + (f.unit.empty() ? "" : "[" + f.unit + "]"));
             const CellSource source = f.kind == velmora::calc::ValueKind::Choice ? kCombo : kEdit;
-            layout.rows.push_back({row++, captions.back().c_str(), f.objectName.c_str(), source});
+            layout.rows.push_back({row++, describedCaption(captions, f.caption, f.unit, "[%s]"),
+                                   f.objectName.c_str(), source});
         }
     }
     return layout;
@@ -76,17 +99,16 @@ SheetLayout exactModesLayout()
         for (const FieldSpec &f : calculator.spec().fields) {
             if ((f.role == FieldRole::Output) == inputRows || f.kind == ValueKind::Curve)
                 continue;
-            texts.push_back(f.caption.zh + (f.unit.empty() ? "" : "[" + f.unit + "]"));
             const CellSource source = f.kind == ValueKind::Choice ? kCheck : kEdit;
-            layout.rows.push_back({row++, texts.back().c_str(), f.objectName.c_str(), source});
+            layout.rows.push_back({row++, describedCaption(texts, f.caption, f.unit, "[%s]"),
+                                   f.objectName.c_str(), source});
         }
     }
     layout.table.headerRow = row;
     layout.table.headers.push_back("模式");
-    for (const ExactModeColumn &column : exactModeColumns()) {
-        texts.push_back(exactModeHeader(column));
-        layout.table.headers.push_back(texts.back().c_str());
-    }
+    for (const ExactModeColumn &column : exactModeColumns())
+        layout.table.headers.push_back(
+            describedCaption(texts, column.caption, column.unit, " [%s]"));
     layout.table.widget = "m_exactTable";
     layout.table.firstRow = row + 1;
     return layout;
@@ -160,7 +182,8 @@ QString fieldText(const QWidget *page, const LayoutRow &row, QStringList *missin
         return noteMissing(name);
     case CellSource::CheckState:
         if (const auto *button = page->findChild<QAbstractButton *>(name))
-            return QString::fromUtf8(button->isChecked() ? kCheckedText : kUncheckedText);
+            return QCoreApplication::translate("SheetLayout",
+                                               button->isChecked() ? kCheckedText : kUncheckedText);
         return noteMissing(name);
     case CellSource::FiberType: {
         const auto *transmission = page->findChild<QRadioButton *>(QStringLiteral("radioButton"));
@@ -193,12 +216,22 @@ const SheetLayout *findSheetLayout(const std::string &page, int tab)
     return nullptr;
 }
 
+QString captionInUiLanguage(const char *caption)
+{
+    if (currentUiLanguage() == UiLanguage::English) {
+        const auto described = describedCaptions().find(caption);
+        if (described != describedCaptions().end())
+            return QString::fromStdString(described->second);
+    }
+    return QCoreApplication::translate("SheetLayout", caption);
+}
+
 Sheet fillSheet(const SheetLayout &layout, const QWidget *page, QStringList *missing)
 {
     Sheet sheet;
     for (const LayoutRow &row : layout.rows) {
         if (row.caption)
-            sheet.setText(row.row, 1, QCoreApplication::translate("SheetLayout", row.caption));
+            sheet.setText(row.row, 1, captionInUiLanguage(row.caption));
         if (row.source == CellSource::LineEdit)
             sheet.setValue(row.row, 2, page ? fieldText(page, row, missing) : QString());
         else if (row.source != CellSource::None)
@@ -209,7 +242,7 @@ Sheet fillSheet(const SheetLayout &layout, const QWidget *page, QStringList *mis
     if (table.headerRow > 0) {
         for (std::size_t c = 0; c < table.headers.size(); ++c)
             sheet.setText(table.headerRow, static_cast<int>(c) + 1,
-                          QCoreApplication::translate("SheetLayout", table.headers[c]));
+                          captionInUiLanguage(table.headers[c]));
         const auto *widget =
             page ? page->findChild<QTableWidget *>(QString::fromLatin1(table.widget)) : nullptr;
         if (!widget) {

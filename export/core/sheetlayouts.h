@@ -70,6 +70,9 @@ extern const char *const kUncheckedText; // "否"
 // (sheetcaptions.cpp); fillSheet writes captions in the window's language.
 const std::vector<const char *> &translatedSheetCaptions();
 
+// A caption or header of a layout in the window's language.
+QString captionInUiLanguage(const char *caption);
+
 // Fills a sheet from the widgets of `page` as the layout says. Every text is
 // taken as displayed. A widget that cannot be found gives an empty cell and
 // its name is appended to *missing (when not null), so a renamed field shows

@@ -92,6 +92,7 @@ QLineEdit *ExactModesTab::addField(QWidget *box, const std::string &key, int dec
     auto *field = new QLineEdit(fromUtf8(spec->defaultText), box);
     field->setObjectName(fromUtf8(spec->objectName));
     field->setValidator(createInputValidator(field, decimals));
+    field->setMinimumWidth(64); // whole numbers visible beside the longer English captions
     QString caption = inUiLanguage(spec->caption);
     if (!spec->unit.empty())
         caption += QLatin1Char('[') + fromUtf8(spec->unit) + QLatin1Char(']');
@@ -129,8 +130,8 @@ void ExactModesTab::buildForm()
     m_countField->setObjectName(QStringLiteral("m_exactCountLineEdit"));
     for (QLineEdit *output : {m_vField, m_countField})
         setupOutputField(output);
-    optionsLayout->addRow(QString(), m_vField);
-    optionsLayout->addRow(QString(), m_countField);
+    optionsLayout->addRow(new QLabel(options), m_vField);
+    optionsLayout->addRow(new QLabel(options), m_countField);
     m_calculate = new QPushButton(options);
     m_calculate->setObjectName(QStringLiteral("m_exactCalculateButton"));
     m_cancel = new QPushButton(options);
@@ -219,7 +220,7 @@ void ExactModesTab::calculate()
     const ExactModeCheck checked = m_calculator.check(readInputs());
     if (!checked.request) {
         const std::vector<Notice> &notices = checked.refusal.notices;
-        showNotice(this, notices.empty() ? QString() : fromUtf8(notices.front().text.zh));
+        showNotice(this, notices.empty() ? QString() : inUiLanguage(notices.front().text));
         return;
     }
     m_progress = std::make_shared<ExactModeProgress>();
@@ -366,23 +367,30 @@ void ExactModesTab::retranslate()
     m_inputsBox->setTitle(tr("输入项"));
     m_optionsBox->setTitle(tr("选项与输出"));
     const CalculatorSpec &spec = m_calculator.spec();
+    // The descriptions write English captions in lower case.
+    const auto caption = [&spec](const std::string &key) {
+        QString text = inUiLanguage(spec.field(key)->caption);
+        if (currentUiLanguage() == UiLanguage::English && !text.isEmpty())
+            text[0] = text[0].toUpper();
+        return text;
+    };
     for (const auto &[key, field] : m_fields) {
         auto *form = static_cast<QFormLayout *>(m_inputsBox->layout());
         if (auto *label = qobject_cast<QLabel *>(form->labelForField(field))) {
             const FieldSpec *f = spec.field(key);
-            QString caption = inUiLanguage(f->caption);
+            QString text = caption(key);
             if (!f->unit.empty())
-                caption += QLatin1Char('[') + fromUtf8(f->unit) + QLatin1Char(']');
-            label->setText(caption);
+                text += QLatin1Char('[') + fromUtf8(f->unit) + QLatin1Char(']');
+            label->setText(text);
         }
     }
-    m_material->setText(inUiLanguage(spec.field("material")->caption));
-    m_vector->setText(inUiLanguage(spec.field("vector")->caption));
+    m_material->setText(caption("material"));
+    m_vector->setText(caption("vector"));
     auto *options = static_cast<QFormLayout *>(m_optionsBox->layout());
     for (const auto &[field, key] : {std::pair<QWidget *, const char *>{m_vField, "v"},
                                      std::pair<QWidget *, const char *>{m_countField, "count"}})
         if (auto *label = qobject_cast<QLabel *>(options->labelForField(field)))
-            label->setText(inUiLanguage(spec.field(key)->caption));
+            label->setText(caption(key));
     m_calculate->setText(tr("计算"));
     m_cancel->setText(tr("取消"));
     const bool chinese = currentUiLanguage() == UiLanguage::Chinese;

@@ -10,6 +10,7 @@
 #include "pagelanguage.h"
 #include "qplot.h"
 #include "textformat.h"
+#include "uilanguage.h"
 
 #include <QAbstractButton>
 #include <QCheckBox>
@@ -154,7 +155,7 @@ void fbmode::linkIndices(const char *calculatorId, const std::string &key)
         source->setModified(false); // handled: a later focus change is no edit
     // The link leaves n1 alone above the limit; the page says why.
     if (key == "na" && velmora::calc::readNumber(linked.at("na")) > velmora::calc::modes::kMaxNa)
-        showNotice(this, QString::fromStdString(velmora::calc::modes::kNaAboveHalf.zh));
+        showNotice(this, inUiLanguage(velmora::calc::modes::kNaAboveHalf));
 }
 
 void fbmode::changeNA()

@@ -11,6 +11,7 @@
 #include "fieldmaps.h"
 #include "modesolver.h"
 #include "pageconventions.h"
+#include "uilanguage.h"
 
 #include <QSignalBlocker>
 
@@ -113,7 +114,7 @@ void fbmode::PressColumn()
 {
     const QList<QTableWidgetItem *> selected = ui->tableWidget->selectedItems();
     if (selected.isEmpty()) {
-        showNotice(this, QString::fromStdString(modes::kNoGuidedMode.zh));
+        showNotice(this, inUiLanguage(modes::kNoGuidedMode));
         return;
     }
     const QTableWidgetItem *order = ui->tableWidget->item(selected.first()->row(), 0);

@@ -4,10 +4,15 @@
 #include "calcbinding.h"
 #include "fboptform.h"
 #include "fiberparams.h"
+#include "formtexts.h"
 #include "pageconventions.h"
+#include "pagelanguage.h"
 #include "textformat.h"
 
+#include <QAbstractButton>
+#include <QComboBox>
 #include <QDoubleValidator>
+#include <QLineEdit>
 #include <QSignalBlocker>
 
 using namespace velmora::calc;
@@ -23,6 +28,10 @@ const EndFaceCalculator kEndFace;
 fbopt::fbopt(QWidget *parent) : QWidget(parent), ui(new Ui::fbopt)
 {
     ui->setupUi(this);
+    // The form writes its texts in Chinese once; they are the sources of
+    // every later language change.
+    captureSourceTexts(this);
+    applySourceTexts(this, "fbopt");
 
     // The end-face tab has no validators: n1 and NA are linked fields whose
     // emptied text is refilled from the partner.
@@ -32,13 +41,14 @@ fbopt::fbopt(QWidget *parent) : QWidget(parent), ui(new Ui::fbopt)
                              ui->m_alphalineEdit, ui->m_absorb_sectionlineEdit})
         field->setValidator(validator);
 
-    connect(ui->pushButton_4, SIGNAL(clicked()), this, SLOT(calresFB1()));
-    connect(ui->pushButton_2, SIGNAL(clicked()), this, SLOT(calresFB2()));
-    connect(ui->pushButton_3, SIGNAL(clicked()), this, SLOT(calresFB3()));
-    connect(ui->pushButton_5, SIGNAL(clicked()), this, SLOT(calresFB4()));
-    connect(ui->mdcomboBox, SIGNAL(currentIndexChanged(int)), this, SLOT(comboChange()));
-    connect(ui->m_N1lineEdit, SIGNAL(editingFinished()), this, SLOT(changeNA()));
-    connect(ui->m_NALineEdit, SIGNAL(editingFinished()), this, SLOT(changen1()));
+    connect(ui->pushButton_4, &QAbstractButton::clicked, this, &fbopt::calresFB1);
+    connect(ui->pushButton_2, &QAbstractButton::clicked, this, &fbopt::calresFB2);
+    connect(ui->pushButton_3, &QAbstractButton::clicked, this, &fbopt::calresFB3);
+    connect(ui->pushButton_5, &QAbstractButton::clicked, this, &fbopt::calresFB4);
+    connect(ui->mdcomboBox, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
+            &fbopt::comboChange);
+    connect(ui->m_N1lineEdit, &QLineEdit::editingFinished, this, &fbopt::changeNA);
+    connect(ui->m_NALineEdit, &QLineEdit::editingFinished, this, &fbopt::changen1);
 }
 
 fbopt::~fbopt()
@@ -81,7 +91,7 @@ void fbopt::changen1()
     writeInputs(this, spec, linked);
     // The link leaves n1 alone above the largest NA the tab accepts.
     if (readNumber(linked.at("na")) > fiberparams::kMaxNumericalAperture)
-        showNotice(this, QStringLiteral("数值孔径不超过0.5"));
+        showNotice(this, tr("数值孔径不超过0.5"));
 }
 
 void fbopt::calresFB4()
@@ -122,4 +132,11 @@ void fbopt::comboChange()
                                               modeOrders[index]);
     writeOutputs(this, kEndFace.spec(), result);
     showNotices(this, result);
+}
+
+void fbopt::changeEvent(QEvent *event)
+{
+    if (isLanguageChange(event))
+        applySourceTexts(this, "fbopt");
+    QWidget::changeEvent(event);
 }

@@ -29,6 +29,10 @@ public:
     // order of the mode combo box (l ascending, then descending neff).
     const std::vector<double> &modeIndices() const { return modeIndexes; }
 
+protected:
+    // QEvent::LanguageChange: every caption and title in the new language.
+    void changeEvent(QEvent *event) override;
+
 public slots:
     void calresFB1();   // doping concentration
     void calresFB2();   // intrinsic loss

@@ -2,10 +2,14 @@
 
 #include "calc/nonlinearcalc.h"
 #include "calcbinding.h"
+#include "formtexts.h"
 #include "nolinearform.h"
 #include "pageconventions.h"
+#include "pagelanguage.h"
 
+#include <QAbstractButton>
 #include <QDoubleValidator>
+#include <QLineEdit>
 
 using namespace velmora::calc;
 
@@ -20,6 +24,10 @@ const FwmCalculator kFwm;
 nolinear::nolinear(QWidget *parent) : QWidget(parent), ui(new Ui::nolinear)
 {
     ui->setupUi(this);
+    // The form writes its texts in Chinese once; they are the sources of
+    // every later language change.
+    captureSourceTexts(this);
+    applySourceTexts(this, "nolinear");
 
     // The page opens in transmission-fiber mode: L_eff from the loss α.
     labelChange1();
@@ -45,12 +53,12 @@ nolinear::nolinear(QWidget *parent) : QWidget(parent), ui(new Ui::nolinear)
          {ui->m_NLineEdit, ui->m_n1lineEdit, ui->m_n2lineEdit_2, ui->m_n3lineEdit})
         field->setValidator(indexValidator);
 
-    connect(ui->pushButton_3, SIGNAL(clicked()), this, SLOT(calresNolinear1()));
-    connect(ui->pushButton_4, SIGNAL(clicked()), this, SLOT(calresNolinear2()));
-    connect(ui->pushButton, SIGNAL(clicked()), this, SLOT(calresNolinear3()));
-    connect(ui->pushButton_2, SIGNAL(clicked()), this, SLOT(calresNolinear4()));
-    connect(ui->radioButton, SIGNAL(clicked()), this, SLOT(labelChange1()));
-    connect(ui->radioButton_2, SIGNAL(clicked()), this, SLOT(labelChange2()));
+    connect(ui->pushButton_3, &QAbstractButton::clicked, this, &nolinear::calresNolinear1);
+    connect(ui->pushButton_4, &QAbstractButton::clicked, this, &nolinear::calresNolinear2);
+    connect(ui->pushButton, &QAbstractButton::clicked, this, &nolinear::calresNolinear3);
+    connect(ui->pushButton_2, &QAbstractButton::clicked, this, &nolinear::calresNolinear4);
+    connect(ui->radioButton, &QAbstractButton::clicked, this, &nolinear::labelChange1);
+    connect(ui->radioButton_2, &QAbstractButton::clicked, this, &nolinear::labelChange2);
 }
 
 nolinear::~nolinear()
@@ -109,4 +117,11 @@ void nolinear::labelChange2()
     ui->m_rLineEdit->clear();
     ui->m_LefflineEdit->clear();
     ui->m_failineEdit->clear();
+}
+
+void nolinear::changeEvent(QEvent *event)
+{
+    if (isLanguageChange(event))
+        applySourceTexts(this, "nolinear");
+    QWidget::changeEvent(event);
 }

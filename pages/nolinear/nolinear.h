@@ -23,6 +23,10 @@ public:
     // The form, reached by the main window's clear/default/export commands.
     Ui::nolinear *ui;
 
+protected:
+    // QEvent::LanguageChange: every caption and title in the new language.
+    void changeEvent(QEvent *event) override;
+
 public slots:
     void calresNolinear1(); // SBS
     void calresNolinear2(); // SRS

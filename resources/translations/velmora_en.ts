@@ -1389,6 +1389,22 @@ Reason: %2</translation>
         <source>模式不稳定阈值功率</source>
         <translation>Mode-instability threshold power</translation>
     </message>
+    <message>
+        <source>是</source>
+        <translation>yes</translation>
+    </message>
+    <message>
+        <source>否</source>
+        <translation>no</translation>
+    </message>
+    <message>
+        <source>精确模式特性</source>
+        <translation>Exact mode properties</translation>
+    </message>
+    <message>
+        <source>光纤放大器</source>
+        <translation>Fiber amplifier</translation>
+    </message>
 </context>
 <context>
     <name>SweepWindow</name>
@@ -1863,11 +1879,11 @@ Reason: %2</translation>
     </message>
     <message>
         <source>纤芯半径a[μm]</source>
-        <translation>Core radius a [μm]</translation>
+        <translation>Radius a [μm]</translation>
     </message>
     <message>
         <source>激光波长λ[nm]</source>
-        <translation>Wavelength λ [nm]</translation>
+        <translation>Wavel. λ [nm]</translation>
     </message>
     <message>
         <source>模式分布</source>
@@ -1891,11 +1907,11 @@ Reason: %2</translation>
     </message>
     <message>
         <source>简并态</source>
-        <translation>Degeneracy</translation>
+        <translation>E/O</translation>
     </message>
     <message>
         <source>显示纤芯半径</source>
-        <translation>Show core radius</translation>
+        <translation>Core circle</translation>
     </message>
     <message>
         <source>模式特性</source>
@@ -1903,11 +1919,11 @@ Reason: %2</translation>
     </message>
     <message>
         <source>光强</source>
-        <translation>Intensity</translation>
+        <translation>Intens.</translation>
     </message>
     <message>
         <source>振幅</source>
-        <translation>Amplitude</translation>
+        <translation>Ampl.</translation>
     </message>
     <message>
         <source>相位</source>
@@ -1923,7 +1939,7 @@ Reason: %2</translation>
     </message>
     <message>
         <source>输入项-模式功率占比权重因子(Pmn,n=1~4,m≠0时存在E-O方向简并态)</source>
-        <translation>Inputs -- mode power weights (Pmn, n = 1…4; E and O directions for m ≠ 0)</translation>
+        <translation>Inputs -- mode power weights Pmn (n = 1…4; E/O for m ≠ 0)</translation>
     </message>
     <message>
         <source>输出项</source>
@@ -1964,6 +1980,356 @@ Reason: %2</translation>
     <message>
         <source>弯曲损耗α[dB/m]</source>
         <translation>Bend loss α [dB/m]</translation>
+    </message>
+</context>
+<context>
+    <name>fbopt</name>
+    <message>
+        <source>数值孔径不超过0.5</source>
+        <translation>The numerical aperture must not exceed 0.5</translation>
+    </message>
+    <message>
+        <source>计算</source>
+        <translation>Calculate</translation>
+    </message>
+    <message>
+        <source>掺杂浓度</source>
+        <translation>Doping concentration</translation>
+    </message>
+    <message>
+        <source>光纤参数--掺杂浓度</source>
+        <translation>Fiber parameters -- doping concentration</translation>
+    </message>
+    <message>
+        <source>输入项</source>
+        <translation>Inputs</translation>
+    </message>
+    <message>
+        <source>纤芯半径a[μm]</source>
+        <translation>Core radius a [μm]</translation>
+    </message>
+    <message>
+        <source>内包层半径b[μm]</source>
+        <translation>Inner-cladding radius b [μm]</translation>
+    </message>
+    <message>
+        <source>小信号吸收系数α@976nm[dB/m]</source>
+        <translation>Absorption α@976nm [dB/m]</translation>
+    </message>
+    <message>
+        <source>吸收截面σ</source>
+        <translation>Cross-section σ</translation>
+    </message>
+    <message>
+        <source>输出项</source>
+        <translation>Outputs</translation>
+    </message>
+    <message>
+        <source>增益光纤掺杂浓度N[/m</source>
+        <translation>Doping N [/m</translation>
+    </message>
+    <message>
+        <source>本征损耗</source>
+        <translation>Intrinsic loss</translation>
+    </message>
+    <message>
+        <source>光纤参数--本征损耗</source>
+        <translation>Fiber parameters -- intrinsic loss</translation>
+    </message>
+    <message>
+        <source>输入激光功率P</source>
+        <translation>Input power P</translation>
+    </message>
+    <message>
+        <source>输出激光功率P</source>
+        <translation>Output power P</translation>
+    </message>
+    <message>
+        <source>光纤长度L[m]</source>
+        <translation>Fiber length L [m]</translation>
+    </message>
+    <message>
+        <source>总损耗α</source>
+        <translation>Total loss α</translation>
+    </message>
+    <message>
+        <source>平均损耗α</source>
+        <translation>Average loss α</translation>
+    </message>
+    <message>
+        <source>填充因子</source>
+        <translation>Fill factor</translation>
+    </message>
+    <message>
+        <source>光纤参数--填充因子</source>
+        <translation>Fiber parameters -- fill factor</translation>
+    </message>
+    <message>
+        <source>填充因子γ</source>
+        <translation>Fill factor γ</translation>
+    </message>
+    <message>
+        <source>光纤端面反射率</source>
+        <translation>End-face reflectivity</translation>
+    </message>
+    <message>
+        <source>光纤参数--端面反射率</source>
+        <translation>Fiber parameters -- end-face reflectivity</translation>
+    </message>
+    <message>
+        <source>中心波长λ[nm]</source>
+        <translation>Centre wavelength λ [nm]</translation>
+    </message>
+    <message>
+        <source>纤芯折射率n1</source>
+        <translation>Core index n1</translation>
+    </message>
+    <message>
+        <source>包层折射率n2</source>
+        <translation>Cladding index n2</translation>
+    </message>
+    <message>
+        <source>数值孔径NA</source>
+        <translation>Aperture NA</translation>
+    </message>
+    <message>
+        <source>端面角度θ[°]</source>
+        <translation>End-face angle θ [°]</translation>
+    </message>
+    <message>
+        <source>模式选择</source>
+        <translation>Mode choice</translation>
+    </message>
+    <message>
+        <source>模式LP</source>
+        <translation>Mode LP</translation>
+    </message>
+    <message>
+        <source>等效折射率neff</source>
+        <translation>Effective index neff</translation>
+    </message>
+    <message>
+        <source>光纤端面振幅反馈系数r(θ)</source>
+        <translation>Amplitude feedback r(θ)</translation>
+    </message>
+    <message>
+        <source>光纤端面反射率R(θ)</source>
+        <translation>Reflectivity R(θ)</translation>
+    </message>
+</context>
+<context>
+    <name>nolinear</name>
+    <message>
+        <source>计算</source>
+        <translation>Calculate</translation>
+    </message>
+    <message>
+        <source>受激布里渊散射</source>
+        <translation>SBS</translation>
+    </message>
+    <message>
+        <source>非线性效应--受激布里渊散射(SBS)</source>
+        <translation>Nonlinear effects -- stimulated Brillouin scattering (SBS)</translation>
+    </message>
+    <message>
+        <source>输出项</source>
+        <translation>Outputs</translation>
+    </message>
+    <message>
+        <source>布里渊峰值增益g</source>
+        <translation>Peak Brillouin gain g</translation>
+    </message>
+    <message>
+        <source>放大器SBS阈值P</source>
+        <translation>SBS threshold P</translation>
+    </message>
+    <message>
+        <source>布里渊频移后波长λ</source>
+        <translation>Stokes wavelength λ</translation>
+    </message>
+    <message>
+        <source>输入项</source>
+        <translation>Inputs</translation>
+    </message>
+    <message>
+        <source>光纤长度L[m]</source>
+        <translation>Fiber length L [m]</translation>
+    </message>
+    <message>
+        <source>偏振因子K</source>
+        <translation>Polarization factor K</translation>
+    </message>
+    <message>
+        <source>纤芯折射率n</source>
+        <translation>Core index n</translation>
+    </message>
+    <message>
+        <source>放大器增益倍数G</source>
+        <translation>Amplifier gain factor G</translation>
+    </message>
+    <message>
+        <source>模场半径r</source>
+        <translation>Mode-field radius r</translation>
+    </message>
+    <message>
+        <source>声子寿命T</source>
+        <translation>Phonon lifetime T</translation>
+    </message>
+    <message>
+        <source>泵浦光波长λ</source>
+        <translation>Pump wavelength λ</translation>
+    </message>
+    <message>
+        <source>石英中声速v</source>
+        <translation>Acoustic velocity v</translation>
+    </message>
+    <message>
+        <source>石英密度ρ</source>
+        <translation>Density of silica ρ</translation>
+    </message>
+    <message>
+        <source>布里渊频移Δ</source>
+        <translation>Brillouin shift Δ</translation>
+    </message>
+    <message>
+        <source>石英的电致伸缩常数γ</source>
+        <translation>Electrostrictive constant γ</translation>
+    </message>
+    <message>
+        <source>受激拉曼散射</source>
+        <translation>SRS</translation>
+    </message>
+    <message>
+        <source>非线性效应--受激拉曼散射(SRS)</source>
+        <translation>Nonlinear effects -- stimulated Raman scattering (SRS)</translation>
+    </message>
+    <message>
+        <source>传能光纤SRS阈值P</source>
+        <translation>Delivery fiber P</translation>
+    </message>
+    <message>
+        <source>放大器SRS阈值P</source>
+        <translation>Amplifier P</translation>
+    </message>
+    <message>
+        <source>振荡器SRS阈值P</source>
+        <translation>Oscillator P</translation>
+    </message>
+    <message>
+        <source>拉曼频移后波长λ</source>
+        <translation>Stokes λ</translation>
+    </message>
+    <message>
+        <source>放大器增益G[dB]</source>
+        <translation>Amplifier gain G [dB]</translation>
+    </message>
+    <message>
+        <source>拉曼泵浦光损耗系数α</source>
+        <translation>Stokes loss α</translation>
+    </message>
+    <message>
+        <source>高反光栅反射率R</source>
+        <translation>High reflector R</translation>
+    </message>
+    <message>
+        <source>低反光栅反射率R</source>
+        <translation>Output coupler R</translation>
+    </message>
+    <message>
+        <source>拉曼增益系数g</source>
+        <translation>Raman gain g</translation>
+    </message>
+    <message>
+        <source>泵浦光损耗系数α</source>
+        <translation>Pump loss α</translation>
+    </message>
+    <message>
+        <source>输出端拉曼光与信号光比例β</source>
+        <translation>Raman-to-signal ratio β</translation>
+    </message>
+    <message>
+        <source>拉曼频移Δ</source>
+        <translation>Raman shift Δ</translation>
+    </message>
+    <message>
+        <source>非线性相移</source>
+        <translation>Nonlinear phase</translation>
+    </message>
+    <message>
+        <source>非线性效应--非线性相移</source>
+        <translation>Nonlinear effects -- nonlinear phase shift</translation>
+    </message>
+    <message>
+        <source>纤芯面积A[m</source>
+        <translation>Core area A [m</translation>
+    </message>
+    <message>
+        <source>非线性参量γ</source>
+        <translation>Nonlinear parameter γ</translation>
+    </message>
+    <message>
+        <source>光纤有效长度L</source>
+        <translation>Effective length L</translation>
+    </message>
+    <message>
+        <source>非线性相移ψ</source>
+        <translation>Nonlinear phase ψ</translation>
+    </message>
+    <message>
+        <source>激光波长λ[nm]</source>
+        <translation>Wavelength λ [nm]</translation>
+    </message>
+    <message>
+        <source>光纤增益g[dB]</source>
+        <translation>Fiber gain g [dB]</translation>
+    </message>
+    <message>
+        <source>纤芯半径a[μm]</source>
+        <translation>Core radius a [μm]</translation>
+    </message>
+    <message>
+        <source>光纤损耗α[dB/m]</source>
+        <translation>Fiber loss α [dB/m]</translation>
+    </message>
+    <message>
+        <source>非线性折射率n</source>
+        <translation>Nonlinear index n</translation>
+    </message>
+    <message>
+        <source>脉冲峰值功率P</source>
+        <translation>Peak power P</translation>
+    </message>
+    <message>
+        <source>类型</source>
+        <translation>Type</translation>
+    </message>
+    <message>
+        <source>传输光纤</source>
+        <translation>Transmission fiber</translation>
+    </message>
+    <message>
+        <source>增益光纤</source>
+        <translation>Gain fiber</translation>
+    </message>
+    <message>
+        <source>四波混频</source>
+        <translation>FWM</translation>
+    </message>
+    <message>
+        <source>非线性效应--四波混频</source>
+        <translation>Nonlinear effects -- four-wave mixing (FWM)</translation>
+    </message>
+    <message>
+        <source>相位匹配因子Δk</source>
+        <translation>Phase mismatch Δk</translation>
+    </message>
+    <message>
+        <source>激光波长λ</source>
+        <translation>Wavelength λ</translation>
+    </message>
+    <message>
+        <source>折射率n</source>
+        <translation>Index n</translation>
     </message>
 </context>
 <context>
