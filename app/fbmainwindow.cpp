@@ -38,7 +38,7 @@ FBMainWindow::FBMainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::FB
     // once and reused by every help command.
     helpView = new QWebView();
     // The product name, not the settings store's application name.
-    helpView->setWindowTitle(QStringLiteral("Velmora 帮助"));
+    helpView->setWindowTitle(tr("Velmora 帮助"));
 }
 
 FBMainWindow::~FBMainWindow()

@@ -25,9 +25,10 @@ void FBMainWindow::addLanguageMenu()
 
 void FBMainWindow::chooseLanguage(UiLanguage language)
 {
-    storeUiLanguage(language);
-    if (!applyUiLanguage(language)) {
-        // Still Chinese: the check mark goes back to where it was.
+    if (applyUiLanguage(language)) {
+        storeUiLanguage(language);
+    } else {
+        // Still Chinese, and stored so: the check mark goes back.
         ui->actionLanguageChinese->setChecked(true);
         showNotice(this, tr("找不到英文翻译文件 %1，界面保持中文。").arg(englishCatalogueFile()));
     }

@@ -153,6 +153,26 @@ private slots:
         QCOMPARE(settingsMenu->title(), QStringLiteral("设置"));
     }
 
+    // Without the English catalogue the window stays Chinese, says which file
+    // is missing and does not store English.
+    void aMissingCatalogueKeepsChinese()
+    {
+        FBMainWindow window;
+        QSettings().setValue(QStringLiteral("language"), QStringLiteral("zh"));
+        const QString catalogue = englishCatalogueFile();
+        QVERIFY(QFile::rename(catalogue, catalogue + QStringLiteral(".aside")));
+        QString notice;
+        captureNextNotice(&notice);
+        trigger(&window, "actionLanguageEnglish");
+        QVERIFY(QFile::rename(catalogue + QStringLiteral(".aside"), catalogue));
+        QVERIFY2(notice.contains(QStringLiteral("velmora_en.qm")), qPrintable(notice));
+        QCOMPARE(currentUiLanguage(), UiLanguage::Chinese);
+        QCOMPARE(storedUiLanguage(), UiLanguage::Chinese);
+        QVERIFY(window.findChild<QAction *>(QStringLiteral("actionLanguageChinese"))->isChecked());
+        QCOMPARE(window.findChild<QMenu *>(QStringLiteral("menuFile"))->title(),
+                 QStringLiteral("查看"));
+    }
+
     void everyTextIsEnglishAndComesBackInChinese()
     {
         FBMainWindow window;
