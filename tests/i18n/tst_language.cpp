@@ -312,7 +312,7 @@ private slots:
                     untranslated << QString::fromUtf8(caption);
         }
         QVERIFY2(untranslated.isEmpty(), qPrintable(untranslated.join(QLatin1Char(' '))));
-        const Sheet sheet = fillSheet(*findSheetLayout(ExportPage::LaserPluse, 0), nullptr);
+        const Sheet sheet = fillSheet(*findSheetLayout("LaserPluse", 0), nullptr);
         QCOMPARE(sheet.text(1, 1), QStringLiteral("Inputs"));
     }
 
