@@ -150,6 +150,12 @@ const std::vector<const char *> &translatedSheetCaptions()
         QT_TRANSLATE_NOOP("SheetLayout", "密度与热容乘积"),
         QT_TRANSLATE_NOOP("SheetLayout", "非线性耦合系数极大值"),
         QT_TRANSLATE_NOOP("SheetLayout", "模式不稳定阈值功率"),
+        QT_TRANSLATE_NOOP("SheetLayout", "布里渊峰值增益gb[m/W]"),
+        QT_TRANSLATE_NOOP("SheetLayout", "放大器输入SRS阈值Pth_a[W]"),
+        QT_TRANSLATE_NOOP("SheetLayout", "光纤增益系数g[1/m]"),
+        QT_TRANSLATE_NOOP("SheetLayout", "光纤损耗系数α[1/m]"),
+        QT_TRANSLATE_NOOP("SheetLayout", "吸收截面σabs@976nm[m2]"),
+        QT_TRANSLATE_NOOP("SheetLayout", "弯曲损耗系数α[1/m]"),
     };
     return captions;
 }

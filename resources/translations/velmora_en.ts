@@ -72,20 +72,12 @@
         <translation>Vacuum permittivity</translation>
     </message>
     <message>
-        <source>8.854187817E-12</source>
-        <translation>8.854187817E-12</translation>
-    </message>
-    <message>
         <source>F / m</source>
         <translation>F / m</translation>
     </message>
     <message>
         <source>真空磁导率</source>
         <translation>Vacuum permeability</translation>
-    </message>
-    <message>
-        <source>1.2566370614E-6</source>
-        <translation>1.2566370614E-6</translation>
     </message>
     <message>
         <source>H / m</source>
@@ -96,20 +88,12 @@
         <translation>Elementary charge</translation>
     </message>
     <message>
-        <source>1.60217733E-19</source>
-        <translation>1.60217733E-19</translation>
-    </message>
-    <message>
         <source>C</source>
         <translation>C</translation>
     </message>
     <message>
         <source>原子质量</source>
         <translation>Atomic mass unit</translation>
-    </message>
-    <message>
-        <source>1.6605402E-27</source>
-        <translation>1.6605402E-27</translation>
     </message>
     <message>
         <source>kg</source>
@@ -120,32 +104,16 @@
         <translation>Electron mass</translation>
     </message>
     <message>
-        <source>9.1093897E-31</source>
-        <translation>9.1093897E-31</translation>
-    </message>
-    <message>
         <source>质子质量</source>
         <translation>Proton mass</translation>
-    </message>
-    <message>
-        <source>1.6726231E-27</source>
-        <translation>1.6726231E-27</translation>
     </message>
     <message>
         <source>中子质量</source>
         <translation>Neutron mass</translation>
     </message>
     <message>
-        <source>1.6749286E-27</source>
-        <translation>1.6749286E-27</translation>
-    </message>
-    <message>
         <source>玻耳兹曼常数</source>
         <translation>Boltzmann constant</translation>
-    </message>
-    <message>
-        <source>1.380658E-23</source>
-        <translation>1.380658E-23</translation>
     </message>
     <message>
         <source>J/K</source>
@@ -156,12 +124,44 @@
         <translation>Planck constant</translation>
     </message>
     <message>
-        <source>6.6260693E-34</source>
-        <translation>6.6260693E-34</translation>
+        <source>8.8541878128E-12</source>
+        <translation>8.8541878128E-12</translation>
     </message>
     <message>
-        <source>J•S</source>
-        <translation>J•S</translation>
+        <source>1.25663706212E-6</source>
+        <translation>1.25663706212E-6</translation>
+    </message>
+    <message>
+        <source>1.602176634E-19</source>
+        <translation>1.602176634E-19</translation>
+    </message>
+    <message>
+        <source>1.66053906660E-27</source>
+        <translation>1.66053906660E-27</translation>
+    </message>
+    <message>
+        <source>9.1093837015E-31</source>
+        <translation>9.1093837015E-31</translation>
+    </message>
+    <message>
+        <source>1.67262192369E-27</source>
+        <translation>1.67262192369E-27</translation>
+    </message>
+    <message>
+        <source>1.67492749804E-27</source>
+        <translation>1.67492749804E-27</translation>
+    </message>
+    <message>
+        <source>1.380649E-23</source>
+        <translation>1.380649E-23</translation>
+    </message>
+    <message>
+        <source>6.62607015E-34</source>
+        <translation>6.62607015E-34</translation>
+    </message>
+    <message>
+        <source>J·s</source>
+        <translation>J·s</translation>
     </message>
 </context>
 <context>
@@ -262,10 +262,6 @@
 <context>
     <name>ExactModesTab</name>
     <message>
-        <source>%1 光强 (LP%2, cos)</source>
-        <translation>%1 intensity (LP%2, cos)</translation>
-    </message>
-    <message>
         <source>输入项</source>
         <translation>Inputs</translation>
     </message>
@@ -284,6 +280,14 @@
     <message>
         <source>模式</source>
         <translation>Mode</translation>
+    </message>
+    <message>
+        <source>%1 光强 |Eₜ|² (属 LP%2)</source>
+        <translation>%1 intensity |Eₜ|² (of LP%2)</translation>
+    </message>
+    <message>
+        <source>%1 光强 (cos)</source>
+        <translation>%1 intensity (cos)</translation>
     </message>
 </context>
 <context>
@@ -1405,6 +1409,30 @@ Reason: %2</translation>
         <source>光纤放大器</source>
         <translation>Fiber amplifier</translation>
     </message>
+    <message>
+        <source>布里渊峰值增益gb[m/W]</source>
+        <translation>Peak Brillouin gain gb [m/W]</translation>
+    </message>
+    <message>
+        <source>放大器输入SRS阈值Pth_a[W]</source>
+        <translation>Amplifier input SRS threshold Pth_a [W]</translation>
+    </message>
+    <message>
+        <source>光纤增益系数g[1/m]</source>
+        <translation>Fiber gain coefficient g [1/m]</translation>
+    </message>
+    <message>
+        <source>光纤损耗系数α[1/m]</source>
+        <translation>Fiber loss coefficient α [1/m]</translation>
+    </message>
+    <message>
+        <source>吸收截面σabs@976nm[m2]</source>
+        <translation>Absorption cross-section σabs@976nm [m2]</translation>
+    </message>
+    <message>
+        <source>弯曲损耗系数α[1/m]</source>
+        <translation>Bend loss coefficient α [1/m]</translation>
+    </message>
 </context>
 <context>
     <name>SweepWindow</name>
@@ -1978,8 +2006,8 @@ Reason: %2</translation>
         <translation>Propagation β [1/m]</translation>
     </message>
     <message>
-        <source>弯曲损耗α[dB/m]</source>
-        <translation>Bend loss α [dB/m]</translation>
+        <source>弯曲损耗系数α[1/m]</source>
+        <translation>Bend loss α [1/m]</translation>
     </message>
 </context>
 <context>
@@ -2208,20 +2236,12 @@ Reason: %2</translation>
         <translation>Delivery fiber P</translation>
     </message>
     <message>
-        <source>放大器SRS阈值P</source>
-        <translation>Amplifier P</translation>
-    </message>
-    <message>
         <source>振荡器SRS阈值P</source>
         <translation>Oscillator P</translation>
     </message>
     <message>
         <source>拉曼频移后波长λ</source>
         <translation>Stokes λ</translation>
-    </message>
-    <message>
-        <source>放大器增益G[dB]</source>
-        <translation>Amplifier gain G [dB]</translation>
     </message>
     <message>
         <source>拉曼泵浦光损耗系数α</source>
@@ -2280,16 +2300,8 @@ Reason: %2</translation>
         <translation>Wavelength λ [nm]</translation>
     </message>
     <message>
-        <source>光纤增益g[dB]</source>
-        <translation>Fiber gain g [dB]</translation>
-    </message>
-    <message>
         <source>纤芯半径a[μm]</source>
         <translation>Core radius a [μm]</translation>
-    </message>
-    <message>
-        <source>光纤损耗α[dB/m]</source>
-        <translation>Fiber loss α [dB/m]</translation>
     </message>
     <message>
         <source>非线性折射率n</source>
@@ -2331,6 +2343,18 @@ Reason: %2</translation>
         <source>折射率n</source>
         <translation>Index n</translation>
     </message>
+    <message>
+        <source>放大器输入SRS阈值P</source>
+        <translation>Amplifier input P</translation>
+    </message>
+    <message>
+        <source>光纤增益系数g[1/m]</source>
+        <translation>Fiber gain g [1/m]</translation>
+    </message>
+    <message>
+        <source>光纤损耗系数α[1/m]</source>
+        <translation>Fiber loss α [1/m]</translation>
+    </message>
 </context>
 <context>
     <name>threashold</name>
@@ -2341,10 +2365,6 @@ Reason: %2</translation>
     <message>
         <source>计算</source>
         <translation>Calculate</translation>
-    </message>
-    <message>
-        <source>频移[kHZ]</source>
-        <translation>Frequency shift [kHz]</translation>
     </message>
     <message>
         <source>信号光功率[W]</source>
@@ -2437,6 +2457,10 @@ Reason: %2</translation>
     <message>
         <source>密度与热容乘积</source>
         <translation>Heat cap. ρC</translation>
+    </message>
+    <message>
+        <source>频移[kHz]</source>
+        <translation>Frequency shift [kHz]</translation>
     </message>
 </context>
 </TS>
