@@ -1,6 +1,7 @@
 #include "fiberdock.h"
 
 #include "catalogue.h"
+#include "childsignals.h"
 #include "designfile.h"
 
 #include <QComboBox>
@@ -106,6 +107,11 @@ FiberDock::FiberDock(QWidget *parent) : QDockWidget(parent)
     connect(remove, &QPushButton::clicked, this, &FiberDock::removeUserFiber);
     connect(m_types, QOverload<int>::of(&QComboBox::activated), this, &FiberDock::typeChosen);
     retranslate();
+}
+
+FiberDock::~FiberDock()
+{
+    disconnectChildrenFrom(this); // before ~QWidget moves the focus
 }
 
 void FiberDock::changeEvent(QEvent *event)

@@ -28,6 +28,7 @@ class FiberDock : public QDockWidget
 
 public:
     explicit FiberDock(QWidget *parent = nullptr);
+    ~FiberDock() override;
 
     void showFiber(const velmora::designs::FiberDesign &fiber);
     // The fiber the fields describe (values as typed; not range-checked).

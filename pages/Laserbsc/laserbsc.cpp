@@ -1,4 +1,5 @@
 #include "laserbsc.h"
+#include "childsignals.h"
 
 #include "calc/coherencecalc.h"
 #include "calcbinding.h"
@@ -32,6 +33,7 @@ Laserbsc::Laserbsc(QWidget *parent) : QWidget(parent), ui(new Ui::Laserbsc)
 
 Laserbsc::~Laserbsc()
 {
+    disconnectChildrenFrom(this); // before ~QWidget moves the focus
     delete ui;
 }
 

@@ -1,4 +1,5 @@
 #include "bscoptlaw.h"
+#include "childsignals.h"
 
 #include "calc/refractioncalc.h"
 #include "calcbinding.h"
@@ -35,6 +36,7 @@ bscoptlaw::bscoptlaw(QWidget *parent) : QWidget(parent), ui(new Ui::bscoptlaw)
 
 bscoptlaw::~bscoptlaw()
 {
+    disconnectChildrenFrom(this); // before ~QWidget moves the focus
     delete ui;
 }
 

@@ -1,4 +1,5 @@
 #include "exactmodestab.h"
+#include "childsignals.h"
 
 #include "exactmodetableitem.h"
 #include "fieldmaps.h"
@@ -80,6 +81,7 @@ ExactModesTab::ExactModesTab(QWidget *parent) : QWidget(parent)
 
 ExactModesTab::~ExactModesTab()
 {
+    disconnectChildrenFrom(this); // before ~QWidget moves the focus
     if (m_worker) {
         m_progress->cancel = true;
         m_worker->wait();

@@ -1,4 +1,5 @@
 #include "fbmode.h"
+#include "childsignals.h"
 
 #include <qcustomplot.h>
 #include "calc/fiberinputs.h"
@@ -38,6 +39,7 @@ fbmode::fbmode(QWidget *parent) : QWidget(parent), ui(new Ui::fbmode)
 
 fbmode::~fbmode()
 {
+    disconnectChildrenFrom(this); // before ~QWidget moves the focus
     delete ui;
 }
 

@@ -1,4 +1,5 @@
 #include "fbopt.h"
+#include "childsignals.h"
 
 #include "calc/fiberparamscalc.h"
 #include "calcbinding.h"
@@ -53,6 +54,7 @@ fbopt::fbopt(QWidget *parent) : QWidget(parent), ui(new Ui::fbopt)
 
 fbopt::~fbopt()
 {
+    disconnectChildrenFrom(this); // before ~QWidget moves the focus
     delete ui;
 }
 
