@@ -191,9 +191,9 @@ DesignController::Snapshot DesignController::snapshot() const
     s.page = currentFolder();
     s.tab = m_window->currentInnerTab();
     for (const auto &c : calc::catalogue().all()) {
-        const calc::CalculatorSpec &spec = c->spec();
-        if (QWidget *page = const_cast<DesignController *>(this)->pageFor(spec.page, false))
-            s.tabs[spec.id] = readInputs(page, spec);
+        const calc::CalculatorDescription &description = c->description();
+        if (QWidget *page = const_cast<DesignController *>(this)->pageFor(description.page, false))
+            s.tabs[description.id] = readInputs(page, description);
     }
     return s;
 }
@@ -201,13 +201,14 @@ DesignController::Snapshot DesignController::snapshot() const
 void DesignController::restore(const Snapshot &s)
 {
     for (const auto &c : calc::catalogue().all()) {
-        const calc::CalculatorSpec &spec = c->spec();
-        QWidget *page = pageFor(spec.page, false);
+        const calc::CalculatorDescription &description = c->description();
+        QWidget *page = pageFor(description.page, false);
         if (!page)
             continue;
-        const auto kept = s.tabs.find(spec.id);
+        const auto kept = s.tabs.find(description.id);
         // A page first opened after the snapshot held its defaults then.
-        writeInputs(page, spec, kept != s.tabs.end() ? kept->second : calc::withDefaults(spec, {}));
+        writeInputs(page, description,
+                    kept != s.tabs.end() ? kept->second : calc::withDefaults(description, {}));
     }
     setCurrentFiber(s.fiber);
     if (!s.page.empty())
@@ -239,15 +240,16 @@ bool DesignController::saveDesignTo(const QString &path, QString *error)
     design.page = now.page;
     design.tab = now.tab;
     for (const auto &c : calc::catalogue().all()) {
-        const calc::CalculatorSpec &spec = c->spec();
-        const auto held = now.tabs.find(spec.id);
-        calc::Inputs inputs = held != now.tabs.end() ? held->second : calc::withDefaults(spec, {});
+        const calc::CalculatorDescription &description = c->description();
+        const auto held = now.tabs.find(description.id);
+        calc::Inputs inputs =
+            held != now.tabs.end() ? held->second : calc::withDefaults(description, {});
         // Only what a user types: input and linked fields.
         for (auto it = inputs.begin(); it != inputs.end();) {
-            const calc::FieldSpec *f = spec.field(it->first);
+            const calc::FieldDescription *f = description.field(it->first);
             it = (!f || f->role == calc::FieldRole::Output) ? inputs.erase(it) : std::next(it);
         }
-        design.tabs[spec.id] = inputs;
+        design.tabs[description.id] = inputs;
     }
     const QByteArray bytes = QByteArray::fromStdString(designs::writeDesign(design));
     QSaveFile file(path);
@@ -282,8 +284,8 @@ bool DesignController::openDesignFrom(const QString &path, QString *error, QStri
     findAction(m_window, "actionUndoReplace")->setEnabled(true);
     for (const auto &[id, inputs] : r.design.tabs) {
         const calc::Calculator *c = calc::catalogue().find(id);
-        if (QWidget *page = pageFor(c->spec().page, true))
-            writeInputs(page, c->spec(), inputs);
+        if (QWidget *page = pageFor(c->description().page, true))
+            writeInputs(page, c->description(), inputs);
     }
     setCurrentFiber(r.design.fiber);
     if (!r.design.page.empty())
@@ -302,15 +304,15 @@ QStringList DesignController::useCurrentFiber()
     if (!page)
         return written;
     for (const auto &c : calc::catalogue().all()) {
-        const calc::CalculatorSpec &spec = c->spec();
-        if (spec.page != currentFolder() || spec.tab != m_window->currentInnerTab())
+        const calc::CalculatorDescription &description = c->description();
+        if (description.page != currentFolder() || description.tab != m_window->currentInnerTab())
             continue;
         calc::Inputs inputs;
-        for (const designs::FiberFill &fill : designs::fiberFillsFor(spec, m_fiber)) {
+        for (const designs::FiberFill &fill : designs::fiberFillsFor(description, m_fiber)) {
             inputs[fill.key] = fill.text;
-            written << inUiLanguage(spec.field(fill.key)->caption);
+            written << inUiLanguage(description.field(fill.key)->caption);
         }
-        writeInputs(page, spec, inputs);
+        writeInputs(page, description, inputs);
     }
     return written;
 }

@@ -29,10 +29,10 @@ void FBMainWindow::showSweepWindow()
     if (QWidget *page = currentPageWidget()) {
         const std::string folder = page->metaObject()->className();
         for (const auto &c : velmora::calc::catalogue().all()) {
-            const auto &spec = c->spec();
-            if (spec.page == folder && spec.tab == currentInnerTab()) {
-                id = spec.id;
-                inputs = readInputs(page, spec);
+            const auto &description = c->description();
+            if (description.page == folder && description.tab == currentInnerTab()) {
+                id = description.id;
+                inputs = readInputs(page, description);
                 break;
             }
         }

@@ -12,11 +12,11 @@ namespace {
 
 const double kNaN = std::numeric_limits<double>::quiet_NaN();
 
-// The abscissa of curve outputs: the first curve the spec lists (the
+// The abscissa of curve outputs: the first curve the description lists (the
 // wavelength of a spectrum).
-const FieldSpec *firstCurve(const CalculatorSpec &spec)
+const FieldDescription *firstCurve(const CalculatorDescription &description)
 {
-    for (const FieldSpec &f : spec.fields)
+    for (const FieldDescription &f : description.fields)
         if (f.role == FieldRole::Output && f.kind == ValueKind::Curve)
             return &f;
     return nullptr;
@@ -38,8 +38,8 @@ double interpolate(const std::vector<double> &x, const std::vector<double> &y, d
     return kNaN;
 }
 
-std::string outputText(const CalculatorSpec &spec, const std::string &key, double sampleAt,
-                       const Result &result)
+std::string outputText(const CalculatorDescription &description, const std::string &key,
+                       double sampleAt, const Result &result)
 {
     if (key.empty() || result.refused)
         return {};
@@ -48,13 +48,13 @@ std::string outputText(const CalculatorSpec &spec, const std::string &key, doubl
         return {};
     if (it->second.shape.empty())
         return it->second.text;
-    const double v = sweepOutputValue(spec, key, sampleAt, result);
+    const double v = sweepOutputValue(description, key, sampleAt, result);
     return std::isfinite(v) ? formatNumber(v, 'g', 6) : std::string();
 }
 
-std::string caption(const CalculatorSpec &spec, const std::string &key, bool english)
+std::string caption(const CalculatorDescription &description, const std::string &key, bool english)
 {
-    const FieldSpec *f = spec.field(key);
+    const FieldDescription *f = description.field(key);
     if (!f)
         return key;
     return english ? f->caption.en : f->caption.zh;
@@ -62,8 +62,8 @@ std::string caption(const CalculatorSpec &spec, const std::string &key, bool eng
 
 } // namespace
 
-double sweepOutputValue(const CalculatorSpec &spec, const std::string &key, double sampleAt,
-                        const Result &result)
+double sweepOutputValue(const CalculatorDescription &description, const std::string &key,
+                        double sampleAt, const Result &result)
 {
     const auto it = result.outputs.find(key);
     if (result.refused || it == result.outputs.end())
@@ -71,14 +71,14 @@ double sweepOutputValue(const CalculatorSpec &spec, const std::string &key, doub
     const OutputValue &out = it->second;
     if (out.shape.empty())
         return out.value;
-    const FieldSpec *axis = firstCurve(spec);
+    const FieldDescription *axis = firstCurve(description);
     if (out.shape.size() != 1 || !axis || axis->key == key)
         return kNaN;
     const auto xs = result.outputs.find(axis->key);
     return xs == result.outputs.end() ? kNaN : interpolate(xs->second.data, out.data, sampleAt);
 }
 
-SweepTable tabulateSweep(const CalculatorSpec &spec, const SweepSetup &setup,
+SweepTable tabulateSweep(const CalculatorDescription &description, const SweepSetup &setup,
                          const SweepResult &result, bool english)
 {
     SweepTable table;
@@ -91,9 +91,9 @@ SweepTable tabulateSweep(const CalculatorSpec &spec, const SweepSetup &setup,
         if (found == seriesIndex.end()) {
             SweepSeries s;
             s.axis = axis;
-            s.name = caption(spec, axis == 1 ? setup.output1 : setup.output2, english);
+            s.name = caption(description, axis == 1 ? setup.output1 : setup.output2, english);
             if (grouped)
-                s.name += " (" + caption(spec, setup.groupKey, english) + " " +
+                s.name += " (" + caption(description, setup.groupKey, english) + " " +
                           std::to_string(group) + ")";
             table.series.push_back(std::move(s));
             found = seriesIndex.emplace(key, table.series.size() - 1).first;
@@ -115,8 +115,8 @@ SweepTable tabulateSweep(const CalculatorSpec &spec, const SweepSetup &setup,
         row.x = point.sweptValues.empty() ? kNaN : point.sweptValues[0];
         if (grouped && point.sweptValues.size() > 1)
             row.group = int(std::lround(point.sweptValues[1]));
-        row.output1 = outputText(spec, setup.output1, setup.sampleAt, point.result);
-        row.output2 = outputText(spec, setup.output2, setup.sampleAt, point.result);
+        row.output1 = outputText(description, setup.output1, setup.sampleAt, point.result);
+        row.output2 = outputText(description, setup.output2, setup.sampleAt, point.result);
         for (const Notice &n : point.result.notices) {
             if (!row.notice.empty())
                 row.notice += "; ";
@@ -129,7 +129,7 @@ SweepTable tabulateSweep(const CalculatorSpec &spec, const SweepSetup &setup,
             const std::string &key = axis == 1 ? setup.output1 : setup.output2;
             if (key.empty())
                 continue;
-            const double y = sweepOutputValue(spec, key, setup.sampleAt, point.result);
+            const double y = sweepOutputValue(description, key, setup.sampleAt, point.result);
             if (!std::isfinite(y) || !std::isfinite(row.x))
                 continue;
             SweepSeries &s = seriesFor(axis, row.group);

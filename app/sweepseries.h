@@ -35,13 +35,15 @@ struct SweepTable {
 };
 
 // `english` picks the language of legend and notice texts.
-SweepTable tabulateSweep(const velmora::calc::CalculatorSpec &spec, const SweepSetup &setup,
-                         const velmora::calc::SweepResult &result, bool english = false);
+SweepTable tabulateSweep(const velmora::calc::CalculatorDescription &description,
+                         const SweepSetup &setup, const velmora::calc::SweepResult &result,
+                         bool english = false);
 
 // The scalar an output contributes at one point: the value of a scalar
-// output, or a curve output read at setup.sampleAt along the spec's first
+// output, or a curve output read at setup.sampleAt along the description's first
 // curve (linear interpolation; NaN outside it). NaN when absent.
-double sweepOutputValue(const velmora::calc::CalculatorSpec &spec, const std::string &key,
-                        double sampleAt, const velmora::calc::Result &result);
+double sweepOutputValue(const velmora::calc::CalculatorDescription &description,
+                        const std::string &key, double sampleAt,
+                        const velmora::calc::Result &result);
 
 #endif // SWEEPSERIES_H

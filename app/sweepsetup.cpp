@@ -16,9 +16,9 @@ bool presetFits(const SweepSetup &s)
     const Calculator *calculator = catalogue().find(s.calculatorId);
     if (!calculator)
         return false;
-    const CalculatorSpec &spec = calculator->spec();
+    const CalculatorDescription &description = calculator->description();
     for (const std::string &key : {s.sweptKey, s.output1, s.output2, s.groupKey})
-        if (!key.empty() && !spec.field(key))
+        if (!key.empty() && !description.field(key))
             return false;
     return true;
 }

@@ -33,19 +33,19 @@ QString qs(const std::string &s)
     return QString::fromStdString(s);
 }
 
-QString captionWithUnit(const FieldSpec &f)
+QString captionWithUnit(const FieldDescription &f)
 {
     const QString caption = inUiLanguage(f.caption);
     return f.unit.empty() ? caption : caption + QStringLiteral(" [") + qs(f.unit) + ']';
 }
 
-bool isNumberInput(const FieldSpec &f)
+bool isNumberInput(const FieldDescription &f)
 {
     return f.role != FieldRole::Output && f.kind == ValueKind::Number;
 }
 
 // Scalar outputs and one-dimensional curves (read at a chosen abscissa).
-bool isPlottableOutput(const FieldSpec &f)
+bool isPlottableOutput(const FieldDescription &f)
 {
     return f.role == FieldRole::Output &&
            (f.kind == ValueKind::Number || f.kind == ValueKind::Curve);
@@ -88,7 +88,7 @@ SweepWindow::SweepWindow(QWidget *parent, const std::string &calculatorId, const
     if (!calculatorId.empty() && catalogue().find(calculatorId)) {
         selectData(m_calculator, calculatorId);
         calculatorChosen();
-        fillInputs(catalogue().find(calculatorId)->spec(), pageInputs);
+        fillInputs(catalogue().find(calculatorId)->description(), pageInputs);
         if (last.calculatorId == calculatorId) {
             SweepSetup keepPage = last;
             keepPage.fixed.clear(); // the page's own texts win
@@ -142,19 +142,19 @@ void SweepWindow::retranslate()
     for (int i = 0; i < m_calculator->count(); ++i)
         if (const Calculator *c =
                 catalogue().find(m_calculator->itemData(i).toString().toStdString()))
-            m_calculator->setItemText(i, inUiLanguage(c->spec().title));
+            m_calculator->setItemText(i, inUiLanguage(c->description().title));
 
     const Calculator *calculator = chosenCalculator();
     for (QComboBox *choices : {m_swept, m_group, m_output1, m_output2})
         for (int i = 0; i < choices->count(); ++i) {
             const std::string key = choices->itemData(i).toString().toStdString();
-            const FieldSpec *f = calculator ? calculator->spec().field(key) : nullptr;
+            const FieldDescription *f = calculator ? calculator->description().field(key) : nullptr;
             choices->setItemText(i, f ? captionWithUnit(*f) : tr("（无）"));
         }
     for (int row = 0; row < m_fixed->rowCount(); ++row) {
         QTableWidgetItem *name = m_fixed->item(row, 0);
         const std::string key = name->data(Qt::UserRole).toString().toStdString();
-        if (const FieldSpec *f = calculator ? calculator->spec().field(key) : nullptr)
+        if (const FieldDescription *f = calculator ? calculator->description().field(key) : nullptr)
             name->setText(captionWithUnit(*f));
     }
     if (m_shownTable && !m_runner->isRunning())
@@ -178,7 +178,7 @@ void SweepWindow::buildForm()
     m_calculator = new QComboBox(controls);
     m_calculator->setObjectName(QStringLiteral("calculatorCombo"));
     for (const auto &c : catalogue().all())
-        m_calculator->addItem(QString(), qs(c->spec().id));
+        m_calculator->addItem(QString(), qs(c->description().id));
     form->addRow(label(QT_TR_NOOP("计算")), m_calculator);
 
     m_swept = new QComboBox(controls);
@@ -300,8 +300,8 @@ void SweepWindow::calculatorChosen()
     m_output2->addItem(tr("（无）"), QString());
     if (!calculator)
         return;
-    const CalculatorSpec &spec = calculator->spec();
-    for (const FieldSpec &f : spec.fields) {
+    const CalculatorDescription &description = calculator->description();
+    for (const FieldDescription &f : description.fields) {
         if (isNumberInput(f)) {
             m_swept->addItem(captionWithUnit(f), qs(f.key));
             m_group->addItem(captionWithUnit(f), qs(f.key));
@@ -310,17 +310,17 @@ void SweepWindow::calculatorChosen()
             m_output2->addItem(captionWithUnit(f), qs(f.key));
         }
     }
-    fillInputs(spec, {});
-    const FieldSpec *first = spec.field(dataOf(m_swept));
+    fillInputs(description, {});
+    const FieldDescription *first = description.field(dataOf(m_swept));
     const double start = first ? QString::fromStdString(first->defaultText).toDouble() : 0;
     m_start->setText(QString::number(start));
     m_stop->setText(QString::number(start == 0 ? 1 : 2 * start));
 }
 
-void SweepWindow::fillInputs(const CalculatorSpec &spec, const Inputs &inputs)
+void SweepWindow::fillInputs(const CalculatorDescription &description, const Inputs &inputs)
 {
     m_fixed->setRowCount(0);
-    for (const FieldSpec &f : spec.fields) {
+    for (const FieldDescription &f : description.fields) {
         if (f.role == FieldRole::Output)
             continue;
         const auto given = inputs.find(f.key);
@@ -393,7 +393,7 @@ void SweepWindow::applySetup(const SweepSetup &s)
         Inputs inputs;
         for (const Assignment &a : s.fixed)
             inputs[a.first] = a.second;
-        fillInputs(catalogue().find(s.calculatorId)->spec(), inputs);
+        fillInputs(catalogue().find(s.calculatorId)->description(), inputs);
     }
 }
 
@@ -421,7 +421,7 @@ void SweepWindow::startSweep()
         group.count = std::size_t(s.groupCount);
         axes.push_back(group);
     }
-    if (const auto problem = checkSweep(calculator->spec(), axes, s.fixed)) {
+    if (const auto problem = checkSweep(calculator->description(), axes, s.fixed)) {
         notice(inUiLanguage(problem->text));
         return;
     }
@@ -456,7 +456,7 @@ void SweepWindow::showResults()
     const Calculator *calculator = catalogue().find(m_running.calculatorId);
     if (!calculator)
         return;
-    const SweepTable table = tabulateSweep(calculator->spec(), m_running, m_runner->result(),
+    const SweepTable table = tabulateSweep(calculator->description(), m_running, m_runner->result(),
                                            currentUiLanguage() == UiLanguage::English);
     m_shownTable = true;
     drawTable(table);
@@ -472,9 +472,10 @@ void SweepWindow::sweepCancelled()
 
 void SweepWindow::drawTable(const SweepTable &table)
 {
-    const CalculatorSpec &spec = catalogue().find(m_running.calculatorId)->spec();
+    const CalculatorDescription &description =
+        catalogue().find(m_running.calculatorId)->description();
     auto header = [&](const std::string &key) {
-        const FieldSpec *f = spec.field(key);
+        const FieldDescription *f = description.field(key);
         return f ? captionWithUnit(*f) : QString();
     };
     const bool grouped = !m_running.groupKey.empty();
@@ -504,9 +505,10 @@ void SweepWindow::drawTable(const SweepTable &table)
 
 void SweepWindow::drawPlot(const SweepTable &table)
 {
-    const CalculatorSpec &spec = catalogue().find(m_running.calculatorId)->spec();
+    const CalculatorDescription &description =
+        catalogue().find(m_running.calculatorId)->description();
     auto title = [&](const std::string &key) {
-        const FieldSpec *f = spec.field(key);
+        const FieldDescription *f = description.field(key);
         return f ? captionWithUnit(*f) : QString();
     };
     m_plot->clearGraphs();

@@ -70,7 +70,8 @@ private:
     QLabel *label(const char *source);
     void retranslate();
     void showResults();
-    void fillInputs(const velmora::calc::CalculatorSpec &spec, const velmora::calc::Inputs &inputs);
+    void fillInputs(const velmora::calc::CalculatorDescription &description,
+                    const velmora::calc::Inputs &inputs);
     const velmora::calc::Calculator *chosenCalculator() const;
     void setRunning(bool running);
     void drawTable(const SweepTable &table);

@@ -83,7 +83,10 @@ class ThreadTimedCalculator : public velmora::calc::Calculator
 {
 public:
     explicit ThreadTimedCalculator(const velmora::calc::Calculator &inner) : m_inner(inner) {}
-    const velmora::calc::CalculatorSpec &spec() const override { return m_inner.spec(); }
+    const velmora::calc::CalculatorDescription &description() const override
+    {
+        return m_inner.description();
+    }
     velmora::calc::Result evaluate(const velmora::calc::Inputs &inputs) const override
     {
         const double start = threadCpuSeconds();

@@ -124,10 +124,10 @@ DesignReading readDesign(const std::string &text, const calc::Catalogue &catalog
         if (!t.value().is_object())
             return refused(problem(t.key() + " 的输入数据无效",
                                    "the inputs of " + t.key() + " are not valid"));
-        const calc::CalculatorSpec &spec = calculator->spec();
+        const calc::CalculatorDescription &description = calculator->description();
         calc::Inputs &inputs = design.tabs[t.key()];
         for (auto f = t.value().begin(); f != t.value().end(); ++f) {
-            const calc::FieldSpec *field = spec.field(f.key());
+            const calc::FieldDescription *field = description.field(f.key());
             if (!field || field->role == calc::FieldRole::Output) {
                 reading.skipped.push_back(t.key() + "." + f.key());
                 continue;
@@ -139,9 +139,9 @@ DesignReading readDesign(const std::string &text, const calc::Catalogue &catalog
             // An empty field is kept as the user left it; anything typed must
             // be what the tab accepts.
             if (!value.empty())
-                if (const auto bad = calc::checkAssignment(spec, {f.key(), value}))
-                    return refused(problem(spec.title.zh + "：" + bad->text.zh,
-                                           spec.title.en + ": " + bad->text.en));
+                if (const auto bad = calc::checkAssignment(description, {f.key(), value}))
+                    return refused(problem(description.title.zh + "：" + bad->text.zh,
+                                           description.title.en + ": " + bad->text.en));
             inputs[f.key()] = value;
         }
     }

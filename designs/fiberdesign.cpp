@@ -85,14 +85,15 @@ bool isFiberSpecific(FiberQuantity q)
 
 } // namespace
 
-std::vector<FiberFill> fiberFillsFor(const calc::CalculatorSpec &spec, const FiberDesign &fiber)
+std::vector<FiberFill> fiberFillsFor(const calc::CalculatorDescription &description,
+                                     const FiberDesign &fiber)
 {
     std::vector<FiberFill> fills;
     bool aboutAFiber = false;
-    for (const calc::FieldSpec &field : spec.fields) {
+    for (const calc::FieldDescription &field : description.fields) {
         if (field.role == calc::FieldRole::Output || field.kind != calc::ValueKind::Number)
             continue;
-        const auto quantity = fiberQuantityOfKey(spec.id, field.key);
+        const auto quantity = fiberQuantityOfKey(description.id, field.key);
         if (!quantity || field.toSI == 0)
             continue;
         aboutAFiber = aboutAFiber || isFiberSpecific(*quantity);

@@ -63,11 +63,12 @@ struct FiberFill {
 };
 
 // What "使用当前光纤" writes into a tab: one text per input the fiber
-// covers, in the field's unit, in spec order. Only tabs about a fiber take
+// covers, in the field's unit, in description order. Only tabs about a fiber take
 // it (at least one input is a radius, the NA, the Yb concentration or the
 // mode-field radius), so a laser-cavity length or a prism's index is never
 // overwritten by the fiber's. Empty when nothing overlaps.
-std::vector<FiberFill> fiberFillsFor(const calc::CalculatorSpec &spec, const FiberDesign &fiber);
+std::vector<FiberFill> fiberFillsFor(const calc::CalculatorDescription &description,
+                                     const FiberDesign &fiber);
 
 // The first value outside its accepted range (a notice naming it), if any.
 std::optional<calc::Text> checkFiber(const FiberDesign &fiber);

@@ -49,7 +49,7 @@ py::object limit(double value)
 }
 
 // The echoed input: the number a numeric field reads as, else its text.
-py::object inputValue(const calc::FieldSpec *field, const std::string &text)
+py::object inputValue(const calc::FieldDescription *field, const std::string &text)
 {
     double value = 0;
     if (field && field->kind == calc::ValueKind::Number && calc::parseNumber(text, &value))
@@ -100,13 +100,14 @@ const calc::Calculator &findCalculator(const std::string &id)
                      "id: unknown calculator '" + id + "' (velmora.calculators() lists the ids)");
 }
 
-calc::Assignments checkedAssignments(const calc::CalculatorSpec &spec, const py::dict &kwargs)
+calc::Assignments checkedAssignments(const calc::CalculatorDescription &description,
+                                     const py::dict &kwargs)
 {
     calc::Assignments assignments;
     for (auto item : kwargs) {
         const std::string key = py::str(item.first);
         assignments.emplace_back(key, inputText(key, item.second));
-        if (auto notice = calc::checkAssignment(spec, assignments.back()))
+        if (auto notice = calc::checkAssignment(description, assignments.back()))
             throwNotice(*notice);
     }
     return assignments;
@@ -143,12 +144,12 @@ py::dict noticeDict(const calc::Notice &notice)
     return d;
 }
 
-py::dict resultDict(const calc::CalculatorSpec &spec, const calc::Inputs &inputs,
+py::dict resultDict(const calc::CalculatorDescription &description, const calc::Inputs &inputs,
                     calc::Result &&result)
 {
     py::dict echoed;
     for (const auto &[key, text] : inputs)
-        echoed[py::str(key)] = inputValue(spec.field(key), text);
+        echoed[py::str(key)] = inputValue(description.field(key), text);
     // The outputs in the tab's field order, as the command line lists them;
     // then what else the calculator rewrote (a linked input such as the NA
     // the page recomputes).
@@ -160,7 +161,7 @@ py::dict resultDict(const calc::CalculatorSpec &spec, const calc::Inputs &inputs
         entry["text"] = out.text;
         outputs[py::str(key)] = std::move(entry);
     };
-    for (const calc::FieldSpec &f : spec.fields) {
+    for (const calc::FieldDescription &f : description.fields) {
         const auto it = result.outputs.find(f.key);
         if (f.role == calc::FieldRole::Output && it != result.outputs.end())
             add(f.key, it->second);
@@ -172,17 +173,17 @@ py::dict resultDict(const calc::CalculatorSpec &spec, const calc::Inputs &inputs
     for (const calc::Notice &n : result.notices)
         notices.append(noticeDict(n));
     py::dict d;
-    d["calculator"] = spec.id;
+    d["calculator"] = description.id;
     d["inputs"] = std::move(echoed);
     d["outputs"] = std::move(outputs);
     d["notices"] = std::move(notices);
     return d;
 }
 
-py::dict specDict(const calc::CalculatorSpec &spec)
+py::dict descriptionDict(const calc::CalculatorDescription &description)
 {
     py::list inputs, outputs;
-    for (const calc::FieldSpec &f : spec.fields) {
+    for (const calc::FieldDescription &f : description.fields) {
         py::dict d;
         d["key"] = f.key;
         d["field"] = f.objectName;
@@ -205,10 +206,10 @@ py::dict specDict(const calc::CalculatorSpec &spec)
         (f.role == calc::FieldRole::Output ? outputs : inputs).append(std::move(d));
     }
     py::dict d;
-    d["id"] = spec.id;
-    d["title"] = textDict(spec.title);
-    d["page"] = spec.page;
-    d["tab"] = spec.tab;
+    d["id"] = description.id;
+    d["title"] = textDict(description.title);
+    d["page"] = description.page;
+    d["tab"] = description.tab;
     d["inputs"] = std::move(inputs);
     d["outputs"] = std::move(outputs);
     return d;

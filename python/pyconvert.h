@@ -41,7 +41,7 @@ std::string inputText(const std::string &key, pybind11::handle value);
 // as the command line checks its key=value arguments (an unknown key, an
 // output, a text that is not a number, a value outside the accepted range):
 // the first problem raises InputError.
-calc::Assignments checkedAssignments(const calc::CalculatorSpec &spec,
+calc::Assignments checkedAssignments(const calc::CalculatorDescription &description,
                                      const pybind11::dict &kwargs);
 
 // The calculator with this id, or InputError listing how to find the ids.
@@ -60,11 +60,11 @@ pybind11::dict noticeDict(const calc::Notice &notice);
 
 // {"calculator", "inputs", "outputs", "notices"} of one evaluation; the
 // result's curves and maps are moved into numpy arrays.
-pybind11::dict resultDict(const calc::CalculatorSpec &spec, const calc::Inputs &inputs,
-                          calc::Result &&result);
+pybind11::dict resultDict(const calc::CalculatorDescription &description,
+                          const calc::Inputs &inputs, calc::Result &&result);
 
 // The description of one calculator as a dictionary (velmora.calculators()).
-pybind11::dict specDict(const calc::CalculatorSpec &spec);
+pybind11::dict descriptionDict(const calc::CalculatorDescription &description);
 
 } // namespace velmora::python
 

@@ -12,20 +12,20 @@ py::list calculators()
 {
     py::list list;
     for (const auto &c : calc::catalogue().all())
-        list.append(specDict(c->spec()));
+        list.append(descriptionDict(c->description()));
     return list;
 }
 
 py::dict describe(const std::string &id)
 {
-    return specDict(findCalculator(id).spec());
+    return descriptionDict(findCalculator(id).description());
 }
 
 py::dict run(const std::string &id, const py::kwargs &kwargs)
 {
     const calc::Calculator &calculator = findCalculator(id);
-    const calc::CalculatorSpec &spec = calculator.spec();
-    const calc::Assignments assignments = checkedAssignments(spec, kwargs);
+    const calc::CalculatorDescription &description = calculator.description();
+    const calc::Assignments assignments = checkedAssignments(description, kwargs);
     calc::Inputs inputs;
     calc::Result result;
     {
@@ -35,7 +35,7 @@ py::dict run(const std::string &id, const py::kwargs &kwargs)
     }
     if (result.refused)
         throwRefused(result);
-    return resultDict(spec, inputs, std::move(result));
+    return resultDict(description, inputs, std::move(result));
 }
 
 } // namespace velmora::python

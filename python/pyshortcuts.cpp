@@ -26,7 +26,7 @@ const Shortcut kShortcuts[] = {
      "powers, gain, ASE and the longitudinal and spectral curves."},
 };
 
-std::string fieldLine(const calc::FieldSpec &f)
+std::string fieldLine(const calc::FieldDescription &f)
 {
     std::string line = "    " + f.key;
     if (!f.unit.empty())
@@ -36,16 +36,16 @@ std::string fieldLine(const calc::FieldSpec &f)
     return line + "  " + f.caption.en + "\n";
 }
 
-std::string docstring(const Shortcut &shortcut, const calc::CalculatorSpec &spec)
+std::string docstring(const Shortcut &shortcut, const calc::CalculatorDescription &description)
 {
-    std::string doc = std::string(shortcut.summary) + "\n\nThe calculator " + spec.id +
+    std::string doc = std::string(shortcut.summary) + "\n\nThe calculator " + description.id +
                       " (velmora.run) with its outputs as {key: value}. Keyword\n"
                       "inputs in page units, defaults as on the page:\n";
-    for (const calc::FieldSpec &f : spec.fields)
+    for (const calc::FieldDescription &f : description.fields)
         if (f.role != calc::FieldRole::Output)
             doc += fieldLine(f);
     doc += "Outputs:\n";
-    for (const calc::FieldSpec &f : spec.fields)
+    for (const calc::FieldDescription &f : description.fields)
         if (f.role == calc::FieldRole::Output)
             doc += fieldLine(f);
     return doc + "Refused input raises InputError naming the key.";
@@ -68,7 +68,7 @@ void addCalculatorShortcuts(py::module_ &module)
                     values[item.first] = item.second.cast<py::dict>()["value"];
                 return values;
             },
-            docstring(shortcut, calculator->spec()).c_str());
+            docstring(shortcut, calculator->description()).c_str());
     }
 }
 

@@ -60,13 +60,14 @@ std::vector<calc::SweepAxis> axesFrom(const py::dict &swept, const calc::Assignm
     return axes;
 }
 
-// Scalar outputs: the spec's number outputs, or the requested keys (linked
+// Scalar outputs: the description's number outputs, or the requested keys (linked
 // inputs the calculator rewrites, such as a recomputed NA, included).
-std::vector<std::string> outputKeys(const calc::CalculatorSpec &spec, const py::object &requested)
+std::vector<std::string> outputKeys(const calc::CalculatorDescription &description,
+                                    const py::object &requested)
 {
     std::vector<std::string> keys;
     if (requested.is_none()) {
-        for (const calc::FieldSpec &f : spec.fields)
+        for (const calc::FieldDescription &f : description.fields)
             if (f.role == calc::FieldRole::Output && f.kind == calc::ValueKind::Number)
                 keys.push_back(f.key);
         return keys;
@@ -75,9 +76,9 @@ std::vector<std::string> outputKeys(const calc::CalculatorSpec &spec, const py::
         throw InputError("outputs", "outputs: a list of output keys, not one string");
     for (py::handle k : requested) {
         const std::string key = py::str(k);
-        const calc::FieldSpec *field = spec.field(key);
+        const calc::FieldDescription *field = description.field(key);
         if (!field || field->role == calc::FieldRole::Input)
-            throw InputError(key, key + ": not an output of " + spec.id);
+            throw InputError(key, key + ": not an output of " + description.id);
         if (field->kind != calc::ValueKind::Number)
             throw InputError(key,
                              key + ": a curve or map; sweep collects scalar outputs (use run)");
@@ -158,12 +159,12 @@ py::dict sweep(const std::string &id, const py::dict &swept, const py::object &o
                const py::object &threads, const py::kwargs &fixed)
 {
     const calc::Calculator &calculator = findCalculator(id);
-    const calc::CalculatorSpec &spec = calculator.spec();
-    const calc::Assignments fixedInputs = checkedAssignments(spec, fixed);
+    const calc::CalculatorDescription &description = calculator.description();
+    const calc::Assignments fixedInputs = checkedAssignments(description, fixed);
     const std::vector<calc::SweepAxis> axes = axesFrom(swept, fixedInputs);
-    const std::vector<std::string> keys = outputKeys(spec, outputs);
+    const std::vector<std::string> keys = outputKeys(description, outputs);
     const unsigned threadsWanted = threadCount(threads);
-    if (auto notice = calc::checkSweep(spec, axes, fixedInputs))
+    if (auto notice = calc::checkSweep(description, axes, fixedInputs))
         throwNotice(*notice);
 
     calc::SweepResult run;

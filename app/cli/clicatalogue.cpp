@@ -40,7 +40,7 @@ ordered_json bound(double value)
     return std::isfinite(value) ? ordered_json(value) : ordered_json(nullptr);
 }
 
-ordered_json fieldJson(const FieldSpec &f)
+ordered_json fieldJson(const FieldDescription &f)
 {
     ordered_json j;
     j["key"] = f.key;
@@ -69,42 +69,44 @@ std::string listText(const Catalogue &catalogue, const std::string &format, Lang
     if (format == "json") {
         ordered_json list = ordered_json::array();
         for (const auto &c : catalogue.all())
-            list.push_back({{"id", c->spec().id},
-                            {"title", {{"zh", c->spec().title.zh}, {"en", c->spec().title.en}}},
-                            {"page", c->spec().page},
-                            {"tab", c->spec().tab}});
+            list.push_back(
+                {{"id", c->description().id},
+                 {"title", {{"zh", c->description().title.zh}, {"en", c->description().title.en}}},
+                 {"page", c->description().page},
+                 {"tab", c->description().tab}});
         return list.dump(2) + "\n";
     }
     std::vector<std::vector<std::string>> rows;
     for (const auto &c : catalogue.all())
-        rows.push_back({c->spec().id, pick(c->spec().title, lang)});
+        rows.push_back({c->description().id, pick(c->description().title, lang)});
     return alignedRows(rows, "");
 }
 
-std::string describeText(const CalculatorSpec &spec, const std::string &format, Lang lang)
+std::string describeText(const CalculatorDescription &description, const std::string &format,
+                         Lang lang)
 {
     if (format == "json") {
         ordered_json j;
-        j["id"] = spec.id;
-        j["title"] = {{"zh", spec.title.zh}, {"en", spec.title.en}};
-        j["page"] = spec.page;
-        j["tab"] = spec.tab;
+        j["id"] = description.id;
+        j["title"] = {{"zh", description.title.zh}, {"en", description.title.en}};
+        j["page"] = description.page;
+        j["tab"] = description.tab;
         j["inputs"] = ordered_json::array();
         j["outputs"] = ordered_json::array();
-        for (const FieldSpec &f : spec.fields)
+        for (const FieldDescription &f : description.fields)
             j[f.role == FieldRole::Output ? "outputs" : "inputs"].push_back(fieldJson(f));
         return j.dump(2) + "\n";
     }
     const bool zh = lang == Lang::Zh;
-    std::string out = spec.id + "  " + pick(spec.title, lang) + "  (" + spec.page + ", tab " +
-                      std::to_string(spec.tab) + ")\n";
+    std::string out = description.id + "  " + pick(description.title, lang) + "  (" +
+                      description.page + ", tab " + std::to_string(description.tab) + ")\n";
     std::vector<std::vector<std::string>> inputs{
         zh ? std::vector<std::string>{"键", "单位", "默认值", "范围", "控件", "名称"}
            : std::vector<std::string>{"key", "unit", "default", "range", "field", "caption"}};
     std::vector<std::vector<std::string>> outputs{
         zh ? std::vector<std::string>{"键", "单位", "格式", "控件", "名称"}
            : std::vector<std::string>{"key", "unit", "format", "field", "caption"}};
-    for (const FieldSpec &f : spec.fields) {
+    for (const FieldDescription &f : description.fields) {
         std::string caption = pick(f.caption, lang);
         if (f.role == FieldRole::Linked)
             caption += zh ? "（联动）" : " (linked)";

@@ -98,18 +98,18 @@ int listCommand(const std::string &format, Lang lang)
 
 int describeCommand(const std::string &id, const std::string &format, Lang lang)
 {
-    return deliver("", describeText(findCalculator(id).spec(), format, lang));
+    return deliver("", describeText(findCalculator(id).description(), format, lang));
 }
 
 int runCommand(const RunOptions &options)
 {
     const Calculator &calculator = findCalculator(options.id);
-    const CalculatorSpec &spec = calculator.spec();
+    const CalculatorDescription &description = calculator.description();
     Assignments assignments;
     for (const std::string &argument : options.arguments)
         assignments.push_back(assignmentOf(argument));
-    refuseIf(checkAssignments(spec, assignments), options.lang);
-    const std::vector<std::string> outputs = selectOutputs(spec, options.outputs, false);
+    refuseIf(checkAssignments(description, assignments), options.lang);
+    const std::vector<std::string> outputs = selectOutputs(description, options.outputs, false);
     if (!options.designPath.empty()) {
         Assignments fromDesign = designAssignments(options.designPath, options.id, options.lang);
         assignments.insert(assignments.begin(), fromDesign.begin(), fromDesign.end());
@@ -127,13 +127,13 @@ int runCommand(const RunOptions &options)
         for (const Notice &n : result.notices)
             std::fprintf(stderr, "%s\n", noticeLine(n, options.lang).c_str());
     return deliver(options.outputPath,
-                   runText(spec, inputs, result, outputs, options.format, options.lang));
+                   runText(description, inputs, result, outputs, options.format, options.lang));
 }
 
 int sweepCommand(const SweepOptions &options)
 {
     const Calculator &calculator = findCalculator(options.id);
-    const CalculatorSpec &spec = calculator.spec();
+    const CalculatorDescription &description = calculator.description();
     std::vector<SweepAxis> axes;
     Assignments fixed;
     for (const std::string &argument : options.arguments) {
@@ -155,9 +155,9 @@ int sweepCommand(const SweepOptions &options)
             throw BadInput("--log " + key + ": " + key + " is not swept");
         axis->logarithmic = true;
     }
-    refuseIf(checkSweep(spec, axes, fixed), options.lang);
+    refuseIf(checkSweep(description, axes, fixed), options.lang);
     const std::vector<std::string> outputs =
-        selectOutputs(spec, options.outputs, options.format == "csv");
+        selectOutputs(description, options.outputs, options.format == "csv");
 
     calc::SweepOptions run;
     run.threads = options.jobs;
@@ -168,8 +168,8 @@ int sweepCommand(const SweepOptions &options)
         std::fprintf(stderr, "\nvelmora-cli: interrupted\n");
         return 130;
     }
-    return deliver(options.outputPath,
-                   sweepText(spec, axes, fixed, sweep, outputs, options.format, options.lang));
+    return deliver(options.outputPath, sweepText(description, axes, fixed, sweep, outputs,
+                                                 options.format, options.lang));
 }
 
 } // namespace velmora::cli

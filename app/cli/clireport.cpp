@@ -15,14 +15,14 @@ using namespace velmora::calc;
 
 namespace {
 
-bool isScalar(const FieldSpec &f)
+bool isScalar(const FieldDescription &f)
 {
     return f.kind == ValueKind::Number || f.kind == ValueKind::Choice;
 }
 
 // An input as JSON: the number its text reads as (null when empty), or the
 // choice text.
-ordered_json inputJson(const FieldSpec &f, const std::string &text)
+ordered_json inputJson(const FieldDescription &f, const std::string &text)
 {
     if (f.kind != ValueKind::Number)
         return text;
@@ -74,7 +74,7 @@ std::string joinedNotices(const std::vector<Notice> &notices, Lang lang)
     return text;
 }
 
-std::string runCsv(const CalculatorSpec &spec, const Result &result,
+std::string runCsv(const CalculatorDescription &description, const Result &result,
                    const std::vector<std::string> &outputs)
 {
     const auto find = [&](std::size_t rank) -> const OutputValue * {
@@ -118,7 +118,7 @@ std::string runCsv(const CalculatorSpec &spec, const Result &result,
         if (it == result.outputs.end())
             continue;
         out += csvCell(key) + "," + valueText(it->second.value) + "," +
-               csvCell(spec.field(key)->unit) + "," + csvCell(it->second.text) + "\n";
+               csvCell(description.field(key)->unit) + "," + csvCell(it->second.text) + "\n";
     }
     return out;
 }
@@ -151,13 +151,13 @@ std::string curveTable(const Result &result, const std::vector<std::string> &out
     return alignedRows(rows, "  ");
 }
 
-std::string runTable(const CalculatorSpec &spec, const Inputs &inputs, const Result &result,
-                     const std::vector<std::string> &outputs, Lang lang)
+std::string runTable(const CalculatorDescription &description, const Inputs &inputs,
+                     const Result &result, const std::vector<std::string> &outputs, Lang lang)
 {
     const bool zh = lang == Lang::Zh;
-    std::string out = spec.id + "  " + pick(spec.title, lang) + "\n";
+    std::string out = description.id + "  " + pick(description.title, lang) + "\n";
     std::vector<std::vector<std::string>> in;
-    for (const FieldSpec &f : spec.fields)
+    for (const FieldDescription &f : description.fields)
         if (f.role != FieldRole::Output)
             in.push_back({f.key, inputs.at(f.key), f.unit, pick(f.caption, lang)});
     out += (zh ? "输入项\n" : "inputs\n") + alignedRows(in, "  ");
@@ -172,7 +172,7 @@ std::string runTable(const CalculatorSpec &spec, const Inputs &inputs, const Res
             shown = "[" + std::to_string(v.shape[0]) + (zh ? " 个值]" : " values]");
         else if (v.shape.size() == 2)
             shown = "[" + std::to_string(v.shape[0]) + "×" + std::to_string(v.shape[1]) + "]";
-        rows.push_back({key, shown, v.unit, pick(spec.field(key)->caption, lang)});
+        rows.push_back({key, shown, v.unit, pick(description.field(key)->caption, lang)});
     }
     out += (zh ? "输出项\n" : "outputs\n") + alignedRows(rows, "  ");
     out += curveTable(result, outputs);
@@ -186,20 +186,20 @@ std::string runTable(const CalculatorSpec &spec, const Inputs &inputs, const Res
 
 } // namespace
 
-std::vector<std::string> selectOutputs(const CalculatorSpec &spec,
+std::vector<std::string> selectOutputs(const CalculatorDescription &description,
                                        const std::vector<std::string> &requested, bool scalarsOnly)
 {
     std::vector<std::string> keys;
     if (requested.empty()) {
-        for (const FieldSpec &f : spec.fields)
+        for (const FieldDescription &f : description.fields)
             if (f.role == FieldRole::Output && (!scalarsOnly || isScalar(f)))
                 keys.push_back(f.key);
         return keys;
     }
     for (const std::string &key : requested) {
-        const FieldSpec *f = spec.field(key);
+        const FieldDescription *f = description.field(key);
         if (!f || f->role != FieldRole::Output)
-            throw BadInput("--outputs: " + key + " is not an output of " + spec.id);
+            throw BadInput("--outputs: " + key + " is not an output of " + description.id);
         if (scalarsOnly && !isScalar(*f))
             throw BadInput("--outputs: " + key + " is a curve or map and cannot go in a CSV row");
         keys.push_back(key);
@@ -207,17 +207,18 @@ std::vector<std::string> selectOutputs(const CalculatorSpec &spec,
     return keys;
 }
 
-std::string runText(const CalculatorSpec &spec, const Inputs &inputs, const Result &result,
-                    const std::vector<std::string> &outputs, const std::string &format, Lang lang)
+std::string runText(const CalculatorDescription &description, const Inputs &inputs,
+                    const Result &result, const std::vector<std::string> &outputs,
+                    const std::string &format, Lang lang)
 {
     if (format == "csv")
-        return runCsv(spec, result, outputs);
+        return runCsv(description, result, outputs);
     if (format == "table")
-        return runTable(spec, inputs, result, outputs, lang);
+        return runTable(description, inputs, result, outputs, lang);
     ordered_json j;
-    j["calculator"] = spec.id;
+    j["calculator"] = description.id;
     j["inputs"] = ordered_json::object();
-    for (const FieldSpec &f : spec.fields)
+    for (const FieldDescription &f : description.fields)
         if (f.role != FieldRole::Output)
             j["inputs"][f.key] = inputJson(f, inputs.at(f.key));
     j["outputs"] = ordered_json::object();
@@ -230,13 +231,13 @@ std::string runText(const CalculatorSpec &spec, const Inputs &inputs, const Resu
     return j.dump(2) + "\n";
 }
 
-std::string sweepText(const CalculatorSpec &spec, const std::vector<SweepAxis> &axes,
+std::string sweepText(const CalculatorDescription &description, const std::vector<SweepAxis> &axes,
                       const Assignments &fixed, const SweepResult &sweep,
                       const std::vector<std::string> &outputs, const std::string &format, Lang lang)
 {
     if (format == "json") {
         ordered_json j;
-        j["calculator"] = spec.id;
+        j["calculator"] = description.id;
         j["swept"] = ordered_json::array();
         for (const SweepAxis &a : axes)
             j["swept"].push_back({{"key", a.key},
@@ -246,7 +247,7 @@ std::string sweepText(const CalculatorSpec &spec, const std::vector<SweepAxis> &
                                   {"log", a.logarithmic}});
         j["fixed"] = ordered_json::object();
         for (const auto &[key, text] : fixed)
-            j["fixed"][key] = inputJson(*spec.field(key), text);
+            j["fixed"][key] = inputJson(*description.field(key), text);
         j["points"] = ordered_json::array();
         for (const SweepPoint &p : sweep.points) {
             ordered_json point;

@@ -18,25 +18,26 @@ namespace velmora::cli {
 
 std::string listText(const calc::Catalogue &catalogue, const std::string &format, Lang lang);
 
-std::string describeText(const calc::CalculatorSpec &spec, const std::string &format, Lang lang);
+std::string describeText(const calc::CalculatorDescription &description, const std::string &format,
+                         Lang lang);
 
 // The output keys to report: `requested` when given (each must be an output
 // of the tab, and a scalar when `scalarsOnly`), else every output of the tab
 // (only the scalar ones when `scalarsOnly`). Throws BadInput.
-std::vector<std::string> selectOutputs(const calc::CalculatorSpec &spec,
+std::vector<std::string> selectOutputs(const calc::CalculatorDescription &description,
                                        const std::vector<std::string> &requested, bool scalarsOnly);
 
 // format: table, json or csv. CSV: a map output is written as its matrix,
 // curves as columns, scalars as key,value,unit,text rows.
-std::string runText(const calc::CalculatorSpec &spec, const calc::Inputs &inputs,
+std::string runText(const calc::CalculatorDescription &description, const calc::Inputs &inputs,
                     const calc::Result &result, const std::vector<std::string> &outputs,
                     const std::string &format, Lang lang);
 
 // format: csv (one row per point: swept values, outputs, notice) or json.
-std::string sweepText(const calc::CalculatorSpec &spec, const std::vector<calc::SweepAxis> &axes,
-                      const calc::Assignments &fixed, const calc::SweepResult &sweep,
-                      const std::vector<std::string> &outputs, const std::string &format,
-                      Lang lang);
+std::string sweepText(const calc::CalculatorDescription &description,
+                      const std::vector<calc::SweepAxis> &axes, const calc::Assignments &fixed,
+                      const calc::SweepResult &sweep, const std::vector<std::string> &outputs,
+                      const std::string &format, Lang lang);
 
 } // namespace velmora::cli
 

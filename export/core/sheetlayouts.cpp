@@ -65,7 +65,8 @@ LayoutRow outputs(int row)
 // descriptions (inputs, then the result fields), captioned with their units.
 SheetLayout amplifierLayout()
 {
-    static const std::vector<velmora::calc::FieldSpec> fields = velmora::calc::amplifierFields();
+    static const std::vector<velmora::calc::FieldDescription> fields =
+        velmora::calc::amplifierFields();
     static std::deque<std::string> captions; // stable addresses for the rows' captions
     SheetLayout layout{"fbamp", 0, "光纤放大器", {}, {}};
     int row = 1;
@@ -73,7 +74,7 @@ SheetLayout amplifierLayout()
          {velmora::calc::FieldRole::Input, velmora::calc::FieldRole::Output}) {
         layout.rows.push_back(role == velmora::calc::FieldRole::Input ? inputs(row++)
                                                                       : outputs(row++));
-        for (const velmora::calc::FieldSpec &f : fields) {
+        for (const velmora::calc::FieldDescription &f : fields) {
             if (f.role != role || f.objectName.empty())
                 continue;
             const CellSource source = f.kind == velmora::calc::ValueKind::Choice ? kCombo : kEdit;
@@ -96,7 +97,7 @@ SheetLayout exactModesLayout()
     int row = 1;
     for (const bool inputRows : {true, false}) {
         layout.rows.push_back(inputRows ? inputs(row++) : outputs(row++));
-        for (const FieldSpec &f : calculator.spec().fields) {
+        for (const FieldDescription &f : calculator.description().fields) {
             if ((f.role == FieldRole::Output) == inputRows || f.kind == ValueKind::Curve)
                 continue;
             const CellSource source = f.kind == ValueKind::Choice ? kCheck : kEdit;
@@ -118,15 +119,16 @@ SheetLayout exactModesLayout()
 // value the text of the field its key names, then the table if it has one.
 // The calculator descriptions live as long as the program, so the layout
 // points into their strings.
-SheetLayout describedLayout(const velmora::calc::CalculatorSpec &spec)
+SheetLayout describedLayout(const velmora::calc::CalculatorDescription &description)
 {
     using velmora::calc::SheetCell;
-    SheetLayout layout{spec.page.c_str(), spec.tab, spec.title.zh.c_str(), {}, {}};
+    SheetLayout layout{
+        description.page.c_str(), description.tab, description.title.zh.c_str(), {}, {}};
     int row = 1;
-    for (const velmora::calc::SheetRow &sheetRow : spec.sheet) {
+    for (const velmora::calc::SheetRow &sheetRow : description.sheet) {
         const char *caption = sheetRow.caption.empty() ? nullptr : sheetRow.caption.c_str();
-        const velmora::calc::FieldSpec *field =
-            sheetRow.key.empty() ? nullptr : spec.field(sheetRow.key);
+        const velmora::calc::FieldDescription *field =
+            sheetRow.key.empty() ? nullptr : description.field(sheetRow.key);
         if (!field) {
             layout.rows.push_back({row++, caption, nullptr, kNone});
             continue;
@@ -136,11 +138,11 @@ SheetLayout describedLayout(const velmora::calc::CalculatorSpec &spec)
                                                                           : kEdit;
         layout.rows.push_back({row++, caption, field->objectName.c_str(), source});
     }
-    if (!spec.sheetTable.objectName.empty()) {
+    if (!description.sheetTable.objectName.empty()) {
         layout.table.headerRow = row;
-        for (const std::string &header : spec.sheetTable.headers)
+        for (const std::string &header : description.sheetTable.headers)
             layout.table.headers.push_back(header.c_str());
-        layout.table.widget = spec.sheetTable.objectName.c_str();
+        layout.table.widget = description.sheetTable.objectName.c_str();
         layout.table.firstRow = row + 1;
     }
     return layout;
@@ -152,9 +154,9 @@ std::vector<SheetLayout> buildLayouts()
 {
     std::vector<SheetLayout> all;
     for (const auto &calculator : velmora::calc::catalogue().all()) {
-        const velmora::calc::CalculatorSpec &spec = calculator->spec();
-        if (!spec.sheet.empty())
-            all.push_back(describedLayout(spec));
+        const velmora::calc::CalculatorDescription &description = calculator->description();
+        if (!description.sheet.empty())
+            all.push_back(describedLayout(description));
     }
     all.push_back(exactModesLayout());
     all.push_back(amplifierLayout());

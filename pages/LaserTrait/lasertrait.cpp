@@ -124,7 +124,7 @@ Result LaserTrait::runGain()
     m_wavelengths.clear();
     m_gain = yb::GainSpectrum();
 
-    const Result result = kYbGain.evaluate(readInputs(this, kYbGain.spec()));
+    const Result result = kYbGain.evaluate(readInputs(this, kYbGain.description()));
     if (result.refused) {
         // No spectrum at all: nothing half-read is drawn or exported.
         m_gainComputed = false;

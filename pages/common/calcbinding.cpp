@@ -14,7 +14,7 @@ using namespace velmora::calc;
 
 namespace {
 
-QWidget *fieldWidget(const QWidget *page, const FieldSpec &field)
+QWidget *fieldWidget(const QWidget *page, const FieldDescription &field)
 {
     if (field.objectName.empty())
         return nullptr;
@@ -49,19 +49,19 @@ void setWidgetText(QWidget *widget, const QString &text)
 
 } // namespace
 
-Inputs readInputs(const QWidget *page, const CalculatorSpec &spec)
+Inputs readInputs(const QWidget *page, const CalculatorDescription &description)
 {
     Inputs inputs;
-    for (const FieldSpec &field : spec.fields)
+    for (const FieldDescription &field : description.fields)
         if (field.role != FieldRole::Output)
             if (const QWidget *widget = fieldWidget(page, field))
                 inputs[field.key] = widgetText(widget).toStdString();
     return inputs;
 }
 
-void writeInputs(QWidget *page, const CalculatorSpec &spec, const Inputs &inputs)
+void writeInputs(QWidget *page, const CalculatorDescription &description, const Inputs &inputs)
 {
-    for (const FieldSpec &field : spec.fields) {
+    for (const FieldDescription &field : description.fields) {
         const auto it = inputs.find(field.key);
         if (field.role != FieldRole::Output && it != inputs.end())
             if (QWidget *widget = fieldWidget(page, field))
@@ -69,9 +69,9 @@ void writeInputs(QWidget *page, const CalculatorSpec &spec, const Inputs &inputs
     }
 }
 
-void writeOutputs(QWidget *page, const CalculatorSpec &spec, const Result &result)
+void writeOutputs(QWidget *page, const CalculatorDescription &description, const Result &result)
 {
-    for (const FieldSpec &field : spec.fields) {
+    for (const FieldDescription &field : description.fields) {
         const auto it = result.outputs.find(field.key);
         if (field.role == FieldRole::Output && it != result.outputs.end())
             if (QWidget *widget = fieldWidget(page, field))
@@ -87,10 +87,10 @@ void showNotices(QWidget *page, const Result &result)
 
 // Inputs whose widget the page has disabled (the loss of a gain fiber): not
 // inputs of the calculation at the moment, so not checked for emptiness.
-std::vector<std::string> disabledKeys(const QWidget *page, const CalculatorSpec &spec)
+std::vector<std::string> disabledKeys(const QWidget *page, const CalculatorDescription &description)
 {
     std::vector<std::string> keys;
-    for (const FieldSpec &field : spec.fields)
+    for (const FieldDescription &field : description.fields)
         if (field.role != FieldRole::Output)
             if (const QWidget *widget = fieldWidget(page, field))
                 if (!widget->isEnabled())
@@ -100,32 +100,32 @@ std::vector<std::string> disabledKeys(const QWidget *page, const CalculatorSpec 
 
 Result runCalculator(QWidget *page, const Calculator &calculator)
 {
-    const CalculatorSpec &spec = calculator.spec();
-    const Inputs inputs = readInputs(page, spec);
+    const CalculatorDescription &description = calculator.description();
+    const Inputs inputs = readInputs(page, description);
     if (const std::optional<Result> refused =
-            emptyInputRefusal(spec, inputs, disabledKeys(page, spec))) {
+            emptyInputRefusal(description, inputs, disabledKeys(page, description))) {
         showNotices(page, *refused);
         return *refused;
     }
     const Result result = calculator.evaluate(inputs);
-    writeOutputs(page, calculator.spec(), result);
+    writeOutputs(page, calculator.description(), result);
     showNotices(page, result);
     return result;
 }
 
 void runLink(QWidget *page, const Calculator &calculator, const std::string &key)
 {
-    const CalculatorSpec &spec = calculator.spec();
+    const CalculatorDescription &description = calculator.description();
     // Only a field the user edited drives its partner. Focus passing through
     // the partner after its echo (8° written as 0.139626 rad) must not echo
     // back and rewrite what the user typed (7.99998°).
     QLineEdit *source = nullptr;
-    for (const FieldSpec &field : spec.fields)
+    for (const FieldDescription &field : description.fields)
         if (field.key == key)
             source = qobject_cast<QLineEdit *>(fieldWidget(page, field));
     if (source && !source->isModified())
         return;
-    writeInputs(page, spec, calculator.linkEdited(readInputs(page, spec), key));
+    writeInputs(page, description, calculator.linkEdited(readInputs(page, description), key));
     if (source)
         source->setModified(false); // handled: a later focus change is no edit
 }

@@ -15,16 +15,17 @@ class QWidget;
 
 // The texts of every input and linked field of the tab (QLineEdit text,
 // QComboBox current text, checkable button "1"/"0").
-velmora::calc::Inputs readInputs(const QWidget *page, const velmora::calc::CalculatorSpec &spec);
+velmora::calc::Inputs readInputs(const QWidget *page,
+                                 const velmora::calc::CalculatorDescription &description);
 
 // Writes input texts back into their fields (after a link rewrote them); a
 // field whose text is unchanged is not touched.
-void writeInputs(QWidget *page, const velmora::calc::CalculatorSpec &spec,
+void writeInputs(QWidget *page, const velmora::calc::CalculatorDescription &description,
                  const velmora::calc::Inputs &inputs);
 
 // Writes every output the result carries into its field; outputs the result
 // does not carry keep their text (a refused calculation writes nothing).
-void writeOutputs(QWidget *page, const velmora::calc::CalculatorSpec &spec,
+void writeOutputs(QWidget *page, const velmora::calc::CalculatorDescription &description,
                   const velmora::calc::Result &result);
 
 // Shows each notice in the page's notice box ("提示"), in order.

@@ -11,8 +11,8 @@
 #include <string>
 
 using velmora::calc::Calculator;
+using velmora::calc::FieldDescription;
 using velmora::calc::FieldRole;
-using velmora::calc::FieldSpec;
 
 namespace {
 
@@ -24,7 +24,7 @@ QLineEdit *lineEdit(QWidget *page, const std::string &objectName)
 }
 
 // The text 恢复默认参数 writes into the field; null when it writes nothing.
-const std::string *restoredText(const FieldSpec &field)
+const std::string *restoredText(const FieldDescription &field)
 {
     if (field.keptByRestore)
         return nullptr;
@@ -42,7 +42,7 @@ std::vector<const Calculator *> pageCalculators(const QWidget *page)
         return found;
     const std::string folder = page->metaObject()->className();
     for (const auto &calculator : velmora::calc::catalogue().all())
-        if (calculator->spec().page == folder)
+        if (calculator->description().page == folder)
             found.push_back(calculator.get());
     return found;
 }
@@ -51,7 +51,7 @@ std::vector<const Calculator *> tabCalculators(const QWidget *page, int tab)
 {
     std::vector<const Calculator *> found;
     for (const Calculator *calculator : pageCalculators(page))
-        if (calculator->spec().tab == tab)
+        if (calculator->description().tab == tab)
             found.push_back(calculator);
     return found;
 }
@@ -65,7 +65,7 @@ int shownTab(const QWidget *page)
 void clearTabResults(QWidget *page, int tab)
 {
     for (const Calculator *calculator : tabCalculators(page, tab))
-        for (const FieldSpec &field : calculator->spec().fields)
+        for (const FieldDescription &field : calculator->description().fields)
             if (field.role == FieldRole::Output && !field.keptByClear)
                 if (QLineEdit *edit = lineEdit(page, field.objectName))
                     edit->clear();
@@ -74,7 +74,7 @@ void clearTabResults(QWidget *page, int tab)
 void restoreTabDefaults(QWidget *page, int tab)
 {
     QSet<QWidget *> written; // tabs of one page share fields: the first wins
-    auto write = [&](const FieldSpec &field) {
+    auto write = [&](const FieldDescription &field) {
         const std::string *text = restoredText(field);
         if (!text || field.objectName.empty())
             return;
@@ -91,12 +91,12 @@ void restoreTabDefaults(QWidget *page, int tab)
     };
     const std::vector<const Calculator *> calculators = tabCalculators(page, tab);
     for (const Calculator *calculator : calculators)
-        for (const FieldSpec &field : calculator->spec().fields)
+        for (const FieldDescription &field : calculator->description().fields)
             write(field);
     for (const Calculator *calculator : calculators)
-        for (const std::string &name : calculator->spec().restoresAlso)
+        for (const std::string &name : calculator->description().restoresAlso)
             for (const Calculator *other : pageCalculators(page))
-                for (const FieldSpec &field : other->spec().fields)
+                for (const FieldDescription &field : other->description().fields)
                     if (field.objectName == name)
                         write(field);
 }

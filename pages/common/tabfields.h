@@ -29,7 +29,7 @@ void clearTabResults(QWidget *page, int tab);
 // 恢复默认参数: writes the default texts of the tab's inputs and linked
 // fields (restoreText where set, keptByRestore fields left as typed; check
 // boxes ticked for "1", combo boxes and radio buttons left alone) and of
-// the fields its spec restoresAlso. setText() emits no editingFinished(), so
+// the fields its description restoresAlso. setText() emits no editingFinished(), so
 // linked fields are not recomputed, and nothing is validated.
 void restoreTabDefaults(QWidget *page, int tab);
 

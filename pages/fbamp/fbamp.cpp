@@ -76,7 +76,7 @@ void fbamp::restoreDefaults()
 {
     if (isRunning())
         return;
-    for (const velmora::calc::FieldSpec &f : m_calculator.spec().fields) {
+    for (const velmora::calc::FieldDescription &f : m_calculator.description().fields) {
         if (auto it = ui.inputs.find(f.key); it != ui.inputs.end())
             it->second->setText(QString::fromStdString(f.defaultText));
         else if (auto c = ui.choices.find(f.key); c != ui.choices.end())
@@ -143,7 +143,7 @@ void fbamp::calresFbamp()
     yb::AmplifierDesign design;
     std::string path;
     if (const auto bad =
-            velmora::calc::readAmplifierInputs(m_calculator.spec(), inputs, design, path)) {
+            velmora::calc::readAmplifierInputs(m_calculator.description(), inputs, design, path)) {
         clearResults();
         showNotice(this, inUiLanguage(bad->text));
         emit calculationFinished();

@@ -19,8 +19,8 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
+using velmora::calc::FieldDescription;
 using velmora::calc::FieldRole;
-using velmora::calc::FieldSpec;
 using velmora::calc::ValueKind;
 
 namespace {
@@ -63,7 +63,7 @@ const char *const kShortCaptions[] = {
     QT_TRANSLATE_NOOP("fbamp", "ASE终止波长"),  QT_TRANSLATE_NOOP("fbamp", "工作方式"),
 };
 
-QString captionText(const FieldSpec &f)
+QString captionText(const FieldDescription &f)
 {
     QString text = inUiLanguage(f.caption);
     const bool english = currentUiLanguage() == UiLanguage::English;
@@ -124,10 +124,10 @@ void FbampForm::setupUi(QWidget *page)
     tab->setObjectName(QStringLiteral("tab"));
     tabWidget->addTab(tab, QString());
 
-    std::map<std::string, const FieldSpec *> specs;
-    static const std::vector<FieldSpec> fields = velmora::calc::amplifierFields();
-    for (const FieldSpec &f : fields)
-        specs[f.key] = &f;
+    std::map<std::string, const FieldDescription *> descriptions;
+    static const std::vector<FieldDescription> fields = velmora::calc::amplifierFields();
+    for (const FieldDescription &f : fields)
+        descriptions[f.key] = &f;
 
     auto *columns = new QHBoxLayout(tab);
     columns->setContentsMargins(6, 4, 6, 4);
@@ -161,7 +161,7 @@ void FbampForm::setupUi(QWidget *page)
         grid->setVerticalSpacing(2);
         int slot = 0;
         for (const char *key : g.keys) {
-            const FieldSpec &f = *specs.at(key);
+            const FieldDescription &f = *descriptions.at(key);
             const int row = slot / 2, col = (slot % 2) * 2;
             ++slot;
             QLabel *caption = label(box, QString());
@@ -243,7 +243,7 @@ void FbampForm::setupUi(QWidget *page)
     outGrid->setContentsMargins(4, 2, 4, 2);
     outGrid->setVerticalSpacing(2);
     int slot = 0;
-    for (const FieldSpec &f : fields) {
+    for (const FieldDescription &f : fields) {
         if (f.role != FieldRole::Output || f.objectName.empty())
             continue;
         const int row = slot / 2, col = (slot % 2) * 2;

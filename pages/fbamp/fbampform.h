@@ -12,7 +12,7 @@
 #include <vector>
 
 namespace velmora::calc {
-struct FieldSpec;
+struct FieldDescription;
 }
 
 class QComboBox;
@@ -47,7 +47,7 @@ struct FbampForm {
     QWidget *tab = nullptr;
     QLabel *presetLabel = nullptr;
     QGroupBox *outputBox = nullptr;
-    std::vector<std::pair<QLabel *, const velmora::calc::FieldSpec *>> captions;
+    std::vector<std::pair<QLabel *, const velmora::calc::FieldDescription *>> captions;
     std::vector<std::pair<QGroupBox *, const char *>> groups;
 
     void setupUi(QWidget *page);

@@ -90,14 +90,14 @@ ExactModesTab::~ExactModesTab()
 
 QLineEdit *ExactModesTab::addField(QWidget *box, const std::string &key, int decimals)
 {
-    const FieldSpec *spec = m_calculator.spec().field(key);
-    auto *field = new QLineEdit(fromUtf8(spec->defaultText), box);
-    field->setObjectName(fromUtf8(spec->objectName));
+    const FieldDescription *description = m_calculator.description().field(key);
+    auto *field = new QLineEdit(fromUtf8(description->defaultText), box);
+    field->setObjectName(fromUtf8(description->objectName));
     field->setValidator(createInputValidator(field, decimals));
     field->setMinimumWidth(64); // whole numbers visible beside the longer English captions
-    QString caption = inUiLanguage(spec->caption);
-    if (!spec->unit.empty())
-        caption += QLatin1Char('[') + fromUtf8(spec->unit) + QLatin1Char(']');
+    QString caption = inUiLanguage(description->caption);
+    if (!description->unit.empty())
+        caption += QLatin1Char('[') + fromUtf8(description->unit) + QLatin1Char(']');
     static_cast<QFormLayout *>(box->layout())->addRow(caption, field);
     m_fields[key] = field;
     return field;
@@ -368,10 +368,10 @@ void ExactModesTab::retranslate()
 {
     m_inputsBox->setTitle(tr("输入项"));
     m_optionsBox->setTitle(tr("选项与输出"));
-    const CalculatorSpec &spec = m_calculator.spec();
+    const CalculatorDescription &description = m_calculator.description();
     // The descriptions write English captions in lower case.
-    const auto caption = [&spec](const std::string &key) {
-        QString text = inUiLanguage(spec.field(key)->caption);
+    const auto caption = [&description](const std::string &key) {
+        QString text = inUiLanguage(description.field(key)->caption);
         if (currentUiLanguage() == UiLanguage::English && !text.isEmpty())
             text[0] = text[0].toUpper();
         return text;
@@ -379,7 +379,7 @@ void ExactModesTab::retranslate()
     for (const auto &[key, field] : m_fields) {
         auto *form = static_cast<QFormLayout *>(m_inputsBox->layout());
         if (auto *label = qobject_cast<QLabel *>(form->labelForField(field))) {
-            const FieldSpec *f = spec.field(key);
+            const FieldDescription *f = description.field(key);
             QString text = caption(key);
             if (!f->unit.empty())
                 text += QLatin1Char('[') + fromUtf8(f->unit) + QLatin1Char(']');

@@ -137,18 +137,19 @@ void fbmode::linkIndices(const char *calculatorId, const std::string &key)
 {
     using namespace velmora::calc;
     const Calculator &calculator = *catalogue().find(calculatorId);
-    const CalculatorSpec &spec = calculator.spec();
+    const CalculatorDescription &description = calculator.description();
     // Only a field the user edited drives its partner: focus passing through
     // the partner after its echo must not echo back and rewrite the typed
     // n1 with one recomputed from the rounded NA. An emptied field is still
     // refilled from its partner.
-    auto *source = findChild<QLineEdit *>(QString::fromStdString(spec.field(key)->objectName));
+    auto *source =
+        findChild<QLineEdit *>(QString::fromStdString(description.field(key)->objectName));
     if (source && !source->isModified() && !source->text().isEmpty())
         return;
-    const Inputs linked = calculator.linkEdited(readInputs(this, spec), key);
+    const Inputs linked = calculator.linkEdited(readInputs(this, description), key);
     for (const char *partner : {"n1", "na"}) {
         auto *field =
-            findChild<QLineEdit *>(QString::fromStdString(spec.field(partner)->objectName));
+            findChild<QLineEdit *>(QString::fromStdString(description.field(partner)->objectName));
         const QString text = QString::fromStdString(linked.at(partner));
         if (field->text() != text)
             field->setText(text);

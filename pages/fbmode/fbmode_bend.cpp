@@ -23,7 +23,7 @@ const Calculator &bendCalculator()
 // The loss of the mode at `position` of the list, for the fiber as typed now.
 Result evaluateBend(QWidget *page, int position)
 {
-    Inputs inputs = readInputs(page, bendCalculator().spec());
+    Inputs inputs = readInputs(page, bendCalculator().description());
     inputs["mode"] = std::to_string(position);
     return bendCalculator().evaluate(inputs);
 }
@@ -60,7 +60,7 @@ void fbmode::calresFB1()
         ui->m_AlphalineEdit_2->clear();
         return;
     }
-    writeOutputs(this, bendCalculator().spec(), result);
+    writeOutputs(this, bendCalculator().description(), result);
     showNotices(this, result); // a mode list the cutoffs call incomplete
 }
 
@@ -76,7 +76,7 @@ void fbmode::comboChange()
         ui->m_AlphalineEdit_2->clear();
         return;
     }
-    writeOutputs(this, bendCalculator().spec(), result);
+    writeOutputs(this, bendCalculator().description(), result);
 }
 
 void fbmode::labelChange()

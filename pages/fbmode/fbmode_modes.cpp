@@ -41,7 +41,7 @@ const char *const kKinds[] = {"intensity", "amplitude", "phase"};
 void fbmode::calresFB5()
 {
     const Calculator &solve = calculator("modes.solve");
-    const Inputs inputs = readInputs(this, solve.spec());
+    const Inputs inputs = readInputs(this, solve.description());
     const Result result = solve.evaluate(inputs);
     // Only an empty field keeps the tab from counting as calculated (the
     // picture export then asks for a calculation first).
@@ -53,7 +53,7 @@ void fbmode::calresFB5()
         showNotices(this, result);
         return;
     }
-    writeOutputs(this, solve.spec(), result);
+    writeOutputs(this, solve.description(), result);
     writeNa(ui->m_NALineEdit_2, result);
     m_lastListInputs = inputs;
     fillModeTable(result);
@@ -140,7 +140,7 @@ void fbmode::computeAndDrawShownMode(int state)
     if (state < 0 || selected.isEmpty())
         return; // nothing to draw for an empty combo box or table
     const Calculator &fieldMap = calculator("modes.field_map");
-    Inputs inputs = readInputs(this, fieldMap.spec());
+    Inputs inputs = readInputs(this, fieldMap.description());
     inputs["mode"] = std::to_string(selected.first()->row());
     inputs["orientation"] = state == 1 ? "O" : "E";
     inputs["kind"] = kKinds[m_displayKind];

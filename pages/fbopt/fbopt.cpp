@@ -88,9 +88,9 @@ void fbopt::changen1()
     if (!ui->m_NALineEdit->isModified())
         return;
     ui->m_NALineEdit->setModified(false);
-    const CalculatorSpec &spec = kEndFace.spec();
-    const Inputs linked = kEndFace.linkEdited(readInputs(this, spec), "na");
-    writeInputs(this, spec, linked);
+    const CalculatorDescription &description = kEndFace.description();
+    const Inputs linked = kEndFace.linkEdited(readInputs(this, description), "na");
+    writeInputs(this, description, linked);
     // The link leaves n1 alone above the largest NA the tab accepts.
     if (readNumber(linked.at("na")) > fiberparams::kMaxNumericalAperture)
         showNotice(this, tr("数值孔径不超过0.5"));
@@ -98,7 +98,7 @@ void fbopt::changen1()
 
 void fbopt::calresFB4()
 {
-    Inputs inputs = readInputs(this, kEndFace.spec());
+    Inputs inputs = readInputs(this, kEndFace.description());
     inputs["mode"].clear(); // a new search always shows its first mode
     const Result result = kEndFace.evaluate(inputs);
     if (result.refused) {
@@ -117,7 +117,7 @@ void fbopt::calresFB4()
         ui->mdcomboBox->clear();
         ui->mdcomboBox->addItems(labels.split(QLatin1Char(' '), Qt::SkipEmptyParts));
     }
-    writeOutputs(this, kEndFace.spec(), result);
+    writeOutputs(this, kEndFace.description(), result);
     showNotices(this, result); // an incomplete mode list says so
 }
 
@@ -130,9 +130,9 @@ void fbopt::comboChange()
     // stray signal from reading past the list.
     if (index >= static_cast<int>(modeIndexes.size()))
         return;
-    const Result result = kEndFace.listedMode(readInputs(this, kEndFace.spec()), modeIndexes[index],
-                                              modeOrders[index]);
-    writeOutputs(this, kEndFace.spec(), result);
+    const Result result = kEndFace.listedMode(readInputs(this, kEndFace.description()),
+                                              modeIndexes[index], modeOrders[index]);
+    writeOutputs(this, kEndFace.description(), result);
     showNotices(this, result);
 }
 

@@ -156,14 +156,14 @@ void threashold::waitPreRoll()
 void threashold::runCalculation()
 {
     QPointer<threashold> self(this);
-    const Result result = evaluateOffThread(kThreshold, readInputs(this, kThreshold.spec()));
+    const Result result = evaluateOffThread(kThreshold, readInputs(this, kThreshold.description()));
     if (!self) // the page went away while the model ran
         return;
     if (result.refused) {
         showNotices(this, result);
         return;
     }
-    writeOutputs(this, kThreshold.spec(), result);
+    writeOutputs(this, kThreshold.description(), result);
     drawCoupling(result);
     drawModeContent(result);
     labelPlots();

@@ -36,38 +36,38 @@ std::string text(const Result &r, const char *key)
 
 TEST(InputChecks, AcceptAPlainNumberInRange)
 {
-    EXPECT_FALSE(checkAssignment(calc("optics.refraction").spec(), {"n1", " 1.5 "}));
+    EXPECT_FALSE(checkAssignment(calc("optics.refraction").description(), {"n1", " 1.5 "}));
 }
 
 TEST(InputChecks, NameTheKeyAndTheRule)
 {
-    const CalculatorSpec &spec = calc("optics.refraction").spec();
-    const auto unknown = checkAssignment(spec, {"n3", "1"});
+    const CalculatorDescription &description = calc("optics.refraction").description();
+    const auto unknown = checkAssignment(description, {"n3", "1"});
     ASSERT_TRUE(unknown);
     EXPECT_EQ(unknown->key, "n3");
     EXPECT_EQ(unknown->text.en, "n3: is not an input of optics.refraction");
 
-    const auto letters = checkAssignment(spec, {"n1", "1.4x"});
+    const auto letters = checkAssignment(description, {"n1", "1.4x"});
     ASSERT_TRUE(letters);
     EXPECT_EQ(letters->text.en, "n1: \"1.4x\" is not a number");
 
-    EXPECT_EQ(checkAssignment(spec, {"n1", "inf"})->text.en, "n1: must be finite");
-    EXPECT_EQ(checkAssignment(spec, {"n1", "nan"})->text.en, "n1: must be finite");
-    EXPECT_EQ(checkAssignment(spec, {"n1", ""})->text.en, "n1: must not be empty");
-    EXPECT_EQ(checkAssignment(spec, {"theta2_deg", "1"})->text.en,
+    EXPECT_EQ(checkAssignment(description, {"n1", "inf"})->text.en, "n1: must be finite");
+    EXPECT_EQ(checkAssignment(description, {"n1", "nan"})->text.en, "n1: must be finite");
+    EXPECT_EQ(checkAssignment(description, {"n1", ""})->text.en, "n1: must not be empty");
+    EXPECT_EQ(checkAssignment(description, {"theta2_deg", "1"})->text.en,
               "theta2_deg: is an output and cannot be set");
 }
 
 TEST(InputChecks, RangeEndsAreInclusive)
 {
-    const CalculatorSpec &spec = calc("optics.refraction").spec();
-    EXPECT_FALSE(checkAssignment(spec, {"theta1_deg", "90"}));
-    EXPECT_FALSE(checkAssignment(spec, {"theta1_deg", "0"}));
-    const auto beyond = checkAssignment(spec, {"theta1_deg", "90.001"});
+    const CalculatorDescription &description = calc("optics.refraction").description();
+    EXPECT_FALSE(checkAssignment(description, {"theta1_deg", "90"}));
+    EXPECT_FALSE(checkAssignment(description, {"theta1_deg", "0"}));
+    const auto beyond = checkAssignment(description, {"theta1_deg", "90.001"});
     ASSERT_TRUE(beyond);
     EXPECT_EQ(beyond->text.en,
               "theta1_deg: 90.001: angle of incidence θ₁ must lie between 0 and 90 °");
-    EXPECT_TRUE(checkAssignment(spec, {"theta1_deg", "-1e-9"}));
+    EXPECT_TRUE(checkAssignment(description, {"theta1_deg", "-1e-9"}));
 }
 
 TEST(LinkedFields, DegreesTypedLastRewriteTheRadiansTheCalculationReads)
@@ -140,11 +140,12 @@ TEST(SweepGrid, ParsesStartStopCountAndRefusesOtherForms)
 
 TEST(SweepGrid, ChecksTheEndsAgainstTheFieldRange)
 {
-    const CalculatorSpec &spec = calc("optics.refraction").spec();
-    EXPECT_FALSE(checkSweep(spec, {{"n1", 1.2, 2.0, 3, false}}, {}));
-    EXPECT_TRUE(checkSweep(spec, {{"n1", 0.5, 2.0, 3, false}}, {}));
-    EXPECT_TRUE(checkSweep(spec, {{"theta1_deg", 0, 60, 3, true}}, {}));
-    EXPECT_TRUE(checkSweep(spec, {{"n1", 1.2, 2, 4000, false}, {"n2", 1, 2, 4000, false}}, {}));
+    const CalculatorDescription &description = calc("optics.refraction").description();
+    EXPECT_FALSE(checkSweep(description, {{"n1", 1.2, 2.0, 3, false}}, {}));
+    EXPECT_TRUE(checkSweep(description, {{"n1", 0.5, 2.0, 3, false}}, {}));
+    EXPECT_TRUE(checkSweep(description, {{"theta1_deg", 0, 60, 3, true}}, {}));
+    EXPECT_TRUE(
+        checkSweep(description, {{"n1", 1.2, 2, 4000, false}, {"n2", 1, 2, 4000, false}}, {}));
 }
 
 TEST(Sweep, FirstKeyIsOutermostAndThreadCountDoesNotChangeRows)
@@ -202,16 +203,16 @@ TEST(ExactText, ReadsBackToTheSameDouble)
 TEST(Sweep, EveryCalculatorGivesTheSameRowsOnOneAndThreeThreads)
 {
     for (const auto &calculator : catalogue().all()) {
-        const CalculatorSpec &spec = calculator->spec();
-        const auto field =
-            std::find_if(spec.fields.begin(), spec.fields.end(), [](const FieldSpec &f) {
+        const CalculatorDescription &description = calculator->description();
+        const auto field = std::find_if(
+            description.fields.begin(), description.fields.end(), [](const FieldDescription &f) {
                 return f.role == FieldRole::Input && f.kind == ValueKind::Number &&
                        std::isfinite(f.min) && std::isfinite(f.max);
             });
-        if (field == spec.fields.end())
+        if (field == description.fields.end())
             continue;
         double value = 0;
-        ASSERT_TRUE(parseNumber(field->defaultText, &value)) << spec.id;
+        ASSERT_TRUE(parseNumber(field->defaultText, &value)) << description.id;
         // Three points around the default, clamped into the range.
         const double low = std::max(field->min, value * 0.9);
         const double high = std::min(field->max, value * 1.1 + (value == 0 ? 1e-3 : 0));
@@ -221,21 +222,21 @@ TEST(Sweep, EveryCalculatorGivesTheSameRowsOnOneAndThreeThreads)
         three.threads = 3;
         const SweepResult a = runSweep(*calculator, axes, {}, one);
         const SweepResult b = runSweep(*calculator, axes, {}, three);
-        ASSERT_EQ(a.points.size(), b.points.size()) << spec.id;
+        ASSERT_EQ(a.points.size(), b.points.size()) << description.id;
         for (std::size_t i = 0; i < a.points.size(); ++i) {
             const Result &ra = a.points[i].result;
             const Result &rb = b.points[i].result;
-            EXPECT_EQ(ra.refused, rb.refused) << spec.id;
-            ASSERT_EQ(ra.outputs.size(), rb.outputs.size()) << spec.id;
+            EXPECT_EQ(ra.refused, rb.refused) << description.id;
+            ASSERT_EQ(ra.outputs.size(), rb.outputs.size()) << description.id;
             for (const auto &[key, out] : ra.outputs) {
-                EXPECT_EQ(out.text, rb.outputs.at(key).text) << spec.id << " " << key;
+                EXPECT_EQ(out.text, rb.outputs.at(key).text) << description.id << " " << key;
                 // Bitwise, so NaN samples compare equal to themselves.
                 const std::vector<double> &da = out.data, &db = rb.outputs.at(key).data;
                 // Empty vectors may hold null data pointers, which memcmp must not see.
                 EXPECT_TRUE(da.size() == db.size() &&
                             (da.empty() ||
                              std::memcmp(da.data(), db.data(), da.size() * sizeof(double)) == 0))
-                    << spec.id << " " << key;
+                    << description.id << " " << key;
             }
         }
     }

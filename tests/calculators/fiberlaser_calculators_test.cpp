@@ -83,7 +83,7 @@ TEST(FiberLaserCalculators, EveryFieldNamesAPageWidgetAndEveryInputHasARange)
          {"laser.mode_spacing", "laser.efficiency", "laser.quantum_defect", "laser.yb_gain",
           "fiber.doping", "fiber.loss", "fiber.fill_factor", "fiber.end_reflectivity",
           "nonlinear.sbs", "nonlinear.srs", "nonlinear.spm", "nonlinear.fwm", "tmi.threshold"}) {
-        for (const FieldSpec &f : calc(id).spec().fields) {
+        for (const FieldDescription &f : calc(id).description().fields) {
             if (f.role == FieldRole::Output || f.kind != ValueKind::Number)
                 continue;
             EXPECT_FALSE(f.objectName.empty()) << id << " " << f.key;

@@ -53,7 +53,7 @@ inline QStringList collectNotices(const std::function<void()> &action)
 }
 
 // A text a user could leave in the field described by `field`.
-inline std::string randomText(const FieldSpec &field, QRandomGenerator &rng)
+inline std::string randomText(const FieldDescription &field, QRandomGenerator &rng)
 {
     const int kind = rng.bounded(20);
     if (kind == 0)
@@ -75,7 +75,7 @@ inline std::string randomText(const FieldSpec &field, QRandomGenerator &rng)
     return (kind == 4 ? QStringLiteral(" %1 ").arg(number) : number).toStdString();
 }
 
-inline QLineEdit *fieldEdit(QWidget *page, const FieldSpec &field)
+inline QLineEdit *fieldEdit(QWidget *page, const FieldDescription &field)
 {
     return page->findChild<QLineEdit *>(QString::fromStdString(field.objectName));
 }
@@ -83,10 +83,11 @@ inline QLineEdit *fieldEdit(QWidget *page, const FieldSpec &field)
 // Sets the input fields to random texts and returns those texts by key. A
 // number held by another widget than a line edit (a combo box index, a table
 // row) is left as the page has it.
-inline Inputs typeRandomInputs(QWidget *page, const CalculatorSpec &spec, QRandomGenerator &rng)
+inline Inputs typeRandomInputs(QWidget *page, const CalculatorDescription &description,
+                               QRandomGenerator &rng)
 {
     Inputs typed;
-    for (const FieldSpec &field : spec.fields)
+    for (const FieldDescription &field : description.fields)
         if (field.role != FieldRole::Output && field.kind == ValueKind::Number &&
             fieldEdit(page, field)) {
             typed[field.key] = randomText(field, rng);
@@ -97,7 +98,7 @@ inline Inputs typeRandomInputs(QWidget *page, const CalculatorSpec &spec, QRando
 
 // A number the page writes into a field of its own (not, say, the offset of
 // a curve's peak that only sets a plot axis).
-inline bool isShownOutput(const FieldSpec &field)
+inline bool isShownOutput(const FieldDescription &field)
 {
     return field.role == FieldRole::Output && field.kind == ValueKind::Number &&
            !field.objectName.empty();
@@ -114,12 +115,12 @@ inline QString joinNotices(const Result &result)
 inline QStringList comparePageWithCalculator(QWidget *page, const Calculator &calculator,
                                              const char *buttonName, int cases, quint32 seed)
 {
-    const CalculatorSpec &spec = calculator.spec();
+    const CalculatorDescription &description = calculator.description();
     QStringList differences;
     auto *button = page->findChild<QAbstractButton *>(QLatin1String(buttonName));
     if (!button)
         return {QStringLiteral("no button %1").arg(QLatin1String(buttonName))};
-    for (const FieldSpec &field : spec.fields)
+    for (const FieldDescription &field : description.fields)
         if (!field.objectName.empty() && field.kind == ValueKind::Number &&
             !page->findChild<QWidget *>(QString::fromStdString(field.objectName)))
             differences
@@ -130,15 +131,16 @@ inline QStringList comparePageWithCalculator(QWidget *page, const Calculator &ca
     QRandomGenerator rng(seed);
     const QString untouched = QStringLiteral("<untouched>");
     for (int c = 0; c < cases; ++c) {
-        const Inputs typed = typeRandomInputs(page, spec, rng);
-        for (const FieldSpec &field : spec.fields)
+        const Inputs typed = typeRandomInputs(page, description, rng);
+        for (const FieldDescription &field : description.fields)
             if (isShownOutput(field))
                 fieldEdit(page, field)->setText(untouched);
 
         const QString shown = collectNotices([button] { button->click(); }).join(QLatin1Char('|'));
         // A page may refuse an empty required input before it evaluates
         // (outputs untouched); otherwise it shows what the calculator gives.
-        if (shown == QString::fromStdString(kEmptyInputNotice.zh) && emptyInputRefusal(spec, typed))
+        if (shown == QString::fromStdString(kEmptyInputNotice.zh) &&
+            emptyInputRefusal(description, typed))
             continue;
         const Result expected = calculator.evaluate(typed);
 
@@ -150,7 +152,7 @@ inline QStringList comparePageWithCalculator(QWidget *page, const Calculator &ca
             differences << QStringLiteral("case %1%2: notice page '%3' calculator '%4'")
                                .arg(c)
                                .arg(where, shown, joinNotices(expected));
-        for (const FieldSpec &field : spec.fields) {
+        for (const FieldDescription &field : description.fields) {
             if (!isShownOutput(field))
                 continue;
             const auto it = expected.outputs.find(field.key);
@@ -171,28 +173,29 @@ inline QStringList comparePageWithCalculator(QWidget *page, const Calculator &ca
 inline QStringList comparePageLinks(QWidget *page, const Calculator &calculator, int cases,
                                     quint32 seed)
 {
-    const CalculatorSpec &spec = calculator.spec();
-    std::vector<const FieldSpec *> linked;
-    for (const FieldSpec &field : spec.fields)
+    const CalculatorDescription &description = calculator.description();
+    std::vector<const FieldDescription *> linked;
+    for (const FieldDescription &field : description.fields)
         if (field.role == FieldRole::Linked)
             linked.push_back(&field);
     if (linked.empty())
-        return {QStringLiteral("%1 has no linked fields").arg(QString::fromStdString(spec.id))};
+        return {
+            QStringLiteral("%1 has no linked fields").arg(QString::fromStdString(description.id))};
 
     QStringList differences;
     QRandomGenerator rng(seed);
     for (int c = 0; c < cases; ++c) {
-        const Inputs typed = typeRandomInputs(page, spec, rng);
-        const FieldSpec &edited = *linked[rng.bounded(int(linked.size()))];
+        const Inputs typed = typeRandomInputs(page, description, rng);
+        const FieldDescription &edited = *linked[rng.bounded(int(linked.size()))];
         // As typed by the user: only an edited field drives its partner. A
         // link may refuse with a notice (an NA above what the tab accepts).
         fieldEdit(page, edited)->setModified(true);
         collectNotices([&] { emit fieldEdit(page, edited)->editingFinished(); });
         const Inputs expected = calculator.linkEdited(typed, edited.key);
         for (const auto &[key, text] : expected) {
-            if (spec.field(key)->kind != ValueKind::Number)
+            if (description.field(key)->kind != ValueKind::Number)
                 continue; // a mode box or radio button: no text field to compare
-            const QString got = fieldEdit(page, *spec.field(key))->text();
+            const QString got = fieldEdit(page, *description.field(key))->text();
             if (got != QString::fromStdString(text))
                 differences << QStringLiteral("case %1 edited %2: %3 page '%4' calculator '%5'")
                                    .arg(c)

@@ -67,7 +67,7 @@ private slots:
                  QString::number(600 + 1400 * rng.generateDouble(), 'g', 5).toStdString()}};
             for (const auto &[key, text] : typed)
                 page.findChild<QLineEdit *>(
-                        QString::fromStdString(solve.spec().field(key)->objectName))
+                        QString::fromStdString(solve.description().field(key)->objectName))
                     ->setText(QString::fromStdString(text));
             collectNotices([&] { page.findChild<QPushButton *>("pushButton_12")->click(); });
             const Result r = solve.evaluate(typed);
@@ -113,7 +113,7 @@ private slots:
         const QString untouched = QStringLiteral("<untouched>");
         QSet<QString> seen;
         for (int c = 0; c < kCases; ++c) {
-            const Inputs typed = typeRandomInputs(&page, bend.spec(), rng);
+            const Inputs typed = typeRandomInputs(&page, bend.description(), rng);
             beta->setText(untouched);
             alpha->setText(untouched);
             const QString shown = joinTexts(

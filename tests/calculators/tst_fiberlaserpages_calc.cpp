@@ -36,7 +36,7 @@ public:
         : m_calculator(calculator), m_key(std::move(key)), m_text(std::move(text))
     {
     }
-    const CalculatorSpec &spec() const override { return m_calculator.spec(); }
+    const CalculatorDescription &description() const override { return m_calculator.description(); }
     Result evaluate(const Inputs &inputs) const override
     {
         Inputs all = inputs;
@@ -58,13 +58,13 @@ QString computedAndRefused(const Calculator &calculator, int cases, quint32 seed
     bool computed = false, refused = false;
     for (int c = 0; c < cases; ++c) {
         Inputs in;
-        for (const FieldSpec &f : calculator.spec().fields)
+        for (const FieldDescription &f : calculator.description().fields)
             if (f.role != FieldRole::Output && f.kind == ValueKind::Number)
                 in[f.key] = randomText(f, rng);
         (calculator.evaluate(in).refused ? refused : computed) = true;
     }
     return computed && refused ? QString()
-                               : QString::fromStdString(calculator.spec().id) +
+                               : QString::fromStdString(calculator.description().id) +
                                      QStringLiteral(": random inputs reach only one outcome");
 }
 
@@ -102,7 +102,7 @@ private slots:
 
         // After the random cases, a valid spectrum: the defaults with another
         // inversion.
-        for (const FieldSpec &f : calculator.spec().fields)
+        for (const FieldDescription &f : calculator.description().fields)
             if (f.role == FieldRole::Input)
                 fieldEdit(&page, f)->setText(QString::fromStdString(f.defaultText));
         page.findChild<QLineEdit *>(QStringLiteral("m_nlineEdit"))->setText(QStringLiteral("0.3"));
@@ -145,7 +145,7 @@ private slots:
             chosen["mode"] = box->itemText(i).toStdString();
             const Result expected = calculator.evaluate(chosen);
             for (const char *key : {"neff", "r", "reflectivity"}) {
-                const FieldSpec *f = calculator.spec().field(key);
+                const FieldDescription *f = calculator.description().field(key);
                 QCOMPARE(page.findChild<QLineEdit *>(QString::fromStdString(f->objectName))->text(),
                          QString::fromStdString(expected.outputs.at(key).text));
             }
@@ -201,7 +201,7 @@ private slots:
                                             .toObject();
             tab.page->findChild<QAbstractButton *>(QLatin1String(tab.button))->click();
             int compared = 0;
-            for (const FieldSpec &f : catalogue().find(tab.id)->spec().fields)
+            for (const FieldDescription &f : catalogue().find(tab.id)->description().fields)
                 if (isShownOutput(f)) {
                     QCOMPARE(outputs.value(QString::fromStdString(f.key))
                                  .toObject()
@@ -224,7 +224,7 @@ private:
     static Inputs readInputsOf(QWidget &page, const Calculator &calculator)
     {
         Inputs inputs;
-        for (const FieldSpec &f : calculator.spec().fields)
+        for (const FieldDescription &f : calculator.description().fields)
             if (f.role != FieldRole::Output && f.kind == ValueKind::Number)
                 inputs[f.key] = fieldEdit(&page, f)->text().toStdString();
         return inputs;

@@ -69,10 +69,10 @@ private slots:
                     {&cw, "m_btn_Cal4", coherence},
                     {&pulse, "pushButton", pulses}};
         for (const auto &tab : tabs) {
-            const CalculatorSpec &spec = tab.calculator.spec();
+            const CalculatorDescription &description = tab.calculator.description();
             QProcess cli;
             cli.start(QStringLiteral(VELMORA_CLI_PATH),
-                      {QStringLiteral("run"), QString::fromStdString(spec.id),
+                      {QStringLiteral("run"), QString::fromStdString(description.id),
                        QStringLiteral("--format"), QStringLiteral("json")});
             QVERIFY(cli.waitForFinished(30000));
             QCOMPARE(cli.exitCode(), 0);
@@ -82,7 +82,7 @@ private slots:
                                             .toObject();
             tab.page->findChild<QAbstractButton *>(QLatin1String(tab.button))->click();
             int compared = 0;
-            for (const FieldSpec &f : spec.fields)
+            for (const FieldDescription &f : description.fields)
                 if (f.role == FieldRole::Output) {
                     const QString key = QString::fromStdString(f.key);
                     QCOMPARE(outputs.value(key).toObject().value("text").toString(),
@@ -103,7 +103,7 @@ private slots:
         QSet<QString> seen;
         for (int c = 0; c < kCases; ++c) {
             Inputs in;
-            for (const FieldSpec &f : calculator.spec().fields)
+            for (const FieldDescription &f : calculator.description().fields)
                 if (f.role != FieldRole::Output)
                     in[f.key] = randomText(f, rng);
             seen << joinNotices(calculator.evaluate(in));

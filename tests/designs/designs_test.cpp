@@ -3,7 +3,7 @@
 // a tab refuses is refused whole; the fiber reaches a tab in the tab's units.
 #include "designfile.h"
 #include "fiberdesign.h"
-#include "fieldspecs.h"
+#include "fielddescriptions.h"
 
 #include <gtest/gtest.h>
 
@@ -20,9 +20,9 @@ class FiberTab : public calc::Calculator
 public:
     FiberTab()
     {
-        m_spec.id = "test.fiber";
-        m_spec.title = {"光纤", "fiber"};
-        m_spec.fields = {
+        m_description.id = "test.fiber";
+        m_description.title = {"光纤", "fiber"};
+        m_description.fields = {
             calc::numberInput("a_um", "", {"纤芯半径", "core radius"}, "μm", 1e-6, "10", 1e-2, 1e4),
             calc::numberInput("r_eff_m", "", {"模场半径", "mode radius"}, "m", 1.0, "1e-5", 1e-8,
                               1e-2),
@@ -30,11 +30,11 @@ public:
             calc::numberInput("na", "", {"数值孔径", "NA"}, "", 1.0, "0.06", 0, 1.5),
             calc::numberOutput("v", "", {"V", "V"}, "", 1.0, "g4")};
     }
-    const calc::CalculatorSpec &spec() const override { return m_spec; }
+    const calc::CalculatorDescription &description() const override { return m_description; }
     calc::Result evaluate(const calc::Inputs &) const override { return {}; }
 
 private:
-    calc::CalculatorSpec m_spec;
+    calc::CalculatorDescription m_description;
 };
 
 calc::Catalogue testCatalogue()
@@ -110,7 +110,7 @@ TEST(CurrentFiber, FillsATabInItsOwnUnits)
     f.na = 0.065;
     f.signalNm = 1064;
     f.pumpNm = 976;
-    const auto fills = fiberFillsFor(FiberTab().spec(), f);
+    const auto fills = fiberFillsFor(FiberTab().description(), f);
     ASSERT_EQ(fills.size(), 4u);
     EXPECT_EQ(fills[0].text, "10");  // μm stays μm
     EXPECT_EQ(fills[2].text, "976"); // a pump wavelength outside the nonlinear tabs

@@ -25,7 +25,7 @@ TEST(ExactModesCalculator, DefaultsGiveTheSevenModesOfThe20MicronFiberInEveryCol
     ASSERT_FALSE(r.refused);
     EXPECT_EQ(r.outputs.at("v").text, "6.8654");
     EXPECT_EQ(r.outputs.at("count").text, "7");
-    for (const FieldSpec &field : exact().spec().fields)
+    for (const FieldDescription &field : exact().description().fields)
         if (field.kind == ValueKind::Curve) {
             EXPECT_EQ(r.outputs.at(field.key).data.size(), 7u) << field.key;
         }

@@ -63,11 +63,12 @@ TEST(FbmodeCalculators, CatalogueListsTheFourTabsInPageOrder)
     for (int i = 0; i < 4; ++i) {
         const Calculator *c = catalogue().find(ids[i]);
         ASSERT_NE(c, nullptr) << ids[i];
-        EXPECT_EQ(c->spec().page, "fbmode");
-        EXPECT_EQ(c->spec().tab, tabs[i]);
+        EXPECT_EQ(c->description().page, "fbmode");
+        EXPECT_EQ(c->description().tab, tabs[i]);
     }
-    EXPECT_EQ(catalogue().find("modes.solve")->spec().field("a_um")->objectName, "m_ALineEdit_2");
-    EXPECT_EQ(catalogue().find("modes.bend_loss")->spec().field("a_um")->defaultText, "10");
+    EXPECT_EQ(catalogue().find("modes.solve")->description().field("a_um")->objectName,
+              "m_ALineEdit_2");
+    EXPECT_EQ(catalogue().find("modes.bend_loss")->description().field("a_um")->defaultText, "10");
 }
 
 TEST(FbmodeCalculators, DefaultFiberGuidesSevenModes)

@@ -135,22 +135,22 @@ TEST(InputRanges, NoticeNamesTheFieldAndTheRange)
 TEST(CalculatorRangeCheck, RefusesTheFirstFieldOutsideAndNamesIt)
 {
     using namespace velmora::calc;
-    FieldSpec lambda;
+    FieldDescription lambda;
     lambda.key = "lambda_nm";
     lambda.caption = {"信号光波长", "signal wavelength"};
     lambda.unit = "nm";
     lambda.toSI = 1e-9;
     lambda.defaultText = "1064";
-    CalculatorSpec spec;
-    spec.fields = {withRange(lambda, kWavelength)};
+    CalculatorDescription description;
+    description.fields = {withRange(lambda, kWavelength)};
 
     Result ok;
-    EXPECT_FALSE(refuseOutOfRange(spec, {}, ok));                   // default
-    EXPECT_FALSE(refuseOutOfRange(spec, {{"lambda_nm", " "}}, ok)); // empty: its own rule
+    EXPECT_FALSE(refuseOutOfRange(description, {}, ok));                   // default
+    EXPECT_FALSE(refuseOutOfRange(description, {{"lambda_nm", " "}}, ok)); // empty: its own rule
     EXPECT_FALSE(ok.refused);
 
     Result refused;
-    EXPECT_TRUE(refuseOutOfRange(spec, {{"lambda_nm", "1e309"}}, refused));
+    EXPECT_TRUE(refuseOutOfRange(description, {{"lambda_nm", "1e309"}}, refused));
     EXPECT_TRUE(refused.refused);
     ASSERT_EQ(refused.notices.size(), 1u);
     EXPECT_EQ(refused.notices[0].key, "lambda_nm");
@@ -166,12 +166,12 @@ TEST(CalculatorRangeCheck, EveryRangedInputOfTheCatalogueRefusesInfinity)
     using namespace velmora::calc;
     int checked = 0;
     for (const auto &calculator : catalogue().all()) {
-        const CalculatorSpec &spec = calculator->spec();
-        for (const FieldSpec &field : spec.fields) {
+        const CalculatorDescription &description = calculator->description();
+        for (const FieldDescription &field : description.fields) {
             if (field.role == FieldRole::Output || field.kind != ValueKind::Number ||
                 !(std::isfinite(field.min) || std::isfinite(field.max)))
                 continue;
-            SCOPED_TRACE(spec.id + " " + field.key);
+            SCOPED_TRACE(description.id + " " + field.key);
             EXPECT_TRUE(textInRange(field, field.defaultText));
             const Result result = calculator->evaluate({{field.key, "1e309"}});
             EXPECT_TRUE(result.refused);

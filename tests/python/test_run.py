@@ -25,8 +25,8 @@ def test_catalogue_lists_every_page_with_unique_ids_and_described_fields():
 def test_defaults_give_the_values_and_texts_of_the_command_line(calculator_id, cli):
     ours = velmora.run(calculator_id)
     assert ours["calculator"] == calculator_id
-    spec = velmora.describe(calculator_id)
-    assert set(ours["inputs"]) == {f["key"] for f in spec["inputs"]}
+    description = velmora.describe(calculator_id)
+    assert set(ours["inputs"]) == {f["key"] for f in description["inputs"]}
     if cli is None:
         pytest.skip("this build has no velmora-cli to compare with")
     theirs = cli("run", calculator_id)
@@ -42,7 +42,7 @@ def test_defaults_give_the_values_and_texts_of_the_command_line(calculator_id, c
         [(n["key"], n["text"]) for n in theirs["notices"]]
     described = cli("describe", calculator_id)
     for part in ("inputs", "outputs"):
-        for mine, other in zip(spec[part], described[part], strict=True):
+        for mine, other in zip(description[part], described[part], strict=True):
             assert {k: mine[k] for k in other} == other
 
 

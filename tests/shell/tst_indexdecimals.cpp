@@ -34,13 +34,13 @@ private slots:
         QStringList refused;
         int checked = 0;
         for (const auto &calculator : catalogue().all()) {
-            const CalculatorSpec &spec = calculator->spec();
-            const auto slot = pageSlots.find(spec.page);
-            QVERIFY2(slot != pageSlots.end(), spec.page.c_str());
+            const CalculatorDescription &description = calculator->description();
+            const auto slot = pageSlots.find(description.page);
+            QVERIFY2(slot != pageSlots.end(), description.page.c_str());
             QVERIFY(QMetaObject::invokeMethod(&window, slot->second));
             QWidget *page = window.currentPageWidget();
             QVERIFY(page);
-            for (const FieldSpec &field : spec.fields) {
+            for (const FieldDescription &field : description.fields) {
                 const bool index = field.caption.zh.find("折射率") != std::string::npos &&
                                    field.caption.zh.find("非线性") == std::string::npos;
                 if (field.role == FieldRole::Output || !index || field.objectName.empty())
@@ -52,7 +52,7 @@ private slots:
                 int position = text.size();
                 if (edit->validator() &&
                     edit->validator()->validate(text, position) != QValidator::Acceptable)
-                    refused << QString::fromStdString(spec.id + " " + field.objectName);
+                    refused << QString::fromStdString(description.id + " " + field.objectName);
             }
         }
         // n1/n2 of the refraction, end-face, four-wave-mixing, mode and

@@ -36,8 +36,8 @@ AllInputs allInputs(DesignController *designs)
 {
     AllInputs all;
     for (const auto &c : calc::catalogue().all())
-        if (QWidget *page = designs->pageFor(c->spec().page, false))
-            all[c->spec().id] = readInputs(page, c->spec());
+        if (QWidget *page = designs->pageFor(c->description().page, false))
+            all[c->description().id] = readInputs(page, c->description());
     return all;
 }
 
@@ -64,7 +64,7 @@ private slots:
         designs = window->designs();
         // Open every page, so every tab's fields exist.
         for (const auto &c : calc::catalogue().all())
-            QVERIFY(designs->pageFor(c->spec().page, true));
+            QVERIFY(designs->pageFor(c->description().page, true));
     }
     void cleanup() { delete window; }
 
@@ -75,10 +75,10 @@ private slots:
         int n = 0;
         AllInputs typed;
         for (const auto &c : calc::catalogue().all()) {
-            const calc::CalculatorSpec &spec = c->spec();
-            QWidget *page = designs->pageFor(spec.page, false);
-            calc::Inputs inputs = readInputs(page, spec);
-            for (const calc::FieldSpec &f : spec.fields) {
+            const calc::CalculatorDescription &description = c->description();
+            QWidget *page = designs->pageFor(description.page, false);
+            calc::Inputs inputs = readInputs(page, description);
+            for (const calc::FieldDescription &f : description.fields) {
                 double v = 0;
                 if (f.role != calc::FieldRole::Input || f.kind != calc::ValueKind::Number ||
                     !page->findChild<QLineEdit *>(QString::fromStdString(f.objectName)) ||
@@ -88,12 +88,13 @@ private slots:
                 if (scaled >= f.min && scaled <= f.max)
                     inputs[f.key] = calc::formatNumber(scaled, 'g', 8);
             }
-            writeInputs(page, spec, inputs);
+            writeInputs(page, description, inputs);
         }
         // Read back once all are written: tabs of one page may share fields
         // (the mode list and the field map read the same fiber).
         for (const auto &c : calc::catalogue().all())
-            typed[c->spec().id] = readInputs(designs->pageFor(c->spec().page, false), c->spec());
+            typed[c->description().id] =
+                readInputs(designs->pageFor(c->description().page, false), c->description());
         QVERIFY(n > 0);
 
         QTemporaryDir dir;
@@ -102,8 +103,9 @@ private slots:
         QVERIFY2(designs->saveDesignTo(first, &error), qPrintable(error));
         QAction *defaults = window->findChild<QAction *>(QStringLiteral("actionDefaultPar"));
         for (const auto &c : calc::catalogue().all()) { // lose everything typed
-            const calc::CalculatorSpec &spec = c->spec();
-            writeInputs(designs->pageFor(spec.page, false), spec, calc::withDefaults(spec, {}));
+            const calc::CalculatorDescription &description = c->description();
+            writeInputs(designs->pageFor(description.page, false), description,
+                        calc::withDefaults(description, {}));
         }
         (void)defaults;
         QVERIFY(allInputs(designs) != typed);
@@ -149,9 +151,9 @@ private slots:
         // order, its last number input): nothing before it may be applied.
         std::map<std::string, const calc::Calculator *> byId;
         for (const auto &c : calc::catalogue().all())
-            byId[c->spec().id] = c.get();
+            byId[c->description().id] = c.get();
         std::string key;
-        for (const calc::FieldSpec &f : byId.rbegin()->second->spec().fields)
+        for (const calc::FieldDescription &f : byId.rbegin()->second->description().fields)
             if (f.role == calc::FieldRole::Input && f.kind == calc::ValueKind::Number &&
                 (key.empty() || f.key > key))
                 key = f.key;
@@ -180,8 +182,8 @@ private slots:
         QWidget *page = window->currentPageWidget();
         QLineEdit *first = nullptr;
         for (const auto &c : calc::catalogue().all())
-            if (c->spec().page == page->metaObject()->className())
-                for (const calc::FieldSpec &f : c->spec().fields)
+            if (c->description().page == page->metaObject()->className())
+                for (const calc::FieldDescription &f : c->description().fields)
                     if (!first && f.role == calc::FieldRole::Input)
                         first = page->findChild<QLineEdit *>(QString::fromStdString(f.objectName));
         QVERIFY(first);
@@ -209,7 +211,7 @@ private slots:
         QMetaObject::invokeMethod(window, "threshtab");
         const QStringList written = designs->useCurrentFiber();
         QVERIFY(!written.isEmpty());
-        const calc::Inputs now = readInputs(window->currentPageWidget(), tmi->spec());
+        const calc::Inputs now = readInputs(window->currentPageWidget(), tmi->description());
         QCOMPARE(now.at("a_um"), std::string("12.5"));
         QCOMPARE(now.at("b_um"), std::string("125"));
         // A value out of range is refused by name and the fiber stays.

@@ -2,7 +2,7 @@
 // calculations, that a cancel leaves nothing half done, that the event loop
 // keeps running during a sweep, and that exports are complete files.
 #include "catalogue.h"
-#include "fieldspecs.h"
+#include "fielddescriptions.h"
 #include "inputreader.h"
 #include "sweeprunner.h"
 #include "sweepseries.h"
@@ -33,28 +33,28 @@ class DoublingCalculator : public Calculator
 public:
     DoublingCalculator()
     {
-        m_spec.id = "test.doubling";
-        m_spec.title = {"加倍", "doubling"};
-        m_spec.fields = {numberInput("x", "", {"自变量x", "x"}, "m", 1.0, "1", 0, 100),
-                         numberInput("k", "", {"组k", "group k"}, "", 1.0, "0", 0, 100),
-                         numberOutput("y", "", {"两倍y", "twice y"}, "m", 1.0, "g6"),
-                         numberOutput("z", "", {"平方z", "square z"}, "m²", 1.0, "g6")};
+        m_description.id = "test.doubling";
+        m_description.title = {"加倍", "doubling"};
+        m_description.fields = {numberInput("x", "", {"自变量x", "x"}, "m", 1.0, "1", 0, 100),
+                                numberInput("k", "", {"组k", "group k"}, "", 1.0, "0", 0, 100),
+                                numberOutput("y", "", {"两倍y", "twice y"}, "m", 1.0, "g6"),
+                                numberOutput("z", "", {"平方z", "square z"}, "m²", 1.0, "g6")};
     }
-    const CalculatorSpec &spec() const override { return m_spec; }
+    const CalculatorDescription &description() const override { return m_description; }
     Result evaluate(const Inputs &inputs) const override
     {
-        const InputReader in(m_spec, inputs);
+        const InputReader in(m_description, inputs);
         const double x = in.number("x");
         if (x > 5)
             return refusal({"x太大", "x too large"}, "x");
-        ResultBuilder out(m_spec);
+        ResultBuilder out(m_description);
         out.number("y", 2 * x + in.number("k"), std::to_string(2 * x));
         out.number("z", x * x, std::to_string(x * x));
         return out.take();
     }
 
 private:
-    CalculatorSpec m_spec;
+    CalculatorDescription m_description;
 };
 
 SweepResult runDoubling(const std::vector<SweepAxis> &axes)
@@ -89,7 +89,7 @@ private slots:
         setup.output2 = "z";
         // x = 0, 2, 4, 6, 8: the last two are refused.
         const SweepTable table =
-            tabulateSweep(calc.spec(), setup, runDoubling({axis("x", 0, 8, 5)}));
+            tabulateSweep(calc.description(), setup, runDoubling({axis("x", 0, 8, 5)}));
         QCOMPARE(table.rows.size(), std::size_t(5));
         QCOMPARE(table.series.size(), std::size_t(2));
         QCOMPARE(table.series[0].x, (std::vector<double>{0, 2, 4}));
@@ -110,7 +110,7 @@ private slots:
         setup.groupKey = "k";
         setup.groupCount = 3;
         const SweepTable table = tabulateSweep(
-            calc.spec(), setup, runDoubling({axis("x", 1, 3, 3), axis("k", 0, 2, 3)}));
+            calc.description(), setup, runDoubling({axis("x", 1, 3, 3), axis("k", 0, 2, 3)}));
         QCOMPARE(table.series.size(), std::size_t(3));
         for (int k = 0; k < 3; ++k) // y = 2x + k at x = 1, 2, 3
             QCOMPARE(table.series[std::size_t(k)].y,
@@ -120,17 +120,17 @@ private slots:
 
     void aCurveOutputIsReadAtTheChosenAbscissa()
     {
-        CalculatorSpec spec;
-        spec.fields = {numberOutput("w", "", {"w", "w"}, "nm", 1e-9, "g6"),
-                       numberOutput("g", "", {"g", "g"}, "dB", 1.0, "g6")};
-        spec.fields[0].kind = spec.fields[1].kind = ValueKind::Curve;
+        CalculatorDescription description;
+        description.fields = {numberOutput("w", "", {"w", "w"}, "nm", 1e-9, "g6"),
+                              numberOutput("g", "", {"g", "g"}, "dB", 1.0, "g6")};
+        description.fields[0].kind = description.fields[1].kind = ValueKind::Curve;
         Result r;
         r.outputs["w"].data = {1000, 1010, 1020};
         r.outputs["w"].shape = {3};
         r.outputs["g"].data = {0, 10, 30};
         r.outputs["g"].shape = {3};
-        QCOMPARE(sweepOutputValue(spec, "g", 1015, r), 20.0);
-        QVERIFY(std::isnan(sweepOutputValue(spec, "g", 990, r)));
+        QCOMPARE(sweepOutputValue(description, "g", 1015, r), 20.0);
+        QVERIFY(std::isnan(sweepOutputValue(description, "g", 990, r)));
     }
 
     // The window's rows are what single calculations of the catalogue give.
@@ -139,11 +139,12 @@ private slots:
         const auto &all = catalogue().all();
         QVERIFY(!all.empty());
         const Calculator &calc = *all.front();
-        SweepWindow window(nullptr, calc.spec().id);
+        SweepWindow window(nullptr, calc.description().id);
         auto *swept = window.findChild<QComboBox *>(QStringLiteral("sweptCombo"));
         QVERIFY(swept && swept->count() > 0);
         const std::string key = swept->currentData().toString().toStdString();
-        const double start = QString::fromStdString(calc.spec().field(key)->defaultText).toDouble();
+        const double start =
+            QString::fromStdString(calc.description().field(key)->defaultText).toDouble();
         window.findChild<QLineEdit *>(QStringLiteral("startEdit"))->setText(QString::number(start));
         window.findChild<QLineEdit *>(QStringLiteral("stopEdit"))
             ->setText(QString::number(start * 1.5));
@@ -172,7 +173,7 @@ private slots:
     void cancelLeavesNoPartialResult()
     {
         const Calculator &calc = *catalogue().all().front();
-        SweepWindow window(nullptr, calc.spec().id);
+        SweepWindow window(nullptr, calc.description().id);
         window.findChild<QSpinBox *>(QStringLiteral("countSpin"))->setValue(100000);
         QSignalSpy cancelled(window.runner(), &SweepRunner::cancelled);
         QSignalSpy finished(window.runner(), &SweepRunner::finished);
@@ -213,7 +214,7 @@ private slots:
     void exportsAreCompleteFilesAndFailuresKeepNothing()
     {
         const Calculator &calc = *catalogue().all().front();
-        SweepWindow window(nullptr, calc.spec().id);
+        SweepWindow window(nullptr, calc.description().id);
         window.findChild<QSpinBox *>(QStringLiteral("countSpin"))->setValue(4);
         QSignalSpy finished(window.runner(), &SweepRunner::finished);
         window.startSweep();

@@ -1,6 +1,6 @@
 #include "pulsecalc.h"
 
-#include "fieldspecs.h"
+#include "fielddescriptions.h"
 #include "inputreader.h"
 #include "laserformulas.h"
 #include "rangecheck.h"
@@ -24,9 +24,9 @@ std::string energyText(double energy)
     return formatNumber(energy, 'g', 4);
 }
 
-CalculatorSpec makeSpec()
+CalculatorDescription makeDescription()
 {
-    CalculatorSpec s;
+    CalculatorDescription s;
     s.id = "pulse.gaussian";
     s.title = {"高斯脉冲", "Gaussian pulse"};
     s.page = "LaserPluse";
@@ -57,23 +57,23 @@ CalculatorSpec makeSpec()
 
 } // namespace
 
-const CalculatorSpec &PulseCalculator::spec() const
+const CalculatorDescription &PulseCalculator::description() const
 {
-    static const CalculatorSpec s = makeSpec();
+    static const CalculatorDescription s = makeDescription();
     return s;
 }
 
 Result PulseCalculator::evaluate(const Inputs &inputs) const
 {
     Result refused;
-    if (refuseOutOfRange(spec(), inputs, refused))
+    if (refuseOutOfRange(description(), inputs, refused))
         return refused;
-    const InputReader in(spec(), inputs);
+    const InputReader in(description(), inputs);
     const double energy = laser::pulseEnergy(in.number("p_ave_w"), in.number("f_hz"));
     // From the full energy, not from its display.
     const double peak = laser::peakPower(energy, in.number("tau_s"));
 
-    ResultBuilder out(spec());
+    ResultBuilder out(description());
     out.number("energy_j", energy, energyText(energy));
     out.number("p_peak_w", peak, formatNumber(peak, 'g', 4));
     return out.take();

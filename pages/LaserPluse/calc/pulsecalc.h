@@ -12,7 +12,7 @@ namespace velmora::calc {
 class PulseCalculator : public Calculator
 {
 public:
-    const CalculatorSpec &spec() const override;
+    const CalculatorDescription &description() const override;
     Result evaluate(const Inputs &inputs) const override;
 };
 

@@ -1,7 +1,7 @@
 #include "lasertraitcalc.h"
 
 #include "clearedrefusal.h"
-#include "fieldspecs.h"
+#include "fielddescriptions.h"
 #include "inputreader.h"
 #include "laserformulas.h"
 #include "rangedinput.h"
@@ -15,9 +15,9 @@ namespace {
 
 constexpr double kNm = 1e-9;
 
-CalculatorSpec modeSpacingSpec()
+CalculatorDescription modeSpacingDescription()
 {
-    CalculatorSpec s;
+    CalculatorDescription s;
     s.id = "laser.mode_spacing";
     s.title = {"纵模间隔", "Longitudinal mode spacing"};
     s.page = "LaserTrait";
@@ -56,9 +56,9 @@ Text efficiencyRefusalText(laser::EfficiencyProblem problem)
     return {};
 }
 
-CalculatorSpec efficiencySpec()
+CalculatorDescription efficiencyDescription()
 {
-    CalculatorSpec s;
+    CalculatorDescription s;
     s.id = "laser.efficiency";
     s.title = {"光光效率", "Optical-to-optical efficiency"};
     s.page = "LaserTrait";
@@ -90,9 +90,9 @@ CalculatorSpec efficiencySpec()
     return s;
 }
 
-CalculatorSpec quantumDefectSpec()
+CalculatorDescription quantumDefectDescription()
 {
-    CalculatorSpec s;
+    CalculatorDescription s;
     s.id = "laser.quantum_defect";
     s.title = {"量子亏损", "Quantum defect"};
     s.page = "LaserTrait";
@@ -118,47 +118,47 @@ CalculatorSpec quantumDefectSpec()
 
 } // namespace
 
-const CalculatorSpec &ModeSpacingCalculator::spec() const
+const CalculatorDescription &ModeSpacingCalculator::description() const
 {
-    static const CalculatorSpec s = modeSpacingSpec();
+    static const CalculatorDescription s = modeSpacingDescription();
     return s;
 }
 
 Result ModeSpacingCalculator::evaluate(const Inputs &inputs) const
 {
     Result refused;
-    if (refuseOutOfRange(spec(), inputs, refused))
+    if (refuseOutOfRange(description(), inputs, refused))
         return refused;
-    const InputReader in(spec(), inputs);
+    const InputReader in(description(), inputs);
     const double spacing = laser::longitudinalModeSpacing(in.number("n"), in.number("length_m"));
-    ResultBuilder out(spec());
+    ResultBuilder out(description());
     out.number("spacing_hz", spacing, formatNumber(spacing, 'g', 3));
     return out.take();
 }
 
-const CalculatorSpec &EfficiencyCalculator::spec() const
+const CalculatorDescription &EfficiencyCalculator::description() const
 {
-    static const CalculatorSpec s = efficiencySpec();
+    static const CalculatorDescription s = efficiencyDescription();
     return s;
 }
 
 Result EfficiencyCalculator::evaluate(const Inputs &inputs) const
 {
     Result refused;
-    if (refuseOutOfRange(spec(), inputs, refused))
+    if (refuseOutOfRange(description(), inputs, refused))
         return refused;
-    const InputReader in(spec(), inputs);
+    const InputReader in(description(), inputs);
     const double pump = in.number("pump_w"), residual = in.number("residual_w");
     const double output = in.number("out_w"), input = in.number("in_w");
     const laser::EfficiencyProblem problem =
         laser::efficiencyProblem(pump, residual, output, input);
     if (problem != laser::EfficiencyProblem::None)
         return clearedRefusal(
-            spec(), {"eta_laser", "eta_amplifier"}, efficiencyRefusalText(problem),
+            description(), {"eta_laser", "eta_amplifier"}, efficiencyRefusalText(problem),
             problem == laser::EfficiencyProblem::NoAbsorbedPump ? "residual_w" : "out_w");
     const laser::OpticalEfficiencies eta =
         laser::opticalEfficiencies(pump, residual, output, input);
-    ResultBuilder out(spec());
+    ResultBuilder out(description());
     // A strongly seeded amplifier can put out more than the absorbed pump:
     // P_out/(P_pump - P_res) is then no laser efficiency and stays empty.
     if (laser::laserEfficiencyApplies(eta))
@@ -169,25 +169,25 @@ Result EfficiencyCalculator::evaluate(const Inputs &inputs) const
     return out.take();
 }
 
-const CalculatorSpec &QuantumDefectCalculator::spec() const
+const CalculatorDescription &QuantumDefectCalculator::description() const
 {
-    static const CalculatorSpec s = quantumDefectSpec();
+    static const CalculatorDescription s = quantumDefectDescription();
     return s;
 }
 
 Result QuantumDefectCalculator::evaluate(const Inputs &inputs) const
 {
     Result refused;
-    if (refuseOutOfRange(spec(), inputs, refused))
+    if (refuseOutOfRange(description(), inputs, refused))
         return refused;
-    const InputReader in(spec(), inputs);
+    const InputReader in(description(), inputs);
     const double defect =
         laser::quantumDefect(in.number("lambda1_nm") * kNm, in.number("lambda2_nm") * kNm);
     if (!laser::quantumDefectPlausible(defect))
-        return clearedRefusal(spec(), {"qd", "qr"}, {"λ2应大于λ1", "λ2 must exceed λ1"},
+        return clearedRefusal(description(), {"qd", "qr"}, {"λ2应大于λ1", "λ2 must exceed λ1"},
                               "lambda2_nm");
     const double stokes = laser::stokesEfficiency(defect);
-    ResultBuilder out(spec());
+    ResultBuilder out(description());
     out.number("qd", defect, formatNumber(defect, 'f', 4));
     out.number("qr", stokes, formatNumber(stokes, 'f', 4));
     return out.take();

@@ -18,21 +18,21 @@ namespace velmora::calc {
 class ModeSpacingCalculator : public Calculator
 {
 public:
-    const CalculatorSpec &spec() const override;
+    const CalculatorDescription &description() const override;
     Result evaluate(const Inputs &inputs) const override;
 };
 
 class EfficiencyCalculator : public Calculator
 {
 public:
-    const CalculatorSpec &spec() const override;
+    const CalculatorDescription &description() const override;
     Result evaluate(const Inputs &inputs) const override;
 };
 
 class QuantumDefectCalculator : public Calculator
 {
 public:
-    const CalculatorSpec &spec() const override;
+    const CalculatorDescription &description() const override;
     Result evaluate(const Inputs &inputs) const override;
 };
 
@@ -43,7 +43,7 @@ public:
 class YbGainCalculator : public Calculator
 {
 public:
-    const CalculatorSpec &spec() const override;
+    const CalculatorDescription &description() const override;
     Result evaluate(const Inputs &inputs) const override;
 
     // Where the cross-section table is looked for (working directory, then

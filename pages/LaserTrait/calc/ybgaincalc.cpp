@@ -2,7 +2,7 @@
 // Yb-doped fiber, G(λ) = 4.343·N·Γ·L·(n·σ_e − (1 − n)·σ_a) in dB and
 // g = 10^(G/10), for every line of the cross-section table (physics/ybgain.h).
 
-#include "fieldspecs.h"
+#include "fielddescriptions.h"
 #include "inputreader.h"
 #include "lasertraitcalc.h"
 #include "rangedinput.h"
@@ -16,16 +16,17 @@ namespace velmora::calc {
 
 namespace {
 
-FieldSpec curveOutput(std::string key, Text caption, std::string unit)
+FieldDescription curveOutput(std::string key, Text caption, std::string unit)
 {
-    FieldSpec f = numberOutput(std::move(key), "", std::move(caption), std::move(unit), 1.0, "g6");
+    FieldDescription f =
+        numberOutput(std::move(key), "", std::move(caption), std::move(unit), 1.0, "g6");
     f.kind = ValueKind::Curve;
     return f;
 }
 
-CalculatorSpec ybGainSpec()
+CalculatorDescription ybGainDescription()
 {
-    CalculatorSpec s;
+    CalculatorDescription s;
     s.id = "laser.yb_gain";
     s.title = {"小信号增益", "Small-signal gain"};
     s.page = "LaserTrait";
@@ -50,9 +51,9 @@ CalculatorSpec ybGainSpec()
 
 } // namespace
 
-const CalculatorSpec &YbGainCalculator::spec() const
+const CalculatorDescription &YbGainCalculator::description() const
 {
-    static const CalculatorSpec s = ybGainSpec();
+    static const CalculatorDescription s = ybGainDescription();
     return s;
 }
 
@@ -64,9 +65,9 @@ QString YbGainCalculator::crossSectionFile()
 Result YbGainCalculator::evaluate(const Inputs &inputs) const
 {
     Result refused;
-    if (refuseOutOfRange(spec(), inputs, refused))
+    if (refuseOutOfRange(description(), inputs, refused))
         return refused;
-    const InputReader in(spec(), inputs);
+    const InputReader in(description(), inputs);
     yb::FiberGainParameters fiber;
     fiber.dopantDensity = in.number("n_m3");
     fiber.length = in.number("length_m");
@@ -86,7 +87,7 @@ Result YbGainCalculator::evaluate(const Inputs &inputs) const
 
     yb::GainSpectrum gain = yb::computeGainSpectrum(table, fiber);
     const std::size_t count = table.wavelengths.size();
-    ResultBuilder out(spec());
+    ResultBuilder out(description());
     out.array("wavelength_nm", std::move(table.wavelengths), {count});
     out.array("gain_db", std::move(gain.gainDb), {count});
     out.array("gain_linear", std::move(gain.linear), {count});

@@ -1,6 +1,6 @@
 #include "coherencecalc.h"
 
-#include "fieldspecs.h"
+#include "fielddescriptions.h"
 #include "inputreader.h"
 #include "laserformulas.h"
 #include "rangecheck.h"
@@ -14,9 +14,9 @@ namespace {
 
 constexpr double kNm = 1e-9;
 
-CalculatorSpec makeSpec()
+CalculatorDescription makeDescription()
 {
-    CalculatorSpec s;
+    CalculatorDescription s;
     s.id = "cw.coherence";
     s.title = {"频率与相干性", "Frequency and coherence"};
     s.page = "Laserbsc";
@@ -49,18 +49,18 @@ CalculatorSpec makeSpec()
 
 } // namespace
 
-const CalculatorSpec &CoherenceCalculator::spec() const
+const CalculatorDescription &CoherenceCalculator::description() const
 {
-    static const CalculatorSpec s = makeSpec();
+    static const CalculatorDescription s = makeDescription();
     return s;
 }
 
 Result CoherenceCalculator::evaluate(const Inputs &inputs) const
 {
     Result refused;
-    if (refuseOutOfRange(spec(), inputs, refused))
+    if (refuseOutOfRange(description(), inputs, refused))
         return refused;
-    const InputReader in(spec(), inputs);
+    const InputReader in(description(), inputs);
     const double lambda = in.number("lambda_nm") * kNm;
     // Always from Δν: the Δλ field is only a way of entering it.
     const double linewidth = in.number("delta_nu_hz");
@@ -69,7 +69,7 @@ Result CoherenceCalculator::evaluate(const Inputs &inputs) const
     const double tau = laser::coherenceTime(linewidth);
     const double length = laser::coherenceLength(tau);
 
-    ResultBuilder out(spec());
+    ResultBuilder out(description());
     out.number("nu_hz", frequency, formatNumber(frequency, 'g', 4));
     out.number("tau_c_s", tau, formatNumber(tau, 'g', 4));
     out.number("l_c_m", length, formatNumber(length, 'g', 4));
@@ -80,7 +80,7 @@ Result CoherenceCalculator::evaluate(const Inputs &inputs) const
 // with four decimals of a nanometre. Neither checks for an empty field.
 Inputs CoherenceCalculator::linkEdited(const Inputs &inputs, const std::string &key) const
 {
-    Inputs linked = withDefaults(spec(), inputs);
+    Inputs linked = withDefaults(description(), inputs);
     const double lambda = readNumber(linked["lambda_nm"]) * kNm;
     if (key == "delta_lambda_nm")
         linked["delta_nu_hz"] =

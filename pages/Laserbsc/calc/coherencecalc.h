@@ -12,7 +12,7 @@ namespace velmora::calc {
 class CoherenceCalculator : public Calculator
 {
 public:
-    const CalculatorSpec &spec() const override;
+    const CalculatorDescription &description() const override;
     Result evaluate(const Inputs &inputs) const override;
     Inputs linkEdited(const Inputs &inputs, const std::string &key) const override;
 };

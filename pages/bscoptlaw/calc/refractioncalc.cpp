@@ -1,7 +1,7 @@
 #include "refractioncalc.h"
 
 #include "catalogue.h"
-#include "fieldspecs.h"
+#include "fielddescriptions.h"
 #include "geometricoptics.h"
 #include "inputranges.h"
 #include "inputreader.h"
@@ -21,9 +21,9 @@ constexpr double kDegree = kPi / kHalfTurnDegrees; // degree -> rad
 using inputranges::kAngleDegrees;
 using inputranges::kRefractiveIndex;
 
-CalculatorSpec makeSpec()
+CalculatorDescription makeDescription()
 {
-    CalculatorSpec s;
+    CalculatorDescription s;
     s.id = "optics.refraction";
     s.title = {"反射折射", "Reflection and refraction"};
     s.page = "bscoptlaw";
@@ -71,23 +71,23 @@ CalculatorSpec makeSpec()
 
 } // namespace
 
-const CalculatorSpec &RefractionCalculator::spec() const
+const CalculatorDescription &RefractionCalculator::description() const
 {
-    static const CalculatorSpec s = makeSpec();
+    static const CalculatorDescription s = makeDescription();
     return s;
 }
 
 Result RefractionCalculator::evaluate(const Inputs &inputs) const
 {
     Result refused;
-    if (refuseOutOfRange(spec(), inputs, refused))
+    if (refuseOutOfRange(description(), inputs, refused))
         return refused;
-    const InputReader in(spec(), inputs);
+    const InputReader in(description(), inputs);
     // The angle comes from the radian field; the degree field only feeds it.
     const Interface angles =
         solveInterface(in.number("n1"), in.number("n2"), in.number("theta1_rad"));
 
-    ResultBuilder out(spec());
+    ResultBuilder out(description());
     out.number("brewster_rad", angles.brewster, formatNumber(angles.brewster, 'g', 4));
     const double brewsterDeg = radiansToDegrees(angles.brewster);
     out.number("brewster_deg", brewsterDeg, formatNumber(brewsterDeg, 'g', 6));
@@ -117,7 +117,7 @@ Result RefractionCalculator::evaluate(const Inputs &inputs) const
 
 Inputs RefractionCalculator::linkEdited(const Inputs &inputs, const std::string &key) const
 {
-    Inputs linked = withDefaults(spec(), inputs);
+    Inputs linked = withDefaults(description(), inputs);
     std::string &radText = linked["theta1_rad"];
     std::string &degText = linked["theta1_deg"];
     double radians = readNumber(radText);

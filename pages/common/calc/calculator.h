@@ -38,7 +38,7 @@ struct Text {
     std::string en;
 };
 
-struct FieldSpec {
+struct FieldDescription {
     std::string key;        // snake_case, page unit as suffix: "a_um", "lambda_nm", "n1"
     std::string objectName; // the page widget holding it ("m_aLineEdit"); empty when none
     FieldRole role = FieldRole::Input;
@@ -84,12 +84,12 @@ struct SheetTable {
     std::vector<std::string> headers;
 };
 
-struct CalculatorSpec {
+struct CalculatorDescription {
     std::string id;   // "optics.refraction"
     Text title;       // the tab text, and its English
     std::string page; // page folder ("bscoptlaw")
     int tab = 0;      // tab index on that page
-    std::vector<FieldSpec> fields;
+    std::vector<FieldDescription> fields;
     // Object names of fields on other tabs of the page that 恢复默认参数 on
     // this tab also restores (to their own default text).
     std::vector<std::string> restoresAlso;
@@ -99,7 +99,7 @@ struct CalculatorSpec {
     std::vector<SheetRow> sheet;
     SheetTable sheetTable;
 
-    const FieldSpec *field(const std::string &key) const;
+    const FieldDescription *field(const std::string &key) const;
 };
 
 struct OutputValue {
@@ -129,8 +129,8 @@ class Calculator
 {
 public:
     virtual ~Calculator() = default;
-    virtual const CalculatorSpec &spec() const = 0;
-    // Missing keys take the spec defaults. Never throws for bad input: a
+    virtual const CalculatorDescription &description() const = 0;
+    // Missing keys take the description defaults. Never throws for bad input: a
     // refused input is a Result with refused = true and a notice naming it.
     virtual Result evaluate(const Inputs &inputs) const = 0;
     // Linked fields (degrees <-> radians, Hz <-> nm): the input texts after

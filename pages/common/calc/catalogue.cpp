@@ -5,9 +5,9 @@ namespace velmora::calc {
 // Defined in pages/catalogue_list.cpp: adds every page's calculators.
 void registerAllCalculators(Catalogue &catalogue);
 
-const FieldSpec *CalculatorSpec::field(const std::string &key) const
+const FieldDescription *CalculatorDescription::field(const std::string &key) const
 {
-    for (const FieldSpec &f : fields)
+    for (const FieldDescription &f : fields)
         if (f.key == key)
             return &f;
     return nullptr;
@@ -21,7 +21,7 @@ void Catalogue::add(std::unique_ptr<Calculator> calculator)
 const Calculator *Catalogue::find(const std::string &id) const
 {
     for (const auto &c : m_calculators)
-        if (c->spec().id == id)
+        if (c->description().id == id)
             return c.get();
     return nullptr;
 }
@@ -36,10 +36,10 @@ const Catalogue &catalogue()
     return instance;
 }
 
-Inputs withDefaults(const CalculatorSpec &spec, const Inputs &inputs)
+Inputs withDefaults(const CalculatorDescription &description, const Inputs &inputs)
 {
     Inputs all = inputs;
-    for (const FieldSpec &f : spec.fields)
+    for (const FieldDescription &f : description.fields)
         if (f.role != FieldRole::Output && all.find(f.key) == all.end())
             all[f.key] = f.defaultText;
     return all;

@@ -27,7 +27,7 @@ private:
 const Catalogue &catalogue();
 
 // The inputs with every missing input key set to its default text.
-Inputs withDefaults(const CalculatorSpec &spec, const Inputs &inputs);
+Inputs withDefaults(const CalculatorDescription &description, const Inputs &inputs);
 
 } // namespace velmora::calc
 

@@ -4,10 +4,11 @@
 
 namespace velmora::calc {
 
-Result clearedRefusal(const CalculatorSpec &spec, std::initializer_list<const char *> outputs,
-                      const Text &text, const std::string &key)
+Result clearedRefusal(const CalculatorDescription &description,
+                      std::initializer_list<const char *> outputs, const Text &text,
+                      const std::string &key)
 {
-    ResultBuilder out(spec);
+    ResultBuilder out(description);
     for (const char *output : outputs)
         out.cleared(output);
     out.notice(text, key);

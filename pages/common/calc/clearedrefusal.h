@@ -13,8 +13,9 @@
 namespace velmora::calc {
 
 // refused = true, `outputs` written as "" (no value), one notice about `key`.
-Result clearedRefusal(const CalculatorSpec &spec, std::initializer_list<const char *> outputs,
-                      const Text &text, const std::string &key);
+Result clearedRefusal(const CalculatorDescription &description,
+                      std::initializer_list<const char *> outputs, const Text &text,
+                      const std::string &key);
 
 } // namespace velmora::calc
 

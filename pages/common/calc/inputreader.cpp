@@ -11,8 +11,8 @@ namespace velmora::calc {
 
 const Text kEmptyInputNotice{"请确保输入参数不为空", "make sure no input is empty"};
 
-InputReader::InputReader(const CalculatorSpec &spec, const Inputs &inputs)
-    : m_spec(spec), m_inputs(withDefaults(spec, inputs))
+InputReader::InputReader(const CalculatorDescription &description, const Inputs &inputs)
+    : m_description(description), m_inputs(withDefaults(description, inputs))
 {
 }
 
@@ -20,7 +20,7 @@ const std::string &InputReader::text(const std::string &key) const
 {
     const auto it = m_inputs.find(key);
     if (it == m_inputs.end())
-        throw std::out_of_range(m_spec.id + " has no input \"" + key + "\"");
+        throw std::out_of_range(m_description.id + " has no input \"" + key + "\"");
     return it->second;
 }
 
@@ -44,9 +44,9 @@ bool InputReader::anyEmpty(std::initializer_list<const char *> keys) const
 
 OutputValue &ResultBuilder::slot(const std::string &key)
 {
-    const FieldSpec *field = m_spec.field(key);
+    const FieldDescription *field = m_description.field(key);
     if (!field || field->role != FieldRole::Output)
-        throw std::out_of_range(m_spec.id + " has no output \"" + key + "\"");
+        throw std::out_of_range(m_description.id + " has no output \"" + key + "\"");
     OutputValue &out = m_result.outputs[key];
     out.unit = field->unit;
     return out;
@@ -83,10 +83,10 @@ ResultBuilder &ResultBuilder::notice(const Text &text, const std::string &key)
     return *this;
 }
 
-std::optional<Result> emptyInputRefusal(const CalculatorSpec &spec, const Inputs &inputs,
-                                        const std::vector<std::string> &skip)
+std::optional<Result> emptyInputRefusal(const CalculatorDescription &description,
+                                        const Inputs &inputs, const std::vector<std::string> &skip)
 {
-    for (const FieldSpec &field : spec.fields) {
+    for (const FieldDescription &field : description.fields) {
         if (field.role == FieldRole::Output || !field.required || field.kind != ValueKind::Number)
             continue;
         if (std::find(skip.begin(), skip.end(), field.key) != skip.end())

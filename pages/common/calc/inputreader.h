@@ -19,11 +19,11 @@ class InputReader
 {
 public:
     // `inputs` may lack keys: missing input and linked keys read as the
-    // spec's default text.
-    InputReader(const CalculatorSpec &spec, const Inputs &inputs);
+    // description's default text.
+    InputReader(const CalculatorDescription &description, const Inputs &inputs);
 
     // The field's text as typed (or its default). Throws std::out_of_range
-    // for a key the spec does not have: that is a programming error.
+    // for a key the description does not have: that is a programming error.
     const std::string &text(const std::string &key) const;
     // The page's reading: C locale, surrounding blanks ignored, empty or
     // non-numeric text reads as 0 (QString::toDouble without the ok flag).
@@ -35,15 +35,15 @@ public:
     const Inputs &all() const { return m_inputs; }
 
 private:
-    const CalculatorSpec &m_spec;
+    const CalculatorDescription &m_description;
     Inputs m_inputs;
 };
 
-// Builds a Result field by field; units come from the spec.
+// Builds a Result field by field; units come from the description.
 class ResultBuilder
 {
 public:
-    explicit ResultBuilder(const CalculatorSpec &spec) : m_spec(spec) {}
+    explicit ResultBuilder(const CalculatorDescription &description) : m_description(description) {}
 
     // A scalar output with its value and the page's display text.
     ResultBuilder &number(const std::string &key, double value, std::string text);
@@ -61,7 +61,7 @@ public:
 private:
     OutputValue &slot(const std::string &key);
 
-    const CalculatorSpec &m_spec;
+    const CalculatorDescription &m_description;
     Result m_result;
 };
 
@@ -76,7 +76,8 @@ extern const Text kEmptyInputNotice;
 // empty (blanks only count as empty): an empty field would read as 0 and
 // show "inf" or a misleading notice. Keys in `skip` (fields the page has
 // disabled) are not checked. Nothing when every required input has text.
-std::optional<Result> emptyInputRefusal(const CalculatorSpec &spec, const Inputs &inputs,
+std::optional<Result> emptyInputRefusal(const CalculatorDescription &description,
+                                        const Inputs &inputs,
                                         const std::vector<std::string> &skip = {});
 
 } // namespace velmora::calc

@@ -6,7 +6,8 @@
 
 namespace velmora::calc {
 
-FieldSpec withRange(FieldSpec field, const inputranges::InputRange &range, bool zeroPasses)
+FieldDescription withRange(FieldDescription field, const inputranges::InputRange &range,
+                           bool zeroPasses)
 {
     field.min = inputranges::pageMin(range, field.toSI);
     field.max = inputranges::pageMax(range, field.toSI);
@@ -14,13 +15,13 @@ FieldSpec withRange(FieldSpec field, const inputranges::InputRange &range, bool 
     return field;
 }
 
-FieldSpec zeroPasses(FieldSpec field)
+FieldDescription zeroPasses(FieldDescription field)
 {
     field.zeroPassesRangeCheck = true;
     return field;
 }
 
-Notice outOfRangeNotice(const FieldSpec &field)
+Notice outOfRangeNotice(const FieldDescription &field)
 {
     Notice notice;
     notice.key = field.key;
@@ -29,7 +30,7 @@ Notice outOfRangeNotice(const FieldSpec &field)
     return notice;
 }
 
-bool textInRange(const FieldSpec &field, const std::string &text)
+bool textInRange(const FieldDescription &field, const std::string &text)
 {
     if (text.find_first_not_of(" \t\r\n") == std::string::npos)
         return true;
@@ -42,12 +43,12 @@ bool textInRange(const FieldSpec &field, const std::string &text)
 
 namespace {
 
-bool hasBound(const FieldSpec &field)
+bool hasBound(const FieldDescription &field)
 {
     return std::isfinite(field.min) || std::isfinite(field.max);
 }
 
-bool refuseField(const FieldSpec &field, const Inputs &inputs, Result &result)
+bool refuseField(const FieldDescription &field, const Inputs &inputs, Result &result)
 {
     if (field.role == FieldRole::Output || field.kind != ValueKind::Number || !hasBound(field))
         return false;
@@ -65,19 +66,20 @@ bool refuseField(const FieldSpec &field, const Inputs &inputs, Result &result)
 
 } // namespace
 
-bool refuseOutOfRange(const CalculatorSpec &spec, const Inputs &inputs, Result &result)
+bool refuseOutOfRange(const CalculatorDescription &description, const Inputs &inputs,
+                      Result &result)
 {
-    for (const FieldSpec &field : spec.fields)
+    for (const FieldDescription &field : description.fields)
         if (refuseField(field, inputs, result))
             return true;
     return false;
 }
 
-bool refuseOutOfRange(const CalculatorSpec &spec, const Inputs &inputs, Result &result,
-                      std::initializer_list<const char *> keys)
+bool refuseOutOfRange(const CalculatorDescription &description, const Inputs &inputs,
+                      Result &result, std::initializer_list<const char *> keys)
 {
     for (const char *key : keys)
-        if (const FieldSpec *field = spec.field(key))
+        if (const FieldDescription *field = description.field(key))
             if (refuseField(*field, inputs, result))
                 return true;
     return false;

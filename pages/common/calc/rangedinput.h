@@ -5,15 +5,15 @@
 // physics/inputranges.h (given in SI, turned into the field's page unit).
 
 #include "calculator.h"
-#include "fieldspecs.h"
+#include "fielddescriptions.h"
 #include "rangecheck.h"
 
 namespace velmora::calc {
 
-inline FieldSpec rangedInput(std::string key, std::string objectName, Text caption,
-                             std::string unit, double toSI, std::string defaultText,
-                             const inputranges::InputRange &range,
-                             FieldRole role = FieldRole::Input)
+inline FieldDescription rangedInput(std::string key, std::string objectName, Text caption,
+                                    std::string unit, double toSI, std::string defaultText,
+                                    const inputranges::InputRange &range,
+                                    FieldRole role = FieldRole::Input)
 {
     return withRange(
         numberInput(std::move(key), std::move(objectName), std::move(caption), std::move(unit),

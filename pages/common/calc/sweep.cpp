@@ -44,14 +44,14 @@ std::optional<Notice> parseSweepAxis(const std::string &key, const std::string &
     return std::nullopt;
 }
 
-std::optional<Notice> checkSweep(const CalculatorSpec &spec, const std::vector<SweepAxis> &axes,
-                                 const Assignments &fixed)
+std::optional<Notice> checkSweep(const CalculatorDescription &description,
+                                 const std::vector<SweepAxis> &axes, const Assignments &fixed)
 {
-    if (auto notice = checkAssignments(spec, fixed))
+    if (auto notice = checkAssignments(description, fixed))
         return notice;
     double points = 1;
     for (const SweepAxis &axis : axes) {
-        const FieldSpec *field = spec.field(axis.key);
+        const FieldDescription *field = description.field(axis.key);
         if (field && field->kind != ValueKind::Number)
             return Notice{Text{axis.key + "：只能扫描数值输入项",
                                axis.key + ": only number inputs can be swept"},
@@ -60,7 +60,7 @@ std::optional<Notice> checkSweep(const CalculatorSpec &spec, const std::vector<S
         const std::vector<double> checked =
             axis.list.empty() ? std::vector<double>{axis.start, axis.stop} : axis.list;
         for (double value : checked)
-            if (auto notice = checkAssignment(spec, {axis.key, exactText(value)}))
+            if (auto notice = checkAssignment(description, {axis.key, exactText(value)}))
                 return notice;
         if (axis.list.empty() && axis.logarithmic && !(axis.start > 0 && axis.stop > 0))
             return Notice{Text{axis.key + "：对数扫描的起点和终点必须大于 0",

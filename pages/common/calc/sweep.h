@@ -65,12 +65,12 @@ struct SweepResult {
 // takes about 1.6 kB).
 constexpr std::size_t kMaxSweepPoints = 1'000'000;
 
-// Checks the axes and the fixed assignments against the spec (unknown key,
+// Checks the axes and the fixed assignments against the description (unknown key,
 // a swept key that is not a number input, count 0, log spacing through 0,
 // grid ends outside the accepted range, too many points); the first problem
 // as a notice.
-std::optional<Notice> checkSweep(const CalculatorSpec &spec, const std::vector<SweepAxis> &axes,
-                                 const Assignments &fixed);
+std::optional<Notice> checkSweep(const CalculatorDescription &description,
+                                 const std::vector<SweepAxis> &axes, const Assignments &fixed);
 
 // Runs the sweep. `fixed` are applied first at every point, then the swept
 // values (as exact texts), so a swept linked field rewrites its partner.

@@ -18,7 +18,7 @@ Notice problem(const std::string &key, const std::string &zh, const std::string 
 
 } // namespace
 
-std::string rangeText(const FieldSpec &field)
+std::string rangeText(const FieldDescription &field)
 {
     // Bounds to six digits, as the range notices write them.
     using inputranges::formatBound;
@@ -33,12 +33,14 @@ std::string rangeText(const FieldSpec &field)
     return "any";
 }
 
-std::optional<Notice> checkAssignment(const CalculatorSpec &spec, const Assignment &assignment)
+std::optional<Notice> checkAssignment(const CalculatorDescription &description,
+                                      const Assignment &assignment)
 {
     const auto &[key, text] = assignment;
-    const FieldSpec *field = spec.field(key);
+    const FieldDescription *field = description.field(key);
     if (!field)
-        return problem(key, "不是 " + spec.id + " 的输入项", "is not an input of " + spec.id);
+        return problem(key, "不是 " + description.id + " 的输入项",
+                       "is not an input of " + description.id);
     if (field->role == FieldRole::Output)
         return problem(key, "是输出项，不能赋值", "is an output and cannot be set");
     if (text.empty()) {
@@ -74,21 +76,22 @@ std::optional<Notice> checkAssignment(const CalculatorSpec &spec, const Assignme
     return std::nullopt;
 }
 
-std::optional<Notice> checkAssignments(const CalculatorSpec &spec, const Assignments &assignments)
+std::optional<Notice> checkAssignments(const CalculatorDescription &description,
+                                       const Assignments &assignments)
 {
     for (const Assignment &a : assignments)
-        if (auto notice = checkAssignment(spec, a))
+        if (auto notice = checkAssignment(description, a))
             return notice;
     return std::nullopt;
 }
 
 Inputs applyAssignments(const Calculator &calculator, const Assignments &assignments)
 {
-    const CalculatorSpec &spec = calculator.spec();
-    Inputs inputs = withDefaults(spec, {});
+    const CalculatorDescription &description = calculator.description();
+    Inputs inputs = withDefaults(description, {});
     for (const auto &[key, text] : assignments) {
         inputs[key] = text;
-        const FieldSpec *field = spec.field(key);
+        const FieldDescription *field = description.field(key);
         if (field && field->role == FieldRole::Linked)
             inputs = calculator.linkEdited(inputs, key);
     }

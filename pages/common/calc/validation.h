@@ -25,10 +25,12 @@ using Assignments = std::vector<Assignment>;
 
 // The first problem with one assignment, as a notice naming the key and the
 // rule (zh and en); nothing when it is acceptable.
-std::optional<Notice> checkAssignment(const CalculatorSpec &spec, const Assignment &assignment);
+std::optional<Notice> checkAssignment(const CalculatorDescription &description,
+                                      const Assignment &assignment);
 
 // checkAssignment over all of them, first problem first.
-std::optional<Notice> checkAssignments(const CalculatorSpec &spec, const Assignments &assignments);
+std::optional<Notice> checkAssignments(const CalculatorDescription &description,
+                                       const Assignments &assignments);
 
 // The full input set: defaults, then each assignment in order, linked fields
 // rewriting their partners through Calculator::linkEdited.
@@ -38,7 +40,7 @@ Inputs applyAssignments(const Calculator &calculator, const Assignments &assignm
 bool splitAssignment(const std::string &argument, Assignment *assignment);
 
 // The accepted range as text, "[1, 5]" or "≥ 0".
-std::string rangeText(const FieldSpec &field);
+std::string rangeText(const FieldDescription &field);
 
 } // namespace velmora::calc
 

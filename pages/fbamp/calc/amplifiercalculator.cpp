@@ -14,11 +14,11 @@ const char *const AmplifierCalculator::kShippedTable = "Data/YDF吸收发射参�
 
 AmplifierCalculator::AmplifierCalculator()
 {
-    m_spec.id = "amp.steady_state";
-    m_spec.title = {"光纤放大器", "fiber amplifier"};
-    m_spec.page = "fbamp";
-    m_spec.tab = 0;
-    m_spec.fields = amplifierFields();
+    m_description.id = "amp.steady_state";
+    m_description.title = {"光纤放大器", "fiber amplifier"};
+    m_description.page = "fbamp";
+    m_description.tab = 0;
+    m_description.fields = amplifierFields();
 }
 
 Result AmplifierCalculator::evaluate(const Inputs &inputs) const
@@ -119,7 +119,7 @@ Result AmplifierCalculator::evaluate(const Inputs &inputs,
 {
     yb::AmplifierDesign design;
     std::string path;
-    if (const std::optional<Notice> bad = readAmplifierInputs(m_spec, inputs, design, path))
+    if (const std::optional<Notice> bad = readAmplifierInputs(m_description, inputs, design, path))
         return refuse(bad->text, bad->key);
 
     yb::CrossSectionTable table;
@@ -134,9 +134,9 @@ Result AmplifierCalculator::evaluate(const Inputs &inputs,
                       "xs_file");
 
     // Wavelengths inside the shared range may still lie outside this table.
-    const Inputs all = withDefaults(m_spec, inputs);
+    const Inputs all = withDefaults(m_description, inputs);
     for (const char *key : {"pump_nm", "signal_nm", "ase_start_nm", "ase_end_nm"}) {
-        const FieldSpec &f = *m_spec.field(key);
+        const FieldDescription &f = *m_description.field(key);
         const bool needed = design.aseBins > 0 || f.key.rfind("ase", 0) != 0;
         if (needed && !spectrum.covers(readNumber(all.at(key))))
             return refuse({"“" + f.caption.zh + "”超出截面数据的波长范围（" +

@@ -18,7 +18,7 @@ class AmplifierCalculator : public Calculator
 {
 public:
     AmplifierCalculator();
-    const CalculatorSpec &spec() const override { return m_spec; }
+    const CalculatorDescription &description() const override { return m_description; }
     Result evaluate(const Inputs &inputs) const override;
 
     // As evaluate(); `progress(iteration, change)` is called after each
@@ -31,7 +31,7 @@ public:
     static const char *const kShippedTable;
 
 private:
-    CalculatorSpec m_spec;
+    CalculatorDescription m_description;
 };
 
 } // namespace velmora::calc

@@ -20,10 +20,10 @@ namespace {
 constexpr double kMaxAseBins = 500;
 
 // A number input whose accepted range comes from the shared table.
-FieldSpec input(const char *key, const char *object, Text caption, const char *unit, double toSI,
-                const char *defaultText, const inputranges::InputRange &range)
+FieldDescription input(const char *key, const char *object, Text caption, const char *unit,
+                       double toSI, const char *defaultText, const inputranges::InputRange &range)
 {
-    FieldSpec f;
+    FieldDescription f;
     f.key = key;
     f.objectName = object;
     f.caption = std::move(caption);
@@ -33,10 +33,10 @@ FieldSpec input(const char *key, const char *object, Text caption, const char *u
     return withRange(f, range);
 }
 
-FieldSpec count(const char *key, const char *object, Text caption, const char *defaultText,
-                double max)
+FieldDescription count(const char *key, const char *object, Text caption, const char *defaultText,
+                       double max)
 {
-    FieldSpec f;
+    FieldDescription f;
     f.key = key;
     f.objectName = object;
     f.caption = std::move(caption);
@@ -46,10 +46,10 @@ FieldSpec count(const char *key, const char *object, Text caption, const char *d
     return f;
 }
 
-FieldSpec choice(const char *key, const char *object, Text caption,
-                 std::vector<std::string> choices)
+FieldDescription choice(const char *key, const char *object, Text caption,
+                        std::vector<std::string> choices)
 {
-    FieldSpec f;
+    FieldDescription f;
     f.key = key;
     f.objectName = object;
     f.kind = ValueKind::Choice;
@@ -59,10 +59,10 @@ FieldSpec choice(const char *key, const char *object, Text caption,
     return f;
 }
 
-FieldSpec output(const char *key, const char *object, Text caption, const char *unit,
-                 const char *format, ValueKind kind = ValueKind::Number)
+FieldDescription output(const char *key, const char *object, Text caption, const char *unit,
+                        const char *format, ValueKind kind = ValueKind::Number)
 {
-    FieldSpec f;
+    FieldDescription f;
     f.key = key;
     f.objectName = object;
     f.role = FieldRole::Output;
@@ -76,10 +76,10 @@ FieldSpec output(const char *key, const char *object, Text caption, const char *
 
 } // namespace
 
-std::vector<FieldSpec> amplifierFields()
+std::vector<FieldDescription> amplifierFields()
 {
     namespace r = inputranges;
-    std::vector<FieldSpec> f = {
+    std::vector<FieldDescription> f = {
         // Fiber
         input("a_um", "m_CoreRadiuslineEdit", {"纤芯半径", "core radius"}, "μm", 1e-6, "3",
               r::kFiberRadius),
@@ -124,14 +124,14 @@ std::vector<FieldSpec> amplifierFields()
                {kR2Grating, kR2EndFace}),
         input("r2", "m_R2lineEdit", {"反射率R2", "reflectivity R2"}, "", 1, "0.1", r::kFraction),
     };
-    FieldSpec table;
+    FieldDescription table;
     table.key = "xs_file";
     table.kind = ValueKind::Choice;
     table.caption = {"截面数据文件", "cross-section table file"};
     table.required = false; // empty: the shipped table
     f.push_back(table);
 
-    const std::vector<FieldSpec> outputs = {
+    const std::vector<FieldDescription> outputs = {
         output("signal_out_w", "m_SigOutlineEdit", {"信号输出功率", "signal output"}, "W", "g6"),
         output("gain_db", "m_GainlineEdit", {"信号增益", "signal gain"}, "dB", "f3"),
         output("pump_abs_db", "m_PumpAbslineEdit", {"泵浦吸收", "pump absorption"}, "dB", "f3"),
@@ -170,7 +170,7 @@ std::vector<FieldSpec> amplifierFields()
 std::vector<AmplifierPreset> amplifierPresets()
 {
     Inputs core;
-    for (const FieldSpec &f : amplifierFields())
+    for (const FieldDescription &f : amplifierFields())
         if (f.role == FieldRole::Input)
             core[f.key] = f.defaultText;
     Inputs clad = core;

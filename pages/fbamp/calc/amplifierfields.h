@@ -18,7 +18,7 @@ extern const char *const kLaserMode;      // "激光器"
 extern const char *const kR2Grating;      // "光栅"
 extern const char *const kR2EndFace;      // "光纤端面"
 
-std::vector<FieldSpec> amplifierFields();
+std::vector<FieldDescription> amplifierFields();
 
 struct AmplifierPreset {
     Text name;

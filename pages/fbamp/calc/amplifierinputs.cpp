@@ -21,12 +21,12 @@ namespace {
 
 constexpr double kSilicaIndex = 1.45;
 
-std::string quoted(const FieldSpec &f)
+std::string quoted(const FieldDescription &f)
 {
     return "“" + f.caption.zh + "”";
 }
 
-Notice notice(const FieldSpec &f, const std::string &zh, const std::string &en)
+Notice notice(const FieldDescription &f, const std::string &zh, const std::string &en)
 {
     return {{zh, f.caption.en + ": " + en}, f.key};
 }
@@ -52,13 +52,14 @@ double fiberEndFaceReflectivity(double coreRadius, double numericalAperture, dou
         .R;
 }
 
-std::optional<Notice> readAmplifierInputs(const CalculatorSpec &spec, const Inputs &inputs,
-                                          yb::AmplifierDesign &d, std::string &tablePath)
+std::optional<Notice> readAmplifierInputs(const CalculatorDescription &description,
+                                          const Inputs &inputs, yb::AmplifierDesign &d,
+                                          std::string &tablePath)
 {
-    const Inputs all = withDefaults(spec, inputs);
+    const Inputs all = withDefaults(description, inputs);
     std::map<std::string, double> value;
     std::map<std::string, std::string> text;
-    for (const FieldSpec &f : spec.fields) {
+    for (const FieldDescription &f : description.fields) {
         if (f.role != FieldRole::Input)
             continue;
         const std::string t = trimmed(all.at(f.key));
@@ -85,7 +86,7 @@ std::optional<Notice> readAmplifierInputs(const CalculatorSpec &spec, const Inpu
             return notice(f, quoted(f) + "不是有效的数字", "not a number");
         value[f.key] = v * f.toSI;
     }
-    auto field = [&spec](const char *key) { return *spec.field(key); };
+    auto field = [&description](const char *key) { return *description.field(key); };
 
     if (value["ase_bins"] != std::floor(value["ase_bins"]))
         return notice(field("ase_bins"), "“ASE分段数”必须是整数", "must be a whole number");

@@ -19,8 +19,9 @@ extern const char *const kAmplifierEmptyInput;
 
 // On success fills `design` and the cross-section table path `tablePath`
 // (the `xs_file` input, or the shipped table) and returns nothing.
-std::optional<Notice> readAmplifierInputs(const CalculatorSpec &spec, const Inputs &inputs,
-                                          yb::AmplifierDesign &design, std::string &tablePath);
+std::optional<Notice> readAmplifierInputs(const CalculatorDescription &description,
+                                          const Inputs &inputs, yb::AmplifierDesign &design,
+                                          std::string &tablePath);
 
 // Power reflectivity of a cleaved silica end face at normal incidence,
 // ((n − 1)/(n + 1))² with n = 1.45 (fused silica near 1 µm), through the

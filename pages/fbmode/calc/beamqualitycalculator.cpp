@@ -25,11 +25,11 @@ std::string weightKey(int m, int n, bool odd)
     return key;
 }
 
-FieldSpec weightField(int m, int n, bool odd)
+FieldDescription weightField(int m, int n, bool odd)
 {
     const std::string mn = std::to_string(m) + std::to_string(n);
     const std::string suffix = m == 0 ? "" : (odd ? " O" : " E");
-    FieldSpec f;
+    FieldDescription f;
     f.key = weightKey(m, n, odd);
     f.objectName = "m_p" + mn + (odd ? "LineEdit_3" : "LineEdit_2");
     f.caption = {"模式功率占比P" + mn + suffix, "power weight of LP" + mn + suffix};
@@ -48,9 +48,9 @@ FieldSpec weightField(int m, int n, bool odd)
     return f;
 }
 
-CalculatorSpec beamSpec()
+CalculatorDescription beamDescription()
 {
-    CalculatorSpec s;
+    CalculatorDescription s;
     s.id = "modes.beam_quality";
     s.title = {"光束质量因子", "beam quality of an LP-mode mixture"};
     s.page = "fbmode";
@@ -65,7 +65,7 @@ CalculatorSpec beamSpec()
                                    {"x方向光束质量M2X", "beam quality along x, M²x"}, "", "g4"));
     s.fields.push_back(outputField("m2y", "m_m2yLineEdit_2",
                                    {"y方向光束质量M2y", "beam quality along y, M²y"}, "", "g4"));
-    FieldSpec map =
+    FieldDescription map =
         outputField("mixture_map", "customPlot_3",
                     {"模式功率比例图（501×501，±2a；行为x，列为y）",
                      "intensity map of the mixture, 501×501 over ±2a; row = x, column = y"},
@@ -83,13 +83,13 @@ CalculatorSpec beamSpec()
 class BeamQualityCalculator : public Calculator
 {
 public:
-    const CalculatorSpec &spec() const override { return m_spec; }
+    const CalculatorDescription &description() const override { return m_description; }
 
     Result evaluate(const Inputs &given) const override
     {
-        const Inputs inputs = withDefaults(m_spec, given);
+        const Inputs inputs = withDefaults(m_description, given);
         Result outOfRange;
-        if (refuseOutOfRange(m_spec, inputs, outOfRange))
+        if (refuseOutOfRange(m_description, inputs, outOfRange))
             return outOfRange;
         // The page checks the fields row by row: E (or the single order-0
         // field) before O.
@@ -123,7 +123,7 @@ public:
     }
 
 private:
-    CalculatorSpec m_spec = beamSpec();
+    CalculatorDescription m_description = beamDescription();
 };
 
 } // namespace

@@ -20,16 +20,16 @@ namespace {
 
 constexpr double kBendTabMaxRadiusMicron = 250;
 
-CalculatorSpec bendSpec()
+CalculatorDescription bendDescription()
 {
-    CalculatorSpec s;
+    CalculatorDescription s;
     s.id = "modes.bend_loss";
     s.title = {"弯曲损耗", "bend loss of a guided mode"};
     s.page = "fbmode";
     s.tab = 2;
     s.fields = fiberFields({"m_N1lineEdit_2", "m_N2lineEdit_2", "m_AlineEdit_2",
                             "m_LambdalineEdit_2", "m_NALineEdit_3", "10"});
-    FieldSpec radius;
+    FieldDescription radius;
     radius.key = "bend_radius_m";
     radius.objectName = "m_RlineEdit_2";
     radius.caption = {"弯曲半径R", "bend radius R"};
@@ -39,7 +39,7 @@ CalculatorSpec bendSpec()
     // Shown between the core radius and the wavelength, as on the page.
     s.fields.insert(s.fields.begin() + 3, radius);
 
-    FieldSpec mode;
+    FieldDescription mode;
     mode.key = "mode";
     mode.objectName = "mdcomboBox_2";
     // The combo box lists the modes in this order; its index is the position.
@@ -74,7 +74,7 @@ CalculatorSpec bendSpec()
 class BendLossCalculator : public Calculator
 {
 public:
-    const CalculatorSpec &spec() const override { return m_spec; }
+    const CalculatorDescription &description() const override { return m_description; }
     Inputs linkEdited(const Inputs &inputs, const std::string &key) const override
     {
         return linkFiberIndices(inputs, key);
@@ -82,10 +82,10 @@ public:
 
     Result evaluate(const Inputs &given) const override
     {
-        const Inputs inputs = withDefaults(m_spec, given);
+        const Inputs inputs = withDefaults(m_description, given);
         // The shared ranges first, as on every tab.
         Result outOfRange;
-        if (refuseOutOfRange(m_spec, inputs, outOfRange,
+        if (refuseOutOfRange(m_description, inputs, outOfRange,
                              {"n1", "n2", "a_um", "bend_radius_m", "lambda_nm", "na"}))
             return outOfRange;
         std::string empty;
@@ -142,7 +142,7 @@ public:
     }
 
 private:
-    CalculatorSpec m_spec = bendSpec();
+    CalculatorDescription m_description = bendDescription();
 };
 
 } // namespace

@@ -2,7 +2,7 @@
 
 #include "catalogue.h"
 #include "exactmodecolumns.h"
-#include "fieldspecs.h"
+#include "fielddescriptions.h"
 #include "inputreader.h"
 #include "rangecheck.h"
 #include "textformat.h"
@@ -13,9 +13,9 @@ namespace velmora::calc {
 
 namespace {
 
-FieldSpec checkBox(std::string key, std::string objectName, Text caption)
+FieldDescription checkBox(std::string key, std::string objectName, Text caption)
 {
-    FieldSpec f;
+    FieldDescription f;
     f.key = std::move(key);
     f.objectName = std::move(objectName);
     f.kind = ValueKind::Choice;
@@ -25,9 +25,9 @@ FieldSpec checkBox(std::string key, std::string objectName, Text caption)
     return f;
 }
 
-FieldSpec curve(const ExactModeColumn &column)
+FieldDescription curve(const ExactModeColumn &column)
 {
-    FieldSpec f;
+    FieldDescription f;
     f.key = column.key;
     f.objectName = "m_exactTable";
     f.role = FieldRole::Output;
@@ -38,10 +38,10 @@ FieldSpec curve(const ExactModeColumn &column)
     return f;
 }
 
-CalculatorSpec makeSpec()
+CalculatorDescription makeDescription()
 {
     using namespace inputranges;
-    CalculatorSpec s;
+    CalculatorDescription s;
     s.id = "modes.exact";
     s.title = {"精确模式特性", "Exact mode properties"};
     s.page = "fbmode";
@@ -83,16 +83,16 @@ CalculatorSpec makeSpec()
 
 } // namespace
 
-const CalculatorSpec &ExactModesCalculator::spec() const
+const CalculatorDescription &ExactModesCalculator::description() const
 {
-    static const CalculatorSpec s = makeSpec();
+    static const CalculatorDescription s = makeDescription();
     return s;
 }
 
 ExactModeCheck ExactModesCalculator::check(const Inputs &inputs) const
 {
     ExactModeCheck out;
-    const InputReader in(spec(), inputs);
+    const InputReader in(description(), inputs);
     if (in.anyEmpty({"a_um", "lambda_nm", "n1", "n2", "rd_um", "bend_m"})) {
         out.refusal = refusal(kEmptyInputNotice);
         return out;
@@ -100,7 +100,7 @@ ExactModeCheck ExactModesCalculator::check(const Inputs &inputs) const
     Result ranges;
     // NA is checked too although n1 and n2 define the fiber: it is the text
     // the user sees and may have typed (then n1 was derived from it).
-    if (refuseOutOfRange(spec(), in.all(), ranges,
+    if (refuseOutOfRange(description(), in.all(), ranges,
                          {"a_um", "lambda_nm", "n1", "n2", "na", "rd_um", "bend_m"})) {
         out.refusal = ranges;
         return out;
@@ -130,7 +130,7 @@ ExactModeCheck ExactModesCalculator::check(const Inputs &inputs) const
 
 Result ExactModesCalculator::results(const ExactModeSet &set) const
 {
-    ResultBuilder out(spec());
+    ResultBuilder out(description());
     out.number("v", set.v, formatNumber(set.v, 'f', 4));
     out.number("count", double(set.lp.size()), std::to_string(set.lp.size()));
     const std::vector<ExactModeRow> rows = exactModeRows(set);
@@ -160,7 +160,7 @@ Inputs ExactModesCalculator::linkEdited(const Inputs &inputs, const std::string 
 {
     // As on the other fiber-mode tabs: editing n1 rewrites NA, editing NA
     // rewrites n1 (n2 fixed); an emptied partner is first refilled.
-    Inputs linked = withDefaults(spec(), inputs);
+    Inputs linked = withDefaults(description(), inputs);
     const double n2 = readNumber(linked["n2"]);
     double n1 = readNumber(linked["n1"]);
     double na = readNumber(linked["na"]);

@@ -25,7 +25,7 @@ struct ExactModeCheck {
 class ExactModesCalculator : public Calculator
 {
 public:
-    const CalculatorSpec &spec() const override;
+    const CalculatorDescription &description() const override;
     Result evaluate(const Inputs &inputs) const override;
     Inputs linkEdited(const Inputs &inputs, const std::string &key) const override;
 

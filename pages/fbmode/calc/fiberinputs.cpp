@@ -22,11 +22,11 @@ Text coreRadiusLimit(double aMaxMicron)
     return {"纤芯半径不超过" + limit + "微米", "The core radius must not exceed " + limit + " μm"};
 }
 
-std::vector<FieldSpec> fiberFields(const FiberFieldNames &names)
+std::vector<FieldDescription> fiberFields(const FiberFieldNames &names)
 {
     using namespace inputranges;
-    std::vector<FieldSpec> fields(5);
-    FieldSpec &n1 = fields[0];
+    std::vector<FieldDescription> fields(5);
+    FieldDescription &n1 = fields[0];
     n1.key = "n1";
     n1.objectName = names.n1;
     n1.caption = {"纤芯折射率n1", "core refractive index n1"};
@@ -35,14 +35,14 @@ std::vector<FieldSpec> fiberFields(const FiberFieldNames &names)
     n1.format = "%f";
     n1 = withRange(n1, kRefractiveIndex);
 
-    FieldSpec &n2 = fields[1];
+    FieldDescription &n2 = fields[1];
     n2.key = "n2";
     n2.objectName = names.n2;
     n2.caption = {"包层折射率n2", "cladding refractive index n2"};
     n2.defaultText = "1.45";
     n2 = withRange(n2, kRefractiveIndex);
 
-    FieldSpec &a = fields[2];
+    FieldDescription &a = fields[2];
     a.key = "a_um";
     a.objectName = names.a;
     a.caption = {"纤芯半径a", "core radius a"};
@@ -51,7 +51,7 @@ std::vector<FieldSpec> fiberFields(const FiberFieldNames &names)
     a.defaultText = names.aDefault;
     a = withRange(a, kFiberRadius);
 
-    FieldSpec &lambda = fields[3];
+    FieldDescription &lambda = fields[3];
     lambda.key = "lambda_nm";
     lambda.objectName = names.lambda;
     lambda.caption = {"激光波长λ", "laser wavelength λ"};
@@ -60,7 +60,7 @@ std::vector<FieldSpec> fiberFields(const FiberFieldNames &names)
     lambda.defaultText = "1080";
     lambda = withRange(lambda, kWavelength);
 
-    FieldSpec &na = fields[4];
+    FieldDescription &na = fields[4];
     na.key = "na";
     na.objectName = names.na;
     na.role = FieldRole::Linked;
@@ -95,10 +95,10 @@ Inputs linkFiberIndices(const Inputs &given, const std::string &key)
     return inputs;
 }
 
-FieldSpec outputField(const std::string &key, const char *objectName, Text caption,
-                      const std::string &unit, const std::string &format)
+FieldDescription outputField(const std::string &key, const char *objectName, Text caption,
+                             const std::string &unit, const std::string &format)
 {
-    FieldSpec f;
+    FieldDescription f;
     f.key = key;
     f.objectName = objectName;
     f.role = FieldRole::Output;
@@ -109,10 +109,10 @@ FieldSpec outputField(const std::string &key, const char *objectName, Text capti
     return f;
 }
 
-FieldSpec curveField(const std::string &key, const char *objectName, Text caption,
-                     const std::string &unit, const std::string &format)
+FieldDescription curveField(const std::string &key, const char *objectName, Text caption,
+                            const std::string &unit, const std::string &format)
 {
-    FieldSpec f = outputField(key, objectName, std::move(caption), unit, format);
+    FieldDescription f = outputField(key, objectName, std::move(caption), unit, format);
     f.kind = ValueKind::Curve;
     return f;
 }

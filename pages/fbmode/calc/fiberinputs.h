@@ -32,7 +32,7 @@ struct FiberFieldNames {
 // anything else; the tabs' own tighter limits (core radius, NA at most 0.5)
 // are rules of evaluate() with the page's own notices, so a value the range
 // table accepts still gets the page's text.
-std::vector<FieldSpec> fiberFields(const FiberFieldNames &names);
+std::vector<FieldDescription> fiberFields(const FiberFieldNames &names);
 
 // The n1 <-> NA link of a tab, as the page's editingFinished() slots apply
 // it: after n1 is edited, NA = sqrt(n1² - n2²) ("%f"; an emptied n1 is first
@@ -42,10 +42,10 @@ std::vector<FieldSpec> fiberFields(const FiberFieldNames &names);
 Inputs linkFiberIndices(const Inputs &inputs, const std::string &key);
 
 // Output fields.
-FieldSpec outputField(const std::string &key, const char *objectName, Text caption,
-                      const std::string &unit, const std::string &format);
-FieldSpec curveField(const std::string &key, const char *objectName, Text caption,
-                     const std::string &unit, const std::string &format);
+FieldDescription outputField(const std::string &key, const char *objectName, Text caption,
+                             const std::string &unit, const std::string &format);
+FieldDescription curveField(const std::string &key, const char *objectName, Text caption,
+                            const std::string &unit, const std::string &format);
 
 // The largest NA the tabs accept ("数值孔径不超过0.5").
 constexpr double kMaxNa = 0.5;

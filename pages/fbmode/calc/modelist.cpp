@@ -21,19 +21,19 @@ std::string reconcileNaText(double n1, double n2, const std::string &naText, dou
     return agrees ? formatNumber(typed, 'g', 6) : formatPrintf("%.4f", computed);
 }
 
-std::vector<FieldSpec> modeTabFiberFields()
+std::vector<FieldDescription> modeTabFiberFields()
 {
     return fiberFields({"m_N1LineEdit_2", "m_N2LineEdit_2", "m_ALineEdit_2", "m_lambdaLineEdit_2",
                         "m_NALineEdit_2", "20"});
 }
 
-bool checkModeTabFiber(const CalculatorSpec &spec, const Inputs &inputs, bool checkNa,
+bool checkModeTabFiber(const CalculatorDescription &description, const Inputs &inputs, bool checkNa,
                        CheckedFiber *fiber, Result *refused)
 {
     // The shared ranges first, as on every tab: a value no fiber has (an
     // infinite radius, a 300-digit index) is refused naming that field before
     // the tab's own rules compare it.
-    if (refuseOutOfRange(spec, inputs, *refused, {"n1", "n2", "a_um", "lambda_nm", "na"}))
+    if (refuseOutOfRange(description, inputs, *refused, {"n1", "n2", "a_um", "lambda_nm", "na"}))
         return false;
     std::string empty = firstEmpty(inputs, {"a_um", "lambda_nm", "n2"});
     if (empty.empty() && textOf(inputs, "n1").empty() && textOf(inputs, "na").empty())

@@ -13,7 +13,7 @@
 namespace velmora::calc::modes {
 
 // The five fiber fields of "模式分布".
-std::vector<FieldSpec> modeTabFiberFields();
+std::vector<FieldDescription> modeTabFiberFields();
 
 struct CheckedFiber {
     double a = 0, lambda = 0, n1 = 0, n2 = 0; // metres
@@ -27,7 +27,7 @@ struct CheckedFiber {
 // when a check fails. The map of a listed mode skips the NA checks: n1 and n2 define the fiber, and
 // the NA the list rewrote (it may exceed 0.5 when n1 and n2 say so) is only
 // rewritten again.
-bool checkModeTabFiber(const CalculatorSpec &spec, const Inputs &inputs, bool checkNa,
+bool checkModeTabFiber(const CalculatorDescription &description, const Inputs &inputs, bool checkNa,
                        CheckedFiber *fiber, Result *refused);
 
 struct ModeRow {

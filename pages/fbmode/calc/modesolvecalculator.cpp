@@ -19,9 +19,9 @@ namespace {
 
 constexpr double kTwoPi = 6.283185307179586;
 
-CalculatorSpec solveSpec()
+CalculatorDescription solveDescription()
 {
-    CalculatorSpec s;
+    CalculatorDescription s;
     s.id = "modes.solve";
     s.title = {"模式分布", "guided LP modes"};
     s.page = "fbmode";
@@ -49,7 +49,7 @@ CalculatorSpec solveSpec()
 class SolveCalculator : public Calculator
 {
 public:
-    const CalculatorSpec &spec() const override { return m_spec; }
+    const CalculatorDescription &description() const override { return m_description; }
     Inputs linkEdited(const Inputs &inputs, const std::string &key) const override
     {
         return linkFiberIndices(inputs, key);
@@ -57,10 +57,10 @@ public:
 
     Result evaluate(const Inputs &given) const override
     {
-        const Inputs inputs = withDefaults(m_spec, given);
+        const Inputs inputs = withDefaults(m_description, given);
         Result result;
         CheckedFiber fiber;
-        if (!checkModeTabFiber(m_spec, inputs, true, &fiber, &result))
+        if (!checkModeTabFiber(m_description, inputs, true, &fiber, &result))
             return result;
 
         const double v = fiber.na * (kTwoPi / fiber.lambda) * fiber.a;
@@ -95,7 +95,7 @@ public:
     }
 
 private:
-    CalculatorSpec m_spec = solveSpec();
+    CalculatorDescription m_description = solveDescription();
 };
 
 // ---- modes.field_map ------------------------------------------------------
@@ -106,9 +106,9 @@ const Text kNoOddOrientation{"LP0n模只有一个偏振方向，请选择E",
                              "An LP0n mode has one orientation only: choose E"};
 const Text kMapNotFinite{"该模式的场分布无法计算", "The field of this mode cannot be computed"};
 
-CalculatorSpec fieldMapSpec()
+CalculatorDescription fieldMapDescription()
 {
-    CalculatorSpec s;
+    CalculatorDescription s;
     s.id = "modes.field_map";
     s.title = {"模式场分布", "field map of one LP mode"};
     s.page = "fbmode";
@@ -117,7 +117,7 @@ CalculatorSpec fieldMapSpec()
     // The map never reads the NA: n1 and n2 define the fiber, and the NA the
     // list rewrote (sqrt(n1² - n2²), beyond the range table's NA when the
     // index step is large) is only rewritten again. So it has no range here.
-    for (FieldSpec &f : s.fields)
+    for (FieldDescription &f : s.fields)
         if (f.key == "na") {
             f.min = -std::numeric_limits<double>::infinity();
             f.max = std::numeric_limits<double>::infinity();
@@ -125,7 +125,7 @@ CalculatorSpec fieldMapSpec()
 
     // A row of the list: its own rule (a whole number from 0, within the
     // list), not a range of the shared table.
-    FieldSpec mode;
+    FieldDescription mode;
     mode.key = "mode";
     mode.objectName = "tableWidget";
     mode.caption = {"模式（导模列表中的行，0为LP01）",
@@ -134,7 +134,7 @@ CalculatorSpec fieldMapSpec()
     mode.format = "d";
     s.fields.push_back(mode);
 
-    FieldSpec orientation;
+    FieldDescription orientation;
     orientation.key = "orientation";
     orientation.objectName = "mdcomboBox_3";
     orientation.kind = ValueKind::Choice;
@@ -143,7 +143,7 @@ CalculatorSpec fieldMapSpec()
     orientation.choices = kOrientations;
     s.fields.push_back(orientation);
 
-    FieldSpec kind;
+    FieldDescription kind;
     kind.key = "kind";
     kind.objectName = ""; // three radio buttons
     kind.kind = ValueKind::Choice;
@@ -152,10 +152,10 @@ CalculatorSpec fieldMapSpec()
     kind.choices = kKinds;
     s.fields.push_back(kind);
 
-    FieldSpec map = outputField("map", "mapPlot",
-                                {"模式场分布（501×501，±2a；行为x，列为y）",
-                                 "field map, 501×501 over ±2a; row = x, column = y"},
-                                "", "g6");
+    FieldDescription map = outputField("map", "mapPlot",
+                                       {"模式场分布（501×501，±2a；行为x，列为y）",
+                                        "field map, 501×501 over ±2a; row = x, column = y"},
+                                       "", "g6");
     map.kind = ValueKind::Map;
     s.fields.push_back(map);
     s.fields.push_back(
@@ -177,7 +177,7 @@ int indexOf(const std::vector<std::string> &list, const std::string &text)
 class FieldMapCalculator : public Calculator
 {
 public:
-    const CalculatorSpec &spec() const override { return m_spec; }
+    const CalculatorDescription &description() const override { return m_description; }
     Inputs linkEdited(const Inputs &inputs, const std::string &key) const override
     {
         return linkFiberIndices(inputs, key);
@@ -185,7 +185,7 @@ public:
 
     Result evaluate(const Inputs &given) const override
     {
-        const Inputs inputs = withDefaults(m_spec, given);
+        const Inputs inputs = withDefaults(m_description, given);
         Result result;
         const int orientation = indexOf(kOrientations, textOf(inputs, "orientation"));
         if (orientation < 0)
@@ -202,7 +202,7 @@ public:
                            "mode");
 
         CheckedFiber fiber;
-        if (!checkModeTabFiber(m_spec, inputs, false, &fiber, &result))
+        if (!checkModeTabFiber(m_description, inputs, false, &fiber, &result))
             return result;
         const std::vector<ModeRow> rows =
             modeRows(solveModes(fiber.a, fiber.lambda, fiber.n1, fiber.n2));
@@ -241,7 +241,7 @@ public:
     }
 
 private:
-    CalculatorSpec m_spec = fieldMapSpec();
+    CalculatorDescription m_description = fieldMapDescription();
 };
 
 } // namespace

@@ -5,7 +5,7 @@
 
 #include "fiberparams.h"
 #include "fiberparamscalc.h"
-#include "fieldspecs.h"
+#include "fielddescriptions.h"
 #include "inputreader.h"
 #include "modenotice.h"
 #include "modesolver.h"
@@ -27,28 +27,28 @@ constexpr int kEndFaceModeSamples = 1000;
 // Largest core radius the tab accepts (250 μm), in metres.
 constexpr double kMaxCoreRadius = 0.00025;
 
-CalculatorSpec endFaceSpec()
+CalculatorDescription endFaceDescription()
 {
-    CalculatorSpec s;
+    CalculatorDescription s;
     s.id = "fiber.end_reflectivity";
     s.title = {"光纤端面反射率", "End-face reflectivity"};
     s.page = "fbopt";
     s.tab = 3;
-    FieldSpec mode;
+    FieldDescription mode;
     mode.key = "mode";
     mode.objectName = "mdcomboBox";
     mode.kind = ValueKind::Choice;
     mode.caption = {"模式LP", "LP mode (\"01\", \"11\", …; empty: the first)"};
     mode.required = false;
     // The mode box lists the labels; the indices stay with the page.
-    FieldSpec labels =
+    FieldDescription labels =
         numberOutput("mode_labels", "", {"传导模LP", "guided LP modes"}, "", 1.0, "");
-    FieldSpec indices =
+    FieldDescription indices =
         numberOutput("neff_list", "", {"传导模等效折射率", "effective indices of the guided modes"},
                      "", 1.0, "g17");
     indices.kind = ValueKind::Curve;
     // Each mode's azimuthal order m: the reflectivity uses its own J_m/K_m.
-    FieldSpec orders =
+    FieldDescription orders =
         numberOutput("order_list", "",
                      {"传导模角向阶数m", "azimuthal orders m of the guided modes"}, "", 1.0, "g3");
     orders.kind = ValueKind::Curve;
@@ -102,18 +102,18 @@ CalculatorSpec endFaceSpec()
 
 } // namespace
 
-const CalculatorSpec &EndFaceCalculator::spec() const
+const CalculatorDescription &EndFaceCalculator::description() const
 {
-    static const CalculatorSpec s = endFaceSpec();
+    static const CalculatorDescription s = endFaceDescription();
     return s;
 }
 
 Result EndFaceCalculator::evaluate(const Inputs &inputs) const
 {
     Result refused;
-    if (refuseOutOfRange(spec(), inputs, refused))
+    if (refuseOutOfRange(description(), inputs, refused))
         return refused;
-    const InputReader in(spec(), inputs);
+    const InputReader in(description(), inputs);
     for (const char *key : {"n1", "na", "n2", "lambda_nm", "a_um"})
         if (in.empty(key))
             return refusal(kEmptyInputNotice, key);
@@ -140,7 +140,7 @@ Result EndFaceCalculator::evaluate(const Inputs &inputs) const
 
     if (indices.empty()) {
         // No guided mode (for example n1 = n2): nothing to select or show.
-        ResultBuilder out(spec());
+        ResultBuilder out(description());
         out.number("mode_labels", 0, "");
         out.array("neff_list", {}, {0});
         out.array("order_list", {}, {0});
@@ -182,9 +182,9 @@ Result EndFaceCalculator::evaluate(const Inputs &inputs) const
 Result EndFaceCalculator::listedMode(const Inputs &inputs, double neff, int order) const
 {
     Result refused;
-    if (refuseOutOfRange(spec(), inputs, refused))
+    if (refuseOutOfRange(description(), inputs, refused))
         return refused;
-    const InputReader in(spec(), inputs);
+    const InputReader in(description(), inputs);
     // The reflectivity uses the solver's full-precision index and the mode's
     // own azimuthal order: four displayed decimals can round a mode near
     // cutoff onto n2, where the cladding field would not decay (NaN).
@@ -192,7 +192,7 @@ Result EndFaceCalculator::listedMode(const Inputs &inputs, double neff, int orde
     const EndFaceReflectivity face = endFaceReflectivity(
         in.number("a_um") * kUm, in.number("lambda_nm") * kNm, in.number("n1"), in.number("n2"),
         neff, order, fiberparams::degreesToRadians(in.number("theta_deg")));
-    ResultBuilder out(spec());
+    ResultBuilder out(description());
     out.number("neff", neff, neffText);
     out.number("r", face.r, formatNumber(face.r, 'g', 3));
     out.number("reflectivity", face.R, formatNumber(face.R, 'g', 3));
@@ -201,7 +201,7 @@ Result EndFaceCalculator::listedMode(const Inputs &inputs, double neff, int orde
 
 Inputs EndFaceCalculator::linkEdited(const Inputs &inputs, const std::string &key) const
 {
-    Inputs linked = withDefaults(spec(), inputs);
+    Inputs linked = withDefaults(description(), inputs);
     double n1 = readNumber(linked["n1"]);
     const double n2 = readNumber(linked["n2"]);
     double na = readNumber(linked["na"]);

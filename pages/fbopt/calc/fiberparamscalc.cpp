@@ -2,7 +2,7 @@
 
 #include "clearedrefusal.h"
 #include "fiberparams.h"
-#include "fieldspecs.h"
+#include "fielddescriptions.h"
 #include "inputreader.h"
 #include "rangedinput.h"
 #include "textformat.h"
@@ -15,9 +15,9 @@ namespace {
 
 constexpr double kUm = 1e-6;
 
-CalculatorSpec dopingSpec()
+CalculatorDescription dopingDescription()
 {
-    CalculatorSpec s;
+    CalculatorDescription s;
     s.id = "fiber.doping";
     s.title = {"掺杂浓度", "Doping concentration"};
     s.page = "fbopt";
@@ -48,9 +48,9 @@ CalculatorSpec dopingSpec()
     return s;
 }
 
-CalculatorSpec lossSpec()
+CalculatorDescription lossDescription()
 {
-    CalculatorSpec s;
+    CalculatorDescription s;
     s.id = "fiber.loss";
     s.title = {"本征损耗", "Intrinsic loss"};
     s.page = "fbopt";
@@ -74,9 +74,9 @@ CalculatorSpec lossSpec()
     return s;
 }
 
-CalculatorSpec fillFactorSpec()
+CalculatorDescription fillFactorDescription()
 {
-    CalculatorSpec s;
+    CalculatorDescription s;
     s.id = "fiber.fill_factor";
     s.title = {"填充因子", "Fill factor"};
     s.page = "fbopt";
@@ -100,67 +100,67 @@ CalculatorSpec fillFactorSpec()
 
 } // namespace
 
-const CalculatorSpec &DopingCalculator::spec() const
+const CalculatorDescription &DopingCalculator::description() const
 {
-    static const CalculatorSpec s = dopingSpec();
+    static const CalculatorDescription s = dopingDescription();
     return s;
 }
 
 Result DopingCalculator::evaluate(const Inputs &inputs) const
 {
     Result refused;
-    if (refuseOutOfRange(spec(), inputs, refused))
+    if (refuseOutOfRange(description(), inputs, refused))
         return refused;
-    const InputReader in(spec(), inputs);
+    const InputReader in(description(), inputs);
     for (const char *key : {"a_um", "b_um", "alpha_db_m", "sigma_abs_m2"})
         if (in.empty(key))
             return refusal(kEmptyInputNotice, key);
     const double n = fiberparams::dopingConcentration(
         in.number("a_um"), in.number("b_um"), in.number("alpha_db_m"), in.number("sigma_abs_m2"));
-    ResultBuilder out(spec());
+    ResultBuilder out(description());
     out.number("n_m3", n, formatNumber(n, 'g', 3));
     return out.take();
 }
 
-const CalculatorSpec &LossCalculator::spec() const
+const CalculatorDescription &LossCalculator::description() const
 {
-    static const CalculatorSpec s = lossSpec();
+    static const CalculatorDescription s = lossDescription();
     return s;
 }
 
 Result LossCalculator::evaluate(const Inputs &inputs) const
 {
     Result refused;
-    if (refuseOutOfRange(spec(), inputs, refused))
+    if (refuseOutOfRange(description(), inputs, refused))
         return refused;
-    const InputReader in(spec(), inputs);
+    const InputReader in(description(), inputs);
     const double total = fiberparams::totalLossDb(in.number("p_in_w"), in.number("p_out_w"));
     if (fiberparams::isNoLoss(total))
         return clearedRefusal(
-            spec(), {"total_db", "average_db_m"},
+            description(), {"total_db", "average_db_m"},
             {"输出功率必须小于输入功率", "the output power must be below the input power"},
             "p_out_w");
     const double average = fiberparams::averageLossDbPerM(total, in.number("length_m"));
-    ResultBuilder out(spec());
+    ResultBuilder out(description());
     out.number("total_db", total, formatNumber(total, 'g', 4));
     out.number("average_db_m", average, formatNumber(average, 'g', 4));
     return out.take();
 }
 
-const CalculatorSpec &FillFactorCalculator::spec() const
+const CalculatorDescription &FillFactorCalculator::description() const
 {
-    static const CalculatorSpec s = fillFactorSpec();
+    static const CalculatorDescription s = fillFactorDescription();
     return s;
 }
 
 Result FillFactorCalculator::evaluate(const Inputs &inputs) const
 {
     Result refused;
-    if (refuseOutOfRange(spec(), inputs, refused))
+    if (refuseOutOfRange(description(), inputs, refused))
         return refused;
-    const InputReader in(spec(), inputs);
+    const InputReader in(description(), inputs);
     const double gamma = fiberparams::fillFactor(in.number("a_um"), in.number("b_um"));
-    ResultBuilder out(spec());
+    ResultBuilder out(description());
     out.number("fill_factor", gamma, formatNumber(gamma, 'g', 4));
     return out.take();
 }

@@ -16,21 +16,21 @@ namespace velmora::calc {
 class DopingCalculator : public Calculator
 {
 public:
-    const CalculatorSpec &spec() const override;
+    const CalculatorDescription &description() const override;
     Result evaluate(const Inputs &inputs) const override;
 };
 
 class LossCalculator : public Calculator
 {
 public:
-    const CalculatorSpec &spec() const override;
+    const CalculatorDescription &description() const override;
     Result evaluate(const Inputs &inputs) const override;
 };
 
 class FillFactorCalculator : public Calculator
 {
 public:
-    const CalculatorSpec &spec() const override;
+    const CalculatorDescription &description() const override;
     Result evaluate(const Inputs &inputs) const override;
 };
 
@@ -45,7 +45,7 @@ public:
 class EndFaceCalculator : public Calculator
 {
 public:
-    const CalculatorSpec &spec() const override;
+    const CalculatorDescription &description() const override;
     Result evaluate(const Inputs &inputs) const override;
     // n1 and NA are linked through n2: editing one rewrites the other; an
     // emptied field is first refilled from its partner.

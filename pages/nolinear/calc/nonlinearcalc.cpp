@@ -1,6 +1,6 @@
 #include "nonlinearcalc.h"
 
-#include "fieldspecs.h"
+#include "fielddescriptions.h"
 #include "inputreader.h"
 #include "nonlinear.h"
 #include "rangedinput.h"
@@ -20,16 +20,16 @@ constexpr double kNm = 1e-9;
 constexpr inputranges::InputRange kRamanShift{
     -inputranges::kFrequency.max, inputranges::kFrequency.max, "Hz", "拉曼频移", "Raman shift"};
 
-FieldSpec input(std::string key, std::string objectName, Text caption, std::string unit,
-                double toSI, std::string defaultText, const inputranges::InputRange &range)
+FieldDescription input(std::string key, std::string objectName, Text caption, std::string unit,
+                       double toSI, std::string defaultText, const inputranges::InputRange &range)
 {
     return rangedInput(std::move(key), std::move(objectName), std::move(caption), std::move(unit),
                        toSI, std::move(defaultText), range);
 }
 
-CalculatorSpec sbsSpec()
+CalculatorDescription sbsDescription()
 {
-    CalculatorSpec s;
+    CalculatorDescription s;
     s.id = "nonlinear.sbs";
     s.title = {"受激布里渊散射", "Stimulated Brillouin scattering"};
     s.page = "nolinear";
@@ -86,9 +86,9 @@ CalculatorSpec sbsSpec()
     return s;
 }
 
-CalculatorSpec srsSpec()
+CalculatorDescription srsDescription()
 {
-    CalculatorSpec s;
+    CalculatorDescription s;
     s.id = "nonlinear.srs";
     s.title = {"受激拉曼散射", "Stimulated Raman scattering"};
     s.page = "nolinear";
@@ -153,14 +153,14 @@ CalculatorSpec srsSpec()
     return s;
 }
 
-CalculatorSpec spmSpec()
+CalculatorDescription spmDescription()
 {
-    CalculatorSpec s;
+    CalculatorDescription s;
     s.id = "nonlinear.spm";
     s.title = {"非线性相移", "Nonlinear phase shift"};
     s.page = "nolinear";
     s.tab = 2;
-    FieldSpec fiber;
+    FieldDescription fiber;
     fiber.key = "gain_fiber";
     fiber.objectName = "radioButton_2";
     fiber.kind = ValueKind::Choice;
@@ -209,9 +209,9 @@ CalculatorSpec spmSpec()
     return s;
 }
 
-CalculatorSpec fwmSpec()
+CalculatorDescription fwmDescription()
 {
-    CalculatorSpec s;
+    CalculatorDescription s;
     s.id = "nonlinear.fwm";
     s.title = {"四波混频", "Four-wave mixing"};
     s.page = "nolinear";
@@ -247,18 +247,18 @@ CalculatorSpec fwmSpec()
 
 } // namespace
 
-const CalculatorSpec &SbsCalculator::spec() const
+const CalculatorDescription &SbsCalculator::description() const
 {
-    static const CalculatorSpec s = sbsSpec();
+    static const CalculatorDescription s = sbsDescription();
     return s;
 }
 
 Result SbsCalculator::evaluate(const Inputs &inputs) const
 {
     Result refused;
-    if (refuseOutOfRange(spec(), inputs, refused))
+    if (refuseOutOfRange(description(), inputs, refused))
         return refused;
-    const InputReader in(spec(), inputs);
+    const InputReader in(description(), inputs);
     const double lambdaP = in.number("lambda_p_nm") * kNm;
     const double gb =
         nonlinear::brillouinPeakGain(in.number("gamma_e"), in.number("tb_s"), in.number("n"),
@@ -266,25 +266,25 @@ Result SbsCalculator::evaluate(const Inputs &inputs) const
     const double threshold = nonlinear::sbsThreshold(in.number("r_eff_m"), in.number("k"),
                                                      in.number("gain"), in.number("length_m"), gb);
     const double lambdaS = nonlinear::stokesWavelength(lambdaP, in.number("shift_hz")) * 1e9;
-    ResultBuilder out(spec());
+    ResultBuilder out(description());
     out.number("gb_m_w", gb, formatNumber(gb, 'g', 4));
     out.number("p_th_w", threshold, formatNumber(threshold, 'f', 4));
     out.number("lambda_s_nm", lambdaS, formatNumber(lambdaS, 'f', 4));
     return out.take();
 }
 
-const CalculatorSpec &SrsCalculator::spec() const
+const CalculatorDescription &SrsCalculator::description() const
 {
-    static const CalculatorSpec s = srsSpec();
+    static const CalculatorDescription s = srsDescription();
     return s;
 }
 
 Result SrsCalculator::evaluate(const Inputs &inputs) const
 {
     Result refused;
-    if (refuseOutOfRange(spec(), inputs, refused))
+    if (refuseOutOfRange(description(), inputs, refused))
         return refused;
-    const InputReader in(spec(), inputs);
+    const InputReader in(description(), inputs);
     const double length = in.number("length_m");
     const double rEff = in.number("r_eff_m");
     const double alphaS = in.number("alpha_s_m");
@@ -298,7 +298,7 @@ Result SrsCalculator::evaluate(const Inputs &inputs) const
     const double lambdaS =
         nonlinear::stokesWavelength(in.number("lambda_p_nm") * kNm, in.number("shift_hz")) * 1e9;
 
-    ResultBuilder out(spec());
+    ResultBuilder out(description());
     out.number("p_th_delivery_w", delivery, formatNumber(delivery, 'g', 6));
     out.number("p_th_amplifier_w", amplifier, formatNumber(amplifier, 'g', 6));
     out.number("p_th_oscillator_w", oscillator, formatNumber(oscillator, 'g', 6));
@@ -306,18 +306,18 @@ Result SrsCalculator::evaluate(const Inputs &inputs) const
     return out.take();
 }
 
-const CalculatorSpec &SpmCalculator::spec() const
+const CalculatorDescription &SpmCalculator::description() const
 {
-    static const CalculatorSpec s = spmSpec();
+    static const CalculatorDescription s = spmDescription();
     return s;
 }
 
 Result SpmCalculator::evaluate(const Inputs &inputs) const
 {
     Result refused;
-    if (refuseOutOfRange(spec(), inputs, refused))
+    if (refuseOutOfRange(description(), inputs, refused))
         return refused;
-    const InputReader in(spec(), inputs);
+    const InputReader in(description(), inputs);
     const std::string &type = in.text("gain_fiber");
     if (type != "0" && type != "1")
         return refusal({"光纤类型应为0（传输光纤）或1（增益光纤）",
@@ -332,7 +332,7 @@ Result SpmCalculator::evaluate(const Inputs &inputs) const
                     : nonlinear::effectiveLengthTransmission(in.number("alpha_m"), length);
     const double phase = nonlinear::nonlinearPhase(gamma, in.number("p_peak_w"), effectiveLength);
 
-    ResultBuilder out(spec());
+    ResultBuilder out(description());
     out.number("area_m2", area, formatNumber(area, 'g', 4));
     out.number("gamma", gamma, formatNumber(gamma, 'g', 4));
     out.number("l_eff_m", effectiveLength, formatNumber(effectiveLength, 'g', 4));
@@ -340,22 +340,22 @@ Result SpmCalculator::evaluate(const Inputs &inputs) const
     return out.take();
 }
 
-const CalculatorSpec &FwmCalculator::spec() const
+const CalculatorDescription &FwmCalculator::description() const
 {
-    static const CalculatorSpec s = fwmSpec();
+    static const CalculatorDescription s = fwmDescription();
     return s;
 }
 
 Result FwmCalculator::evaluate(const Inputs &inputs) const
 {
     Result refused;
-    if (refuseOutOfRange(spec(), inputs, refused))
+    if (refuseOutOfRange(description(), inputs, refused))
         return refused;
-    const InputReader in(spec(), inputs);
+    const InputReader in(description(), inputs);
     const double deltaK = nonlinear::fwmPhaseMismatch(
         in.number("lambda1_nm") * kNm, in.number("lambda2_nm") * kNm, in.number("lambda3_nm") * kNm,
         in.number("n1"), in.number("n2"), in.number("n3"));
-    ResultBuilder out(spec());
+    ResultBuilder out(description());
     out.number("delta_k_m", deltaK, formatNumber(deltaK, 'g', 3));
     return out.take();
 }

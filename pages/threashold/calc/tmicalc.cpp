@@ -1,7 +1,7 @@
 #include "tmicalc.h"
 
 #include "complexnumber.h"
-#include "fieldspecs.h"
+#include "fielddescriptions.h"
 #include "inputreader.h"
 #include "modeinstability.h"
 #include "rangedinput.h"
@@ -16,23 +16,24 @@ namespace {
 constexpr double kUm = 1e-6;
 constexpr double kNm = 1e-9;
 
-FieldSpec input(std::string key, std::string objectName, Text caption, std::string unit,
-                double toSI, std::string defaultText, const inputranges::InputRange &range)
+FieldDescription input(std::string key, std::string objectName, Text caption, std::string unit,
+                       double toSI, std::string defaultText, const inputranges::InputRange &range)
 {
     return rangedInput(std::move(key), std::move(objectName), std::move(caption), std::move(unit),
                        toSI, std::move(defaultText), range);
 }
 
-FieldSpec curve(std::string key, Text caption, std::string unit)
+FieldDescription curve(std::string key, Text caption, std::string unit)
 {
-    FieldSpec f = numberOutput(std::move(key), "", std::move(caption), std::move(unit), 1.0, "g6");
+    FieldDescription f =
+        numberOutput(std::move(key), "", std::move(caption), std::move(unit), 1.0, "g6");
     f.kind = ValueKind::Curve;
     return f;
 }
 
-CalculatorSpec tmiSpec()
+CalculatorDescription tmiDescription()
 {
-    CalculatorSpec s;
+    CalculatorDescription s;
     s.id = "tmi.threshold";
     s.title = {"均匀双包层光纤", "Uniform double-clad fiber"};
     s.page = "threashold";
@@ -106,19 +107,19 @@ void addCurve(ResultBuilder &out, const char *key, const std::vector<double> &va
 
 } // namespace
 
-const CalculatorSpec &TmiThresholdCalculator::spec() const
+const CalculatorDescription &TmiThresholdCalculator::description() const
 {
-    static const CalculatorSpec s = tmiSpec();
+    static const CalculatorDescription s = tmiDescription();
     return s;
 }
 
 Result TmiThresholdCalculator::evaluate(const Inputs &inputs) const
 {
-    const InputReader in(spec(), inputs);
-    for (const FieldSpec &field : spec().fields)
+    const InputReader in(description(), inputs);
+    for (const FieldDescription &field : description().fields)
         if (field.role == FieldRole::Input && in.empty(field.key))
             return refusal(kEmptyInputNotice, field.key);
-    for (const FieldSpec &field : spec().fields) {
+    for (const FieldDescription &field : description().fields) {
         if (field.role != FieldRole::Input)
             continue;
         // κ = 0 and ρC = 0 are left to the model, which answers them with
@@ -170,7 +171,7 @@ Result TmiThresholdCalculator::evaluate(const Inputs &inputs) const
                         "mode instability needs a multimode fiber (V above 2.405)"},
                        "a_um");
 
-    ResultBuilder out(spec());
+    ResultBuilder out(description());
     out.number("chi_max_per_w", result.chiMax, formatNumber(result.chiMax, 'g', 4));
     out.number("p_th_w", result.thresholdPower, formatNumber(result.thresholdPower, 'g', 6));
     out.number("peak_shift_khz", result.peakShift, formatNumber(result.peakShift, 'g', 6));

@@ -19,7 +19,7 @@ namespace velmora::calc {
 class TmiThresholdCalculator : public Calculator
 {
 public:
-    const CalculatorSpec &spec() const override;
+    const CalculatorDescription &description() const override;
     Result evaluate(const Inputs &inputs) const override;
 };
 

@@ -1,13 +1,14 @@
-#include "fieldspecs.h"
+#include "fielddescriptions.h"
 
 #include "rangecheck.h"
 
 namespace velmora::calc {
 
-FieldSpec numberInput(std::string key, std::string objectName, Text caption, std::string unit,
-                      double toSI, std::string defaultText, double min, double max, FieldRole role)
+FieldDescription numberInput(std::string key, std::string objectName, Text caption,
+                             std::string unit, double toSI, std::string defaultText, double min,
+                             double max, FieldRole role)
 {
-    FieldSpec f;
+    FieldDescription f;
     f.key = std::move(key);
     f.objectName = std::move(objectName);
     f.role = role;
@@ -20,19 +21,19 @@ FieldSpec numberInput(std::string key, std::string objectName, Text caption, std
     return f;
 }
 
-FieldSpec numberInput(std::string key, std::string objectName, Text caption, std::string unit,
-                      double toSI, std::string defaultText, const inputranges::InputRange &range,
-                      FieldRole role)
+FieldDescription numberInput(std::string key, std::string objectName, Text caption,
+                             std::string unit, double toSI, std::string defaultText,
+                             const inputranges::InputRange &range, FieldRole role)
 {
     return withRange(numberInput(std::move(key), std::move(objectName), std::move(caption),
                                  std::move(unit), toSI, std::move(defaultText), 0.0, 0.0, role),
                      range);
 }
 
-FieldSpec numberOutput(std::string key, std::string objectName, Text caption, std::string unit,
-                       double toSI, std::string format)
+FieldDescription numberOutput(std::string key, std::string objectName, Text caption,
+                              std::string unit, double toSI, std::string format)
 {
-    FieldSpec f;
+    FieldDescription f;
     f.key = std::move(key);
     f.objectName = std::move(objectName);
     f.role = FieldRole::Output;
@@ -43,19 +44,19 @@ FieldSpec numberOutput(std::string key, std::string objectName, Text caption, st
     return f;
 }
 
-FieldSpec keptByRestore(FieldSpec field)
+FieldDescription keptByRestore(FieldDescription field)
 {
     field.keptByRestore = true;
     return field;
 }
 
-FieldSpec restoredTo(FieldSpec field, std::string text)
+FieldDescription restoredTo(FieldDescription field, std::string text)
 {
     field.restoreText = std::move(text);
     return field;
 }
 
-FieldSpec keptByClear(FieldSpec field)
+FieldDescription keptByClear(FieldDescription field)
 {
     field.keptByClear = true;
     return field;
