@@ -2,6 +2,7 @@
 // evaluation (both on the page defaults, same binary, same run), and the
 // complex Bessel functions per call on the arguments the model uses.
 #include "complexbessel.h"
+#include "heatgreensamples.h"
 #include "modeinstability.h"
 
 #include <benchmark/benchmark.h>
@@ -25,11 +26,29 @@ void BM_ModeInstability(benchmark::State &state)
 {
     const ModeInstabilityInput in = defaultModeInstabilityInput();
     for (auto _ : state) {
+        forgetHeatGreenSamples(); // a first calculation: the Green's function computed too
         ModeInstabilityResult r = computeModeInstability(in);
         benchmark::DoNotOptimize(r.chiMax);
     }
 }
 BENCHMARK(BM_ModeInstability)
+    ->Unit(benchmark::kMillisecond)
+    ->UseRealTime()
+    ->Repetitions(3); // two threads: wall time
+
+// A recalculation after the core was edited (cladding, doped region and
+// thermal data unchanged): the Green's-function samples are reused.
+void BM_ModeInstabilityNewCore(benchmark::State &state)
+{
+    ModeInstabilityInput in = defaultModeInstabilityInput();
+    (void)computeModeInstability(in);
+    in.coreRadius = 12e-6;
+    for (auto _ : state) {
+        ModeInstabilityResult r = computeModeInstability(in);
+        benchmark::DoNotOptimize(r.chiMax);
+    }
+}
+BENCHMARK(BM_ModeInstabilityNewCore)
     ->Unit(benchmark::kMillisecond)
     ->UseRealTime()
     ->Repetitions(3); // two threads: wall time

@@ -3,6 +3,7 @@
 #include "bessel.h"
 #include "complexbessel.h"
 #include "complexnumber.h"
+#include "heatgreensamples.h"
 #include "innerthreads.h"
 #include "modesolver.h"
 
@@ -97,30 +98,12 @@ struct SumContext {
     ModeFields fields;
     double b, rd, norm; // norm = 1/sqrt(P11 P01)
     double outerStep, innerStep;
-    double conductivity, heatCapacity, heatTransfer;
+    HeatGreenSetup heat; // grids and thermal constants of the Green's function
 };
-
-struct OffsetSetup {
-    Complex q, d;
-};
-
-// q = sqrt(i 2 pi f rhoC / kappa) (f in kHz -> Hz), H = 2h / (q kappa), and
-// the boundary coefficient D that makes the Green's function satisfy the
-// convective condition at the cladding surface r = b.
-OffsetSetup setupOffset(const SumContext &c, double f)
-{
-    const Complex s(0.0, 2 * f * kPi * 1000 * c.heatCapacity / c.conductivity);
-    const Complex q = complexSqrt(s);
-    const Complex h = Complex(2 * c.heatTransfer, 0.0) / (q * c.conductivity);
-    const Complex qb = q * c.b;
-    const Complex d = (complexBesselK(0, qb) + complexBesselK(2, qb) - h * complexBesselK(1, qb)) /
-                      (complexBesselI(0, qb) + complexBesselI(2, qb) + h * complexBesselI(1, qb));
-    return {q, d};
-}
 
 // The double sum of one offset, term by term: the Bessel functions of the
 // Green's function and of the core fields are evaluated inside the sums.
-Complex couplingSumLiteral(const SumContext &c, const OffsetSetup &o)
+Complex couplingSumLiteral(const SumContext &c, const HeatGreenOffset &o)
 {
     Complex total;
     forEachRadius(c.b, c.outerStep, [&](double r) {
@@ -161,26 +144,6 @@ SumGrids makeGrids(const SumContext &c)
         g.j1.push_back(besselJn(1, c.fields.u11 * (rp / c.fields.a)));
     }
     return g;
-}
-
-// I_1(q r) and K_1(q r) + D I_1(q r) at every radius of a grid (r > 0),
-// stored as interleaved (re, im) pairs.
-void greenFactors(const std::vector<double> &radii, const OffsetSetup &o, std::vector<double> *i1,
-                  std::vector<double> *outer)
-{
-    i1->assign(2 * radii.size(), 0.0);
-    outer->assign(2 * radii.size(), 0.0);
-    for (size_t k = 0; k < radii.size(); ++k) {
-        if (radii[k] == 0)
-            continue; // never used: terms at r = 0 are zero
-        Complex i, k1;
-        complexBesselI1K1(o.q * radii[k], &i, &k1);
-        const Complex e = k1 + o.d * i;
-        (*i1)[2 * k] = i.re();
-        (*i1)[2 * k + 1] = i.im();
-        (*outer)[2 * k] = e.re();
-        (*outer)[2 * k + 1] = e.im();
-    }
 }
 
 // rows[i] += c * v[i] * f[0] * f[1] * f[2] * f[3] * f[4] for i in [first, last),
@@ -243,11 +206,10 @@ AddRowTerms rowTermKernel()
 // r' at a time), which leaves each sum's order, and so its value, unchanged.
 // Terms at r = 0 or r' = 0 are formed from a zero g exactly as there (they add
 // zeros, unless the normalisation is not finite, when they carry its NaN).
-Complex couplingSumFast(const SumContext &c, const SumGrids &g, const OffsetSetup &o)
+Complex couplingSumFast(const SumContext &c, const SumGrids &g, const HeatGreenSamples &green)
 {
-    std::vector<double> i1Outer, eOuter, i1Inner, eInner;
-    greenFactors(g.outer, o, &i1Outer, &eOuter);
-    greenFactors(g.inner, o, &i1Inner, &eInner);
+    const std::vector<double> &i1Outer = green.outerI1, &eOuter = green.outerE;
+    const std::vector<double> &i1Inner = green.innerI1, &eInner = green.innerE;
     const AddRowTerms addTerms = rowTermKernel();
     const size_t nOuter = g.outer.size();
     std::vector<double> rows(2 * nOuter, 0.0); // inner sums per outer radius
@@ -300,14 +262,18 @@ std::vector<double> couplingAt(const SumContext &ctx, const std::vector<double> 
     std::vector<double> chi(offsets.size());
     if (literal) {
         for (size_t k = 0; k < offsets.size(); ++k)
-            chi[k] = couplingSumLiteral(ctx, setupOffset(ctx, offsets[k])).im() * kc;
+            chi[k] = couplingSumLiteral(ctx, heatGreenOffset(ctx.heat, offsets[k])).im() * kc;
         return chi;
     }
     const SumGrids grids = makeGrids(ctx);
+    // Both threads ask for every offset's Green's-function samples: they
+    // share out those not yet computed, then each forms its half of the sums.
     auto work = [&](size_t first, std::exception_ptr *error) {
         try {
+            const std::vector<std::shared_ptr<const HeatGreenSamples>> green =
+                heatGreenSamples(ctx.heat, grids.outer, grids.inner, offsets);
             for (size_t k = first; k < offsets.size(); k += 2)
-                chi[k] = couplingSumFast(ctx, grids, setupOffset(ctx, offsets[k])).im() * kc;
+                chi[k] = couplingSumFast(ctx, grids, *green[k]).im() * kc;
         } catch (...) {
             *error = std::current_exception();
         }
@@ -410,11 +376,16 @@ ModeInstabilityResult computeModel(const ModeInstabilityInput &in, bool literal)
     }
 
     // 7. Coupling coefficient at each offset.
-    const SumContext ctx{fields,          b,
-                         in.dopedRadius,  norm,
-                         b / kOuterSteps, in.dopedRadius / kInnerSteps,
-                         in.conductivity, in.heatCapacity,
-                         in.heatTransfer};
+    const double outerStep = b / kOuterSteps;
+    const double innerStep = in.dopedRadius / kInnerSteps;
+    const SumContext ctx{fields,
+                         b,
+                         in.dopedRadius,
+                         norm,
+                         outerStep,
+                         innerStep,
+                         {b, outerStep, in.dopedRadius, innerStep, in.conductivity, in.heatCapacity,
+                          in.heatTransfer}};
     std::vector<double> offsets = offsetLoopValues();
     std::vector<double> chi = couplingAt(ctx, offsets, kc, literal);
     // A peak at either end of the scan is no peak: widen that side (same

@@ -88,8 +88,11 @@ struct ModeInstabilityResult {
 };
 
 // The model with the Green's-function values computed once per grid radius
-// and offset, and the offsets spread over up to two threads. Bit for bit the
-// same result as computeModeInstabilityLiteral().
+// and offset and kept for later calls with the same cladding, doped region
+// and thermal data (heatgreensamples.h: a sweep over the core, aperture,
+// wavelengths or powers computes them once), and the offsets spread over up
+// to two threads. Bit for bit the same result as
+// computeModeInstabilityLiteral().
 // Throws ComplexDivisionError ("除数为0") when a complex divisor vanishes
 // (kappa = 0 or rhoC = 0 with the page's inputs). Every loop is bounded: any
 // input, finite or not, returns.

@@ -3,12 +3,14 @@
 // follow from the definitions by hand.
 #include "modeinstability.h"
 #include "complexnumber.h"
+#include "heatgreensamples.h"
 
 #include <gtest/gtest.h>
 
 #include <cmath>
 #include <cstdio>
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -175,6 +177,34 @@ TEST(ModeInstability, OptimisedEqualsLiteralOnDegenerateRadii)
                 EXPECT_EQ(fast.coupling[k], literal.coupling[k]) << k;
         }
         EXPECT_EQ(fast.thresholdPower, literal.thresholdPower);
+    }
+}
+
+// The Green's-function samples are kept between calls for the same grids and
+// thermal constants. A result must not depend on what was computed before:
+// for each quantity that shapes the samples, a fiber differing from the
+// previous call in that quantity alone (and in its core, which the samples do
+// not depend on) gives exactly the result computed from nothing.
+TEST(ModeInstability, KeptGreenSamplesNeverChangeAResult)
+{
+    const ModeInstabilityInput base = defaultModeInstabilityInput();
+    std::vector<ModeInstabilityInput> variants(6, base);
+    variants[0].claddingRadius = 250e-6;
+    variants[1].dopedRadius = 12e-6;
+    variants[2].conductivity = 1.38;
+    variants[3].heatCapacity = 1.6e6;
+    variants[4].heatTransfer = 2500;
+    variants[5].coreRadius = 20e-6; // same thermal setup: the samples are shared
+    for (size_t v = 0; v < variants.size(); ++v) {
+        SCOPED_TRACE(v);
+        if (v < 5)
+            variants[v].coreRadius = 12e-6;
+        forgetHeatGreenSamples();
+        const ModeInstabilityResult fresh = computeModeInstability(variants[v]);
+        ASSERT_EQ(fresh.status, ModeInstabilityStatus::Ok);
+        forgetHeatGreenSamples();
+        (void)computeModeInstability(base);
+        expectSameResult(computeModeInstability(variants[v]), fresh);
     }
 }
 
