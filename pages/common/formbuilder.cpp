@@ -1,6 +1,5 @@
 #include "formbuilder.h"
 
-#include <QFont>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -9,7 +8,16 @@
 
 namespace form {
 
-QTabWidget *pageTabWidget(QWidget *page, const char *pageName)
+QFont pointFont(int pointSize, const QString &family)
+{
+    QFont font;
+    if (!family.isEmpty())
+        font.setFamily(family);
+    font.setPointSize(pointSize);
+    return font;
+}
+
+QTabWidget *pageTabWidget(QWidget *page, const char *pageName, const QRect &tabGeometry)
 {
     if (page->objectName().isEmpty())
         page->setObjectName(QLatin1String(pageName));
@@ -17,12 +25,18 @@ QTabWidget *pageTabWidget(QWidget *page, const char *pageName)
 
     auto *tabWidget = new QTabWidget(page);
     tabWidget->setObjectName(QStringLiteral("tabWidget"));
-    tabWidget->setGeometry(QRect(0, 0, 815, 590));
+    tabWidget->setGeometry(tabGeometry);
     tabWidget->setTabPosition(QTabWidget::North);
-    QFont tabFont;
-    tabFont.setPointSize(12);
-    tabWidget->setFont(tabFont);
+    tabWidget->setFont(pointFont(12));
     return tabWidget;
+}
+
+QWidget *tab(QTabWidget *tabs, const char *objectName, const QString &title)
+{
+    auto *page = new QWidget();
+    page->setObjectName(QLatin1String(objectName));
+    tabs->addTab(page, title);
+    return page;
 }
 
 namespace {
@@ -33,12 +47,15 @@ template <typename W> W *place(QWidget *parent, const char *objectName, const QR
     auto *widget = new W(parent);
     widget->setObjectName(QString::fromLatin1(objectName));
     widget->setGeometry(geometry);
-    QFont font;
-    if (!family.isEmpty())
-        font.setFamily(family);
-    font.setPointSize(pointSize);
-    widget->setFont(font);
+    if (pointSize != kInheritFont)
+        widget->setFont(pointFont(pointSize, family));
     return widget;
+}
+
+QString coloured(const QString &style, const QString &text)
+{
+    return richText(QStringLiteral("<span style=\" ") + style + QStringLiteral("\">") + text +
+                    QStringLiteral("</span>"));
 }
 
 } // namespace
@@ -60,40 +77,96 @@ QString super(const QString &text)
            QStringLiteral("</span>");
 }
 
+QString markup(const QString &markup, int pointSize)
+{
+    // The spans are opened here and closed at their "}", so nested indices
+    // (e^{(-α_{s}*L)}) come out nested.
+    const QString close = QStringLiteral("</span>");
+    const QString subOpen = sub(QString()).chopped(close.size());
+    const QString superOpen = super(QString()).chopped(close.size());
+    QString body;
+    int depth = 0;
+    for (int i = 0; i < markup.size(); ++i) {
+        const QChar c = markup.at(i);
+        if ((c == QLatin1Char('_') || c == QLatin1Char('^')) && i + 1 < markup.size() &&
+            markup.at(i + 1) == QLatin1Char('{')) {
+            body += c == QLatin1Char('_') ? subOpen : superOpen;
+            ++depth;
+            ++i;
+        } else if (c == QLatin1Char('}') && depth > 0) {
+            body += close;
+            --depth;
+        } else {
+            body += QString(c).toHtmlEscaped();
+        }
+    }
+    if (pointSize > 0)
+        body = QStringLiteral("<span style=\" font-size:%1pt;\">").arg(pointSize) + body + close;
+    return richText(body);
+}
+
 QString titleText(const QString &title)
 {
-    return richText(QStringLiteral("<span style=\" font-weight:600; color:#ff5500;\">") + title +
-                    QStringLiteral("</span>"));
+    return coloured(QStringLiteral("font-weight:600; color:#ff5500;"), title);
 }
 
-QLabel *caption(QWidget *parent, const char *objectName, const QRect &geometry)
+QString headingText(const QString &heading)
 {
-    return place<QLabel>(parent, objectName, geometry, 12);
+    return coloured(QStringLiteral("color:#ff5500;"), heading.toHtmlEscaped());
 }
 
-QLabel *formula(QWidget *parent, const char *objectName, const QRect &geometry)
+QLabel *caption(QWidget *parent, const char *objectName, const QRect &geometry, const QString &text,
+                int pointSize)
 {
-    return place<QLabel>(parent, objectName, geometry, 12, QStringLiteral("Times New Roman"));
+    auto *label = place<QLabel>(parent, objectName, geometry, pointSize);
+    label->setText(text);
+    return label;
 }
 
-QLabel *title(QWidget *parent, const char *objectName, const QRect &geometry, int pointSize)
+QLabel *formula(QWidget *parent, const char *objectName, const QRect &geometry, const QString &text)
 {
-    return place<QLabel>(parent, objectName, geometry, pointSize, QStringLiteral("微软雅黑"));
+    auto *label =
+        place<QLabel>(parent, objectName, geometry, 12, QStringLiteral("Times New Roman"));
+    label->setText(text);
+    return label;
 }
 
-QLineEdit *field(QWidget *parent, const char *objectName, const QRect &geometry)
+QLabel *title(QWidget *parent, const char *objectName, const QRect &geometry, int pointSize,
+              const QString &text)
 {
-    return place<QLineEdit>(parent, objectName, geometry, 12);
+    auto *label =
+        place<QLabel>(parent, objectName, geometry, pointSize, QStringLiteral("微软雅黑"));
+    label->setText(text);
+    return label;
 }
 
-QPushButton *button(QWidget *parent, const char *objectName, const QRect &geometry)
+QLabel *heading(QWidget *tab, const char *objectName, const QString &text)
 {
-    return place<QPushButton>(parent, objectName, geometry, 12);
+    return title(tab, objectName, QRect(20, 6, 600, 34), 14, headingText(text));
 }
 
-QGroupBox *group(QWidget *parent, const char *objectName, const QRect &geometry)
+QLineEdit *field(QWidget *parent, const char *objectName, const QRect &geometry,
+                 const QString &text, int pointSize)
 {
-    return place<QGroupBox>(parent, objectName, geometry, 12);
+    auto *edit = place<QLineEdit>(parent, objectName, geometry, pointSize);
+    edit->setText(text);
+    return edit;
+}
+
+QPushButton *button(QWidget *parent, const char *objectName, const QRect &geometry,
+                    const QString &text, int pointSize)
+{
+    auto *button = place<QPushButton>(parent, objectName, geometry, pointSize);
+    button->setText(text);
+    return button;
+}
+
+QGroupBox *group(QWidget *parent, const char *objectName, const QRect &geometry,
+                 const QString &title, int pointSize)
+{
+    auto *box = place<QGroupBox>(parent, objectName, geometry, pointSize);
+    box->setTitle(title);
+    return box;
 }
 
 } // namespace form

@@ -2,7 +2,8 @@
 #define FORMTEXTS_H
 
 // Translating a form built in code whose Chinese texts are set once, at
-// construction (the markup forms of the nonlinear and fiber-parameter pages).
+// construction (the nonlinear and fiber-parameter forms, written in caption
+// markup with form::markup).
 // captureSourceTexts keeps every Chinese text of the page as its source: the
 // text of labels and buttons, the titles of group boxes and tabs.
 // applySourceTexts writes them in the window's language: a plain text is

@@ -94,9 +94,7 @@ QString shownChoice(const QString &source)
 
 QFont smallFont()
 {
-    QFont font;
-    font.setPointSize(kFontPt);
-    return font;
+    return form::pointFont(kFontPt);
 }
 
 QLabel *label(QWidget *parent, const QString &text)

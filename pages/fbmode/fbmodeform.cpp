@@ -10,70 +10,30 @@ namespace Ui {
 
 namespace {
 
-// Rich-text captions: every caption and formula is a small HTML document so
-// that sub- and superscripts render as such.
-QString richText(const QString &body)
-{
-    return QStringLiteral("<html><head/><body><p>") + body + QStringLiteral("</p></body></html>");
-}
-
-QString sub(const QString &text)
-{
-    return QStringLiteral("<span style=\" vertical-align:sub;\">") + text +
-           QStringLiteral("</span>");
-}
-
-QString sup(const QString &text)
-{
-    return QStringLiteral("<span style=\" vertical-align:super;\">") + text +
-           QStringLiteral("</span>");
-}
-
-QFont pointFont(int points, const QString &family = QString())
-{
-    QFont font;
-    if (!family.isEmpty())
-        font.setFamily(family);
-    font.setPointSize(points);
-    return font;
-}
-
+// The page sets its 11 pt font once; captions, fields and groups inherit it.
 QLabel *makeLabel(QWidget *parent, const char *name, const QRect &geometry)
 {
-    auto *label = new QLabel(parent);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setGeometry(geometry);
-    return label;
+    return form::caption(parent, name, geometry, QString(), form::kInheritFont);
 }
 
 QLineEdit *makeField(QWidget *parent, const char *name, const QRect &geometry)
 {
-    auto *field = new QLineEdit(parent);
-    field->setObjectName(QString::fromLatin1(name));
-    field->setGeometry(geometry);
-    return field;
+    return form::field(parent, name, geometry, QString(), form::kInheritFont);
 }
 
 QGroupBox *makeGroup(QWidget *parent, const char *name, const QRect &geometry)
 {
-    auto *group = new QGroupBox(parent);
-    group->setObjectName(QString::fromLatin1(name));
-    group->setGeometry(geometry);
-    return group;
+    return form::group(parent, name, geometry, QString(), form::kInheritFont);
 }
 
 QLabel *makeTitle(QWidget *parent, const char *name)
 {
-    QLabel *title = makeLabel(parent, name, QRect(15, 2, 500, 32));
-    title->setFont(pointFont(14, QStringLiteral("微软雅黑")));
-    return title;
+    return form::title(parent, name, QRect(15, 2, 500, 32), 14);
 }
 
-QString orangeTitle(const QString &text)
-{
-    return richText(QStringLiteral("<span style=\" color:#ff5500;\">") + text +
-                    QStringLiteral("</span>"));
-}
+using form::pointFont;
+using form::richText;
+using form::sub;
 
 } // namespace
 
@@ -302,7 +262,8 @@ void fbmode::retranslateUi(QWidget *page)
     // "模式分布"
     tabWidget->setTabText(tabWidget->indexOf(tab_1),
                           QCoreApplication::translate("fbmode", "模式分布"));
-    label_20->setText(orangeTitle(QCoreApplication::translate("fbmode", "光纤模式参数--光纤模式")));
+    label_20->setText(
+        form::headingText(QCoreApplication::translate("fbmode", "光纤模式参数--光纤模式")));
     groupBox_24->setTitle(inputs);
     n1Label_2->setText(n1);
     n2Label_2->setText(n2);
@@ -330,7 +291,8 @@ void fbmode::retranslateUi(QWidget *page)
     // "光束质量因子"
     tabWidget->setTabText(tabWidget->indexOf(tab_2),
                           QCoreApplication::translate("fbmode", "光束质量因子"));
-    label_21->setText(orangeTitle(QCoreApplication::translate("fbmode", "光纤模式参数--光束质量")));
+    label_21->setText(
+        form::headingText(QCoreApplication::translate("fbmode", "光纤模式参数--光束质量")));
     groupBox_25->setTitle(QCoreApplication::translate(
         "fbmode", "输入项-模式功率占比权重因子(Pmn,n=1~4,m≠0时存在E-O方向简并态)"));
     QLabel *rowCaptions[5] = {P01label_3, P01label_4, P01label_5, P01label_6, P01label_7};
@@ -351,14 +313,15 @@ void fbmode::retranslateUi(QWidget *page)
     pushButton_13->setText(calculate);
     groupBox_26->setTitle(QCoreApplication::translate("fbmode", "输出项"));
     M2xlabel_2->setText(richText(QCoreApplication::translate("fbmode", "x方向光束质量M") +
-                                 sup(QStringLiteral("2")) + sub(QStringLiteral("X"))));
+                                 form::super(QStringLiteral("2")) + sub(QStringLiteral("X"))));
     M2ylabel_2->setText(richText(QCoreApplication::translate("fbmode", "y方向光束质量M") +
-                                 sup(QStringLiteral("2")) + sub(QStringLiteral("y"))));
+                                 form::super(QStringLiteral("2")) + sub(QStringLiteral("y"))));
 
     // "弯曲损耗"
     tabWidget->setTabText(tabWidget->indexOf(tab_3),
                           QCoreApplication::translate("fbmode", "弯曲损耗"));
-    label_19->setText(orangeTitle(QCoreApplication::translate("fbmode", "光纤模式参数-模式损耗")));
+    label_19->setText(
+        form::headingText(QCoreApplication::translate("fbmode", "光纤模式参数-模式损耗")));
     groupBox_27->setTitle(inputs);
     n1label_3->setText(n1);
     n2label_3->setText(n2);
@@ -379,20 +342,20 @@ void fbmode::retranslateUi(QWidget *page)
     Betalabel_2->setText(richText(QCoreApplication::translate("fbmode", "传播常数β[1/m]")));
     Alphalabel_2->setText(richText(QCoreApplication::translate("fbmode", "弯曲损耗系数α[1/m]")));
     aFormula1_2->setText(richText(
-        QStringLiteral("K = sqrt(k") + sub(QStringLiteral("0")) + sup(QStringLiteral("2")) +
-        QStringLiteral("*n") + sub(QStringLiteral("1")) + sup(QStringLiteral("2")) +
-        QStringLiteral("-β") + sup(QStringLiteral("2")) + QStringLiteral(")")));
-    aFormula2_2->setText(
-        richText(QStringLiteral("γ = sqrt(β") + sup(QStringLiteral("2")) + QStringLiteral("-k") +
-                 sub(QStringLiteral("0")) + sup(QStringLiteral("2")) + QStringLiteral("*n") +
-                 sub(QStringLiteral("2")) + sup(QStringLiteral("2")) + QStringLiteral(")")));
+        QStringLiteral("K = sqrt(k") + sub(QStringLiteral("0")) + form::super(QStringLiteral("2")) +
+        QStringLiteral("*n") + sub(QStringLiteral("1")) + form::super(QStringLiteral("2")) +
+        QStringLiteral("-β") + form::super(QStringLiteral("2")) + QStringLiteral(")")));
+    aFormula2_2->setText(richText(
+        QStringLiteral("γ = sqrt(β") + form::super(QStringLiteral("2")) + QStringLiteral("-k") +
+        sub(QStringLiteral("0")) + form::super(QStringLiteral("2")) + QStringLiteral("*n") +
+        sub(QStringLiteral("2")) + form::super(QStringLiteral("2")) + QStringLiteral(")")));
     // The exponent is one superscript in a slightly larger size than the rest.
     const QString exponent = QStringLiteral(
         "<span style=\" font-size:12pt; vertical-align:super;\">"
         "2*a*γ-2/3*γ3*R/β2</span>");
-    const QString alphaTail = QStringLiteral("K") + sup(QStringLiteral("2")) +
+    const QString alphaTail = QStringLiteral("K") + form::super(QStringLiteral("2")) +
                               QStringLiteral("*e") + exponent + QStringLiteral("/V") +
-                              sup(QStringLiteral("2")) + QStringLiteral("/sqrt(π*γ*R)");
+                              form::super(QStringLiteral("2")) + QStringLiteral("/sqrt(π*γ*R)");
     const QString open = QStringLiteral("<span style=\" font-size:11pt;\">");
     const QString close = QStringLiteral("</span>");
     SRS_dLabel_6->setText(richText(open + QStringLiteral("α = a*") + alphaTail + close));

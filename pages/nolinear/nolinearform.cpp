@@ -1,7 +1,6 @@
 #include "nolinearform.h"
 
 #include "formbuilder.h"
-#include "markupform.h"
 #include "pageconventions.h"
 
 #include <QFont>
@@ -9,8 +8,6 @@
 namespace Ui {
 
 namespace {
-
-using namespace markupform;
 
 // Geometry shared by the four tabs: the output rows are caption | field |
 // formula; the inputs sit in two columns of caption | field.
@@ -34,8 +31,10 @@ QLineEdit *newInput(QGroupBox *group, QLabel *&caption, const char *captionName,
                     const QString &markup, const char *fieldName, const QString &defaultText,
                     int column, int row)
 {
-    caption = newLabel(group, captionName, richText(markup), inputCaptionRect(column, row));
-    return newField(group, fieldName, inputFieldRect(column, row), defaultText);
+    caption = form::caption(group, captionName, inputCaptionRect(column, row), form::markup(markup),
+                            form::kInheritFont);
+    return form::field(group, fieldName, inputFieldRect(column, row), defaultText,
+                       form::kInheritFont);
 }
 
 // One output row: caption, grey read-only field, formula label.
@@ -49,10 +48,11 @@ QLineEdit *newOutput(QGroupBox *group, QLabel *&caption, const char *captionName
                      const OutputColumns &columns)
 {
     const int y = kRowTop + row * kRowStep;
-    caption = newLabel(group, captionName, richText(markup),
-                       QRect(15, y, columns.captionWidth, kRowHeight));
-    QLineEdit *field = newField(
-        group, fieldName, QRect(20 + columns.captionWidth, y, columns.fieldWidth, kRowHeight));
+    caption = form::caption(group, captionName, QRect(15, y, columns.captionWidth, kRowHeight),
+                            form::markup(markup), form::kInheritFont);
+    QLineEdit *field = form::field(
+        group, fieldName, QRect(20 + columns.captionWidth, y, columns.fieldWidth, kRowHeight),
+        QString(), form::kInheritFont);
     setupOutputField(field);
     return field;
 }
@@ -67,7 +67,7 @@ QRect formulaRect(int row, const OutputColumns &columns)
 
 void nolinear::setupUi(QWidget *page)
 {
-    page->setFont(pointFont(11));
+    page->setFont(form::pointFont(11));
     page->setWindowTitle(QStringLiteral("nolinear"));
     tabWidget = form::pageTabWidget(page, "nolinear");
 
@@ -78,38 +78,36 @@ void nolinear::setupUi(QWidget *page)
 
     // Everything below the tab bar uses the page font; only the tab titles are 12 pt.
     for (int i = 0; i < tabWidget->count(); ++i)
-        tabWidget->widget(i)->setFont(pointFont(11));
+        tabWidget->widget(i)->setFont(form::pointFont(11));
     tabWidget->setCurrentIndex(0);
 }
 
 void nolinear::setupSbsTab()
 {
-    tab_3 = newTab(tabWidget, "tab_3", QStringLiteral("受激布里渊散射"));
-    label_7 = newTitle(tab_3, "label_7", QStringLiteral("非线性效应--受激布里渊散射(SBS)"));
+    tab_3 = form::tab(tabWidget, "tab_3", QStringLiteral("受激布里渊散射"));
+    label_7 = form::heading(tab_3, "label_7", QStringLiteral("非线性效应--受激布里渊散射(SBS)"));
 
     const OutputColumns out{220, 130};
-    groupBox_5 =
-        newGroup(tab_3, "groupBox_5", QStringLiteral("输出项"), QRect(8, 45, kGroupWidth, 148));
+    groupBox_5 = form::group(tab_3, "groupBox_5", QRect(8, 45, kGroupWidth, 148),
+                             QStringLiteral("输出项"), form::kInheritFont);
     m_GBlineEdit = newOutput(groupBox_5, GBLabel, "GBLabel",
                              QStringLiteral("布里渊峰值增益g_{b}[m/W]"), "m_GBlineEdit", 0, out);
-    GBLabel_2 = newFormula(
-        groupBox_5, "GBLabel_2",
-        richText(QStringLiteral("g_{b} = 8*π^{2}*γ_{e}^{2}*T_{b}/n/λ_{p}^{2}/ρ/c/v_{a}")),
-        formulaRect(0, out));
+    GBLabel_2 = form::formula(
+        groupBox_5, "GBLabel_2", formulaRect(0, out),
+        form::markup(QStringLiteral("g_{b} = 8*π^{2}*γ_{e}^{2}*T_{b}/n/λ_{p}^{2}/ρ/c/v_{a}")));
     m_SBSLineEdit = newOutput(groupBox_5, SBSLabel, "SBSLabel",
                               QStringLiteral("放大器SBS阈值P_{th}[W]"), "m_SBSLineEdit", 1, out);
-    SBSFormula = newFormula(groupBox_5, "SBSFormula",
-                            richText(QStringLiteral("P_{th} = 21*π*r_{eff}^{2}*K*logG/L/g_{b}")),
-                            formulaRect(1, out));
+    SBSFormula =
+        form::formula(groupBox_5, "SBSFormula", formulaRect(1, out),
+                      form::markup(QStringLiteral("P_{th} = 21*π*r_{eff}^{2}*K*logG/L/g_{b}")));
     m_LambdaBlineEdit_2 =
         newOutput(groupBox_5, ThetaLabel2_2, "ThetaLabel2_2",
                   QStringLiteral("布里渊频移后波长λ_{s}[nm]"), "m_LambdaBlineEdit_2", 2, out);
-    LambdasFormula_2 =
-        newFormula(groupBox_5, "LambdasFormula_2",
-                   richText(QStringLiteral("λ_{s} = 1/(1/λ_{p}-Δ_{b}/c)")), formulaRect(2, out));
+    LambdasFormula_2 = form::formula(groupBox_5, "LambdasFormula_2", formulaRect(2, out),
+                                     form::markup(QStringLiteral("λ_{s} = 1/(1/λ_{p}-Δ_{b}/c)")));
 
-    groupBox_6 =
-        newGroup(tab_3, "groupBox_6", QStringLiteral("输入项"), QRect(8, 205, kGroupWidth, 265));
+    groupBox_6 = form::group(tab_3, "groupBox_6", QRect(8, 205, kGroupWidth, 265),
+                             QStringLiteral("输入项"), form::kInheritFont);
     m_LlineEdit = newInput(groupBox_6, LLabel, "LLabel", QStringLiteral("光纤长度L[m]"),
                            "m_LlineEdit", QStringLiteral("10"), 0, 0);
     m_KLineEdit = newInput(groupBox_6, KLabel, "KLabel", QStringLiteral("偏振因子K"), "m_KLineEdit",
@@ -136,54 +134,53 @@ void nolinear::setupSbsTab()
     m_GammaELineEdit = newInput(groupBox_6, Gamma_eLabel, "Gamma_eLabel",
                                 QStringLiteral("石英的电致伸缩常数γ_{e}"), "m_GammaELineEdit",
                                 QStringLiteral("0.902"), 1, 4);
-    pushButton_3 = newButton(groupBox_6, "pushButton_3", inputFieldRect(1, 5).adjusted(0, 0, 0, 4));
+    pushButton_3 =
+        form::button(groupBox_6, "pushButton_3", inputFieldRect(1, 5).adjusted(0, 0, 0, 4),
+                     QStringLiteral("计算"), form::kInheritFont);
 }
 
 void nolinear::setupSrsTab()
 {
-    tab_2 = newTab(tabWidget, "tab_2", QStringLiteral("受激拉曼散射"));
-    label_8 = newTitle(tab_2, "label_8", QStringLiteral("非线性效应--受激拉曼散射(SRS)"));
+    tab_2 = form::tab(tabWidget, "tab_2", QStringLiteral("受激拉曼散射"));
+    label_8 = form::heading(tab_2, "label_8", QStringLiteral("非线性效应--受激拉曼散射(SRS)"));
 
     // Narrower caption and field columns leave the long threshold formulas
     // room to show in full.
     const OutputColumns out{206, 88};
-    groupBox_8 =
-        newGroup(tab_2, "groupBox_8", QStringLiteral("输出项"), QRect(8, 45, kGroupWidth, 186));
+    groupBox_8 = form::group(tab_2, "groupBox_8", QRect(8, 45, kGroupWidth, 186),
+                             QStringLiteral("输出项"), form::kInheritFont);
     m_SRSdLineEdit =
         newOutput(groupBox_8, SRS_dLabel, "SRS_dLabel",
                   QStringLiteral("传能光纤SRS阈值P_{th_d}[W]"), "m_SRSdLineEdit", 0, out);
-    SRS_dLabel_2 = newFormula(groupBox_8, "SRS_dLabel_2",
-                              richText(QStringLiteral("P_{th_d} = 16*π*r_{eff}^{2}/g_{R}/L_{eff}, "
-                                                      "L_{eff} = (1-e^{(-α_{s}*L)})/α_{s}"),
-                                       11),
-                              formulaRect(0, out));
+    SRS_dLabel_2 =
+        form::formula(groupBox_8, "SRS_dLabel_2", formulaRect(0, out),
+                      form::markup(QStringLiteral("P_{th_d} = 16*π*r_{eff}^{2}/g_{R}/L_{eff}, "
+                                                  "L_{eff} = (1-e^{(-α_{s}*L)})/α_{s}"),
+                                   11));
     m_SRSaLineEdit =
         newOutput(groupBox_8, SRS_aLabel, "SRS_aLabel",
                   QStringLiteral("放大器输入SRS阈值P_{th_a}[W]"), "m_SRSaLineEdit", 1, out);
     SRS_aLabel_2 =
-        newFormula(groupBox_8, "SRS_aLabel_2",
-                   richText(QStringLiteral("P_{th_a}=x*q,q=π*r_{eff}^{2}*logG/g_{R}/L/(G-1),"
-                                           "x=20.3+logβ+log(G*q)"),
-                            11),
-                   formulaRect(1, out));
+        form::formula(groupBox_8, "SRS_aLabel_2", formulaRect(1, out),
+                      form::markup(QStringLiteral("P_{th_a}=x*q,q=π*r_{eff}^{2}*logG/g_{R}/L/(G-1),"
+                                                  "x=20.3+logβ+log(G*q)"),
+                                   11));
     m_SRSoLineEdit =
         newOutput(groupBox_8, SRS_oLabel, "SRS_oLabel", QStringLiteral("振荡器SRS阈值P_{th_o}[W]"),
                   "m_SRSoLineEdit", 2, out);
-    SRS_oLabel_2 =
-        newFormula(groupBox_8, "SRS_oLabel_2",
-                   richText(QStringLiteral("P_{th_o} = α_{p}*π*r_{eff}^{2}/g_{R}*(α_{s}*L-0.5*"
-                                           "log(R1*R2))/(1-e^{(-αp*L)})"),
-                            11),
-                   formulaRect(2, out));
+    SRS_oLabel_2 = form::formula(
+        groupBox_8, "SRS_oLabel_2", formulaRect(2, out),
+        form::markup(QStringLiteral("P_{th_o} = α_{p}*π*r_{eff}^{2}/g_{R}*(α_{s}*L-0.5*"
+                                    "log(R1*R2))/(1-e^{(-αp*L)})"),
+                     11));
     m_LambdaRlineEdit_2 =
         newOutput(groupBox_8, LambdaRLabel_3, "LambdaRLabel_3",
                   QStringLiteral("拉曼频移后波长λ_{s}[nm]"), "m_LambdaRlineEdit_2", 3, out);
-    LambdaRLabel_4 =
-        newFormula(groupBox_8, "LambdaRLabel_4",
-                   richText(QStringLiteral("λ_{s} = 1/(1/λ_{p}-Δ_{r}/c)")), formulaRect(3, out));
+    LambdaRLabel_4 = form::formula(groupBox_8, "LambdaRLabel_4", formulaRect(3, out),
+                                   form::markup(QStringLiteral("λ_{s} = 1/(1/λ_{p}-Δ_{r}/c)")));
 
-    groupBox_7 =
-        newGroup(tab_2, "groupBox_7", QStringLiteral("输入项"), QRect(8, 243, kGroupWidth, 265));
+    groupBox_7 = form::group(tab_2, "groupBox_7", QRect(8, 243, kGroupWidth, 265),
+                             QStringLiteral("输入项"), form::kInheritFont);
     m_LlineEdit_2 = newInput(groupBox_7, LLabel_2, "LLabel_2", QStringLiteral("光纤长度L[m]"),
                              "m_LlineEdit_2", QStringLiteral("15"), 0, 0);
     m_GLineEdit_2 = newInput(groupBox_7, GLabel_2, "GLabel_2", QStringLiteral("放大器增益倍数G"),
@@ -213,41 +210,40 @@ void nolinear::setupSrsTab()
     m_DeltaRlineEdit_2 =
         newInput(groupBox_7, DeltaRLabel_2, "DeltaRLabel_2", QStringLiteral("拉曼频移Δ_{r}[Hz]"),
                  "m_DeltaRlineEdit_2", QStringLiteral("1.32e13"), 1, 4);
-    pushButton_4 = newButton(groupBox_7, "pushButton_4", inputFieldRect(1, 5).adjusted(0, 0, 0, 4));
+    pushButton_4 =
+        form::button(groupBox_7, "pushButton_4", inputFieldRect(1, 5).adjusted(0, 0, 0, 4),
+                     QStringLiteral("计算"), form::kInheritFont);
 }
 
 void nolinear::setupPhaseTab()
 {
-    tab = newTab(tabWidget, "tab", QStringLiteral("非线性相移"));
-    label_9 = newTitle(tab, "label_9", QStringLiteral("非线性效应--非线性相移"));
+    tab = form::tab(tabWidget, "tab", QStringLiteral("非线性相移"));
+    label_9 = form::heading(tab, "label_9", QStringLiteral("非线性效应--非线性相移"));
 
     const OutputColumns out{220, 130};
-    groupBox_10 =
-        newGroup(tab, "groupBox_10", QStringLiteral("输出项"), QRect(8, 45, kGroupWidth, 186));
+    groupBox_10 = form::group(tab, "groupBox_10", QRect(8, 45, kGroupWidth, 186),
+                              QStringLiteral("输出项"), form::kInheritFont);
     m_AlineEdit = newOutput(groupBox_10, ALabel_2, "ALabel_2", QStringLiteral("纤芯面积A[m^{2}]"),
                             "m_AlineEdit", 0, out);
-    AFormula = newFormula(groupBox_10, "AFormula", richText(QStringLiteral("A = π*a^{2}")),
-                          formulaRect(0, out));
+    AFormula = form::formula(groupBox_10, "AFormula", formulaRect(0, out),
+                             form::markup(QStringLiteral("A = π*a^{2}")));
     m_rLineEdit = newOutput(groupBox_10, rLabel, "rLabel", QStringLiteral("非线性参量γ"),
                             "m_rLineEdit", 1, out);
-    rFormula = newFormula(groupBox_10, "rFormula", richText(QStringLiteral("γ= 2*π*n_{2}/λ/A")),
-                          formulaRect(1, out));
+    rFormula = form::formula(groupBox_10, "rFormula", formulaRect(1, out),
+                             form::markup(QStringLiteral("γ= 2*π*n_{2}/λ/A")));
     m_LefflineEdit = newOutput(groupBox_10, LeffLabel, "LeffLabel",
                                QStringLiteral("光纤有效长度L_{eff}[m]"), "m_LefflineEdit", 2, out);
-    LeffFormula =
-        newFormula(groupBox_10, "LeffFormula",
-                   richText(QStringLiteral("L_{eff} = (1-e^{(-α*L)})/α")), formulaRect(2, out));
-    LeffFormula_2 =
-        newFormula(groupBox_10, "LeffFormula_2",
-                   richText(QStringLiteral("L_{eff} = (e^{g*L}-1)/g")), formulaRect(2, out));
+    LeffFormula = form::formula(groupBox_10, "LeffFormula", formulaRect(2, out),
+                                form::markup(QStringLiteral("L_{eff} = (1-e^{(-α*L)})/α")));
+    LeffFormula_2 = form::formula(groupBox_10, "LeffFormula_2", formulaRect(2, out),
+                                  form::markup(QStringLiteral("L_{eff} = (e^{g*L}-1)/g")));
     m_failineEdit = newOutput(groupBox_10, faiLabel, "faiLabel", QStringLiteral("非线性相移ψ"),
                               "m_failineEdit", 3, out);
-    faiFormula =
-        newFormula(groupBox_10, "faiFormula", richText(QStringLiteral("ψ = γ*L_{eff}*P_{peak}")),
-                   formulaRect(3, out));
+    faiFormula = form::formula(groupBox_10, "faiFormula", formulaRect(3, out),
+                               form::markup(QStringLiteral("ψ = γ*L_{eff}*P_{peak}")));
 
-    groupBox_9 =
-        newGroup(tab, "groupBox_9", QStringLiteral("输入项"), QRect(8, 243, kGroupWidth, 265));
+    groupBox_9 = form::group(tab, "groupBox_9", QRect(8, 243, kGroupWidth, 265),
+                             QStringLiteral("输入项"), form::kInheritFont);
     m_lamdaLineEdit =
         newInput(groupBox_9, lamdaLabel, "lamdaLabel", QStringLiteral("激光波长λ[nm]"),
                  "m_lamdaLineEdit", QStringLiteral("1064"), 0, 0);
@@ -266,8 +262,9 @@ void nolinear::setupPhaseTab()
         newInput(groupBox_9, PpeakLabel, "PpeakLabel", QStringLiteral("脉冲峰值功率P_{peak}[W]"),
                  "m_PpeaklineEdit", QStringLiteral("1e5"), 1, 2);
 
-    groupBox = newGroup(groupBox_9, "groupBox", QStringLiteral("类型"),
-                        QRect(15, kRowTop + 4 * kRowStep, 360, 2 * kRowStep + 4));
+    groupBox = form::group(groupBox_9, "groupBox",
+                           QRect(15, kRowTop + 4 * kRowStep, 360, 2 * kRowStep + 4),
+                           QStringLiteral("类型"), form::kInheritFont);
     radioButton = new QRadioButton(groupBox);
     radioButton->setObjectName(QStringLiteral("radioButton"));
     radioButton->setGeometry(20, 32, 150, 30);
@@ -278,26 +275,26 @@ void nolinear::setupPhaseTab()
     radioButton_2->setGeometry(190, 32, 150, 30);
     radioButton_2->setText(QStringLiteral("增益光纤"));
 
-    pushButton = newButton(groupBox_9, "pushButton", inputFieldRect(1, 5).adjusted(0, 0, 0, 4));
+    pushButton = form::button(groupBox_9, "pushButton", inputFieldRect(1, 5).adjusted(0, 0, 0, 4),
+                              QStringLiteral("计算"), form::kInheritFont);
 }
 
 void nolinear::setupFwmTab()
 {
-    tab_4 = newTab(tabWidget, "tab_4", QStringLiteral("四波混频"));
-    label_10 = newTitle(tab_4, "label_10", QStringLiteral("非线性效应--四波混频"));
+    tab_4 = form::tab(tabWidget, "tab_4", QStringLiteral("四波混频"));
+    label_10 = form::heading(tab_4, "label_10", QStringLiteral("非线性效应--四波混频"));
 
     const OutputColumns out{220, 130};
-    groupBox_12 =
-        newGroup(tab_4, "groupBox_12", QStringLiteral("输出项"), QRect(8, 45, kGroupWidth, 72));
+    groupBox_12 = form::group(tab_4, "groupBox_12", QRect(8, 45, kGroupWidth, 72),
+                              QStringLiteral("输出项"), form::kInheritFont);
     m_deltaKlineEdit = newOutput(groupBox_12, deltaKLabel, "deltaKLabel",
                                  QStringLiteral("相位匹配因子Δk"), "m_deltaKlineEdit", 0, out);
-    KFormula =
-        newFormula(groupBox_12, "KFormula",
-                   richText(QStringLiteral("Δk = 2*π*(n_{2}/λ_{2}+n_{3}/λ_{3}-2*n_{1}/λ_{1})")),
-                   formulaRect(0, out));
+    KFormula = form::formula(
+        groupBox_12, "KFormula", formulaRect(0, out),
+        form::markup(QStringLiteral("Δk = 2*π*(n_{2}/λ_{2}+n_{3}/λ_{3}-2*n_{1}/λ_{1})")));
 
-    groupBox_11 =
-        newGroup(tab_4, "groupBox_11", QStringLiteral("输入项"), QRect(8, 130, kGroupWidth, 190));
+    groupBox_11 = form::group(tab_4, "groupBox_11", QRect(8, 130, kGroupWidth, 190),
+                              QStringLiteral("输入项"), form::kInheritFont);
     m_lamda1LineEdit =
         newInput(groupBox_11, lamda1Label, "lamda1Label", QStringLiteral("激光波长λ_{1}[nm]"),
                  "m_lamda1LineEdit", QStringLiteral("1070"), 0, 0);
@@ -314,7 +311,8 @@ void nolinear::setupFwmTab()
     m_n3lineEdit = newInput(groupBox_11, N3Label, "N3Label", QStringLiteral("折射率n_{3}"),
                             "m_n3lineEdit", QStringLiteral("1.45"), 1, 2);
     pushButton_2 =
-        newButton(groupBox_11, "pushButton_2", inputFieldRect(1, 3).adjusted(0, 0, 0, 4));
+        form::button(groupBox_11, "pushButton_2", inputFieldRect(1, 3).adjusted(0, 0, 0, 4),
+                     QStringLiteral("计算"), form::kInheritFont);
 }
 
 } // namespace Ui
