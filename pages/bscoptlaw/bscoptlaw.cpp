@@ -1,13 +1,15 @@
 #include "bscoptlaw.h"
 #include "childsignals.h"
 
+#include "bscoptlawform.h"
 #include "calc/refractioncalc.h"
 #include "calcbinding.h"
 #include "pageconventions.h"
 #include "pagelanguage.h"
-#include "ui_bscoptlaw.h"
 
 #include <QDoubleValidator>
+#include <QLineEdit>
+#include <QPushButton>
 
 namespace {
 const velmora::calc::RefractionCalculator kCalculator;

@@ -19,7 +19,7 @@ public:
     explicit bscoptlaw(QWidget *parent = nullptr);
     ~bscoptlaw() override;
 
-    // The generated form; the main window reaches the fields by object name
+    // The form; the main window reaches the fields by object name
     // (clear, default parameters, export).
     Ui::bscoptlaw *form() const { return ui; }
 

@@ -1580,56 +1580,12 @@ Reason: %2</translation>
 <context>
     <name>bscoptlaw</name>
     <message>
-        <source>bscoptlaw</source>
-        <translation>bscoptlaw</translation>
-    </message>
-    <message>
         <source>反射折射</source>
         <translation>Reflection and refraction</translation>
     </message>
     <message>
-        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=" font-weight:600; color:#ff5500;"&gt;几何光学参数--反射折射&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=" font-weight:600; color:#ff5500;"&gt;Geometric optics -- reflection and refraction&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
-    </message>
-    <message>
         <source>输入项</source>
         <translation>Inputs</translation>
-    </message>
-    <message>
-        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=" font-weight:400;"&gt;折射率n&lt;/span&gt;&lt;span style=" font-weight:400; vertical-align:sub;"&gt;1&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=" font-weight:400;"&gt;Index n&lt;/span&gt;&lt;span style=" font-weight:400; vertical-align:sub;"&gt;1&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
-    </message>
-    <message>
-        <source>1.45</source>
-        <translation>1.45</translation>
-    </message>
-    <message>
-        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=" font-weight:400;"&gt;折射率n&lt;/span&gt;&lt;span style=" font-weight:400; vertical-align:sub;"&gt;2&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=" font-weight:400;"&gt;Index n&lt;/span&gt;&lt;span style=" font-weight:400; vertical-align:sub;"&gt;2&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
-    </message>
-    <message>
-        <source>1</source>
-        <translation>1</translation>
-    </message>
-    <message>
-        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=" font-weight:400;"&gt;入射角θ&lt;/span&gt;&lt;span style=" font-weight:400; vertical-align:sub;"&gt;1&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=" font-weight:400;"&gt;Incidence θ&lt;/span&gt;&lt;span style=" font-weight:400; vertical-align:sub;"&gt;1&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
-    </message>
-    <message>
-        <source>30</source>
-        <translation>30</translation>
-    </message>
-    <message>
-        <source>[°]</source>
-        <translation>[°]</translation>
-    </message>
-    <message>
-        <source>0.5236</source>
-        <translation>0.5236</translation>
-    </message>
-    <message>
-        <source>[rad]</source>
-        <translation>[rad]</translation>
     </message>
     <message>
         <source>计算</source>
@@ -1648,28 +1604,28 @@ Reason: %2</translation>
         <translation>Radians [rad]</translation>
     </message>
     <message>
-        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=" font-weight:400;"&gt;折射角θ&lt;/span&gt;&lt;span style=" font-weight:400; vertical-align:sub;"&gt;2&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=" font-weight:400;"&gt;Refraction θ&lt;/span&gt;&lt;span style=" font-weight:400; vertical-align:sub;"&gt;2&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        <source>几何光学参数--反射折射</source>
+        <translation>Geometric optics -- reflection and refraction</translation>
     </message>
     <message>
-        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=" font-weight:400;"&gt;θ&lt;/span&gt;&lt;span style=" font-weight:400; vertical-align:sub;"&gt;2&lt;/span&gt;&lt;span style=" font-weight:400;"&gt; = asin(n&lt;/span&gt;&lt;span style=" font-weight:400; vertical-align:sub;"&gt;1&lt;/span&gt;&lt;span style=" font-weight:400;"&gt;*sinθ&lt;/span&gt;&lt;span style=" font-weight:400; vertical-align:sub;"&gt;1&lt;/span&gt;&lt;span style=" font-weight:400;"&gt;/n&lt;/span&gt;&lt;span style=" font-weight:400; vertical-align:sub;"&gt;2&lt;/span&gt;&lt;span style=" font-weight:400;"&gt;)&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=" font-weight:400;"&gt;θ&lt;/span&gt;&lt;span style=" font-weight:400; vertical-align:sub;"&gt;2&lt;/span&gt;&lt;span style=" font-weight:400;"&gt; = asin(n&lt;/span&gt;&lt;span style=" font-weight:400; vertical-align:sub;"&gt;1&lt;/span&gt;&lt;span style=" font-weight:400;"&gt;*sinθ&lt;/span&gt;&lt;span style=" font-weight:400; vertical-align:sub;"&gt;1&lt;/span&gt;&lt;span style=" font-weight:400;"&gt;/n&lt;/span&gt;&lt;span style=" font-weight:400; vertical-align:sub;"&gt;2&lt;/span&gt;&lt;span style=" font-weight:400;"&gt;)&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        <source>折射率n</source>
+        <translation>Index n</translation>
     </message>
     <message>
-        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=" font-weight:400;"&gt;布儒斯特角θ&lt;/span&gt;&lt;span style=" font-weight:400; vertical-align:sub;"&gt;b&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=" font-weight:400;"&gt;Brewster θ&lt;/span&gt;&lt;span style=" font-weight:400; vertical-align:sub;"&gt;b&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        <source>入射角θ</source>
+        <translation>Incidence θ</translation>
     </message>
     <message>
-        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=" font-weight:400;"&gt;θ&lt;/span&gt;&lt;span style=" font-weight:400; vertical-align:sub;"&gt;b&lt;/span&gt;&lt;span style=" font-weight:400;"&gt; = atan(n&lt;/span&gt;&lt;span style=" font-weight:400; vertical-align:sub;"&gt;2&lt;/span&gt;&lt;span style=" font-weight:400;"&gt;/n&lt;/span&gt;&lt;span style=" font-weight:400; vertical-align:sub;"&gt;1&lt;/span&gt;&lt;span style=" font-weight:400;"&gt;)&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=" font-weight:400;"&gt;θ&lt;/span&gt;&lt;span style=" font-weight:400; vertical-align:sub;"&gt;b&lt;/span&gt;&lt;span style=" font-weight:400;"&gt; = atan(n&lt;/span&gt;&lt;span style=" font-weight:400; vertical-align:sub;"&gt;2&lt;/span&gt;&lt;span style=" font-weight:400;"&gt;/n&lt;/span&gt;&lt;span style=" font-weight:400; vertical-align:sub;"&gt;1&lt;/span&gt;&lt;span style=" font-weight:400;"&gt;)&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        <source>折射角θ</source>
+        <translation>Refraction θ</translation>
     </message>
     <message>
-        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=" font-weight:400;"&gt;全反射临界角θ&lt;/span&gt;&lt;span style=" font-weight:400; vertical-align:sub;"&gt;c&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=" font-weight:400;"&gt;Critical θ&lt;/span&gt;&lt;span style=" font-weight:400; vertical-align:sub;"&gt;c&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        <source>布儒斯特角θ</source>
+        <translation>Brewster θ</translation>
     </message>
     <message>
-        <source>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=" font-weight:400;"&gt;θ&lt;/span&gt;&lt;span style=" font-weight:400; vertical-align:sub;"&gt;c&lt;/span&gt;&lt;span style=" font-weight:400;"&gt; = asin(n&lt;/span&gt;&lt;span style=" font-weight:400; vertical-align:sub;"&gt;2&lt;/span&gt;&lt;span style=" font-weight:400;"&gt;/n&lt;/span&gt;&lt;span style=" font-weight:400; vertical-align:sub;"&gt;1&lt;/span&gt;&lt;span style=" font-weight:400;"&gt;) (n&lt;/span&gt;&lt;span style=" font-weight:400; vertical-align:sub;"&gt;1&lt;/span&gt;&lt;span style=" font-weight:400;"&gt;&amp;gt;n&lt;/span&gt;&lt;span style=" font-weight:400; vertical-align:sub;"&gt;2&lt;/span&gt;&lt;span style=" font-weight:400;"&gt;)&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</source>
-        <translation>&lt;html&gt;&lt;head/&gt;&lt;body&gt;&lt;p&gt;&lt;span style=" font-weight:400;"&gt;θ&lt;/span&gt;&lt;span style=" font-weight:400; vertical-align:sub;"&gt;c&lt;/span&gt;&lt;span style=" font-weight:400;"&gt; = asin(n&lt;/span&gt;&lt;span style=" font-weight:400; vertical-align:sub;"&gt;2&lt;/span&gt;&lt;span style=" font-weight:400;"&gt;/n&lt;/span&gt;&lt;span style=" font-weight:400; vertical-align:sub;"&gt;1&lt;/span&gt;&lt;span style=" font-weight:400;"&gt;) (n&lt;/span&gt;&lt;span style=" font-weight:400; vertical-align:sub;"&gt;1&lt;/span&gt;&lt;span style=" font-weight:400;"&gt;&amp;gt;n&lt;/span&gt;&lt;span style=" font-weight:400; vertical-align:sub;"&gt;2&lt;/span&gt;&lt;span style=" font-weight:400;"&gt;)&lt;/span&gt;&lt;/p&gt;&lt;/body&gt;&lt;/html&gt;</translation>
+        <source>全反射临界角θ</source>
+        <translation>Critical θ</translation>
     </message>
 </context>
 <context>
