@@ -22,6 +22,14 @@ QLineEdit *valueField(QWidget *parent, const char *objectName, const QRect &geom
     return form::field(parent, objectName, geometry, QString(), kFieldPointSize);
 }
 
+// A caption with an index: "折射率n" (translated) and its subscript "1".
+QString indexedCaption(const char *source, const char *index)
+{
+    return form::regularWeightMarkup(QCoreApplication::translate("bscoptlaw", source) +
+                                     QStringLiteral("_{") + QLatin1String(index) +
+                                     QLatin1Char('}'));
+}
+
 } // namespace
 
 void bscoptlaw::setupUi(QWidget *page)
@@ -69,8 +77,6 @@ void bscoptlaw::setupUi(QWidget *page)
 
 void bscoptlaw::retranslateUi(QWidget *page)
 {
-    using form::richText;
-    using form::sub;
     page->setWindowTitle(QStringLiteral("bscoptlaw"));
     tabWidget->setTabText(tabWidget->indexOf(tab),
                           QCoreApplication::translate("bscoptlaw", "反射折射"));
@@ -78,14 +84,11 @@ void bscoptlaw::retranslateUi(QWidget *page)
         form::titleText(QCoreApplication::translate("bscoptlaw", "几何光学参数--反射折射")));
 
     groupBox->setTitle(QCoreApplication::translate("bscoptlaw", "输入项"));
-    RfrLabel1->setText(
-        richText(QCoreApplication::translate("bscoptlaw", "折射率n") + sub(QStringLiteral("1"))));
+    RfrLabel1->setText(indexedCaption(QT_TRANSLATE_NOOP("bscoptlaw", "折射率n"), "1"));
     m_RfrlineEdit_1->setText(QStringLiteral("1.45"));
-    RfrLabel2->setText(
-        richText(QCoreApplication::translate("bscoptlaw", "折射率n") + sub(QStringLiteral("2"))));
+    RfrLabel2->setText(indexedCaption(QT_TRANSLATE_NOOP("bscoptlaw", "折射率n"), "2"));
     m_RfrlineEdit_2->setText(QStringLiteral("1"));
-    ThetaLabel1->setText(
-        richText(QCoreApplication::translate("bscoptlaw", "入射角θ") + sub(QStringLiteral("1"))));
+    ThetaLabel1->setText(indexedCaption(QT_TRANSLATE_NOOP("bscoptlaw", "入射角θ"), "1"));
     m_ThetalineEdit_3->setText(QStringLiteral("30"));
     DegLabel->setText(QStringLiteral("[°]"));
     m_RadianlineEdit->setText(QStringLiteral("0.5236"));
@@ -95,15 +98,14 @@ void bscoptlaw::retranslateUi(QWidget *page)
     groupBox_2->setTitle(QCoreApplication::translate("bscoptlaw", "输出项"));
     ThetaLabel1_4->setText(QCoreApplication::translate("bscoptlaw", "角度值[°]"));
     ThetaLabel1_5->setText(QCoreApplication::translate("bscoptlaw", "弧度值[rad]"));
-    ThetaLabel2->setText(
-        richText(QCoreApplication::translate("bscoptlaw", "折射角θ") + sub(QStringLiteral("2"))));
-    Theta2Formula->setText(form::markup(QStringLiteral("θ_{2} = asin(n_{1}*sinθ_{1}/n_{2})")));
-    BRSTAng->setText(richText(QCoreApplication::translate("bscoptlaw", "布儒斯特角θ") +
-                              sub(QStringLiteral("b"))));
-    ThetabFormula->setText(form::markup(QStringLiteral("θ_{b} = atan(n_{2}/n_{1})")));
-    CrtAng->setText(richText(QCoreApplication::translate("bscoptlaw", "全反射临界角θ") +
-                             sub(QStringLiteral("c"))));
-    ThetacFormula->setText(form::markup(QStringLiteral("θ_{c} = asin(n_{2}/n_{1}) (n_{1}>n_{2})")));
+    ThetaLabel2->setText(indexedCaption(QT_TRANSLATE_NOOP("bscoptlaw", "折射角θ"), "2"));
+    Theta2Formula->setText(
+        form::regularWeightMarkup(QStringLiteral("θ_{2} = asin(n_{1}*sinθ_{1}/n_{2})")));
+    BRSTAng->setText(indexedCaption(QT_TRANSLATE_NOOP("bscoptlaw", "布儒斯特角θ"), "b"));
+    ThetabFormula->setText(form::regularWeightMarkup(QStringLiteral("θ_{b} = atan(n_{2}/n_{1})")));
+    CrtAng->setText(indexedCaption(QT_TRANSLATE_NOOP("bscoptlaw", "全反射临界角θ"), "c"));
+    ThetacFormula->setText(
+        form::regularWeightMarkup(QStringLiteral("θ_{c} = asin(n_{2}/n_{1}) (n_{1}>n_{2})")));
 }
 
 } // namespace Ui

@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
+#include <QStringList>
 #include <QTabWidget>
 
 namespace form {
@@ -102,6 +103,39 @@ QString markup(const QString &markup, int pointSize)
     }
     if (pointSize > 0)
         body = QStringLiteral("<span style=\" font-size:%1pt;\">").arg(pointSize) + body + close;
+    return richText(body);
+}
+
+QString regularWeightMarkup(const QString &markup)
+{
+    QString body;
+    QString run;
+    QStringList alignments; // of the open indices, innermost last
+    const auto flush = [&] {
+        if (run.isEmpty())
+            return;
+        QString style = QStringLiteral(" font-weight:400;");
+        if (!alignments.isEmpty())
+            style += QStringLiteral(" vertical-align:") + alignments.last() + QLatin1Char(';');
+        body += QStringLiteral("<span style=\"") + style + QStringLiteral("\">") +
+                run.toHtmlEscaped() + QStringLiteral("</span>");
+        run.clear();
+    };
+    for (int i = 0; i < markup.size(); ++i) {
+        const QChar c = markup.at(i);
+        if ((c == QLatin1Char('_') || c == QLatin1Char('^')) && i + 1 < markup.size() &&
+            markup.at(i + 1) == QLatin1Char('{')) {
+            flush();
+            alignments << (c == QLatin1Char('_') ? QStringLiteral("sub") : QStringLiteral("super"));
+            ++i;
+        } else if (c == QLatin1Char('}') && !alignments.isEmpty()) {
+            flush();
+            alignments.removeLast();
+        } else {
+            run += c;
+        }
+    }
+    flush();
     return richText(body);
 }
 

@@ -52,6 +52,10 @@ QString super(const QString &text);
 // (they nest), everything else is HTML-escaped text; pointSize > 0 sets the
 // body in that size (long formulas are set smaller than the label font).
 QString markup(const QString &markup, int pointSize = 0);
+// The same text the way Designer writes it: every run in a span of its own
+// with regular weight (font-weight:400), indices with their vertical-align
+// added to that span. The geometric-optics captions have always been so.
+QString regularWeightMarkup(const QString &markup);
 // The page title: bold, colour #ff5500.
 QString titleText(const QString &title);
 // A tab heading: colour #ff5500, regular weight.
