@@ -5,6 +5,7 @@
 #include "laserpluseform.h"
 #include "pageconventions.h"
 #include "pagelanguage.h"
+#include "textfit.h"
 
 #include <QAbstractButton>
 #include <QDoubleValidator>
@@ -18,6 +19,7 @@ const velmora::calc::PulseCalculator kCalculator;
 LaserPluse::LaserPluse(QWidget *parent) : QWidget(parent), ui(new Ui::LaserPluse)
 {
     ui->setupUi(this);
+    fitTextsToWidgets(this); // English captions wider than the form was laid out for
 
     QDoubleValidator *validator = createInputValidator(this);
     for (QLineEdit *input : {ui->m_TaolineEdit, ui->m_FlineEdit, ui->m_P_avelineEdit})

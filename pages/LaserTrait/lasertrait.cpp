@@ -7,6 +7,7 @@
 #include "pagelanguage.h"
 #include "plotpicture.h"
 #include "sheetwriters.h"
+#include "textfit.h"
 
 #include <qcustomplot.h>
 #include <QAbstractButton>
@@ -43,6 +44,7 @@ QVector<double> toQVector(const std::vector<double> &values)
 LaserTrait::LaserTrait(QWidget *parent) : QWidget(parent), ui(new Ui::LaserTrait)
 {
     ui->setupUi(this);
+    fitTextsToWidgets(this); // English captions wider than the form was laid out for
 
     QDoubleValidator *validator = createInputValidator(this);
     for (QLineEdit *input :

@@ -6,6 +6,7 @@
 #include "laserbscform.h"
 #include "pageconventions.h"
 #include "pagelanguage.h"
+#include "textfit.h"
 
 #include <QAbstractButton>
 #include <QDoubleValidator>
@@ -19,6 +20,7 @@ const velmora::calc::CoherenceCalculator kCalculator;
 Laserbsc::Laserbsc(QWidget *parent) : QWidget(parent), ui(new Ui::Laserbsc)
 {
     ui->setupUi(this);
+    fitTextsToWidgets(this); // English captions wider than the form was laid out for
 
     // Only the wavelength is validated: the two spectral-width fields are a
     // linked pair that must accept what the partner writes ("5e+09").

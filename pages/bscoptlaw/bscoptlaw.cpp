@@ -6,6 +6,7 @@
 #include "calcbinding.h"
 #include "pageconventions.h"
 #include "pagelanguage.h"
+#include "textfit.h"
 
 #include <QDoubleValidator>
 #include <QLineEdit>
@@ -18,6 +19,7 @@ const velmora::calc::RefractionCalculator kCalculator;
 bscoptlaw::bscoptlaw(QWidget *parent) : QWidget(parent), ui(new Ui::bscoptlaw)
 {
     ui->setupUi(this);
+    fitTextsToWidgets(this); // English captions wider than the form was laid out for
 
     QDoubleValidator *validator = createInputValidator(this);
     QDoubleValidator *indexValidator = createIndexValidator(this);

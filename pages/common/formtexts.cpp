@@ -1,5 +1,7 @@
 #include "formtexts.h"
 
+#include "textfit.h"
+
 #include <QAbstractButton>
 #include <QCoreApplication>
 #include <QGroupBox>
@@ -94,4 +96,5 @@ void applySourceTexts(QWidget *page, const char *context)
                 tabs->setTabText(i, translateSourceText(list.at(i), context));
         }
     }
+    fitTextsToWidgets(page);
 }

@@ -11,6 +11,7 @@
 // tags, so "模场半径r<sub>eff</sub>[m]" needs only "模场半径r"), both in the
 // given translation context. Switching back to Chinese restores the source
 // texts exactly. The runs are listed for lupdate with QT_TRANSLATE_NOOP.
+// Texts too wide for their widgets are then fitted (textfit.h).
 
 class QString;
 class QWidget;

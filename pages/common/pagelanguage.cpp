@@ -1,5 +1,7 @@
 #include "pagelanguage.h"
 
+#include "textfit.h"
+
 #include <QComboBox>
 #include <QEvent>
 #include <QLineEdit>
@@ -42,6 +44,7 @@ void retranslateKeepingContents(QWidget *page, const std::function<void()> &retr
             c.combo->setCurrentIndex(c.index);
             c.combo->blockSignals(blocked);
         }
+    fitTextsToWidgets(page);
 }
 
 bool isLanguageChange(const QEvent *event)

@@ -5,7 +5,8 @@
 // (QEvent::LanguageChange). A form's retranslateUi writes the default input
 // texts along with the captions, so what the user typed and the results
 // shown are kept across it: the text and modified flag of every line edit
-// and the current entry of every combo box.
+// and the current entry of every combo box. Texts too wide for their widgets
+// are then fitted (textfit.h).
 
 #include <Qt>
 

@@ -28,6 +28,8 @@ namespace {
 constexpr int kFontPt = 9;
 constexpr int kFieldWidth = 60;
 constexpr int kComboWidth = 82;
+// The English choices (Amplifier, Cladding, End face) are wider.
+constexpr int kEnglishComboWidth = 96;
 constexpr int kRowHeight = 21;
 constexpr int kInputColumnWidth = 384;
 constexpr int kPlotHeight = 345;
@@ -281,9 +283,12 @@ void FbampForm::retranslateUi()
                                 ? QString::fromStdString(field->caption.en)
                                 : QString());
     }
-    for (const auto &[key, combo] : choices)
+    const bool english = currentUiLanguage() == UiLanguage::English;
+    for (const auto &[key, combo] : choices) {
         for (int i = 0; i < combo->count(); ++i)
             combo->setItemText(i, shownChoice(combo->itemData(i, kChoiceSourceRole).toString()));
+        combo->setFixedWidth(english ? kEnglishComboWidth : kComboWidth);
+    }
     tableButton->setText(QCoreApplication::translate("fbamp", "载入截面数据…"));
     calculateButton->setText(QCoreApplication::translate("fbamp", "计算"));
     cancelButton->setText(QCoreApplication::translate("fbamp", "取消"));

@@ -14,6 +14,7 @@
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
+#include <QCoreApplication>
 #include <QEvent>
 #include <QFormLayout>
 #include <QGroupBox>
@@ -41,6 +42,14 @@ QString fromUtf8(const std::string &text)
 
 // Column 0 names the mode; the property columns follow.
 constexpr int kFirstPropertyColumn = 1;
+
+// English captions short enough for the input and option columns beside the
+// map (the Chinese ones fit); the full caption is the tool tip.
+const char *const kShortCaptions[] = {
+    QT_TRANSLATE_NOOP("ExactModesTab", "数值孔径NA"),
+    QT_TRANSLATE_NOOP("ExactModesTab", "掺杂半径r_d"),
+    QT_TRANSLATE_NOOP("ExactModesTab", "材料色散(熔融石英)"),
+};
 
 // The item views answer Ctrl+C themselves with the current cell's text (and
 // claim the shortcut first); this table hands it to the tab instead, which
@@ -369,12 +378,24 @@ void ExactModesTab::retranslate()
     m_inputsBox->setTitle(tr("输入项"));
     m_optionsBox->setTitle(tr("选项与输出"));
     const CalculatorDescription &description = m_calculator.description();
+    const bool english = currentUiLanguage() == UiLanguage::English;
     // The descriptions write English captions in lower case.
-    const auto caption = [&description](const std::string &key) {
+    const auto fullCaption = [&description, english](const std::string &key) {
         QString text = inUiLanguage(description.field(key)->caption);
-        if (currentUiLanguage() == UiLanguage::English && !text.isEmpty())
+        if (english && !text.isEmpty())
             text[0] = text[0].toUpper();
         return text;
+    };
+    const auto caption = [&description, &fullCaption, english](const std::string &key) {
+        const std::string &zh = description.field(key)->caption.zh;
+        if (english)
+            for (const char *shortCaption : kShortCaptions)
+                if (zh == shortCaption)
+                    return QCoreApplication::translate("ExactModesTab", shortCaption);
+        return fullCaption(key);
+    };
+    const auto tip = [&fullCaption, &caption](const std::string &key) {
+        return caption(key) == fullCaption(key) ? QString() : fullCaption(key);
     };
     for (const auto &[key, field] : m_fields) {
         auto *form = static_cast<QFormLayout *>(m_inputsBox->layout());
@@ -384,9 +405,11 @@ void ExactModesTab::retranslate()
             if (!f->unit.empty())
                 text += QLatin1Char('[') + fromUtf8(f->unit) + QLatin1Char(']');
             label->setText(text);
+            label->setToolTip(tip(key));
         }
     }
     m_material->setText(caption("material"));
+    m_material->setToolTip(tip("material"));
     m_vector->setText(caption("vector"));
     auto *options = static_cast<QFormLayout *>(m_optionsBox->layout());
     for (const auto &[field, key] : {std::pair<QWidget *, const char *>{m_vField, "v"},
@@ -395,11 +418,13 @@ void ExactModesTab::retranslate()
             label->setText(caption(key));
     m_calculate->setText(tr("计算"));
     m_cancel->setText(tr("取消"));
-    const bool chinese = currentUiLanguage() == UiLanguage::Chinese;
     QStringList headers{tr("模式")};
     for (const ExactModeColumn &column : exactModeColumns())
-        headers << fromUtf8(exactModeHeader(column, chinese));
+        headers << fromUtf8(exactModeHeader(column, !english));
     m_table->setHorizontalHeaderLabels(headers);
+    // Every column as wide as its header (and its values, once shown), also
+    // before the first calculation.
+    m_table->resizeColumnsToContents();
 }
 
 QString ExactModesTab::rowsAsTsv(bool all) const

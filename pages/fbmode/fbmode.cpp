@@ -10,6 +10,7 @@
 #include "pageconventions.h"
 #include "pagelanguage.h"
 #include "qplot.h"
+#include "textfit.h"
 #include "textformat.h"
 #include "uilanguage.h"
 
@@ -24,6 +25,7 @@
 fbmode::fbmode(QWidget *parent) : QWidget(parent), ui(new Ui::fbmode)
 {
     ui->setupUi(this);
+    fitTextsToWidgets(this); // English captions wider than the form was laid out for
     ui->tabWidget->addTab(new ExactModesTab(ui->tabWidget), tr("精确模式特性"));
     installValidators();
     connectSignals();

@@ -6,6 +6,7 @@
 #include "pageconventions.h"
 #include "pagelanguage.h"
 #include "plotpicture.h"
+#include "textfit.h"
 #include "threasholdform.h"
 
 #include <qcustomplot.h>
@@ -55,6 +56,7 @@ Result evaluateOffThread(const Calculator &calculator, const Inputs &inputs)
 threashold::threashold(QWidget *parent) : QWidget(parent), ui(new Ui::threashold)
 {
     ui->setupUi(this);
+    fitTextsToWidgets(this); // English captions wider than the form was laid out for
     ui->tiplabel->hide();
 
     QDoubleValidator *validator = createInputValidator(this);

@@ -289,6 +289,18 @@
         <source>%1 光强 (cos)</source>
         <translation>%1 intensity (cos)</translation>
     </message>
+    <message>
+        <source>数值孔径NA</source>
+        <translation>Aperture NA</translation>
+    </message>
+    <message>
+        <source>掺杂半径r_d</source>
+        <translation>Doped r_d</translation>
+    </message>
+    <message>
+        <source>材料色散(熔融石英)</source>
+        <translation>Material dispersion</translation>
+    </message>
 </context>
 <context>
     <name>FBMainWindow</name>

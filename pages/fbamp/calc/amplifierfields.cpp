@@ -188,8 +188,7 @@ std::vector<AmplifierPreset> amplifierPresets()
     clad["ase_end_nm"] = "1100";
     return {
         {{"纤芯泵浦放大器（参考例1）", "core-pumped amplifier (reference 1)"}, core},
-        {{"双包层后向泵浦放大器（参考例2）", "double-clad backward-pumped amplifier (reference 2)"},
-         clad}};
+        {{"双包层后向泵浦放大器（参考例2）", "double-clad, backward pump (reference 2)"}, clad}};
 }
 
 } // namespace velmora::calc
