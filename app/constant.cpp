@@ -3,11 +3,11 @@
 #include <QAbstractItemView>
 #include <QEvent>
 #include <QFont>
-#include <QHBoxLayout>
 #include <QHeaderView>
 #include <QPalette>
+#include <QPushButton>
 #include <QSettings>
-#include <QVBoxLayout>
+#include <QTableWidget>
 
 namespace {
 
@@ -50,17 +50,6 @@ Constant::Constant(QWidget *parent) : QDialog(parent)
     tableWidget->resizeColumnToContents(0);
     tableWidget->resizeColumnToContents(1);
     tableWidget->setColumnWidth(2, 160);
-
-    // The form's fixed geometry gives way to a resizable layout: the table
-    // on top, the OK button at the bottom right. The form's own button row
-    // is left empty by this, so it is hidden.
-    auto *buttons = new QHBoxLayout;
-    buttons->addStretch();
-    buttons->addWidget(okButton);
-    auto *layout = new QVBoxLayout(this);
-    layout->addWidget(tableWidget);
-    layout->addLayout(buttons);
-    layoutWidget->hide();
 
     setMinimumSize(400, 300);
     setMaximumSize(500, 450);

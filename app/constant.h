@@ -1,7 +1,7 @@
 #ifndef CONSTANT_H
 #define CONSTANT_H
 
-#include "ui_constant.h"
+#include "constantform.h"
 
 #include <QDialog>
 

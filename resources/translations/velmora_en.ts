@@ -8,14 +8,6 @@
         <translation>Common constants</translation>
     </message>
     <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>1</source>
-        <translation>1</translation>
-    </message>
-    <message>
         <source>名称</source>
         <translation>Name</translation>
     </message>
@@ -32,72 +24,32 @@
         <translation>Pi</translation>
     </message>
     <message>
-        <source>3.141592653589793238</source>
-        <translation>3.141592653589793238</translation>
-    </message>
-    <message>
         <source>欧拉指数</source>
         <translation>Euler's number</translation>
-    </message>
-    <message>
-        <source>2.71828182845905</source>
-        <translation>2.71828182845905</translation>
     </message>
     <message>
         <source>重力加速度</source>
         <translation>Standard gravity</translation>
     </message>
     <message>
-        <source>9.80665</source>
-        <translation>9.80665</translation>
-    </message>
-    <message>
-        <source>m / s^2</source>
-        <translation>m / s^2</translation>
-    </message>
-    <message>
         <source>真空中光速</source>
         <translation>Speed of light in vacuum</translation>
-    </message>
-    <message>
-        <source>299792458</source>
-        <translation>299792458</translation>
-    </message>
-    <message>
-        <source>m / s</source>
-        <translation>m / s</translation>
     </message>
     <message>
         <source>真空介电常数</source>
         <translation>Vacuum permittivity</translation>
     </message>
     <message>
-        <source>F / m</source>
-        <translation>F / m</translation>
-    </message>
-    <message>
         <source>真空磁导率</source>
         <translation>Vacuum permeability</translation>
-    </message>
-    <message>
-        <source>H / m</source>
-        <translation>H / m</translation>
     </message>
     <message>
         <source>基本电荷</source>
         <translation>Elementary charge</translation>
     </message>
     <message>
-        <source>C</source>
-        <translation>C</translation>
-    </message>
-    <message>
         <source>原子质量</source>
         <translation>Atomic mass unit</translation>
-    </message>
-    <message>
-        <source>kg</source>
-        <translation>kg</translation>
     </message>
     <message>
         <source>电子质量</source>
@@ -116,52 +68,8 @@
         <translation>Boltzmann constant</translation>
     </message>
     <message>
-        <source>J/K</source>
-        <translation>J/K</translation>
-    </message>
-    <message>
         <source>普朗克常数</source>
         <translation>Planck constant</translation>
-    </message>
-    <message>
-        <source>8.8541878128E-12</source>
-        <translation>8.8541878128E-12</translation>
-    </message>
-    <message>
-        <source>1.25663706212E-6</source>
-        <translation>1.25663706212E-6</translation>
-    </message>
-    <message>
-        <source>1.602176634E-19</source>
-        <translation>1.602176634E-19</translation>
-    </message>
-    <message>
-        <source>1.66053906660E-27</source>
-        <translation>1.66053906660E-27</translation>
-    </message>
-    <message>
-        <source>9.1093837015E-31</source>
-        <translation>9.1093837015E-31</translation>
-    </message>
-    <message>
-        <source>1.67262192369E-27</source>
-        <translation>1.67262192369E-27</translation>
-    </message>
-    <message>
-        <source>1.67492749804E-27</source>
-        <translation>1.67492749804E-27</translation>
-    </message>
-    <message>
-        <source>1.380649E-23</source>
-        <translation>1.380649E-23</translation>
-    </message>
-    <message>
-        <source>6.62607015E-34</source>
-        <translation>6.62607015E-34</translation>
-    </message>
-    <message>
-        <source>J·s</source>
-        <translation>J·s</translation>
     </message>
 </context>
 <context>
