@@ -25,14 +25,6 @@ using namespace velmora;
 
 namespace {
 
-// Each page folder and the main-window slot that shows (and first creates)
-// it; pages are named after their folder (their class name).
-const std::map<std::string, const char *> kPageSlots = {
-    {"bscoptlaw", "bsclawtab"}, {"nolinear", "nolineartab"}, {"fbopt", "fbbsctab"},
-    {"fbmode", "fbmodetab"},    {"LaserPluse", "plstab"},    {"Laserbsc", "laserbsctab"},
-    {"LaserTrait", "traittab"}, {"threashold", "threshtab"}, {"fbamp", "amptab"},
-};
-
 constexpr int kMaxRecentDesigns = 8;
 constexpr qint64 kMaxDesignBytes = 16 * 1024 * 1024; // far above any real design
 
@@ -153,16 +145,7 @@ void DesignController::refreshFiberSummary()
 
 QWidget *DesignController::pageFor(const std::string &folder, bool create)
 {
-    for (QWidget *w : m_window->findChildren<QWidget *>())
-        if (folder == w->metaObject()->className())
-            return w;
-    if (!create)
-        return nullptr;
-    const auto slot = kPageSlots.find(folder);
-    if (slot == kPageSlots.end())
-        return nullptr;
-    QMetaObject::invokeMethod(m_window, slot->second);
-    return pageFor(folder, false);
+    return create ? m_window->showPage(folder) : m_window->page(folder);
 }
 
 std::string DesignController::currentFolder() const
@@ -173,12 +156,9 @@ std::string DesignController::currentFolder() const
 
 void DesignController::showPageTab(const std::string &folder, int tab)
 {
-    QWidget *page = pageFor(folder, true);
+    QWidget *page = m_window->showPage(folder);
     if (!page)
         return;
-    const auto slot = kPageSlots.find(folder);
-    if (slot != kPageSlots.end())
-        QMetaObject::invokeMethod(m_window, slot->second);
     if (auto *tabs = page->findChild<QTabWidget *>())
         if (tab >= 0 && tab < tabs->count())
             tabs->setCurrentIndex(tab);

@@ -1,24 +1,20 @@
 #include "fbmainwindow.h"
 
 #include "designcontroller.h"
-#include "fbmainwindowform.h"
-#include "tabfields.h"
-
-#include "bscoptlaw.h"
 #include "enterkey.h"
-#include "fbamp.h"
-#include "fbmode.h"
-#include "fbopt.h"
-#include "laserbsc.h"
-#include "laserpluse.h"
-#include "lasertrait.h"
-#include "nolinear.h"
+#include "fbmainwindowform.h"
+#include "pageregistry.h"
 #include "readablecombos.h"
-#include "threashold.h"
+#include "tabfields.h"
 
 #include <QPixmap>
 #include <QVBoxLayout>
 #include <QWebView>
+
+namespace {
+// The page shown when the window opens.
+const char *const kStartPage = "fbmode";
+} // namespace
 
 FBMainWindow::FBMainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::FBMainWindow)
 {
@@ -28,7 +24,7 @@ FBMainWindow::FBMainWindow(QWidget *parent) : QMainWindow(parent), ui(new Ui::FB
     setWindowIcon(QIcon(QPixmap(QStringLiteral(":/img/QLXLogo.png"))));
 
     pageLayout = new QVBoxLayout(ui->widget);
-    fbmodetab();
+    showPage(kStartPage);
     restoreSettings();
     connectActions();
     addSweepAction();
@@ -49,15 +45,8 @@ FBMainWindow::~FBMainWindow()
 
 void FBMainWindow::setStatusTips()
 {
-    ui->actionBscLaw->setStatusTip(tr("反射折射"));
-    ui->actionBscLaser->setStatusTip(tr("频率与相干性"));
-    ui->actionPls->setStatusTip(tr("高斯脉冲"));
-    ui->actionLasertrit->setStatusTip(tr("纵模间隔、光光效率、量子亏损、小信号增益"));
-    ui->actionFBbsc->setStatusTip(tr("掺杂浓度、本征损耗、填充因子、端面反射率"));
-    ui->actionNonlinear->setStatusTip(tr("受激布里渊散射、受激拉曼散射、非线性相移、四波混频"));
-    ui->actionFBmode->setStatusTip(tr("光纤模式、光束质量、模式损耗"));
-    ui->actionThreshold->setStatusTip(tr("均匀双包层光纤"));
-    ui->actionFbamp->setStatusTip(tr("掺镱光纤放大器与激光器：泵浦、信号、ASE与热负载"));
+    for (std::size_t i = 0; i < pageRegistry().size(); ++i)
+        ui->pageActions[i]->setStatusTip(tr(pageRegistry()[i].statusTip));
     ui->actionClose->setStatusTip(tr("退出应用程序"));
     ui->actionClear->setStatusTip(tr("清空输出结果"));
     ui->actionDefaultPar->setStatusTip(tr("恢复默认参数"));
@@ -73,15 +62,7 @@ void FBMainWindow::setStatusTips()
 void FBMainWindow::connectActions()
 {
     setStatusTips();
-    connect(ui->actionBscLaw, &QAction::triggered, this, &FBMainWindow::bsclawtab);
-    connect(ui->actionNonlinear, &QAction::triggered, this, &FBMainWindow::nolineartab);
-    connect(ui->actionBscLaser, &QAction::triggered, this, &FBMainWindow::laserbsctab);
-    connect(ui->actionLasertrit, &QAction::triggered, this, &FBMainWindow::traittab);
-    connect(ui->actionPls, &QAction::triggered, this, &FBMainWindow::plstab);
-    connect(ui->actionFBbsc, &QAction::triggered, this, &FBMainWindow::fbbsctab);
-    connect(ui->actionFBmode, &QAction::triggered, this, &FBMainWindow::fbmodetab);
-    connect(ui->actionThreshold, &QAction::triggered, this, &FBMainWindow::threshtab);
-    connect(ui->actionFbamp, &QAction::triggered, this, &FBMainWindow::amptab);
+    connectPageActions();
     connect(ui->actionAbout, &QAction::triggered, this, &FBMainWindow::about);
     connect(ui->actionClear, &QAction::triggered, this, &FBMainWindow::clear);
     connect(ui->actionClose, &QAction::triggered, this, &FBMainWindow::close);
@@ -99,77 +80,52 @@ void FBMainWindow::connectActions()
     addLanguageMenu();
 }
 
-// Creates the page on its first selection, then shows it and hides the rest.
-template <typename Page> void FBMainWindow::showPage(Page *&page, int index)
+void FBMainWindow::connectPageActions()
 {
-    currentPage = index;
-    if (!page) {
-        page = new Page(this);
-        connectEnterToCalculate(page);
-        makeComboListsReadable(page);
-        pageLayout->addWidget(page);
-        ui->widget->setLayout(pageLayout);
+    for (std::size_t i = 0; i < pageRegistry().size(); ++i) {
+        const std::string folder = pageRegistry()[i].folder;
+        connect(ui->pageActions[i], &QAction::triggered, this,
+                [this, folder] { showPage(folder); });
     }
-    const QList<QWidget *> pages = {bscoptlawPage,  nolinearPage,   laserbscPage,
-                                    laserTraitPage, laserPlusePage, fboptPage,
-                                    fbmodePage,     threasholdPage, fbampPage};
-    for (QWidget *other : pages)
-        if (other && other != page)
-            other->setVisible(false);
-    page->setVisible(true);
 }
 
-void FBMainWindow::bsclawtab()
+// Creates the page on its first selection, then shows it and hides the rest.
+QWidget *FBMainWindow::showPage(const std::string &folder)
 {
-    showPage(bscoptlawPage, BscoptlawPage);
+    const PageEntry *entry = findPageEntry(folder);
+    if (!entry)
+        return nullptr;
+    currentPage = entry->index;
+    QWidget *&shown = pages[folder];
+    if (!shown) {
+        shown = entry->create(this);
+        connectEnterToCalculate(shown);
+        makeComboListsReadable(shown);
+        pageLayout->addWidget(shown);
+        ui->widget->setLayout(pageLayout);
+    }
+    shownPage = shown;
+    for (const auto &other : pages)
+        if (other.second && other.second != shown)
+            other.second->setVisible(false);
+    shown->setVisible(true);
+    return shown;
 }
-void FBMainWindow::nolineartab()
+
+void FBMainWindow::showPageOf(const QString &folder)
 {
-    showPage(nolinearPage, NolinearPage);
+    showPage(folder.toStdString());
 }
-void FBMainWindow::laserbsctab()
+
+QWidget *FBMainWindow::page(const std::string &folder) const
 {
-    showPage(laserbscPage, LaserbscPage);
-}
-void FBMainWindow::traittab()
-{
-    showPage(laserTraitPage, LaserTraitPage);
-}
-void FBMainWindow::plstab()
-{
-    showPage(laserPlusePage, LaserPlusePage);
-}
-void FBMainWindow::fbbsctab()
-{
-    showPage(fboptPage, FboptPage);
-}
-void FBMainWindow::fbmodetab()
-{
-    showPage(fbmodePage, FbmodePage);
-}
-void FBMainWindow::threshtab()
-{
-    showPage(threasholdPage, ThreasholdPage);
-}
-void FBMainWindow::amptab()
-{
-    showPage(fbampPage, FbampPage);
+    const auto found = pages.find(folder);
+    return found == pages.end() ? nullptr : found->second;
 }
 
 QWidget *FBMainWindow::currentPageWidget() const
 {
-    switch (currentPage) {
-    case BscoptlawPage: return bscoptlawPage;
-    case NolinearPage: return nolinearPage;
-    case FboptPage: return fboptPage;
-    case FbmodePage: return fbmodePage;
-    case LaserPlusePage: return laserPlusePage;
-    case LaserbscPage: return laserbscPage;
-    case LaserTraitPage: return laserTraitPage;
-    case ThreasholdPage: return threasholdPage;
-    case FbampPage: return fbampPage;
-    default: return nullptr;
-    }
+    return shownPage;
 }
 
 int FBMainWindow::currentInnerTab() const

@@ -7,13 +7,12 @@
 #include <QMainWindow>
 
 #include <functional>
+#include <map>
+#include <string>
 
 class Constant;
 class DesignController;
 class SweepWindow;
-class LaserPluse;
-class LaserTrait;
-class Laserbsc;
 class QAction;
 class QVBoxLayout;
 class QWebView;
@@ -23,20 +22,24 @@ class fbmode;
 class fbopt;
 class nolinear;
 class threashold;
+struct PageEntry;
 
 namespace Ui {
 class FBMainWindow;
 }
 
 // The one main window: menus, toolbars and the content area in which exactly
-// one calculator page is shown. Pages are created on first selection and only
-// hidden afterwards, so their fields, tables and plots survive switching.
+// one calculator page is shown. The pages, their 查看 and toolbar actions
+// come from the page list (pageregistry.h); a page is created on first
+// selection and only hidden afterwards, so its fields, tables and plots
+// survive switching.
 class FBMainWindow : public QMainWindow
 {
     Q_OBJECT
 
 public:
-    // Index of the page shown (currentPage).
+    // Index of the page shown (currentPageIndex), as each page's entry gives
+    // it; named here for the callers that have always used the names.
     enum PageIndex {
         BscoptlawPage = 0,
         NolinearPage = 1,
@@ -58,15 +61,23 @@ public:
     // The inner tab shown on the current page (0 for pages with one tab).
     int currentInnerTab() const;
 
-    bscoptlaw *bscoptlawPagePtr() const { return bscoptlawPage; }
-    nolinear *nolinearPagePtr() const { return nolinearPage; }
-    Laserbsc *laserbscPagePtr() const { return laserbscPage; }
-    LaserTrait *laserTraitPagePtr() const { return laserTraitPage; }
-    LaserPluse *laserPlusePagePtr() const { return laserPlusePage; }
-    fbopt *fboptPagePtr() const { return fboptPage; }
-    fbmode *fbmodePagePtr() const { return fbmodePage; }
-    threashold *threasholdPagePtr() const { return threasholdPage; }
-    fbamp *fbampPagePtr() const { return fbampPage; }
+    // The page of a folder ("fbmode"), or nullptr before its first selection.
+    QWidget *page(const std::string &folder) const;
+    template <typename Page> Page *pageOf() const
+    {
+        return qobject_cast<Page *>(page(Page::staticMetaObject.className()));
+    }
+    // Shows the page of a folder, creating it on first selection; nullptr
+    // (and nothing changed) for a folder without page.
+    QWidget *showPage(const std::string &folder);
+
+    // Kept for the callers that have always used them (fbmainwindow_compat.cpp).
+    bscoptlaw *bscoptlawPagePtr() const;
+    nolinear *nolinearPagePtr() const;
+    fbopt *fboptPagePtr() const;
+    fbmode *fbmodePagePtr() const;
+    threashold *threasholdPagePtr() const;
+    fbamp *fbampPagePtr() const;
     QWebView *helpWindow() const { return helpView; }
     Constant *lastConstantDialog() const { return constantDialog; }
     SweepWindow *lastSweepWindow() const { return sweepWindow; }
@@ -90,7 +101,12 @@ public slots:
     // 工具 → 参数扫描: the sweep window, preset to the page and tab shown.
     void showSweepWindow();
 
+    // Shows the page of a folder by name (QMetaObject::invokeMethod).
+    void showPageOf(const QString &folder);
+
 private slots:
+    // The selecting slots the pages have always had, invokable by name
+    // (fbmainwindow_compat.cpp); a new page needs none: showPageOf(folder).
     void bsclawtab();
     void nolineartab();
     void laserbsctab();
@@ -115,8 +131,8 @@ private slots:
     void exportPic();
 
 private:
-    template <typename Page> void showPage(Page *&page, int index);
     void connectActions();
+    void connectPageActions();
     void retranslate();
     void setStatusTips();
     void addLanguageMenu();
@@ -130,15 +146,8 @@ private:
     Constant *constantDialog = nullptr;
     SweepWindow *sweepWindow = nullptr;
     DesignController *designController = nullptr;
-    bscoptlaw *bscoptlawPage = nullptr;
-    nolinear *nolinearPage = nullptr;
-    Laserbsc *laserbscPage = nullptr;
-    LaserTrait *laserTraitPage = nullptr;
-    LaserPluse *laserPlusePage = nullptr;
-    fbopt *fboptPage = nullptr;
-    fbmode *fbmodePage = nullptr;
-    threashold *threasholdPage = nullptr;
-    fbamp *fbampPage = nullptr;
+    std::map<std::string, QWidget *> pages; // folder → page, once created
+    QWidget *shownPage = nullptr;
     QVBoxLayout *pageLayout = nullptr;
     int currentPage = -1;
     Ui::FBMainWindow *ui = nullptr;

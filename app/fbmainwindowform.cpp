@@ -1,6 +1,7 @@
 #include "fbmainwindowform.h"
 
 #include "pageconventions.h"
+#include "pageregistry.h"
 
 #include <QActionGroup>
 #include <QCoreApplication>
@@ -41,15 +42,8 @@ void FBMainWindow::setupUi(QMainWindow *window)
     windowFont.setPointSize(15);
     window->setFont(windowFont);
 
-    actionBscLaw = createAction(window, "actionBscLaw", QStringLiteral("几何光学定律"));
-    actionBscLaser = createAction(window, "actionBscLaser", QStringLiteral("激光基本特性"));
-    actionPls = createAction(window, "actionPls", QStringLiteral("脉冲激光"));
-    actionLasertrit = createAction(window, "actionLasertrit", QStringLiteral("激光器相关"));
-    actionFBbsc = createAction(window, "actionFBbsc", QStringLiteral("光纤光学"));
-    actionNonlinear = createAction(window, "actionNonlinear", QStringLiteral("非线性效应"));
-    actionFBmode = createAction(window, "actionFBmode", QStringLiteral("光纤模式"));
-    actionThreshold = createAction(window, "actionThreshold", QStringLiteral("不稳定阈值"));
-    actionFbamp = createAction(window, "actionFbamp", QStringLiteral("光纤放大器"));
+    for (const PageEntry &page : pageRegistry())
+        pageActions.push_back(createAction(window, page.actionName, page.iconName));
     actionClose = createAction(window, "actionClose", QStringLiteral("退出"));
     actionClear = createAction(window, "actionClear", QStringLiteral("清除"));
     actionDefaultPar = createAction(window, "actionDefaultPar", QStringLiteral("恢复默认参数"));
@@ -132,8 +126,7 @@ void FBMainWindow::setupUi(QMainWindow *window)
     menuBar->addAction(menuTools->menuAction());
     menuBar->addAction(menuHelp->menuAction());
 
-    for (QAction *page : {actionBscLaw, actionBscLaser, actionPls, actionLasertrit, actionFBbsc,
-                          actionNonlinear, actionFBmode, actionThreshold, actionFbamp})
+    for (QAction *page : pageActions)
         menuFile->addAction(page);
     menuFile->addSeparator();
     menuFile->addAction(actionClose);
@@ -156,8 +149,7 @@ void FBMainWindow::setupUi(QMainWindow *window)
     menuHelp->addAction(actionTopic);
     menuHelp->addAction(actionAbout);
 
-    for (QAction *page : {actionBscLaw, actionBscLaser, actionPls, actionLasertrit, actionFBbsc,
-                          actionNonlinear, actionFBmode, actionThreshold, actionFbamp})
+    for (QAction *page : pageActions)
         toolBar->addAction(page);
     mainToolBar->addAction(actionDefaultPar);
     mainToolBar->addAction(actionClear);
@@ -174,15 +166,9 @@ void FBMainWindow::setupUi(QMainWindow *window)
 void FBMainWindow::retranslateUi(QMainWindow *window)
 {
     window->setWindowTitle(QStringLiteral("Velmora"));
-    actionBscLaw->setText(QCoreApplication::translate("FBMainWindow", "几何光学参数"));
-    actionBscLaser->setText(QCoreApplication::translate("FBMainWindow", "连续激光参数"));
-    actionPls->setText(QCoreApplication::translate("FBMainWindow", "脉冲激光参数"));
-    actionLasertrit->setText(QCoreApplication::translate("FBMainWindow", "激光器参数"));
-    actionFBbsc->setText(QCoreApplication::translate("FBMainWindow", "光纤参数"));
-    actionNonlinear->setText(QCoreApplication::translate("FBMainWindow", "非线性效应"));
-    actionFBmode->setText(QCoreApplication::translate("FBMainWindow", "光纤模式参数"));
-    actionThreshold->setText(QCoreApplication::translate("FBMainWindow", "不稳定阈值"));
-    actionFbamp->setText(QCoreApplication::translate("FBMainWindow", "光纤放大器"));
+    for (std::size_t i = 0; i < pageActions.size(); ++i)
+        pageActions[i]->setText(
+            QCoreApplication::translate("FBMainWindow", pageRegistry()[i].title));
     actionClose->setText(QCoreApplication::translate("FBMainWindow", "退出"));
     actionClose->setShortcut(QKeySequence(QStringLiteral("Ctrl+Q")));
     actionClear->setText(QCoreApplication::translate("FBMainWindow", "清空"));

@@ -14,20 +14,16 @@
 #include <QToolBar>
 #include <QWidget>
 
+#include <vector>
+
 namespace Ui {
 
 class FBMainWindow
 {
 public:
-    QAction *actionBscLaw;
-    QAction *actionBscLaser;
-    QAction *actionPls;
-    QAction *actionLasertrit;
-    QAction *actionFBbsc;
-    QAction *actionNonlinear;
-    QAction *actionFBmode;
-    QAction *actionThreshold;
-    QAction *actionFbamp;
+    // One action per page of the page list (pageregistry.h), in its order:
+    // the 查看 menu and the left toolbar.
+    std::vector<QAction *> pageActions;
     QAction *actionClose;
     QAction *actionClear;
     QAction *actionDefaultPar;

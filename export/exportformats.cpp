@@ -1,69 +1,68 @@
 #include "exportformats.h"
 
-#include "catalogue.h"
-#include "fieldmapplot.h"
+#include "pageexport.h"
 #include "plotpicture.h"
 #include "sheetwriters.h"
-#include "textformat.h"
 
-#include "fbamp.h"
-#include "fbmode.h"
-#include "lasertrait.h"
-#include "threashold.h"
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QProgressDialog>
 
 #include <qcustomplot.h>
 
-#include <QDateTime>
-#include <QFileInfo>
-#include <QList>
-#include <QProgressDialog>
-
 #include <algorithm>
-#include <vector>
+#include <memory>
 
-const char *const kPicturesSavedMessage = "图片保存在指定目录下";
-const char *const kCalculateFirstMessage = "请先点击计算按钮再保存图片";
-const char *const kNoPictureOnTabMessage = "当前选项卡中无图片数据导出";
-const char *const kNoPictureOnPageMessage = "当前选项卡无图片导出.\n";
+const char *const kPicturesSavedMessage =
+    QT_TRANSLATE_NOOP("PictureExport", "图片保存在指定目录下");
+const char *const kCalculateFirstMessage =
+    QT_TRANSLATE_NOOP("PictureExport", "请先点击计算按钮再保存图片");
+const char *const kNoPictureOnTabMessage =
+    QT_TRANSLATE_NOOP("PictureExport", "当前选项卡中无图片数据导出");
+const char *const kNoPictureOnPageMessage =
+    QT_TRANSLATE_NOOP("PictureExport", "当前选项卡无图片导出.\n");
 
 namespace {
 
-// Tabs of the pages that have plots.
-constexpr int kModeDistributionTab = 0; // fbmode "模式分布"
-constexpr int kBeamQualityTab = 1;      // fbmode "光束质量因子"
-constexpr int kSmallSignalGainTab = 3;  // LaserTrait "小信号增益"
+QString trExport(const char *text)
+{
+    return QCoreApplication::translate("PictureExport", text);
+}
 
-// Picture sizes in pixels.
-constexpr int kMixtureMapWidth = 478, kMixtureMapHeight = 400;
-
-SheetExportResult exportGainTable(LaserTrait *page, QString path)
+// A tab that exports a table of numbers (the small-signal gain spectrum)
+// writes it with the CSV writer in its plain form; it is comma-separated
+// text, so it must not sit under a workbook's name.
+SheetExportResult exportNumberTable(const NumberTableExport &table, QString path)
 {
     SheetExportResult result;
-    // The gain table is comma-separated text; it must not sit under a
-    // workbook's name.
     if (sheetFormatOf(path) == SheetFormat::Xlsx)
         path = path.left(path.size() - 5) + QStringLiteral(".csv");
     result.path = path;
-    if (!page) {
-        result.error = QStringLiteral("页面不存在");
+    if (!table.error.isEmpty()) {
+        result.error = table.error;
         return result;
     }
-    // The table is recalculated first, so the file holds what the current
-    // cross-section data give; the page leaves telling the user to us.
-    if (!page->calculateGain()) {
-        result.error =
-            QStringLiteral("无法读取截面数据文件 %1").arg(LaserTrait::crossSectionFile());
-        return result;
-    }
-    // The page hands over the spectrum as numbers; the text table is written
-    // by the same CSV writer as every sheet, in its plain form.
     if (!CsvWriter(CsvWriter::PlainNumbers)
-             .write(numberTable(page->gainTable(), 6), path, nullptr)) {
-        result.error = QStringLiteral("增益数据写入失败");
+             .write(numberTable(table.columns, table.digits), path, &result.error))
         return result;
-    }
     result.status = SheetExportResult::Written;
     return result;
+}
+
+// A curve the page hands over, beside the tab's rows: a header row, then one
+// row per point. A curve without points adds nothing.
+void appendCurve(Sheet &sheet, const SheetCurve &curve)
+{
+    const std::size_t points = std::min(curve.x.size(), curve.y.size());
+    if (points == 0)
+        return;
+    sheet.setText(1, curve.column, curve.xHeader);
+    sheet.setText(1, curve.column + 1, curve.yHeader);
+    for (std::size_t i = 0; i < points; ++i) {
+        const int row = 2 + static_cast<int>(i);
+        sheet.setValue(row, curve.column, QString::number(curve.x[i], 'g', 10));
+        sheet.setValue(row, curve.column + 1, QString::number(curve.y[i], 'g', 10));
+    }
 }
 
 void recordSave(PictureExportResult &result, bool ok, const QString &path, const QString &error)
@@ -71,144 +70,65 @@ void recordSave(PictureExportResult &result, bool ok, const QString &path, const
     if (ok)
         result.written.append(path);
     else
-        result.failed.append(QFileInfo(path).fileName() + QStringLiteral("：") + error);
+        result.failed.append(QFileInfo(path).fileName() + trExport("：") + error);
 }
 
-void finish(PictureExportResult &result)
+bool savePicture(const PagePicture &picture, QCustomPlot *scratch, const QString &path,
+                 QString *error)
 {
-    if (result.status == PictureExportResult::Cancelled)
-        return;
-    result.status =
-        result.failed.isEmpty() ? PictureExportResult::Saved : PictureExportResult::PartlyFailed;
+    if (!picture.draw)
+        return savePlotJpeg(picture.plot, path, picture.width, picture.height, error);
+    return picture.draw(scratch, error) &&
+           savePlotJpeg(scratch, path, picture.width, picture.height, error);
 }
 
-// Draws each mode map the page handed over on a plot of our own, from the
-// field-map calculator, and saves it: the page's fields and its plot are left
-// alone. A cancellable progress dialog keeps the event loop going between
-// pictures.
-PictureExportResult saveFieldMapPictures(const std::vector<FieldMapPicture> &pictures,
-                                         const QString &prefix, QWidget *dialogParent)
+// Saves every picture the page handed over, each under its own name: a
+// failure names its file and reason and the rest are still saved. Pictures
+// the page draws are drawn on a plot of our own, so the page's fields and
+// plots stay as they are. Many pictures go under a cancellable progress
+// dialog that keeps the event loop running between them.
+PictureExportResult savePictures(const TabPictures &tab, const QString &prefix,
+                                 QWidget *dialogParent)
 {
     PictureExportResult result;
-    const velmora::calc::Calculator *fieldMap = velmora::calc::catalogue().find("modes.field_map");
-    QCustomPlot plot;
-    QCPColorMap *map = setupFieldMapPlot(&plot);
-
-    QProgressDialog progress(QStringLiteral("正在保存模式分布图…"), QStringLiteral("取消"), 0,
-                             std::max<int>(static_cast<int>(pictures.size()), 1), dialogParent);
-    progress.setWindowTitle(QStringLiteral("导出图片"));
-    progress.setWindowModality(Qt::WindowModal);
-    progress.setMinimumDuration(500);
-    progress.setAutoClose(false);
-
+    QCustomPlot scratch;
+    std::unique_ptr<QProgressDialog> progress;
+    if (!tab.progressLabel.isEmpty()) {
+        progress = std::make_unique<QProgressDialog>(
+            tab.progressLabel, trExport("取消"), 0,
+            std::max<int>(static_cast<int>(tab.pictures.size()), 1), dialogParent);
+        progress->setWindowTitle(trExport("导出图片"));
+        progress->setWindowModality(Qt::WindowModal);
+        progress->setMinimumDuration(500);
+        progress->setAutoClose(false);
+    }
     int done = 0;
-    for (const FieldMapPicture &picture : pictures) {
-        if (progress.wasCanceled()) {
+    for (const PagePicture &picture : tab.pictures) {
+        if (progress && progress->wasCanceled()) {
             result.status = PictureExportResult::Cancelled;
             return result;
         }
         const QString path = prefix + picture.fileName;
-        const velmora::calc::Result computed = fieldMap->evaluate(picture.inputs);
-        if (computed.refused) {
-            recordSave(result, false, path,
-                       QString::fromStdString(computed.notices.front().text.zh));
-        } else {
-            const auto a = picture.inputs.find("a_um");
-            drawFieldMap(&plot, map,
-                         velmora::calc::readNumber(a == picture.inputs.end() ? "" : a->second),
-                         computed.outputs.at("map").data, picture.coreCircle);
-            QString error;
-            const bool ok = savePlotJpeg(&plot, path, picture.width, picture.height, &error);
-            recordSave(result, ok, path, error);
-        }
-        progress.setValue(++done); // also lets the window repaint
+        QString error;
+        recordSave(result, savePicture(picture, &scratch, path, &error), path, error);
+        if (progress)
+            progress->setValue(++done); // also lets the window repaint
     }
-    progress.close();
-    finish(result);
+    if (progress)
+        progress->close();
+    result.status =
+        result.failed.isEmpty() ? PictureExportResult::Saved : PictureExportResult::PartlyFailed;
     return result;
-}
-
-PictureExportResult saveMixtureMap(fbmode *page, const QString &prefix)
-{
-    PictureExportResult result;
-    page->redrawMixtureMap();
-    const QString path = prefix + QStringLiteral("模式功率比例图.jpg");
-    QString error;
-    const bool ok =
-        savePlotJpeg(page->mixturePlot(), path, kMixtureMapWidth, kMixtureMapHeight, &error);
-    recordSave(result, ok, path, error);
-    finish(result);
-    return result;
-}
-
-PictureExportResult saveGainPicture(LaserTrait *page, const QString &prefix)
-{
-    PictureExportResult result;
-    const QString path = prefix + QStringLiteral("小信号增益.jpg");
-    recordSave(result, page->saveGainPicture(path), path, QStringLiteral("写入失败"));
-    finish(result);
-    return result;
-}
-
-// The page reports only whether both curves were saved. On failure, a file
-// that is still missing or unchanged since before the call is the one that
-// failed (a save replaces the file, so a written one has a new time stamp).
-PictureExportResult saveInstabilityCurves(threashold *page, const QString &prefix)
-{
-    PictureExportResult result;
-    const QStringList paths = {prefix + QStringLiteral("非线性耦合系数.jpg"),
-                               prefix + QStringLiteral("模式不稳定阈值.jpg")};
-    QList<QDateTime> before;
-    for (const QString &path : paths)
-        before.append(QFileInfo(path).lastModified());
-    const bool ok = page->PowThreadPicExport(prefix);
-    QList<bool> written = {ok, ok};
-    if (!ok) {
-        for (int i = 0; i < paths.size(); ++i) {
-            const QFileInfo info(paths[i]);
-            written[i] = info.exists() && info.lastModified() != before[i];
-        }
-        if (written[0] && written[1]) // cannot tell which: report both
-            written = {false, false};
-    }
-    for (int i = 0; i < paths.size(); ++i)
-        recordSave(result, written[i], paths[i], QStringLiteral("写入失败"));
-    finish(result);
-    return result;
-}
-
-// The mode-instability tab's two curves beside its inputs and results: the
-// coupling χ over the frequency offset in columns 4-5 and the higher-order
-// mode fraction over the signal power in columns 7-8, a header row each, then
-// one row per plotted point. A plot that holds no curve adds nothing.
-void appendCurve(Sheet &sheet, const QWidget *page, const char *plotName, int column,
-                 const char *xHeader, const char *yHeader)
-{
-    const auto *plot = page->findChild<QCustomPlot *>(QString::fromLatin1(plotName));
-    if (!plot || plot->graphCount() == 0 || plot->graph(0)->data()->isEmpty())
-        return;
-    sheet.setText(1, column, QString::fromUtf8(xHeader));
-    sheet.setText(1, column + 1, QString::fromUtf8(yHeader));
-    int row = 2;
-    for (const QCPGraphData &point : *plot->graph(0)->data()) {
-        sheet.setValue(row, column, QString::number(point.key, 'g', 10));
-        sheet.setValue(row, column + 1, QString::number(point.value, 'g', 10));
-        ++row;
-    }
-}
-
-void appendInstabilityCurves(Sheet &sheet, const QWidget *page)
-{
-    appendCurve(sheet, page, "CurvePlot1", 4, "频移[kHz]", "耦合系数χ[W^-1]");
-    appendCurve(sheet, page, "CurvePlot2", 7, "信号光功率[W]", "高阶模占功比");
 }
 
 } // namespace
 
 SheetExportResult exportSheet(QWidget *pageWidget, int tab, const QString &path)
 {
-    if (auto *trait = qobject_cast<LaserTrait *>(pageWidget); trait && tab == kSmallSignalGainTab)
-        return exportGainTable(trait, path);
+    auto *source = dynamic_cast<PageExportSource *>(pageWidget);
+    if (source)
+        if (const std::optional<NumberTableExport> table = source->numberTable(tab))
+            return exportNumberTable(*table, path);
 
     SheetExportResult result;
     result.path = path;
@@ -216,12 +136,13 @@ SheetExportResult exportSheet(QWidget *pageWidget, int tab, const QString &path)
     const SheetLayout *layout =
         pageWidget ? findSheetLayout(pageWidget->metaObject()->className(), tab) : nullptr;
     if (!layout || !pageWidget) {
-        result.error = QStringLiteral("当前选项卡没有可导出的数据");
+        result.error = trExport("当前选项卡没有可导出的数据");
         return result;
     }
     Sheet sheet = fillSheet(*layout, pageWidget);
-    if (qobject_cast<threashold *>(pageWidget))
-        appendInstabilityCurves(sheet, pageWidget);
+    if (source)
+        for (const SheetCurve &curve : source->sheetCurves(tab))
+            appendCurve(sheet, curve);
     const CsvWriter csv;
     const XlsxWriter xlsx;
     const SheetWriter &writer = sheetFormatOf(path) == SheetFormat::Xlsx
@@ -236,68 +157,40 @@ PictureExportResult exportPictures(QWidget *pageWidget, int tab, const QString &
                                    QWidget *dialogParent)
 {
     PictureExportResult result;
-    if (auto *modes = qobject_cast<fbmode *>(pageWidget)) {
-        if (tab != kModeDistributionTab && tab != kBeamQualityTab) {
-            result.status = PictureExportResult::NoPictureTab;
-            return result;
-        }
-        const bool computed =
-            tab == kModeDistributionTab ? modes->mapComputed() : modes->beamComputed();
-        if (!computed) {
-            result.status = PictureExportResult::NotComputed;
-            return result;
-        }
-        return tab == kModeDistributionTab
-                   ? saveFieldMapPictures(modes->modeMapPictures(), prefix, dialogParent)
-                   : saveMixtureMap(modes, prefix);
-    }
-    if (auto *trait = qobject_cast<LaserTrait *>(pageWidget)) {
-        if (tab != kSmallSignalGainTab) {
-            result.status = PictureExportResult::NoPictureTab;
-            return result;
-        }
-        if (!trait->gainComputed()) {
-            result.status = PictureExportResult::NotComputed;
-            return result;
-        }
-        return saveGainPicture(trait, prefix);
-    }
-    if (auto *instability = qobject_cast<threashold *>(pageWidget)) {
-        if (!instability->calculationStarted()) {
-            result.status = PictureExportResult::NotComputed;
-            return result;
-        }
-        return saveInstabilityCurves(instability, prefix);
-    }
-    if (auto *amplifier = qobject_cast<fbamp *>(pageWidget)) {
-        if (!amplifier->resultShown()) {
-            result.status = PictureExportResult::NotComputed;
-            return result;
-        }
-        result.written = amplifier->savePictures(prefix, &result.failed);
-        finish(result);
+    auto *source = dynamic_cast<PageExportSource *>(pageWidget);
+    if (!source) {
+        result.status = PictureExportResult::NoPicturePage;
         return result;
     }
-    result.status = PictureExportResult::NoPicturePage;
-    return result;
+    const TabPictures pictures = source->tabPictures(tab);
+    switch (pictures.state) {
+    case TabPictures::State::None: result.status = PictureExportResult::NoPictureTab; return result;
+    case TabPictures::State::NotComputed:
+        result.status = PictureExportResult::NotComputed;
+        return result;
+    case TabPictures::State::Ready: break;
+    }
+    return savePictures(pictures, prefix, dialogParent);
 }
 
 QString pictureExportMessage(const PictureExportResult &result)
 {
     switch (result.status) {
-    case PictureExportResult::Saved: return QString::fromUtf8(kPicturesSavedMessage);
-    case PictureExportResult::NotComputed: return QString::fromUtf8(kCalculateFirstMessage);
-    case PictureExportResult::NoPictureTab: return QString::fromUtf8(kNoPictureOnTabMessage);
-    case PictureExportResult::NoPicturePage: return QString::fromUtf8(kNoPictureOnPageMessage);
+    case PictureExportResult::Saved: return trExport(kPicturesSavedMessage);
+    case PictureExportResult::NotComputed: return trExport(kCalculateFirstMessage);
+    case PictureExportResult::NoPictureTab: return trExport(kNoPictureOnTabMessage);
+    case PictureExportResult::NoPicturePage: return trExport(kNoPictureOnPageMessage);
     case PictureExportResult::Cancelled:
-        return QStringLiteral("图片导出已取消，已保存%1张图片").arg(result.written.size());
+        return QCoreApplication::translate("PictureExport", "图片导出已取消，已保存%n张图片",
+                                           nullptr, result.written.size());
     case PictureExportResult::PartlyFailed: {
         // A failing directory fails every file; list a screenful, count the rest.
         constexpr int kListed = 15;
         QStringList lines = result.failed.mid(0, kListed);
         if (result.failed.size() > kListed)
-            lines.append(QStringLiteral("……共%1个文件未保存").arg(result.failed.size()));
-        return QStringLiteral("以下图片未能保存：\n") + lines.join(QLatin1Char('\n'));
+            lines.append(QCoreApplication::translate("PictureExport", "……共%n个文件未保存", nullptr,
+                                                     result.failed.size()));
+        return trExport("以下图片未能保存：\n") + lines.join(QLatin1Char('\n'));
     }
     }
     return QString();

@@ -26,14 +26,17 @@ struct SheetExportResult {
 };
 
 // Writes the sheet of tab `tab` of the page `pageWidget` to `path`,
-// as XLSX when the path ends in ".xlsx" and as CSV otherwise. The
-// small-signal-gain tab of the laser-parameters page writes the page's gain
-// table instead (recomputed first); it is comma-separated text, so an
-// ".xlsx" name is changed to ".csv" and the result names the file written.
+// as XLSX when the path ends in ".xlsx" and as CSV otherwise, with the curves
+// the page hands over beside its rows (pageexport.h). A tab whose page hands
+// over a table of numbers instead (the small-signal gain spectrum) writes
+// that table as comma-separated text, so an ".xlsx" name is changed to
+// ".csv" and the result names the file written.
 SheetExportResult exportSheet(QWidget *pageWidget, int tab, const QString &path);
 
 // ---- Picture export -------------------------------------------------------
 
+// Source texts of the messages (context "PictureExport"), shown in the
+// window's language by pictureExportMessage.
 extern const char *const kPicturesSavedMessage;   // "图片保存在指定目录下"
 extern const char *const kCalculateFirstMessage;  // "请先点击计算按钮再保存图片"
 extern const char *const kNoPictureOnTabMessage;  // "当前选项卡中无图片数据导出"
@@ -46,16 +49,17 @@ struct PictureExportResult {
         NoPictureTab,  // a tab without plot on a page with plots
         NoPicturePage, // a page without plots
         PartlyFailed,  // some pictures failed: see `failed`
-        Cancelled,     // the user stopped the mode-map loop
+        Cancelled,     // the user stopped a long picture loop
     };
     Status status = NoPicturePage;
     QStringList written; // full paths
     QStringList failed;  // "file: reason"
 };
 
-// Saves the pictures of tab `tab` of the page `pageWidget` into the directory `prefix`
-// (ending in "/"; see pictureDirPrefix). The mode-map loop of the fiber-mode
-// page shows a cancellable progress dialog over `dialogParent` and keeps the
+// Saves the pictures the page `pageWidget` hands over for tab `tab`
+// (pageexport.h) into the directory `prefix` (ending in "/"; see
+// pictureDirPrefix). A page that hands over many pictures (the mode maps) has
+// them saved under a cancellable progress dialog over `dialogParent`, the
 // event loop running between pictures.
 PictureExportResult exportPictures(QWidget *pageWidget, int tab, const QString &prefix,
                                    QWidget *dialogParent = nullptr);

@@ -2,6 +2,7 @@
 
 #include "atomicfile.h"
 
+#include <QCoreApplication>
 #include <QRegularExpression>
 #include <QSaveFile>
 
@@ -127,7 +128,7 @@ bool XlsxWriter::write(const Sheet &sheet, const QString &path, QString *error) 
     const QByteArray tempName = target.temporaryPath().toLocal8Bit();
     lxw_workbook *workbook = workbook_new(tempName.constData());
     if (!workbook) {
-        setError(error, QStringLiteral("无法创建工作簿"));
+        setError(error, QCoreApplication::translate("SheetWriter", "无法创建工作簿"));
         return false;
     }
     lxw_worksheet *worksheet = workbook_add_worksheet(workbook, nullptr);

@@ -22,6 +22,8 @@ namespace {
 
 constexpr int kPictureWidth = 600;
 constexpr int kPictureHeight = 300;
+// The "小信号增益" tab: the one with a plot.
+constexpr int kGainTab = 3;
 
 // The plot always shows the 1000–1150 nm emission band of Yb, whatever range
 // the table covers; the deep 976 nm absorption still sets the dB axis range.
@@ -172,7 +174,6 @@ void LaserTrait::redrawGain()
 
 void LaserTrait::clearResults(int tab)
 {
-    constexpr int kGainTab = 3;
     if (tab != kGainTab)
         return;
     m_gainComputed = false;
@@ -212,7 +213,39 @@ bool LaserTrait::writeGainTable(const QString &path)
 {
     if (!m_gainComputed)
         return false;
-    return CsvWriter(CsvWriter::PlainNumbers).write(numberTable(gainTable(), 6), path, nullptr);
+    return CsvWriter(CsvWriter::PlainNumbers).write(::numberTable(gainTable(), 6), path, nullptr);
+}
+
+TabPictures LaserTrait::tabPictures(int tab)
+{
+    TabPictures result;
+    if (tab != kGainTab)
+        return result;
+    if (!m_gainComputed) {
+        result.state = TabPictures::State::NotComputed;
+        return result;
+    }
+    result.state = TabPictures::State::Ready;
+    PagePicture gain;
+    gain.fileName = pictureFileName(QT_TRANSLATE_NOOP("PictureFileName", "小信号增益"));
+    gain.width = kPictureWidth;
+    gain.height = kPictureHeight;
+    gain.plot = ui->GcustomPlot;
+    result.pictures.push_back(gain);
+    return result;
+}
+
+std::optional<NumberTableExport> LaserTrait::numberTable(int tab)
+{
+    if (tab != kGainTab)
+        return std::nullopt;
+    NumberTableExport table;
+    // The page leaves telling the user to the export.
+    if (calculateGain())
+        table.columns = gainTable();
+    else
+        table.error = tr("无法读取截面数据文件 %1").arg(crossSectionFile());
+    return table;
 }
 
 bool LaserTrait::saveGainPicture(const QString &path)

@@ -2,6 +2,7 @@
 #define LASERTRAIT_H
 
 #include "calculator.h"
+#include "pageexport.h"
 #include "ybgain.h"
 
 #include <QString>
@@ -17,7 +18,7 @@ class LaserTrait;
 // efficiency, quantum defect, and the small-signal gain spectrum of an
 // ytterbium-doped fiber computed from the cross-section table in
 // Data/YDF吸收发射参数.csv and drawn in dB or as a linear factor.
-class LaserTrait : public QWidget
+class LaserTrait : public QWidget, public PageExportSource
 {
     Q_OBJECT
 
@@ -54,6 +55,13 @@ public:
     // file in one step. Returns false, leaving an existing file untouched,
     // when no gain has been computed or the file cannot be written.
     bool writeGainTable(const QString &path);
+
+    // The export of the "小信号增益" tab: the gain plot as a picture once the
+    // gain is computed, and the spectrum as a table of numbers (λ, G, g,
+    // 6 digits) in place of a sheet, recalculated first so that it holds
+    // what the current cross-section data give.
+    TabPictures tabPictures(int tab) override;
+    std::optional<NumberTableExport> numberTable(int tab) override;
 
     // Saves the gain plot as a 600 × 300 JPEG (quality 95) under `path`.
     // The image is rendered to a temporary file in the same folder, read back

@@ -1,5 +1,6 @@
 #include "atomicfile.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -56,11 +57,11 @@ bool AtomicFileReplacer::prepare(QString *error)
 {
     const QFileInfo target(m_targetPath);
     if (m_targetPath.isEmpty() || target.fileName().isEmpty()) {
-        setError(error, QStringLiteral("文件名为空"));
+        setError(error, QCoreApplication::translate("AtomicFile", "文件名为空"));
         return false;
     }
     if (target.isDir()) {
-        setError(error, QStringLiteral("同名目录已存在"));
+        setError(error, QCoreApplication::translate("AtomicFile", "同名目录已存在"));
         return false;
     }
     // A hidden name in the same folder keeps the final rename on one file
@@ -80,7 +81,7 @@ bool AtomicFileReplacer::prepare(QString *error)
 bool AtomicFileReplacer::commit(QString *error)
 {
     if (m_tempPath.isEmpty()) {
-        setError(error, QStringLiteral("临时文件未创建"));
+        setError(error, QCoreApplication::translate("AtomicFile", "临时文件未创建"));
         return false;
     }
     const QFileInfo target(m_targetPath);

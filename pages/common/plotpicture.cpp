@@ -3,13 +3,14 @@
 #include "atomicfile.h"
 
 #include <qcustomplot.h>
+#include <QCoreApplication>
 #include <QImageReader>
 
 bool savePlotJpeg(QCustomPlot *plot, const QString &path, int width, int height, QString *error)
 {
     if (!plot) {
         if (error)
-            *error = QStringLiteral("没有可保存的图");
+            *error = QCoreApplication::translate("PlotPicture", "没有可保存的图");
         return false;
     }
     AtomicFileReplacer target(path);
@@ -17,13 +18,13 @@ bool savePlotJpeg(QCustomPlot *plot, const QString &path, int width, int height,
         return false;
     if (!plot->saveJpg(target.temporaryPath(), width, height, 1.0, kPictureJpegQuality)) {
         if (error)
-            *error = QStringLiteral("图片写入失败");
+            *error = QCoreApplication::translate("PlotPicture", "图片写入失败");
         return false;
     }
     QImageReader check(target.temporaryPath(), "jpeg");
     if (check.format() != "jpeg" || check.size() != QSize(width, height)) {
         if (error)
-            *error = QStringLiteral("写入的图片不完整");
+            *error = QCoreApplication::translate("PlotPicture", "写入的图片不完整");
         return false;
     }
     return target.commit(error);

@@ -5,7 +5,6 @@
 #include "fbampplots.h"
 #include "pageconventions.h"
 #include "pagelanguage.h"
-#include "plotpicture.h"
 #include "uilanguage.h"
 
 #include <QComboBox>
@@ -219,22 +218,21 @@ void fbamp::showResult(const velmora::calc::Result &r)
     m_shownResult = r;
 }
 
-QStringList fbamp::savePictures(const QString &prefix, QStringList *failed)
+TabPictures fbamp::tabPictures(int /*tab: the page has one*/)
 {
-    const std::pair<QCustomPlot *, const char *> pictures[] = {
-        {ui.powerPlot, "放大器功率分布.jpg"},
-        {ui.inversionPlot, "放大器反转粒子数.jpg"},
-        {ui.spectrumPlot, "放大器输出光谱.jpg"},
-        {ui.heatPlot, "放大器热负载.jpg"},
-    };
-    QStringList written;
-    for (const auto &[plot, name] : pictures) {
-        const QString path = prefix + QString::fromUtf8(name);
-        QString error;
-        if (savePlotJpeg(plot, path, kPictureWidth, kPictureHeight, &error))
-            written << path;
-        else if (failed)
-            failed->append(QString::fromUtf8(name) + QStringLiteral("：") + error);
+    TabPictures result;
+    if (!m_resultShown) {
+        result.state = TabPictures::State::NotComputed;
+        return result;
     }
-    return written;
+    result.state = TabPictures::State::Ready;
+    const std::pair<QCustomPlot *, const char *> plots[] = {
+        {ui.powerPlot, QT_TRANSLATE_NOOP("PictureFileName", "放大器功率分布")},
+        {ui.inversionPlot, QT_TRANSLATE_NOOP("PictureFileName", "放大器反转粒子数")},
+        {ui.spectrumPlot, QT_TRANSLATE_NOOP("PictureFileName", "放大器输出光谱")},
+        {ui.heatPlot, QT_TRANSLATE_NOOP("PictureFileName", "放大器热负载")},
+    };
+    for (const auto &[plot, name] : plots)
+        result.pictures.push_back({pictureFileName(name), kPictureWidth, kPictureHeight, plot, {}});
+    return result;
 }

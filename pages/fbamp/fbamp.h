@@ -3,6 +3,7 @@
 
 #include "fbamp/calc/amplifiercalculator.h"
 #include "fbampform.h"
+#include "pageexport.h"
 
 #include <QString>
 #include <QStringList>
@@ -19,7 +20,7 @@ class QThread;
 // range) and then solves in a worker thread; the progress bar follows the
 // solver's convergence and Cancel stops it. The window stays responsive
 // throughout.
-class fbamp : public QWidget
+class fbamp : public QWidget, public PageExportSource
 {
     Q_OBJECT
 
@@ -41,10 +42,10 @@ public:
     void clearResults();
     void applyPreset(int index);
 
-    // Saves the four plots as JPEG pictures named prefix + "放大器功率分布.jpg",
-    // "放大器反转粒子数.jpg", "放大器输出光谱.jpg", "放大器热负载.jpg".
-    // Returns the paths written; failures are appended to *failed.
-    QStringList savePictures(const QString &prefix, QStringList *failed);
+    // The export: the four plots as 600 × 360 pictures "放大器功率分布.jpg",
+    // "放大器反转粒子数.jpg", "放大器输出光谱.jpg", "放大器热负载.jpg" while
+    // they show a finished calculation.
+    TabPictures tabPictures(int tab) override;
 
 public slots:
     void calresFbamp();

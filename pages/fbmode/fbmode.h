@@ -7,6 +7,7 @@
 
 #include "calculator.h"
 #include "fieldmapplot.h"
+#include "pageexport.h"
 
 #include <QWidget>
 
@@ -22,7 +23,7 @@ namespace Ui {
 class fbmode;
 }
 
-class fbmode : public QWidget
+class fbmode : public QWidget, public PageExportSource
 {
     Q_OBJECT
 
@@ -34,6 +35,9 @@ public:
     Ui::fbmode *ui;
 
     // --- Operations of the picture export --------------------------------
+    // "模式分布": every mode map of the last list (modeMapPictures), drawn
+    // one by one under a progress dialog; "光束质量因子": the mixture map.
+    TabPictures tabPictures(int tab) override;
     bool mapComputed() const { return m_mapComputed; }
     bool beamComputed() const { return m_beamComputed; }
     // Per-order effective-index lists, counts per order searched and the

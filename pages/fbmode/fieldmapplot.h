@@ -2,8 +2,8 @@
 #define FIELDMAPPLOT_H
 
 // The mode-map drawing of "模式分布", shared by the page (its map plot) and the
-// picture export (a plot of its own, one mode map after another), and the
-// list of mode-map pictures the page hands to the export.
+// mode-map pictures it hands to the picture export (drawn on the export's
+// plot, one after another), and the list of those pictures.
 
 #include "calculator.h"
 

@@ -239,11 +239,57 @@ void threashold::drawModeContent(const Result &result)
     plot->replot(QCustomPlot::rpRefreshHint);
 }
 
+std::vector<PagePicture> threashold::curvePictures() const
+{
+    constexpr int kWidth = 500, kHeight = 300;
+    return {
+        {pictureFileName(QT_TRANSLATE_NOOP("PictureFileName", "非线性耦合系数")),
+         kWidth,
+         kHeight,
+         ui->CurvePlot1,
+         {}},
+        {pictureFileName(QT_TRANSLATE_NOOP("PictureFileName", "模式不稳定阈值")),
+         kWidth,
+         kHeight,
+         ui->CurvePlot2,
+         {}},
+    };
+}
+
+TabPictures threashold::tabPictures(int /*tab: the page has one*/)
+{
+    TabPictures result;
+    result.state =
+        m_calculationStarted ? TabPictures::State::Ready : TabPictures::State::NotComputed;
+    if (m_calculationStarted)
+        result.pictures = curvePictures();
+    return result;
+}
+
+std::vector<SheetCurve> threashold::sheetCurves(int /*tab: the page has one*/) const
+{
+    // The points as plotted; a plot without curve gives an empty one.
+    const auto curve = [](const QCustomPlot *plot, int column, const QString &xHeader,
+                          const QString &yHeader) {
+        SheetCurve c{column, xHeader, yHeader, {}, {}};
+        if (plot->graphCount() > 0)
+            for (const QCPGraphData &point : *plot->graph(0)->data()) {
+                c.x.push_back(point.key);
+                c.y.push_back(point.value);
+            }
+        return c;
+    };
+    return {curve(ui->CurvePlot1, 4, QCoreApplication::translate("SheetLayout", "频移[kHz]"),
+                  QCoreApplication::translate("SheetLayout", "耦合系数χ[W^-1]")),
+            curve(ui->CurvePlot2, 7, QCoreApplication::translate("SheetLayout", "信号光功率[W]"),
+                  QCoreApplication::translate("SheetLayout", "高阶模占功比"))};
+}
+
 bool threashold::PowThreadPicExport(QString dir)
 {
-    const bool first = savePlotJpeg(
-        ui->CurvePlot1, dir + QStringLiteral("非线性耦合系数") + QStringLiteral(".jpg"), 500, 300);
-    const bool second = savePlotJpeg(
-        ui->CurvePlot2, dir + QStringLiteral("模式不稳定阈值") + QStringLiteral(".jpg"), 500, 300);
-    return first && second;
+    bool all = true;
+    for (const PagePicture &picture : curvePictures())
+        all = savePlotJpeg(picture.plot, dir + picture.fileName, picture.width, picture.height) &&
+              all;
+    return all;
 }

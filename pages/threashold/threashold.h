@@ -2,10 +2,13 @@
 #define THREASHOLD_H
 
 #include "calculator.h"
+#include "pageexport.h"
 
 #include <QElapsedTimer>
 #include <QString>
 #include <QWidget>
+
+#include <vector>
 
 class QCustomPlot;
 class QMovie;
@@ -20,7 +23,7 @@ class threashold;
 // fraction. A calculation first shows "请稍候…" and a loading animation for
 // 500 ms, then runs the model (calculator tmi.threshold) on a worker thread
 // while the event loop keeps the window alive; the slot returns when it is done.
-class threashold : public QWidget
+class threashold : public QWidget, public PageExportSource
 {
     Q_OBJECT
 
@@ -40,6 +43,13 @@ public:
     // the picture export asks for a calculation again.
     Q_INVOKABLE void clearResults(int tab);
 
+    // The export: both curves as pictures once Calculate has been pressed,
+    // and as columns beside the sheet's rows (χ over the frequency offset in
+    // columns 4-5, the higher-order-mode fraction over the signal power in
+    // columns 7-8).
+    TabPictures tabPictures(int tab) override;
+    std::vector<SheetCurve> sheetCurves(int tab) const override;
+
     // Length of the pre-roll before the model runs, in ms.
     static constexpr int kPreRollMs = 500;
 
@@ -57,6 +67,7 @@ protected:
     void changeEvent(QEvent *event) override;
 
 private:
+    std::vector<PagePicture> curvePictures() const;
     void labelPlots();
     void showBusy();
     void hideBusy();
