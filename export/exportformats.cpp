@@ -70,7 +70,8 @@ void recordSave(PictureExportResult &result, bool ok, const QString &path, const
     if (ok)
         result.written.append(path);
     else
-        result.failed.append(QFileInfo(path).fileName() + trExport("：") + error);
+        result.failed.append(QFileInfo(path).fileName() +
+                             QCoreApplication::translate("PictureExport", "：") + error);
 }
 
 bool savePicture(const PagePicture &picture, QCustomPlot *scratch, const QString &path,
@@ -95,9 +96,9 @@ PictureExportResult savePictures(const TabPictures &tab, const QString &prefix,
     std::unique_ptr<QProgressDialog> progress;
     if (!tab.progressLabel.isEmpty()) {
         progress = std::make_unique<QProgressDialog>(
-            tab.progressLabel, trExport("取消"), 0,
+            tab.progressLabel, QCoreApplication::translate("PictureExport", "取消"), 0,
             std::max<int>(static_cast<int>(tab.pictures.size()), 1), dialogParent);
-        progress->setWindowTitle(trExport("导出图片"));
+        progress->setWindowTitle(QCoreApplication::translate("PictureExport", "导出图片"));
         progress->setWindowModality(Qt::WindowModal);
         progress->setMinimumDuration(500);
         progress->setAutoClose(false);
@@ -136,7 +137,7 @@ SheetExportResult exportSheet(QWidget *pageWidget, int tab, const QString &path)
     const SheetLayout *layout =
         pageWidget ? findSheetLayout(pageWidget->metaObject()->className(), tab) : nullptr;
     if (!layout || !pageWidget) {
-        result.error = trExport("当前选项卡没有可导出的数据");
+        result.error = QCoreApplication::translate("PictureExport", "当前选项卡没有可导出的数据");
         return result;
     }
     Sheet sheet = fillSheet(*layout, pageWidget);
@@ -190,7 +191,8 @@ QString pictureExportMessage(const PictureExportResult &result)
         if (result.failed.size() > kListed)
             lines.append(QCoreApplication::translate("PictureExport", "……共%n个文件未保存", nullptr,
                                                      result.failed.size()));
-        return trExport("以下图片未能保存：\n") + lines.join(QLatin1Char('\n'));
+        return QCoreApplication::translate("PictureExport", "以下图片未能保存：\n") +
+               lines.join(QLatin1Char('\n'));
     }
     }
     return QString();

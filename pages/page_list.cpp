@@ -1,10 +1,12 @@
-// The pages of the window in the order of the 查看 menu and the left toolbar.
-// Adding a page adds one line here; its <Folder>PageEntry() (action name,
-// icon, title, status tip, index, factory) lives in the page's own folder.
+// The pages of the window in the order of the 查看 menu and the left toolbar:
+// the folders of the build list (VELMORA_PAGES in pages/CMakeLists.txt),
+// written here as one VELMORA_PAGE line each (page_list.inc). A folder's
+// <Folder>PageEntry() (action name, icon, title, status tip, index, factory)
+// lives in the folder itself.
 #include "pageregistry.h"
 
-// Declares the page's entry function where it is called, so a page needs no
-// header include here: one line per page.
+// Declares the page's entry function where it is called, so the list needs
+// no page header.
 #define VELMORA_PAGE(Folder)              \
     extern PageEntry Folder##PageEntry(); \
     entries.push_back(Folder##PageEntry())
@@ -12,15 +14,7 @@
 static std::vector<PageEntry> listPages()
 {
     std::vector<PageEntry> entries;
-    VELMORA_PAGE(bscoptlaw);
-    VELMORA_PAGE(Laserbsc);
-    VELMORA_PAGE(LaserPluse);
-    VELMORA_PAGE(LaserTrait);
-    VELMORA_PAGE(fbopt);
-    VELMORA_PAGE(nolinear);
-    VELMORA_PAGE(fbmode);
-    VELMORA_PAGE(threashold);
-    VELMORA_PAGE(fbamp);
+#include "page_list.inc"
     return entries;
 }
 

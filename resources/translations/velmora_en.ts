@@ -716,6 +716,10 @@ Reason: %2</translation>
         <source>线性增益</source>
         <translation>Linear</translation>
     </message>
+    <message>
+        <source>无法读取截面数据文件 %1</source>
+        <translation>Cannot read the cross-section data file %1</translation>
+    </message>
 </context>
 <context>
     <name>Laserbsc</name>
@@ -1353,6 +1357,22 @@ Reason: %2</translation>
         <source>弯曲损耗系数α[1/m]</source>
         <translation>Bend loss coefficient α [1/m]</translation>
     </message>
+    <message>
+        <source>频移[kHz]</source>
+        <translation>Frequency shift [kHz]</translation>
+    </message>
+    <message>
+        <source>耦合系数χ[W^-1]</source>
+        <translation>Coupling coefficient χ [W^-1]</translation>
+    </message>
+    <message>
+        <source>信号光功率[W]</source>
+        <translation>Signal power [W]</translation>
+    </message>
+    <message>
+        <source>高阶模占功比</source>
+        <translation>Higher-order-mode power fraction</translation>
+    </message>
 </context>
 <context>
     <name>SweepWindow</name>
@@ -1885,6 +1905,10 @@ Reason: %2</translation>
         <source>弯曲损耗系数α[1/m]</source>
         <translation>Bend loss α [1/m]</translation>
     </message>
+    <message>
+        <source>正在保存模式分布图…</source>
+        <translation>Saving the mode maps…</translation>
+    </message>
 </context>
 <context>
     <name>fbopt</name>
@@ -2337,6 +2361,135 @@ Reason: %2</translation>
     <message>
         <source>频移[kHz]</source>
         <translation>Frequency shift [kHz]</translation>
+    </message>
+</context>
+<context>
+    <name>AtomicFile</name>
+    <message>
+        <source>文件名为空</source>
+        <translation>The file name is empty</translation>
+    </message>
+    <message>
+        <source>同名目录已存在</source>
+        <translation>A folder of that name exists</translation>
+    </message>
+    <message>
+        <source>临时文件未创建</source>
+        <translation>The temporary file was not created</translation>
+    </message>
+</context>
+<context>
+    <name>PictureExport</name>
+    <message>
+        <source>图片保存在指定目录下</source>
+        <translation>The pictures were saved in the chosen folder</translation>
+    </message>
+    <message>
+        <source>请先点击计算按钮再保存图片</source>
+        <translation>Press Calculate before saving the pictures</translation>
+    </message>
+    <message>
+        <source>当前选项卡中无图片数据导出</source>
+        <translation>This tab has no pictures to export</translation>
+    </message>
+    <message>
+        <source>当前选项卡无图片导出.
+</source>
+        <translation>This page has no pictures to export.
+</translation>
+    </message>
+    <message>
+        <source>：</source>
+        <translation>: </translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>导出图片</source>
+        <translation>Export pictures</translation>
+    </message>
+    <message>
+        <source>当前选项卡没有可导出的数据</source>
+        <translation>This tab has no data to export</translation>
+    </message>
+    <message numerus="yes">
+        <source>图片导出已取消，已保存%n张图片</source>
+        <translation>
+            <numerusform>Picture export cancelled; %n picture saved</numerusform>
+            <numerusform>Picture export cancelled; %n pictures saved</numerusform>
+        </translation>
+    </message>
+    <message numerus="yes">
+        <source>……共%n个文件未保存</source>
+        <translation>
+            <numerusform>… %n file not saved in all</numerusform>
+            <numerusform>… %n files not saved in all</numerusform>
+        </translation>
+    </message>
+    <message>
+        <source>以下图片未能保存：
+</source>
+        <translation>These pictures could not be saved:
+</translation>
+    </message>
+</context>
+<context>
+    <name>PictureFileName</name>
+    <message>
+        <source>放大器功率分布</source>
+        <translation>amplifier_power</translation>
+    </message>
+    <message>
+        <source>放大器反转粒子数</source>
+        <translation>amplifier_inversion</translation>
+    </message>
+    <message>
+        <source>放大器输出光谱</source>
+        <translation>amplifier_output_spectrum</translation>
+    </message>
+    <message>
+        <source>放大器热负载</source>
+        <translation>amplifier_heat_load</translation>
+    </message>
+    <message>
+        <source>模式功率比例图</source>
+        <translation>mode_power_fractions</translation>
+    </message>
+    <message>
+        <source>小信号增益</source>
+        <translation>small_signal_gain</translation>
+    </message>
+    <message>
+        <source>非线性耦合系数</source>
+        <translation>nonlinear_coupling</translation>
+    </message>
+    <message>
+        <source>模式不稳定阈值</source>
+        <translation>mode_instability_threshold</translation>
+    </message>
+</context>
+<context>
+    <name>PlotPicture</name>
+    <message>
+        <source>没有可保存的图</source>
+        <translation>There is no plot to save</translation>
+    </message>
+    <message>
+        <source>图片写入失败</source>
+        <translation>The picture could not be written</translation>
+    </message>
+    <message>
+        <source>写入的图片不完整</source>
+        <translation>The written picture is incomplete</translation>
+    </message>
+</context>
+<context>
+    <name>SheetWriter</name>
+    <message>
+        <source>无法创建工作簿</source>
+        <translation>Cannot create the workbook</translation>
     </message>
 </context>
 </TS>

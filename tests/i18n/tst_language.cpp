@@ -4,6 +4,7 @@
 #include "../shell/shelltest.h"
 
 #include "commandline.h"
+#include "exportformats.h"
 #include "fbmainwindow.h"
 #include "sheetlayouts.h"
 #include "sweepwindow.h"
@@ -15,10 +16,13 @@
 #include <QDir>
 #include <QDockWidget>
 #include <QFile>
+#include <QLineEdit>
 #include <QMenu>
+#include <QProgressDialog>
 #include <QRegularExpression>
 #include <QSignalSpy>
 #include <QTabWidget>
+#include <QTemporaryDir>
 #include <QTextDocumentFragment>
 #include <QWebFrame>
 #include <QWebView>
@@ -314,6 +318,87 @@ private slots:
         QVERIFY2(untranslated.isEmpty(), qPrintable(untranslated.join(QLatin1Char(' '))));
         const Sheet sheet = fillSheet(*findSheetLayout("LaserPluse", 0), nullptr);
         QCOMPARE(sheet.text(1, 1), QStringLiteral("Inputs"));
+    }
+
+    // 导出图片 from the English window: English messages, an English progress
+    // dialog and English names for pictures the Chinese window names in
+    // Chinese; back in Chinese, the names are the Chinese ones again.
+    void pictureExportSpeaksTheWindowsLanguage()
+    {
+        QVERIFY(applyUiLanguage(UiLanguage::English));
+        FBMainWindow window;
+        QTemporaryDir dir;
+        window.setExportDialogs([](QString *) { return QString(); }, [&] { return dir.path(); });
+        // "title|text" of the message box that reports the export, closed.
+        const auto exportPictures = [&] {
+            QString message;
+            QTimer closer;
+            connect(&closer, &QTimer::timeout, this, [&] {
+                if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
+                    message = box->windowTitle() + QLatin1Char('|') + box->text();
+                    box->accept();
+                }
+            });
+            closer.start(10);
+            trigger(&window, "actionExportPic");
+            return message;
+        };
+        const auto showTab = [&](const char *action, int tab) {
+            trigger(&window, action);
+            window.currentPageWidget()->findChild<QTabWidget *>()->setCurrentIndex(tab);
+            return window.currentPageWidget();
+        };
+
+        QWidget *trait = showTab("actionLasertrit", 3);
+        const QString refused = exportPictures();
+        QVERIFY2(!refused.isEmpty() && !containsCjk(refused), qPrintable(refused));
+        QVERIFY(QMetaObject::invokeMethod(trait, "calresLasertrait4"));
+        const QString saved = exportPictures();
+        QVERIFY2(!containsCjk(saved), qPrintable(saved));
+        QVERIFY(QMetaObject::invokeMethod(showTab("actionFBmode", 1), "calresFB6"));
+        exportPictures();
+        const QStringList english = QDir(dir.path()).entryList(QDir::Files);
+        QCOMPARE(english.size(), 2);
+        for (const QString &name : english)
+            QVERIFY2(!containsCjk(name) && name.endsWith(QLatin1String(".jpg")), qPrintable(name));
+
+        // The mode-map loop's progress dialog, cancelled at once.
+        QWidget *modes = showTab("actionFBmode", 0);
+        modes->findChild<QLineEdit *>(QStringLiteral("m_ALineEdit_2"))->setText("40");
+        QVERIFY(QMetaObject::invokeMethod(modes, "calresFB5"));
+        QStringList progressTexts;
+        QTimer canceller;
+        connect(&canceller, &QTimer::timeout, this, [&] {
+            for (QWidget *w : QApplication::topLevelWidgets())
+                if (auto *progress = qobject_cast<QProgressDialog *>(w);
+                    progress && progress->isVisible() && progressTexts.isEmpty()) {
+                    progressTexts << progress->windowTitle() << progress->labelText();
+                    for (const QAbstractButton *b : progress->findChildren<QAbstractButton *>())
+                        progressTexts << b->text();
+                    progress->cancel();
+                }
+        });
+        canceller.start(20);
+        const QString cancelled = exportPictures();
+        canceller.stop();
+        QVERIFY(progressTexts.size() >= 3);
+        for (const QString &text : progressTexts << cancelled)
+            QVERIFY2(!text.isEmpty() && !containsCjk(text), qPrintable(text));
+
+        // A failure lists its files with an English reason.
+        PictureExportResult failed;
+        failed.status = PictureExportResult::PartlyFailed;
+        failed.failed << QStringLiteral("LP01I.jpg: x");
+        QVERIFY(!containsCjk(pictureExportMessage(failed)));
+
+        QVERIFY(applyUiLanguage(UiLanguage::Chinese));
+        QTemporaryDir chinese;
+        window.setExportDialogs([](QString *) { return QString(); },
+                                [&] { return chinese.path(); });
+        showTab("actionFBmode", 1);
+        QCOMPARE(exportPictures(), QStringLiteral("提示|图片保存在指定目录下"));
+        QCOMPARE(QDir(chinese.path()).entryList(QDir::Files),
+                 QStringList{QStringLiteral("模式功率比例图.jpg")});
     }
 
     void aWindowOpenedInEnglishIsEnglish()
