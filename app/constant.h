@@ -18,6 +18,11 @@ public:
 protected:
     // QEvent::LanguageChange: the form's texts in the new language.
     void changeEvent(QEvent *event) override;
+
+private:
+    // Name and value columns as wide as their texts in the language shown,
+    // and the dialog's largest size with them.
+    void fitColumns();
 };
 
 #endif // CONSTANT_H

@@ -5,6 +5,7 @@
 // widget has the font it had before English was shown.
 #include "../shell/shelltest.h"
 
+#include "constant.h"
 #include "fbmainwindow.h"
 #include "textfit.h"
 #include "uilanguageswitch.h"
@@ -12,6 +13,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QHeaderView>
+#include <QScrollBar>
 #include <QStyleOptionComboBox>
 #include <QTabBar>
 #include <QTabWidget>
@@ -166,6 +168,21 @@ private slots:
         openPages(window);
         const QStringList cut = cutOnEveryTab(window);
         QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QLatin1Char('\n'))));
+    }
+
+    // The constants' English names are longer; the dialog grows to show the
+    // three columns whole, and is as it was in Chinese again.
+    void constantsShowEveryColumnInEnglish()
+    {
+        Constant dialog;
+        QVERIFY(applyUiLanguage(UiLanguage::English));
+        dialog.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
+        QCOMPARE(dialog.tableWidget->horizontalScrollBar()->maximum(), 0);
+        QVERIFY(applyUiLanguage(UiLanguage::Chinese));
+        QCOMPARE(dialog.maximumSize(), QSize(500, 450));
+        QCOMPARE(dialog.size(), QSize(500, 450));
+        QCOMPARE(dialog.tableWidget->columnWidth(2), 160);
     }
 
     void chineseFontsComeBackUnchanged()
