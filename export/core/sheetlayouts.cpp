@@ -10,7 +10,6 @@
 #include <QComboBox>
 #include <QCoreApplication>
 #include <QLineEdit>
-#include <QRadioButton>
 #include <QTableWidget>
 #include <QWidget>
 
@@ -19,8 +18,6 @@
 
 const char *const kInputSectionCaption = "输入项";
 const char *const kOutputSectionCaption = "输出项";
-const char *const kTransmissionFiberText = "传输光纤";
-const char *const kGainFiberText = "增益光纤";
 const char *const kCheckedText = "是";
 const char *const kUncheckedText = "否";
 
@@ -136,7 +133,10 @@ SheetLayout describedLayout(const velmora::calc::CalculatorDescription &descript
         const CellSource source = sheetRow.cell == SheetCell::ComboText   ? kCombo
                                   : sheetRow.cell == SheetCell::FiberType ? CellSource::FiberType
                                                                           : kEdit;
-        layout.rows.push_back({row++, caption, field->objectName.c_str(), source});
+        LayoutRow layoutRow{row++, caption, field->objectName.c_str(), source};
+        for (const velmora::calc::SheetButton &button : sheetRow.buttons)
+            layoutRow.buttons.emplace_back(button.objectName.c_str(), button.text.c_str());
+        layout.rows.push_back(std::move(layoutRow));
     }
     if (!description.sheetTable.objectName.empty()) {
         layout.table.headerRow = row;
@@ -188,15 +188,18 @@ QString fieldText(const QWidget *page, const LayoutRow &row, QStringList *missin
                                                button->isChecked() ? kCheckedText : kUncheckedText);
         return noteMissing(name);
     case CellSource::FiberType: {
-        const auto *transmission = page->findChild<QRadioButton *>(QStringLiteral("radioButton"));
-        const auto *gain = page->findChild<QRadioButton *>(QStringLiteral("radioButton_2"));
-        if (!transmission || !gain)
-            return noteMissing(QStringLiteral("radioButton/radioButton_2"));
-        if (transmission->isChecked())
-            return QCoreApplication::translate("SheetLayout", kTransmissionFiberText);
-        if (gain->isChecked())
-            return QCoreApplication::translate("SheetLayout", kGainFiberText);
-        return QString();
+        QStringList names;
+        for (const auto &button : row.buttons)
+            names << QString::fromLatin1(button.first);
+        const char *checked = nullptr;
+        for (std::size_t i = 0; i < row.buttons.size(); ++i) {
+            const auto *button = page->findChild<QAbstractButton *>(names[static_cast<int>(i)]);
+            if (!button)
+                return noteMissing(names.join(QLatin1Char('/')));
+            if (!checked && button->isChecked())
+                checked = row.buttons[i].second;
+        }
+        return checked ? QCoreApplication::translate("SheetLayout", checked) : QString();
     }
     }
     return QString();

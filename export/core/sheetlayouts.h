@@ -13,6 +13,7 @@
 #include <QStringList>
 
 #include <string>
+#include <utility>
 #include <vector>
 
 class QWidget;
@@ -22,7 +23,7 @@ enum class CellSource {
     None,       // caption row only ("输入项", "输出项", remarks)
     LineEdit,   // QLineEdit::text() of `widget`
     ComboText,  // the current item's text of the QComboBox `widget`
-    FiberType,  // the nonlinear page's fiber-type radio buttons (see fillSheet)
+    FiberType,  // the text of the first checked of the row's `buttons`
     CheckState, // a check box: kCheckedText or kUncheckedText
 };
 
@@ -31,6 +32,8 @@ struct LayoutRow {
     const char *caption; // column 1; nullptr leaves the cell out
     const char *widget;  // object name; nullptr for CellSource::None
     CellSource source;
+    // CellSource::FiberType: (object name, Chinese text) of each button.
+    std::vector<std::pair<const char *, const char *>> buttons = {};
 };
 
 // A table copied cell by cell below a header row (the fiber-mode tables).
@@ -59,9 +62,6 @@ const SheetLayout *findSheetLayout(const std::string &page, int tab);
 // Captions of the two section rows.
 extern const char *const kInputSectionCaption;  // "输入项"
 extern const char *const kOutputSectionCaption; // "输出项"
-// Column 2 of the fiber-type row: which radio button is checked.
-extern const char *const kTransmissionFiberText; // "传输光纤" (radioButton)
-extern const char *const kGainFiberText;         // "增益光纤" (radioButton_2)
 // Column 2 of a check-box row.
 extern const char *const kCheckedText;   // "是"
 extern const char *const kUncheckedText; // "否"

@@ -67,8 +67,17 @@ struct FieldDescription {
 };
 
 // How an exported sheet shows a field: its text, the current item of its
-// combo box, or which of the page's two fiber-type radio buttons is checked.
+// combo box, or which of the row's buttons is checked (FiberType: the
+// nonlinear page's transmission and gain fiber).
 enum class SheetCell { Text, ComboText, FiberType };
+
+// A button of a SheetCell::FiberType row: its object name, and the text the
+// sheet writes (a Chinese caption, translated as the sheet captions are)
+// when it is the first of the row's buttons that is checked.
+struct SheetButton {
+    std::string objectName;
+    std::string text;
+};
 
 // One row of a tab's exported sheet: column 1 the caption (none when empty),
 // column 2 the field `key` as the page shows it (none when the key is empty).
@@ -76,6 +85,7 @@ struct SheetRow {
     std::string caption;
     std::string key;
     SheetCell cell = SheetCell::Text;
+    std::vector<SheetButton> buttons = {}; // SheetCell::FiberType: in order
 };
 
 // A table widget copied cell by cell below the rows, under a header row.
