@@ -1,9 +1,6 @@
 #include "sheetlayouts.h"
 
 #include "catalogue.h"
-#include "fbamp/calc/amplifierfields.h"
-#include "fbmode/calc/exactmodecolumns.h"
-#include "fbmode/calc/exactmodescalculator.h"
 #include "uilanguage.h"
 
 #include <QAbstractButton>
@@ -13,7 +10,6 @@
 #include <QTableWidget>
 #include <QWidget>
 
-#include <deque>
 #include <map>
 
 const char *const kInputSectionCaption = "输入项";
@@ -28,8 +24,8 @@ constexpr CellSource kEdit = CellSource::LineEdit;
 constexpr CellSource kCombo = CellSource::ComboText;
 constexpr CellSource kCheck = CellSource::CheckState;
 
-// Captions generated from calculator descriptions (the amplifier and the
-// exact-mode layouts) with their English form, for a sheet exported from the
+// Captions a description makes from its fields' texts (the amplifier and the
+// exact modes), with their English form, for a sheet exported from the
 // English window.
 std::map<std::string, std::string> &describedCaptions()
 {
@@ -37,79 +33,10 @@ std::map<std::string, std::string> &describedCaptions()
     return captions;
 }
 
-const char *describedCaption(std::deque<std::string> &store, const velmora::calc::Text &caption,
-                             const std::string &unit, const char *unitFormat)
+void rememberEnglish(const std::string &caption, const std::string &english)
 {
-    const auto withUnit = [&](const std::string &text) {
-        return unit.empty() ? text
-                            : text + QString::asprintf(unitFormat, unit.c_str()).toStdString();
-    };
-    store.push_back(withUnit(caption.zh));
-    describedCaptions()[store.back()] = withUnit(caption.en.empty() ? caption.zh : caption.en);
-    return store.back().c_str();
-}
-
-LayoutRow inputs(int row)
-{
-    return {row, kInputSectionCaption, nullptr, kNone};
-}
-LayoutRow outputs(int row)
-{
-    return {row, kOutputSectionCaption, nullptr, kNone};
-}
-
-// The fiber-amplifier page: rows generated from its calculator's field
-// descriptions (inputs, then the result fields), captioned with their units.
-SheetLayout amplifierLayout()
-{
-    static const std::vector<velmora::calc::FieldDescription> fields =
-        velmora::calc::amplifierFields();
-    static std::deque<std::string> captions; // stable addresses for the rows' captions
-    SheetLayout layout{"fbamp", 0, "光纤放大器", {}, {}};
-    int row = 1;
-    for (velmora::calc::FieldRole role :
-         {velmora::calc::FieldRole::Input, velmora::calc::FieldRole::Output}) {
-        layout.rows.push_back(role == velmora::calc::FieldRole::Input ? inputs(row++)
-                                                                      : outputs(row++));
-        for (const velmora::calc::FieldDescription &f : fields) {
-            if (f.role != role || f.objectName.empty())
-                continue;
-            const CellSource source = f.kind == velmora::calc::ValueKind::Choice ? kCombo : kEdit;
-            layout.rows.push_back({row++, describedCaption(captions, f.caption, f.unit, "[%s]"),
-                                   f.objectName.c_str(), source});
-        }
-    }
-    return layout;
-}
-
-// The fiber-mode page's "精确模式特性": its calculator's inputs (check boxes
-// as 是/否) and its two result fields, then the mode table below its header
-// row (the mode name, then every column with its unit, as the page shows it).
-SheetLayout exactModesLayout()
-{
-    using namespace velmora::calc;
-    static const ExactModesCalculator calculator;
-    static std::deque<std::string> texts; // stable addresses for captions and headers
-    SheetLayout layout{"fbmode", 3, "精确模式特性", {}, {}};
-    int row = 1;
-    for (const bool inputRows : {true, false}) {
-        layout.rows.push_back(inputRows ? inputs(row++) : outputs(row++));
-        for (const FieldDescription &f : calculator.description().fields) {
-            if ((f.role == FieldRole::Output) == inputRows || f.kind == ValueKind::Curve)
-                continue;
-            const CellSource source = f.kind == ValueKind::Choice ? kCheck : kEdit;
-            layout.rows.push_back({row++, describedCaption(texts, f.caption, f.unit, "[%s]"),
-                                   f.objectName.c_str(), source});
-        }
-    }
-    layout.table.headerRow = row;
-    layout.table.headers.push_back("模式");
-    for (const ExactModeColumn &column : exactModeColumns())
-        layout.table.headers.push_back(
-            describedCaption(texts, column.caption, column.unit, " [%s]"));
-    layout.table.widget = "m_exactTable";
-    layout.table.firstRow = row + 1;
-    return layout;
+    if (!english.empty())
+        describedCaptions()[caption] = english;
 }
 
 // A tab's sheet as its calculator describes it: one row per SheetRow, the
@@ -130,9 +57,11 @@ SheetLayout describedLayout(const velmora::calc::CalculatorDescription &descript
             layout.rows.push_back({row++, caption, nullptr, kNone});
             continue;
         }
-        const CellSource source = sheetRow.cell == SheetCell::ComboText   ? kCombo
-                                  : sheetRow.cell == SheetCell::FiberType ? CellSource::FiberType
-                                                                          : kEdit;
+        rememberEnglish(sheetRow.caption, sheetRow.captionEn);
+        const CellSource source = sheetRow.cell == SheetCell::ComboText    ? kCombo
+                                  : sheetRow.cell == SheetCell::FiberType  ? CellSource::FiberType
+                                  : sheetRow.cell == SheetCell::CheckState ? kCheck
+                                                                           : kEdit;
         LayoutRow layoutRow{row++, caption, field->objectName.c_str(), source};
         for (const velmora::calc::SheetButton &button : sheetRow.buttons)
             layoutRow.buttons.emplace_back(button.objectName.c_str(), button.text.c_str());
@@ -140,8 +69,12 @@ SheetLayout describedLayout(const velmora::calc::CalculatorDescription &descript
     }
     if (!description.sheetTable.objectName.empty()) {
         layout.table.headerRow = row;
-        for (const std::string &header : description.sheetTable.headers)
-            layout.table.headers.push_back(header.c_str());
+        const velmora::calc::SheetTable &table = description.sheetTable;
+        for (std::size_t i = 0; i < table.headers.size(); ++i) {
+            if (i < table.headersEn.size())
+                rememberEnglish(table.headers[i], table.headersEn[i]);
+            layout.table.headers.push_back(table.headers[i].c_str());
+        }
         layout.table.widget = description.sheetTable.objectName.c_str();
         layout.table.firstRow = row + 1;
     }
@@ -149,7 +82,7 @@ SheetLayout describedLayout(const velmora::calc::CalculatorDescription &descript
 }
 
 // Every tab whose calculator describes its sheet, the first calculator of a
-// tab (the mode list before the field map), then the two generated ones.
+// tab (the mode list before the field map).
 std::vector<SheetLayout> buildLayouts()
 {
     std::vector<SheetLayout> all;
@@ -158,8 +91,6 @@ std::vector<SheetLayout> buildLayouts()
         if (!description.sheet.empty())
             all.push_back(describedLayout(description));
     }
-    all.push_back(exactModesLayout());
-    all.push_back(amplifierLayout());
     return all;
 }
 

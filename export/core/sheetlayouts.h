@@ -2,9 +2,9 @@
 #define SHEETLAYOUTS_H
 
 // Where each page tab puts its inputs and results in an exported sheet, read
-// from the tab's calculator description (its sheet rows, or for the
-// exact-mode and amplifier tabs its fields): rows of (row, caption in column
-// 1, widget whose text goes to column 2). The sheet starts with "输入项",
+// from the sheet rows of the tab's calculator description (the exact-mode and
+// amplifier tabs make theirs from their fields): rows of (row, caption in
+// column 1, widget whose text goes to column 2). The sheet starts with "输入项",
 // lists the inputs, then "输出项" and the results. Widgets are found by object
 // name, so a layout needs nothing from the page class but its form.
 

@@ -67,9 +67,9 @@ struct FieldDescription {
 };
 
 // How an exported sheet shows a field: its text, the current item of its
-// combo box, or which of the row's buttons is checked (FiberType: the
-// nonlinear page's transmission and gain fiber).
-enum class SheetCell { Text, ComboText, FiberType };
+// combo box, which of the row's buttons is checked (FiberType: the nonlinear
+// page's transmission and gain fiber), or a check box as 是 or 否.
+enum class SheetCell { Text, ComboText, FiberType, CheckState };
 
 // A button of a SheetCell::FiberType row: its object name, and the text the
 // sheet writes (a Chinese caption, translated as the sheet captions are)
@@ -86,12 +86,18 @@ struct SheetRow {
     std::string key;
     SheetCell cell = SheetCell::Text;
     std::vector<SheetButton> buttons = {}; // SheetCell::FiberType: in order
+    // The English caption, for captions made from the fields' own texts
+    // (sheetRowsFromFields); empty: the translation catalogue has it.
+    std::string captionEn = {};
 };
 
 // A table widget copied cell by cell below the rows, under a header row.
 struct SheetTable {
     std::string objectName; // empty: no table
     std::vector<std::string> headers;
+    // English headers where they are made from texts of the description (as
+    // captionEn); an empty one, or none, leaves it to the catalogue.
+    std::vector<std::string> headersEn = {};
 };
 
 struct CalculatorDescription {

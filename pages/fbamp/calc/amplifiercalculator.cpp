@@ -3,6 +3,7 @@
 #include "amplifierfields.h"
 #include "amplifierinputs.h"
 #include "catalogue.h"
+#include "sheetrows.h"
 #include "textformat.h"
 #include "ybamplifierdesign.h"
 
@@ -19,6 +20,9 @@ AmplifierCalculator::AmplifierCalculator()
     m_description.page = "fbamp";
     m_description.tab = 0;
     m_description.fields = amplifierFields();
+    // The sheet: every input (choices as their combo box shows them), then
+    // every result field, captioned with their units.
+    m_description.sheet = sheetRowsFromFields(m_description.fields, SheetCell::ComboText);
 }
 
 Result AmplifierCalculator::evaluate(const Inputs &inputs) const

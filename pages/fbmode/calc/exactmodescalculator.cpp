@@ -5,6 +5,7 @@
 #include "fielddescriptions.h"
 #include "inputreader.h"
 #include "rangecheck.h"
+#include "sheetrows.h"
 #include "textformat.h"
 
 #include <cmath>
@@ -78,6 +79,19 @@ CalculatorDescription makeDescription()
     };
     for (const ExactModeColumn &column : exactModeColumns())
         s.fields.push_back(curve(column));
+    // The sheet: the inputs (check boxes as 是/否) and the two result fields,
+    // then the mode table below its header row: the mode name, then every
+    // column with its unit, as the page shows it.
+    s.sheet = sheetRowsFromFields(s.fields, SheetCell::CheckState);
+    s.sheetTable.objectName = "m_exactTable";
+    s.sheetTable.headers = {"模式"};
+    s.sheetTable.headersEn = {""}; // in the translation catalogue
+    for (const ExactModeColumn &column : exactModeColumns()) {
+        s.sheetTable.headers.push_back(captionWithUnit(column.caption.zh, column.unit, " [%s]"));
+        s.sheetTable.headersEn.push_back(
+            captionWithUnit(column.caption.en.empty() ? column.caption.zh : column.caption.en,
+                            column.unit, " [%s]"));
+    }
     return s;
 }
 
