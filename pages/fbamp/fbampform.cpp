@@ -145,8 +145,9 @@ void FbampForm::setupUi(QWidget *page)
     presetCombo = new QComboBox(tab);
     presetCombo->setObjectName(QStringLiteral("m_PresetcomboBox"));
     presetCombo->setFont(smallFont());
-    for (const velmora::calc::AmplifierPreset &p : velmora::calc::amplifierPresets())
-        presetCombo->addItem(QString());
+    const size_t presetCount = velmora::calc::amplifierPresets().size();
+    for (size_t i = 0; i < presetCount; ++i)
+        presetCombo->addItem(QString()); // texts in the window's language: retranslate
     presetRow->addWidget(presetCombo, 1);
     left->addLayout(presetRow);
 

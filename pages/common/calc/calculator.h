@@ -83,7 +83,7 @@ struct SheetButton {
 // column 2 the field `key` as the page shows it (none when the key is empty).
 struct SheetRow {
     std::string caption;
-    std::string key;
+    std::string key = {};
     SheetCell cell = SheetCell::Text;
     std::vector<SheetButton> buttons = {}; // SheetCell::FiberType: in order
     // The English caption, for captions made from the fields' own texts
