@@ -15,6 +15,7 @@ PACKAGES=(
   pybind11-dev python3-dev
   qttools5-dev qttools5-dev-tools qttranslations5-l10n
   python3-dask python3-distributed python3-matplotlib
+  python3-pandas python3-nbclient python3-nbformat python3-ipykernel
   desktop-file-utils appstream lintian
 )
 

@@ -4,7 +4,11 @@
 #include "clireport.h"
 #include "designfile.h"
 #include "outputsink.h"
+#include "shards.h"
 #include "sweep.h"
+#include "sweeplayout.h"
+#include "sweepsink.h"
+#include "textformat.h"
 #include "validation.h"
 
 #include <unistd.h>
@@ -89,6 +93,30 @@ Assignments designAssignments(const std::string &path, const std::string &id, La
     return assignments;
 }
 
+// What makes two sweeps the same, for the id of their shards and side
+// files: the program version, the calculator, the grid, the fixed inputs,
+// the outputs, the format, the language and the shard count. The thread
+// count is left out (the rows do not depend on it).
+std::string sweepIdentity(const SweepOptions &options, const std::vector<SweepAxis> &axes,
+                          const Assignments &fixed, const std::vector<std::string> &outputs,
+                          std::size_t shards)
+{
+    std::string text = std::string("velmora-cli ") + VELMORA_VERSION + "\n" + options.id + "\n";
+    for (const SweepAxis &a : axes) {
+        text += a.key + "=";
+        for (double v : a.values())
+            text += exactText(v) + " ";
+        text += "\n";
+    }
+    for (const auto &[key, value] : fixed)
+        text += key + ":" + value + "\n";
+    for (const std::string &key : outputs)
+        text += key + ",";
+    text += "\n" + options.format + (options.lang == Lang::Zh ? " zh" : " en") + " shards " +
+            std::to_string(shards);
+    return text;
+}
+
 } // namespace
 
 int listCommand(const std::string &format, Lang lang)
@@ -158,18 +186,77 @@ int sweepCommand(const SweepOptions &options)
     refuseIf(checkSweep(description, axes, fixed), options.lang);
     const std::vector<std::string> outputs =
         selectOutputs(description, options.outputs, options.format == "csv");
+    if (options.resume && (options.outputPath.empty() || options.outputPath == "-"))
+        throw BadInput("--resume continues the file of -o FILE: give -o");
+
+    const std::size_t total = sweepPointCount(axes);
+    ShardInfo shard;
+    shard.total = shard.end = total;
+    if (!options.shard.empty()) {
+        const ShardSpec spec = parseShardSpec(options.shard);
+        if (spec.count > total)
+            throw BadInput("--shard " + options.shard + ": " + std::to_string(spec.count) +
+                           " shards for a sweep of " + std::to_string(total) + " rows");
+        shard.index = spec.index;
+        shard.count = spec.count;
+        shardRows(spec, total, &shard.first, &shard.end);
+    }
+    const SweepLayout layout(description, axes, fixed, outputs, options.format, options.lang);
+    shard.sweepId = fingerprint(sweepIdentity(options, axes, fixed, outputs, shard.count));
+    const std::string sideId =
+        shard.index ? fingerprint(shard.sweepId + " shard " + std::to_string(shard.index))
+                    : shard.sweepId;
+
+    SweepSink sink;
+    std::size_t kept = 0;
+    const std::size_t rows = shard.end - shard.first;
+    std::string failure = sink.open(options.outputPath, sideId,
+                                    layout.head(shard.index ? &shard : nullptr), options.resume,
+                                    &layout, &kept);
+    if (failure.empty() && options.resume && !sink.hasSideFile())
+        failure = options.outputPath + ": --resume needs -o to name a regular file";
+    if (failure.empty() && kept > rows)
+        failure = options.outputPath + ": the side file holds more rows than this sweep";
+    if (!failure.empty()) {
+        sink.discard();
+        std::fprintf(stderr, "velmora-cli: %s\n", failure.c_str());
+        return 1;
+    }
+    if (kept > 0)
+        std::fprintf(stderr, "velmora-cli: %zu of %zu rows already in the side file, resuming\n",
+                     kept, rows);
 
     calc::SweepOptions run;
     run.threads = options.jobs;
     run.cancel = &g_interrupted;
     run.progress = progressReporter();
+    run.first = shard.first + kept;
+    run.end = shard.end;
+    run.onPoint = [&](std::size_t index, SweepPoint &&point) {
+        const bool firstRecord = index == shard.first;
+        failure = sink.append((firstRecord ? std::string() : layout.separator()) +
+                              layout.record(point));
+        return failure.empty();
+    };
     const SweepResult sweep = runSweep(calculator, axes, fixed, run);
-    if (sweep.cancelled) {
-        std::fprintf(stderr, "\nvelmora-cli: interrupted\n");
-        return 130;
-    }
-    return deliver(options.outputPath, sweepText(description, axes, fixed, sweep, outputs,
-                                                 options.format, options.lang));
+    if (failure.empty() && !sweep.cancelled && !g_interrupted.load())
+        failure = sink.finish(layout.tail());
+    else if (failure.empty())
+        failure = "interrupted";
+    if (failure.empty())
+        return 0;
+
+    const std::string side = sink.keepForResume();
+    const std::size_t done = kept + sweep.delivered;
+    std::fprintf(stderr, "\nvelmora-cli: %s", failure.c_str());
+    if (!side.empty() && done < rows)
+        std::fprintf(stderr, "; %zu of %zu rows kept in %s (the same command with --resume "
+                             "continues it)", done, rows, side.c_str());
+    else if (!side.empty())
+        std::fprintf(stderr, "; every row is in %s (the same command with --resume finishes it)",
+                     side.c_str());
+    std::fprintf(stderr, "\n");
+    return failure == "interrupted" ? 130 : 1;
 }
 
 } // namespace velmora::cli

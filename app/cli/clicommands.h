@@ -1,7 +1,7 @@
 #ifndef VELMORA_CLICOMMANDS_H
 #define VELMORA_CLICOMMANDS_H
 
-// The four commands of velmora-cli. Each returns the exit status: 0 done,
+// The commands of velmora-cli (merge: shards.h). Each returns the exit status: 0 done,
 // 1 the output could not be written, 2 bad input (BadInput thrown, reported
 // by main), 130 interrupted.
 
@@ -25,6 +25,8 @@ struct RunOptions {
 struct SweepOptions : RunOptions {
     std::vector<std::string> logKeys; // --log
     unsigned jobs = 0;                // -j; 0: every core
+    std::string shard;                // --shard I/N; "": the whole sweep
+    bool resume = false;              // --resume: continue the side file of -o
 };
 
 int listCommand(const std::string &format, Lang lang);

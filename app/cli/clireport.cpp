@@ -13,13 +13,6 @@ namespace velmora::cli {
 using nlohmann::ordered_json;
 using namespace velmora::calc;
 
-namespace {
-
-bool isScalar(const FieldDescription &f)
-{
-    return f.kind == ValueKind::Number || f.kind == ValueKind::Choice;
-}
-
 // An input as JSON: the number its text reads as (null when empty), or the
 // choice text.
 ordered_json inputJson(const FieldDescription &f, const std::string &text)
@@ -31,7 +24,7 @@ ordered_json inputJson(const FieldDescription &f, const std::string &text)
 }
 
 // A curve as a flat array, a map as rows; nlohmann writes non-finite as null.
-ordered_json arrayJson(const OutputValue &out)
+static ordered_json arrayJson(const OutputValue &out)
 {
     if (out.shape.size() == 2) {
         ordered_json rows = ordered_json::array();
@@ -72,6 +65,13 @@ std::string joinedNotices(const std::vector<Notice> &notices, Lang lang)
     for (const Notice &n : notices)
         text += (text.empty() ? "" : "; ") + noticeLine(n, lang);
     return text;
+}
+
+namespace {
+
+bool isScalar(const FieldDescription &f)
+{
+    return f.kind == ValueKind::Number || f.kind == ValueKind::Choice;
 }
 
 std::string runCsv(const CalculatorDescription &description, const Result &result,
@@ -229,59 +229,6 @@ std::string runText(const CalculatorDescription &description, const Inputs &inpu
     }
     j["notices"] = noticesJson(result.notices, lang);
     return j.dump(2) + "\n";
-}
-
-std::string sweepText(const CalculatorDescription &description, const std::vector<SweepAxis> &axes,
-                      const Assignments &fixed, const SweepResult &sweep,
-                      const std::vector<std::string> &outputs, const std::string &format, Lang lang)
-{
-    if (format == "json") {
-        ordered_json j;
-        j["calculator"] = description.id;
-        j["swept"] = ordered_json::array();
-        for (const SweepAxis &a : axes)
-            j["swept"].push_back({{"key", a.key},
-                                  {"start", a.start},
-                                  {"stop", a.stop},
-                                  {"count", a.count},
-                                  {"log", a.logarithmic}});
-        j["fixed"] = ordered_json::object();
-        for (const auto &[key, text] : fixed)
-            j["fixed"][key] = inputJson(*description.field(key), text);
-        j["points"] = ordered_json::array();
-        for (const SweepPoint &p : sweep.points) {
-            ordered_json point;
-            for (std::size_t k = 0; k < axes.size(); ++k)
-                point["inputs"][axes[k].key] = p.sweptValues[k];
-            point["refused"] = p.result.refused;
-            point["outputs"] = ordered_json::object();
-            for (const std::string &key : outputs) {
-                const auto it = p.result.outputs.find(key);
-                if (it != p.result.outputs.end())
-                    point["outputs"][key] = outputJson(it->second, false)["value"];
-            }
-            point["notices"] = noticesJson(p.result.notices, lang);
-            j["points"].push_back(point);
-        }
-        return j.dump(1) + "\n";
-    }
-    std::string out;
-    for (const SweepAxis &a : axes)
-        out += csvCell(a.key) + ",";
-    for (const std::string &key : outputs)
-        out += csvCell(key) + ",";
-    out += "notice\n";
-    for (const SweepPoint &p : sweep.points) {
-        for (double v : p.sweptValues)
-            out += valueText(v) + ",";
-        for (const std::string &key : outputs) {
-            const auto it = p.result.outputs.find(key);
-            out +=
-                (it == p.result.outputs.end() ? std::string() : valueText(it->second.value)) + ",";
-        }
-        out += csvCell(joinedNotices(p.result.notices, lang)) + "\n";
-    }
-    return out;
 }
 
 } // namespace velmora::cli

@@ -2,7 +2,7 @@
 #define VELMORA_CLIREPORT_H
 
 // The texts the command line prints: the catalogue list, a tab's
-// description, one result and a sweep, as a table for people or as JSON and
+// description and one result (a sweep's: sweeplayout.h), as a table for people or as JSON and
 // CSV for programs. Everything is rendered into a string first, so bad input
 // found while rendering leaves stdout empty.
 
@@ -10,6 +10,8 @@
 #include "catalogue.h"
 #include "clitext.h"
 #include "sweep.h"
+
+#include <nlohmann/json.hpp>
 
 #include <string>
 #include <vector>
@@ -33,11 +35,15 @@ std::string runText(const calc::CalculatorDescription &description, const calc::
                     const calc::Result &result, const std::vector<std::string> &outputs,
                     const std::string &format, Lang lang);
 
-// format: csv (one row per point: swept values, outputs, notice) or json.
-std::string sweepText(const calc::CalculatorDescription &description,
-                      const std::vector<calc::SweepAxis> &axes, const calc::Assignments &fixed,
-                      const calc::SweepResult &sweep, const std::vector<std::string> &outputs,
-                      const std::string &format, Lang lang);
+// Pieces shared with the sweep layout (sweeplayout.h).
+// An input as JSON: the number its text reads as (null when empty), or the
+// choice text.
+nlohmann::ordered_json inputJson(const calc::FieldDescription &f, const std::string &text);
+// {"value", "unit"[, "text"][, "shape"]}; a non-finite value becomes null.
+nlohmann::ordered_json outputJson(const calc::OutputValue &out, bool withText);
+nlohmann::ordered_json noticesJson(const std::vector<calc::Notice> &notices, Lang lang);
+// The notices as one line, "; " between them.
+std::string joinedNotices(const std::vector<calc::Notice> &notices, Lang lang);
 
 } // namespace velmora::cli
 

@@ -3,6 +3,7 @@
 // and no Qt GUI library.
 #include "clicommands.h"
 #include "outputsink.h"
+#include "shards.h"
 
 #include <CLI/CLI.hpp>
 
@@ -15,7 +16,7 @@ int main(int argc, char **argv)
 {
     CLI::App app{
         "Velmora calculators from the command line: list them, describe their inputs and "
-        "outputs, run one, or sweep inputs over a grid."};
+        "outputs, run one, sweep inputs over a grid (whole or in shards) or merge shards."};
     app.set_version_flag("--version", std::string("velmora-cli ") + VELMORA_VERSION);
     app.require_subcommand(1);
     app.fallthrough();
@@ -65,6 +66,20 @@ int main(int argc, char **argv)
     sweepCmd->add_option("-j,--jobs", sweep.jobs, "threads (default: every core)")
         ->check(CLI::Range(1u, 1024u));
     sweepCmd->add_option("-o,--output", sweep.outputPath,
+                         "write to FILE instead of stdout: rows go to FILE.<id>.part as they "
+                         "are computed, renamed over FILE when complete");
+    sweepCmd->add_option("--shard", sweep.shard,
+                         "compute only shard I of N (I/N, from 1): the I-th of N contiguous "
+                         "slices of the rows; join the shards with merge");
+    sweepCmd->add_flag("--resume", sweep.resume,
+                       "continue an interrupted sweep to -o FILE from its last complete row");
+
+    std::vector<std::string> mergeFiles;
+    std::string mergeOutput;
+    CLI::App *mergeCmd = app.add_subcommand(
+        "merge", "join the shard files of one sweep (sweep --shard I/N) into the whole sweep");
+    mergeCmd->add_option("files", mergeFiles, "every shard file, in any order")->required();
+    mergeCmd->add_option("-o,--output", mergeOutput,
                          "write to FILE (atomically) instead of stdout");
 
     try {
@@ -92,6 +107,8 @@ int main(int argc, char **argv)
             return describeCommand(describeId, describeFormat, language);
         if (runCmd->parsed())
             return runCommand(run);
+        if (mergeCmd->parsed())
+            return mergeCommand(mergeFiles, mergeOutput);
         return sweepCommand(sweep);
     } catch (const BadInput &e) {
         std::fprintf(stderr, "velmora-cli: %s\n", e.what());

@@ -5,8 +5,11 @@
 #include "textformat.h"
 
 #include <algorithm>
+#include <chrono>
 #include <cmath>
+#include <condition_variable>
 #include <exception>
+#include <map>
 #include <mutex>
 #include <thread>
 
@@ -76,19 +79,101 @@ std::optional<Notice> checkSweep(const CalculatorDescription &description,
     return std::nullopt;
 }
 
+std::size_t sweepPointCount(const std::vector<SweepAxis> &axes)
+{
+    std::size_t total = 1;
+    for (const SweepAxis &axis : axes)
+        total *= axis.list.empty() ? axis.count : axis.list.size();
+    return total;
+}
+
+namespace {
+
+// How many points a streaming sweep's workers may run ahead of the last one
+// handed over, per thread: enough that a slow point does not idle the other
+// workers, few enough that memory stays a few megabytes.
+constexpr std::size_t kStreamWindowPerThread = 64;
+
+// The hand-over of a streaming sweep: finished points wait here until every
+// point before them is done, then go to onPoint in grid order.
+class OrderedHandOver
+{
+public:
+    OrderedHandOver(const SweepOptions &options, std::size_t first, std::size_t window)
+        : m_onPoint(options.onPoint), m_next(first), m_window(window)
+    {
+    }
+
+    // Blocks until `index` is within the window ahead of the last point
+    // handed over. False when the sweep stops meanwhile (`stop` polled, or
+    // onPoint refused a point).
+    bool waitForRoom(std::size_t index, const std::function<bool()> &stop)
+    {
+        std::unique_lock<std::mutex> lock(m_mutex);
+        while (!m_refused && index >= m_next + m_window) {
+            if (stop())
+                return false;
+            m_advanced.wait_for(lock, std::chrono::milliseconds(50));
+        }
+        return !m_refused;
+    }
+
+    // Stores a finished point and hands over every point now in order.
+    // False when onPoint asked to stop.
+    bool finish(std::size_t index, SweepPoint &&point)
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        m_waiting.emplace(index, std::move(point));
+        while (!m_refused && !m_waiting.empty() && m_waiting.begin()->first == m_next) {
+            auto node = m_waiting.extract(m_waiting.begin());
+            if (!m_onPoint(m_next, std::move(node.mapped())))
+                m_refused = true;
+            else
+                ++m_next;
+        }
+        m_advanced.notify_all();
+        return !m_refused;
+    }
+
+    std::size_t next() const
+    {
+        std::lock_guard<std::mutex> lock(m_mutex);
+        return m_next;
+    }
+
+private:
+    const std::function<bool(std::size_t, SweepPoint &&)> &m_onPoint;
+    mutable std::mutex m_mutex;
+    std::condition_variable m_advanced;
+    std::map<std::size_t, SweepPoint> m_waiting;
+    std::size_t m_next;
+    const std::size_t m_window;
+    bool m_refused = false;
+};
+
+} // namespace
+
 SweepResult runSweep(const Calculator &calculator, const std::vector<SweepAxis> &axes,
                      const Assignments &fixed, const SweepOptions &options)
 {
     std::vector<std::vector<double>> grids;
-    std::size_t total = 1;
-    for (const SweepAxis &axis : axes) {
+    for (const SweepAxis &axis : axes)
         grids.push_back(axis.values());
-        total *= grids.back().size();
-    }
+    const std::size_t total = sweepPointCount(axes);
+    const std::size_t end = std::min(options.end, total);
+    const std::size_t first = std::min(options.first, end);
+    const std::size_t count = end - first;
+
+    unsigned threads = options.threads ? options.threads : std::thread::hardware_concurrency();
+    threads = std::max(1u, std::min<unsigned>(threads, unsigned(std::min<std::size_t>(
+                                                           std::max<std::size_t>(count, 1), 1024))));
 
     SweepResult out;
-    out.points.resize(total);
-    std::atomic<std::size_t> next{0};
+    const bool streaming = bool(options.onPoint);
+    if (!streaming)
+        out.points.resize(count);
+    OrderedHandOver handOver(options, first, kStreamWindowPerThread * threads);
+    std::atomic<std::size_t> next{first};
     std::atomic<bool> stopped{false};
     std::size_t done = 0;
     std::mutex progressMutex;
@@ -97,7 +182,7 @@ SweepResult runSweep(const Calculator &calculator, const std::vector<SweepAxis> 
         return options.cancel && options.cancel->load(std::memory_order_relaxed);
     };
     const auto evaluatePoint = [&](std::size_t index) {
-        SweepPoint &point = out.points[index];
+        SweepPoint point;
         point.sweptValues.resize(axes.size());
         Assignments assignments = fixed;
         // Mixed radix, last axis fastest: the first swept key is outermost.
@@ -117,29 +202,35 @@ SweepResult runSweep(const Calculator &calculator, const std::vector<SweepAxis> 
             point.result = refusal(Text{std::string("内部错误：") + e.what(),
                                         std::string("internal error: ") + e.what()});
         }
+        return point;
     };
     const auto work = [&] {
         // The sweep's workers own the cores: no calculation splits itself.
         const innerthreads::SerialScope serial;
         for (;;) {
-            if (cancelled()) {
+            if (cancelled() || stopped) {
                 stopped = true;
                 return;
             }
             const std::size_t index = next.fetch_add(1);
-            if (index >= total)
+            if (index >= end)
                 return;
-            evaluatePoint(index);
+            if (streaming) {
+                if (!handOver.waitForRoom(index, [&] { return cancelled() || stopped.load(); }) ||
+                    !handOver.finish(index, evaluatePoint(index))) {
+                    stopped = true;
+                    return;
+                }
+            } else {
+                out.points[index - first] = evaluatePoint(index);
+            }
             if (options.progress) {
                 std::lock_guard<std::mutex> lock(progressMutex);
-                options.progress(++done, total);
+                options.progress(++done, count);
             }
         }
     };
 
-    unsigned threads = options.threads ? options.threads : std::thread::hardware_concurrency();
-    threads =
-        std::max(1u, std::min<unsigned>(threads, unsigned(std::min<std::size_t>(total, 1024))));
     std::vector<std::thread> pool;
     for (unsigned t = 1; t < threads; ++t)
         pool.emplace_back(work);
@@ -147,6 +238,7 @@ SweepResult runSweep(const Calculator &calculator, const std::vector<SweepAxis> 
     for (std::thread &thread : pool)
         thread.join();
 
+    out.delivered = handOver.next() - first;
     if (stopped || cancelled()) {
         out.points.clear();
         out.cancelled = true;

@@ -9,6 +9,12 @@
 // at its own index, so the rows are the same bytes whatever the thread count.
 // Calculators are const and share no mutable state, so points run in
 // parallel without locks; only the progress report is serialised.
+//
+// A sweep may cover a slice of the grid (rows first..end-1 of the whole
+// sweep, for one shard of a job spread over machines, or the rest of an
+// interrupted one), and may hand its points over one by one in grid order
+// instead of keeping them, so a long sweep streams to its file in bounded
+// memory.
 
 #include "calculator.h"
 #include "validation.h"
@@ -16,6 +22,7 @@
 #include <atomic>
 #include <cstddef>
 #include <functional>
+#include <limits>
 #include <optional>
 #include <string>
 #include <vector>
@@ -53,12 +60,27 @@ struct SweepOptions {
     // Called after each finished point with (done, total), from a worker
     // thread but never from two at once.
     std::function<void(std::size_t, std::size_t)> progress;
+    // The slice of the grid to evaluate: grid indices first .. end-1 (clamped
+    // to the grid). progress then counts the slice's points.
+    std::size_t first = 0;
+    std::size_t end = std::numeric_limits<std::size_t>::max();
+    // When set, every point is handed over in grid order (its grid index and
+    // the point) as soon as all points before it are done, from a worker
+    // thread but never from two at once, and is not kept in the result.
+    // Returning false stops the sweep (as a cancel does). The workers run at
+    // most a bounded number of points ahead of the last one handed over, so
+    // memory stays bounded whatever the grid's size.
+    std::function<bool(std::size_t, SweepPoint &&)> onPoint;
 };
 
 struct SweepResult {
-    std::vector<SweepPoint> points; // grid order; empty when cancelled
-    bool cancelled = false;
+    std::vector<SweepPoint> points; // grid order; empty when cancelled or streamed
+    bool cancelled = false;         // by the cancel flag or by onPoint returning false
+    std::size_t delivered = 0;      // points handed to onPoint (a prefix of the slice)
 };
+
+// Points in the whole grid: the product of the axes' lengths.
+std::size_t sweepPointCount(const std::vector<SweepAxis> &axes);
 
 // Largest grid a sweep accepts (all axes multiplied), so a typo in a count
 // cannot ask for memory the machine does not have (a point with its texts
