@@ -13,6 +13,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstring>
+#include <numeric>
 
 using namespace velmora::calc;
 
@@ -187,6 +188,61 @@ TEST(Sweep, CancelledBeforeStartReturnsNoRows)
         runSweep(calc("pulse.gaussian"), {{"f_hz", 1, 10, 100, true}}, {}, options);
     EXPECT_TRUE(r.cancelled);
     EXPECT_TRUE(r.points.empty());
+}
+
+// A streamed sweep hands every point over once, in grid order, with the
+// values a kept sweep stores, however the threads finish; a slice is the
+// same rows as that part of the whole sweep.
+TEST(Sweep, StreamedSlicesAreThePointsOfTheWholeSweepInOrder)
+{
+    const Calculator &c = calc("optics.refraction");
+    const std::vector<SweepAxis> axes{{"n1", 1.3, 1.6, 7}, {"theta1_deg", 0, 80, 11}};
+    SweepOptions kept;
+    kept.threads = 1;
+    const SweepResult whole = runSweep(c, axes, {}, kept);
+    ASSERT_EQ(whole.points.size(), 77u);
+
+    SweepOptions streamed;
+    streamed.threads = 4;
+    streamed.first = 20;
+    streamed.end = 61;
+    std::vector<std::size_t> order;
+    streamed.onPoint = [&](std::size_t index, SweepPoint &&point) {
+        EXPECT_EQ(point.sweptValues, whole.points[index].sweptValues) << index;
+        EXPECT_EQ(text(point.result, "theta2_deg"), text(whole.points[index].result, "theta2_deg"))
+            << index;
+        order.push_back(index);
+        return true;
+    };
+    const SweepResult slice = runSweep(c, axes, {}, streamed);
+    EXPECT_FALSE(slice.cancelled);
+    EXPECT_TRUE(slice.points.empty()); // handed over, not kept
+    EXPECT_EQ(slice.delivered, 41u);
+    std::vector<std::size_t> expected(41);
+    std::iota(expected.begin(), expected.end(), std::size_t(20));
+    EXPECT_EQ(order, expected);
+
+    SweepOptions keptSlice = kept;
+    keptSlice.first = 70;
+    keptSlice.end = 1000; // clamped to the grid
+    const SweepResult tail = runSweep(c, axes, {}, keptSlice);
+    ASSERT_EQ(tail.points.size(), 7u);
+    EXPECT_EQ(tail.points[0].sweptValues, whole.points[70].sweptValues);
+}
+
+// A sink that refuses a point (a full disk) stops the sweep after the points
+// it took, as a cancel does.
+TEST(Sweep, ARefusingSinkStopsTheSweep)
+{
+    SweepOptions options;
+    options.threads = 3;
+    std::size_t taken = 0;
+    options.onPoint = [&](std::size_t, SweepPoint &&) { return ++taken < 5; };
+    const SweepResult r =
+        runSweep(calc("pulse.gaussian"), {{"f_hz", 1, 10, 2000, true}}, {}, options);
+    EXPECT_TRUE(r.cancelled);
+    EXPECT_EQ(taken, 5u);
+    EXPECT_EQ(r.delivered, 4u);
 }
 
 TEST(ExactText, ReadsBackToTheSameDouble)

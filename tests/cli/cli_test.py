@@ -1,6 +1,6 @@
 """velmora-cli as a user's script sees it: exit codes, stdout and stderr,
-JSON that parses, sweeps that do not depend on the thread count, and -o
-written atomically. Run as: cli_test.py PATH_TO_VELMORA_CLI"""
+JSON that parses, sweeps that do not depend on the thread count, -o
+written atomically, sweeps in shards merged, and an interrupted sweep resumed. Run as: cli_test.py PATH_TO_VELMORA_CLI"""
 import json
 import os
 import signal
@@ -156,16 +156,108 @@ class AtomicOutput(unittest.TestCase):
         self.assertEqual((r.returncode, r.stdout), (0, ""))
         self.assertIn("p_peak_w", self.content())
 
-    def test_interrupt_leaves_no_partial_file(self):
+    def test_interrupt_leaves_the_file_and_whole_rows_for_a_resume(self):
         os.remove(self.path)
         env = dict(os.environ, LANG="C")
-        p = subprocess.Popen([CLI, "sweep", "optics.refraction", "n1=1:2:200", "theta1_deg=0:90:500", "-j1",
-                              "-o", self.path], stderr=subprocess.PIPE, env=env)
+        args = ["sweep", "optics.refraction", "n1=1:2:200", "theta1_deg=0:90:500", "-j1", "-o", self.path]
+        p = subprocess.Popen([CLI, *args], stderr=subprocess.PIPE, env=env)
         time.sleep(0.3)
         p.send_signal(signal.SIGINT)
         _, err = p.communicate(timeout=120)
         self.assertEqual(p.returncode, 130, err)
-        self.assertEqual(os.listdir(self.dir.name), [])
+        (side,) = os.listdir(self.dir.name)
+        self.assertTrue(side.startswith("result.csv.") and side.endswith(".part"), side)
+        self.assertIn(b"--resume", err)
+        with open(os.path.join(self.dir.name, side)) as f:
+            kept = f.read().splitlines(keepends=True)
+        self.assertTrue(kept[-1].endswith("\n"))  # whole rows only
+        self.assertEqual(cli(*args, "--resume").returncode, 0)
+        self.assertEqual(os.listdir(self.dir.name), ["result.csv"])
+        self.assertEqual(self.content(), cli(*args[:-2]).stdout)
+
+    def test_a_finished_sweep_keeps_the_mode_of_the_file_it_replaces(self):
+        os.chmod(self.path, 0o640)
+        r = cli("sweep", "pulse.gaussian", "f_hz=1e3:1e6:4", "-o", self.path)
+        self.assertEqual((r.returncode, r.stdout), (0, ""), r.stderr)
+        self.assertEqual(os.stat(self.path).st_mode & 0o777, 0o640)
+        self.assertTrue(self.content().startswith("f_hz,"))
+
+
+class ShardsAndResume(unittest.TestCase):
+    """A sweep split into shards merges into the whole sweep's bytes; a sweep
+    killed mid-way continues with --resume from its last complete row."""
+    ARGS = ["sweep", "optics.refraction", "n1=1:2:13", "theta1_deg=0:90:31", "n2=1.2"]
+
+    def setUp(self):
+        self.dir = tempfile.TemporaryDirectory()
+
+    def tearDown(self):
+        self.dir.cleanup()
+
+    def path(self, name):
+        return os.path.join(self.dir.name, name)
+
+    def shards(self, fmt, n=3):
+        paths = []
+        for i in range(1, n + 1):
+            paths.append(self.path(f"part{i}.{fmt}"))
+            r = cli(*self.ARGS, "--format", fmt, "--shard", f"{i}/{n}", "-o", paths[-1])
+            self.assertEqual(r.returncode, 0, r.stderr)
+        return paths
+
+    def test_three_shards_merge_into_the_bytes_of_the_whole_sweep(self):
+        for fmt in ("csv", "json"):
+            whole = cli(*self.ARGS, "--format", fmt).stdout
+            paths = self.shards(fmt)
+            merged = cli("merge", paths[2], paths[0], paths[1])  # any order
+            self.assertEqual(merged.returncode, 0, merged.stderr)
+            self.assertEqual(merged.stdout, whole)
+            rows = [len(open(p).read().splitlines()) for p in paths] if fmt == "csv" else []
+            self.assertEqual(rows, [136, 136, 137] if fmt == "csv" else [])  # 134, 134, 135 rows + 2 head lines
+
+    def test_merge_refuses_shards_that_do_not_make_one_whole_sweep(self):
+        a, b, c = self.shards("csv")
+        other = self.path("other.csv")
+        cli("sweep", "optics.refraction", "n1=1:2:13", "theta1_deg=0:90:31", "--shard", "3/3", "-o", other)
+        cut = self.path("cut.csv")
+        with open(c) as f, open(cut, "w") as g:
+            g.write(f.read()[:-30])
+        for files, word in (([a, b], "shard 3/3 is missing"), ([a, b, b, c], "twice"),
+                            ([a, b, other], "another sweep"), ([a, b, cut], "incomplete"),
+                            ([a, b, self.path("none.csv")], "cannot read")):
+            r = cli("merge", *files)
+            self.assertEqual((r.returncode, r.stdout), (2, ""), files)
+            self.assertIn(word, r.stderr)
+
+    def test_shard_and_resume_arguments_are_checked(self):
+        for args, word in ((["--shard", "0/3"], "--shard"), (["--shard", "4/3"], "--shard"),
+                           (["--shard", "2"], "--shard"), (["--resume"], "-o")):
+            r = cli(*self.ARGS, *args)
+            self.assertEqual((r.returncode, r.stdout), (2, ""), args)
+            self.assertIn(word, r.stderr)
+        r = cli("sweep", "optics.refraction", "n1=1:2:3", "--shard", "1/4")
+        self.assertIn("4 shards for a sweep of 3 rows", r.stderr)
+
+    def test_a_killed_sweep_resumes_without_losing_or_repeating_a_row(self):
+        args = ["sweep", "tmi.threshold", "a_um=10:30:120", "-j2", "--outputs", "p_th_w"]
+        out = self.path("tmi.csv")
+        p = subprocess.Popen([CLI, *args, "-o", out], stderr=subprocess.DEVNULL)
+        deadline = time.monotonic() + 100
+        rows = 0
+        while rows < 12 and p.poll() is None and time.monotonic() < deadline:
+            time.sleep(0.05)
+            sides = [n for n in os.listdir(self.dir.name) if n.endswith(".part")]
+            rows = len(open(self.path(sides[0])).read().splitlines()) - 1 if sides else 0
+        p.kill()
+        p.wait()
+        self.assertGreaterEqual(rows, 12)
+        self.assertFalse(os.path.exists(out))
+        r = cli(*args, "-o", out, "--resume")
+        self.assertEqual(r.returncode, 0, r.stderr)
+        self.assertIn("already in the side file", r.stderr)
+        self.assertEqual(os.listdir(self.dir.name), ["tmi.csv"])
+        with open(out) as f:
+            self.assertEqual(f.read(), cli(*args).stdout)
 
 
 class DesignInputs(unittest.TestCase):
