@@ -6,9 +6,11 @@
 #include "pyrun.h"
 #include "pyshortcuts.h"
 #include "pysweep.h"
+#include "velmora_frames_source.h"
 
 #include "runtimefile.h"
 
+#include <pybind11/eval.h>
 #include <pybind11/pybind11.h>
 
 #include <QDir>
@@ -97,7 +99,8 @@ unknown, not a number, or refused by the page's checks.
 >>> velmora.run("optics.refraction", n1=1.5, theta1_deg=20)["outputs"]["theta2_deg"]["text"]
 '30.8659')doc");
     m.def("sweep", &sweep, py::arg("id"), py::arg("swept"), py::arg("outputs") = py::none(),
-          py::arg("threads") = py::none(), R"doc(Evaluate a calculator over a grid of inputs.
+          py::arg("threads") = py::none(), py::arg("frame") = false,
+          R"doc(Evaluate a calculator over a grid of inputs.
 
 swept: {key: 1-D sequence, ...}; every combination is evaluated (the last key
 varies fastest). outputs: None for every scalar output, or a list of keys.
@@ -105,11 +108,16 @@ threads: None for every core. Other keyword arguments are fixed inputs.
 
 The points run on C++ threads with the GIL released; Ctrl-C stops the sweep.
 Returns {output key: float64 array of shape (len(values) for each swept key),
-..., "refused": [(index tuple, notice), ...]}; refused points are NaN.
+..., "refused": [(index tuple, notice), ...]}; refused points are NaN. The
+result is a SweepResult: .to_frame() gives a pandas DataFrame, one row per
+point, a column per swept key and output, a "notice" column, the units in
+df.attrs["units"]; frame=True returns that DataFrame directly (pandas needed).
 
 >>> r = velmora.sweep("tmi.threshold", {"a_um": np.linspace(12, 25, 14)})
 >>> r["p_th_w"].shape
 (14,))doc");
     addDirectFunctions(m);
     addCalculatorShortcuts(m);
+    // SweepResult and to_frame(), written in Python (python/frames.py).
+    py::exec(kFramesSource, m.attr("__dict__"));
 }

@@ -155,8 +155,8 @@ bool runInterruptibly(const calc::Calculator &calculator, const std::vector<calc
 
 } // namespace
 
-py::dict sweep(const std::string &id, const py::dict &swept, const py::object &outputs,
-               const py::object &threads, const py::kwargs &fixed)
+py::object sweep(const std::string &id, const py::dict &swept, const py::object &outputs,
+                 const py::object &threads, bool frame, const py::kwargs &fixed)
 {
     const calc::Calculator &calculator = findCalculator(id);
     const calc::CalculatorDescription &description = calculator.description();
@@ -193,10 +193,33 @@ py::dict sweep(const std::string &id, const py::dict &swept, const py::object &o
                 values[o][i] = it->second.value;
         }
     }
-    py::dict out;
+    // A dict (as it has always been) of the module's SweepResult type, which
+    // also knows the grid, the units and every point's notices, for to_frame().
+    py::object out = py::module_::import("velmora").attr("SweepResult")();
     for (std::size_t o = 0; o < keys.size(); ++o)
         out[py::str(keys[o])] = arrayFromVector(std::move(values[o]), shape);
     out["refused"] = std::move(refused);
+    py::dict axesValues, units;
+    for (const calc::SweepAxis &axis : axes) {
+        axesValues[py::str(axis.key)] = arrayFromVector(std::vector<double>(axis.list),
+                                                        {py::ssize_t(axis.list.size())});
+        units[py::str(axis.key)] = description.field(axis.key)->unit;
+    }
+    for (const std::string &key : keys)
+        units[py::str(key)] = description.field(key)->unit;
+    py::list notices;
+    for (const calc::SweepPoint &point : run.points) {
+        std::string text;
+        for (const calc::Notice &n : point.result.notices)
+            text += (text.empty() ? "" : "; ") + noticeMessage(n);
+        notices.append(text);
+    }
+    out.attr("calculator") = id;
+    out.attr("swept") = std::move(axesValues);
+    out.attr("units") = std::move(units);
+    out.attr("notices") = std::move(notices);
+    if (frame)
+        return out.attr("to_frame")();
     return out;
 }
 

@@ -15,11 +15,14 @@ namespace velmora::python {
 // `fixed` the other inputs (page defaults for the rest). Returns one numpy
 // float64 array per output, shaped by the lengths of the swept sequences in
 // their order (the last varies fastest), NaN where a point was refused, and
-// under "refused" a list of (index tuple, notice) for those points.
-// Ctrl-C (KeyboardInterrupt) stops the sweep within about a tenth of a second.
-pybind11::dict sweep(const std::string &id, const pybind11::dict &swept,
-                     const pybind11::object &outputs, const pybind11::object &threads,
-                     const pybind11::kwargs &fixed);
+// under "refused" a list of (index tuple, notice) for those points; the dict
+// is a velmora.SweepResult (python/frames.py) that also holds the grid, the
+// units and every point's notices. With `frame`, that result's pandas
+// DataFrame instead. Ctrl-C (KeyboardInterrupt) stops the sweep within about
+// a tenth of a second.
+pybind11::object sweep(const std::string &id, const pybind11::dict &swept,
+                       const pybind11::object &outputs, const pybind11::object &threads,
+                       bool frame, const pybind11::kwargs &fixed);
 
 } // namespace velmora::python
 

@@ -1,6 +1,7 @@
 """Type stub of the velmora extension module (fiber-laser and fiber-amplifier calculators)."""
 
-from typing import Any, Dict, List, Mapping, Optional, Sequence, Tuple, TypedDict, Union
+from typing import (Any, Dict, List, Literal, Mapping, Optional, Sequence, Tuple, TypedDict,
+                    Union, overload)
 
 import numpy as np
 import numpy.typing as npt
@@ -87,18 +88,47 @@ def describe(id: str) -> CalculatorDescription:
 def run(id: str, **inputs: InputValue) -> RunResult:
     """Evaluate one calculator; missing inputs take the page defaults."""
 
+# A pandas.DataFrame (pandas is optional: python3-pandas).
+DataFrame = Any
+
+class SweepResult(Dict[str, Any]):
+    """{output key: array shaped by the swept lengths, "refused": [(index, notice)]}."""
+
+    calculator: str
+    swept: Dict[str, FloatArray]  # each swept key's values, in grid order
+    units: Dict[str, str]  # swept keys and outputs
+    notices: List[str]  # one per point in grid order, "" for none
+    def to_frame(self) -> DataFrame:
+        """One row per point: a column per swept key and output, "notice"; units in df.attrs."""
+
+@overload
 def sweep(
     id: str,
     swept: Mapping[str, Union[Sequence[InputValue], npt.ArrayLike]],
     outputs: Optional[Sequence[str]] = None,
     threads: Optional[int] = None,
+    frame: Literal[False] = False,
     **fixed: InputValue,
-) -> Dict[str, Any]:
+) -> SweepResult:
     """Evaluate a calculator over every combination of the swept inputs.
 
     Returns one float64 array per output (shape: the swept lengths in order)
     and "refused": a list of (index tuple, notice) of the refused points.
     """
+
+@overload
+def sweep(
+    id: str,
+    swept: Mapping[str, Union[Sequence[InputValue], npt.ArrayLike]],
+    outputs: Optional[Sequence[str]] = None,
+    threads: Optional[int] = None,
+    frame: Literal[True] = ...,
+    **fixed: InputValue,
+) -> DataFrame:
+    """The same sweep as a pandas DataFrame (SweepResult.to_frame())."""
+
+def to_frame(result: Union[RunResult, SweepResult]) -> DataFrame:
+    """A run() or sweep() result as a pandas DataFrame; units in df.attrs["units"]."""
 
 def modes(a_um: float, lambda_nm: float, n1: float, n2: float, samples: int = 10000) -> ModeSet:
     """Guided LP modes of a step-index fiber (the fiber-mode page's grid solver)."""

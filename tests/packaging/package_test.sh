@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
-# Checks the desktop package: the desktop entry and AppStream metadata
-# validate, the .deb built by CPack passes lintian without errors, and the
-# programs unpacked into a scratch root start and find their data files in
+# Checks the Debian packages: the desktop entry and AppStream metadata
+# validate, the .debs built by CPack (velmora and, with the Python module,
+# python3-velmora) pass lintian without errors, and the programs and the
+# module unpacked into a scratch root start and find their data files in
 # that root's share/velmora. A check whose tool is absent says so and is
 # skipped; every other failure fails the test.
 #   package_test.sh SOURCE_DIR BUILD_DIR
@@ -34,9 +35,13 @@ trap 'rm -rf "$work"' EXIT
 (cd "$build" && cpack -G DEB -B "$work/out" >"$work/cpack.log" 2>&1) || { cat "$work/cpack.log"; exit 1; }
 deb=$(ls "$work"/out/velmora_*_amd64.deb)
 echo "package: $(basename "$deb")"
+python_deb=$(ls "$work"/out/python3-velmora_*_amd64.deb 2>/dev/null || true)
 
 root="$work/root"
 dpkg-deb -x "$deb" "$root"
+if ls "$root"/usr/lib/python3*/dist-packages/velmora.* >/dev/null 2>&1; then
+  echo "the Python module belongs in python3-velmora, not in velmora"; exit 1
+fi
 for path in usr/bin/velmora usr/share/applications/velmora.desktop \
             usr/share/metainfo/io.github.velmora.Velmora.metainfo.xml \
             usr/share/icons/hicolor/scalable/apps/velmora.svg \
@@ -61,15 +66,32 @@ if [ -x "$root/usr/bin/velmora-cli" ]; then
   echo "velmora-cli list: ok"
 fi
 
-module_dir="$root/usr/lib/python3/dist-packages"
-if ls "$module_dir"/velmora.*.so >/dev/null 2>&1; then
-  [ -e "$module_dir/velmora.pyi" ] || { echo "missing the velmora.pyi type stub"; exit 1; }
-  (cd "$work" && PYTHONPATH="$module_dir" /usr/bin/python3 -c "import velmora; velmora.run('laser.yb_gain')")
+if [ -n "$python_deb" ]; then
+  echo "package: $(basename "$python_deb")"
+  depends=$(dpkg-deb -f "$python_deb" Depends)
+  version=$(dpkg-deb -f "$deb" Version)
+  for needed in "velmora (= $version)" python3-numpy "python3 (>= "; do
+    case "$depends" in *"$needed"*) ;; *) echo "python3-velmora does not depend on $needed: $depends"; exit 1;; esac
+  done
+  dpkg-deb -x "$python_deb" "$root"
+  module_dir="$root/usr/lib/python3/dist-packages"
+  ls "$module_dir"/velmora.*.so >/dev/null || { echo "missing the velmora module"; exit 1; }
+  for path in "$module_dir/velmora.pyi" "$root/usr/share/doc/python3-velmora/copyright"; do
+    [ -e "$path" ] || { echo "missing in python3-velmora: ${path#$root}"; exit 1; }
+  done
+  # /usr/lib/python3/dist-packages is on Debian's python3 path once
+  # installed; here the scratch root stands in for /usr. The module finds the
+  # cross sections in the root's share/velmora, beside its own folder.
+  (cd "$work" && PYTHONPATH="$module_dir" /usr/bin/python3 -c "
+import velmora
+assert velmora.__file__.startswith('$module_dir'), velmora.__file__
+print(velmora.run('modes.solve')['outputs']['mode_count']['text'], 'guided modes')
+velmora.run('laser.yb_gain')")
   echo "python module: ok"
 fi
 
 if command -v lintian >/dev/null; then
-  lintian --fail-on error --suppress-tags-from-file /dev/null "$deb"
+  lintian --fail-on error --suppress-tags-from-file /dev/null "$deb" $python_deb
   echo "lintian: no errors"
 else
   skip "lintian not installed"
