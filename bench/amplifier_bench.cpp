@@ -2,6 +2,7 @@
 // reference designs, with the number of ASE bins as the argument: the whole
 // solve with its grid refinement, to the default 1e-6 tolerance.
 
+#include "runtimefile.h"
 #include "ybamplifierdesign.h"
 
 #include <benchmark/benchmark.h>
@@ -13,8 +14,14 @@ namespace {
 const yb::CrossSectionSpectrum *shippedTable()
 {
     static const yb::CrossSectionSpectrum spectrum = [] {
+        // Found as the program finds it (working directory, beside the
+        // executable, the installed data directory), so the benchmark runs
+        // from any directory.
         yb::CrossSectionTable table;
-        yb::readCrossSections("Data/YDF吸收发射参数.csv", table);
+        yb::readCrossSections(QFile::encodeName(velmora::calc::findRuntimeFile(
+                                                    QStringLiteral("Data/YDF吸收发射参数.csv")))
+                                  .toStdString(),
+                              table);
         yb::CrossSectionSpectrum s;
         s.assign(table);
         return s;
@@ -26,7 +33,7 @@ void solveReference(benchmark::State &state, yb::AmplifierDesign design)
 {
     const yb::CrossSectionSpectrum *table = shippedTable();
     if (!table) {
-        state.SkipWithError("cross-section table not found (run in bin/)");
+        state.SkipWithError("cross-section table Data/YDF吸收发射参数.csv not found");
         return;
     }
     design.aseBins = static_cast<int>(state.range(0));
