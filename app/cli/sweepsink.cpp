@@ -1,6 +1,7 @@
 #include "sweepsink.h"
 
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -114,35 +115,44 @@ std::string SweepSink::open(const std::string &path, const std::string &sideId,
     }
 
     m_sidePath = m_target + "." + sideId + ".part";
+    // Opened without truncating, then locked: a second run of the same sweep
+    // to the same file must not write into the side file of the first.
+    m_fd = ::open(m_sidePath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC | O_NOFOLLOW, 0666);
+    if (m_fd < 0) {
+        const std::string failure = reason(m_sidePath, errno);
+        m_sidePath.clear();
+        return failure;
+    }
+    if (::flock(m_fd, LOCK_EX | LOCK_NB) != 0) {
+        closeFile();
+        const std::string side = m_sidePath;
+        m_sidePath.clear(); // the other run's: never removed
+        return side + ": another velmora-cli is writing this sweep";
+    }
     if (resume) {
-        m_fd = ::open(m_sidePath.c_str(), O_RDWR | O_CLOEXEC | O_NOFOLLOW);
-        if (m_fd >= 0) {
-            std::string text;
-            if (!readAll(m_fd, &text) || text.compare(0, head.size(), head) != 0 ||
-                text.size() < head.size()) {
+        std::string text;
+        if (!readAll(m_fd, &text))
+            return m_sidePath + ": cannot be read back to resume";
+        // A side file cut inside its head (a crash at once) starts anew.
+        const bool cutInHead = text.size() < head.size() && head.compare(0, text.size(), text) == 0;
+        if (!cutInHead) {
+            if (text.compare(0, head.size(), head) != 0) {
                 closeFile();
                 const std::string side = m_sidePath;
-                m_sidePath.clear(); // not ours: never removed
+                m_sidePath.clear(); // not this sweep's: never removed
                 return side + ": does not hold the rows of this sweep (remove it, or run "
                               "without --resume)";
             }
-            const RecordScan scan =
-                layout->scanRecords(std::string_view(text).substr(head.size()));
+            const RecordScan scan = layout->scanRecords(std::string_view(text).substr(head.size()));
             const off_t keep = off_t(head.size() + scan.bytes);
             if (::ftruncate(m_fd, keep) != 0 || ::lseek(m_fd, keep, SEEK_SET) != keep)
                 return reason(m_sidePath, errno);
             *kept = scan.records;
             return {};
         }
-        if (errno != ENOENT)
-            return reason(m_sidePath, errno);
     }
-    m_fd = ::open(m_sidePath.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC | O_NOFOLLOW, 0666);
-    if (m_fd < 0) {
-        const std::string failure = reason(m_sidePath, errno);
-        m_sidePath.clear();
-        return failure;
-    }
+    if (::ftruncate(m_fd, 0) != 0)
+        return reason(m_sidePath, errno);
     return append(head);
 }
 

@@ -238,26 +238,53 @@ class ShardsAndResume(unittest.TestCase):
         r = cli("sweep", "optics.refraction", "n1=1:2:3", "--shard", "1/4")
         self.assertIn("4 shards for a sweep of 3 rows", r.stderr)
 
-    def test_a_killed_sweep_resumes_without_losing_or_repeating_a_row(self):
-        args = ["sweep", "tmi.threshold", "a_um=10:30:120", "-j2", "--outputs", "p_th_w"]
-        out = self.path("tmi.csv")
+    def interrupt_and_resume(self, fmt, points, stop):
+        """Starts a sweep to -o, stops it with `stop` once its side file holds
+        a few points, resumes it, and returns (resumed file, uninterrupted text)."""
+        args = ["sweep", "tmi.threshold", f"a_um=10:30:{points}", "-j2", "--outputs", "p_th_w",
+                "--format", fmt]
+        out = self.path("tmi." + fmt)
         p = subprocess.Popen([CLI, *args, "-o", out], stderr=subprocess.DEVNULL)
         deadline = time.monotonic() + 100
-        rows = 0
-        while rows < 12 and p.poll() is None and time.monotonic() < deadline:
+        kept = 0
+        while kept < 12 and p.poll() is None and time.monotonic() < deadline:
             time.sleep(0.05)
             sides = [n for n in os.listdir(self.dir.name) if n.endswith(".part")]
-            rows = len(open(self.path(sides[0])).read().splitlines()) - 1 if sides else 0
-        p.kill()
+            text = open(self.path(sides[0])).read() if sides else ""
+            kept = text.count("\n  }") if fmt == "json" else len(text.splitlines()) - 1
+        stop(p)
         p.wait()
-        self.assertGreaterEqual(rows, 12)
+        self.assertGreaterEqual(kept, 12)
         self.assertFalse(os.path.exists(out))
         r = cli(*args, "-o", out, "--resume")
         self.assertEqual(r.returncode, 0, r.stderr)
         self.assertIn("already in the side file", r.stderr)
-        self.assertEqual(os.listdir(self.dir.name), ["tmi.csv"])
+        self.assertEqual(os.listdir(self.dir.name), [os.path.basename(out)])
         with open(out) as f:
-            self.assertEqual(f.read(), cli(*args).stdout)
+            return f.read(), cli(*args).stdout
+
+    def test_a_killed_sweep_resumes_without_losing_or_repeating_a_row(self):
+        resumed, whole = self.interrupt_and_resume("csv", 120, lambda p: p.kill())
+        self.assertEqual(resumed, whole)
+
+    def test_an_interrupted_json_sweep_resumes_into_the_same_document(self):
+        resumed, whole = self.interrupt_and_resume("json", 60, lambda p: p.send_signal(signal.SIGINT))
+        self.assertEqual(resumed, whole)
+        self.assertEqual(len(json.loads(resumed)["points"]), 60)
+
+    def test_two_runs_of_one_sweep_never_share_a_side_file(self):
+        args = ["sweep", "tmi.threshold", "a_um=10:30:200", "-j1", "-o", self.path("t.csv")]
+        first = subprocess.Popen([CLI, *args], stderr=subprocess.DEVNULL)
+        try:
+            deadline = time.monotonic() + 60
+            while not any(n.endswith(".part") for n in os.listdir(self.dir.name)) and time.monotonic() < deadline:
+                time.sleep(0.02)
+            second = cli(*args)
+            self.assertEqual(second.returncode, 1)
+            self.assertIn("another velmora-cli is writing", second.stderr)
+        finally:
+            first.kill()
+            first.wait()
 
 
 class DesignInputs(unittest.TestCase):
