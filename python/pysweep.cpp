@@ -201,8 +201,8 @@ py::object sweep(const std::string &id, const py::dict &swept, const py::object 
     out["refused"] = std::move(refused);
     py::dict axesValues, units;
     for (const calc::SweepAxis &axis : axes) {
-        axesValues[py::str(axis.key)] = arrayFromVector(std::vector<double>(axis.list),
-                                                        {py::ssize_t(axis.list.size())});
+        axesValues[py::str(axis.key)] =
+            arrayFromVector(std::vector<double>(axis.list), {py::ssize_t(axis.list.size())});
         units[py::str(axis.key)] = description.field(axis.key)->unit;
     }
     for (const std::string &key : keys)

@@ -21,8 +21,8 @@ namespace velmora::python {
 // DataFrame instead. Ctrl-C (KeyboardInterrupt) stops the sweep within about
 // a tenth of a second.
 pybind11::object sweep(const std::string &id, const pybind11::dict &swept,
-                       const pybind11::object &outputs, const pybind11::object &threads,
-                       bool frame, const pybind11::kwargs &fixed);
+                       const pybind11::object &outputs, const pybind11::object &threads, bool frame,
+                       const pybind11::kwargs &fixed);
 
 } // namespace velmora::python
 

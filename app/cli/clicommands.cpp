@@ -210,9 +210,9 @@ int sweepCommand(const SweepOptions &options)
     SweepSink sink;
     std::size_t kept = 0;
     const std::size_t rows = shard.end - shard.first;
-    std::string failure = sink.open(options.outputPath, sideId,
-                                    layout.head(shard.index ? &shard : nullptr), options.resume,
-                                    &layout, &kept);
+    std::string failure =
+        sink.open(options.outputPath, sideId, layout.head(shard.index ? &shard : nullptr),
+                  options.resume, &layout, &kept);
     if (failure.empty() && options.resume && !sink.hasSideFile())
         failure = options.outputPath + ": --resume needs -o to name a regular file";
     if (failure.empty() && kept > rows)
@@ -234,8 +234,8 @@ int sweepCommand(const SweepOptions &options)
     run.end = shard.end;
     run.onPoint = [&](std::size_t index, SweepPoint &&point) {
         const bool firstRecord = index == shard.first;
-        failure = sink.append((firstRecord ? std::string() : layout.separator()) +
-                              layout.record(point));
+        failure =
+            sink.append((firstRecord ? std::string() : layout.separator()) + layout.record(point));
         return failure.empty();
     };
     const SweepResult sweep = runSweep(calculator, axes, fixed, run);
@@ -250,8 +250,10 @@ int sweepCommand(const SweepOptions &options)
     const std::size_t done = kept + sweep.delivered;
     std::fprintf(stderr, "\nvelmora-cli: %s", failure.c_str());
     if (!side.empty() && done < rows)
-        std::fprintf(stderr, "; %zu of %zu rows kept in %s (the same command with --resume "
-                             "continues it)", done, rows, side.c_str());
+        std::fprintf(stderr,
+                     "; %zu of %zu rows kept in %s (the same command with --resume "
+                     "continues it)",
+                     done, rows, side.c_str());
     else if (!side.empty())
         std::fprintf(stderr, "; every row is in %s (the same command with --resume finishes it)",
                      side.c_str());

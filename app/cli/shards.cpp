@@ -56,7 +56,8 @@ ShardFile readShard(const std::string &path, const std::string &text)
     shard.path = path;
     std::size_t headBytes = 0;
     if (!readShardHead(text, &shard.info, &shard.head, &headBytes))
-        throw BadInput(path + ": not a shard of a velmora-cli sweep (written by sweep --shard I/N)");
+        throw BadInput(path +
+                       ": not a shard of a velmora-cli sweep (written by sweep --shard I/N)");
     shard.json = text[0] == '{';
     const std::size_t tail = shard.json ? kJsonTail.size() : 0;
     const bool tailThere = !shard.json || (text.size() >= headBytes + tail &&

@@ -95,8 +95,12 @@ bool shardFromCsv(const std::string &line, ShardInfo *shard)
 SweepLayout::SweepLayout(const CalculatorDescription &description, std::vector<SweepAxis> axes,
                          Assignments fixed, std::vector<std::string> outputs, std::string format,
                          Lang lang)
-    : m_description(description), m_axes(std::move(axes)), m_fixed(std::move(fixed)),
-      m_outputs(std::move(outputs)), m_format(std::move(format)), m_lang(lang)
+    : m_description(description),
+      m_axes(std::move(axes)),
+      m_fixed(std::move(fixed)),
+      m_outputs(std::move(outputs)),
+      m_format(std::move(format)),
+      m_lang(lang)
 {
 }
 
@@ -151,8 +155,8 @@ std::string SweepLayout::record(const SweepPoint &point) const
         out += valueText(v) + ",";
     for (const std::string &key : m_outputs) {
         const auto it = point.result.outputs.find(key);
-        out += (it == point.result.outputs.end() ? std::string() : valueText(it->second.value)) +
-               ",";
+        out +=
+            (it == point.result.outputs.end() ? std::string() : valueText(it->second.value)) + ",";
     }
     return out + csvCell(joinedNotices(point.result.notices, m_lang)) + "\n";
 }
@@ -210,8 +214,8 @@ bool readShardHead(std::string_view text, ShardInfo *shard, std::string *headWit
                        shard))
         return false;
     *headBytes = opening + kPointsOpening.size();
-    *headWithoutShard =
-        std::string(text.substr(0, lineStart)) + std::string(text.substr(lineEnd + 1, *headBytes - lineEnd - 1));
+    *headWithoutShard = std::string(text.substr(0, lineStart)) +
+                        std::string(text.substr(lineEnd + 1, *headBytes - lineEnd - 1));
     return true;
 }
 

@@ -51,9 +51,9 @@ class SweepLayout
 {
 public:
     // format: "csv" or "json"; outputs: the output keys of each record.
-    SweepLayout(const calc::CalculatorDescription &description,
-                std::vector<calc::SweepAxis> axes, calc::Assignments fixed,
-                std::vector<std::string> outputs, std::string format, Lang lang);
+    SweepLayout(const calc::CalculatorDescription &description, std::vector<calc::SweepAxis> axes,
+                calc::Assignments fixed, std::vector<std::string> outputs, std::string format,
+                Lang lang);
 
     bool isJson() const { return m_format == "json"; }
 

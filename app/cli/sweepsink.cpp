@@ -47,7 +47,8 @@ bool writeAll(int fd, const char *data, std::size_t size)
 // The whole of a regular file, or false.
 bool readAll(int fd, std::string *text)
 {
-    struct stat st {};
+    struct stat st {
+    };
     if (::fstat(fd, &st) != 0 || !S_ISREG(st.st_mode) || st.st_size > kMaxResumeBytes)
         return false;
     text->resize(std::size_t(st.st_size));
@@ -67,7 +68,8 @@ bool readAll(int fd, std::string *text)
 // rename replaces its target and the link stays.
 std::string resolvedTarget(const std::string &path)
 {
-    struct stat st {};
+    struct stat st {
+    };
     if (::lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode)) {
         char real[PATH_MAX];
         if (::realpath(path.c_str(), real))
@@ -95,7 +97,8 @@ std::string SweepSink::open(const std::string &path, const std::string &sideId,
         return append(head);
     }
     m_target = resolvedTarget(path);
-    struct stat st {};
+    struct stat st {
+    };
     if (::stat(m_target.c_str(), &st) == 0) {
         m_targetExists = true;
         m_regularTarget = S_ISREG(st.st_mode);
@@ -140,8 +143,9 @@ std::string SweepSink::open(const std::string &path, const std::string &sideId,
                 closeFile();
                 const std::string side = m_sidePath;
                 m_sidePath.clear(); // not this sweep's: never removed
-                return side + ": does not hold the rows of this sweep (remove it, or run "
-                              "without --resume)";
+                return side +
+                       ": does not hold the rows of this sweep (remove it, or run "
+                       "without --resume)";
             }
             const RecordScan scan = layout->scanRecords(std::string_view(text).substr(head.size()));
             const off_t keep = off_t(head.size() + scan.bytes);

@@ -165,8 +165,9 @@ SweepResult runSweep(const Calculator &calculator, const std::vector<SweepAxis> 
     const std::size_t count = end - first;
 
     unsigned threads = options.threads ? options.threads : std::thread::hardware_concurrency();
-    threads = std::max(1u, std::min<unsigned>(threads, unsigned(std::min<std::size_t>(
-                                                           std::max<std::size_t>(count, 1), 1024))));
+    threads = std::max(
+        1u, std::min<unsigned>(
+                threads, unsigned(std::min<std::size_t>(std::max<std::size_t>(count, 1), 1024))));
 
     SweepResult out;
     const bool streaming = bool(options.onPoint);
