@@ -229,7 +229,11 @@ int sweepCommand(const SweepOptions &options)
     calc::SweepOptions run;
     run.threads = options.jobs;
     run.cancel = &g_interrupted;
-    run.progress = progressReporter();
+    // Rows streaming onto the same terminal would run through the counter.
+    const bool rowsOnTerminal =
+        (options.outputPath.empty() || options.outputPath == "-") && isatty(STDOUT_FILENO);
+    if (!rowsOnTerminal)
+        run.progress = progressReporter();
     run.first = shard.first + kept;
     run.end = shard.end;
     run.onPoint = [&](std::size_t index, SweepPoint &&point) {
