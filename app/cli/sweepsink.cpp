@@ -15,8 +15,9 @@ namespace velmora::cli {
 
 namespace {
 
-// A side file is flushed at least this often, so a crash loses at most the
-// records of the last fifth of a second (recomputed by the resume).
+// Records that come less than this after the last write wait for the next
+// one, so a fast sweep writes in batches instead of a system call per row; a
+// crash loses only records not yet written, which the resume computes again.
 constexpr auto kFlushInterval = std::chrono::milliseconds(200);
 // ... and whenever this much text waits.
 constexpr std::size_t kFlushBytes = 1 << 20;

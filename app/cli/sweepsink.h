@@ -5,8 +5,8 @@
 // so no sweep holds its rows in memory and none loses them to an interrupt.
 //
 // To a file (-o FILE) the text goes to a side file beside it, FILE.<id>.part,
-// flushed in order record by record (at most a fifth of a second behind),
-// and the side file is renamed over FILE only when the text is complete: FILE
+// written out in order as records come (batched when many come within a
+// fifth of a second), and the side file is renamed over FILE only when the text is complete: FILE
 // is never partial, and it keeps the mode and owner it had. An interrupted
 // or crashed sweep leaves the side file holding whole records; the same sweep
 // run again with resume keeps them and appends the rest. A FILE that is a
