@@ -21,6 +21,7 @@ void registerAllCalculators(Catalogue &catalogue)
     VELMORA_REGISTER_PAGE(nolinear);
     VELMORA_REGISTER_PAGE(threashold);
     VELMORA_REGISTER_PAGE(Fbamp);
+    VELMORA_REGISTER_PAGE(fblimits);
     VELMORA_REGISTER_PAGE(fbmode);
 }
 
