@@ -43,12 +43,9 @@ bool risesWithLength(Limit l, const Parameters &p)
     switch (l) {
     case Limit::Rupture:
     case Limit::Melting:
-    case Limit::ThermalLens:
-        return true;
-    case Limit::PumpBrightness:
-        return p.claddingFromAbsorption;
-    default:
-        return false;
+    case Limit::ThermalLens: return true;
+    case Limit::PumpBrightness: return p.claddingFromAbsorption;
+    default: return false;
     }
 }
 
@@ -58,8 +55,8 @@ bool fallsWithLength(Limit l)
 }
 
 // The least counted limit and which one it is (MI from `mi`).
-std::pair<double, Limit> leastLimit(const Parameters &p, const LimitSet &include,
-                                    const MiLimit &mi, std::array<double, kLimitCount> *all)
+std::pair<double, Limit> leastLimit(const Parameters &p, const LimitSet &include, const MiLimit &mi,
+                                    std::array<double, kLimitCount> *all)
 {
     double least = kInf;
     Limit which = Limit::Rupture;
@@ -101,22 +98,14 @@ double leastOf(const Parameters &p, const LimitSet &include, bool rising)
 const char *limitId(Limit limit)
 {
     switch (limit) {
-    case Limit::Rupture:
-        return "rupture";
-    case Limit::Melting:
-        return "melting";
-    case Limit::ThermalLens:
-        return "thermal_lens";
-    case Limit::Srs:
-        return "srs";
-    case Limit::Sbs:
-        return "sbs";
-    case Limit::Damage:
-        return "damage";
-    case Limit::PumpBrightness:
-        return "pump_brightness";
-    case Limit::ModeInstability:
-        return "mi";
+    case Limit::Rupture: return "rupture";
+    case Limit::Melting: return "melting";
+    case Limit::ThermalLens: return "thermal_lens";
+    case Limit::Srs: return "srs";
+    case Limit::Sbs: return "sbs";
+    case Limit::Damage: return "damage";
+    case Limit::PumpBrightness: return "pump_brightness";
+    case Limit::ModeInstability: return "mi";
     }
     return "";
 }
@@ -204,16 +193,15 @@ double limitPower(Limit limit, const Parameters &p)
         if (p.amplifierGain > kE) // the nonlinear page's amplifier threshold (exponent 21)
             return nonlinear::sbsThreshold(rEff, p.polarisationFactor, p.amplifierGain, L, g) *
                    (p.sbsExponent / 21.0);
-        return p.sbsExponent * effectiveArea(p) * p.polarisationFactor / (g * brillouinEffectiveLength(p));
+        return p.sbsExponent * effectiveArea(p) * p.polarisationFactor /
+               (g * brillouinEffectiveLength(p));
     }
-    case Limit::Damage:
-        return p.damageIntensity * effectiveArea(p);
+    case Limit::Damage: return p.damageIntensity * effectiveArea(p);
     case Limit::PumpBrightness: {
         const double b = pumpCladdingRadius(p);
         return p.laserEfficiency * p.pumpRadiance * kPi * kPi * p.pumpNA * p.pumpNA * b * b;
     }
-    case Limit::ModeInstability:
-        return modeInstabilityLimit(p).power;
+    case Limit::ModeInstability: return modeInstabilityLimit(p).power;
     }
     return kInf;
 }
@@ -264,10 +252,11 @@ DesignResult evaluateDesign(const Parameters &p, const LimitSet &include, const 
     r.claddingRadius = g.outerRadius;
     if (std::isfinite(least)) {
         r.heatPerLength = heatPerLength(p, least);
-        r.coreTemperature = g.coolantTemperature + fiberheat::coreTemperatureRise(g, r.heatPerLength);
+        r.coreTemperature =
+            g.coolantTemperature + fiberheat::coreTemperatureRise(g, r.heatPerLength);
         r.surfaceTemperature = fiberheat::surfaceTemperature(g, r.heatPerLength);
-        r.lensFocalLength = fiberheat::thermalLensFocalLength(p.coreRadius, p.conductivity,
-                                                              p.thermoOptic, r.heatPerLength, p.length);
+        r.lensFocalLength = fiberheat::thermalLensFocalLength(
+            p.coreRadius, p.conductivity, p.thermoOptic, r.heatPerLength, p.length);
         r.thermalIndexDrop = p.thermoOptic * r.heatPerLength / (4 * kPi * p.conductivity);
         r.thermalModeRadius =
             fiberheat::thermalGuideModeRadius(p.coreRadius, p.conductivity, p.thermoOptic,

@@ -84,8 +84,8 @@ struct Parameters {
     double pumpWavelength = 0;   // λ_p (MI only; the heat fraction is its own input)
     double claddingRadius = 0;   // b when !claddingFromAbsorption, and b_MI always
     bool claddingFromAbsorption = true;
-    double coreNA = 0;           // MI (V number)
-    double dopedRadius = 0;      // MI; 0: the whole core
+    double coreNA = 0;      // MI (V number)
+    double dopedRadius = 0; // MI; 0: the whole core
     double coreIndex = 1.45;
     // Efficiencies.
     double laserEfficiency = 0; // η_laser
@@ -123,7 +123,7 @@ struct Parameters {
 // The quantum defect 1 − λ_p/λ_s.
 double quantumDefect(double pumpWavelength, double signalWavelength);
 
-double effectiveArea(const Parameters &p);         // π (Γ a)²
+double effectiveArea(const Parameters &p); // π (Γ a)²
 // L_eff of the SRS limit: L(1 − 1/G)/ln G for an amplifier of gain G > 1
 // (the Raman exponent ∫P dz of a signal growing as G^(z/L), divided by the
 // output power, as the nonlinear page's amplifier threshold defines it), L
@@ -131,8 +131,8 @@ double effectiveArea(const Parameters &p);         // π (Γ a)²
 double ramanEffectiveLength(const Parameters &p);
 // L_eff of the SBS limit: the nonlinear page's L/ln G for G > e, else L.
 double brillouinEffectiveLength(const Parameters &p);
-double effectiveBrillouinGain(const Parameters &p); // g_B Δν_B/(Δν_B + Δν_L)
-double pumpCladdingRadius(const Parameters &p);    // b of the thermal and pump limits
+double effectiveBrillouinGain(const Parameters &p);            // g_B Δν_B/(Δν_B + Δν_L)
+double pumpCladdingRadius(const Parameters &p);                // b of the thermal and pump limits
 double heatPerLength(const Parameters &p, double outputPower); // q [W/m]
 
 // One limit's P_max [W] (every limit but ModeInstability, which

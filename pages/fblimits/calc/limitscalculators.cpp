@@ -18,7 +18,8 @@ using powerlimits::Limit;
 FieldDescription output(std::string key, Text caption, std::string unit, double toSI = 1.0,
                         ValueKind kind = ValueKind::Number)
 {
-    FieldDescription f = numberOutput(std::move(key), "", std::move(caption), std::move(unit), toSI, "g6");
+    FieldDescription f =
+        numberOutput(std::move(key), "", std::move(caption), std::move(unit), toSI, "g6");
     f.kind = kind;
     return f;
 }
@@ -33,8 +34,9 @@ std::string text6(double v)
     return formatNumber(v, 'g', 6);
 }
 
-const Text kMiCapped = {"模式不稳定阈值高于模型扫描上限（5000 W），未计入",
-                        "the mode-instability threshold lies above the model's 5000 W scan: not counted"};
+const Text kMiCapped = {
+    "模式不稳定阈值高于模型扫描上限（5000 W），未计入",
+    "the mode-instability threshold lies above the model's 5000 W scan: not counted"};
 const Text kMiSingleMode = {"纤芯为单模（V ≤ 2.405），模式不稳定不适用",
                             "the core is single-mode (V ≤ 2.405): mode instability does not apply"};
 
@@ -222,7 +224,8 @@ Result LimitsMapCalculator::evaluate(const Inputs &inputs,
     grid.lengthMax = in.number("l_max_m");
     const double nd = in.number("d_count"), nl = in.number("l_count");
     if (nd != std::floor(nd))
-        return refusal({"“直径点数”必须是整数", "diameter points must be a whole number"}, "d_count");
+        return refusal({"“直径点数”必须是整数", "diameter points must be a whole number"},
+                       "d_count");
     if (nl != std::floor(nl))
         return refusal({"“长度点数”必须是整数", "length points must be a whole number"}, "l_count");
     if (!(grid.diameterMax > grid.diameterMin))
@@ -278,12 +281,15 @@ Result LimitsMapCalculator::evaluate(const Inputs &inputs,
             single += !mi.applicable;
         }
         if (single)
-            out.notice({"部分纤芯为单模或大于包层，模式不稳定未计入：" + std::to_string(single) + " 个直径",
+            out.notice({"部分纤芯为单模或大于包层，模式不稳定未计入：" + std::to_string(single) +
+                            " 个直径",
                         "mode instability not counted where the core is single-mode or wider "
-                        "than the cladding: " + std::to_string(single) + " diameters"},
+                        "than the cladding: " +
+                            std::to_string(single) + " diameters"},
                        "core_na");
         if (capped)
-            out.notice({"模式不稳定阈值高于模型扫描上限（5000 W），未计入：" + std::to_string(capped) + " 个直径",
+            out.notice({"模式不稳定阈值高于模型扫描上限（5000 W），未计入：" +
+                            std::to_string(capped) + " 个直径",
                         "mode-instability threshold above the model's 5000 W scan, not counted: " +
                             std::to_string(capped) + " diameters"},
                        "use_mi");

@@ -81,22 +81,14 @@ Text limitCaption(powerlimits::Limit limit)
 {
     using powerlimits::Limit;
     switch (limit) {
-    case Limit::Rupture:
-        return {"热致断裂", "thermal rupture"};
-    case Limit::Melting:
-        return {"纤芯熔化", "core melting"};
-    case Limit::ThermalLens:
-        return {"热透镜", "thermal lens"};
-    case Limit::Srs:
-        return {"受激拉曼散射", "SRS"};
-    case Limit::Sbs:
-        return {"受激布里渊散射", "SBS"};
-    case Limit::Damage:
-        return {"体损伤", "bulk damage"};
-    case Limit::PumpBrightness:
-        return {"泵浦亮度", "pump brightness"};
-    case Limit::ModeInstability:
-        return {"模式不稳定", "mode instability"};
+    case Limit::Rupture: return {"热致断裂", "thermal rupture"};
+    case Limit::Melting: return {"纤芯熔化", "core melting"};
+    case Limit::ThermalLens: return {"热透镜", "thermal lens"};
+    case Limit::Srs: return {"受激拉曼散射", "SRS"};
+    case Limit::Sbs: return {"受激布里渊散射", "SBS"};
+    case Limit::Damage: return {"体损伤", "bulk damage"};
+    case Limit::PumpBrightness: return {"泵浦亮度", "pump brightness"};
+    case Limit::ModeInstability: return {"模式不稳定", "mode instability"};
     }
     return {};
 }
@@ -162,8 +154,7 @@ std::vector<FieldDescription> limitsInputFields()
                inputranges::kFrequency),
         ranged("pol_factor", {"偏振因子", "polarisation factor"}, "", 1.0, "1",
                inputranges::kMaterialFactor),
-        plain("damage_w_um2", {"体损伤强度", "bulk damage intensity"}, "W/μm²", 1e12, "35", 0,
-              1e6),
+        plain("damage_w_um2", {"体损伤强度", "bulk damage intensity"}, "W/μm²", 1e12, "35", 0, 1e6),
         ranged("rho_c_j_m3k", {"密度与热容乘积", "density times heat capacity"}, "J/(m³·K)", 1.0,
                "1.67e6", inputranges::kVolumetricHeatCapacity),
         ranged("eta0", {"初始高阶模比例", "initial higher-order-mode fraction"}, "", 1.0, "0.01",
@@ -190,17 +181,33 @@ const std::vector<LimitsPreset> &limitsPresets()
     // 1070 nm, an amplifier of 20 dB gain (the SRS threshold of an
     // amplifier), mode field 0.8 of the core and 35 W/μm² bulk damage.
     static const std::vector<LimitsPreset> presets = [] {
-        Inputs dawson = {
-            {"clad_mode", kCladFromAbsorption}, {"mode_field_ratio", "1.2"},
-            {"n1", "1.45"}, {"pump_nm", "975"}, {"pump_radiance_w_um2sr", "0.021"},
-            {"pump_na", "0.45"}, {"core_abs_db_m", "250"}, {"pump_abs_db", "20"},
-            {"laser_efficiency", "0.85"}, {"heat_fraction", "0.1"}, {"signal_nm", "1064"},
-            {"linewidth_mhz", "100000"}, {"amp_gain_db", "0"}, {"k_w_mk", "1.38"},
-            {"h_w_m2k", "10000"}, {"t_coolant_k", "300"}, {"t_melt_k", "1983"},
-            {"rupture_w_m", "2460"}, {"dndt_k", "1.18e-5"}, {"gr_m_w", "1e-13"},
-            {"srs_exponent", "16"}, {"gb_m_w", "5e-11"}, {"sbs_exponent", "17"},
-            {"brillouin_bw_mhz", "50"}, {"pol_factor", "1"}, {"damage_w_um2", "35"},
-            {"use_mi", "0"}};
+        Inputs dawson = {{"clad_mode", kCladFromAbsorption},
+                         {"mode_field_ratio", "1.2"},
+                         {"n1", "1.45"},
+                         {"pump_nm", "975"},
+                         {"pump_radiance_w_um2sr", "0.021"},
+                         {"pump_na", "0.45"},
+                         {"core_abs_db_m", "250"},
+                         {"pump_abs_db", "20"},
+                         {"laser_efficiency", "0.85"},
+                         {"heat_fraction", "0.1"},
+                         {"signal_nm", "1064"},
+                         {"linewidth_mhz", "100000"},
+                         {"amp_gain_db", "0"},
+                         {"k_w_mk", "1.38"},
+                         {"h_w_m2k", "10000"},
+                         {"t_coolant_k", "300"},
+                         {"t_melt_k", "1983"},
+                         {"rupture_w_m", "2460"},
+                         {"dndt_k", "1.18e-5"},
+                         {"gr_m_w", "1e-13"},
+                         {"srs_exponent", "16"},
+                         {"gb_m_w", "5e-11"},
+                         {"sbs_exponent", "17"},
+                         {"brillouin_bw_mhz", "50"},
+                         {"pol_factor", "1"},
+                         {"damage_w_um2", "35"},
+                         {"use_mi", "0"}};
         for (int i = 0; i + 1 < powerlimits::kLimitCount; ++i)
             dawson[limitUseKey(powerlimits::limitAt(i))] = "1";
         Inputs single = dawson;
@@ -215,7 +222,8 @@ const std::vector<LimitsPreset> &limitsPresets()
         return std::vector<LimitsPreset>{
             {"custom", {"自定义", "custom"}, {}},
             {"dawson_broadband", {"Dawson 2008 宽带", "Dawson 2008 broadband"}, dawson},
-            {"dawson_single_frequency", {"Dawson 2008 单频", "Dawson 2008 single frequency"},
+            {"dawson_single_frequency",
+             {"Dawson 2008 单频", "Dawson 2008 single frequency"},
              single},
             {"zhu_tandem", {"Zhu 2011 级联泵浦", "Zhu 2011 tandem pumping"}, zhu}};
     }();
@@ -259,9 +267,9 @@ std::optional<LimitsSetup> readLimitsInputs(const CalculatorDescription &descrip
             std::string list;
             for (const std::string &c : f.choices)
                 list += (list.empty() ? "" : ", ") + c;
-            refusalOut = refusal({"“" + f.caption.zh + "”只能是 " + list,
-                                  f.caption.en + " must be one of " + list},
-                                 f.key);
+            refusalOut = refusal(
+                {"“" + f.caption.zh + "”只能是 " + list, f.caption.en + " must be one of " + list},
+                f.key);
             return std::nullopt;
         }
     }
@@ -322,33 +330,37 @@ std::optional<LimitsSetup> readLimitsInputs(const CalculatorDescription &descrip
     };
     // Divisors and logarithms of the limits: zero where the formulas divide.
     if (p.heatFraction <= 0)
-        return refuse("heat_fraction", {"热负荷比例η_heat必须大于0", "the heat fraction η_heat must be above 0"});
+        return refuse("heat_fraction",
+                      {"热负荷比例η_heat必须大于0", "the heat fraction η_heat must be above 0"});
     if (p.laserEfficiency <= 0)
-        return refuse("laser_efficiency", {"光光效率必须大于0", "the optical efficiency must be above 0"});
+        return refuse("laser_efficiency",
+                      {"光光效率必须大于0", "the optical efficiency must be above 0"});
     const bool thermal = s.include[0] || s.include[1] || s.include[2];
     if (thermal && (p.conductivity <= 0 || p.heatTransfer <= 0))
         return refuse(p.heatTransfer <= 0 ? "h_w_m2k" : "k_w_mk",
                       {"热导率与对流换热系数必须大于0",
                        "the thermal conductivity and heat-transfer coefficient must be above 0"});
     if (s.include[2] && p.thermoOptic <= 0)
-        return refuse("dndt_k", {"热光系数必须大于0", "the thermo-optic coefficient must be above 0"});
+        return refuse("dndt_k",
+                      {"热光系数必须大于0", "the thermo-optic coefficient must be above 0"});
     if (s.include[3] && p.ramanGain <= 0)
         return refuse("gr_m_w", {"拉曼增益系数必须大于0", "the Raman gain must be above 0"});
     if (s.include[4] && (p.brillouinGain <= 0 || p.brillouinBandwidth <= 0))
-        return refuse(p.brillouinGain <= 0 ? "gb_m_w" : "brillouin_bw_mhz",
-                      {"布里渊增益系数与带宽必须大于0",
-                       "the Brillouin gain and bandwidth must be above 0"});
+        return refuse(
+            p.brillouinGain <= 0 ? "gb_m_w" : "brillouin_bw_mhz",
+            {"布里渊增益系数与带宽必须大于0", "the Brillouin gain and bandwidth must be above 0"});
     if (p.claddingFromAbsorption && (s.include[0] || s.include[1] || s.include[6]) &&
         (p.coreAbsorption <= 0 || p.pumpAbsorption <= 0))
         return refuse(p.coreAbsorption <= 0 ? "core_abs_db_m" : "pump_abs_db",
                       {"泵浦吸收必须大于0", "the pump absorption must be above 0"});
     if (!p.claddingFromAbsorption && p.claddingRadius < p.coreRadius)
-        return refuse("clad_diameter_um", {"包层直径不能小于纤芯直径",
-                                           "the cladding diameter must not be below the core diameter"});
-    if (s.include[7] && p.claddingRadius < p.coreRadius)
         return refuse("clad_diameter_um",
-                      {"模式不稳定计算的包层直径不能小于纤芯直径",
-                       "the cladding diameter of the mode-instability limit must not be below the core diameter"});
+                      {"包层直径不能小于纤芯直径",
+                       "the cladding diameter must not be below the core diameter"});
+    if (s.include[7] && p.claddingRadius < p.coreRadius)
+        return refuse("clad_diameter_um", {"模式不稳定计算的包层直径不能小于纤芯直径",
+                                           "the cladding diameter of the mode-instability limit "
+                                           "must not be below the core diameter"});
     bool any = false;
     for (bool on : s.include)
         any = any || on;
