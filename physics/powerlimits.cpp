@@ -212,7 +212,10 @@ MiLimit modeInstabilityLimit(const Parameters &p)
         return {};
     ModeInstabilityInput in;
     in.coreRadius = p.coreRadius;
-    in.dopedRadius = p.dopedRadius > 0 ? p.dopedRadius : p.coreRadius;
+    // A doped region given on its own keeps the Green's-function samples of
+    // the model the same for every wider core (heatgreensamples.h); it never
+    // reaches beyond the core, whose field the model only knows inside.
+    in.dopedRadius = p.dopedRadius > 0 ? std::min(p.dopedRadius, p.coreRadius) : p.coreRadius;
     in.claddingRadius = p.claddingRadius;
     in.coreIndex = p.coreIndex;
     in.numericalAperture = p.coreNA;

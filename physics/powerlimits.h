@@ -85,7 +85,7 @@ struct Parameters {
     double claddingRadius = 0;   // b when !claddingFromAbsorption, and b_MI always
     bool claddingFromAbsorption = true;
     double coreNA = 0;      // MI (V number)
-    double dopedRadius = 0; // MI; 0: the whole core
+    double dopedRadius = 0; // MI; 0: the whole core; never more than a
     double coreIndex = 1.45;
     // Efficiencies.
     double laserEfficiency = 0; // η_laser

@@ -108,6 +108,8 @@ std::vector<FieldDescription> limitsInputFields()
         ranged("core_na", {"纤芯数值孔径", "core NA"}, "", 1.0, "0.06",
                inputranges::kNumericalAperture),
         ranged("n1", {"纤芯折射率", "core index"}, "", 1.0, "1.45", inputranges::kRefractiveIndex),
+        plain("doped_diameter_um", {"掺杂区直径（0为整个纤芯）", "doped diameter (0: whole core)"},
+              "μm", kUm, "0", 0, 20000),
         plain("mode_field_ratio", {"模场/纤芯半径比Γ", "mode-field to core radius Γ"}, "", 1.0,
               "1.2", 0.01, 10),
         // Pump.
@@ -293,6 +295,7 @@ std::optional<LimitsSetup> readLimitsInputs(const CalculatorDescription &descrip
     p.claddingRadius = 0.5 * si("clad_diameter_um");
     p.coreNA = si("core_na");
     p.coreIndex = si("n1");
+    p.dopedRadius = 0.5 * si("doped_diameter_um");
     p.modeFieldRatio = si("mode_field_ratio");
     p.pumpWavelength = si("pump_nm");
     p.pumpRadiance = si("pump_radiance_w_um2sr");
