@@ -208,16 +208,13 @@ Result LimitsMapCalculator::evaluate(const Inputs &inputs) const
     return evaluate(inputs, {}, nullptr);
 }
 
-Result LimitsMapCalculator::evaluate(const Inputs &inputs,
-                                     const std::function<void(int, int)> &progress,
-                                     const std::atomic<bool> *cancel) const
+namespace {
+
+// The scan's grid from the inputs, or the refusal of its rules.
+std::optional<Result> readGrid(const CalculatorDescription &description, const Inputs &inputs,
+                               powerlimits::MapGrid &grid)
 {
-    Result refused;
-    const auto setup = readLimitsInputs(description(), inputs, refused);
-    if (!setup)
-        return refused;
-    const InputReader in(description(), inputs);
-    powerlimits::MapGrid grid;
+    const InputReader in(description, inputs);
     grid.diameterMin = in.number("d_min_um") * 1e-6;
     grid.diameterMax = in.number("d_max_um") * 1e-6;
     grid.lengthMin = in.number("l_min_m");
@@ -237,6 +234,31 @@ Result LimitsMapCalculator::evaluate(const Inputs &inputs,
                        "l_max_m");
     grid.diameterCount = static_cast<int>(nd);
     grid.lengthCount = static_cast<int>(nl);
+    return std::nullopt;
+}
+
+} // namespace
+
+std::optional<Result> LimitsMapCalculator::refusalOf(const Inputs &inputs) const
+{
+    Result refused;
+    if (!readLimitsInputs(description(), inputs, refused))
+        return refused;
+    powerlimits::MapGrid grid;
+    return readGrid(description(), inputs, grid);
+}
+
+Result LimitsMapCalculator::evaluate(const Inputs &inputs,
+                                     const std::function<void(int, int)> &progress,
+                                     const std::atomic<bool> *cancel) const
+{
+    Result refused;
+    const auto setup = readLimitsInputs(description(), inputs, refused);
+    if (!setup)
+        return refused;
+    powerlimits::MapGrid grid;
+    if (auto bad = readGrid(description(), inputs, grid))
+        return *bad;
 
     powerlimits::MapResult m;
     try {

@@ -16,6 +16,7 @@
 
 #include <atomic>
 #include <functional>
+#include <optional>
 
 namespace velmora::calc {
 
@@ -37,6 +38,10 @@ public:
     // page's worker thread; a cancelled scan is refused with a notice.
     Result evaluate(const Inputs &inputs, const std::function<void(int, int)> &progress,
                     const std::atomic<bool> *cancel) const;
+    // The refusal evaluate() would give for these inputs, found without
+    // scanning (the page checks on its GUI thread before it starts a worker);
+    // nullopt when the inputs are accepted.
+    std::optional<Result> refusalOf(const Inputs &inputs) const;
 };
 
 void registerfblimitsCalculators(Catalogue &catalogue);

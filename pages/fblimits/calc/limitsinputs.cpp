@@ -84,8 +84,8 @@ Text limitCaption(powerlimits::Limit limit)
     case Limit::Rupture: return {"热致断裂", "thermal rupture"};
     case Limit::Melting: return {"纤芯熔化", "core melting"};
     case Limit::ThermalLens: return {"热透镜", "thermal lens"};
-    case Limit::Srs: return {"受激拉曼散射", "SRS"};
-    case Limit::Sbs: return {"受激布里渊散射", "SBS"};
+    case Limit::Srs: return {"受激拉曼", "SRS"};
+    case Limit::Sbs: return {"受激布里渊", "SBS"};
     case Limit::Damage: return {"体损伤", "bulk damage"};
     case Limit::PumpBrightness: return {"泵浦亮度", "pump brightness"};
     case Limit::ModeInstability: return {"模式不稳定", "mode instability"};
@@ -108,8 +108,7 @@ std::vector<FieldDescription> limitsInputFields()
         ranged("core_na", {"纤芯数值孔径", "core NA"}, "", 1.0, "0.06",
                inputranges::kNumericalAperture),
         ranged("n1", {"纤芯折射率", "core index"}, "", 1.0, "1.45", inputranges::kRefractiveIndex),
-        plain("doped_diameter_um", {"掺杂区直径（0为整个纤芯）", "doped diameter (0: whole core)"},
-              "μm", kUm, "0", 0, 20000),
+        plain("doped_diameter_um", {"掺杂区直径", "doped diameter"}, "μm", kUm, "0", 0, 20000),
         plain("mode_field_ratio", {"模场/纤芯半径比Γ", "mode-field to core radius Γ"}, "", 1.0,
               "1.2", 0.01, 10),
         // Pump.
@@ -122,9 +121,9 @@ std::vector<FieldDescription> limitsInputFields()
         plain("core_abs_db_m", {"纤芯泵浦吸收", "core pump absorption"}, "dB/m", 1.0, "250", 0,
               1e5),
         plain("pump_abs_db", {"泵浦总吸收", "total pump absorption"}, "dB", 1.0, "20", 0, 1000),
-        ranged("laser_efficiency", {"光光效率η_laser", "optical efficiency η_laser"}, "", 1.0,
-               "0.85", inputranges::kFraction),
-        ranged("heat_fraction", {"热负荷比例η_heat", "heat fraction η_heat"}, "", 1.0, "0.1",
+        ranged("laser_efficiency", {"光光效率", "optical efficiency"}, "", 1.0, "0.85",
+               inputranges::kFraction),
+        ranged("heat_fraction", {"热负荷比例", "heat fraction"}, "", 1.0, "0.1",
                inputranges::kFraction),
         // Signal.
         ranged("signal_nm", {"信号波长", "signal wavelength"}, "nm", kNm, "1064",
