@@ -22,6 +22,20 @@ namespace {
 
 constexpr int kPictureWidth = 600, kPictureHeight = 400;
 
+// The binding limit as the result fields show it: its caption, in English the
+// short name (the full one as the field's tool tip).
+QString bindingText(double index)
+{
+    static const char *const kShort[] = {"rupture", "melting", "thermal lens", "SRS",
+                                         "SBS",     "damage",  "pump",         "MI"};
+    const int i = int(index);
+    if (i < 0 || i >= powerlimits::kLimitCount)
+        return QString();
+    if (currentUiLanguage() == UiLanguage::English)
+        return QString::fromLatin1(kShort[i]);
+    return inUiLanguage(velmora::calc::limitCaption(powerlimits::limitAt(i)));
+}
+
 QString firstNotice(const velmora::calc::Result &r)
 {
     return r.notices.empty() ? QString() : inUiLanguage(r.notices.front().text);
@@ -154,7 +168,7 @@ void fblimits::showDesign(const velmora::calc::Result &r)
             continue;
         QString text = QString::fromStdString(out.text);
         if (key == "binding_limit" && std::isfinite(out.value))
-            text = inUiLanguage(velmora::calc::limitCaption(powerlimits::limitAt(int(out.value))));
+            text = bindingText(out.value);
         it->second->setText(text);
         it->second->setCursorPosition(0);
     }
@@ -230,7 +244,7 @@ void fblimits::showMap(const velmora::calc::Result &r)
         const velmora::calc::OutputValue &out = r.outputs.at(key);
         QString text = QString::fromStdString(out.text);
         if (std::string(key) == "binding_limit")
-            text = inUiLanguage(velmora::calc::limitCaption(powerlimits::limitAt(int(out.value))));
+            text = bindingText(out.value);
         QLineEdit *edit = ui.outputs.at(std::string("map.") + key);
         edit->setText(text);
         edit->setCursorPosition(0);

@@ -33,6 +33,8 @@ namespace {
 constexpr int kFontPt = 9;
 constexpr int kFieldWidth = 62;
 constexpr int kComboWidth = 80;
+constexpr int kEnglishComboWidth = 92;
+constexpr int kOutputWidth = 88;
 constexpr int kRowHeight = 20;
 constexpr int kInputColumnWidth = 392;
 constexpr int kPlotHeight = 318;
@@ -97,12 +99,64 @@ QLabel *label(QWidget *parent, const QString &text = QString())
     return l;
 }
 
+// The limits' check boxes in English, in powerlimits order.
+const char *const kShortLimitNames[] = {"rupture", "melting", "lens", "SRS",
+                                        "SBS",     "damage",  "pump", "MI"};
+
+// English captions short enough for the two-column form; the description's
+// full caption is the label's tool tip.
+const std::map<std::string, const char *> kShortEnglish = {
+    {"core_diameter_um", "Core ⌀"},
+    {"length_m", "Length"},
+    {"clad_mode", "Cladding"},
+    {"clad_diameter_um", "Cladding ⌀"},
+    {"doped_diameter_um", "Doped ⌀"},
+    {"mode_field_ratio", "Mode/core Γ"},
+    {"pump_nm", "Pump λ"},
+    {"pump_radiance_w_um2sr", "B"},
+    {"core_abs_db_m", "α_core"},
+    {"pump_abs_db", "Absorbed"},
+    {"laser_efficiency", "η_laser"},
+    {"heat_fraction", "η_heat"},
+    {"signal_nm", "Signal λ"},
+    {"linewidth_mhz", "Linewidth"},
+    {"amp_gain_db", "Gain"},
+    {"d_min_um", "Smallest ⌀"},
+    {"d_max_um", "Largest ⌀"},
+    {"l_min_m", "Shortest"},
+    {"l_max_m", "Longest"},
+    {"d_count", "⌀ points"},
+    {"l_count", "Length points"},
+    {"p_max_w", "P_max"},
+    {"binding_limit", "Binding limit"},
+    {"p_rupture_w", "Rupture"},
+    {"p_melting_w", "Melting"},
+    {"p_thermal_lens_w", "Lens"},
+    {"p_damage_w", "Damage"},
+    {"p_pump_brightness_w", "Pump"},
+    {"p_mi_w", "MI"},
+    {"heat_w_m", "Heat"},
+    {"core_temp_k", "T core"},
+    {"coating_temp_k", "T coating"},
+    {"clad_used_um", "Clad ⌀"},
+    {"delta_n_thermal", "Thermal Δn"},
+    {"thermal_mode_ratio", "w_thermal/w"},
+    {"quantum_defect", "Defect"},
+    {"v_number", "V"},
+    {"core_diameter_um_at_max", "Core ⌀"},
+    {"length_m_at_max", "Length"},
+};
+
 QString captionText(const FieldDescription &f)
 {
     QString text = inUiLanguage(f.caption);
     const bool english = currentUiLanguage() == UiLanguage::English;
-    if (english && !text.isEmpty())
-        text[0] = text[0].toUpper();
+    if (english) {
+        if (auto it = kShortEnglish.find(f.key); it != kShortEnglish.end())
+            text = QString::fromUtf8(it->second);
+        else if (!text.isEmpty())
+            text[0] = text[0].toUpper();
+    }
     if (!f.unit.empty())
         text += QString::fromLatin1(english ? " [%1]" : "[%1]").arg(QString::fromStdString(f.unit));
     return text;
@@ -120,9 +174,10 @@ QCustomPlot *plot(QWidget *parent, const char *objectName)
 QLineEdit *outputEdit(QWidget *parent)
 {
     auto *edit = new QLineEdit(parent);
-    edit->setFont(smallFont());
+    edit->setFont(form::pointFont(kFontPt - 1)); // "1.05972e+06" whole in the field
     edit->setReadOnly(true);
     edit->setFixedHeight(kRowHeight);
+    edit->setFixedWidth(kOutputWidth);
     edit->setStyleSheet(QStringLiteral("background-color: rgb(213, 213, 213);"));
     return edit;
 }
@@ -157,6 +212,8 @@ void FblimitsForm::setupUi(QWidget *page)
     presetCombo = new QComboBox(tab);
     presetCombo->setObjectName(QStringLiteral("m_PresetcomboBox"));
     presetCombo->setFont(smallFont());
+    presetCombo->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    presetCombo->setMinimumContentsLength(16);
     for (const auto &preset : velmora::calc::limitsPresets())
         presetCombo->addItem(QString(), QString::fromStdString(preset.id));
     presetRow->addWidget(presetCombo, 1);
@@ -347,21 +404,25 @@ void FblimitsForm::retranslateUi()
         presetCombo->setItemText(i, inUiLanguage(presets[std::size_t(i)].title));
     for (const auto &[box, title] : groups)
         box->setTitle(QCoreApplication::translate("fblimits", title));
+    const bool english = currentUiLanguage() == UiLanguage::English;
     for (const auto &[caption, field] : captions) {
         caption->setText(captionText(*field));
-        caption->setToolTip(QString::fromStdString(field->key));
+        caption->setToolTip(english ? QString::fromStdString(field->caption.en) : QString());
     }
-    for (const auto &[key, combo] : choices)
+    for (const auto &[key, combo] : choices) {
+        combo->setFixedWidth(english ? kEnglishComboWidth : kComboWidth);
         for (int i = 0; i < combo->count(); ++i) {
             const QString source = combo->itemData(i, kChoiceSourceRole).toString();
             combo->setItemText(i, source == QLatin1String("absorption")
                                       ? QCoreApplication::translate("fblimits", "按吸收确定")
                                       : QCoreApplication::translate("fblimits", "给定直径"));
         }
+    }
     for (int i = 0; i < powerlimits::kLimitCount; ++i) {
         const auto l = powerlimits::limitAt(i);
         limits.at(velmora::calc::limitUseKey(l))
-            ->setText(inUiLanguage(velmora::calc::limitCaption(l)));
+            ->setText(english ? QString::fromLatin1(kShortLimitNames[i])
+                              : inUiLanguage(velmora::calc::limitCaption(l)));
     }
     static const velmora::calc::LimitsMapCalculator mapCalculator;
     constantsTable->setHorizontalHeaderLabels({QCoreApplication::translate("fblimits", "材料常数"),

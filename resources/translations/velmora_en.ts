@@ -249,6 +249,14 @@
         <translation>Yb-doped fiber amplifier and laser: pump, signal, ASE and heat load</translation>
     </message>
     <message>
+        <source>功率极限</source>
+        <translation>Power limits</translation>
+    </message>
+    <message>
+        <source>功率极限：热、非线性、损伤、泵浦亮度与模式不稳定的最大输出功率</source>
+        <translation>Power limits: the largest output power set by heat, nonlinearity, damage, pump brightness and mode instability</translation>
+    </message>
+    <message>
         <source>退出应用程序</source>
         <translation>Quit the application</translation>
     </message>
@@ -1776,6 +1784,121 @@ Reason: %2</translation>
     </message>
 </context>
 <context>
+    <name>fblimits</name>
+    <message>
+        <source>光纤</source>
+        <translation>Fiber</translation>
+    </message>
+    <message>
+        <source>泵浦</source>
+        <translation>Pump</translation>
+    </message>
+    <message>
+        <source>信号</source>
+        <translation>Signal</translation>
+    </message>
+    <message>
+        <source>扫描范围</source>
+        <translation>Scan ranges</translation>
+    </message>
+    <message>
+        <source>计入的极限</source>
+        <translation>Limits counted</translation>
+    </message>
+    <message>
+        <source>扫描范围内的最佳设计</source>
+        <translation>Best design in the scan</translation>
+    </message>
+    <message>
+        <source>功率极限</source>
+        <translation>Power limits</translation>
+    </message>
+    <message>
+        <source>参数组</source>
+        <translation>Preset</translation>
+    </message>
+    <message>
+        <source>按吸收确定</source>
+        <translation>absorbed</translation>
+    </message>
+    <message>
+        <source>给定直径</source>
+        <translation>given</translation>
+    </message>
+    <message>
+        <source>材料常数</source>
+        <translation>Constants</translation>
+    </message>
+    <message>
+        <source>数值</source>
+        <translation>Value</translation>
+    </message>
+    <message>
+        <source>单位</source>
+        <translation>Unit</translation>
+    </message>
+    <message>
+        <source>来源</source>
+        <translation>Source</translation>
+    </message>
+    <message>
+        <source>计算单个设计</source>
+        <translation>One design</translation>
+    </message>
+    <message>
+        <source>扫描</source>
+        <translation>Scan</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>最大功率</source>
+        <translation>P_max</translation>
+    </message>
+    <message>
+        <source>限制因素</source>
+        <translation>Binding</translation>
+    </message>
+    <message>
+        <source>各极限</source>
+        <translation>Limits</translation>
+    </message>
+    <message>
+        <source>单个设计</source>
+        <translation>Design</translation>
+    </message>
+    <message>
+        <source>纤芯直径 [μm]</source>
+        <translation>core diameter [μm]</translation>
+    </message>
+    <message>
+        <source>光纤长度 [m]</source>
+        <translation>fiber length [m]</translation>
+    </message>
+    <message>
+        <source>最大输出功率 [kW]</source>
+        <translation>maximum output power [kW]</translation>
+    </message>
+    <message>
+        <source>最佳设计</source>
+        <translation>best design</translation>
+    </message>
+    <message>
+        <source>；</source>
+        <translation>; </translation>
+    </message>
+    <message>
+        <source>扫描中…</source>
+        <translation>Scanning…</translation>
+    </message>
+    <message>
+        <source>扫描完成</source>
+        <translation>Scan finished</translation>
+    </message>
+</context>
+<context>
     <name>fbmode</name>
     <message>
         <source>精确模式特性</source>
@@ -2437,6 +2560,18 @@ Reason: %2</translation>
 </context>
 <context>
     <name>PictureFileName</name>
+    <message>
+        <source>最大输出功率图</source>
+        <translation>maximum_power_map</translation>
+    </message>
+    <message>
+        <source>限制因素图</source>
+        <translation>binding_limit_map</translation>
+    </message>
+    <message>
+        <source>各极限与纤芯直径</source>
+        <translation>limits_vs_core_diameter</translation>
+    </message>
     <message>
         <source>放大器功率分布</source>
         <translation>amplifier_power</translation>

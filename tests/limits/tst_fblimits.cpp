@@ -113,6 +113,8 @@ private slots:
         saveScreenshot("fblimits-binding.png");
         page->form().plotTabs->setCurrentIndex(2);
         saveScreenshot("fblimits-curves.png");
+        page->calculateDesign(); // the design tab filled too (scan results kept)
+        QVERIFY(!page->findChild<QLineEdit *>("m_map.p_max_w")->text().isEmpty());
         QVERIFY(applyUiLanguage(UiLanguage::English));
         page->form().plotTabs->setCurrentIndex(1);
         saveScreenshot("fblimits-binding-en.png");

@@ -70,7 +70,7 @@ CalculatorDescription designDescription()
         output("coating_temp_k", {"涂覆层温度", "coating temperature"}, "K"),
         output("clad_used_um", {"所用包层直径", "cladding diameter used"}, "μm", 1e-6),
         output("delta_n_thermal", {"纤芯热致折射率差", "thermal index drop across the core"}, ""),
-        output("thermal_mode_ratio", {"热波导模场/模场半径", "thermal-guide to mode radius"}, ""),
+        output("thermal_mode_ratio", {"热波导模场比", "thermal-guide to mode radius"}, ""),
         output("quantum_defect", {"量子亏损", "quantum defect"}, ""),
         output("v_number", {"归一化频率V", "V number"}, ""),
     };
