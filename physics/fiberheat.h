@@ -24,7 +24,7 @@
 // (W. Koechner, Solid-State Laser Engineering, §7.1, without the stress
 // terms). When w_th comes down to the size of the fiber's own mode the
 // thermal guide takes over and the mode shrinks with growing power: the
-// collapse D. Dawson et al., Opt. Express 16, 13240 (2008), §2.3, place at
+// collapse J. W. Dawson et al., Opt. Express 16, 13240 (2008), §2.3, place at
 // q = π k λ² / (2 (dn/dT) a²) (powerlimits.h), where w_th = (4/(π² n))^¼ a.
 //
 // Inputs SI. Nothing is checked here (the callers check ranges): a <= 0,

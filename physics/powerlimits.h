@@ -4,7 +4,7 @@
 // How much diffraction-limited power a fiber laser or amplifier can deliver,
 // and which effect stops it first: each limit written as the largest output
 // power P_max(a, L, ...) of a core of radius a and a fiber of length L, after
-// D. J. Dawson et al., "Analysis of the scalability of diffraction-limited
+// J. W. Dawson et al., "Analysis of the scalability of diffraction-limited
 // fiber lasers and amplifiers to high average power", Opt. Express 16, 13240
 // (2008), §2 (thermal), §3 (nonlinear, damage, pump), and its tandem-pumped
 // extension by J. Zhu et al., Opt. Express 19, 18645 (2011).

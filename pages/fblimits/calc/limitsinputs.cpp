@@ -174,13 +174,18 @@ std::vector<FieldDescription> limitsInputFields()
 
 const std::vector<LimitsPreset> &limitsPresets()
 {
-    // Dawson et al., Opt. Express 16, 13240 (2008), Table 1: silica constants,
-    // diode pumping at 975 nm, η_laser 0.85, η_heat 0.1; broadband (SBS
-    // spread over 100 GHz) and single-frequency signals. Zhu et al., Opt.
-    // Express 19, 18645 (2011): tandem pumping at 1018 nm by fiber lasers
-    // (radiance no longer limiting), heat fraction the quantum defect to
-    // 1070 nm, an amplifier of 20 dB gain (the SRS threshold of an
-    // amplifier), mode field 0.8 of the core and 35 W/μm² bulk damage.
+    // The published parameter sets. Dawson et al., Opt. Express 16, 13240
+    // (2008): silica constants (k, h, T_c, T_m, R_m, dn/dT, g_R, g_B), diode
+    // pumping at 975 nm with η_laser 0.85 and η_heat 0.1, bulk damage
+    // 35 W/μm², SBS exponent 17; broadband means a signal of 100 GHz, which
+    // takes SBS out of play, single frequency a linewidth of 0. The mode-field
+    // ratio Γ = 1.2, the diode radiance 0.021 W/(μm² sr) into NA 0.45 and the
+    // core absorption 250 dB/m with 20 dB absorbed are this program's reading
+    // of the paper's table (the help page lists them; each can be edited).
+    // Zhu et al., Opt. Express 19, 18645 (2011): tandem pumping at 1018 nm
+    // by fiber lasers (radiance 10 W/(μm² sr), no longer limiting), heat the
+    // quantum defect to 1070 nm, an amplifier of 20 dB gain (the SRS
+    // threshold of an amplifier), mode field 0.8 of the core.
     static const std::vector<LimitsPreset> presets = [] {
         Inputs dawson = {{"clad_mode", kCladFromAbsorption},
                          {"mode_field_ratio", "1.2"},
