@@ -59,6 +59,9 @@ std::vector<SweepPreset> availableSweepPresets()
     gain.sampleAt = 1064;
     all.push_back(
         {"信号波长处的增益 vs 反转粒子数", "Yb gain at the signal wavelength vs inversion", gain});
+    all.push_back(
+        {"最大输出功率 vs 纤芯直径", "Maximum output power vs core diameter",
+         preset("limits.design", "core_diameter_um", 10, 150, 29, false, "p_max_w", "p_srs_w")});
 
     std::vector<SweepPreset> fitting;
     for (SweepPreset &p : all)

@@ -186,7 +186,7 @@ void TestMainWindow::menusListTheirEntriesInOrder()
     QCOMPARE(entries(menu("menuFile")),
              QStringList({"actionBscLaw", "actionBscLaser", "actionPls", "actionLasertrit",
                           "actionFBbsc", "actionNonlinear", "actionFBmode", "actionThreshold",
-                          "actionFbamp", "-", "actionClose"}));
+                          "actionFbamp", "actionFblimits", "-", "actionClose"}));
     // Designs follow the seeded entries: save, open, recent, undo, the fiber.
     QCOMPARE(entries(menu("menuEdit")),
              QStringList({"actionClear", "actionDefaultPar", "-", "actionExportData",
@@ -218,9 +218,10 @@ void TestMainWindow::toolbarsCarryTheirActionsAndIconSizes()
     QCOMPARE(top->iconSize(), QSize(24, 24));
     QCOMPARE(left->windowTitle(), QStringLiteral("toolBar"));
     QCOMPARE(top->toolTip(), QStringLiteral("常用常量查表"));
-    QCOMPARE(entries(left), QStringList({"actionBscLaw", "actionBscLaser", "actionPls",
-                                         "actionLasertrit", "actionFBbsc", "actionNonlinear",
-                                         "actionFBmode", "actionThreshold", "actionFbamp"}));
+    QCOMPARE(entries(left),
+             QStringList({"actionBscLaw", "actionBscLaser", "actionPls", "actionLasertrit",
+                          "actionFBbsc", "actionNonlinear", "actionFBmode", "actionThreshold",
+                          "actionFbamp", "actionFblimits"}));
     QCOMPARE(entries(top), QStringList({"actionDefaultPar", "actionClear", "-", "actionConstant",
                                         "actionTopic", "-", "actionClose"}));
 }

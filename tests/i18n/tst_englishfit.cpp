@@ -27,9 +27,9 @@ namespace {
 // of its last glyph, which is blank).
 constexpr int kBearingPixels = 1;
 
-const char *const kPageActions[] = {"actionBscLaw",    "actionNonlinear", "actionFBbsc",
-                                    "actionFBmode",    "actionPls",       "actionBscLaser",
-                                    "actionLasertrit", "actionThreshold", "actionFbamp"};
+const char *const kPageActions[] = {
+    "actionBscLaw",   "actionNonlinear", "actionFBbsc",     "actionFBmode", "actionPls",
+    "actionBscLaser", "actionLasertrit", "actionThreshold", "actionFbamp",  "actionFblimits"};
 
 QString nameOf(const QWidget *w)
 {

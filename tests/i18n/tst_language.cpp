@@ -55,7 +55,7 @@ void openEverything(FBMainWindow &window)
 {
     for (const char *page :
          {"actionBscLaw", "actionBscLaser", "actionPls", "actionLasertrit", "actionFBbsc",
-          "actionNonlinear", "actionThreshold", "actionFbamp", "actionFBmode"})
+          "actionNonlinear", "actionThreshold", "actionFbamp", "actionFBmode", "actionFblimits"})
         trigger(&window, page);
     trigger(&window, "actionConstant");
     trigger(&window, "actionFiberDock");

@@ -152,4 +152,34 @@ TEST(LimitsCalculators, EveryOutputIsFiniteOrCleared)
     EXPECT_TRUE(r.outputs.at("p_mi_w").text.empty()); // MI not counted in the preset
 }
 
+TEST(LimitsCalculators, HeatProfileGivesTheCoreTemperatureAlongTheFiber)
+{
+    const Assignments base = {{"core_diameter_um", "20"},
+                              {"clad_mode", "fixed"},
+                              {"clad_diameter_um", "400"},
+                              {"use_mi", "0"}};
+    Assignments with = base;
+    with.push_back({"heat_profile_w_m", "0, 10,40"});
+    const Result r = run("limits.design", with);
+    ASSERT_FALSE(r.refused);
+    const std::vector<double> &t = r.outputs.at("core_temp_z_k").data;
+    ASSERT_EQ(t.size(), 3u);
+    // Linear in q: ΔT(40) = 4 ΔT(10), and q = 0 sits at the coolant.
+    EXPECT_DOUBLE_EQ(t[0], 300);
+    EXPECT_NEAR(t[2] - 300, 4 * (t[1] - 300), 1e-9);
+    EXPECT_DOUBLE_EQ(value(r, "core_temp_peak_k"), t[2]);
+    // ΔT = (q/4πk)[1 + 2 ln(b/a) + 2k/(b h)] with a = 10 μm, b = 200 μm.
+    const double k = 1.38, h = 1e4, a = 10e-6, b = 200e-6;
+    const double rise =
+        10 / (4 * 3.14159265358979323846 * k) * (1 + 2 * std::log(b / a) + 2 * k / (b * h));
+    EXPECT_NEAR(t[1] - 300, rise, 1e-9 * rise);
+    Assignments bad = base;
+    bad.push_back({"heat_profile_w_m", "1,,2"});
+    const Result refused = run("limits.design", bad);
+    ASSERT_TRUE(refused.refused);
+    EXPECT_EQ(refused.notices.at(0).key, "heat_profile_w_m");
+    bad.back().second = "1,-2";
+    EXPECT_TRUE(run("limits.design", bad).refused);
+}
+
 } // namespace

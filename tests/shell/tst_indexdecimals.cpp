@@ -35,9 +35,14 @@ private slots:
         int checked = 0;
         for (const auto &calculator : catalogue().all()) {
             const CalculatorDescription &description = calculator->description();
+            // Pages added since have no slot of their own: shown by folder.
             const auto slot = pageSlots.find(description.page);
-            QVERIFY2(slot != pageSlots.end(), description.page.c_str());
-            QVERIFY(QMetaObject::invokeMethod(&window, slot->second));
+            if (slot != pageSlots.end())
+                QVERIFY(QMetaObject::invokeMethod(&window, slot->second));
+            else
+                QVERIFY(QMetaObject::invokeMethod(
+                    &window, "showPageOf",
+                    Q_ARG(QString, QString::fromStdString(description.page))));
             QWidget *page = window.currentPageWidget();
             QVERIFY(page);
             for (const FieldDescription &field : description.fields) {

@@ -6,8 +6,12 @@
 #include "limitsinputs.h"
 #include "textformat.h"
 
+#include <algorithm>
 #include <cmath>
 #include <memory>
+#include <optional>
+
+#include "fiberheat.h"
 
 namespace velmora::calc {
 
@@ -40,6 +44,23 @@ const Text kMiCapped = {
 const Text kMiSingleMode = {"纤芯为单模（V ≤ 2.405），模式不稳定不适用",
                             "the core is single-mode (V ≤ 2.405): mode instability does not apply"};
 
+// "1.5, 2,3e1" → numbers (the page's number reading, C locale); nullopt for
+// a text that is not such a list of finite non-negative numbers.
+std::optional<std::vector<double>> parseProfile(const std::string &text)
+{
+    std::vector<double> values;
+    std::size_t start = 0;
+    while (start <= text.size()) {
+        const std::size_t comma = std::min(text.find(',', start), text.size());
+        double v = 0;
+        if (!parseNumber(text.substr(start, comma - start), &v) || !std::isfinite(v) || v < 0)
+            return std::nullopt;
+        values.push_back(v);
+        start = comma + 1;
+    }
+    return values;
+}
+
 Result miRefusal()
 {
     return refusal({kComplexDivisionMessage,
@@ -56,6 +77,15 @@ CalculatorDescription designDescription()
     s.page = "fblimits";
     s.tab = 0;
     s.fields = limitsInputFields();
+    // The amplifier's z-resolved heat load (amp.steady_state heat_w_m_z),
+    // comma-separated W/m: the core temperature along the fiber.
+    FieldDescription profile;
+    profile.key = "heat_profile_w_m";
+    profile.kind = ValueKind::Choice;
+    profile.caption = {"热负载分布（逗号分隔）", "heat-load profile (comma-separated)"};
+    profile.unit = "W/m";
+    profile.required = false;
+    s.fields.push_back(profile);
     std::vector<FieldDescription> out = {
         output("p_max_w", {"最大输出功率", "maximum output power"}, "W"),
         output("binding_limit", {"限制因素", "binding limit"}, ""),
@@ -73,6 +103,9 @@ CalculatorDescription designDescription()
         output("thermal_mode_ratio", {"热波导模场比", "thermal-guide to mode radius"}, ""),
         output("quantum_defect", {"量子亏损", "quantum defect"}, ""),
         output("v_number", {"归一化频率V", "V number"}, ""),
+        output("core_temp_z_k", {"沿光纤的纤芯温度", "core temperature along the fiber"}, "K", 1.0,
+               ValueKind::Curve),
+        output("core_temp_peak_k", {"纤芯温度峰值", "peak core temperature"}, "K"),
     };
     out.insert(out.end(), more.begin(), more.end());
     s.fields.insert(s.fields.end(), out.begin(), out.end());
@@ -179,6 +212,28 @@ Result LimitsDesignCalculator::evaluate(const Inputs &inputs) const
     out.number("quantum_defect", qd, text6(qd));
     const double v = 2 * 3.14159265358979323846 * p.coreRadius * p.coreNA / p.signalWavelength;
     out.number("v_number", v, text6(v));
+    const auto given = inputs.find("heat_profile_w_m");
+    if (given != inputs.end() && !given->second.empty()) {
+        constexpr std::size_t kMaxSamples = 1000000;
+        const auto q = parseProfile(given->second);
+        if (!q || q->size() > kMaxSamples)
+            return refusal({"热负载分布应是以逗号分隔的非负数（至多一百万个）",
+                            "the heat-load profile must be non-negative numbers separated by "
+                            "commas (at most a million)"},
+                           "heat_profile_w_m");
+        fiberheat::HeatGeometry g;
+        g.coreRadius = p.coreRadius;
+        g.outerRadius = r.claddingRadius;
+        g.conductivity = p.conductivity;
+        g.heatTransfer = p.heatTransfer;
+        g.coolantTemperature = p.coolantTemperature;
+        const std::vector<double> t = fiberheat::coreTemperatureProfile(g, *q);
+        const double peak = *std::max_element(t.begin(), t.end());
+        out.array("core_temp_z_k", t, {t.size()});
+        out.number("core_temp_peak_k", peak, text6(peak));
+    } else {
+        out.cleared("core_temp_peak_k");
+    }
     if (setup->include[static_cast<int>(Limit::ModeInstability)])
         writeMiNotice(out, r.mi);
     if (r.coreTemperature > p.meltingTemperature * (1 + 1e-9))

@@ -263,7 +263,7 @@ std::optional<LimitsSetup> readLimitsInputs(const CalculatorDescription &descrip
         if (f.role != FieldRole::Output && !inputs.count(f.key))
             inputs[f.key] = f.defaultText;
     for (const FieldDescription &f : description.fields) {
-        if (f.role == FieldRole::Output || f.kind != ValueKind::Choice)
+        if (f.role == FieldRole::Output || f.kind != ValueKind::Choice || f.choices.empty())
             continue;
         const std::string &t = inputs.at(f.key);
         bool known = false;
