@@ -91,6 +91,10 @@ private slots:
         QVERIFY(!field("binding_limit")->text().isEmpty());
         QVERIFY(field("p_mi_w")->text().isEmpty()); // not counted
         QVERIFY(field("core_temp_k")->text().toDouble() > 300);
+        // The window's 清空 empties the result fields through the descriptions.
+        window->findChild<QAction *>(QStringLiteral("actionClear"))->trigger();
+        QVERIFY(field("p_max_w")->text().isEmpty());
+        QCOMPARE(field("core_diameter_um")->text(), QStringLiteral("89.24"));
     }
 
     void scanDrawsTheMapsAndTheBestDesign()

@@ -108,6 +108,9 @@ CalculatorDescription designDescription()
         output("core_temp_peak_k", {"纤芯温度峰值", "peak core temperature"}, "K"),
     };
     out.insert(out.end(), more.begin(), more.end());
+    for (FieldDescription &f : out)
+        if (f.kind == ValueKind::Number)
+            f.objectName = "m_" + f.key; // the page's result fields
     s.fields.insert(s.fields.end(), out.begin(), out.end());
     return s;
 }
@@ -141,6 +144,13 @@ CalculatorDescription mapDescription()
         output("binding_map", {"限制因素分布", "binding-limit map"}, "", 1.0, ValueKind::Map),
     };
     s.fields.insert(s.fields.end(), grid.begin(), grid.end());
+    for (FieldDescription &f : s.fields)
+        if (f.role == FieldRole::Output && f.kind == ValueKind::Number)
+            f.objectName = "m_map." + f.key; // the best design's fields
+        else if (f.role == FieldRole::Input && f.objectName.empty() && f.key.rfind("d_", 0) == 0)
+            f.objectName = "m_" + f.key;
+        else if (f.role == FieldRole::Input && f.objectName.empty() && f.key.rfind("l_", 0) == 0)
+            f.objectName = "m_" + f.key;
     for (int i = 0; i < powerlimits::kLimitCount; ++i) {
         const Limit l = powerlimits::limitAt(i);
         Text c = limitCaption(l);

@@ -5,6 +5,7 @@
 #include "rangecheck.h"
 #include "rangedinput.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace velmora::calc {
@@ -169,7 +170,37 @@ std::vector<FieldDescription> limitsInputFields()
         const auto l = powerlimits::limitAt(i);
         f.push_back(check(limitUseKey(l), limitCaption(l), true));
     }
+    // The page's widget of each field is "m_<key>" (the window's 清空, saved
+    // designs); the material constants live in the page's table instead, and
+    // the preset box is no input of its own.
+    const std::vector<std::string> &table = limitsConstantKeys();
+    for (FieldDescription &field : f)
+        if (field.key != "preset" &&
+            std::find(table.begin(), table.end(), field.key) == table.end())
+            field.objectName = "m_" + field.key;
     return f;
+}
+
+const std::vector<std::string> &limitsConstantKeys()
+{
+    static const std::vector<std::string> keys = {"k_w_mk",
+                                                  "h_w_m2k",
+                                                  "t_coolant_k",
+                                                  "t_melt_k",
+                                                  "rupture_w_m",
+                                                  "dndt_k",
+                                                  "gr_m_w",
+                                                  "srs_exponent",
+                                                  "gb_m_w",
+                                                  "sbs_exponent",
+                                                  "brillouin_bw_mhz",
+                                                  "pol_factor",
+                                                  "damage_w_um2",
+                                                  "rho_c_j_m3k",
+                                                  "eta0",
+                                                  "rin",
+                                                  "p0_w"};
+    return keys;
 }
 
 const std::vector<LimitsPreset> &limitsPresets()

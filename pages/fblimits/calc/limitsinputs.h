@@ -18,6 +18,9 @@ namespace velmora::calc {
 // The fields every power-limit tab has, in form order (inputs only).
 std::vector<FieldDescription> limitsInputFields();
 
+// The material constants, in the order of the page's constants table.
+const std::vector<std::string> &limitsConstantKeys();
+
 // The check-box key of each limit ("use_rupture", ...), in powerlimits order.
 std::string limitUseKey(powerlimits::Limit limit);
 // Its caption, e.g. {"热致断裂", "thermal rupture"}.
