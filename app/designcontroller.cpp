@@ -21,6 +21,10 @@
 #include <QStatusBar>
 #include <QTabWidget>
 
+#include <set>
+#include <utility>
+#include <vector>
+
 using namespace velmora;
 
 namespace {
@@ -108,7 +112,7 @@ void DesignController::retranslate()
     m_open->setStatusTip(tr("从设计文件恢复当前光纤和所有输入"));
     m_recentMenu->setTitle(tr("最近的设计"));
     m_undoAction->setText(tr("撤销"));
-    m_undoAction->setStatusTip(tr("撤销上一次恢复默认参数或打开设计"));
+    m_undoAction->setStatusTip(tr("撤销上一次恢复默认参数、打开设计或使用当前光纤"));
     m_use->setText(tr("使用当前光纤"));
     m_use->setStatusTip(tr("用当前光纤填写本页的光纤参数"));
     m_dockAction->setText(tr("当前光纤…"));
@@ -195,10 +199,15 @@ void DesignController::restore(const Snapshot &s)
         showPageTab(s.page, s.tab);
 }
 
-void DesignController::restoreDefaultsWithUndo()
+void DesignController::keepForUndo()
 {
     m_undo = snapshot();
-    findAction(m_window, "actionUndoReplace")->setEnabled(true);
+    m_undoAction->setEnabled(true);
+}
+
+void DesignController::restoreDefaultsWithUndo()
+{
+    keepForUndo();
     QMetaObject::invokeMethod(m_window, "defaultPar");
 }
 
@@ -260,8 +269,7 @@ bool DesignController::openDesignFrom(const QString &path, QString *error, QStri
         *error = QStringLiteral("%1：%2").arg(QFileInfo(path).fileName(), inUiLanguage(r.error));
         return false;
     }
-    m_undo = snapshot();
-    findAction(m_window, "actionUndoReplace")->setEnabled(true);
+    keepForUndo();
     for (const auto &[id, inputs] : r.design.tabs) {
         const calc::Calculator *c = calc::catalogue().find(id);
         if (QWidget *page = pageFor(c->description().page, true))
@@ -283,17 +291,31 @@ QStringList DesignController::useCurrentFiber()
     QWidget *page = m_window->currentPageWidget();
     if (!page)
         return written;
+    // Every calculator of the tab shown; two of one tab (the mode list and
+    // the field map) share their fiber fields, written and named once.
+    std::vector<std::pair<const calc::CalculatorDescription *, calc::Inputs>> fills;
+    std::set<std::string> objects;
     for (const auto &c : calc::catalogue().all()) {
         const calc::CalculatorDescription &description = c->description();
         if (description.page != currentFolder() || description.tab != m_window->currentInnerTab())
             continue;
         calc::Inputs inputs;
         for (const designs::FiberFill &fill : designs::fiberFillsFor(description, m_fiber)) {
+            const calc::FieldDescription *field = description.field(fill.key);
+            if (!field->objectName.empty() && !objects.insert(field->objectName).second)
+                continue;
             inputs[fill.key] = fill.text;
-            written << inUiLanguage(description.field(fill.key)->caption);
+            written << inUiLanguage(field->caption);
         }
-        writeInputs(page, description, inputs);
+        if (!inputs.empty())
+            fills.emplace_back(&description, std::move(inputs));
     }
+    if (fills.empty())
+        return written;
+    // Many inputs replaced at once: one step of undo brings them back.
+    keepForUndo();
+    for (const auto &[description, inputs] : fills)
+        writeInputs(page, *description, inputs);
     return written;
 }
 

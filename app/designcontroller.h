@@ -3,9 +3,10 @@
 
 // The main window's designs: the current fiber (its dock, its summary in the
 // status bar and "使用当前光纤"), saving and opening design files, the
-// recent-designs list, and one step of undo for the two commands that replace
-// many inputs at once (恢复默认参数 and 打开设计), so one click never loses a
-// typed input set.
+// recent-designs list, and one step of undo for the three commands that
+// replace many inputs at once (恢复默认参数, 打开设计 and 使用当前光纤): undo
+// brings back the inputs as they were just before the last of them, so one
+// click never loses a typed input set.
 
 #include "calculator.h"
 #include "fiberdesign.h"
@@ -79,6 +80,7 @@ private:
     void restore(const Snapshot &snapshot);
     void showPageTab(const std::string &folder, int tab);
     std::string currentFolder() const;
+    void keepForUndo();
     void restoreDefaultsWithUndo();
     void addActions();
     void rememberRecent(const QString &path);

@@ -14,6 +14,13 @@
 
 namespace velmora::designs {
 
+// The Yb concentration [m⁻³] behind a quoted small-signal pump absorption
+// [dB/m] at 976 nm of a pump filling a cladding of radius b around a doped
+// region of radius a_d (b = a_d for core pumping); see fiberlibrary.cpp.
+double concentrationFromAbsorption(double dbPerM, double dopedRadiusUm, double claddingRadiusUm);
+
+// The default is the library's 20/400 (1.2 dB/m cladding absorption), so the
+// start-up fiber and the library entry of that name are one fiber.
 struct FiberDesign {
     std::string name = "20/400";
     double coreRadiusUm = 10;      // a
@@ -24,49 +31,34 @@ struct FiberDesign {
     double lengthM = 10;
     double signalNm = 1064;
     double pumpNm = 976;
-    double ybConcentration = 4.2e25; // m⁻³
-    double backgroundLossDbPerM = 0.005;
+    double ybConcentration = concentrationFromAbsorption(1.2, 10, 200); // m⁻³
+    double backgroundLossDbPerM = 0.015;
 
     // n1 = sqrt(NA² + n2²): the core index the NA and n2 imply.
     double n1() const;
 };
 
-// The fiber quantities a tab input can take, by the input's key. Keys follow
-// one scheme across the catalogue (snake_case, page unit as suffix), so the
-// key names the quantity; the value is converted with the field's toSI.
-enum class FiberQuantity {
-    CoreRadius,
-    CladdingRadius,
-    DopedRadius,
-    NumericalAperture,
-    CoreIndex,
-    CladdingIndex,
-    Length,
-    SignalWavelength,
-    PumpWavelength,
-    YbConcentration,
-    CoreArea,
-    ModeFieldRadius, // LP01 at the signal wavelength (Marcuse's fit)
-};
+// The fiber quantities a tab input can hold; each field of a description
+// says which it holds (FieldDescription::fiberQuantity).
+using FiberQuantity = calc::FiberQuantity;
 
-// The quantity input `key` of calculator `id` stands for, if any. The
-// nonlinear tabs call the light that drives SBS/SRS the pump (λ_p): for them
-// it is the fiber's signal wavelength.
-std::optional<FiberQuantity> fiberQuantityOfKey(const std::string &id, const std::string &key);
-
-// The value of a quantity in SI units (m, m², m⁻³, or dimensionless).
+// The value of a quantity in SI units (m, m⁻³, or dimensionless), the
+// background loss in dB/m.
 double fiberQuantitySI(const FiberDesign &fiber, FiberQuantity quantity);
+
+// The quantity's name as the status bar names a filled field.
+calc::Text fiberQuantityName(FiberQuantity quantity);
 
 struct FiberFill {
     std::string key;
     std::string text; // the field text in the tab's unit
+    FiberQuantity quantity = FiberQuantity::None;
 };
 
-// What "使用当前光纤" writes into a tab: one text per input the fiber
-// covers, in the field's unit, in description order. Only tabs about a fiber take
-// it (at least one input is a radius, the NA, the Yb concentration or the
-// mode-field radius), so a laser-cavity length or a prism's index is never
-// overwritten by the fiber's. Empty when nothing overlaps.
+// What "使用当前光纤" writes into a tab: one text per number input that
+// holds a fiber quantity (its description says which), in the field's unit,
+// in description order. A prism's index or a pulse's wavelength holds none
+// and is never overwritten. Empty when nothing overlaps.
 std::vector<FiberFill> fiberFillsFor(const calc::CalculatorDescription &description,
                                      const FiberDesign &fiber);
 

@@ -22,13 +22,7 @@ namespace velmora::designs {
 namespace {
 
 constexpr double kSigmaA976 = 2.48e-24;           // m², shipped table at 976 nm
-const double kDbPerNeper = 10.0 / std::log(10.0); // 4.343 dB per 1/m
-
-double concentrationFromAbsorption(double dbPerM, double dopedRadiusUm, double claddingRadiusUm)
-{
-    const double areaFraction = std::pow(dopedRadiusUm / claddingRadiusUm, 2);
-    return dbPerM / kDbPerNeper / (kSigmaA976 * areaFraction);
-}
+constexpr double kDbPerNeper = 4.342944819032518; // 10/ln 10 dB per 1/m
 
 FiberDesign fiber(const char *name, double coreDiameterUm, double claddingDiameterUm, double na,
                   double absorptionDbPerM, bool corePumped, double lengthM)
@@ -50,6 +44,12 @@ FiberDesign fiber(const char *name, double coreDiameterUm, double claddingDiamet
 }
 
 } // namespace
+
+double concentrationFromAbsorption(double dbPerM, double dopedRadiusUm, double claddingRadiusUm)
+{
+    const double areaFraction = std::pow(dopedRadiusUm / claddingRadiusUm, 2);
+    return dbPerM / kDbPerNeper / (kSigmaA976 * areaFraction);
+}
 
 const std::vector<FiberDesign> &genericFibers()
 {

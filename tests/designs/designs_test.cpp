@@ -28,7 +28,14 @@ public:
                               1e-2),
             calc::numberInput("lambda_p_nm", "", {"泵浦波长", "pump"}, "nm", 1e-9, "976", 100, 1e5),
             calc::numberInput("na", "", {"数值孔径", "NA"}, "", 1.0, "0.06", 0, 1.5),
+            calc::numberInput("lambda_nm", "", {"波长", "wavelength"}, "nm", 1e-9, "1064", 100,
+                              1e5),
             calc::numberOutput("v", "", {"V", "V"}, "", 1.0, "g4")};
+        // lambda_nm holds no fiber quantity here: its spelling does not count.
+        calc::holdingFiber(m_description, {{"a_um", FiberQuantity::CoreRadius},
+                                           {"r_eff_m", FiberQuantity::ModeFieldRadius},
+                                           {"lambda_p_nm", FiberQuantity::PumpWavelength},
+                                           {"na", FiberQuantity::NumericalAperture}});
     }
     const calc::CalculatorDescription &description() const override { return m_description; }
     calc::Result evaluate(const calc::Inputs &) const override { return {}; }
@@ -118,9 +125,7 @@ TEST(CurrentFiber, FillsATabInItsOwnUnits)
     // Marcuse's fit by hand: V = 2π/1.064 μm · 10 μm · 0.065 = 3.8384;
     // V^1.5 = 7.5200, V^6 = 3198: w = 10 μm · (0.65 + 0.21529 + 0.00090) = 8.6619 μm.
     EXPECT_NEAR(std::stod(fills[1].text), 8.6619e-6, 1e-9);
-    // The nonlinear tabs' λ_p is the light driving SBS/SRS: the signal.
-    EXPECT_EQ(fiberQuantityOfKey("nonlinear.sbs", "lambda_p_nm"), FiberQuantity::SignalWavelength);
-    EXPECT_EQ(fiberQuantityOfKey("tmi.threshold", "lambda_p_nm"), FiberQuantity::PumpWavelength);
+    EXPECT_EQ(fills[1].quantity, FiberQuantity::ModeFieldRadius);
 }
 
 TEST(CurrentFiber, GenericTypesAreValidAndTheirConcentrationTracesTheirAbsorption)
@@ -130,4 +135,17 @@ TEST(CurrentFiber, GenericTypesAreValidAndTheirConcentrationTracesTheirAbsorptio
     // 20/400 at 1.2 dB/m cladding absorption: N = 1.2/4.3429/(2.48e-24·(10/200)²).
     const FiberDesign &f = genericFibers()[3];
     EXPECT_NEAR(f.ybConcentration, 1.2 / 4.342945 / (2.48e-24 * 0.0025), 1e21);
+    // The start-up fiber is that library entry: one name, one fiber.
+    const FiberDesign startup;
+    EXPECT_EQ(startup.name, f.name);
+    for (double FiberDesign::*member :
+         {&FiberDesign::coreRadiusUm, &FiberDesign::claddingRadiusUm, &FiberDesign::dopedRadiusUm,
+          &FiberDesign::na, &FiberDesign::n2, &FiberDesign::lengthM, &FiberDesign::signalNm,
+          &FiberDesign::pumpNm, &FiberDesign::ybConcentration,
+          &FiberDesign::backgroundLossDbPerM})
+        EXPECT_EQ(startup.*member, f.*member);
+    // Library names are unique.
+    for (std::size_t i = 0; i < genericFibers().size(); ++i)
+        for (std::size_t j = i + 1; j < genericFibers().size(); ++j)
+            EXPECT_NE(genericFibers()[i].name, genericFibers()[j].name);
 }

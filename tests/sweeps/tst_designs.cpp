@@ -1,6 +1,7 @@
 // Designs in the window: a design file restores every input of every tab
 // and re-saves to the same bytes; a refused file changes nothing; 恢复默认参数
-// and 打开设计 can be undone once; the current fiber fills a tab.
+// 打开设计 and 使用当前光纤 can be undone once; the current fiber fills a tab
+// by what each field holds.
 #include "calcbinding.h"
 #include "catalogue.h"
 #include "designcontroller.h"
@@ -15,6 +16,10 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFile>
+#include <QJsonDocument>
+#include <QJsonObject>
+#include <QProcess>
+#include <QStatusBar>
 #include <QLineEdit>
 #include <QSettings>
 #include <QSignalSpy>
@@ -219,6 +224,60 @@ private slots:
         closeNextNotice();
         QVERIFY(!designs->setCurrentFiber(fiber));
         QCOMPARE(designs->currentFiber().na, 0.065);
+    }
+
+    // The amplifier's `b_um` is the doped radius: it takes the fiber's doped
+    // radius, the pump-cladding field the cladding radius, and the status bar
+    // names exactly the fields written. A design saved then runs in the CLI.
+    void theAmplifierTakesTheFiberByQuantityAndItsDesignRunsInTheCli()
+    {
+        QVERIFY(designs->setCurrentFiber(designs::FiberDesign{})); // 20/400
+        QWidget *page = window->showPage("fbamp");
+        const calc::Calculator *amp = calc::catalogue().find("amp.steady_state");
+        window->findChild<QAction *>(QStringLiteral("actionUseFiber"))->trigger();
+        const calc::Inputs now = readInputs(page, amp->description());
+        QCOMPARE(now.at("a_um"), std::string("10"));
+        QCOMPARE(now.at("b_um"), std::string("10"));
+        QCOMPARE(now.at("clad_um"), std::string("200"));
+        QCOMPARE(now.at("length_m"), std::string("10"));
+        QCOMPARE(now.at("loss_db_m"), std::string("0.015"));
+        QCOMPARE(now.at("nt_m3"), std::string("4.456616309e+25")); // ten digits
+        QCOMPARE(window->statusBar()->currentMessage(),
+                 QStringLiteral("已用当前光纤 20/400 填写：纤芯半径、掺杂半径、内包层半径、"
+                                "纤芯数值孔径、光纤长度、掺杂浓度、背景损耗、泵浦波长、信号波长"));
+
+        QTemporaryDir dir;
+        const QString path = dir.filePath(QStringLiteral("amp.velmora.json"));
+        QString error;
+        QVERIFY2(designs->saveDesignTo(path, &error), qPrintable(error));
+        QProcess cli;
+        cli.start(QCoreApplication::applicationDirPath() + QStringLiteral("/velmora-cli"),
+                  {QStringLiteral("run"), QStringLiteral("amp.steady_state"),
+                   QStringLiteral("--design"), path, QStringLiteral("--format"),
+                   QStringLiteral("json")});
+        QVERIFY(cli.waitForFinished(60000));
+        QCOMPARE(cli.exitCode(), 0);
+        const QJsonObject run = QJsonDocument::fromJson(cli.readAllStandardOutput()).object();
+        const QJsonObject inputs = run.value(QStringLiteral("inputs")).toObject();
+        QCOMPARE(inputs.value(QStringLiteral("b_um")).toDouble(), 10.0);
+        QCOMPARE(inputs.value(QStringLiteral("clad_um")).toDouble(), 200.0);
+        QVERIFY(run.value(QStringLiteral("outputs")).toObject().contains(QStringLiteral("gain_db")));
+    }
+
+    // Undo brings back what was there just before the last replacing
+    // command, here 使用当前光纤 after an earlier 恢复默认参数.
+    void undoRestoresTheInputsJustBeforeUsingTheFiber()
+    {
+        QWidget *page = window->showPage("fbamp");
+        auto *doped = page->findChild<QLineEdit *>(QStringLiteral("m_DopedRadiuslineEdit"));
+        window->findChild<QAction *>(QStringLiteral("actionDefaultPar"))->trigger();
+        doped->setText(QStringLiteral("4.5"));
+        const AllInputs typed = allInputs(designs);
+        window->findChild<QAction *>(QStringLiteral("actionUseFiber"))->trigger();
+        QCOMPARE(doped->text(), QStringLiteral("10"));
+        window->findChild<QAction *>(QStringLiteral("actionUndoReplace"))->trigger();
+        QCOMPARE(doped->text(), QStringLiteral("4.5"));
+        QCOMPARE(allInputs(designs), typed);
     }
 
     // The README's pictures: VELMORA_SCREENSHOTS=<folder> writes them.

@@ -36,6 +36,7 @@ CalculatorDescription modeSpacingDescription()
                {"腔长L[m]", "length_m"},
                {"输出项"},
                {"纵模间隔Δν[Hz]", "spacing_hz"}};
+    holdingFiber(s, {{"length_m", FiberQuantity::FiberLength}});
     return s;
 }
 

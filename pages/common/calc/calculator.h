@@ -32,6 +32,26 @@ enum class ValueKind {
     Map     // row-major grid (shape {rows, cols}); e.g. a 501×501 field map
 };
 
+// The property of a fiber a number input holds, whatever its key spells
+// (`b_um` is the pump-cladding radius on one tab and the doped radius on
+// another): "使用当前光纤" fills a tab by it. None for an input that is not a
+// property of the fiber (a prism's index, a laser's spectral width).
+enum class FiberQuantity {
+    None,
+    CoreRadius,
+    DopedRadius,
+    PumpCladdingRadius,
+    NumericalAperture,
+    CoreIndex,
+    CladdingIndex,
+    FiberLength, // also a fiber laser's cavity length
+    SignalWavelength,
+    PumpWavelength,
+    YbConcentration,
+    BackgroundLoss,  // dB/m
+    ModeFieldRadius, // LP01 at the signal wavelength
+};
+
 // A two-language text: Chinese is the page's own text, English the translation.
 struct Text {
     std::string zh;
@@ -64,6 +84,14 @@ struct FieldDescription {
     bool keptByClear = false;
     std::string restoreText;
     bool keptByRestore = false;
+
+    // What the current fiber writes here (None: nothing).
+    FiberQuantity fiberQuantity = FiberQuantity::None;
+    // ValueKind::Choice: a stable ASCII id for each of `choices`, same order
+    // ("amplifier", "laser"), accepted by the command line and Python beside
+    // the page text and written in their files; empty when the choices are
+    // ASCII already.
+    std::vector<std::string> choiceIds;
 };
 
 // How an exported sheet shows a field: its text, the current item of its

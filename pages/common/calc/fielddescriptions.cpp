@@ -62,4 +62,19 @@ FieldDescription keptByClear(FieldDescription field)
     return field;
 }
 
+FieldDescription holding(FieldDescription field, FiberQuantity quantity)
+{
+    field.fiberQuantity = quantity;
+    return field;
+}
+
+void holdingFiber(CalculatorDescription &description,
+                  std::initializer_list<std::pair<const char *, FiberQuantity>> quantities)
+{
+    for (const auto &[key, quantity] : quantities)
+        for (FieldDescription &field : description.fields)
+            if (field.key == key)
+                field.fiberQuantity = quantity;
+}
+
 } // namespace velmora::calc

@@ -7,6 +7,9 @@
 #include "calculator.h"
 #include "inputranges.h"
 
+#include <initializer_list>
+#include <utility>
+
 namespace velmora::calc {
 
 // A number typed by the user; role Linked for one of a linked pair.
@@ -33,6 +36,15 @@ FieldDescription numberOutput(std::string key, std::string objectName, Text capt
 FieldDescription keptByRestore(FieldDescription field);
 FieldDescription restoredTo(FieldDescription field, std::string text);
 FieldDescription keptByClear(FieldDescription field);
+
+// The field holds this property of the fiber: "使用当前光纤" fills it.
+FieldDescription holding(FieldDescription field, FiberQuantity quantity);
+
+// The same for fields already listed: each key of `description` names the
+// property its field holds (a key the description lacks is a programming
+// error the fiber-fill test reports: nothing is tagged for it).
+void holdingFiber(CalculatorDescription &description,
+                  std::initializer_list<std::pair<const char *, FiberQuantity>> quantities);
 
 } // namespace velmora::calc
 

@@ -3,6 +3,8 @@
 #include "inputranges.h"
 #include "rangecheck.h"
 
+#include <utility>
+
 namespace velmora::calc {
 
 const char *const kCorePumped = "纤芯泵浦";
@@ -47,7 +49,7 @@ FieldDescription count(const char *key, const char *object, Text caption, const 
 }
 
 FieldDescription choice(const char *key, const char *object, Text caption,
-                        std::vector<std::string> choices)
+                        std::vector<std::string> choices, std::vector<std::string> ids)
 {
     FieldDescription f;
     f.key = key;
@@ -56,6 +58,7 @@ FieldDescription choice(const char *key, const char *object, Text caption,
     f.caption = std::move(caption);
     f.defaultText = choices.front();
     f.choices = std::move(choices);
+    f.choiceIds = std::move(ids);
     return f;
 }
 
@@ -105,7 +108,7 @@ std::vector<FieldDescription> amplifierFields()
         input("pump_bwd_w", "m_PumpBwdlineEdit", {"后向泵浦功率", "backward pump power"}, "W", 1,
               "0", r::kPower),
         choice("pump_guide", "m_PumpGuidecomboBox", {"泵浦方式", "pump guide"},
-               {kCorePumped, kCladdingPumped}),
+               {kCorePumped, kCladdingPumped}, {"core", "cladding"}),
         // Signal
         input("signal_nm", "m_SigLamlineEdit", {"信号波长", "signal wavelength"}, "nm", 1e-9,
               "1035", r::kWavelength),
@@ -118,10 +121,11 @@ std::vector<FieldDescription> amplifierFields()
               r::kWavelength),
         count("ase_bins", "m_AseBinslineEdit", {"ASE分段数", "ASE bins"}, "80", kMaxAseBins),
         // Laser
-        choice("mode", "m_ModecomboBox", {"工作方式", "mode"}, {kAmplifierMode, kLaserMode}),
+        choice("mode", "m_ModecomboBox", {"工作方式", "mode"}, {kAmplifierMode, kLaserMode},
+               {"amplifier", "laser"}),
         input("r1", "m_R1lineEdit", {"反射率R1", "reflectivity R1"}, "", 1, "0.99", r::kFraction),
         choice("r2_source", "m_R2SourcecomboBox", {"R2来源", "R2 source"},
-               {kR2Grating, kR2EndFace}),
+               {kR2Grating, kR2EndFace}, {"grating", "end_face"}),
         input("r2", "m_R2lineEdit", {"反射率R2", "reflectivity R2"}, "", 1, "0.1", r::kFraction),
     };
     FieldDescription table;
@@ -130,6 +134,23 @@ std::vector<FieldDescription> amplifierFields()
     table.caption = {"截面数据文件", "cross-section table file"};
     table.required = false; // empty: the shipped table
     f.push_back(table);
+
+    // By the quantity, not the key: `b_um` is the doped radius here.
+    const std::pair<const char *, FiberQuantity> fiber[] = {
+        {"a_um", FiberQuantity::CoreRadius},
+        {"b_um", FiberQuantity::DopedRadius},
+        {"clad_um", FiberQuantity::PumpCladdingRadius},
+        {"na", FiberQuantity::NumericalAperture},
+        {"length_m", FiberQuantity::FiberLength},
+        {"nt_m3", FiberQuantity::YbConcentration},
+        {"loss_db_m", FiberQuantity::BackgroundLoss},
+        {"pump_nm", FiberQuantity::PumpWavelength},
+        {"signal_nm", FiberQuantity::SignalWavelength},
+    };
+    for (const auto &[key, quantity] : fiber)
+        for (FieldDescription &field : f)
+            if (field.key == key)
+                field.fiberQuantity = quantity;
 
     const std::vector<FieldDescription> outputs = {
         output("signal_out_w", "m_SigOutlineEdit", {"信号输出功率", "signal output"}, "W", "g6"),

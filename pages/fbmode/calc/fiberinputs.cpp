@@ -69,6 +69,12 @@ std::vector<FieldDescription> fiberFields(const FiberFieldNames &names)
     na.required = false;
     na.format = "%f";
     na = withRange(na, kNumericalAperture);
+
+    n1.fiberQuantity = FiberQuantity::CoreIndex;
+    n2.fiberQuantity = FiberQuantity::CladdingIndex;
+    a.fiberQuantity = FiberQuantity::CoreRadius;
+    lambda.fiberQuantity = FiberQuantity::SignalWavelength;
+    na.fiberQuantity = FiberQuantity::NumericalAperture;
     return fields;
 }
 

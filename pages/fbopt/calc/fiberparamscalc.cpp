@@ -45,6 +45,7 @@ CalculatorDescription dopingDescription()
                {"吸收截面σabs@976nm[m2]", "sigma_abs_m2"},
                {"输出项"},
                {"增益光纤掺杂浓度N[/m3]", "n_m3"}};
+    holdingFiber(s, {{"a_um", FiberQuantity::CoreRadius}, {"b_um", FiberQuantity::PumpCladdingRadius}});
     return s;
 }
 
@@ -71,6 +72,7 @@ CalculatorDescription lossDescription()
     s.sheet = {
         {"输入项"}, {"输入激光功率Pin[W]", "p_in_w"}, {"输出激光功率Pout[W]", "p_out_w"},
         {"输出项"}, {"总损耗αtotal[dB]", "total_db"}, {"平均损耗αave[dB/m]", "average_db_m"}};
+    holdingFiber(s, {{"length_m", FiberQuantity::FiberLength}});
     return s;
 }
 
@@ -95,6 +97,7 @@ CalculatorDescription fillFactorDescription()
                {"内包层半径b[μm]", "b_um"},
                {"输出项"},
                {"填充因子γ", "fill_factor"}};
+    holdingFiber(s, {{"a_um", FiberQuantity::CoreRadius}, {"b_um", FiberQuantity::PumpCladdingRadius}});
     return s;
 }
 
