@@ -80,7 +80,8 @@ Each is a dict: "id", "title" ({"zh", "en"}), "page", "tab", "inputs" and
 "outputs", lists of dicts with "key", "field" (the page widget), "role",
 "kind" ("number", "choice", "curve", "map"), "caption" ({"zh", "en"}),
 "unit", "to_si", "format" and for inputs "default" (the page's text), "min",
-"max" (None when open), "required", "choices".)doc");
+"max" (None when open), "required", "choices", "choice_ids" (stable ASCII
+ids accepted beside the choices, e.g. mode="laser"; empty when the choices are ASCII).)doc");
     m.def("describe", &describe, py::arg("id"),
           "The description of one calculator (one entry of calculators()).");
     m.def("run", &run, py::arg("id"), R"doc(Evaluate one calculator, as the command line's `run`.

@@ -201,6 +201,10 @@ py::dict descriptionDict(const calc::CalculatorDescription &description)
             for (const std::string &choice : f.choices)
                 choices.append(choice);
             d["choices"] = std::move(choices);
+            py::list ids; // stable ASCII ids, accepted beside the choices
+            for (const std::string &id : f.choiceIds)
+                ids.append(id);
+            d["choice_ids"] = std::move(ids);
         }
         d["format"] = f.format;
         (f.role == calc::FieldRole::Output ? outputs : inputs).append(std::move(d));

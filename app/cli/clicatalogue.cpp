@@ -57,6 +57,8 @@ ordered_json fieldJson(const FieldDescription &f)
         j["required"] = f.required;
         if (f.kind == ValueKind::Choice)
             j["choices"] = f.choices;
+        if (!f.choiceIds.empty())
+            j["choice_ids"] = f.choiceIds;
     }
     j["format"] = f.format;
     return j;

@@ -2,6 +2,7 @@
 #include "clireport.h"
 
 #include "textformat.h"
+#include "validation.h"
 
 #include <nlohmann/json.hpp>
 
@@ -14,11 +15,11 @@ using nlohmann::ordered_json;
 using namespace velmora::calc;
 
 // An input as JSON: the number its text reads as (null when empty), or the
-// choice text.
+// choice's stable ASCII id (its page text when it has none).
 ordered_json inputJson(const FieldDescription &f, const std::string &text)
 {
     if (f.kind != ValueKind::Number)
-        return text;
+        return choiceId(f, text);
     double value = 0;
     return parseNumber(text, &value) ? ordered_json(value) : ordered_json(nullptr);
 }
@@ -159,7 +160,8 @@ std::string runTable(const CalculatorDescription &description, const Inputs &inp
     std::vector<std::vector<std::string>> in;
     for (const FieldDescription &f : description.fields)
         if (f.role != FieldRole::Output)
-            in.push_back({f.key, inputs.at(f.key), f.unit, pick(f.caption, lang)});
+            in.push_back({f.key, zh ? inputs.at(f.key) : choiceId(f, inputs.at(f.key)), f.unit,
+                          pick(f.caption, lang)});
     out += (zh ? "输入项\n" : "inputs\n") + alignedRows(in, "  ");
     std::vector<std::vector<std::string>> rows;
     for (const std::string &key : outputs) {

@@ -68,6 +68,25 @@ class Output(unittest.TestCase):
         self.assertIsNone(doc["outputs"]["theta2_deg"]["value"])  # cleared, not NaN
         self.assertEqual([n["key"] for n in doc["notices"]], ["theta1_rad"])
 
+    def test_choices_take_their_ascii_ids_and_files_write_the_id(self):
+        short = ["ase_bins=10", "length_m=1"]
+        by_id = cli("run", "amp.steady_state", "mode=laser", "pump_guide=cladding",
+                    "r2_source=end_face", *short, "--format", "json")
+        self.assertEqual(by_id.returncode, 0, by_id.stderr)
+        doc = json.loads(by_id.stdout)
+        self.assertEqual((doc["inputs"]["mode"], doc["inputs"]["pump_guide"], doc["inputs"]["r2_source"]),
+                         ("laser", "cladding", "end_face"))
+        # The page's own texts are the same choice and write the same file.
+        by_text = cli("run", "amp.steady_state", "mode=激光器", "pump_guide=包层泵浦",
+                      "r2_source=光纤端面", *short, "--format", "json")
+        self.assertEqual(by_text.stdout, by_id.stdout)
+        r = cli("run", "amp.steady_state", "mode=laserx", "--lang", "en")
+        self.assertEqual(r.returncode, 2)
+        self.assertIn("amplifier (放大器), laser (激光器)", r.stderr)
+        described = json.loads(cli("describe", "amp.steady_state", "--format", "json").stdout)
+        mode = next(f for f in described["inputs"] if f["key"] == "mode")
+        self.assertEqual(mode["choice_ids"], ["amplifier", "laser"])
+
     def test_curves_are_arrays_in_json_and_columns_in_csv(self):
         doc = json.loads(cli("run", "laser.yb_gain", "--format", "json").stdout)
         curve = doc["outputs"]["wavelength_nm"]

@@ -53,11 +53,14 @@ std::optional<Notice> checkAssignment(const CalculatorDescription &description,
         // of a fiber) lists none here: evaluate() refuses a text it lacks.
         if (field->choices.empty())
             return std::nullopt;
-        if (std::find(field->choices.begin(), field->choices.end(), text) != field->choices.end())
+        const std::string page = choiceFromId(*field, text);
+        if (std::find(field->choices.begin(), field->choices.end(), page) != field->choices.end())
             return std::nullopt;
         std::string list;
-        for (const std::string &choice : field->choices)
-            list += (list.empty() ? "" : ", ") + choice;
+        for (std::size_t i = 0; i < field->choices.size(); ++i)
+            list += (list.empty() ? "" : ", ") +
+                    (i < field->choiceIds.size() ? field->choiceIds[i] + " (" + field->choices[i] + ")"
+                                                 : field->choices[i]);
         return problem(key, "“" + text + "” 不是可选值（" + list + "）",
                        "\"" + text + "\" is not one of " + list);
     }
@@ -90,12 +93,28 @@ Inputs applyAssignments(const Calculator &calculator, const Assignments &assignm
     const CalculatorDescription &description = calculator.description();
     Inputs inputs = withDefaults(description, {});
     for (const auto &[key, text] : assignments) {
-        inputs[key] = text;
         const FieldDescription *field = description.field(key);
+        inputs[key] = field ? choiceFromId(*field, text) : text;
         if (field && field->role == FieldRole::Linked)
             inputs = calculator.linkEdited(inputs, key);
     }
     return inputs;
+}
+
+std::string choiceFromId(const FieldDescription &field, const std::string &text)
+{
+    for (std::size_t i = 0; i < field.choiceIds.size() && i < field.choices.size(); ++i)
+        if (field.choiceIds[i] == text)
+            return field.choices[i];
+    return text;
+}
+
+std::string choiceId(const FieldDescription &field, const std::string &text)
+{
+    for (std::size_t i = 0; i < field.choiceIds.size() && i < field.choices.size(); ++i)
+        if (field.choices[i] == text)
+            return field.choiceIds[i];
+    return text;
 }
 
 bool splitAssignment(const std::string &argument, Assignment *assignment)

@@ -36,6 +36,14 @@ std::optional<Notice> checkAssignments(const CalculatorDescription &description,
 // rewriting their partners through Calculator::linkEdited.
 Inputs applyAssignments(const Calculator &calculator, const Assignments &assignments);
 
+// A choice given by its stable ASCII id ("laser") as the page text the
+// calculator reads ("激光器"); any other text unchanged.
+std::string choiceFromId(const FieldDescription &field, const std::string &text);
+
+// The ASCII id of a choice text (what files write); the text itself when
+// the field's choices have no ids or the text is none of them.
+std::string choiceId(const FieldDescription &field, const std::string &text);
+
 // "key=value" split at the first '='; false when there is no '=' or no key.
 bool splitAssignment(const std::string &argument, Assignment *assignment);
 
