@@ -6,6 +6,7 @@
 #include "pageregistry.h"
 #include "readablecombos.h"
 #include "tabfields.h"
+#include "wholetext.h"
 
 #include <QPixmap>
 #include <QVBoxLayout>
@@ -101,6 +102,7 @@ QWidget *FBMainWindow::showPage(const std::string &folder)
         shown = entry->create(this);
         connectEnterToCalculate(shown);
         makeComboListsReadable(shown);
+        keepResultsWhole(shown);
         pageLayout->addWidget(shown);
         ui->widget->setLayout(pageLayout);
     }

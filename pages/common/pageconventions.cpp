@@ -2,6 +2,7 @@
 
 #include "runtimefile.h"
 #include "textformat.h"
+#include "wholetext.h"
 
 #include <QCoreApplication>
 #include <QDoubleValidator>
@@ -55,6 +56,7 @@ void setupOutputField(QLineEdit *field)
 {
     field->setReadOnly(true);
     field->setStyleSheet(QString::fromLatin1(kOutputFieldStyle));
+    keepWholeText(field);
 }
 
 void showNotice(QWidget *parent, const QString &text)

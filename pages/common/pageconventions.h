@@ -38,7 +38,8 @@ QString formatNumber(double value, char format, int precision);
 // bounded buffer so no format can overrun it.
 QString formatPrintf(const char *format, double value);
 
-// Read-only, light grey: the look of every result field.
+// Read-only, light grey: the look of every result field, which shows its
+// whole text (wholetext.h).
 extern const char *const kOutputFieldStyle;
 void setupOutputField(QLineEdit *field);
 

@@ -4,6 +4,7 @@
 #include "formbuilder.h"
 #include "pagelanguage.h"
 #include "uilanguage.h"
+#include "wholetext.h"
 
 #include <qcustomplot.h>
 
@@ -258,6 +259,7 @@ void FbampForm::setupUi(QWidget *page)
         edit->setReadOnly(true);
         edit->setFixedHeight(kRowHeight);
         edit->setStyleSheet(QStringLiteral("background-color: rgb(213, 213, 213);"));
+        keepWholeText(edit);
         outputs[f.key] = edit;
         outGrid->addWidget(edit, row, col + 1);
     }

@@ -1,0 +1,146 @@
+// Every result field shows its whole text: each page and tab of the window,
+// in Chinese and in English, every read-only line edit given the longest
+// texts the number formats write; the text, in the font the field then
+// shows it in, fits the field's room by font metrics. A text too wide
+// would scroll and show a part that reads as another number.
+#include "../shell/shelltest.h"
+
+#include "fbmainwindow.h"
+#include "pageregistry.h"
+#include "tabfields.h"
+#include "textformat.h"
+#include "uilanguageswitch.h"
+#include "wholetext.h"
+
+#include <QAction>
+#include <QLineEdit>
+#include <QSet>
+#include <QTabWidget>
+
+namespace {
+
+// The longest texts of the formats ('g6' and '%.2e' of extreme exponents,
+// the fixed-point results of their widest values), and a long negative
+// fixed-point result.
+QStringList extremeTexts()
+{
+    using velmora::calc::formatNumber;
+    return {QStringLiteral("-1.23456e-300"), QStringLiteral("1.23456e+300"),
+            QStringLiteral("-8.88888e+300"),
+            QString::fromStdString(formatNumber(-1.23456789e-300, 'g', 6)),
+            QString::fromStdString(formatNumber(-123456.789, 'f', 3)),
+            QStringLiteral("-1.23e-300")};
+}
+
+QString nameOf(const QWidget *w)
+{
+    QStringList parts;
+    for (const QWidget *p = w; p && !p->isWindow(); p = p->parentWidget())
+        if (!p->objectName().isEmpty())
+            parts.prepend(p->objectName());
+    return parts.join(QLatin1Char('/'));
+}
+
+} // namespace
+
+class TestWholeResults : public QObject
+{
+    Q_OBJECT
+
+private:
+    // Every result field of every tab of every page, each extreme text: what
+    // does not fit, one line each. Returns the number of fields checked.
+    int cutResults(FBMainWindow &window, QStringList *cut)
+    {
+        int checked = 0;
+        for (const PageEntry &entry : pageRegistry()) {
+            window.findChild<QAction *>(QString::fromLatin1(entry.actionName))->trigger();
+            QWidget *page = window.currentPageWidget();
+            auto *tabs = page->findChild<QTabWidget *>(QStringLiteral("tabWidget"));
+            for (int t = 0; t < (tabs ? tabs->count() : 1); ++t) {
+                if (tabs)
+                    tabs->setCurrentIndex(t);
+                QApplication::processEvents();
+                // The tab's result fields: its calculators' outputs and any
+                // other read-only line edit.
+                QSet<QLineEdit *> results;
+                for (const velmora::calc::Calculator *c : tabCalculators(page, t))
+                    for (const velmora::calc::FieldDescription &f : c->description().fields)
+                        if (f.role == velmora::calc::FieldRole::Output && !f.objectName.empty())
+                            if (auto *field = page->findChild<QLineEdit *>(
+                                    QString::fromStdString(f.objectName)))
+                                results << field;
+                for (QLineEdit *field : page->findChildren<QLineEdit *>())
+                    if (field->isReadOnly())
+                        results << field;
+                for (QLineEdit *field : results) {
+                    if (!field->isVisible())
+                        continue;
+                    ++checked;
+                    const QString before = field->text();
+                    field->clear();
+                    const QFont own = field->font();
+                    for (const QString &text : extremeTexts()) {
+                        field->setText(text);
+                        if (!showsWholeText(field))
+                            *cut << QStringLiteral("%1 tab %2: %3 \"%4\" needs %5 px of %6")
+                                        .arg(QString::fromStdString(entry.folder))
+                                        .arg(t)
+                                        .arg(nameOf(field), text)
+                                        .arg(field->fontMetrics().horizontalAdvance(text))
+                                        .arg(textRoom(field));
+                        // Set smaller: the text is also the tool tip.
+                        if (field->font() != own && field->toolTip() != text)
+                            *cut << QStringLiteral("%1: no tool tip").arg(nameOf(field));
+                    }
+                    field->setText(before);
+                }
+            }
+        }
+        return checked;
+    }
+
+private slots:
+    void cleanup() { applyUiLanguage(UiLanguage::Chinese); }
+
+    void everyResultShowsItsWholeTextInChinese()
+    {
+        FBMainWindow window;
+        window.show();
+        QStringList cut;
+        const int checked = cutResults(window, &cut);
+        QVERIFY2(checked >= 50, qPrintable(QString::number(checked)));
+        QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QLatin1Char('\n'))));
+    }
+
+    void everyResultShowsItsWholeTextInEnglish()
+    {
+        FBMainWindow window;
+        window.show();
+        QVERIFY(applyUiLanguage(UiLanguage::English));
+        QStringList cut;
+        const int checked = cutResults(window, &cut);
+        QVERIFY2(checked >= 50, qPrintable(QString::number(checked)));
+        QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QLatin1Char('\n'))));
+    }
+
+    // A short text after a long one is shown in the field's own font again.
+    void aFittingTextGetsTheFieldsOwnFontBack()
+    {
+        FBMainWindow window;
+        window.show();
+        QWidget *page = window.showPage("fbamp");
+        auto *left = page->findChild<QLineEdit *>(QStringLiteral("m_PumpLeftlineEdit"));
+        QVERIFY(left);
+        QApplication::processEvents();
+        const QFont own = left->font();
+        left->setText(QStringLiteral("-2.27544e-210"));
+        QVERIFY(showsWholeText(left));
+        left->setText(QStringLiteral("0.1"));
+        QCOMPARE(left->font(), own);
+        QVERIFY(left->toolTip().isEmpty());
+    }
+};
+
+VELMORA_SHELL_TEST_MAIN(TestWholeResults)
+#include "tst_wholeresults.moc"
