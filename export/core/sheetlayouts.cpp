@@ -1,6 +1,7 @@
 #include "sheetlayouts.h"
 
 #include "catalogue.h"
+#include "staleresults.h"
 #include "uilanguage.h"
 
 #include <QAbstractButton>
@@ -102,21 +103,28 @@ QString fieldText(const QWidget *page, const LayoutRow &row, QStringList *missin
             missing->append(what);
         return QString();
     };
+    // An input edited after the results shown were calculated holds the
+    // value that produced them (staleresults.h): the sheet writes that one.
+    auto produced = [](const QWidget *input) { return input->property(kResultInputProperty); };
     switch (row.source) {
     case CellSource::None: return QString();
     case CellSource::LineEdit:
         if (const auto *edit = page->findChild<QLineEdit *>(name))
-            return edit->text();
+            return produced(edit).isValid() ? produced(edit).toString() : edit->text();
         return noteMissing(name);
     case CellSource::ComboText:
         // The item at the current index; no selection (index -1) is empty.
         if (const auto *combo = page->findChild<QComboBox *>(name))
-            return combo->itemText(combo->currentIndex());
+            return combo->itemText(produced(combo).isValid() ? produced(combo).toInt()
+                                                             : combo->currentIndex());
         return noteMissing(name);
     case CellSource::CheckState:
-        if (const auto *button = page->findChild<QAbstractButton *>(name))
+        if (const auto *button = page->findChild<QAbstractButton *>(name)) {
+            const bool checked =
+                produced(button).isValid() ? produced(button).toBool() : button->isChecked();
             return QCoreApplication::translate("SheetLayout",
-                                               button->isChecked() ? kCheckedText : kUncheckedText);
+                                               checked ? kCheckedText : kUncheckedText);
+        }
         return noteMissing(name);
     case CellSource::FiberType: {
         QStringList names;

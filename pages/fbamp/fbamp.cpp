@@ -5,16 +5,21 @@
 #include "fbampplots.h"
 #include "pageconventions.h"
 #include "pagelanguage.h"
+#include "staleresults.h"
 #include "uilanguage.h"
 
 #include <QComboBox>
 #include <QFileDialog>
 #include <QFileInfo>
+#include <QGridLayout>
+#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QThread>
+
+#include <qcustomplot.h>
 
 #include <algorithm>
 #include <cmath>
@@ -35,6 +40,40 @@ fbamp::fbamp(QWidget *parent) : QWidget(parent)
     connect(ui.tableButton, &QPushButton::clicked, this, &fbamp::loadCrossSectionTable);
     connect(ui.presetCombo, QOverload<int>::of(&QComboBox::activated), this, &fbamp::applyPreset);
     showTableName();
+
+    auto *staleNote = new QLabel(ui.outputBox);
+    staleNote->setObjectName(QStringLiteral("fbampStaleNote"));
+    auto *grid = static_cast<QGridLayout *>(ui.outputBox->layout());
+    grid->addWidget(staleNote, grid->rowCount(), 0, 1, grid->columnCount());
+    m_stale = new StaleResults(this, staleNote);
+    for (const auto &entry : ui.inputs) {
+        m_stale->watchInput(entry.second);
+        connect(entry.second, &QLineEdit::textChanged, this, &fbamp::showMatchingPreset);
+    }
+    for (const auto &entry : ui.choices) {
+        m_stale->watchInput(entry.second);
+        connect(entry.second, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
+                &fbamp::showMatchingPreset);
+    }
+    for (const auto &entry : ui.outputs)
+        m_stale->addResult(entry.second);
+    for (QWidget *plot : {ui.powerPlot, ui.inversionPlot, ui.spectrumPlot, ui.heatPlot})
+        m_stale->addResult(plot);
+}
+
+void fbamp::showMatchingPreset()
+{
+    const auto presets = velmora::calc::amplifierPresets();
+    velmora::calc::Inputs now = currentInputs();
+    now.erase("xs_file");
+    int matching = static_cast<int>(presets.size()); // 自定义
+    for (std::size_t i = 0; i < presets.size(); ++i) {
+        velmora::calc::Inputs preset = presets[i].inputs;
+        preset.erase("xs_file");
+        if (preset == now && m_tablePath.isEmpty())
+            matching = static_cast<int>(i);
+    }
+    ui.presetCombo->setCurrentIndex(matching);
 }
 
 fbamp::~fbamp()
@@ -81,9 +120,9 @@ void fbamp::restoreDefaults()
         else if (auto c = ui.choices.find(f.key); c != ui.choices.end())
             c->second->setCurrentIndex(0);
     }
-    ui.presetCombo->setCurrentIndex(0);
     m_tablePath.clear();
     showTableName();
+    showMatchingPreset();
     clearResults();
 }
 
@@ -95,12 +134,14 @@ void fbamp::clearResults()
     ui.progressBar->setValue(0);
     ui.statusLabel->clear();
     m_resultShown = false;
+    m_stale->resultsCleared();
 }
 
 void fbamp::changeEvent(QEvent *event)
 {
     if (isLanguageChange(event)) {
         retranslateKeepingContents(this, [this] { ui.retranslateUi(); });
+        m_stale->retranslate();
         showTableName();
         if (m_resultShown && !isRunning())
             showResult(m_shownResult);
@@ -116,6 +157,7 @@ void fbamp::loadCrossSectionTable()
         return;
     m_tablePath = path;
     showTableName();
+    showMatchingPreset();
 }
 
 void fbamp::showTableName()
@@ -150,6 +192,7 @@ void fbamp::calresFbamp()
     }
 
     clearResults();
+    m_stale->calculationStarted();
     setRunning(true);
     ui.statusLabel->setText(tr("计算中…"));
     m_cancel = std::make_shared<std::atomic_bool>(false);
@@ -216,6 +259,7 @@ void fbamp::showResult(const velmora::calc::Result &r)
     ui.statusLabel->setText(status);
     m_resultShown = true;
     m_shownResult = r;
+    m_stale->resultsShown();
 }
 
 TabPictures fbamp::tabPictures(int /*tab: the page has one*/)

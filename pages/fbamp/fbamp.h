@@ -13,6 +13,7 @@
 #include <memory>
 
 class QThread;
+class StaleResults;
 
 // Fiber-amplifier page "光纤放大器": the steady state of a Yb fiber amplifier
 // or laser (amp.steady_state). Calculate checks the inputs on the GUI thread
@@ -66,6 +67,8 @@ private:
     void showResult(const velmora::calc::Result &result);
     void setRunning(bool running);
     void showTableName();
+    // The preset box names the preset the inputs equal, else 自定义.
+    void showMatchingPreset();
 
     FbampForm ui;
     velmora::calc::AmplifierCalculator m_calculator;
@@ -73,6 +76,7 @@ private:
     std::shared_ptr<std::atomic_bool> m_cancel;
     QString m_tablePath; // empty: the shipped table
     bool m_resultShown = false;
+    StaleResults *m_stale = nullptr; // results greyed once an input differs
     velmora::calc::Result m_shownResult; // redrawn in a new language
 };
 

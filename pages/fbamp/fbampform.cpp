@@ -147,7 +147,8 @@ void FbampForm::setupUi(QWidget *page)
     presetCombo->setObjectName(QStringLiteral("m_PresetcomboBox"));
     presetCombo->setFont(smallFont());
     const size_t presetCount = velmora::calc::amplifierPresets().size();
-    for (size_t i = 0; i < presetCount; ++i)
+    // The presets, then 自定义 (shown once an input differs from them).
+    for (size_t i = 0; i <= presetCount; ++i)
         presetCombo->addItem(QString()); // texts in the window's language: retranslate
     presetRow->addWidget(presetCombo, 1);
     left->addLayout(presetRow);
@@ -278,6 +279,7 @@ void FbampForm::retranslateUi()
     const auto presets = velmora::calc::amplifierPresets();
     for (int i = 0; i < presetCombo->count() && i < int(presets.size()); ++i)
         presetCombo->setItemText(i, inUiLanguage(presets[std::size_t(i)].name));
+    presetCombo->setItemText(int(presets.size()), QCoreApplication::translate("fbamp", "自定义"));
     for (const auto &[box, title] : groups)
         box->setTitle(QCoreApplication::translate("fbamp", title));
     for (const auto &[caption, field] : captions) {

@@ -8,6 +8,7 @@
 #include "pagelanguage.h"
 #include "plotsquare.h"
 #include "qplot.h"
+#include "staleresults.h"
 #include "uilanguage.h"
 #include "vectorpower.h"
 
@@ -191,9 +192,21 @@ void ExactModesTab::buildForm()
     m_table->setSortingEnabled(true);
     connect(m_table, &QTableWidget::itemSelectionChanged, this, &ExactModesTab::showSelectedMode);
 
+    auto *staleNote = new QLabel(this);
+    staleNote->setObjectName(QStringLiteral("exactStaleNote"));
+    m_stale = new StaleResults(this, staleNote);
+    for (const auto &entry : m_fields)
+        m_stale->watchInput(entry.second);
+    for (QWidget *input : {static_cast<QWidget *>(m_material), static_cast<QWidget *>(m_vector)})
+        m_stale->watchInput(input);
+    for (QWidget *result : {static_cast<QWidget *>(m_vField), static_cast<QWidget *>(m_countField),
+                            static_cast<QWidget *>(m_table), static_cast<QWidget *>(m_plot)})
+        m_stale->addResult(result);
+
     auto *layout = new QVBoxLayout(this);
     layout->setContentsMargins(6, 6, 6, 6);
     layout->addLayout(top);
+    layout->addWidget(staleNote);
     layout->addWidget(m_table, 1);
 }
 
@@ -237,6 +250,7 @@ void ExactModesTab::calculate()
     m_progress = std::make_shared<ExactModeProgress>();
     m_pending = std::make_shared<ExactModeSet>();
     const ExactModeRequest request = *checked.request;
+    m_stale->calculationStarted();
     auto progress = m_progress;
     auto pending = m_pending;
     m_worker = QThread::create(
@@ -269,6 +283,7 @@ void ExactModesTab::clearResults()
     m_plot->replot();
     m_mapTitle->clear();
     m_progressBar->setValue(0);
+    m_stale->resultsCleared();
 }
 
 void ExactModesTab::updateProgress()
@@ -292,6 +307,7 @@ void ExactModesTab::workerFinished()
         m_progressBar->setValue(1);
         m_shown = std::move(*m_pending);
         showResults();
+        m_stale->resultsShown();
     } else {
         m_progressBar->setValue(0);
     }
@@ -418,6 +434,7 @@ void ExactModesTab::retranslate()
             label->setText(caption(key));
     m_calculate->setText(tr("计算"));
     m_cancel->setText(tr("取消"));
+    m_stale->retranslate();
     QStringList headers{tr("模式")};
     for (const ExactModeColumn &column : exactModeColumns())
         headers << fromUtf8(exactModeHeader(column, !english));

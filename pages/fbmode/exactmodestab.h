@@ -27,6 +27,7 @@ class QProgressBar;
 class QPushButton;
 class QTableWidget;
 class QThread;
+class StaleResults;
 
 class ExactModesTab : public QWidget
 {
@@ -81,6 +82,7 @@ private:
     QLineEdit *m_vField = nullptr;
     QLineEdit *m_countField = nullptr;
     QTableWidget *m_table = nullptr;
+    StaleResults *m_stale = nullptr; // results greyed once an input differs
     QCustomPlot *m_plot = nullptr;
     QCPColorMap *m_colorMap = nullptr;
     QLabel *m_mapTitle = nullptr;

@@ -21,6 +21,8 @@
 #include <QTemporaryDir>
 #include <QtTest>
 
+#include <qcustomplot.h>
+
 namespace {
 // Generous bound for a solve that takes milliseconds: it only keeps a broken
 // build from hanging the suite; nothing about speed is asserted here.
@@ -138,6 +140,49 @@ private slots:
         QCOMPARE(pictures.written.size(), 4);
         for (const QString &path : pictures.written)
             QVERIFY(QFile::exists(path));
+    }
+
+    // Results belong to their inputs: an edit after the calculation greys
+    // them with a note, the sheet writes the inputs that produced them, and
+    // typing the value back or calculating again makes them current.
+    void anEditedInputMarksTheResultsAndTheSheetKeepsTheirInputs()
+    {
+        page->restoreDefaults();
+        calculateAndWait();
+        auto *note = page->findChild<QLabel *>(QStringLiteral("fbampStaleNote"));
+        QVERIFY(note->isHidden());
+        QVERIFY(!output("m_SigOutlineEdit")->graphicsEffect());
+        QLineEdit *length = page->form().inputs.at("length_m");
+        length->setText(QStringLiteral("7.5"));
+        QVERIFY(!note->isHidden());
+        QVERIFY(output("m_SigOutlineEdit")->graphicsEffect());
+        QVERIFY(page->form().powerPlot->graphicsEffect());
+        QTemporaryDir dir;
+        const QString sheet = dir.filePath(QStringLiteral("amp.csv"));
+        QCOMPARE(exportSheet(page, 0, sheet).status, SheetExportResult::Written);
+        QFile file(sheet);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QString text = QString::fromUtf8(file.readAll());
+        QVERIFY(text.contains(QStringLiteral("光纤长度[m],2.5")));
+        QVERIFY(!text.contains(QStringLiteral("7.5")));
+        length->setText(QStringLiteral("2.5")); // back as calculated
+        QVERIFY(note->isHidden());
+        length->setText(QStringLiteral("7.5"));
+        calculateAndWait();
+        QVERIFY(note->isHidden());
+        QVERIFY(!output("m_SigOutlineEdit")->graphicsEffect());
+    }
+
+    // The preset box names the preset the inputs equal, 自定义 otherwise.
+    void thePresetBoxSaysCustomOnceAnInputDiffers()
+    {
+        page->form().presetCombo->setCurrentIndex(1);
+        page->applyPreset(1);
+        QCOMPARE(page->form().presetCombo->currentIndex(), 1);
+        page->form().inputs.at("signal_w")->setText(QStringLiteral("0.5"));
+        QCOMPARE(page->form().presetCombo->currentText(), QStringLiteral("自定义"));
+        page->form().inputs.at("signal_w")->setText(QStringLiteral("0.4"));
+        QCOMPARE(page->form().presetCombo->currentIndex(), 1);
     }
 
     // The README's picture: VELMORA_SCREENSHOTS=<folder> writes it.

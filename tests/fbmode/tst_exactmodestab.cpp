@@ -139,6 +139,29 @@ private slots:
 
     // The README's picture: VELMORA_SCREENSHOTS=<folder> writes it.
     // 清空 and 恢复默认参数: no row, map or result of the last solve stays.
+    // Results belong to their inputs: another core radius after the
+    // calculation greys V, the count, the table and the map with a note;
+    // the next calculation makes them current again.
+    void anEditedInputMarksTheResultsUntilTheNextCalculation()
+    {
+        ExactModesTab tab;
+        tab.show();
+        QVERIFY(runAndWait(&tab));
+        auto *note = tab.findChild<QLabel *>(QStringLiteral("exactStaleNote"));
+        QVERIFY(!note->isVisible());
+        field(&tab, "m_exactALineEdit")->setText(QStringLiteral("12")); // was 20
+        QVERIFY(note->isVisible());
+        QVERIFY(field(&tab, "m_exactVLineEdit")->graphicsEffect());
+        QVERIFY(tab.findChild<QTableWidget *>(QStringLiteral("m_exactTable"))->graphicsEffect());
+        QCOMPARE(field(&tab, "m_exactALineEdit")->property("velmoraResultInput").toString(),
+                 QStringLiteral("20"));
+        tab.findChild<QCheckBox *>(QStringLiteral("m_exactVectorCheckBox"))->toggle();
+        QVERIFY(runAndWait(&tab));
+        QVERIFY(!note->isVisible());
+        QVERIFY(!field(&tab, "m_exactVLineEdit")->graphicsEffect());
+        QVERIFY(!field(&tab, "m_exactALineEdit")->property("velmoraResultInput").isValid());
+    }
+
     void clearResultsEmptiesTheTableAndTheMap()
     {
         ExactModesTab tab;
