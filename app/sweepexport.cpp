@@ -4,6 +4,10 @@
 #include "sweepwindow.h"
 
 #include "atomicfile.h"
+#include "catalogue.h"
+#include "sweepseries.h"
+#include "textformat.h"
+#include "uilanguage.h"
 #include "sheet.h"
 #include "sheetwriters.h"
 
@@ -15,6 +19,12 @@
 #include <QSaveFile>
 #include <QSvgGenerator>
 #include <QTableWidget>
+
+#include <cmath>
+#include <utility>
+#include <vector>
+
+using namespace velmora::calc;
 
 namespace {
 
@@ -46,20 +56,104 @@ bool saveBytes(const QString &path, const QByteArray &bytes, QString *error)
     return true;
 }
 
+// The shortest text that reads back as exactly `v` (at most 17 digits).
+QString fullPrecision(double v)
+{
+    for (int digits = 6; digits < 17; ++digits) {
+        const QString text = QString::number(v, 'g', digits);
+        if (text.toDouble() == v)
+            return text;
+    }
+    return QString::number(v, 'g', 17);
+}
+
+// Qt's SVG writer ignores clipping, so a curve would run past the axes:
+// the points outside the visible ranges (and the non-positive ones of a
+// logarithmic axis) are left out of the SVG while it is drawn.
+class SvgClip
+{
+public:
+    explicit SvgClip(QCustomPlot *plot)
+    {
+        for (int g = 0; g < plot->graphCount(); ++g) {
+            QCPGraph *graph = plot->graph(g);
+            QSharedPointer<QCPGraphDataContainer> all(new QCPGraphDataContainer);
+            all->add(*graph->data());
+            m_kept.emplace_back(graph, all);
+            const QCPRange keys = graph->keyAxis()->range();
+            const QCPRange values = graph->valueAxis()->range();
+            auto outside = [&](const QCPGraphData &d) {
+                return !keys.contains(d.key) || !values.contains(d.value);
+            };
+            QSharedPointer<QCPGraphDataContainer> shown(new QCPGraphDataContainer);
+            for (auto it = all->constBegin(); it != all->constEnd(); ++it)
+                if (!outside(*it))
+                    shown->add(*it);
+            graph->setData(shown);
+        }
+    }
+    ~SvgClip()
+    {
+        for (auto &[graph, data] : m_kept)
+            graph->setData(data);
+    }
+    SvgClip(const SvgClip &) = delete;
+    SvgClip &operator=(const SvgClip &) = delete;
+
+private:
+    std::vector<std::pair<QCPGraph *, QSharedPointer<QCPGraphDataContainer>>> m_kept;
+};
+
 } // namespace
 
 bool SweepWindow::saveTable(const QString &path, QString *error) const
 {
+    // Header rows: the calculator, then the fixed inputs of the sweep shown
+    // (its own, not what the form holds now) with their units; then the
+    // table, numbers as numbers at full precision.
     Sheet sheet;
+    int row = 1;
+    const Calculator *calculator = catalogue().find(m_running.calculatorId);
+    if (calculator) {
+        const CalculatorDescription &description = calculator->description();
+        sheet.setText(row, 1, tr("计算"));
+        sheet.setText(row, 2, QString::fromStdString(description.id));
+        sheet.setText(row++, 3, inUiLanguage(description.title));
+        sheet.setText(row++, 1, tr("固定参数"));
+        for (const Assignment &a : m_running.fixed) {
+            const FieldDescription *f = description.field(a.first);
+            sheet.setText(row, 1, f ? inUiLanguage(f->caption) : QString::fromStdString(a.first));
+            double value = 0;
+            const QString text = QString::fromStdString(a.second);
+            if (f && f->kind == ValueKind::Number && parseNumber(a.second, &value))
+                sheet.setValue(row, 2, text);
+            else
+                sheet.setText(row, 2, text);
+            sheet.setText(row++, 3, f ? QString::fromStdString(f->unit) : QString());
+        }
+        ++row; // a blank row before the table
+    }
     for (int c = 0; c < m_points->columnCount(); ++c) {
         const QTableWidgetItem *header = m_points->horizontalHeaderItem(c);
-        sheet.setText(1, c + 1, header ? header->text() : QString());
+        sheet.setText(row, c + 1, header ? header->text() : QString());
     }
-    for (int r = 0; r < m_points->rowCount(); ++r)
-        for (int c = 0; c < m_points->columnCount(); ++c) {
-            const QTableWidgetItem *item = m_points->item(r, c);
-            sheet.setText(r + 2, c + 1, item ? item->text() : QString());
-        }
+    ++row;
+    const bool grouped = !m_running.groupKey.empty();
+    for (const SweepRow &r : m_table.rows) {
+        int c = 1;
+        auto number = [&](double v) {
+            if (std::isfinite(v))
+                sheet.setValue(row, c, fullPrecision(v));
+            ++c;
+        };
+        number(r.x);
+        if (grouped)
+            number(r.group);
+        number(r.value1);
+        if (!m_running.output2.empty())
+            number(r.value2);
+        sheet.setText(row++, c, QString::fromStdString(r.notice));
+    }
     const QString suffix = suffixOf(path);
     if (suffix == QLatin1String("csv"))
         return CsvWriter().write(sheet, path, error);
@@ -96,6 +190,7 @@ bool SweepWindow::savePlot(const QString &path, QString *error) const
         generator.setSize(QSize(kPlotWidth, kPlotHeight));
         generator.setViewBox(QRect(0, 0, kPlotWidth, kPlotHeight));
         generator.setTitle(windowTitle());
+        const SvgClip clip(m_plot);
         QCPPainter painter;
         if (!painter.begin(&generator)) {
             *error = SweepWindow::tr("无法生成 SVG 图片");

@@ -60,6 +60,25 @@ std::string caption(const CalculatorDescription &description, const std::string 
     return english ? f->caption.en : f->caption.zh;
 }
 
+// The guided-mode list of the first computed point, as "LPmn" names; empty
+// when the calculator lists no modes.
+std::vector<std::string> modeNames(const SweepResult &result)
+{
+    for (const SweepPoint &point : result.points) {
+        const auto m = point.result.outputs.find("m");
+        const auto n = point.result.outputs.find("n");
+        if (point.result.refused || m == point.result.outputs.end() ||
+            n == point.result.outputs.end() || m->second.data.size() != n->second.data.size())
+            continue;
+        std::vector<std::string> names;
+        for (std::size_t i = 0; i < m->second.data.size(); ++i)
+            names.push_back("LP" + std::to_string(std::lround(m->second.data[i])) +
+                            std::to_string(std::lround(n->second.data[i])));
+        return names;
+    }
+    return {};
+}
+
 } // namespace
 
 double sweepOutputValue(const CalculatorDescription &description, const std::string &key,
@@ -83,6 +102,9 @@ SweepTable tabulateSweep(const CalculatorDescription &description, const SweepSe
 {
     SweepTable table;
     const bool grouped = !setup.groupKey.empty();
+    const std::vector<std::string> modes =
+        grouped && setup.groupKey == "mode" ? modeNames(result) : std::vector<std::string>();
+    const bool byMode = !modes.empty();
     // Series in a fixed order: output 1 (per group), then output 2 (per group).
     std::map<std::pair<int, int>, std::size_t> seriesIndex;
     auto seriesFor = [&](int axis, int group) -> SweepSeries & {
@@ -92,7 +114,9 @@ SweepTable tabulateSweep(const CalculatorDescription &description, const SweepSe
             SweepSeries s;
             s.axis = axis;
             s.name = caption(description, axis == 1 ? setup.output1 : setup.output2, english);
-            if (grouped)
+            if (byMode)
+                s.name += " (" + modes[std::size_t(group)] + ")";
+            else if (grouped)
                 s.name += " (" + caption(description, setup.groupKey, english) + " " +
                           std::to_string(group) + ")";
             table.series.push_back(std::move(s));
@@ -102,7 +126,9 @@ SweepTable tabulateSweep(const CalculatorDescription &description, const SweepSe
     };
     // Create every series up front so their order does not depend on which
     // point was refused first.
-    const int groups = grouped ? std::max(setup.groupCount, 1) : 1;
+    const int groups = byMode ? std::min(setup.groupCount, int(modes.size()))
+                       : grouped ? std::max(setup.groupCount, 1)
+                                 : 1;
     for (int axis : {1, 2}) {
         if ((axis == 1 ? setup.output1 : setup.output2).empty())
             continue;
@@ -115,8 +141,12 @@ SweepTable tabulateSweep(const CalculatorDescription &description, const SweepSe
         row.x = point.sweptValues.empty() ? kNaN : point.sweptValues[0];
         if (grouped && point.sweptValues.size() > 1)
             row.group = int(std::lround(point.sweptValues[1]));
+        if (byMode && (row.group < 0 || row.group >= groups))
+            continue; // a mode the fiber does not guide
         row.output1 = outputText(description, setup.output1, setup.sampleAt, point.result);
         row.output2 = outputText(description, setup.output2, setup.sampleAt, point.result);
+        row.value1 = sweepOutputValue(description, setup.output1, setup.sampleAt, point.result);
+        row.value2 = sweepOutputValue(description, setup.output2, setup.sampleAt, point.result);
         for (const Notice &n : point.result.notices) {
             if (!row.notice.empty())
                 row.notice += "; ";

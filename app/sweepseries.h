@@ -11,6 +11,7 @@
 #include "sweep.h"
 #include "sweepsetup.h"
 
+#include <limits>
 #include <string>
 #include <vector>
 
@@ -26,6 +27,8 @@ struct SweepRow {
     int group = -1;      // series value, -1 without a series input
     std::string output1; // display texts ("" when refused)
     std::string output2;
+    double value1 = std::numeric_limits<double>::quiet_NaN(); // the numbers behind them
+    double value2 = std::numeric_limits<double>::quiet_NaN();
     std::string notice; // the refusal or notice text, "" when none
 };
 
@@ -34,7 +37,10 @@ struct SweepTable {
     std::vector<SweepRow> rows;
 };
 
-// `english` picks the language of legend and notice texts.
+// `english` picks the language of legend and notice texts. A series input
+// that is a row of the calculator's guided-mode list (its curve outputs "m"
+// and "n") names each curve by its mode (LP01, LP11, …) and leaves out the
+// rows past the end of the list: only the modes that exist are drawn.
 SweepTable tabulateSweep(const velmora::calc::CalculatorDescription &description,
                          const SweepSetup &setup, const velmora::calc::SweepResult &result,
                          bool english = false);

@@ -2,6 +2,7 @@
 
 #include "catalogue.h"
 #include "pageconventions.h"
+#include "staleresults.h"
 #include "sweeprunner.h"
 #include "sweepseries.h"
 #include "uilanguage.h"
@@ -11,6 +12,7 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QFormLayout>
 #include <QHBoxLayout>
 #include <QHeaderView>
@@ -133,6 +135,7 @@ void SweepWindow::retranslate()
     m_cancel->setText(tr("取消"));
     m_exportTable->setText(tr("导出表格…"));
     m_exportPlot->setText(tr("导出图片…"));
+    m_stale->retranslate();
     m_fixed->setHorizontalHeaderLabels({tr("固定参数"), tr("值")});
 
     const auto presets = availableSweepPresets();
@@ -264,9 +267,20 @@ void SweepWindow::buildForm()
     m_points->horizontalHeader()->setStretchLastSection(true);
     m_points->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
 
+    auto *staleNote = new QLabel(this);
+    staleNote->setObjectName(QStringLiteral("sweepStaleNote"));
+    m_stale = new StaleResults(this, staleNote);
+    for (QWidget *input : std::initializer_list<QWidget *>{
+             m_calculator, m_swept, m_start, m_stop, m_count, m_log, m_group, m_groupCount,
+             m_fixed, m_output1, m_output2, m_sampleAt})
+        m_stale->watchInput(input);
+    m_stale->addResult(m_plot);
+    m_stale->addResult(m_points);
+
     auto *right = new QVBoxLayout;
     right->addWidget(m_plot, 3);
     right->addWidget(m_cursor);
+    right->addWidget(staleNote);
     right->addWidget(m_points, 2);
     auto *layout = new QHBoxLayout(this);
     layout->addWidget(controls);
@@ -280,6 +294,26 @@ void SweepWindow::buildForm()
     connect(m_exportTable, &QPushButton::clicked, this, &SweepWindow::exportTable);
     connect(m_exportPlot, &QPushButton::clicked, this, &SweepWindow::exportPlot);
     connect(m_plot, &QCustomPlot::mouseMove, this, &SweepWindow::showNearestPoint);
+    // The log axis follows its box at once.
+    connect(m_logY, &QCheckBox::toggled, this, [this] {
+        if (m_shownTable && !m_runner->isRunning())
+            drawPlot(m_table);
+    });
+    connect(m_swept, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
+            &SweepWindow::hideSweptFromFixed);
+    connect(m_group, QOverload<int>::of(&QComboBox::currentIndexChanged), this,
+            &SweepWindow::hideSweptFromFixed);
+}
+
+// The swept input and the series input take the sweep's values, not a
+// fixed one: their rows are hidden.
+void SweepWindow::hideSweptFromFixed()
+{
+    const std::string swept = dataOf(m_swept), group = dataOf(m_group);
+    for (int row = 0; row < m_fixed->rowCount(); ++row) {
+        const std::string key = m_fixed->item(row, 0)->data(Qt::UserRole).toString().toStdString();
+        m_fixed->setRowHidden(row, key == swept || (!group.empty() && key == group));
+    }
 }
 
 const Calculator *SweepWindow::chosenCalculator() const
@@ -333,6 +367,7 @@ void SweepWindow::fillInputs(const CalculatorDescription &description, const Inp
         m_fixed->setItem(row, 0, name);
         m_fixed->setItem(row, 1, new QTableWidgetItem(text));
     }
+    hideSweptFromFixed();
 }
 
 void SweepWindow::presetChosen(int index)
@@ -345,6 +380,7 @@ void SweepWindow::presetChosen(int index)
     if (s.calculatorId == dataOf(m_calculator))
         s.fixed = setup().fixed;
     applySetup(s);
+    m_cursor->clear(); // the read-out of the last plot belongs to it
 }
 
 SweepSetup SweepWindow::setup() const
@@ -426,7 +462,9 @@ void SweepWindow::startSweep()
         return;
     }
     saveLastSweepSetup(s);
+    m_stale->calculationStarted();
     m_running = s;
+    m_cursor->clear();
     m_progress->setValue(0);
     setRunning(true);
     m_runner->start(*calculator, std::move(axes), s.fixed);
@@ -459,15 +497,22 @@ void SweepWindow::showResults()
     const SweepTable table = tabulateSweep(calculator->description(), m_running, m_runner->result(),
                                            currentUiLanguage() == UiLanguage::English);
     m_shownTable = true;
+    m_table = table;
+    m_cursor->clear(); // names of the curves drawn before
     drawTable(table);
     drawPlot(table);
+    m_stale->resultsShown();
 }
 
-// A cancelled sweep shows nothing of itself: the previous results stay.
+// A cancelled sweep shows nothing of itself: the previous results stay,
+// marked as belonging to their own setup, and the read-out line says so.
 void SweepWindow::sweepCancelled()
 {
     setRunning(false);
     m_progress->setValue(0);
+    m_cursor->setText(m_shownTable ? tr("扫描已取消；图表是上一次扫描的结果")
+                                   : tr("扫描已取消"));
+    m_stale->calculationCancelled();
 }
 
 void SweepWindow::drawTable(const SweepTable &table)
@@ -571,10 +616,25 @@ void SweepWindow::showNearestPoint(QMouseEvent *event)
     m_cursor->setText(text);
 }
 
+QString SweepWindow::withFilterSuffix(const QString &path, const QString &filter)
+{
+    if (path.isEmpty() || !QFileInfo(path).suffix().isEmpty())
+        return path;
+    // "CSV (*.csv)": the extension between "*" and ")".
+    const int star = filter.indexOf(QLatin1String("*."));
+    const int close = filter.indexOf(QLatin1Char(')'), star);
+    if (star < 0 || close < 0)
+        return path;
+    return path + filter.mid(star + 1, close - star - 1);
+}
+
 void SweepWindow::exportTable()
 {
-    const QString path = QFileDialog::getSaveFileName(
-        this, tr("导出表格"), QString(), QStringLiteral("CSV (*.csv);;Excel (*.xlsx)"));
+    QString filter;
+    const QString path = withFilterSuffix(
+        QFileDialog::getSaveFileName(this, tr("导出表格"), QString(),
+                                     QStringLiteral("CSV (*.csv);;Excel (*.xlsx)"), &filter),
+        filter);
     if (path.isEmpty())
         return;
     QString error;
@@ -584,9 +644,12 @@ void SweepWindow::exportTable()
 
 void SweepWindow::exportPlot()
 {
-    const QString path = QFileDialog::getSaveFileName(
-        this, tr("导出图片"), QString(),
-        QStringLiteral("PNG (*.png);;JPEG (*.jpg);;PDF (*.pdf);;SVG (*.svg)"));
+    QString filter;
+    const QString path = withFilterSuffix(
+        QFileDialog::getSaveFileName(
+            this, tr("导出图片"), QString(),
+            QStringLiteral("PNG (*.png);;JPEG (*.jpg);;PDF (*.pdf);;SVG (*.svg)"), &filter),
+        filter);
     if (path.isEmpty())
         return;
     QString error;

@@ -8,6 +8,7 @@
 // cancel); the table and the plot can be exported.
 
 #include "calculator.h"
+#include "sweepseries.h"
 #include "sweepsetup.h"
 
 #include <QDialog>
@@ -21,8 +22,8 @@ class QProgressBar;
 class QPushButton;
 class QSpinBox;
 class QTableWidget;
+class StaleResults;
 class SweepRunner;
-struct SweepTable;
 
 class SweepWindow : public QDialog
 {
@@ -47,6 +48,9 @@ public:
     // file that was there is then untouched). Format from the suffix:
     // .csv / .xlsx for the table; .png / .jpg / .pdf / .svg for the plot.
     bool saveTable(const QString &path, QString *error) const;
+    // The file name chosen in a save dialog, with the chosen filter's
+    // extension ("CSV (*.csv)") when none was typed.
+    static QString withFilterSuffix(const QString &path, const QString &filter);
     bool savePlot(const QString &path, QString *error) const;
 
 protected:
@@ -77,6 +81,9 @@ private:
     void drawTable(const SweepTable &table);
     void drawPlot(const SweepTable &table);
     void notice(const QString &text);
+    // The fixed-input table without the swept and series inputs.
+    void hideSweptFromFixed();
+
 
     QComboBox *m_calculator = nullptr;
     QComboBox *m_preset = nullptr;
@@ -103,6 +110,8 @@ private:
     SweepRunner *m_runner = nullptr;
     SweepSetup m_running; // the setup of the sweep in progress / last shown
     bool m_shownTable = false;
+    SweepTable m_table;             // what the table and the plot show
+    StaleResults *m_stale = nullptr; // greyed once the setup differs from m_running
     std::vector<std::pair<QLabel *, const char *>> m_captions; // and their source texts
 };
 

@@ -5,6 +5,8 @@
 #include <QGraphicsOpacityEffect>
 #include <QLabel>
 #include <QLineEdit>
+#include <QSpinBox>
+#include <QTableWidget>
 
 const char *const kResultInputProperty = "velmoraResultInput";
 
@@ -35,6 +37,10 @@ void StaleResults::watchInput(QWidget *input)
                 &StaleResults::check);
     else if (auto *button = qobject_cast<QAbstractButton *>(input))
         connect(button, &QAbstractButton::toggled, this, &StaleResults::check);
+    else if (auto *spin = qobject_cast<QSpinBox *>(input))
+        connect(spin, QOverload<int>::of(&QSpinBox::valueChanged), this, &StaleResults::check);
+    else if (auto *table = qobject_cast<QTableWidget *>(input))
+        connect(table, &QTableWidget::itemChanged, this, &StaleResults::check);
 }
 
 void StaleResults::addResult(QWidget *result)
@@ -50,11 +56,22 @@ QVariant StaleResults::valueOf(const QWidget *input) const
         return combo->currentIndex(); // its text follows the language
     if (auto *button = qobject_cast<const QAbstractButton *>(input))
         return button->isChecked();
+    if (auto *spin = qobject_cast<const QSpinBox *>(input))
+        return spin->value();
+    if (auto *table = qobject_cast<const QTableWidget *>(input)) {
+        QStringList texts; // a table of inputs: its last column
+        for (int r = 0; r < table->rowCount(); ++r) {
+            const QTableWidgetItem *item = table->item(r, table->columnCount() - 1);
+            texts << (item ? item->text() : QString());
+        }
+        return texts;
+    }
     return {};
 }
 
 void StaleResults::calculationStarted()
 {
+    m_previous = m_kept;
     m_kept.clear();
     for (const QPointer<QWidget> &input : m_inputs)
         if (input)
@@ -64,6 +81,12 @@ void StaleResults::calculationStarted()
 void StaleResults::resultsShown()
 {
     m_haveResults = true;
+    check();
+}
+
+void StaleResults::calculationCancelled()
+{
+    m_kept = m_previous;
     check();
 }
 

@@ -2,7 +2,8 @@
 #define STALERESULTS_H
 
 // Results belong to the inputs that produced them. A tab hands its input
-// widgets (line edits, combo boxes, check boxes and radio buttons), its
+// widgets (line edits, combo boxes, check boxes, radio buttons, spin boxes
+// and tables of inputs), its
 // result widgets and a note label to one StaleResults. When the calculation
 // starts, the inputs are kept; once results are shown, any input differing
 // from what was kept greys the results and shows the note ("the results
@@ -41,10 +42,14 @@ public:
     void calculationStarted();
     // Its results are shown: current, unless an input changed meanwhile.
     void resultsShown();
+    // It was cancelled: the results shown still belong to the inputs kept
+    // at the calculation before.
+    void calculationCancelled();
     // No results (清空, a refused calculation): nothing to be stale.
     void resultsCleared();
 
     bool isStale() const { return m_stale; }
+    bool haveResults() const { return m_haveResults; }
     // The note's text in the window's language (a language change).
     void retranslate();
 
@@ -59,7 +64,8 @@ private:
     QLabel *m_note;
     std::vector<QPointer<QWidget>> m_inputs;
     std::vector<QPointer<QWidget>> m_results;
-    std::map<const QWidget *, QVariant> m_kept; // at the calculation
+    std::map<const QWidget *, QVariant> m_kept;     // at the calculation
+    std::map<const QWidget *, QVariant> m_previous; // at the one before
     bool m_haveResults = false;
     bool m_stale = false;
 };

@@ -310,6 +310,7 @@ void ExactModesTab::workerFinished()
         m_stale->resultsShown();
     } else {
         m_progressBar->setValue(0);
+        m_stale->calculationCancelled(); // the table shown is the one before
     }
     m_pending.reset();
     emit calculationFinished();

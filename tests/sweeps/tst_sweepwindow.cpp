@@ -10,7 +10,9 @@
 #include "textformat.h"
 
 #include <qcustomplot.h>
+#include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QElapsedTimer>
 #include <QLineEdit>
 #include <QPushButton>
@@ -234,7 +236,22 @@ private slots:
         QVERIFY2(window.saveTable(csv, &error), qPrintable(error));
         QFile file(csv);
         QVERIFY(file.open(QIODevice::ReadOnly));
-        QCOMPARE(file.readAll().count("\r\n"), 5); // header + 4 points
+        QStringList lines = QString::fromUtf8(file.readAll()).split(QStringLiteral("\r\n"));
+        // The calculator, the fixed inputs with units, a blank line, the
+        // header and the 4 points, numbers as the sweep computed them.
+        QVERIFY(lines[0].startsWith(QStringLiteral("计算,") +
+                                    QString::fromStdString(calc.description().id)));
+        QVERIFY(lines[1].startsWith(QStringLiteral("固定参数")));
+        int header = 0;
+        while (header < lines.size() && !lines[header].remove(QLatin1Char(',')).isEmpty())
+            ++header;
+        ++header; // after the blank row
+        QVERIFY(header > 2);
+        QCOMPARE(lines.size() - header - 1, 5); // header + 4 points, then the final line end
+        const double x1 = window.runner()->result().points[1].sweptValues[0];
+        QVERIFY(lines[header + 2].startsWith(QString::number(x1, 'g', 17).toDouble() == x1
+                                                 ? QString::number(x1, 'g', 15)
+                                                 : QString::number(x1, 'g', 17)));
         const QList<QPair<QString, QByteArray>> pictures = {
             {QStringLiteral("p.png"), QByteArray("\x89PNG")},
             {QStringLiteral("p.jpg"), QByteArray("\xff\xd8")},
@@ -251,6 +268,88 @@ private slots:
         QVERIFY(!window.savePlot(missing, &error));
         QVERIFY(!error.isEmpty());
         QVERIFY(!window.saveTable(dir.filePath(QStringLiteral("t.txt")), &error));
+        // A name typed without extension takes the chosen filter's.
+        QCOMPARE(SweepWindow::withFilterSuffix(QStringLiteral("/d/sweep1"),
+                                               QStringLiteral("Excel (*.xlsx)")),
+                 QStringLiteral("/d/sweep1.xlsx"));
+        QCOMPARE(SweepWindow::withFilterSuffix(QStringLiteral("/d/s.csv"),
+                                               QStringLiteral("Excel (*.xlsx)")),
+                 QStringLiteral("/d/s.csv"));
+    }
+
+    // The form and the results stay honest: the swept input is not listed
+    // as fixed, the log axis follows its box at once, an edited setup greys
+    // the results with a note, and a cancelled sweep says it was cancelled.
+    void theFormShowsWhatTheResultsBelongTo()
+    {
+        SweepWindow window(nullptr, "optics.refraction");
+        auto *swept = window.findChild<QComboBox *>(QStringLiteral("sweptCombo"));
+        auto *fixed = window.findChild<QTableWidget *>(QStringLiteral("fixedTable"));
+        for (int row = 0; row < fixed->rowCount(); ++row)
+            QCOMPARE(fixed->isRowHidden(row),
+                     fixed->item(row, 0)->data(Qt::UserRole) == swept->currentData());
+        window.findChild<QSpinBox *>(QStringLiteral("countSpin"))->setValue(5);
+        QSignalSpy finished(window.runner(), &SweepRunner::finished);
+        window.startSweep();
+        QVERIFY(finished.wait(20000));
+        auto *plot = window.findChild<QCustomPlot *>(QStringLiteral("sweepPlot"));
+        window.findChild<QCheckBox *>(QStringLiteral("logYCheck"))->setChecked(true);
+        QCOMPARE(plot->yAxis->scaleType(), QCPAxis::stLogarithmic);
+        auto *note = window.findChild<QLabel *>(QStringLiteral("sweepStaleNote"));
+        QVERIFY(note->isHidden());
+        window.findChild<QLineEdit *>(QStringLiteral("stopEdit"))->setText(QStringLiteral("7"));
+        QVERIFY(!note->isHidden());
+        QVERIFY(plot->graphicsEffect());
+    }
+
+    void aCancelledSweepSaysSo()
+    {
+        if (!catalogue().find("tmi.threshold"))
+            QSKIP("the mode-instability calculator is not in the catalogue");
+        SweepWindow window(nullptr, "tmi.threshold");
+        window.findChild<QSpinBox *>(QStringLiteral("countSpin"))->setValue(3);
+        QSignalSpy finished(window.runner(), &SweepRunner::finished);
+        window.startSweep();
+        QVERIFY(finished.wait(60000));
+        // Over the cladding radius every point takes its time: cancelled
+        // long before the end.
+        auto *swept = window.findChild<QComboBox *>(QStringLiteral("sweptCombo"));
+        swept->setCurrentIndex(swept->findData(QStringLiteral("b_um")));
+        window.findChild<QLineEdit *>(QStringLiteral("startEdit"))->setText(QStringLiteral("150"));
+        window.findChild<QLineEdit *>(QStringLiteral("stopEdit"))->setText(QStringLiteral("250"));
+        window.findChild<QSpinBox *>(QStringLiteral("countSpin"))->setValue(400);
+        QSignalSpy cancelled(window.runner(), &SweepRunner::cancelled);
+        window.startSweep();
+        window.cancelSweep();
+        QVERIFY(cancelled.wait(60000));
+        QCOMPARE(window.findChild<QLabel *>(QStringLiteral("cursorLabel"))->text(),
+                 QStringLiteral("扫描已取消；图表是上一次扫描的结果"));
+        QVERIFY(!window.findChild<QLabel *>(QStringLiteral("sweepStaleNote"))->isHidden());
+        QCOMPARE(window.findChild<QTableWidget *>(QStringLiteral("pointsTable"))->rowCount(), 3);
+    }
+
+    // The bend-loss series over the guided-mode list: one curve per mode the
+    // fiber guides, named by the mode.
+    void modeSeriesAreTheGuidedModesByName()
+    {
+        const Calculator *bend = catalogue().find("modes.bend_loss");
+        QVERIFY(bend);
+        SweepSetup setup;
+        setup.calculatorId = "modes.bend_loss";
+        setup.sweptKey = "bend_radius_m";
+        setup.output1 = "alpha";
+        setup.groupKey = "mode";
+        setup.groupCount = 7;
+        SweepAxis radius = axis("bend_radius_m", 0.05, 0.1, 2);
+        SweepAxis mode = axis("mode", 0, 6, 7);
+        const SweepResult result = runSweep(*bend, {radius, mode}, {});
+        const Result single = bend->evaluate(withDefaults(bend->description(), {}));
+        const std::size_t guided = single.outputs.at("m").data.size();
+        QVERIFY(guided >= 1 && guided < 7);
+        const SweepTable table = tabulateSweep(bend->description(), setup, result);
+        QCOMPARE(table.series.size(), guided);
+        QVERIFY(table.series[0].name.find("(LP01)") != std::string::npos);
+        QCOMPARE(table.rows.size(), 2 * guided);
     }
 };
 
