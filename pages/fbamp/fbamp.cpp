@@ -141,6 +141,9 @@ void fbamp::changeEvent(QEvent *event)
 {
     if (isLanguageChange(event)) {
         retranslateKeepingContents(this, [this] { ui.retranslateUi(); });
+        labelAmplifierPlots(ui); // at once, with or without results
+        for (QCustomPlot *p : {ui.powerPlot, ui.inversionPlot, ui.spectrumPlot, ui.heatPlot})
+            p->replot();
         m_stale->retranslate();
         showTableName();
         if (m_resultShown && !isRunning())
@@ -193,6 +196,7 @@ void fbamp::calresFbamp()
 
     clearResults();
     m_stale->calculationStarted();
+    m_pendingSignalNm = design.signalWavelength * 1e9;
     setRunning(true);
     ui.statusLabel->setText(tr("计算中…"));
     m_cancel = std::make_shared<std::atomic_bool>(false);
@@ -211,6 +215,7 @@ void fbamp::calresFbamp()
         m_worker->deleteLater();
         m_worker = nullptr;
         setRunning(false);
+        m_shownSignalNm = m_pendingSignalNm;
         showResult(*result);
         emit calculationFinished();
     });
@@ -249,7 +254,7 @@ void fbamp::showResult(const velmora::calc::Result &r)
             edit->setText(QString::fromStdString(it->second.text));
             edit->setCursorPosition(0); // long numbers show their leading digits
         }
-    drawAmplifierPlots(ui, r);
+    drawAmplifierPlots(ui, r, m_shownSignalNm);
     ui.progressBar->setValue(100);
     QString status = tr("完成：迭代 %1 次，网格 %2 段")
                          .arg(r.outputs.at("iterations").text.c_str())
@@ -279,4 +284,45 @@ TabPictures fbamp::tabPictures(int /*tab: the page has one*/)
     for (const auto &[plot, name] : plots)
         result.pictures.push_back({pictureFileName(name), kPictureWidth, kPictureHeight, plot, {}});
     return result;
+}
+
+std::vector<SheetCurve> fbamp::sheetCurves(int /*tab: the page has one*/) const
+{
+    std::vector<SheetCurve> curves;
+    if (!m_resultShown)
+        return curves;
+    const velmora::calc::CalculatorDescription &description = m_calculator.description();
+    auto data = [this](const char *key) {
+        const auto it = m_shownResult.outputs.find(key);
+        return it == m_shownResult.outputs.end() ? std::vector<double>() : it->second.data;
+    };
+    auto header = [&description](const char *key, const QString &unit) {
+        const velmora::calc::FieldDescription *f = description.field(key);
+        return (f ? inUiLanguage(f->caption) : QString::fromLatin1(key)) + QLatin1Char('[') +
+               unit + QLatin1Char(']');
+    };
+    // Two columns each, one blank column between, right of the scalars.
+    int column = 4;
+    const std::vector<double> z = data("z_m");
+    for (const char *key : {"pump_fwd_w_z", "pump_bwd_w_z", "signal_w_z", "laser_bwd_w_z",
+                            "ase_fwd_w_z", "ase_bwd_w_z", "n2_fraction", "heat_w_m_z"}) {
+        const std::vector<double> y = data(key);
+        if (y.empty() || y.size() != z.size())
+            continue;
+        const velmora::calc::FieldDescription *f = description.field(key);
+        curves.push_back({column, QStringLiteral("z[m]"),
+                          header(key, f ? QString::fromStdString(f->unit) : QString()), z, y});
+        column += 3;
+    }
+    const std::vector<double> nm = data("ase_nm");
+    for (const char *key : {"ase_fwd_dbm", "ase_bwd_dbm"}) {
+        const std::vector<double> dbm = data(key);
+        if (nm.empty() || dbm.size() != nm.size())
+            continue;
+        curves.push_back({column, header("ase_nm", QStringLiteral("nm")),
+                          header(key, QStringLiteral("dBm/nm")),
+                          nm, spectralDensityDbmPerNm(nm, dbm)});
+        column += 3;
+    }
+    return curves;
 }

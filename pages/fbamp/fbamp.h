@@ -47,6 +47,9 @@ public:
     // "放大器反转粒子数.jpg", "放大器输出光谱.jpg", "放大器热负载.jpg" while
     // they show a finished calculation.
     TabPictures tabPictures(int tab) override;
+    // The z-profiles and the ASE spectra of the result shown beside the
+    // sheet's scalars.
+    std::vector<SheetCurve> sheetCurves(int tab) const override;
 
 public slots:
     void calresFbamp();
@@ -78,6 +81,8 @@ private:
     bool m_resultShown = false;
     StaleResults *m_stale = nullptr; // results greyed once an input differs
     velmora::calc::Result m_shownResult; // redrawn in a new language
+    double m_pendingSignalNm = 0;        // the signal of the calculation running
+    double m_shownSignalNm = 0;          // and of the one shown
 };
 
 #endif // FBAMP_H

@@ -5,6 +5,7 @@
 #include <qcustomplot.h>
 
 #include <algorithm>
+#include <cmath>
 
 namespace {
 
@@ -33,9 +34,15 @@ void labelAxes(QCustomPlot *plot, const QString &x, const QString &y)
     plot->yAxis->setLabel(y);
 }
 
-// A compact legend in the upper-right corner that lets the curves show through.
+// A compact legend beside the axis rectangle (never over a curve).
 void showLegend(QCustomPlot *plot)
 {
+    if (plot->legend->layout() != plot->plotLayout()) {
+        plot->axisRect()->insetLayout()->take(plot->legend);
+        plot->plotLayout()->addElement(0, 1, plot->legend);
+        plot->plotLayout()->setColumnStretchFactor(1, 0.001);
+        plot->legend->setMargins(QMargins(2, 2, 2, 2));
+    }
     QFont font = plot->font();
     font.setPointSize(7);
     plot->legend->setFont(font);
@@ -80,21 +87,57 @@ void drawPowers(QCustomPlot *plot, const velmora::calc::Result &r, const QVector
     if (peak > 0)
         plot->yAxis->setRange(peak * std::pow(10.0, -kPowerDecades), peak * 2);
     showLegend(plot);
-    labelAxes(plot, QStringLiteral("z (m)"), QCoreApplication::translate("fbamp", "功率 (W)"));
+}
+
+std::vector<double> values(const velmora::calc::Result &r, const char *key)
+{
+    const auto it = r.outputs.find(key);
+    return it == r.outputs.end() ? std::vector<double>() : it->second.data;
+}
+
+QVector<double> qvector(const std::vector<double> &v)
+{
+    return QVector<double>(v.begin(), v.end());
 }
 
 } // namespace
+
+std::vector<double> spectralDensityDbmPerNm(const std::vector<double> &nm,
+                                            const std::vector<double> &dbm)
+{
+    std::vector<double> density(dbm.size());
+    const std::size_t n = std::min(nm.size(), dbm.size());
+    for (std::size_t i = 0; i < n; ++i) {
+        const double left = i > 0 ? nm[i] - nm[i - 1] : nm[i + 1 < n ? i + 1 : i] - nm[i];
+        const double right = i + 1 < n ? nm[i + 1] - nm[i] : left;
+        const double width = i > 0 && i + 1 < n ? (left + right) / 2 : (i > 0 ? left : right);
+        density[i] = width > 0 ? dbm[i] - 10 * std::log10(width) : dbm[i];
+    }
+    return density;
+}
+
+void labelAmplifierPlots(FbampForm &form)
+{
+    labelAxes(form.powerPlot, QStringLiteral("z (m)"),
+              QCoreApplication::translate("fbamp", "功率 (W)"));
+    labelAxes(form.inversionPlot, QStringLiteral("z (m)"), QStringLiteral("N2/Nt"));
+    labelAxes(form.spectrumPlot, QCoreApplication::translate("fbamp", "波长 (nm)"),
+              QCoreApplication::translate("fbamp", "谱密度 (dBm/nm)"));
+    labelAxes(form.heatPlot, QStringLiteral("z (m)"),
+              QCoreApplication::translate("fbamp", "热负载 q (W/m)"));
+}
 
 void clearAmplifierPlots(FbampForm &form)
 {
     for (QCustomPlot *p : {form.powerPlot, form.inversionPlot, form.spectrumPlot, form.heatPlot}) {
         p->clearGraphs();
+        p->clearItems();
         p->legend->setVisible(false);
         p->replot();
     }
 }
 
-void drawAmplifierPlots(FbampForm &form, const velmora::calc::Result &r)
+void drawAmplifierPlots(FbampForm &form, const velmora::calc::Result &r, double signalNm)
 {
     clearAmplifierPlots(form);
     const QVector<double> z = curve(r, "z_m");
@@ -104,27 +147,33 @@ void drawAmplifierPlots(FbampForm &form, const velmora::calc::Result &r)
     form.powerPlot->xAxis->setRange(0, length);
 
     addGraph(form.inversionPlot, z, curve(r, "n2_fraction"), QColor(200, 30, 120), QString());
-    labelAxes(form.inversionPlot, QStringLiteral("z (m)"), QStringLiteral("N2/Nt"));
     form.inversionPlot->xAxis->setRange(0, length);
     form.inversionPlot->yAxis->setRange(0, 1);
 
-    const QVector<double> nm = curve(r, "ase_nm");
-    if (!nm.isEmpty()) {
-        addGraph(form.spectrumPlot, nm, curve(r, "ase_fwd_dbm"), QColor(0, 150, 70),
-                 QCoreApplication::translate("fbamp", "前向ASE"));
-        addGraph(form.spectrumPlot, nm, curve(r, "ase_bwd_dbm"), QColor(120, 60, 200),
-                 QCoreApplication::translate("fbamp", "后向ASE"));
+    const std::vector<double> nm = values(r, "ase_nm");
+    if (!nm.empty()) {
+        addGraph(form.spectrumPlot, qvector(nm),
+                 qvector(spectralDensityDbmPerNm(nm, values(r, "ase_fwd_dbm"))),
+                 QColor(0, 150, 70), QCoreApplication::translate("fbamp", "前向ASE"));
+        addGraph(form.spectrumPlot, qvector(nm),
+                 qvector(spectralDensityDbmPerNm(nm, values(r, "ase_bwd_dbm"))),
+                 QColor(120, 60, 200), QCoreApplication::translate("fbamp", "后向ASE"));
         form.spectrumPlot->rescaleAxes();
+        // The signal: a dashed line at its wavelength, named in the legend.
+        QCPGraph *signal = form.spectrumPlot->addGraph();
+        const QCPRange y = form.spectrumPlot->yAxis->range();
+        signal->setData(QVector<double>{signalNm, signalNm}, QVector<double>{y.lower, y.upper});
+        signal->setPen(QPen(QColor(220, 40, 30), 1.2, Qt::DashLine));
+        signal->setName(QCoreApplication::translate("fbamp", "信号 %1 nm").arg(signalNm));
+        form.spectrumPlot->xAxis->setRange(std::min(nm.front(), signalNm - 1),
+                                           std::max(nm.back(), signalNm + 1));
         showLegend(form.spectrumPlot);
     }
-    labelAxes(form.spectrumPlot, QCoreApplication::translate("fbamp", "波长 (nm)"),
-              QCoreApplication::translate("fbamp", "每段功率 (dBm)"));
 
     addGraph(form.heatPlot, z, curve(r, "heat_w_m_z"), QColor(220, 80, 0), QString());
     form.heatPlot->rescaleAxes();
     form.heatPlot->yAxis->setRangeLower(std::min(0.0, form.heatPlot->yAxis->range().lower));
-    labelAxes(form.heatPlot, QStringLiteral("z (m)"),
-              QCoreApplication::translate("fbamp", "热负载 q (W/m)"));
+    labelAmplifierPlots(form);
 
     for (QCustomPlot *p : {form.powerPlot, form.inversionPlot, form.spectrumPlot, form.heatPlot})
         p->replot();

@@ -5,7 +5,9 @@
 #include "../foundation/noticecatcher.h"
 
 #include "exportformats.h"
+#include "catalogue.h"
 #include "fbamp.h"
+#include "fbampplots.h"
 #include "fbmainwindow.h"
 
 #include <QAction>
@@ -22,6 +24,10 @@
 #include <QtTest>
 
 #include <qcustomplot.h>
+
+#include <algorithm>
+#include <cmath>
+#include <vector>
 
 namespace {
 // Generous bound for a solve that takes milliseconds: it only keeps a broken
@@ -164,13 +170,55 @@ private slots:
         QVERIFY(file.open(QIODevice::ReadOnly));
         const QString text = QString::fromUtf8(file.readAll());
         QVERIFY(text.contains(QStringLiteral("光纤长度[m],2.5")));
-        QVERIFY(!text.contains(QStringLiteral("7.5")));
+        QVERIFY(!text.contains(QStringLiteral("光纤长度[m],7.5")));
         length->setText(QStringLiteral("2.5")); // back as calculated
         QVERIFY(note->isHidden());
         length->setText(QStringLiteral("7.5"));
         calculateAndWait();
         QVERIFY(note->isHidden());
         QVERIFY(!output("m_SigOutlineEdit")->graphicsEffect());
+    }
+
+    // The spectrum is a spectral density: its height does not depend on the
+    // number of bins (per-bin powers drop 3 dB per doubling of the bins).
+    void theAseSpectrumIsADensityIndependentOfTheBins()
+    {
+        const velmora::calc::Calculator *amp = velmora::calc::catalogue().find("amp.steady_state");
+        auto peak = [amp](const char *bins) {
+            velmora::calc::Inputs in = velmora::calc::withDefaults(amp->description(), {});
+            in["ase_bins"] = bins;
+            const velmora::calc::Result r = amp->evaluate(in);
+            const std::vector<double> d = spectralDensityDbmPerNm(
+                r.outputs.at("ase_nm").data, r.outputs.at("ase_bwd_dbm").data);
+            return *std::max_element(d.begin(), d.end());
+        };
+        QVERIFY(std::abs(peak("40") - peak("160")) < 0.3);
+        // By hand: 0 dBm in 0.5 nm bins is 3.0103 dBm/nm.
+        const std::vector<double> d = spectralDensityDbmPerNm({1000, 1000.5, 1001}, {0, 0, 0});
+        for (double v : d)
+            QVERIFY(std::abs(v - 3.0103) < 1e-4);
+    }
+
+    // The spectrum marks the signal, the legends stand beside the axes, and
+    // the sheet carries the z-profiles and spectra beside the scalars.
+    void theSpectrumMarksTheSignalAndTheSheetHasTheProfiles()
+    {
+        page->restoreDefaults();
+        calculateAndWait();
+        QCustomPlot *spectrum = page->form().spectrumPlot;
+        QCOMPARE(spectrum->graphCount(), 3);
+        QCOMPARE(spectrum->graph(2)->name(), QStringLiteral("信号 1035 nm"));
+        QCOMPARE(spectrum->legend->layout(), spectrum->plotLayout());
+        QCOMPARE(spectrum->yAxis->label(), QStringLiteral("谱密度 (dBm/nm)"));
+        QTemporaryDir dir;
+        const QString sheet = dir.filePath(QStringLiteral("amp.csv"));
+        QCOMPARE(exportSheet(page, 0, sheet).status, SheetExportResult::Written);
+        QFile file(sheet);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QString text = QString::fromUtf8(file.readAll());
+        QVERIFY(text.contains(QStringLiteral("z[m],信号[W]")));
+        QVERIFY(text.contains(QStringLiteral("前向ASE谱[dBm/nm]")));
+        QVERIFY(text.count(QStringLiteral("\n")) > 100); // a row per z step
     }
 
     // The preset box names the preset the inputs equal, 自定义 otherwise.
