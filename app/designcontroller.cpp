@@ -145,6 +145,8 @@ bool DesignController::setCurrentFiber(const designs::FiberDesign &fiber)
 void DesignController::refreshFiberSummary()
 {
     m_fiberSummary->setText(tr("当前光纤：%1").arg(shownFiberName(m_fiber.name)));
+    // A long status message shares the bar: the summary keeps its room.
+    m_fiberSummary->setMinimumWidth(m_fiberSummary->sizeHint().width());
 }
 
 QWidget *DesignController::pageFor(const std::string &folder, bool create)

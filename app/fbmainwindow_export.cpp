@@ -63,6 +63,11 @@ void FBMainWindow::exportPic()
         return;
 
     const PictureExportResult result = exportPictures(page, currentInnerTab(), prefix, this);
-    QMessageBox::warning(this, tr(kExportTitle), pictureExportMessage(result), QMessageBox::Ok,
-                         QMessageBox::NoButton);
+    // Pictures saved is news, not a warning; everything else warns.
+    if (result.status == PictureExportResult::Saved)
+        QMessageBox::information(this, tr(kExportTitle), pictureExportMessage(result),
+                                 QMessageBox::Ok, QMessageBox::NoButton);
+    else
+        QMessageBox::warning(this, tr(kExportTitle), pictureExportMessage(result), QMessageBox::Ok,
+                             QMessageBox::NoButton);
 }

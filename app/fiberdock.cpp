@@ -3,6 +3,7 @@
 #include "catalogue.h"
 #include "childsignals.h"
 #include "designfile.h"
+#include "wholetext.h"
 
 #include <QComboBox>
 #include <QCoreApplication>
@@ -13,6 +14,7 @@
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSettings>
+#include <QScopeGuard>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -69,6 +71,7 @@ FiberDock::FiberDock(QWidget *parent) : QDockWidget(parent)
     auto *form = new QFormLayout;
     m_types = new QComboBox(body);
     m_types->setObjectName(QStringLiteral("fiberTypeCombo"));
+    m_types->setSizeAdjustPolicy(QComboBox::AdjustToContents);
     m_typesLabel = new QLabel(body);
     form->addRow(m_typesLabel, m_types);
     m_name = new QLineEdit(body);
@@ -123,6 +126,7 @@ void FiberDock::changeEvent(QEvent *event)
 
 void FiberDock::retranslate()
 {
+    const QScopeGuard fit([this] { fitToTexts(); });
     setWindowTitle(tr("当前光纤"));
     m_typesLabel->setText(tr("光纤类型"));
     m_nameLabel->setText(tr("名称"));
@@ -153,6 +157,22 @@ void FiberDock::showFiber(const FiberDesign &fiber)
     m_name->setText(m_nameShown = shownFiberName(fiber.name));
     for (std::size_t i = 0; i < m_values.size(); ++i)
         m_values[i]->setText(QString::number(fiber.*kFields[i].member, 'g', 10));
+    fitToTexts();
+}
+
+// Every value whole (ten digits and an exponent) and every caption and
+// button whole in either language: the fields ask for room for the longest
+// number, and a floating dock grows to what its texts need.
+void FiberDock::fitToTexts()
+{
+    for (QLineEdit *edit : m_values) {
+        const int frame = edit->width() - textRoom(edit);
+        edit->setMinimumWidth(
+            edit->fontMetrics().horizontalAdvance(QStringLiteral("-8.888888888e+25")) + frame);
+    }
+    widget()->adjustSize();
+    if (isFloating())
+        resize(size().expandedTo(sizeHint()));
 }
 
 FiberDesign FiberDock::fiberInFields() const

@@ -52,6 +52,7 @@ private slots:
 private:
     void refreshTypes();
     void retranslate();
+    void fitToTexts();
     static void storeUserFibers(const std::vector<velmora::designs::FiberDesign> &fibers);
 
     QComboBox *m_types = nullptr;

@@ -99,8 +99,8 @@
         <translation>Undo</translation>
     </message>
     <message>
-        <source>撤销上一次恢复默认参数或打开设计</source>
-        <translation>Undo the last Restore defaults or Open design</translation>
+        <source>撤销上一次恢复默认参数、打开设计或使用当前光纤</source>
+        <translation>Undo the last Restore defaults, Open design or Use current fiber</translation>
     </message>
     <message>
         <source>使用当前光纤</source>
@@ -1383,6 +1383,13 @@ Reason: %2</translation>
     </message>
 </context>
 <context>
+    <name>StaleResults</name>
+    <message>
+        <source>输入已修改：显示的结果属于上一次计算的输入，请重新计算</source>
+        <translation>Inputs changed: the results shown belong to the inputs of the last calculation; calculate again</translation>
+    </message>
+</context>
+<context>
     <name>SweepWindow</name>
     <message>
         <source>无法写入文件 %1：%2</source>
@@ -1523,6 +1530,14 @@ Reason: %2</translation>
     <message>
         <source>导出图片</source>
         <translation>Export pictures</translation>
+    </message>
+    <message>
+        <source>扫描已取消；图表是上一次扫描的结果</source>
+        <translation>Sweep cancelled; the plot and table are those of the previous sweep</translation>
+    </message>
+    <message>
+        <source>扫描已取消</source>
+        <translation>Sweep cancelled</translation>
     </message>
 </context>
 <context>
@@ -1781,6 +1796,18 @@ Reason: %2</translation>
     <message>
         <source>工作方式</source>
         <translation>Mode</translation>
+    </message>
+    <message>
+        <source>自定义</source>
+        <translation>Custom</translation>
+    </message>
+    <message>
+        <source>谱密度 (dBm/nm)</source>
+        <translation>Spectral density (dBm/nm)</translation>
+    </message>
+    <message>
+        <source>信号 %1 nm</source>
+        <translation>Signal %1 nm</translation>
     </message>
 </context>
 <context>

@@ -49,12 +49,14 @@ public:
         connect(&m_timer, &QTimer::timeout, this, [this] {
             if (auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget())) {
                 captured << box->windowTitle() + QLatin1Char('|') + box->text();
+                icons << box->icon();
                 box->accept();
             }
         });
         m_timer.start(5);
     }
     QStringList captured;
+    QList<QMessageBox::Icon> icons;
 
 private:
     QTimer m_timer;
@@ -161,8 +163,10 @@ private:
         MessageCatcher catcher;
         QMetaObject::invokeMethod(window, "exportPic");
         QCoreApplication::processEvents();
+        lastIcons = catcher.icons;
         return catcher.captured;
     }
+    QList<QMessageBox::Icon> lastIcons; // of the boxes exportPic() closed
 
     // Compares a written sheet (CSV and XLSX) with the layout and the page.
     void compareWithLayout(const SheetLayout &layout, const QWidget *page, const QString &csvPath,
@@ -506,6 +510,8 @@ private slots:
 
         QCOMPARE(exportPic(dir.path() + QLatin1Char('/')),
                  QStringList{QStringLiteral("提示|图片保存在指定目录下")});
+        // Saved pictures are news, not a warning.
+        QCOMPARE(lastIcons, QList<QMessageBox::Icon>{QMessageBox::Information});
         // The export drew LP11 last; the page shows the selected LP01 again.
         QCOMPARE(modes->modeMapPlot()->toPixmap(400, 335).toImage(), selected);
         const QStringList expected = {"LP01A.jpg",   "LP01I.jpg",   "LP01P.jpg",

@@ -5,9 +5,12 @@
 // would scroll and show a part that reads as another number.
 #include "../shell/shelltest.h"
 
+#include "designcontroller.h"
 #include "fbmainwindow.h"
+#include "fiberdock.h"
 #include "pageregistry.h"
 #include "tabfields.h"
+#include "textfit.h"
 #include "textformat.h"
 #include "uilanguageswitch.h"
 #include "wholetext.h"
@@ -122,6 +125,29 @@ private slots:
         const int checked = cutResults(window, &cut);
         QVERIFY2(checked >= 50, qPrintable(QString::number(checked)));
         QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QLatin1Char('\n'))));
+    }
+
+    // The current-fiber dock in English: every value whole (the Yb
+    // concentration has ten digits and an exponent), every caption and
+    // button whole.
+    void theFiberDockShowsEverythingWholeInEnglish()
+    {
+        FBMainWindow window;
+        window.show();
+        QVERIFY(applyUiLanguage(UiLanguage::English));
+        window.designs()->showFiberDock();
+        FiberDock *dock = window.designs()->fiberDock();
+        QApplication::processEvents();
+        QStringList cut;
+        for (QLineEdit *edit : dock->findChildren<QLineEdit *>())
+            if (!showsWholeText(edit))
+                cut << edit->objectName() + QStringLiteral(": ") + edit->text();
+        for (QWidget *w : dock->findChildren<QWidget *>())
+            if (w->isVisible() && textOverflow(w) > 1)
+                cut << w->objectName() + QStringLiteral(" text by %1 px").arg(textOverflow(w));
+        QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QLatin1Char('\n'))));
+        QVERIFY(dock->findChild<QLineEdit *>(QStringLiteral("fiberYb"))->text().contains(
+            QStringLiteral("e+25")));
     }
 
     // A short text after a long one is shown in the field's own font again.
