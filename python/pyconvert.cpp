@@ -3,6 +3,7 @@
 #include "catalogue.h"
 #include "pyarrays.h"
 #include "textformat.h"
+#include "validation.h"
 
 #include <cmath>
 #include <cstdio>
@@ -54,7 +55,8 @@ py::object inputValue(const calc::FieldDescription *field, const std::string &te
     double value = 0;
     if (field && field->kind == calc::ValueKind::Number && calc::parseNumber(text, &value))
         return py::float_(value);
-    return py::str(text);
+    // A choice as its stable ASCII id, as the command line writes it.
+    return py::str(field ? calc::choiceId(*field, text) : text);
 }
 
 py::object outputValue(calc::OutputValue &out)

@@ -164,6 +164,10 @@ void ExactModesTab::buildForm()
     auto *mapBox = new QVBoxLayout;
     m_mapTitle = new QLabel(this);
     m_mapTitle->setObjectName(QStringLiteral("exactMapTitle"));
+    // As wide as the map; a longer (English) title wraps instead of losing
+    // its end.
+    m_mapTitle->setWordWrap(true);
+    m_mapTitle->setFixedWidth(250);
     m_plot = new QPlot(this);
     m_plot->setObjectName(QStringLiteral("exactMapPlot"));
     m_plot->setFixedSize(250, 230);

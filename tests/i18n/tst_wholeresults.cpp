@@ -6,9 +6,14 @@
 #include "../shell/shelltest.h"
 
 #include "designcontroller.h"
+#include "exactmodestab.h"
+#include "fbamp.h"
+#include "fbampform.h"
 #include "fbmainwindow.h"
 #include "fiberdock.h"
 #include "pageregistry.h"
+#include "sweeprunner.h"
+#include "sweepwindow.h"
 #include "tabfields.h"
 #include "textfit.h"
 #include "textformat.h"
@@ -17,7 +22,10 @@
 
 #include <QAction>
 #include <QLineEdit>
+#include <QComboBox>
+#include <QPushButton>
 #include <QSet>
+#include <QSignalSpy>
 #include <QTabWidget>
 
 namespace {
@@ -148,6 +156,79 @@ private slots:
         QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QLatin1Char('\n'))));
         QVERIFY(dock->findChild<QLineEdit *>(QStringLiteral("fiberYb"))->text().contains(
             QStringLiteral("e+25")));
+    }
+
+    // Pictures of the amplifier page, the exact-mode tab in both languages,
+    // the fiber dock and a sweep with its exported files:
+    // VELMORA_SCREENSHOTS=<folder> writes them.
+    void screenshots()
+    {
+        const QString folder = qEnvironmentVariable("VELMORA_SCREENSHOTS");
+        if (folder.isEmpty())
+            QSKIP("set VELMORA_SCREENSHOTS to a folder to write the pictures");
+        FBMainWindow window;
+        window.resize(1500, 900);
+        window.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&window));
+        auto *amp = qobject_cast<fbamp *>(window.showPage("fbamp"));
+        amp->form().presetCombo->setCurrentIndex(1);
+        amp->applyPreset(1);
+        QSignalSpy done(amp, &fbamp::calculationFinished);
+        amp->calresFbamp();
+        QVERIFY(done.wait(120000));
+        QVERIFY(window.grab().save(folder + QStringLiteral("/amp-zh.png")));
+        amp->form().inputs.at("length_m")->setText(QStringLiteral("4"));
+        QVERIFY(window.grab().save(folder + QStringLiteral("/amp-zh-stale.png")));
+        amp->form().inputs.at("length_m")->setText(QStringLiteral("3"));
+
+        QWidget *modes = window.showPage("fbmode");
+        auto *tabs = modes->findChild<QTabWidget *>(QStringLiteral("tabWidget"));
+        tabs->setCurrentIndex(3);
+        auto *exact = qobject_cast<ExactModesTab *>(tabs->widget(3));
+        exact->findChild<QLineEdit *>(QStringLiteral("m_exactALineEdit"))
+            ->setText(QStringLiteral("50"));
+        auto *na = exact->findChild<QLineEdit *>(QStringLiteral("m_exactNALineEdit"));
+        na->setText(QStringLiteral("0.22"));
+        emit na->editingFinished(); // n1 follows, as when the field is left
+        QSignalSpy exactDone(exact, &ExactModesTab::calculationFinished);
+        exact->findChild<QPushButton *>(QStringLiteral("m_exactCalculateButton"))->click();
+        QVERIFY(exactDone.wait(300000));
+        QVERIFY(window.grab().save(folder + QStringLiteral("/exact-zh.png")));
+        QVERIFY(applyUiLanguage(UiLanguage::English));
+        QApplication::processEvents();
+        QVERIFY(window.grab().save(folder + QStringLiteral("/exact-en.png")));
+        exact->findChild<QLineEdit *>(QStringLiteral("m_exactALineEdit"))
+            ->setText(QStringLiteral("40"));
+        QVERIFY(window.grab().save(folder + QStringLiteral("/exact-en-stale.png")));
+        window.designs()->showFiberDock();
+        QApplication::processEvents();
+        QVERIFY(window.designs()->fiberDock()->grab().save(folder +
+                                                           QStringLiteral("/dock-en.png")));
+        window.showPage("fbamp");
+        QApplication::processEvents();
+        QVERIFY(window.grab().save(folder + QStringLiteral("/amp-en.png")));
+        QVERIFY(applyUiLanguage(UiLanguage::Chinese));
+        QApplication::processEvents();
+        QVERIFY(window.designs()->fiberDock()->grab().save(folder +
+                                                           QStringLiteral("/dock-zh.png")));
+
+        window.showSweepWindow();
+        SweepWindow *sweep = window.lastSweepWindow();
+        auto *preset = sweep->findChild<QComboBox *>(QStringLiteral("presetCombo"));
+        const int last = preset->count() - 1; // the amplifier preset
+        preset->setCurrentIndex(last);
+        QMetaObject::invokeMethod(preset, "activated", Q_ARG(int, last));
+        QSignalSpy swept(sweep->runner(), &SweepRunner::finished);
+        sweep->startSweep();
+        QVERIFY(swept.wait(300000));
+        sweep->show();
+        QApplication::processEvents();
+        QVERIFY(sweep->grab().save(folder + QStringLiteral("/sweep-amp.png")));
+        QString error;
+        for (const char *name : {"/sweep-amp.csv", "/sweep-amp.xlsx"})
+            QVERIFY2(sweep->saveTable(folder + QLatin1String(name), &error), qPrintable(error));
+        for (const char *name : {"/sweep-amp-plot.png", "/sweep-amp-plot.svg"})
+            QVERIFY2(sweep->savePlot(folder + QLatin1String(name), &error), qPrintable(error));
     }
 
     // A short text after a long one is shown in the field's own font again.

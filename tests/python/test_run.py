@@ -111,3 +111,15 @@ def test_curves_and_maps_are_float_arrays_of_the_stated_shape_without_a_copy():
     assert not grid.flags["OWNDATA"]  # numpy holds the calculator's own storage
     assert (field["m"]["value"], field["n"]["value"]) == (1, 1)
     np.testing.assert_array_equal(grid, velmora.field_map(20, 1080, 1.4512, 1.45, m=1, n=1))
+
+
+def test_choices_take_their_ascii_ids_and_are_echoed_as_ids():
+    short = {"ase_bins": 10, "length_m": 1}
+    by_id = velmora.run("amp.steady_state", mode="laser", pump_guide="cladding", **short)
+    by_text = velmora.run("amp.steady_state", mode="激光器", pump_guide="包层泵浦", **short)
+    assert by_id["inputs"]["mode"] == by_text["inputs"]["mode"] == "laser"
+    assert by_id["outputs"]["signal_out_w"]["value"] == by_text["outputs"]["signal_out_w"]["value"]
+    mode = next(f for f in velmora.describe("amp.steady_state")["inputs"] if f["key"] == "mode")
+    assert mode["choice_ids"] == ["amplifier", "laser"]
+    with pytest.raises(velmora.InputError, match="amplifier"):
+        velmora.run("amp.steady_state", mode="lasers")

@@ -1,6 +1,7 @@
 // The sweep window: what it draws and lists, that its rows are the single
 // calculations, that a cancel leaves nothing half done, that the event loop
 // keeps running during a sweep, and that exports are complete files.
+#include "../export/readback.h"
 #include "catalogue.h"
 #include "fielddescriptions.h"
 #include "inputreader.h"
@@ -268,6 +269,14 @@ private slots:
         QVERIFY(!window.savePlot(missing, &error));
         QVERIFY(!error.isEmpty());
         QVERIFY(!window.saveTable(dir.filePath(QStringLiteral("t.txt")), &error));
+        // In Excel the numbers are numbers, the notes and captions text.
+        const QString xlsx = dir.filePath(QStringLiteral("t.xlsx"));
+        QVERIFY2(window.saveTable(xlsx, &error), qPrintable(error));
+        const readback::XlsxFile book = readback::readXlsx(xlsx);
+        QVERIFY2(book.ok, qPrintable(book.error));
+        QCOMPARE(book.types.value({header + 2, 1}), QStringLiteral("n"));
+        QCOMPARE(book.values.value({header + 2, 1}).toDouble(), x1);
+        QCOMPARE(book.types.value({1, 1}), QStringLiteral("s"));
         // A name typed without extension takes the chosen filter's.
         QCOMPARE(SweepWindow::withFilterSuffix(QStringLiteral("/d/sweep1"),
                                                QStringLiteral("Excel (*.xlsx)")),
