@@ -13,8 +13,8 @@
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
-#include <QSettings>
 #include <QScopeGuard>
+#include <QSettings>
 #include <QVBoxLayout>
 
 #include <algorithm>

@@ -5,11 +5,11 @@
 
 #include "atomicfile.h"
 #include "catalogue.h"
+#include "sheet.h"
+#include "sheetwriters.h"
 #include "sweepseries.h"
 #include "textformat.h"
 #include "uilanguage.h"
-#include "sheet.h"
-#include "sheetwriters.h"
 
 #include <qcustomplot.h>
 #include <QBuffer>

@@ -126,7 +126,7 @@ SweepTable tabulateSweep(const CalculatorDescription &description, const SweepSe
     };
     // Create every series up front so their order does not depend on which
     // point was refused first.
-    const int groups = byMode ? std::min(setup.groupCount, int(modes.size()))
+    const int groups = byMode    ? std::min(setup.groupCount, int(modes.size()))
                        : grouped ? std::max(setup.groupCount, 1)
                                  : 1;
     for (int axis : {1, 2}) {

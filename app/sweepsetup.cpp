@@ -63,10 +63,9 @@ std::vector<SweepPreset> availableSweepPresets()
         {"最大输出功率 vs 纤芯直径", "Maximum output power vs core diameter",
          preset("limits.design", "core_diameter_um", 10, 150, 29, false, "p_max_w", "p_srs_w")});
 
-    all.push_back({"放大器信号输出与前向ASE vs 光纤长度",
-                   "Amplifier signal output and forward ASE vs fiber length",
-                   preset("amp.steady_state", "length_m", 0.5, 5, 10, false, "signal_out_w",
-                          "ase_fwd_w")});
+    all.push_back(
+        {"放大器输出与ASE vs 光纤长度", "Amplifier output and ASE vs fiber length",
+         preset("amp.steady_state", "length_m", 0.5, 5, 10, false, "signal_out_w", "ase_fwd_w")});
 
     std::vector<SweepPreset> fitting;
     for (SweepPreset &p : all)

@@ -271,8 +271,8 @@ void SweepWindow::buildForm()
     staleNote->setObjectName(QStringLiteral("sweepStaleNote"));
     m_stale = new StaleResults(this, staleNote);
     for (QWidget *input : std::initializer_list<QWidget *>{
-             m_calculator, m_swept, m_start, m_stop, m_count, m_log, m_group, m_groupCount,
-             m_fixed, m_output1, m_output2, m_sampleAt})
+             m_calculator, m_swept, m_start, m_stop, m_count, m_log, m_group, m_groupCount, m_fixed,
+             m_output1, m_output2, m_sampleAt})
         m_stale->watchInput(input);
     m_stale->addResult(m_plot);
     m_stale->addResult(m_points);
@@ -510,8 +510,7 @@ void SweepWindow::sweepCancelled()
 {
     setRunning(false);
     m_progress->setValue(0);
-    m_cursor->setText(m_shownTable ? tr("扫描已取消；图表是上一次扫描的结果")
-                                   : tr("扫描已取消"));
+    m_cursor->setText(m_shownTable ? tr("扫描已取消；图表是上一次扫描的结果") : tr("扫描已取消"));
     m_stale->calculationCancelled();
 }
 

@@ -84,7 +84,6 @@ private:
     // The fixed-input table without the swept and series inputs.
     void hideSweptFromFixed();
 
-
     QComboBox *m_calculator = nullptr;
     QComboBox *m_preset = nullptr;
     QComboBox *m_swept = nullptr;
@@ -110,7 +109,7 @@ private:
     SweepRunner *m_runner = nullptr;
     SweepSetup m_running; // the setup of the sweep in progress / last shown
     bool m_shownTable = false;
-    SweepTable m_table;             // what the table and the plot show
+    SweepTable m_table;              // what the table and the plot show
     StaleResults *m_stale = nullptr; // greyed once the setup differs from m_running
     std::vector<std::pair<QLabel *, const char *>> m_captions; // and their source texts
 };

@@ -76,8 +76,8 @@ std::vector<FiberFill> fiberFillsFor(const calc::CalculatorDescription &descript
         // index derived from the NA keeps six decimals, what index fields
         // take and far below any index tolerance of a real fiber.
         const bool index = field.fiberQuantity == FiberQuantity::CoreIndex;
-        fills.push_back({field.key, calc::formatNumber(value, 'g', index ? 7 : 10),
-                         field.fiberQuantity});
+        fills.push_back(
+            {field.key, calc::formatNumber(value, 'g', index ? 7 : 10), field.fiberQuantity});
     }
     return fills;
 }

@@ -116,9 +116,9 @@ int textRoom(const QLineEdit *field)
     QStyleOptionFrame option;
     option.initFrom(field);
     option.rect = field->contentsRect();
-    option.lineWidth = field->hasFrame()
-                           ? field->style()->pixelMetric(QStyle::PM_DefaultFrameWidth, &option, field)
-                           : 0;
+    option.lineWidth = field->hasFrame() ? field->style()->pixelMetric(QStyle::PM_DefaultFrameWidth,
+                                                                       &option, field)
+                                         : 0;
     option.midLineWidth = 0;
     option.state |= QStyle::State_Sunken;
     option.features = QStyleOptionFrame::None;

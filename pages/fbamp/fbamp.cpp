@@ -8,10 +8,10 @@
 #include "staleresults.h"
 #include "uilanguage.h"
 
+#include <QBoxLayout>
 #include <QComboBox>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -40,11 +40,15 @@ fbamp::fbamp(QWidget *parent) : QWidget(parent)
     connect(ui.tableButton, &QPushButton::clicked, this, &fbamp::loadCrossSectionTable);
     connect(ui.presetCombo, QOverload<int>::of(&QComboBox::activated), this, &fbamp::applyPreset);
     showTableName();
+    labelAmplifierPlots(ui); // the axes say what they will show before the first result
 
-    auto *staleNote = new QLabel(ui.outputBox);
+    // The note on stale results stands below the status line, where the
+    // left column has room for two lines.
+    auto *staleNote = new QLabel(this);
     staleNote->setObjectName(QStringLiteral("fbampStaleNote"));
-    auto *grid = static_cast<QGridLayout *>(ui.outputBox->layout());
-    grid->addWidget(staleNote, grid->rowCount(), 0, 1, grid->columnCount());
+    for (QBoxLayout *box : findChildren<QBoxLayout *>())
+        if (const int at = box->indexOf(ui.statusLabel); at >= 0)
+            box->insertWidget(at + 1, staleNote);
     m_stale = new StaleResults(this, staleNote);
     for (const auto &entry : ui.inputs) {
         m_stale->watchInput(entry.second);
@@ -298,8 +302,8 @@ std::vector<SheetCurve> fbamp::sheetCurves(int /*tab: the page has one*/) const
     };
     auto header = [&description](const char *key, const QString &unit) {
         const velmora::calc::FieldDescription *f = description.field(key);
-        return (f ? inUiLanguage(f->caption) : QString::fromLatin1(key)) + QLatin1Char('[') +
-               unit + QLatin1Char(']');
+        return (f ? inUiLanguage(f->caption) : QString::fromLatin1(key)) + QLatin1Char('[') + unit +
+               QLatin1Char(']');
     };
     // Two columns each, one blank column between, right of the scalars.
     int column = 4;
@@ -320,8 +324,8 @@ std::vector<SheetCurve> fbamp::sheetCurves(int /*tab: the page has one*/) const
         if (nm.empty() || dbm.size() != nm.size())
             continue;
         curves.push_back({column, header("ase_nm", QStringLiteral("nm")),
-                          header(key, QStringLiteral("dBm/nm")),
-                          nm, spectralDensityDbmPerNm(nm, dbm)});
+                          header(key, QStringLiteral("dBm/nm")), nm,
+                          spectralDensityDbmPerNm(nm, dbm)});
         column += 3;
     }
     return curves;

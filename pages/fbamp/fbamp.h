@@ -79,7 +79,7 @@ private:
     std::shared_ptr<std::atomic_bool> m_cancel;
     QString m_tablePath; // empty: the shipped table
     bool m_resultShown = false;
-    StaleResults *m_stale = nullptr; // results greyed once an input differs
+    StaleResults *m_stale = nullptr;     // results greyed once an input differs
     velmora::calc::Result m_shownResult; // redrawn in a new language
     double m_pendingSignalNm = 0;        // the signal of the calculation running
     double m_shownSignalNm = 0;          // and of the one shown

@@ -252,6 +252,9 @@ void FbampForm::setupUi(QWidget *page)
         const int row = slot / 2, col = (slot % 2) * 2;
         ++slot;
         QLabel *caption = label(outBox, QString());
+        // A long (English) caption wraps rather than lose its unit: the
+        // result beside it keeps room for its whole number.
+        caption->setWordWrap(true);
         captions.emplace_back(caption, &f);
         outGrid->addWidget(caption, row, col);
         auto *edit = new QLineEdit(outBox);

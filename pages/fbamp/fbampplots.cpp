@@ -34,14 +34,17 @@ void labelAxes(QCustomPlot *plot, const QString &x, const QString &y)
     plot->yAxis->setLabel(y);
 }
 
-// A compact legend beside the axis rectangle (never over a curve).
+// A compact legend in one row below the axis rectangle (never over a
+// curve).
 void showLegend(QCustomPlot *plot)
 {
     if (plot->legend->layout() != plot->plotLayout()) {
         plot->axisRect()->insetLayout()->take(plot->legend);
-        plot->plotLayout()->addElement(0, 1, plot->legend);
-        plot->plotLayout()->setColumnStretchFactor(1, 0.001);
-        plot->legend->setMargins(QMargins(2, 2, 2, 2));
+        plot->plotLayout()->addElement(1, 0, plot->legend);
+        plot->plotLayout()->setRowStretchFactor(1, 0.001);
+        plot->legend->setWrap(3); // at most three entries a row
+        plot->legend->setFillOrder(QCPLegend::foColumnsFirst);
+        plot->legend->setMargins(QMargins(2, 0, 2, 0));
     }
     QFont font = plot->font();
     font.setPointSize(7);
@@ -153,8 +156,8 @@ void drawAmplifierPlots(FbampForm &form, const velmora::calc::Result &r, double 
     const std::vector<double> nm = values(r, "ase_nm");
     if (!nm.empty()) {
         addGraph(form.spectrumPlot, qvector(nm),
-                 qvector(spectralDensityDbmPerNm(nm, values(r, "ase_fwd_dbm"))),
-                 QColor(0, 150, 70), QCoreApplication::translate("fbamp", "前向ASE"));
+                 qvector(spectralDensityDbmPerNm(nm, values(r, "ase_fwd_dbm"))), QColor(0, 150, 70),
+                 QCoreApplication::translate("fbamp", "前向ASE"));
         addGraph(form.spectrumPlot, qvector(nm),
                  qvector(spectralDensityDbmPerNm(nm, values(r, "ase_bwd_dbm"))),
                  QColor(120, 60, 200), QCoreApplication::translate("fbamp", "后向ASE"));

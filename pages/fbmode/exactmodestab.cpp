@@ -11,6 +11,7 @@
 #include "staleresults.h"
 #include "uilanguage.h"
 #include "vectorpower.h"
+#include "wholetext.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -29,6 +30,8 @@
 #include <QTableWidget>
 #include <QThread>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 #include <functional>
 
@@ -104,7 +107,11 @@ QLineEdit *ExactModesTab::addField(QWidget *box, const std::string &key, int dec
     auto *field = new QLineEdit(fromUtf8(description->defaultText), box);
     field->setObjectName(fromUtf8(description->objectName));
     field->setValidator(createInputValidator(field, decimals));
-    field->setMinimumWidth(64); // whole numbers visible beside the longer English captions
+    // Whole numbers visible beside the longer English captions: room for an
+    // index with six decimals and two digits to spare.
+    field->setMinimumWidth(
+        std::max(64, field->fontMetrics().horizontalAdvance(QStringLiteral("1.46659500")) +
+                         field->width() - textRoom(field)));
     QString caption = inUiLanguage(description->caption);
     if (!description->unit.empty())
         caption += QLatin1Char('[') + fromUtf8(description->unit) + QLatin1Char(']');
@@ -142,8 +149,12 @@ void ExactModesTab::buildForm()
     m_countField->setObjectName(QStringLiteral("m_exactCountLineEdit"));
     for (QLineEdit *output : {m_vField, m_countField})
         setupOutputField(output);
-    optionsLayout->addRow(new QLabel(options), m_vField);
-    optionsLayout->addRow(new QLabel(options), m_countField);
+    // Captions wrap rather than squeeze the results beside them.
+    for (QLineEdit *output : {m_vField, m_countField}) {
+        auto *caption = new QLabel(options);
+        caption->setWordWrap(true);
+        optionsLayout->addRow(caption, output);
+    }
     m_calculate = new QPushButton(options);
     m_calculate->setObjectName(QStringLiteral("m_exactCalculateButton"));
     m_cancel = new QPushButton(options);

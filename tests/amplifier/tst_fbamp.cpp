@@ -4,8 +4,8 @@
 
 #include "../foundation/noticecatcher.h"
 
-#include "exportformats.h"
 #include "catalogue.h"
+#include "exportformats.h"
 #include "fbamp.h"
 #include "fbampplots.h"
 #include "fbmainwindow.h"
@@ -188,8 +188,8 @@ private slots:
             velmora::calc::Inputs in = velmora::calc::withDefaults(amp->description(), {});
             in["ase_bins"] = bins;
             const velmora::calc::Result r = amp->evaluate(in);
-            const std::vector<double> d = spectralDensityDbmPerNm(
-                r.outputs.at("ase_nm").data, r.outputs.at("ase_bwd_dbm").data);
+            const std::vector<double> d = spectralDensityDbmPerNm(r.outputs.at("ase_nm").data,
+                                                                  r.outputs.at("ase_bwd_dbm").data);
             return *std::max_element(d.begin(), d.end());
         };
         QVERIFY(std::abs(peak("40") - peak("160")) < 0.3);

@@ -141,8 +141,7 @@ TEST(CurrentFiber, GenericTypesAreValidAndTheirConcentrationTracesTheirAbsorptio
     for (double FiberDesign::*member :
          {&FiberDesign::coreRadiusUm, &FiberDesign::claddingRadiusUm, &FiberDesign::dopedRadiusUm,
           &FiberDesign::na, &FiberDesign::n2, &FiberDesign::lengthM, &FiberDesign::signalNm,
-          &FiberDesign::pumpNm, &FiberDesign::ybConcentration,
-          &FiberDesign::backgroundLossDbPerM})
+          &FiberDesign::pumpNm, &FiberDesign::ybConcentration, &FiberDesign::backgroundLossDbPerM})
         EXPECT_EQ(startup.*member, f.*member);
     // Library names are unique.
     for (std::size_t i = 0; i < genericFibers().size(); ++i)

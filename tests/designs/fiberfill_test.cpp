@@ -43,7 +43,9 @@ const std::map<std::string, Fills> &expectedFills()
           {"r_eff_m", Q::ModeFieldRadius},
           {"lambda_p_nm", Q::SignalWavelength}}},
         {"nonlinear.spm",
-         {{"lambda_nm", Q::SignalWavelength}, {"length_m", Q::FiberLength}, {"a_um", Q::CoreRadius}}},
+         {{"lambda_nm", Q::SignalWavelength},
+          {"length_m", Q::FiberLength},
+          {"a_um", Q::CoreRadius}}},
         {"modes.solve",
          {{"n1", Q::CoreIndex},
           {"n2", Q::CladdingIndex},
@@ -153,7 +155,8 @@ TEST(FiberFill, TheAmplifierTakesTheDopedRadiusAndThePumpCladdingWhereTheyBelong
     const calc::Calculator *amp = calc::catalogue().find("amp.steady_state");
     ASSERT_NE(amp, nullptr);
     std::map<std::string, std::string> texts;
-    for (const designs::FiberFill &fill : designs::fiberFillsFor(amp->description(), distinctFiber()))
+    for (const designs::FiberFill &fill :
+         designs::fiberFillsFor(amp->description(), distinctFiber()))
         texts[fill.key] = fill.text;
     EXPECT_EQ(texts["b_um"], "11");     // doped radius
     EXPECT_EQ(texts["clad_um"], "200"); // pump-cladding radius

@@ -21,8 +21,8 @@
 #include "wholetext.h"
 
 #include <QAction>
-#include <QLineEdit>
 #include <QComboBox>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QSet>
 #include <QSignalSpy>
@@ -36,7 +36,8 @@ namespace {
 QStringList extremeTexts()
 {
     using velmora::calc::formatNumber;
-    return {QStringLiteral("-1.23456e-300"), QStringLiteral("1.23456e+300"),
+    return {QStringLiteral("-1.23456e-300"),
+            QStringLiteral("1.23456e+300"),
             QStringLiteral("-8.88888e+300"),
             QString::fromStdString(formatNumber(-1.23456789e-300, 'g', 6)),
             QString::fromStdString(formatNumber(-123456.789, 'f', 3)),
@@ -154,8 +155,9 @@ private slots:
             if (w->isVisible() && textOverflow(w) > 1)
                 cut << w->objectName() + QStringLiteral(" text by %1 px").arg(textOverflow(w));
         QVERIFY2(cut.isEmpty(), qPrintable(cut.join(QLatin1Char('\n'))));
-        QVERIFY(dock->findChild<QLineEdit *>(QStringLiteral("fiberYb"))->text().contains(
-            QStringLiteral("e+25")));
+        QVERIFY(dock->findChild<QLineEdit *>(QStringLiteral("fiberYb"))
+                    ->text()
+                    .contains(QStringLiteral("e+25")));
     }
 
     // Pictures of the amplifier page, the exact-mode tab in both languages,
@@ -202,15 +204,15 @@ private slots:
         QVERIFY(window.grab().save(folder + QStringLiteral("/exact-en-stale.png")));
         window.designs()->showFiberDock();
         QApplication::processEvents();
-        QVERIFY(window.designs()->fiberDock()->grab().save(folder +
-                                                           QStringLiteral("/dock-en.png")));
+        QVERIFY(
+            window.designs()->fiberDock()->grab().save(folder + QStringLiteral("/dock-en.png")));
         window.showPage("fbamp");
         QApplication::processEvents();
         QVERIFY(window.grab().save(folder + QStringLiteral("/amp-en.png")));
         QVERIFY(applyUiLanguage(UiLanguage::Chinese));
         QApplication::processEvents();
-        QVERIFY(window.designs()->fiberDock()->grab().save(folder +
-                                                           QStringLiteral("/dock-zh.png")));
+        QVERIFY(
+            window.designs()->fiberDock()->grab().save(folder + QStringLiteral("/dock-zh.png")));
 
         window.showSweepWindow();
         SweepWindow *sweep = window.lastSweepWindow();

@@ -18,11 +18,11 @@
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
-#include <QStatusBar>
 #include <QLineEdit>
+#include <QProcess>
 #include <QSettings>
 #include <QSignalSpy>
+#include <QStatusBar>
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QWidget>
@@ -251,17 +251,18 @@ private slots:
         QString error;
         QVERIFY2(designs->saveDesignTo(path, &error), qPrintable(error));
         QProcess cli;
-        cli.start(QCoreApplication::applicationDirPath() + QStringLiteral("/velmora-cli"),
-                  {QStringLiteral("run"), QStringLiteral("amp.steady_state"),
-                   QStringLiteral("--design"), path, QStringLiteral("--format"),
-                   QStringLiteral("json")});
+        cli.start(
+            QCoreApplication::applicationDirPath() + QStringLiteral("/velmora-cli"),
+            {QStringLiteral("run"), QStringLiteral("amp.steady_state"), QStringLiteral("--design"),
+             path, QStringLiteral("--format"), QStringLiteral("json")});
         QVERIFY(cli.waitForFinished(60000));
         QCOMPARE(cli.exitCode(), 0);
         const QJsonObject run = QJsonDocument::fromJson(cli.readAllStandardOutput()).object();
         const QJsonObject inputs = run.value(QStringLiteral("inputs")).toObject();
         QCOMPARE(inputs.value(QStringLiteral("b_um")).toDouble(), 10.0);
         QCOMPARE(inputs.value(QStringLiteral("clad_um")).toDouble(), 200.0);
-        QVERIFY(run.value(QStringLiteral("outputs")).toObject().contains(QStringLiteral("gain_db")));
+        QVERIFY(
+            run.value(QStringLiteral("outputs")).toObject().contains(QStringLiteral("gain_db")));
     }
 
     // Undo brings back what was there just before the last replacing

@@ -13,8 +13,8 @@
 #include <qcustomplot.h>
 #include <QCheckBox>
 #include <QComboBox>
-#include <QLabel>
 #include <QElapsedTimer>
+#include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QSignalSpy>
@@ -274,8 +274,8 @@ private slots:
         QVERIFY2(window.saveTable(xlsx, &error), qPrintable(error));
         const readback::XlsxFile book = readback::readXlsx(xlsx);
         QVERIFY2(book.ok, qPrintable(book.error));
-        QCOMPARE(book.types.value({header + 2, 1}), QStringLiteral("n"));
-        QCOMPARE(book.values.value({header + 2, 1}).toDouble(), x1);
+        QCOMPARE(book.types.value({header + 3, 1}), QStringLiteral("n"));
+        QCOMPARE(book.values.value({header + 3, 1}).toDouble(), x1);
         QCOMPARE(book.types.value({1, 1}), QStringLiteral("s"));
         // A name typed without extension takes the chosen filter's.
         QCOMPARE(SweepWindow::withFilterSuffix(QStringLiteral("/d/sweep1"),

@@ -46,7 +46,8 @@ CalculatorDescription ybGainDescription()
         curveOutput("gain_db", {"小信号增益系数G", "small-signal gain G"}, "dB"),
         curveOutput("gain_linear", {"小信号增益系数g", "small-signal gain g (linear)"}, ""),
     };
-    holdingFiber(s, {{"n_m3", FiberQuantity::YbConcentration}, {"length_m", FiberQuantity::FiberLength}});
+    holdingFiber(
+        s, {{"n_m3", FiberQuantity::YbConcentration}, {"length_m", FiberQuantity::FiberLength}});
     return s;
 }
 

@@ -58,9 +58,10 @@ std::optional<Notice> checkAssignment(const CalculatorDescription &description,
             return std::nullopt;
         std::string list;
         for (std::size_t i = 0; i < field->choices.size(); ++i)
-            list += (list.empty() ? "" : ", ") +
-                    (i < field->choiceIds.size() ? field->choiceIds[i] + " (" + field->choices[i] + ")"
-                                                 : field->choices[i]);
+            list +=
+                (list.empty() ? "" : ", ") +
+                (i < field->choiceIds.size() ? field->choiceIds[i] + " (" + field->choices[i] + ")"
+                                             : field->choices[i]);
         return problem(key, "“" + text + "” 不是可选值（" + list + "）",
                        "\"" + text + "\" is not one of " + list);
     }

@@ -124,8 +124,8 @@ std::vector<FieldDescription> amplifierFields()
         choice("mode", "m_ModecomboBox", {"工作方式", "mode"}, {kAmplifierMode, kLaserMode},
                {"amplifier", "laser"}),
         input("r1", "m_R1lineEdit", {"反射率R1", "reflectivity R1"}, "", 1, "0.99", r::kFraction),
-        choice("r2_source", "m_R2SourcecomboBox", {"R2来源", "R2 source"},
-               {kR2Grating, kR2EndFace}, {"grating", "end_face"}),
+        choice("r2_source", "m_R2SourcecomboBox", {"R2来源", "R2 source"}, {kR2Grating, kR2EndFace},
+               {"grating", "end_face"}),
         input("r2", "m_R2lineEdit", {"反射率R2", "reflectivity R2"}, "", 1, "0.1", r::kFraction),
     };
     FieldDescription table;

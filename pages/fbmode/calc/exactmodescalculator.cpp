@@ -92,7 +92,12 @@ CalculatorDescription makeDescription()
             captionWithUnit(column.caption.en.empty() ? column.caption.zh : column.caption.en,
                             column.unit, " [%s]"));
     }
-    holdingFiber(s, {{"a_um", FiberQuantity::CoreRadius}, {"lambda_nm", FiberQuantity::SignalWavelength}, {"n1", FiberQuantity::CoreIndex}, {"n2", FiberQuantity::CladdingIndex}, {"na", FiberQuantity::NumericalAperture}, {"rd_um", FiberQuantity::DopedRadius}});
+    holdingFiber(s, {{"a_um", FiberQuantity::CoreRadius},
+                     {"lambda_nm", FiberQuantity::SignalWavelength},
+                     {"n1", FiberQuantity::CoreIndex},
+                     {"n2", FiberQuantity::CladdingIndex},
+                     {"na", FiberQuantity::NumericalAperture},
+                     {"rd_um", FiberQuantity::DopedRadius}});
     return s;
 }
 

@@ -97,7 +97,11 @@ CalculatorDescription endFaceDescription()
                {"光纤端面振幅反馈系数r(θ)", "r"},
                {"光纤端面反射率R(θ)", "reflectivity"},
                {"等效折射率neff", "neff"}};
-    holdingFiber(s, {{"lambda_nm", FiberQuantity::SignalWavelength}, {"a_um", FiberQuantity::CoreRadius}, {"n1", FiberQuantity::CoreIndex}, {"n2", FiberQuantity::CladdingIndex}, {"na", FiberQuantity::NumericalAperture}});
+    holdingFiber(s, {{"lambda_nm", FiberQuantity::SignalWavelength},
+                     {"a_um", FiberQuantity::CoreRadius},
+                     {"n1", FiberQuantity::CoreIndex},
+                     {"n2", FiberQuantity::CladdingIndex},
+                     {"na", FiberQuantity::NumericalAperture}});
     return s;
 }
 

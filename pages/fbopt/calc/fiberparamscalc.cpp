@@ -45,7 +45,8 @@ CalculatorDescription dopingDescription()
                {"吸收截面σabs@976nm[m2]", "sigma_abs_m2"},
                {"输出项"},
                {"增益光纤掺杂浓度N[/m3]", "n_m3"}};
-    holdingFiber(s, {{"a_um", FiberQuantity::CoreRadius}, {"b_um", FiberQuantity::PumpCladdingRadius}});
+    holdingFiber(
+        s, {{"a_um", FiberQuantity::CoreRadius}, {"b_um", FiberQuantity::PumpCladdingRadius}});
     return s;
 }
 
@@ -97,7 +98,8 @@ CalculatorDescription fillFactorDescription()
                {"内包层半径b[μm]", "b_um"},
                {"输出项"},
                {"填充因子γ", "fill_factor"}};
-    holdingFiber(s, {{"a_um", FiberQuantity::CoreRadius}, {"b_um", FiberQuantity::PumpCladdingRadius}});
+    holdingFiber(
+        s, {{"a_um", FiberQuantity::CoreRadius}, {"b_um", FiberQuantity::PumpCladdingRadius}});
     return s;
 }
 

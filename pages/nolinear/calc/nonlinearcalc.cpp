@@ -83,7 +83,10 @@ CalculatorDescription sbsDescription()
                {"布里渊峰值增益gb[m/W]", "gb_m_w"},
                {"放大器SBS阈值Pth[W]", "p_th_w"},
                {"布里渊频移后波长λs[nm]", "lambda_s_nm"}};
-    holdingFiber(s, {{"length_m", FiberQuantity::FiberLength}, {"n", FiberQuantity::CoreIndex}, {"r_eff_m", FiberQuantity::ModeFieldRadius}, {"lambda_p_nm", FiberQuantity::SignalWavelength}});
+    holdingFiber(s, {{"length_m", FiberQuantity::FiberLength},
+                     {"n", FiberQuantity::CoreIndex},
+                     {"r_eff_m", FiberQuantity::ModeFieldRadius},
+                     {"lambda_p_nm", FiberQuantity::SignalWavelength}});
     return s;
 }
 
@@ -151,7 +154,9 @@ CalculatorDescription srsDescription()
                {"放大器输入SRS阈值Pth_a[W]", "p_th_amplifier_w"},
                {"振荡器SRS阈值Pth_o[W]", "p_th_oscillator_w"},
                {"拉曼频移后波长λs[nm]", "lambda_s_nm"}};
-    holdingFiber(s, {{"length_m", FiberQuantity::FiberLength}, {"r_eff_m", FiberQuantity::ModeFieldRadius}, {"lambda_p_nm", FiberQuantity::SignalWavelength}});
+    holdingFiber(s, {{"length_m", FiberQuantity::FiberLength},
+                     {"r_eff_m", FiberQuantity::ModeFieldRadius},
+                     {"lambda_p_nm", FiberQuantity::SignalWavelength}});
     return s;
 }
 
@@ -211,7 +216,9 @@ CalculatorDescription spmDescription()
                {"非线性参量γ", "gamma"},
                {"光纤有效长度Leff[m]", "l_eff_m"},
                {"非线性相移ψ", "phase_rad"}};
-    holdingFiber(s, {{"lambda_nm", FiberQuantity::SignalWavelength}, {"length_m", FiberQuantity::FiberLength}, {"a_um", FiberQuantity::CoreRadius}});
+    holdingFiber(s, {{"lambda_nm", FiberQuantity::SignalWavelength},
+                     {"length_m", FiberQuantity::FiberLength},
+                     {"a_um", FiberQuantity::CoreRadius}});
     return s;
 }
 

@@ -97,7 +97,13 @@ CalculatorDescription tmiDescription()
                {"输出项"},
                {"非线性耦合系数极大值", "chi_max_per_w"},
                {"模式不稳定阈值功率", "p_th_w"}};
-    holdingFiber(s, {{"a_um", FiberQuantity::CoreRadius}, {"lambda_s_nm", FiberQuantity::SignalWavelength}, {"lambda_p_nm", FiberQuantity::PumpWavelength}, {"b_um", FiberQuantity::PumpCladdingRadius}, {"doped_um", FiberQuantity::DopedRadius}, {"na", FiberQuantity::NumericalAperture}, {"n1", FiberQuantity::CoreIndex}});
+    holdingFiber(s, {{"a_um", FiberQuantity::CoreRadius},
+                     {"lambda_s_nm", FiberQuantity::SignalWavelength},
+                     {"lambda_p_nm", FiberQuantity::PumpWavelength},
+                     {"b_um", FiberQuantity::PumpCladdingRadius},
+                     {"doped_um", FiberQuantity::DopedRadius},
+                     {"na", FiberQuantity::NumericalAperture},
+                     {"n1", FiberQuantity::CoreIndex}});
     return s;
 }
 
