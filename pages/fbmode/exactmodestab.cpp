@@ -149,12 +149,11 @@ void ExactModesTab::buildForm()
     m_countField->setObjectName(QStringLiteral("m_exactCountLineEdit"));
     for (QLineEdit *output : {m_vField, m_countField})
         setupOutputField(output);
-    // Captions wrap rather than squeeze the results beside them.
-    for (QLineEdit *output : {m_vField, m_countField}) {
-        auto *caption = new QLabel(options);
-        caption->setWordWrap(true);
-        optionsLayout->addRow(caption, output);
-    }
+    // A caption too long for its row puts its result below it rather than
+    // squeeze it.
+    optionsLayout->setRowWrapPolicy(QFormLayout::WrapLongRows);
+    for (QLineEdit *output : {m_vField, m_countField})
+        optionsLayout->addRow(new QLabel(options), output);
     m_calculate = new QPushButton(options);
     m_calculate->setObjectName(QStringLiteral("m_exactCalculateButton"));
     m_cancel = new QPushButton(options);
