@@ -28,7 +28,7 @@ double maxIndex(const LayeredFiber &fiber)
 // Carries the regular solution out to the last radius; fills `field` (without
 // the per-interface normalisation) when asked.
 Propagation propagate(const LayeredFiber &fiber, int m, double neff, bool countZeros,
-                      LayeredModeField *field)
+                      LayeredModeField *field, LayeredEdge *edge = nullptr)
 {
     Propagation out;
     const double k0 = kTwoPi / fiber.lambda;
@@ -43,7 +43,7 @@ Propagation propagate(const LayeredFiber &fiber, int m, double neff, bool countZ
         if (i == 0) {
             c = {1.0, 0.0}; // J_m, I_m or r^m: regular at the axis, positive near it
         } else {
-            if (!field) {
+            if (!field && !edge) {
                 // A positive factor keeps every sign (and so every zero and
                 // the sign of F) while the magnitudes stay in range.
                 const double scale = std::hypot(p, q / k0);
@@ -65,6 +65,10 @@ Propagation propagate(const LayeredFiber &fiber, int m, double neff, bool countZ
         }
         if (!std::isfinite(p) || !std::isfinite(q) || (p == 0 && q == 0))
             return out;
+    }
+    if (edge) {
+        *edge = {p, q};
+        return out;
     }
     const double rN = fiber.radii.back();
     const double gamma = k0 * std::sqrt((neff - fiber.nClad) * (neff + fiber.nClad));
@@ -255,6 +259,14 @@ double LayeredModeField::psi(double r) const
 double LayeredModeField::dpsi(double r) const
 {
     return fieldValue(*this, r).dpsi;
+}
+
+LayeredEdge layeredEdge(const LayeredFiber &fiber, int m, double neff)
+{
+    LayeredEdge edge{std::numeric_limits<double>::quiet_NaN(),
+                     std::numeric_limits<double>::quiet_NaN()};
+    propagate(fiber, m, neff, false, nullptr, &edge);
+    return edge;
 }
 
 std::string lpModeName(int m, int n)

@@ -88,6 +88,15 @@ double refineLayeredRoot(const LayeredFiber &fiber, int m, double lo, double hi)
 // The field of the mode of order m at effective index neff.
 LayeredModeField layeredModeField(const LayeredFiber &fiber, int m, double neff);
 
+// psi and dpsi/dr at the last radius of the solution regular on the axis
+// (J_m or I_m in the centre layer with unit coefficient), not normalised: an
+// analytic function of neff wherever no layer's index equals neff (for the
+// leaky-mode continuation of leakymodes.h).
+struct LayeredEdge {
+    double psi, dpsi;
+};
+LayeredEdge layeredEdge(const LayeredFiber &fiber, int m, double neff);
+
 // Name of an LP mode, "LP01", "LP10,1" (orderLabel of vectormodes.h).
 std::string lpModeName(int m, int n);
 
