@@ -1,6 +1,7 @@
 #include "layeredmodes.h"
 
 #include "cylinderfunctions.h"
+#include "sturmroots.h"
 #include "vectormodes.h"
 
 #include <boost/math/special_functions/bessel.hpp>
@@ -94,12 +95,6 @@ double toms748(const LayeredFiber &fiber, int m, double lo, double hi, double fL
     return 0.5 * (bracket.first + bracket.second);
 }
 
-struct Interval {
-    double lo, hi;
-    int countLo, countHi; // modes above lo and above hi
-    double fLo, fHi;      // F at the ends (NaN at the top end)
-};
-
 } // namespace
 
 std::string layeredFiberProblem(const LayeredFiber &fiber)
@@ -155,35 +150,11 @@ std::vector<LayeredLpMode> solveLayeredLpModes(const LayeredFiber &fiber)
         if (total == 0 || !std::isfinite(fBottom))
             break; // the centrifugal term grows with m: no higher order is guided
         std::vector<LayeredLpMode> order;
-        std::vector<Interval> stack{
-            {bottom, top, total, 0, fBottom, std::numeric_limits<double>::quiet_NaN()}};
-        while (!stack.empty()) {
-            const Interval iv = stack.back();
-            stack.pop_back();
-            const int inside = iv.countLo - iv.countHi;
-            if (inside <= 0)
-                continue;
-            if (inside == 1 && std::isfinite(iv.fHi) && (iv.fLo > 0) != (iv.fHi > 0)) {
-                LayeredLpMode mode;
-                mode.m = m;
-                mode.n = iv.countHi + 1;
-                mode.neff = toms748(fiber, m, iv.lo, iv.hi, iv.fLo, iv.fHi);
-                order.push_back(mode);
-                continue;
-            }
-            const double mid = 0.5 * (iv.lo + iv.hi);
-            if (!(mid > iv.lo && mid < iv.hi)) {
-                // Roots closer than the resolution of neff: report each there.
-                for (int k = 0; k < inside; ++k)
-                    order.push_back({m, iv.countHi + 1 + k, mid, {}});
-                continue;
-            }
-            int countMid = 0;
-            const double fMid = layeredCharacteristic(fiber, m, mid, &countMid);
-            countMid = std::clamp(countMid, iv.countHi, iv.countLo);
-            stack.push_back({iv.lo, mid, iv.countLo, countMid, iv.fLo, fMid});
-            stack.push_back({mid, iv.hi, countMid, iv.countHi, fMid, iv.fHi});
-        }
+        const auto roots = isolateSturmRoots(
+            [&](double neff, int *count) { return layeredCharacteristic(fiber, m, neff, count); },
+            bottom, top, total, fBottom);
+        for (const auto &root : roots)
+            order.push_back({m, root.first, root.second, {}});
         std::sort(order.begin(), order.end(),
                   [](const LayeredLpMode &x, const LayeredLpMode &y) { return x.n < y.n; });
         for (LayeredLpMode &mode : order) {
