@@ -61,6 +61,12 @@ py::object inputValue(const calc::FieldDescription *field, const std::string &te
 
 py::object outputValue(calc::OutputValue &out)
 {
+    if (!out.labels.empty()) {
+        py::list names;
+        for (const std::string &label : out.labels)
+            names.append(py::str(label));
+        return std::move(names);
+    }
     if (out.data.empty() && out.shape.empty())
         return py::float_(out.value);
     std::vector<py::ssize_t> shape(out.shape.begin(), out.shape.end());

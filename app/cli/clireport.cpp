@@ -27,6 +27,8 @@ ordered_json inputJson(const FieldDescription &f, const std::string &text)
 // A curve as a flat array, a map as rows; nlohmann writes non-finite as null.
 static ordered_json arrayJson(const OutputValue &out)
 {
+    if (!out.labels.empty())
+        return out.labels;
     if (out.shape.size() == 2) {
         ordered_json rows = ordered_json::array();
         for (std::size_t r = 0; r < out.shape[0]; ++r)
@@ -102,15 +104,20 @@ std::string runCsv(const CalculatorDescription &description, const Result &resul
             if (it != result.outputs.end() && it->second.shape.size() == 1) {
                 curves.push_back(&it->second);
                 out += (out.empty() ? "" : ",") + csvCell(key);
-                rows = std::max(rows, it->second.data.size());
+                rows = std::max(rows, std::max(it->second.data.size(), it->second.labels.size()));
             }
         }
         out += "\n";
         for (std::size_t r = 0; r < rows; ++r)
-            for (std::size_t c = 0; c < curves.size(); ++c)
-                out +=
-                    (r < curves[c]->data.size() ? valueText(curves[c]->data[r]) : std::string()) +
-                    (c + 1 < curves.size() ? "," : "\n");
+            for (std::size_t c = 0; c < curves.size(); ++c) {
+                const OutputValue &curve = *curves[c];
+                std::string cell;
+                if (r < curve.labels.size())
+                    cell = csvCell(curve.labels[r]);
+                else if (r < curve.data.size())
+                    cell = valueText(curve.data[r]);
+                out += cell + (c + 1 < curves.size() ? "," : "\n");
+            }
         return out;
     }
     out = "key,value,unit,text\n";
@@ -137,16 +144,21 @@ std::string curveTable(const Result &result, const std::vector<std::string> &out
             continue;
         curves.push_back(&it->second);
         rows[0].push_back(it->second.unit.empty() ? key : key + " [" + it->second.unit + "]");
-        length = std::max(length, it->second.data.size());
+        length = std::max(length, std::max(it->second.data.size(), it->second.labels.size()));
     }
     if (curves.empty())
         return {};
     for (std::size_t r = 0; r < length; ++r) {
         std::vector<std::string> row;
-        for (const OutputValue *curve : curves)
+        for (const OutputValue *curve : curves) {
+            if (r < curve->labels.size()) {
+                row.push_back(curve->labels[r]);
+                continue;
+            }
             row.push_back(r < curve->data.size() && std::isfinite(curve->data[r])
                               ? formatNumber(curve->data[r], 'g', 10)
                               : std::string());
+        }
         rows.push_back(row);
     }
     return alignedRows(rows, "  ");

@@ -212,7 +212,7 @@ def layered_case(case, radii, indices, nclad, lam, vector):
     m = 0
     while True:
         f = lambda x, m=m: scalar_det(radii, indices, nclad, lam, m, x)
-        roots = roots_on(f, breaks, 240)
+        roots = roots_on(f, breaks, 100)
         if not roots:
             break
         for k, x in enumerate(roots):
@@ -221,21 +221,27 @@ def layered_case(case, radii, indices, nclad, lam, vector):
         m += 1
     if not vector:
         return
-    # Vector: every root of each family's determinant, named by the LP level
-    # it lies next to (HE_nu,n by LP_nu-1,n, EH_nu,n by LP_nu+1,n).
+    # Vector: the roots of each family's determinant next to the LP levels
+    # they pair with (HE_nu,n by LP_nu-1,n, EH_nu,n by LP_nu+1,n, TE/TM_0n by
+    # LP_1n), each searched on a dense grid between the midpoints to the
+    # neighbouring levels of that family.
     for nu in range(0, m + 1):
         parts = ["TE", "TM"] if nu == 0 else [None]
         for part in parts:
             f = lambda x, nu=nu, part=part: vector_det(radii, indices, nclad, lam, nu, x, part)
-            roots = roots_on(f, breaks, 240)
             if nu == 0:
                 cands = [(lp[k], part, k[1]) for k in lp if k[0] == 1]
             else:
                 cands = [(lp[k], "HE", k[1]) for k in lp if k[0] == nu - 1]
                 cands += [(lp[k], "EH", k[1]) for k in lp if k[0] == nu + 1]
-            for x in roots:
-                best = min(cands, key=lambda c: abs(c[0] - x))
-                out(case, "VEC", name(best[1], nu, best[2]), x)
+            cands.sort(key=lambda c: -c[0])
+            levels = [nclad] + [n for n in indices if n > nclad] + [max(indices)]
+            for k, c in enumerate(cands):
+                hi = max(indices) if k == 0 else (cands[k - 1][0] + c[0]) / 2
+                lo = nclad if k + 1 == len(cands) else (cands[k + 1][0] + c[0]) / 2
+                cuts = sorted(set([lo, hi] + [n for n in levels if lo < n < hi]))
+                for x in roots_on(f, cuts, 40):
+                    out(case, "VEC", name(c[1], nu, c[2]), x)
 
 
 def series_f(m, alpha, U2, V2, W):
@@ -280,7 +286,7 @@ def power_law_case(case, a, n1, n2, alpha, lam):
             U2 = (a * k0)**2 * (n1**2 - neff**2)
             W = a * k0 * mp.sqrt(neff**2 - n2**2)
             return series_f(m, alpha, U2, V2, W)
-        roots = roots_on(f, [n2, n1], 400)
+        roots = roots_on(f, [n2, n1], 160)
         if not roots:
             break
         for k, x in enumerate(roots):
@@ -361,12 +367,13 @@ def leaky_case(case, radii, indices, nout, lam):
 
 if __name__ == "__main__":
     import sys
-    which = sys.argv[1:] or ["layered", "power", "leaky"]
-    if "layered" in which:
-        for c in LAYERED:
+    # Optional case ids select cases (to run them in parallel).
+    which = sys.argv[1:]
+    for c in LAYERED:
+        if not which or c[0] in which:
             layered_case(*c)
-    if "power" in which:
-        for c in POWER_LAW:
+    for c in POWER_LAW:
+        if not which or c[0] in which:
             power_law_case(*c)
-    if "leaky" in which:
+    if not which or LEAKY[0] in which:
         leaky_case(*LEAKY)

@@ -152,6 +152,9 @@ struct OutputValue {
     std::vector<double> data;                                // curves and maps
     std::vector<std::size_t> shape; // {} scalar, {n} curve, {rows, cols} map
     std::string unit;
+    // A column of names instead of numbers (shape {n}, data empty): the mode
+    // names of a mode table ("LP01", "HE11").
+    std::vector<std::string> labels;
 };
 
 struct Notice {

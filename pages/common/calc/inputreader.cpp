@@ -77,6 +77,14 @@ ResultBuilder &ResultBuilder::array(const std::string &key, std::vector<double> 
     return *this;
 }
 
+ResultBuilder &ResultBuilder::labels(const std::string &key, std::vector<std::string> names)
+{
+    OutputValue &out = slot(key);
+    out.shape = {names.size()};
+    out.labels = std::move(names);
+    return *this;
+}
+
 ResultBuilder &ResultBuilder::notice(const Text &text, const std::string &key)
 {
     m_result.notices.push_back(Notice{text, key});
