@@ -238,8 +238,8 @@ TEST(GradedModes, PowerLawProfilesMatchTheFrobeniusReference)
     };
     const Case cases[] = {
         {"parabolic1550", 25e-6, 1.47, 1.45, 2, 1.55e-6, 42},
-        {"alpha1", 10e-6, 1.46, 1.45, 1, 1.064e-6, 0},
-        {"alpha10", 10e-6, 1.46, 1.45, 10, 1.064e-6, 0},
+        {"alpha1", 10e-6, 1.46, 1.45, 1, 1.064e-6, 6},
+        {"alpha10", 10e-6, 1.46, 1.45, 10, 1.064e-6, 13},
     };
     for (const Case &c : cases) {
         SCOPED_TRACE(c.id);
@@ -252,8 +252,7 @@ TEST(GradedModes, PowerLawProfilesMatchTheFrobeniusReference)
         const auto &expected = reference().at(c.id).at("LP");
         const GradedModeSet set = solveGradedLpModes(p);
         ASSERT_EQ(set.modes.size(), expected.size());
-        if (c.count)
-            EXPECT_EQ(set.modes.size(), c.count);
+        EXPECT_EQ(set.modes.size(), c.count);
         EXPECT_LT(set.convergence, 1e-10);
         for (const GradedLpMode &mode : set.modes) {
             const std::string name = lpModeName(mode.m, mode.n);

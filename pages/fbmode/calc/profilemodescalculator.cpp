@@ -119,7 +119,10 @@ ProfileModeCheck ProfileModesCalculator::check(const Inputs &inputs) const
         return out;
     }
     Result ranges;
-    if (refuseOutOfRange(description(), in.all(), ranges, {"lambda_nm", "rd_um"})) {
+    // Every typed number is checked, also those the chosen profile does not
+    // read, so a script's mistake shows whichever profile it asks for.
+    if (refuseOutOfRange(description(), in.all(), ranges,
+                         {"lambda_nm", "rd_um", "n_clad", "a_um", "n1", "n2", "alpha"})) {
         out.refusal = ranges;
         return out;
     }
@@ -132,10 +135,6 @@ ProfileModeCheck ProfileModesCalculator::check(const Inputs &inputs) const
     if (kind == "layers") {
         if (in.anyEmpty({"n_clad"})) {
             out.refusal = refusal(kEmptyInputNotice);
-            return out;
-        }
-        if (refuseOutOfRange(description(), in.all(), ranges, {"n_clad"})) {
-            out.refusal = ranges;
             return out;
         }
         const std::optional<LayerList> layers = parseLayers(in.text("layers"), &problem);
@@ -176,10 +175,6 @@ ProfileModeCheck ProfileModesCalculator::check(const Inputs &inputs) const
         if (request.kind == ProfileRequest::Kind::PowerLaw) {
             if (in.anyEmpty({"a_um", "n1", "n2", "alpha"})) {
                 out.refusal = refusal(kEmptyInputNotice);
-                return out;
-            }
-            if (refuseOutOfRange(description(), in.all(), ranges, {"a_um", "n1", "n2", "alpha"})) {
-                out.refusal = ranges;
                 return out;
             }
             request.graded.kind = GradedProfile::Kind::PowerLaw;
