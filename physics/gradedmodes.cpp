@@ -7,6 +7,7 @@
 #include "gradedmodes.h"
 
 #include "cylinderfunctions.h"
+#include "parallelrows.h"
 #include "sturmroots.h"
 
 #include <boost/math/interpolators/pchip.hpp>
@@ -304,10 +305,20 @@ GradedModeSet solveGradedLpModes(const GradedProfile &profile)
     const double nClad = gradedCladdingIndex(profile);
     const double span = top - nClad;
     const double bottom = nClad + std::max(1e-14 * span, 4 * std::numeric_limits<double>::epsilon());
+    // The mode count of each order first (one integration each; the
+    // centrifugal term makes it fall with m), then the orders on two threads.
+    std::vector<Shot> firsts;
     for (int m = 0;; ++m) {
         const Shot first = shoot(p, m, bottom, kTolerance, true);
         if (first.zeros == 0 || !std::isfinite(first.f))
             break;
+        firsts.push_back(first);
+    }
+    const int orders = static_cast<int>(firsts.size());
+    std::vector<std::vector<GradedLpMode>> perOrder(firsts.size());
+    std::vector<double> convergence(firsts.size(), 0.0);
+    parallelRows(orders, [&](int m) {
+        const Shot &first = firsts[static_cast<std::size_t>(m)];
         const auto roots = isolateSturmRoots(
             [&](double neff, int *count) {
                 const Shot s = shoot(p, m, neff, kTolerance, count != nullptr);
@@ -318,11 +329,16 @@ GradedModeSet solveGradedLpModes(const GradedProfile &profile)
             bottom, top, first.zeros, first.f);
         for (const auto &root : roots) {
             const double check = refineNear(p, m, root.second, kCheckTolerance, top);
-            set.convergence = std::max(set.convergence, std::isfinite(check)
-                                                            ? std::abs(check - root.second)
-                                                            : std::numeric_limits<double>::infinity());
-            set.modes.push_back(modeField(p, m, root.first, root.second));
+            double &worst = convergence[static_cast<std::size_t>(m)];
+            worst = std::max(worst, std::isfinite(check) ? std::abs(check - root.second)
+                                                         : std::numeric_limits<double>::infinity());
+            perOrder[static_cast<std::size_t>(m)].push_back(modeField(p, m, root.first, root.second));
         }
+    });
+    for (int m = 0; m < orders; ++m) {
+        set.convergence = std::max(set.convergence, convergence[static_cast<std::size_t>(m)]);
+        for (GradedLpMode &mode : perOrder[static_cast<std::size_t>(m)])
+            set.modes.push_back(std::move(mode));
     }
     return set;
 }
