@@ -17,6 +17,7 @@
 #include <algorithm>
 #include <array>
 #include <cmath>
+#include <exception>
 #include <functional>
 #include <limits>
 #include <memory>
@@ -173,11 +174,15 @@ double refineNear(const Profile &p, int m, double neff, double tolerance, double
         const double fHi = f(hi);
         if (std::isfinite(fLo) && std::isfinite(fHi) && (fLo > 0) != (fHi > 0)) {
             std::uintmax_t iterations = 200;
-            const auto bracket = boost::math::tools::toms748_solve(
-                f, lo, hi, fLo, fHi,
-                boost::math::tools::eps_tolerance<double>(std::numeric_limits<double>::digits - 1),
-                iterations);
-            return 0.5 * (bracket.first + bracket.second);
+            try {
+                const auto bracket = boost::math::tools::toms748_solve(
+                    f, lo, hi, fLo, fHi,
+                    boost::math::tools::eps_tolerance<double>(std::numeric_limits<double>::digits - 1),
+                    iterations);
+                return 0.5 * (bracket.first + bracket.second);
+            } catch (const std::exception &) {
+                return std::numeric_limits<double>::quiet_NaN();
+            }
         }
     }
     return std::numeric_limits<double>::quiet_NaN();
@@ -328,6 +333,10 @@ GradedModeSet solveGradedLpModes(const GradedProfile &profile)
             },
             bottom, top, first.zeros, first.f);
         for (const auto &root : roots) {
+            if (!std::isfinite(root.second)) {
+                convergence[static_cast<std::size_t>(m)] = std::numeric_limits<double>::infinity();
+                continue;
+            }
             const double check = refineNear(p, m, root.second, kCheckTolerance, top);
             double &worst = convergence[static_cast<std::size_t>(m)];
             worst = std::max(worst, std::isfinite(check) ? std::abs(check - root.second)

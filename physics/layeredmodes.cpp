@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <exception>
 #include <limits>
 
 namespace {
@@ -88,11 +89,15 @@ double toms748(const LayeredFiber &fiber, int m, double lo, double hi, double fL
 {
     auto f = [&](double neff) { return propagate(fiber, m, neff, false, nullptr).f; };
     std::uintmax_t iterations = 200;
-    const auto bracket = boost::math::tools::toms748_solve(
-        f, lo, hi, fLo, fHi,
-        boost::math::tools::eps_tolerance<double>(std::numeric_limits<double>::digits - 1),
-        iterations);
-    return 0.5 * (bracket.first + bracket.second);
+    try {
+        const auto bracket = boost::math::tools::toms748_solve(
+            f, lo, hi, fLo, fHi,
+            boost::math::tools::eps_tolerance<double>(std::numeric_limits<double>::digits - 1),
+            iterations);
+        return 0.5 * (bracket.first + bracket.second);
+    } catch (const std::exception &) {
+        return std::numeric_limits<double>::quiet_NaN(); // F out of range inside the bracket
+    }
 }
 
 } // namespace
@@ -135,9 +140,11 @@ double refineLayeredRoot(const LayeredFiber &fiber, int m, double lo, double hi)
     return toms748(fiber, m, lo, hi, fLo, fHi);
 }
 
-std::vector<LayeredLpMode> solveLayeredLpModes(const LayeredFiber &fiber)
+std::vector<LayeredLpMode> solveLayeredLpModes(const LayeredFiber &fiber, bool *complete)
 {
     std::vector<LayeredLpMode> modes;
+    if (complete)
+        *complete = true;
     if (!layeredFiberProblem(fiber).empty())
         return modes;
     const double top = maxIndex(fiber);
@@ -147,6 +154,8 @@ std::vector<LayeredLpMode> solveLayeredLpModes(const LayeredFiber &fiber)
     for (int m = 0;; ++m) {
         int total = 0;
         const double fBottom = layeredCharacteristic(fiber, m, bottom, &total);
+        if (!std::isfinite(fBottom) && complete)
+            *complete = false; // Bessel values out of range at this order
         if (total == 0 || !std::isfinite(fBottom))
             break; // the centrifugal term grows with m: no higher order is guided
         std::vector<LayeredLpMode> order;
@@ -158,6 +167,11 @@ std::vector<LayeredLpMode> solveLayeredLpModes(const LayeredFiber &fiber)
         std::sort(order.begin(), order.end(),
                   [](const LayeredLpMode &x, const LayeredLpMode &y) { return x.n < y.n; });
         for (LayeredLpMode &mode : order) {
+            if (!std::isfinite(mode.neff)) {
+                if (complete)
+                    *complete = false;
+                continue;
+            }
             mode.field = layeredModeField(fiber, m, mode.neff);
             modes.push_back(std::move(mode));
         }

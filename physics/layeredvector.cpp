@@ -8,6 +8,7 @@
 #include <array>
 #include <cmath>
 #include <cstdint>
+#include <exception>
 #include <limits>
 
 namespace {
@@ -125,11 +126,15 @@ struct Candidate {
 template <typename F> double refine(F f, double lo, double hi, double fLo, double fHi)
 {
     std::uintmax_t iterations = 200;
-    const auto bracket = boost::math::tools::toms748_solve(
-        f, lo, hi, fLo, fHi,
-        boost::math::tools::eps_tolerance<double>(std::numeric_limits<double>::digits - 1),
-        iterations);
-    return 0.5 * (bracket.first + bracket.second);
+    try {
+        const auto bracket = boost::math::tools::toms748_solve(
+            f, lo, hi, fLo, fHi,
+            boost::math::tools::eps_tolerance<double>(std::numeric_limits<double>::digits - 1),
+            iterations);
+        return 0.5 * (bracket.first + bracket.second);
+    } catch (const std::exception &) {
+        return kNaN; // D out of range inside the bracket: not reported
+    }
 }
 
 // Roots of f on (lo, hi) where `expected` modes (the candidates, descending)
@@ -146,8 +151,11 @@ std::vector<double> rootsIn(F f, double lo, double hi, int expected)
         for (int k = 1; k <= pieces; ++k) {
             const double x1 = k == pieces ? lo : hi - (hi - lo) * k / pieces;
             const double f1 = f(x1);
-            if (std::isfinite(f0) && std::isfinite(f1) && f0 != 0 && f1 != 0 && (f0 > 0) != (f1 > 0))
-                roots.push_back(refine(f, x1, x0, f1, f0));
+            if (std::isfinite(f0) && std::isfinite(f1) && f0 != 0 && f1 != 0 && (f0 > 0) != (f1 > 0)) {
+                const double root = refine(f, x1, x0, f1, f0);
+                if (std::isfinite(root))
+                    roots.push_back(root);
+            }
             x0 = x1;
             f0 = f1;
         }

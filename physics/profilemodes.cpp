@@ -178,7 +178,13 @@ void solveLayered(const ProfileRequest &request, ProfileModeSet &set)
     if (!set.problem.empty())
         return;
     addProfilePlot(set, fiber.radii, fiber.indices, fiber.nClad);
-    const std::vector<LayeredLpMode> lp = solveLayeredLpModes(fiber);
+    bool complete = true;
+    const std::vector<LayeredLpMode> lp = solveLayeredLpModes(fiber, &complete);
+    if (!complete) {
+        set.problem = "some modes could not be solved: Bessel values of very high order out of "
+                      "double range at this profile";
+        return;
+    }
     set.lpCount = static_cast<int>(lp.size());
     LayeredVectorSet vector;
     if (request.vectorModes) {
@@ -242,6 +248,11 @@ void solveGraded(const ProfileRequest &request, ProfileModeSet &set)
     }
     const GradedModeSet modes = solveGradedLpModes(profile);
     set.convergence = modes.convergence;
+    if (!(modes.convergence < 1e-8)) {
+        set.problem = "the graded-profile integration did not converge (neff changes by " +
+                      std::to_string(modes.convergence) + " with the tolerance)";
+        return;
+    }
     set.lpCount = static_cast<int>(modes.modes.size());
     for (const GradedLpMode &mode : modes.modes) {
         FieldView v;

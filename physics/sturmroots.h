@@ -14,6 +14,7 @@
 #include <algorithm>
 #include <cmath>
 #include <cstdint>
+#include <exception>
 #include <limits>
 #include <utility>
 #include <vector>
@@ -40,11 +41,17 @@ std::vector<std::pair<int, double>> isolateSturmRoots(Evaluate evaluate, double 
         if (inside == 1 && std::isfinite(iv.fHi) && std::isfinite(iv.fLo) &&
             (iv.fLo > 0) != (iv.fHi > 0)) {
             std::uintmax_t iterations = 200;
-            const auto bracket = boost::math::tools::toms748_solve(
-                f, iv.lo, iv.hi, iv.fLo, iv.fHi,
-                boost::math::tools::eps_tolerance<double>(std::numeric_limits<double>::digits - 1),
-                iterations);
-            roots.emplace_back(iv.countHi + 1, 0.5 * (bracket.first + bracket.second));
+            try {
+                const auto bracket = boost::math::tools::toms748_solve(
+                    f, iv.lo, iv.hi, iv.fLo, iv.fHi,
+                    boost::math::tools::eps_tolerance<double>(std::numeric_limits<double>::digits - 1),
+                    iterations);
+                roots.emplace_back(iv.countHi + 1, 0.5 * (bracket.first + bracket.second));
+            } catch (const std::exception &) {
+                // F failed inside the bracket (a Bessel value out of range):
+                // the mode is reported as NaN for the caller to refuse.
+                roots.emplace_back(iv.countHi + 1, std::numeric_limits<double>::quiet_NaN());
+            }
             continue;
         }
         const double mid = 0.5 * (iv.lo + iv.hi);

@@ -1,7 +1,7 @@
 #!/usr/bin/python3
 """Independent reference for the layered, graded and leaky mode engine
 (physics/layeredmodes, layeredvector, gradedmodes, leakymodes): effective
-indices solved with mpmath at 30 significant digits (60 for the power series).
+indices solved with mpmath at 30 significant digits (45 for the power series).
 
 Methods (none of them the engine's):
 * Layered fibers, scalar LP_m: the global boundary-value determinant. Unknowns
@@ -15,7 +15,7 @@ Methods (none of them the engine's):
   Waveguides, eq. 3.8: a 4N x 4N determinant.
 * Power-law profiles n^2 = n1^2 (1 - 2 Delta x^alpha), x = r/a (integer alpha):
   the Frobenius series psi = x^m sum c_j x^j of the radial equation,
-  c_j j (j + 2m) = -U^2 c_{j-2} + V^2 c_{j-2-alpha}, summed at 60 digits and
+  c_j j (j + 2m) = -U^2 c_{j-2} + V^2 c_{j-2-alpha}, summed at 45 digits and
   matched to K_m(W x) at x = 1 (Gloge & Marcatili, Bell Syst. Tech. J. 52, 1563
   (1973) for the profile; the series is the textbook Frobenius method).
 * Leaky modes: the layered scalar determinant with the outgoing Hankel
@@ -246,7 +246,7 @@ def layered_case(case, radii, indices, nclad, lam, vector):
 
 def series_f(m, alpha, U2, V2, W):
     """F = psi'(1) + psi(1) (W K_{m-1}(W)/K_m(W) + m), psi = x^m sum c_j x^j."""
-    with mp.workdps(60):
+    with mp.workdps(45):
         c = {0: mp.mpf(1)}
         psi = mp.mpf(1)
         dpsi = mp.mpf(m)
@@ -262,7 +262,7 @@ def series_f(m, alpha, U2, V2, W):
             c[j] = cj
             psi += cj
             dpsi += (j + m) * cj
-            if abs(cj) * (j + m) < mp.mpf("1e-55") * (abs(psi) + abs(dpsi)) and j > 2 * alpha + 4:
+            if abs(cj) * (j + m) < mp.mpf("1e-42") * (abs(psi) + abs(dpsi)) and j > 2 * alpha + 4:
                 small += 1
                 if small > alpha + 2:
                     break
@@ -286,7 +286,7 @@ def power_law_case(case, a, n1, n2, alpha, lam):
             U2 = (a * k0)**2 * (n1**2 - neff**2)
             W = a * k0 * mp.sqrt(neff**2 - n2**2)
             return series_f(m, alpha, U2, V2, W)
-        roots = roots_on(f, [n2, n1], 160)
+        roots = roots_on(f, [n2, n1], 60)
         if not roots:
             break
         for k, x in enumerate(roots):
