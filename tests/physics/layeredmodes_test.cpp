@@ -262,6 +262,22 @@ TEST(GradedModes, PowerLawProfilesMatchTheFrobeniusReference)
     }
 }
 
+TEST(GradedModes, ParabolicCoreAtOneMicronHoldsNinetySixModes)
+{
+    // The count of the near-degenerate mode groups of a 50 μm parabolic core
+    // (the groups of Gloge & Marcatili, each within a part in 1e5 of the
+    // others of its group) must come out exact.
+    GradedProfile p;
+    p.a = 25e-6;
+    p.n1 = 1.47;
+    p.n2 = 1.45;
+    p.alpha = 2;
+    p.lambda = 1e-6;
+    const GradedModeSet set = solveGradedLpModes(p);
+    EXPECT_EQ(set.modes.size(), 96u);
+    EXPECT_LT(set.convergence, 1e-9);
+}
+
 TEST(GradedModes, FinelySampledTableReproducesThePowerLaw)
 {
     // A table sampling a parabolic profile finely is the power law itself to
