@@ -264,9 +264,8 @@ TEST(GradedModes, PowerLawProfilesMatchTheFrobeniusReference)
 
 TEST(GradedModes, ParabolicCoreAtOneMicronHoldsNinetySixModes)
 {
-    // The count of the near-degenerate mode groups of a 50 μm parabolic core
-    // (the groups of Gloge & Marcatili, each within a part in 1e5 of the
-    // others of its group) must come out exact.
+    // A 50 μm parabolic core, whose modes fall into nearly degenerate groups
+    // (Gloge & Marcatili 1973): the count must still come out exact.
     GradedProfile p;
     p.a = 25e-6;
     p.n1 = 1.47;
