@@ -105,8 +105,9 @@ TEST(LayeredModes, PublishedStepValuesAndPedestalCount)
 
 TEST(LayeredModes, EveryVectorModeMatchesTheReference)
 {
-    for (const auto &[id, fiber] : layeredCases()) {
+    for (const char *id : {"step", "w", "ring", "trench"}) {
         SCOPED_TRACE(id);
+        const LayeredFiber &fiber = layeredCases().at(id);
         const auto &expected = reference().at(id).at("VEC");
         const LayeredVectorSet set = solveLayeredVectorModes(fiber, solveLayeredLpModes(fiber));
         EXPECT_EQ(set.modes.size(), expected.size());
