@@ -179,7 +179,10 @@ def roots_on(f, breaks, points):
     roots = []
     for lo, hi in zip(breaks[:-1], breaks[1:]):
         width = hi - lo
-        xs = [lo + width * (mp.mpf(k) + mp.mpf("0.5")) / points for k in range(points)]
+        # Grid to within 1e-12 of the ends: a root between an end and the
+        # first sample would otherwise be missed.
+        edge = width * mp.mpf("1e-12")
+        xs = [lo + edge] + [lo + width * mp.mpf(k) / points for k in range(1, points)] + [hi - edge]
         fs = [f(x) for x in xs]
         for x0, x1, f0, f1 in zip(xs[:-1], xs[1:], fs[:-1], fs[1:]):
             if f0 == 0 or f1 == 0 or (f0 > 0) != (f1 > 0):

@@ -105,7 +105,7 @@ TEST(LayeredModes, PublishedStepValuesAndPedestalCount)
 
 TEST(LayeredModes, EveryVectorModeMatchesTheReference)
 {
-    for (const char *id : {"step", "w", "ring", "trench"}) {
+    for (const char *id : {"step", "w", "pedestal", "ring", "trench"}) {
         SCOPED_TRACE(id);
         const LayeredFiber &fiber = layeredCases().at(id);
         const auto &expected = reference().at(id).at("VEC");
