@@ -69,7 +69,8 @@ public:
         if (p_.kind == GradedProfile::Kind::PowerLaw) {
             const double u2 = ak * ak * (p_.n1 - neff) * (p_.n1 + neff);
             const double v2 = ak * ak * (p_.n1 - p_.n2) * (p_.n1 + p_.n2);
-            const double xa = p_.alpha == 2.0 ? x * x : (p_.alpha == 1.0 ? x : std::pow(x, p_.alpha));
+            const double xa =
+                p_.alpha == 2.0 ? x * x : (p_.alpha == 1.0 ? x : std::pow(x, p_.alpha));
             return u2 - v2 * xa;
         }
         const double n = index(x * a_);
@@ -146,7 +147,9 @@ Shot shoot(const Profile &p, int m, double neff, double tolerance, bool countZer
             times.push_back(static_cast<double>(i) / kFieldIntervals);
         samples->clear();
         integrate_times(stepper, rhs, s, times.begin(), times.end(), 1e-3 * x0 + 1e-6,
-                        [&](const State &y, double x) { samples->push_back({x, y}); });
+                        [&](const State &y, double x) {
+                            samples->push_back({x, y});
+                        });
     } else {
         integrate_adaptive(stepper, rhs, s, x0, 1.0, std::min(1e-3, 0.5 * (1.0 - x0)), observe);
     }
@@ -175,10 +178,11 @@ double refineNear(const Profile &p, int m, double neff, double tolerance, double
         if (std::isfinite(fLo) && std::isfinite(fHi) && (fLo > 0) != (fHi > 0)) {
             std::uintmax_t iterations = 200;
             try {
-                const auto bracket = boost::math::tools::toms748_solve(
-                    f, lo, hi, fLo, fHi,
-                    boost::math::tools::eps_tolerance<double>(std::numeric_limits<double>::digits - 1),
-                    iterations);
+                const auto bracket =
+                    boost::math::tools::toms748_solve(f, lo, hi, fLo, fHi,
+                                                      boost::math::tools::eps_tolerance<double>(
+                                                          std::numeric_limits<double>::digits - 1),
+                                                      iterations);
                 return 0.5 * (bracket.first + bracket.second);
             } catch (const std::exception &) {
                 return std::numeric_limits<double>::quiet_NaN();
@@ -207,7 +211,8 @@ GradedLpMode modeField(const Profile &p, int m, int n, double neff)
         const double xm = std::pow(x, m);
         const double dxm = m == 0 ? 0.0 : m * std::pow(x, m - 1);
         mode.psi[static_cast<std::size_t>(i)] = xm * sample.second[0];
-        mode.dpsi[static_cast<std::size_t>(i)] = (dxm * sample.second[0] + xm * sample.second[1]) / p.a();
+        mode.dpsi[static_cast<std::size_t>(i)] =
+            (dxm * sample.second[0] + xm * sample.second[1]) / p.a();
     }
     double peak = 0.0;
     for (double v : mode.psi)
@@ -309,7 +314,8 @@ GradedModeSet solveGradedLpModes(const GradedProfile &profile)
     const double top = gradedMaxIndex(profile);
     const double nClad = gradedCladdingIndex(profile);
     const double span = top - nClad;
-    const double bottom = nClad + std::max(1e-14 * span, 4 * std::numeric_limits<double>::epsilon());
+    const double bottom =
+        nClad + std::max(1e-14 * span, 4 * std::numeric_limits<double>::epsilon());
     // The mode count of each order first (one integration each; the
     // centrifugal term makes it fall with m), then the orders on two threads.
     std::vector<Shot> firsts;
@@ -341,7 +347,8 @@ GradedModeSet solveGradedLpModes(const GradedProfile &profile)
             double &worst = convergence[static_cast<std::size_t>(m)];
             worst = std::max(worst, std::isfinite(check) ? std::abs(check - root.second)
                                                          : std::numeric_limits<double>::infinity());
-            perOrder[static_cast<std::size_t>(m)].push_back(modeField(p, m, root.first, root.second));
+            perOrder[static_cast<std::size_t>(m)].push_back(
+                modeField(p, m, root.first, root.second));
         }
     });
     for (int m = 0; m < orders; ++m) {
@@ -359,7 +366,8 @@ double hermite(const std::vector<double> &y, const std::vector<double> &dy, doub
                bool derivative)
 {
     const double h = 1.0 / kFieldIntervals;
-    const std::size_t i = std::min<std::size_t>(static_cast<std::size_t>(x / h), kFieldIntervals - 1);
+    const std::size_t i =
+        std::min<std::size_t>(static_cast<std::size_t>(x / h), kFieldIntervals - 1);
     const double t = x / h - static_cast<double>(i);
     const double y0 = y[i], y1 = y[i + 1];
     const double m0 = dy[i] * a * h, m1 = dy[i + 1] * a * h; // d/dt
@@ -395,8 +403,9 @@ double GradedLpMode::dpsiAt(double r, double a) const
     if (r >= a) {
         const double x = gamma * r;
         const double k = boost::math::cyl_bessel_k(m, x, cylinder::Policy());
-        const double dk = -gamma * (boost::math::cyl_bessel_k(std::abs(m - 1), x, cylinder::Policy()) +
-                                    m / x * k);
+        const double dk =
+            -gamma *
+            (boost::math::cyl_bessel_k(std::abs(m - 1), x, cylinder::Policy()) + m / x * k);
         return psi.back() * dk / boost::math::cyl_bessel_k(m, gamma * a, cylinder::Policy());
     }
     return hermite(psi, dpsi, std::max(r, 0.0) / a, a, true);

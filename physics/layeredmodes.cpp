@@ -228,9 +228,9 @@ cylinder::Value fieldValue(const LayeredModeField &f, double r)
     }
     const double x = f.gammaClad * r;
     const double k = boost::math::cyl_bessel_k(f.m, x, cylinder::Policy());
-    const double dk = -f.gammaClad * (boost::math::cyl_bessel_k(std::abs(f.m - 1), x,
-                                                                 cylinder::Policy()) +
-                                      f.m / x * k);
+    const double dk =
+        -f.gammaClad *
+        (boost::math::cyl_bessel_k(std::abs(f.m - 1), x, cylinder::Policy()) + f.m / x * k);
     return {f.cladCoefficient * k, f.cladCoefficient * dk};
 }
 

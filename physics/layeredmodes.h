@@ -81,8 +81,7 @@ double layeredCharacteristic(const LayeredFiber &fiber, int m, double neff, int 
 // layeredFiberProblem is not empty. `complete` (when not null) is false when
 // some order could not be solved because a Bessel value over- or underflowed
 // (very high orders at tiny arguments); those modes are missing from the list.
-std::vector<LayeredLpMode> solveLayeredLpModes(const LayeredFiber &fiber,
-                                               bool *complete = nullptr);
+std::vector<LayeredLpMode> solveLayeredLpModes(const LayeredFiber &fiber, bool *complete = nullptr);
 
 // The mode of order m whose root lies in (lo, hi), where F changes sign
 // (NaN when it does not): for re-solving at a nearby wavelength.

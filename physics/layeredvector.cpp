@@ -140,8 +140,7 @@ template <typename F> double refine(F f, double lo, double hi, double fLo, doubl
 // Roots of f on (lo, hi) where `expected` modes (the candidates, descending)
 // are looked for: sign changes on a grid made finer until their count agrees
 // or the grid reaches 64 pieces.
-template <typename F>
-std::vector<double> rootsIn(F f, double lo, double hi, int expected)
+template <typename F> std::vector<double> rootsIn(F f, double lo, double hi, int expected)
 {
     std::vector<double> roots;
     for (int pieces = 1; pieces <= 64; pieces *= 8) {
@@ -151,7 +150,8 @@ std::vector<double> rootsIn(F f, double lo, double hi, int expected)
         for (int k = 1; k <= pieces; ++k) {
             const double x1 = k == pieces ? lo : hi - (hi - lo) * k / pieces;
             const double f1 = f(x1);
-            if (std::isfinite(f0) && std::isfinite(f1) && f0 != 0 && f1 != 0 && (f0 > 0) != (f1 > 0)) {
+            if (std::isfinite(f0) && std::isfinite(f1) && f0 != 0 && f1 != 0 &&
+                (f0 > 0) != (f1 > 0)) {
                 const double root = refine(f, x1, x0, f1, f0);
                 if (std::isfinite(root))
                     roots.push_back(root);
@@ -205,9 +205,11 @@ LayeredVectorSet solveLayeredVectorModes(const LayeredFiber &fiber,
                   [](const Candidate &x, const Candidate &y) { return x.neff > y.neff; });
         set.expected += static_cast<int>(candidates.size());
         for (std::size_t k = 0; k < candidates.size(); ++k) {
-            const double hi = k == 0 ? ceiling : 0.5 * (candidates[k - 1].neff + candidates[k].neff);
-            const double lo =
-                k + 1 == candidates.size() ? bottom : 0.5 * (candidates[k].neff + candidates[k + 1].neff);
+            const double hi =
+                k == 0 ? ceiling : 0.5 * (candidates[k - 1].neff + candidates[k].neff);
+            const double lo = k + 1 == candidates.size()
+                                  ? bottom
+                                  : 0.5 * (candidates[k].neff + candidates[k + 1].neff);
             const std::vector<double> roots = rootsIn(f, lo, hi, 1);
             if (roots.size() != 1)
                 continue; // beyond its vector cutoff, or not resolved
@@ -239,10 +241,9 @@ LayeredVectorSet solveLayeredVectorModes(const LayeredFiber &fiber,
         for (const LayeredVectorMode &mode : found)
             if (mode.lpM == lp.m && mode.lpN == lp.n)
                 set.modes.push_back(mode);
-        std::sort(set.modes.begin() + static_cast<std::ptrdiff_t>(first), set.modes.end(),
-                  [](const LayeredVectorMode &x, const LayeredVectorMode &y) {
-                      return x.neff > y.neff;
-                  });
+        std::sort(
+            set.modes.begin() + static_cast<std::ptrdiff_t>(first), set.modes.end(),
+            [](const LayeredVectorMode &x, const LayeredVectorMode &y) { return x.neff > y.neff; });
     }
     return set;
 }

@@ -51,7 +51,7 @@ struct LayeredVectorMode {
 
 struct LayeredVectorSet {
     std::vector<LayeredVectorMode> modes; // grouped by LP mode in the LP order
-    int expected = 0; // vector modes the LP modes imply (1, 3 or 2 per LP mode)
+    int expected = 0;                     // vector modes the LP modes imply (1, 3 or 2 per LP mode)
     int found = 0;
 };
 

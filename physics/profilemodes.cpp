@@ -69,11 +69,12 @@ ProfileModeRow properties(const FieldView &v, double rd)
         if (rd > r0 && rd < r1)
             cuts.insert(cuts.begin() + 1, rd);
         for (std::size_t c = 0; c + 1 < cuts.size(); ++c) {
-            const int panels = std::max(1, static_cast<int>(std::ceil((cuts[c + 1] - cuts[c]) / maxPanel)));
+            const int panels =
+                std::max(1, static_cast<int>(std::ceil((cuts[c + 1] - cuts[c]) / maxPanel)));
             const double width = (cuts[c + 1] - cuts[c]) / panels;
             for (int k = 0; k < panels; ++k)
-                addPanel(v, cuts[c] + k * width, cuts[c] + (k + 1) * width, rd,
-                         static_cast<int>(i), s);
+                addPanel(v, cuts[c] + k * width, cuts[c] + (k + 1) * width, rd, static_cast<int>(i),
+                         s);
         }
     }
     // Cladding: panels growing from the interface (the field varies on the
@@ -181,8 +182,9 @@ void solveLayered(const ProfileRequest &request, ProfileModeSet &set)
     bool complete = true;
     const std::vector<LayeredLpMode> lp = solveLayeredLpModes(fiber, &complete);
     if (!complete) {
-        set.problem = "some modes could not be solved: Bessel values of very high order out of "
-                      "double range at this profile";
+        set.problem =
+            "some modes could not be solved: Bessel values of very high order out of "
+            "double range at this profile";
         return;
     }
     set.lpCount = static_cast<int>(lp.size());

@@ -64,13 +64,14 @@ struct ProfileModeRow {
 
 struct ProfileModeSet {
     std::string problem; // non-empty: refused, with the reason
-    std::vector<ProfileModeRow> rows; // LP rows in table order, each followed by its vector rows; leaky rows last
+    std::vector<ProfileModeRow>
+        rows; // LP rows in table order, each followed by its vector rows; leaky rows last
     int lpCount = 0;
     int leakyCount = 0;
-    int leakyUnresolved = 0;     // leaky starts whose continuation did not converge
-    int vectorExpected = 0;      // layeredvector.h count check
+    int leakyUnresolved = 0; // leaky starts whose continuation did not converge
+    int vectorExpected = 0;  // layeredvector.h count check
     int vectorFound = 0;
-    double convergence = 0.0;    // graded: largest neff change with the integrator tolerance
+    double convergence = 0.0;          // graded: largest neff change with the integrator tolerance
     std::vector<double> profileRadius; // the index profile for plotting (m)
     std::vector<double> profileIndex;
 };

@@ -20,8 +20,8 @@
 #include <vector>
 
 template <typename Evaluate>
-std::vector<std::pair<int, double>> isolateSturmRoots(Evaluate evaluate, double bottom,
-                                                      double top, int total, double fBottom)
+std::vector<std::pair<int, double>> isolateSturmRoots(Evaluate evaluate, double bottom, double top,
+                                                      int total, double fBottom)
 {
     struct Interval {
         double lo, hi;
@@ -42,10 +42,11 @@ std::vector<std::pair<int, double>> isolateSturmRoots(Evaluate evaluate, double 
             (iv.fLo > 0) != (iv.fHi > 0)) {
             std::uintmax_t iterations = 200;
             try {
-                const auto bracket = boost::math::tools::toms748_solve(
-                    f, iv.lo, iv.hi, iv.fLo, iv.fHi,
-                    boost::math::tools::eps_tolerance<double>(std::numeric_limits<double>::digits - 1),
-                    iterations);
+                const auto bracket =
+                    boost::math::tools::toms748_solve(f, iv.lo, iv.hi, iv.fLo, iv.fHi,
+                                                      boost::math::tools::eps_tolerance<double>(
+                                                          std::numeric_limits<double>::digits - 1),
+                                                      iterations);
                 roots.emplace_back(iv.countHi + 1, 0.5 * (bracket.first + bracket.second));
             } catch (const std::exception &) {
                 // F failed inside the bracket (a Bessel value out of range):

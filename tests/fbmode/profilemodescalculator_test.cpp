@@ -44,8 +44,8 @@ TEST(ProfileModesCalculator, DefaultPedestalFiberHasFifteenGuidedModesInEveryCol
 
 TEST(ProfileModesCalculator, TrenchBoundedFiberListsItsLeakyModesWithLoss)
 {
-    const Result r =
-        profile().evaluate({{"layers", "4:1.44,20:1.41"}, {"n_clad", "1.43"}, {"lambda_nm", "1600"}});
+    const Result r = profile().evaluate(
+        {{"layers", "4:1.44,20:1.41"}, {"n_clad", "1.43"}, {"lambda_nm", "1600"}});
     ASSERT_FALSE(r.refused);
     const std::vector<std::string> &names = r.outputs.at("mode").labels;
     const std::vector<std::string> &kinds = r.outputs.at("kind").labels;
@@ -73,8 +73,8 @@ TEST(ProfileModesCalculator, VectorModesFollowTheirLpModes)
 
 TEST(ProfileModesCalculator, PowerLawAndMeasuredTableAgree)
 {
-    const Inputs law = {{"profile", "power_law"}, {"a_um", "10"},      {"n1", "1.46"},
-                        {"n2", "1.45"},           {"alpha", "2"},      {"lambda_nm", "1064"}};
+    const Inputs law = {{"profile", "power_law"}, {"a_um", "10"}, {"n1", "1.46"},
+                        {"n2", "1.45"},           {"alpha", "2"}, {"lambda_nm", "1064"}};
     const Result a = profile().evaluate(law);
     ASSERT_FALSE(a.refused);
     EXPECT_LT(a.outputs.at("convergence").value, 1e-10);
@@ -89,7 +89,8 @@ TEST(ProfileModesCalculator, PowerLawAndMeasuredTableAgree)
                 << "\n";
         }
     }
-    const Result b = profile().evaluate({{"profile", "table"}, {"table_file", path}, {"lambda_nm", "1064"}});
+    const Result b =
+        profile().evaluate({{"profile", "table"}, {"table_file", path}, {"lambda_nm", "1064"}});
     std::remove(path.c_str());
     ASSERT_FALSE(b.refused);
     ASSERT_EQ(a.outputs.at("mode").labels, b.outputs.at("mode").labels);

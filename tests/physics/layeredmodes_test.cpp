@@ -3,9 +3,9 @@
 // Hankel root; output in data/), the step-index engine on every fiber of its
 // own reference, and the step-index properties of modeproperties.h.
 
+#include "layeredmodes.h"
 #include "exactmodes.h"
 #include "gradedmodes.h"
-#include "layeredmodes.h"
 #include "layeredvector.h"
 #include "leakymodes.h"
 #include "modeproperties.h"
@@ -28,7 +28,8 @@ struct ReferenceValue {
 };
 
 // case -> kind ("LP", "VEC", "LEAKY") -> mode name -> neff
-using Reference = std::map<std::string, std::map<std::string, std::map<std::string, ReferenceValue>>>;
+using Reference =
+    std::map<std::string, std::map<std::string, std::map<std::string, ReferenceValue>>>;
 
 Reference readReference()
 {
@@ -124,7 +125,8 @@ TEST(LayeredModes, HybridModeOfTheStepFiberIsThePublishedValue)
     const LayeredFiber &step = layeredCases().at("step");
     const LayeredVectorSet set = solveLayeredVectorModes(step, solveLayeredLpModes(step));
     ASSERT_FALSE(set.modes.empty());
-    EXPECT_EQ(familyName(set.modes[0].family) + orderLabel(set.modes[0].nu, set.modes[0].n), "HE11");
+    EXPECT_EQ(familyName(set.modes[0].family) + orderLabel(set.modes[0].nu, set.modes[0].n),
+              "HE11");
     EXPECT_NEAR(set.modes[0].neff, 1.46313716085693, 1e-14);
 }
 
@@ -219,7 +221,8 @@ TEST(LeakyModes, TrenchBoundedModesMatchTheComplexReference)
 TEST(LeakyModes, LossOfLp02IsThePeerFigure)
 {
     // 369 dB/km (1.41372 + 1.08e-8 i) as an independent solver gives it.
-    const std::vector<LeakyLpMode> modes = solveLeakyLpModes(layered({4, 20}, {1.44, 1.41}, 1.43, 1.6));
+    const std::vector<LeakyLpMode> modes =
+        solveLeakyLpModes(layered({4, 20}, {1.44, 1.41}, 1.43, 1.6));
     bool found = false;
     for (const LeakyLpMode &mode : modes)
         if (mode.m == 0 && mode.n == 2) {

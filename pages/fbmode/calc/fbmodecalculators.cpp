@@ -14,7 +14,7 @@ void registerfbmodeCalculators(Catalogue &catalogue)
     catalogue.add(modes::makeFieldMapCalculator());
     catalogue.add(modes::makeBeamQualityCalculator());
     catalogue.add(modes::makeBendLossCalculator());
-    catalogue.add(std::make_unique<ExactModesCalculator>()); // "精确模式特性", tab 3
+    catalogue.add(std::make_unique<ExactModesCalculator>());   // "精确模式特性", tab 3
     catalogue.add(std::make_unique<ProfileModesCalculator>()); // its profile choice, tab 3
 }
 

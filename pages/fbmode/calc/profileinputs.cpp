@@ -93,12 +93,14 @@ std::optional<ProfileTable> readProfileTable(const std::string &path, Text *prob
     }
     const auto size = std::filesystem::file_size(path, error);
     if (error || size > static_cast<std::uintmax_t>(kMaxProfileFileBytes)) {
-        *problem = {"折射率分布文件超过2 MB：" + path, "the index profile file exceeds 2 MB: " + path};
+        *problem = {"折射率分布文件超过2 MB：" + path,
+                    "the index profile file exceeds 2 MB: " + path};
         return std::nullopt;
     }
     std::ifstream in(path);
     if (!in) {
-        *problem = {"无法读取折射率分布文件：" + path, "cannot read the index profile file: " + path};
+        *problem = {"无法读取折射率分布文件：" + path,
+                    "cannot read the index profile file: " + path};
         return std::nullopt;
     }
     ProfileTable table;
@@ -110,7 +112,8 @@ std::optional<ProfileTable> readProfileTable(const std::string &path, Text *prob
         const std::string text = trimmed(line);
         if (text.empty() || text[0] == '#')
             continue;
-        const std::vector<std::string> cells = split(text, text.find(',') != std::string::npos ? ',' : ';');
+        const std::vector<std::string> cells =
+            split(text, text.find(',') != std::string::npos ? ',' : ';');
         double radius = 0;
         double index = 0;
         if (cells.size() < 2 || !readPair(cells[0], cells[1], &radius, &index)) {
@@ -118,15 +121,15 @@ std::optional<ProfileTable> readProfileTable(const std::string &path, Text *prob
                 headerSkipped = true; // a header row such as "radius_um,index"
                 continue;
             }
-            *problem = {"折射率分布文件第" + std::to_string(lineNumber) + "行应为“半径(μm),折射率”",
-                        "index profile line " + std::to_string(lineNumber) +
-                            " is not radius (μm),index"};
+            *problem = {
+                "折射率分布文件第" + std::to_string(lineNumber) + "行应为“半径(μm),折射率”",
+                "index profile line " + std::to_string(lineNumber) + " is not radius (μm),index"};
             return std::nullopt;
         }
         if (static_cast<int>(table.radius.size()) >= kMaxProfileRows) {
-            *problem = {"折射率分布文件超过" + std::to_string(kMaxProfileRows) + "行",
-                        "the index profile has more than " + std::to_string(kMaxProfileRows) +
-                            " rows"};
+            *problem = {
+                "折射率分布文件超过" + std::to_string(kMaxProfileRows) + "行",
+                "the index profile has more than " + std::to_string(kMaxProfileRows) + " rows"};
             return std::nullopt;
         }
         table.radius.push_back(radius * 1e-6);

@@ -54,22 +54,25 @@ CalculatorDescription makeDescription()
                     {"layers", "power_law", "table"}),
         choiceInput("layers", {"各层外半径:折射率", "layers (outer radius μm:index)"},
                     "10:1.452,30:1.451", {}, false),
-        withRange(numberInput("n_clad", "", {"包层折射率", "cladding index"}, "", 1.0, "1.45", 0, 0),
-                  kRefractiveIndex),
+        withRange(
+            numberInput("n_clad", "", {"包层折射率", "cladding index"}, "", 1.0, "1.45", 0, 0),
+            kRefractiveIndex),
         withRange(numberInput("a_um", "", {"纤芯半径a", "core radius a"}, "μm", 1e-6, "25", 0, 0),
                   kFiberRadius),
         withRange(numberInput("n1", "", {"纤芯中心折射率n1", "core centre index n1"}, "", 1.0,
                               "1.47", 0, 0),
                   kRefractiveIndex),
-        withRange(numberInput("n2", "", {"包层折射率n2", "cladding index n2"}, "", 1.0, "1.45", 0, 0),
-                  kRefractiveIndex),
+        withRange(
+            numberInput("n2", "", {"包层折射率n2", "cladding index n2"}, "", 1.0, "1.45", 0, 0),
+            kRefractiveIndex),
         alpha,
         choiceInput("table_file", {"折射率分布文件", "index profile file"}, "", {}, false),
         withRange(numberInput("lambda_nm", "", {"波长λ", "wavelength λ"}, "nm", 1e-9, "1064", 0, 0),
                   kWavelength),
         choiceInput("vector", {"矢量模式", "vector modes"}, "0", {"0", "1"}),
-        withRange(numberInput("rd_um", "", {"掺杂半径r_d", "doped radius r_d"}, "μm", 1e-6, "10", 0, 0),
-                  kFiberRadius),
+        withRange(
+            numberInput("rd_um", "", {"掺杂半径r_d", "doped radius r_d"}, "μm", 1e-6, "10", 0, 0),
+            kFiberRadius),
         numberOutput("count", "", {"LP导模数量", "guided LP modes"}, "", 1.0, "g6"),
         numberOutput("leaky_count", "", {"LP泄漏模数量", "leaky LP modes"}, "", 1.0, "g6"),
         numberOutput("convergence", "", {"收敛检验(neff变化)", "convergence check (neff change)"},
@@ -81,7 +84,8 @@ CalculatorDescription makeDescription()
         column("loss_db_km", {"泄漏损耗", "leakage loss"}, "dB/km", "g4"),
         column("loss_db_m", {"泄漏损耗", "leakage loss"}, "dB/m", "g4"),
         column("aeff", {"有效面积", "effective area"}, "μm²", "f3"),
-        column("mfd_um", {"模场直径(Petermann II)", "mode-field diameter (Petermann II)"}, "μm", "f3"),
+        column("mfd_um", {"模场直径(Petermann II)", "mode-field diameter (Petermann II)"}, "μm",
+               "f3"),
         column("core_fraction", {"纤芯功率比例", "core power fraction"}, "", "f6"),
         column("doped_overlap", {"掺杂区重叠", "doped-radius overlap"}, "", "f6"),
         column("group_index", {"群折射率", "group index"}, "", "f8"),
@@ -170,7 +174,8 @@ ProfileModeCheck ProfileModesCalculator::check(const Inputs &inputs) const
             return out;
         }
     } else {
-        request.kind = kind == "table" ? ProfileRequest::Kind::Table : ProfileRequest::Kind::PowerLaw;
+        request.kind =
+            kind == "table" ? ProfileRequest::Kind::Table : ProfileRequest::Kind::PowerLaw;
         request.graded.lambda = lambda;
         if (request.kind == ProfileRequest::Kind::PowerLaw) {
             if (in.anyEmpty({"a_um", "n1", "n2", "alpha"})) {
@@ -189,7 +194,8 @@ ProfileModeCheck ProfileModesCalculator::check(const Inputs &inputs) const
                 return out;
             }
         } else {
-            const std::optional<ProfileTable> table = readProfileTable(in.text("table_file"), &problem);
+            const std::optional<ProfileTable> table =
+                readProfileTable(in.text("table_file"), &problem);
             if (!table) {
                 out.refusal = refuse(problem, "table_file");
                 return out;
@@ -204,13 +210,14 @@ ProfileModeCheck ProfileModesCalculator::check(const Inputs &inputs) const
                                  kind == "table" ? "table_file" : "alpha");
             return out;
         }
-        const double v = normalisedFrequency(lambda, gradedEdge(request.graded),
-                                             gradedMaxIndex(request.graded),
-                                             gradedCladdingIndex(request.graded));
+        const double v =
+            normalisedFrequency(lambda, gradedEdge(request.graded), gradedMaxIndex(request.graded),
+                                gradedCladdingIndex(request.graded));
         if (!(v <= kProfileMaxVGraded)) {
-            out.refusal = refuse({"渐变分布的归一化频率不超过60",
-                                  "the normalized frequency of a graded profile must not exceed 60"},
-                                 kind == "table" ? "table_file" : "a_um");
+            out.refusal =
+                refuse({"渐变分布的归一化频率不超过60",
+                        "the normalized frequency of a graded profile must not exceed 60"},
+                       kind == "table" ? "table_file" : "a_um");
             return out;
         }
         if (request.vectorModes) {
