@@ -75,9 +75,9 @@ struct AmplifierProblem {
 
 struct SolverSettings {
     int steps = 400;         // z intervals to start with (even, Simpson)
-    int maxSteps = 6400;     // refinement limit
+    int maxSteps = 51200;    // refinement limit (intervals of the finest grid)
     double tolerance = 1e-6; // relative, every output power
-    int maxIterations = 300; // forward/backward sweep pairs
+    int maxIterations = 300; // forward/backward sweep pairs per grid
     // Called after each sweep pair with the iteration number and the largest
     // relative change of an output power; returning false cancels.
     std::function<bool(int, double)> progress;
@@ -87,7 +87,8 @@ enum class SolveStatus { Converged, NotConverged, Cancelled, Invalid };
 
 struct AmplifierSolution {
     SolveStatus status = SolveStatus::Invalid;
-    std::string message; // Chinese, empty when converged
+    std::string message;   // Chinese, empty when converged
+    std::string messageEn; // the same in English
     int iterations = 0;
     double lastChange = 0; // relative change of the last iteration
     int steps = 0;         // z intervals of the grid returned
@@ -111,6 +112,11 @@ struct AmplifierSolution {
 // Solves the boundary-value problem; see amplifierbvp.h for the method.
 AmplifierSolution solveAmplifier(const AmplifierProblem &problem,
                                  const SolverSettings &settings = SolverSettings());
+
+// The last guard before a solution counts as one: every output and profile
+// finite, no negative output power, |energy residual| ≤ tolerance. Otherwise
+// sets status NotConverged with a message saying which, and returns false.
+bool acceptSolution(AmplifierSolution &solution, double tolerance);
 
 } // namespace yb
 
