@@ -84,10 +84,17 @@ ClosedFormOutputs closedFormOutputs(const AmplifierProblem &p)
             // Photons the pumps deliver beyond what the ions need at the
             // clamped inversion leave as laser light.
             const double laserOut = -f * kPlanck * kLightSpeed / l.wavelength;
-            const double split = (1 - p.r2) + std::sqrt(p.r2 / p.r1) * (1 - p.r1);
-            out.lasing = true;
-            out.laserForwardAtEnd = laserOut / split;
-            x = xLaser;
+            // What leaves per unit P+(L): through R2, through R1 and (an
+            // estimate with the intracavity power taken as P+(L)) the
+            // background loss of both passes, which alone bounds the power
+            // of a closed cavity (R1 = R2 = 1).
+            const double split = (1 - p.r2) + std::sqrt(p.r2 / p.r1) * (1 - p.r1) +
+                                 (1 + std::sqrt(p.r2 / p.r1)) * (1 - std::exp(-l.loss * p.length));
+            if (split > 0) { // else no steady state (closed, lossless cavity)
+                out.lasing = true;
+                out.laserForwardAtEnd = laserOut / split;
+                x = xLaser;
+            }
         }
     }
 

@@ -13,6 +13,8 @@ namespace yb {
 
 namespace {
 
+constexpr const char *kClosedCavityMessage =
+    "R1 = R2 = 1且无背景损耗：封闭谐振腔没有稳态（激光功率无处可去，无限增长）";
 constexpr double kSmallestPower = 1e-300; // W: below this a power is zero
 constexpr double kMaxLogStep = 2.0;       // step limit in ln P+(0) per round trip
 constexpr int kAndersonDepth = 5;         // iterates the mixing remembers
@@ -51,6 +53,8 @@ std::string checkProblem(const AmplifierProblem &p, const SolverSettings &settin
             return "激光通道无效";
         if (!(p.r1 > 0 && p.r1 <= 1 && p.r2 > 0 && p.r2 <= 1))
             return "反射率R1和R2必须在0到1之间且大于0";
+        if (p.r1 == 1 && p.r2 == 1 && !(p.channels[p.laserForward].loss > 0))
+            return kClosedCavityMessage;
     }
     if (settings.steps < 2 || settings.steps > 1000000 || !(settings.tolerance > 0) ||
         settings.maxIterations < 1)
@@ -128,7 +132,11 @@ SolveStatus iterate(RelaxationGrid &grid, bool laser, const SolverSettings &sett
             change = std::max(change, relativeChange(out, previous, grid.gainScales()));
         else
             change = std::max(change, 1.0);
-        change = std::max(change, std::abs(residual));
+        // The round trip's residual moves the intracavity power; in a high-Q
+        // cavity that is many times what leaves, so weigh it by the
+        // circulating power over the launched one (the energy balance needs it).
+        const double circulation = laser ? grid.circulation() : 1.0;
+        change = std::max(change, std::abs(residual) * circulation);
         ++iterations;
         lastChange = change;
         // A negative power (a step far longer than the scale on which a

@@ -317,6 +317,17 @@ void RelaxationGrid::sweep(int direction, double relaxation)
     storeNode(last, sLast);
 }
 
+double RelaxationGrid::circulation() const
+{
+    double launched = 0;
+    for (std::size_t k = 0; k < m_p.channels.size(); ++k)
+        if (static_cast<int>(k) != m_p.laserForward && static_cast<int>(k) != m_p.laserBackward)
+            launched += m_p.channels[k].inputPower;
+    const double inside = power(m_steps, m_solverIndex[m_p.laserForward]) +
+                          power(0, m_solverIndex[m_p.laserBackward]);
+    return launched > 0 && std::isfinite(inside) ? std::max(1.0, inside / launched) : 1.0;
+}
+
 std::vector<double> RelaxationGrid::backwardShare() const
 {
     const ShareProfile &s = m_share[1];

@@ -71,6 +71,9 @@ public:
     // Laser: ln(R1 P−(0) / P+(0)), zero on the round-trip condition.
     double laserResidual() const;
     double laserStart() const { return m_laserStart; }
+    // Laser: max(1, (P+(L) + P−(0)) / launched power), how many times the
+    // launched power circulates in the cavity.
+    double circulation() const;
     void setLaserStart(double value) { m_laserStart = value; }
     // Per problem channel: max(1, |ln(P(L)/P(0))|) for the ln P channels (the
     // net gain in nepers whose relative accuracy the tolerance is), 1 else.
