@@ -40,7 +40,12 @@ double CrossSectionSpectrum::longestNm() const
 
 bool CrossSectionSpectrum::covers(double wavelengthNm) const
 {
-    return !empty() && wavelengthNm >= shortestNm() && wavelengthNm <= longestNm();
+    // A wavelength typed as the table's last row, 1200 nm, arrives here as
+    // 1200e-9 · 1e9 = 1200.0000000000002: accept the ends within a relative
+    // kEdgeTolerance (far below any digit a user types) and treat such a
+    // wavelength as the end itself.
+    return !empty() && wavelengthNm >= shortestNm() * (1 - kEdgeTolerance) &&
+           wavelengthNm <= longestNm() * (1 + kEdgeTolerance);
 }
 
 CrossSections CrossSectionSpectrum::at(double wavelengthNm) const
@@ -48,6 +53,7 @@ CrossSections CrossSectionSpectrum::at(double wavelengthNm) const
     if (!covers(wavelengthNm))
         return {};
     const std::vector<double> &w = m_table.wavelengths;
+    wavelengthNm = std::clamp(wavelengthNm, w.front(), w.back());
     std::size_t hi = std::upper_bound(w.begin(), w.end(), wavelengthNm) - w.begin();
     if (hi >= w.size())
         hi = w.size() - 1;

@@ -34,7 +34,9 @@ public:
     bool empty() const { return m_table.wavelengths.empty(); }
     double shortestNm() const;
     double longestNm() const;
+    // Inside [shortest, longest] within a relative kEdgeTolerance.
     bool covers(double wavelengthNm) const;
+    static constexpr double kEdgeTolerance = 1e-9;
 
     // Linear interpolation; outside the table range the result is zero
     // (callers check covers() first and refuse such wavelengths).

@@ -152,6 +152,7 @@ struct OutputValue {
     std::vector<double> data;                                // curves and maps
     std::vector<std::size_t> shape; // {} scalar, {n} curve, {rows, cols} map
     std::string unit;
+    bool integer = false; // a count (iterations, grid intervals): ints in Python
 };
 
 struct Notice {
@@ -165,6 +166,9 @@ using Inputs = std::map<std::string, std::string>;
 
 struct Result {
     bool refused = false; // a check failed: nothing computed; notices say why
+    // Refused not for an input but because the numerical method found no
+    // converged result (Python raises velmora.SolverError, not InputError).
+    bool solverFailure = false;
     std::map<std::string, OutputValue> outputs;
     std::vector<Notice> notices;
 };
