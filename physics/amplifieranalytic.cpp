@@ -49,15 +49,21 @@ double solvePhotonBalance(const AmplifierProblem &p)
     if (f <= 0)
         return hi; // only with background loss: X cannot exceed L anyway
     double x = 0.5 * p.length;
-    for (int i = 0; i < 200; ++i) {
+    // Newton from the exponential side creeps by 1/g per step (a long fiber's
+    // signal gain e^{gX} dominates f): whenever the bracket has not halved in
+    // two steps, bisect instead.
+    double widthBefore[2] = {2 * p.length, 2 * p.length};
+    for (int i = 0; i < 400; ++i) {
         photonBalance(p, x, f, df);
         if (f > 0)
             hi = x;
         else
             lo = x;
         double next = x - f / df;
-        if (!(next > lo && next < hi))
+        if (!(next > lo && next < hi) || hi - lo > 0.5 * widthBefore[0])
             next = 0.5 * (lo + hi);
+        widthBefore[0] = widthBefore[1];
+        widthBefore[1] = hi - lo;
         if (std::abs(next - x) <= 1e-16 * p.length || hi - lo <= 1e-16 * p.length)
             return next;
         x = next;
