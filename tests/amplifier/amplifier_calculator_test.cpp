@@ -94,4 +94,71 @@ TEST(AmplifierCalculator, LaserModeWithAnEndFaceOutputCoupler)
     EXPECT_NEAR(velmora::calc::fiberEndFaceReflectivity(3e-6, 0.12, 1035e-9), 0.033732, 1e-5);
 }
 
+TEST(AmplifierCalculator, TheCrossSectionTablesLastRowIsAccepted)
+{
+    // 1200 nm typed is 1200e-9 · 1e9 = 1200.0000000000002 nm inside.
+    for (const char *key : {"signal_nm", "ase_end_nm"}) {
+        const Result r = amplifier().evaluate({{key, "1200"}});
+        EXPECT_FALSE(r.refused) << key << ": "
+                                << (r.notices.empty() ? "" : r.notices.front().text.zh);
+    }
+    const Result beyond = amplifier().evaluate({{"signal_nm", "1200.001"}});
+    ASSERT_TRUE(beyond.refused);
+    EXPECT_EQ(beyond.notices.front().key, "signal_nm");
+    EXPECT_NE(beyond.notices.front().text.en.find("1200 nm)"), std::string::npos)
+        << beyond.notices.front().text.en;
+}
+
+TEST(AmplifierCalculator, ClosedCavityIsSolvedWithLossAndRefusedWithout)
+{
+    const Result lossless = amplifier().evaluate({{"mode", "激光器"}, {"r1", "1"}, {"r2", "1"}});
+    ASSERT_TRUE(lossless.refused);
+    EXPECT_EQ(lossless.notices.front().key, "r2");
+    EXPECT_NE(lossless.notices.front().text.en.find("R1 = R2 = 1"), std::string::npos);
+    EXPECT_FALSE(lossless.solverFailure);
+
+    const Result lossy = amplifier().evaluate(
+        {{"mode", "激光器"}, {"r1", "1"}, {"r2", "1"}, {"loss_db_m", "0.01"}});
+    ASSERT_FALSE(lossy.refused) << lossy.notices.front().text.zh;
+    std::string nonFinite;
+    for (const auto &[key, out] : lossy.outputs)
+        if (out.data.empty() && key != "gain_db" && !std::isfinite(out.value))
+            nonFinite += key + " ";
+    EXPECT_EQ(nonFinite, "");
+    EXPECT_EQ(lossy.outputs.at("signal_out_w").value, 0.0);
+}
+
+TEST(AmplifierCalculator, MultimodeCoreIsNoticedSingleModeIsNot)
+{
+    auto multimode = [](const Result &r) {
+        for (const auto &n : r.notices)
+            if (n.text.en.find("multimode") != std::string::npos)
+                return true;
+        return false;
+    };
+    const Result single = amplifier().evaluate({}); // V = 2.19 at 1035 nm
+    ASSERT_FALSE(single.refused);
+    EXPECT_FALSE(multimode(single));
+    for (const Inputs &in : {Inputs{{"a_um", "30"}}, Inputs{{"na", "0.5"}}}) {
+        const Result r = amplifier().evaluate(in);
+        ASSERT_FALSE(r.refused);
+        EXPECT_TRUE(multimode(r));
+    }
+}
+
+TEST(AmplifierCalculator, NonConvergenceIsASolverFailureAndCountsAreIntegers)
+{
+    const Result r = amplifier().evaluate({});
+    ASSERT_FALSE(r.refused);
+    EXPECT_TRUE(r.outputs.at("iterations").integer);
+    EXPECT_TRUE(r.outputs.at("grid_steps").integer);
+    EXPECT_FALSE(r.outputs.at("signal_out_w").integer);
+
+    // Cancelled after the first pass: no result, and not an input's fault.
+    const auto &calc = dynamic_cast<const velmora::calc::AmplifierCalculator &>(amplifier());
+    const Result stopped = calc.evaluate({}, [](int, double) { return false; });
+    EXPECT_TRUE(stopped.refused);
+    EXPECT_TRUE(stopped.outputs.empty());
+}
+
 } // namespace

@@ -123,3 +123,17 @@ def test_choices_take_their_ascii_ids_and_are_echoed_as_ids():
     assert mode["choice_ids"] == ["amplifier", "laser"]
     with pytest.raises(velmora.InputError, match="amplifier"):
         velmora.run("amp.steady_state", mode="lasers")
+
+
+def test_counts_are_ints_and_non_convergence_is_a_solver_error_not_an_input_error():
+    result = velmora.run("amp.steady_state")
+    for key in ("iterations", "grid_steps"):
+        value = result["outputs"][key]["value"]
+        assert isinstance(value, int) and not isinstance(value, bool), key
+    assert isinstance(result["outputs"]["signal_out_w"]["value"], float)
+    assert issubclass(velmora.SolverError, RuntimeError)
+    assert not issubclass(velmora.SolverError, ValueError)
+    # A refused input stays an InputError (a closed lossless cavity).
+    with pytest.raises(velmora.InputError) as error:
+        velmora.run("amp.steady_state", mode="激光器", r1=1, r2=1)
+    assert error.value.key == "r2"
