@@ -5,6 +5,7 @@
 #include "fbamp/calc/amplifiercalculator.h"
 #include "fbamp/calc/amplifierfields.h"
 #include "fbamp/calc/amplifierinputs.h"
+#include "sweep.h"
 
 #include <gtest/gtest.h>
 
@@ -159,6 +160,25 @@ TEST(AmplifierCalculator, NonConvergenceIsASolverFailureAndCountsAreIntegers)
     const Result stopped = calc.evaluate({}, [](int, double) { return false; });
     EXPECT_TRUE(stopped.refused);
     EXPECT_TRUE(stopped.outputs.empty());
+}
+
+TEST(AmplifierCalculator, AnAseDominatedDesignSweepHasNoRefusedPoint)
+{
+    // Signal 1 µW…0.1 W (log), 1…9 m, pump 0.3…2.1 W at 1064 nm with the ASE
+    // band to 1100 nm: many points are ASE-dominated, where plain relaxation
+    // needed thousands of passes.
+    using velmora::calc::SweepAxis;
+    const std::vector<SweepAxis> axes = {{"signal_w", 1e-6, 1e-1, 6, true},
+                                         {"length_m", 1, 9, 5},
+                                         {"pump_fwd_w", 0.3, 2.1, 3}};
+    const velmora::calc::Assignments fixed = {{"signal_nm", "1064"}, {"ase_end_nm", "1100"}};
+    ASSERT_FALSE(velmora::calc::checkSweep(amplifier().description(), axes, fixed));
+    const velmora::calc::SweepResult run = velmora::calc::runSweep(amplifier(), axes, fixed);
+    ASSERT_EQ(run.points.size(), 90u);
+    int refused = 0;
+    for (const auto &p : run.points)
+        refused += p.result.refused ? 1 : 0;
+    EXPECT_EQ(refused, 0);
 }
 
 } // namespace
