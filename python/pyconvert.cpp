@@ -66,6 +66,12 @@ py::object outputValue(calc::OutputValue &out)
             return py::int_(static_cast<long long>(out.value));
         return py::float_(out.value);
     }
+    if (!out.labels.empty()) {
+        py::list names;
+        for (const std::string &name : out.labels)
+            names.append(name);
+        return std::move(names);
+    }
     std::vector<py::ssize_t> shape(out.shape.begin(), out.shape.end());
     if (shape.empty())
         shape.push_back(static_cast<py::ssize_t>(out.data.size()));

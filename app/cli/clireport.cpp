@@ -27,6 +27,8 @@ ordered_json inputJson(const FieldDescription &f, const std::string &text)
 // A curve as a flat array, a map as rows; nlohmann writes non-finite as null.
 static ordered_json arrayJson(const OutputValue &out)
 {
+    if (!out.labels.empty())
+        return out.labels;
     if (out.shape.size() == 2) {
         ordered_json rows = ordered_json::array();
         for (std::size_t r = 0; r < out.shape[0]; ++r)
@@ -108,9 +110,11 @@ std::string runCsv(const CalculatorDescription &description, const Result &resul
         out += "\n";
         for (std::size_t r = 0; r < rows; ++r)
             for (std::size_t c = 0; c < curves.size(); ++c)
-                out +=
-                    (r < curves[c]->data.size() ? valueText(curves[c]->data[r]) : std::string()) +
-                    (c + 1 < curves.size() ? "," : "\n");
+                out += (r < curves[c]->labels.size()
+                            ? csvCell(curves[c]->labels[r])
+                            : r < curves[c]->data.size() ? valueText(curves[c]->data[r])
+                                                          : std::string()) +
+                       (c + 1 < curves.size() ? "," : "\n");
         return out;
     }
     out = "key,value,unit,text\n";
@@ -144,7 +148,8 @@ std::string curveTable(const Result &result, const std::vector<std::string> &out
     for (std::size_t r = 0; r < length; ++r) {
         std::vector<std::string> row;
         for (const OutputValue *curve : curves)
-            row.push_back(r < curve->data.size() && std::isfinite(curve->data[r])
+            row.push_back(r < curve->labels.size() ? curve->labels[r]
+                          : r < curve->data.size() && std::isfinite(curve->data[r])
                               ? formatNumber(curve->data[r], 'g', 10)
                               : std::string());
         rows.push_back(row);

@@ -153,6 +153,9 @@ struct OutputValue {
     std::vector<std::size_t> shape; // {} scalar, {n} curve, {rows, cols} map
     std::string unit;
     bool integer = false; // a count (iterations, grid intervals): ints in Python
+    // A column of names instead of numbers (a mode table's "LP01", "HE11";
+    // shape {n}, data n NaNs): strings on the command line and in Python.
+    std::vector<std::string> labels;
 };
 
 struct Notice {

@@ -1,5 +1,7 @@
 #include "inputreader.h"
 
+#include <limits>
+
 #include "catalogue.h"
 #include "textformat.h"
 
@@ -65,6 +67,15 @@ ResultBuilder &ResultBuilder::cleared(const std::string &key)
     OutputValue &out = slot(key);
     out.value = std::nan("");
     out.text.clear();
+    return *this;
+}
+
+ResultBuilder &ResultBuilder::labels(const std::string &key, std::vector<std::string> names)
+{
+    OutputValue &o = slot(key);
+    o.shape = {names.size()};
+    o.data.assign(names.size(), std::numeric_limits<double>::quiet_NaN());
+    o.labels = std::move(names);
     return *this;
 }
 

@@ -53,6 +53,8 @@ public:
     // A curve ({n}) or a row-major map ({rows, cols}).
     ResultBuilder &array(const std::string &key, std::vector<double> data,
                          std::vector<std::size_t> shape);
+    // A column of names ({n}), e.g. the mode of each table row.
+    ResultBuilder &labels(const std::string &key, std::vector<std::string> names);
     // A notice shown after the outputs are written; the result still counts.
     ResultBuilder &notice(const Text &text, const std::string &key = std::string());
 
