@@ -449,6 +449,9 @@ void RelaxationGrid::finish(AmplifierSolution &s) const
     s.z.resize(nodes);
     s.upperFraction.resize(nodes);
     s.heat.resize(nodes);
+    const std::size_t split = m_p.fluorescencePhotonEnergy > 0 ? nodes : 0;
+    s.quantumDefectHeat.assign(split, 0.0);
+    s.fluorescenceLoss.assign(split, 0.0);
     std::vector<double> lossDensity(nodes);
     s.power.assign(m_p.channels.size(), std::vector<double>(nodes));
     for (int j = 0; j < nodes; ++j) {
@@ -468,6 +471,15 @@ void RelaxationGrid::finish(AmplifierSolution &s) const
         }
         s.upperFraction[j] = n;
         s.heat[j] = q;
+        if (m_p.fluorescencePhotonEnergy > 0) {
+            double guided = 0;
+            for (int k = 0; k < m_k; ++k)
+                guided += m_c.sp[k] * n;
+            const double all =
+                m_p.ionDensity * n * m_p.dopedArea * m_p.fluorescencePhotonEnergy * m_invTau;
+            s.fluorescenceLoss[j] = all - guided;
+            s.quantumDefectHeat[j] = q - s.fluorescenceLoss[j];
+        }
         lossDensity[j] = loss;
     }
     s.outputPower = outputs();

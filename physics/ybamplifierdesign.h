@@ -79,6 +79,10 @@ struct AmplifierSummary {
     double efficiency = 0;              // (signal out − signal in) / pump launched
     double heatPeak = 0;                // W/m
     double heatPeakPosition = 0;        // m
+    double quantumDefectPeak = 0;       // W/m, of q_QD (ybamplifier.h)
+    double quantumDefectPeakPosition = 0;
+    double fluorescencePeak = 0; // W/m, of the escaping spontaneous emission q_F
+    double fluorescencePeakPosition = 0;
     std::vector<double> aseForwardDbm;  // per bin, dBm
     std::vector<double> aseBackwardDbm; // per bin, dBm
 };

@@ -38,6 +38,21 @@ double CrossSectionSpectrum::longestNm() const
     return empty() ? 0 : m_table.wavelengths.back();
 }
 
+double CrossSectionSpectrum::meanFluorescenceFrequency() const
+{
+    constexpr double kC = 299792458.0;
+    double top = 0, bottom = 0;
+    const std::vector<double> &w = m_table.wavelengths;
+    for (std::size_t i = 0; i + 1 < w.size(); ++i) {
+        const double nu0 = kC / (w[i] * 1e-9), nu1 = kC / (w[i + 1] * 1e-9);
+        const double f0 = nu0 * nu0 * m_table.emission[i], f1 = nu1 * nu1 * m_table.emission[i + 1];
+        const double dnu = nu0 - nu1;
+        top += 0.5 * (nu0 * f0 + nu1 * f1) * dnu;
+        bottom += 0.5 * (f0 + f1) * dnu;
+    }
+    return bottom > 0 ? top / bottom : 0.0;
+}
+
 bool CrossSectionSpectrum::covers(double wavelengthNm) const
 {
     // A wavelength typed as the table's last row, 1200 nm, arrives here as

@@ -432,3 +432,50 @@ TEST(AmplifierModel, GaussianCoreOverlapIsCloseToTheExactLp01Fraction)
 }
 
 } // namespace
+
+namespace {
+
+// ν̄_F integrated in wavelength with the Jacobian, ν = c/λ, dν = c dλ/λ²:
+// a second quadrature of the same table.
+double meanFluorescenceFrequencyInWavelength()
+{
+    yb::CrossSectionTable t;
+    yb::readCrossSections("Data/YDF吸收发射参数.csv", t);
+    double top = 0, bottom = 0;
+    for (std::size_t i = 0; i + 1 < t.wavelengths.size(); ++i) {
+        auto f = [&](std::size_t j, int power) {
+            const double lambda = t.wavelengths[j] * 1e-9, nu = yb::kLightSpeed / lambda;
+            return std::pow(nu, power) * t.emission[j] * yb::kLightSpeed / (lambda * lambda);
+        };
+        const double dl = (t.wavelengths[i + 1] - t.wavelengths[i]) * 1e-9;
+        top += 0.5 * (f(i, 3) + f(i + 1, 3)) * dl;
+        bottom += 0.5 * (f(i, 2) + f(i + 1, 2)) * dl;
+    }
+    return top / bottom;
+}
+
+TEST(AmplifierModel, HeatSplitsIntoQuantumDefectAndEscapingFluorescence)
+{
+    const double nu = shippedCrossSections().meanFluorescenceFrequency();
+    EXPECT_NEAR(nu, meanFluorescenceFrequencyInWavelength(), 1e-4 * nu);
+    EXPECT_GT(yb::kLightSpeed / nu, 990e-9); // between the 976 nm line and
+    EXPECT_LT(yb::kLightSpeed / nu, 1060e-9); // the emission tail
+
+    const yb::AmplifierDesign d = yb::corePumpedReference();
+    const BuiltCase c = build(d);
+    const yb::AmplifierSolution s = yb::solveAmplifier(c.problem);
+    ASSERT_EQ(s.status, yb::SolveStatus::Converged);
+    ASSERT_EQ(s.quantumDefectHeat.size(), s.heat.size());
+    const yb::AmplifierSummary m = yb::summarize(d, c.map, s);
+    std::size_t peak = 0;
+    for (std::size_t j = 0; j < s.heat.size(); ++j)
+        peak = s.heat[j] > s.heat[peak] ? j : peak;
+    // At the heat peak about 60 % of q is fluorescence leaving the core.
+    EXPECT_NEAR(s.fluorescenceLoss[peak] / s.heat[peak], 0.62, 0.02);
+    EXPECT_LT(m.quantumDefectPeak, 0.5 * m.heatPeak);
+    // In the unpumped tail q is fluorescence only (the re-absorbed signal's
+    // defect is nearly zero, even slightly negative).
+    EXPECT_LT(std::abs(s.quantumDefectHeat.back()), 0.05 * s.fluorescenceLoss.back());
+}
+
+} // namespace

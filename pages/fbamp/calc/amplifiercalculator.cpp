@@ -95,6 +95,12 @@ void writeOutputs(Result &r, const yb::AmplifierDesign &d, const yb::ChannelMap 
     put(r, "efficiency_pct", 100 * m.efficiency, formatNumber(100 * m.efficiency, 'f', 3), "%");
     put(r, "heat_peak_w_m", m.heatPeak, g6(m.heatPeak), "W/m");
     put(r, "heat_peak_z_m", m.heatPeakPosition, formatNumber(m.heatPeakPosition, 'g', 4), "m");
+    put(r, "heat_qd_peak_w_m", m.quantumDefectPeak, g6(m.quantumDefectPeak), "W/m");
+    put(r, "heat_qd_peak_z_m", m.quantumDefectPeakPosition,
+        formatNumber(m.quantumDefectPeakPosition, 'g', 4), "m");
+    put(r, "heat_fl_peak_w_m", m.fluorescencePeak, g6(m.fluorescencePeak), "W/m");
+    put(r, "heat_fl_peak_z_m", m.fluorescencePeakPosition,
+        formatNumber(m.fluorescencePeakPosition, 'g', 4), "m");
     put(r, "energy_residual", s.energyResidual, formatPrintf("%.2e", s.energyResidual), "");
     put(r, "iterations", s.iterations, g6(s.iterations), "");
     put(r, "grid_steps", s.steps, g6(s.steps), "");
@@ -110,6 +116,8 @@ void writeOutputs(Result &r, const yb::AmplifierDesign &d, const yb::ChannelMap 
     putCurve(r, "ase_fwd_w_z", aseTotal(s, map.aseForward, map.aseBins), "W");
     putCurve(r, "ase_bwd_w_z", aseTotal(s, map.aseBackward, map.aseBins), "W");
     putCurve(r, "heat_w_m_z", s.heat, "W/m");
+    putCurve(r, "heat_qd_w_m_z", s.quantumDefectHeat, "W/m");
+    putCurve(r, "heat_fl_w_m_z", s.fluorescenceLoss, "W/m");
     std::vector<double> nm;
     for (double w : map.aseWavelengths)
         nm.push_back(w * 1e9);
