@@ -33,6 +33,8 @@ def cli():
 
 
 def same_value(a, b):
-    """Equal numbers or arrays, NaN equal to NaN."""
+    """Equal numbers or arrays, NaN equal to NaN; equal lists of names."""
+    if isinstance(a, list) or isinstance(b, list):
+        return list(a) == list(b)
     a, b = np.asarray(a, dtype=float), np.asarray(b, dtype=float)
     return a.shape == b.shape and bool(np.array_equal(a, b, equal_nan=True))
