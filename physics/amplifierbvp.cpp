@@ -20,10 +20,10 @@ constexpr double kMaxLogStep = 2.0;       // step limit in ln P+(0) per round tr
 constexpr int kAndersonDepth = 5;         // iterates the mixing remembers
 constexpr int kStallLimit = 6;            // passes without a new smallest change
 constexpr double kMinDamping = 1.0 / 64;
-constexpr double kGrowthLimit = 1.0;      // residual growth that resets the mixing
+constexpr double kGrowthLimit = 1.0; // residual growth that resets the mixing
 constexpr double kEnergyFloor = 1e-8;
 constexpr double kNoBalance = std::numeric_limits<double>::infinity();
-constexpr int kCoarseIterations = 100; // passes on a starting grid before it is bisected
+constexpr int kCoarseIterations = 100;    // passes on a starting grid before it is bisected
 constexpr double kGrading = 0.05;         // growth of the starting grid's steps
 constexpr double kEquidistribution = 0.5; // share of the tolerance aimed at
 constexpr double kMaxGrowth = 3;          // interval count growth per level
@@ -76,9 +76,9 @@ double relativeChange(const std::vector<double> &now, const std::vector<double> 
 {
     double change = 0;
     for (std::size_t k = 0; k < now.size(); ++k) {
-        const double d =
-            std::abs(now[k] - before[k]) /
-            std::max(std::max(std::abs(now[k]), std::abs(before[k])), kSmallestPower) / scale[k];
+        const double d = std::abs(now[k] - before[k]) /
+                         std::max(std::max(std::abs(now[k]), std::abs(before[k])), kSmallestPower) /
+                         scale[k];
         if (!(d <= change)) // also takes a NaN, which must not read as "no change"
             change = d;
     }
@@ -125,7 +125,8 @@ SolveStatus iterate(RelaxationGrid &grid, bool laser, const SolverSettings &sett
         double residual = 0;
         if (laser) {
             residual = grid.laserResidual();
-            g.push_back(std::log(grid.laserStart()) + std::clamp(residual, -kMaxLogStep, kMaxLogStep));
+            g.push_back(std::log(grid.laserStart()) +
+                        std::clamp(residual, -kMaxLogStep, kMaxLogStep));
         }
         const std::vector<double> out = grid.outputs();
         // The fixed-point residual on the inversion: n from the profile the
@@ -145,8 +146,7 @@ SolveStatus iterate(RelaxationGrid &grid, bool laser, const SolverSettings &sett
         // A negative power (a step far longer than the scale on which a
         // strongly absorbed bin varies) or a non-finite one: this grid does
         // not resolve the solution; the caller refines it.
-        const bool negative =
-            std::any_of(out.begin(), out.end(), [](double p) { return p < 0; });
+        const bool negative = std::any_of(out.begin(), out.end(), [](double p) { return p < 0; });
         if (negative || !std::isfinite(change) || !allFinite(out) || !allFinite(g)) {
             return SolveStatus::Invalid;
         }
@@ -256,8 +256,8 @@ std::vector<double> refinedNodes(const std::vector<double> &nodes, const std::ve
     bool any = false;
     for (std::size_t i = 0; i < d.size(); ++i) {
         const double wanted = std::pow(d[i] / 15, 0.2) * scale;
-        parts[i] = std::isfinite(wanted) ? std::clamp(static_cast<int>(std::ceil(wanted)), 1, 16)
-                                         : 2;
+        parts[i] =
+            std::isfinite(wanted) ? std::clamp(static_cast<int>(std::ceil(wanted)), 1, 16) : 2;
         any = any || parts[i] > 1;
     }
     // On a grid far from the asymptotic regime the d_i overstate the error;
@@ -361,7 +361,8 @@ AmplifierSolution solveAmplifier(const AmplifierProblem &problem, const SolverSe
             coarse = std::make_unique<RelaxationGrid>(problem, nodes);
             coarse->initialGuess(closed);
             SolverSettings first = settings;
-            const bool canBisect = 4 * (nodes.size() - 1) <= static_cast<std::size_t>(settings.maxSteps);
+            const bool canBisect =
+                4 * (nodes.size() - 1) <= static_cast<std::size_t>(settings.maxSteps);
             if (canBisect)
                 first.maxIterations = std::min(settings.maxIterations, kCoarseIterations);
             solution.status =
@@ -379,8 +380,7 @@ AmplifierSolution solveAmplifier(const AmplifierProblem &problem, const SolverSe
         }
         fine = std::make_unique<RelaxationGrid>(problem, bisected(nodes));
         fine->warmStart(*coarse);
-        solution.status =
-            iterate(*fine, laser, settings, solution.iterations, solution.lastChange);
+        solution.status = iterate(*fine, laser, settings, solution.iterations, solution.lastChange);
         if (solution.status == SolveStatus::Invalid) {
             nodes = bisected(nodes);
             haveCoarse = false;
@@ -390,9 +390,10 @@ AmplifierSolution solveAmplifier(const AmplifierProblem &problem, const SolverSe
         if (solution.status != SolveStatus::Converged)
             break;
         solution.steps = fine->steps();
-        solution.gridError = std::max(relativeChange(fine->outputs(), coarse->outputs(), fine->gainScales()),
-                                      inversionDifference(*coarse, *fine)) /
-                             15;
+        solution.gridError =
+            std::max(relativeChange(fine->outputs(), coarse->outputs(), fine->gainScales()),
+                     inversionDifference(*coarse, *fine)) /
+            15;
         if (solution.gridError <= settings.tolerance) {
             fine->finish(solution);
             if (!balanced || std::abs(solution.energyResidual) <= energyTolerance)
@@ -404,8 +405,7 @@ AmplifierSolution solveAmplifier(const AmplifierProblem &problem, const SolverSe
         nodes = refinedNodes(nodes, coarse->intervalDifferences(*fine), settings.tolerance);
         auto next = std::make_unique<RelaxationGrid>(problem, nodes);
         next->warmStart(*fine);
-        solution.status =
-            iterate(*next, laser, settings, solution.iterations, solution.lastChange);
+        solution.status = iterate(*next, laser, settings, solution.iterations, solution.lastChange);
         if (solution.status == SolveStatus::Invalid) {
             nodes = bisected(nodes);
             haveCoarse = false;
@@ -426,8 +426,8 @@ AmplifierSolution solveAmplifier(const AmplifierProblem &problem, const SolverSe
                                  std::to_string(settings.maxSteps) + " intervals";
         } else {
             solution.message = "迭代" + std::to_string(settings.maxIterations) + "次仍未收敛";
-            solution.messageEn = "did not converge within " +
-                                 std::to_string(settings.maxIterations) + " iterations";
+            solution.messageEn =
+                "did not converge within " + std::to_string(settings.maxIterations) + " iterations";
         }
         break;
     case SolveStatus::Cancelled:

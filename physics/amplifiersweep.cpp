@@ -367,7 +367,7 @@ std::vector<double> RelaxationGrid::shareWeights() const
     for (std::size_t j = 0; j < n; ++j) {
         const double denominator = m_invTau + f.b[j] + s.b[j];
         const double upper = (f.a[j] + s.a[j]) / denominator;
-        w[j] = s.a[j] / denominator;              // ∂n/∂ln a
+        w[j] = s.a[j] / denominator;             // ∂n/∂ln a
         w[n + j] = upper * s.b[j] / denominator; // −∂n/∂ln b
         // A slope moves a midpoint by h/8 of it.
         const double h = m_z[std::min(j + 1, n - 1)] - m_z[j > 0 ? j - 1 : 0];

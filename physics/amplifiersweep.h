@@ -2,9 +2,9 @@
 #define AMPLIFIERSWEEP_H
 
 // One grid of the relaxation solver of amplifierbvp.h: the channel powers on
-// the nodes 0 = z_0 < z_1 < … < z_M = L (M even, not necessarily uniform), the sweeps that integrate one direction with the other
-// direction's share of n held, and the figures derived from a converged grid
-// (n, q, outputs, energy balance).
+// the nodes 0 = z_0 < z_1 < … < z_M = L (M even, not necessarily uniform), the sweeps that
+// integrate one direction with the other direction's share of n held, and the figures derived from
+// a converged grid (n, q, outputs, energy balance).
 
 #include "amplifieranalytic.h"
 #include "ybamplifier.h"

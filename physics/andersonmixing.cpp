@@ -10,8 +10,7 @@ void AndersonMixing::restart()
     m_dG.clear();
 }
 
-std::vector<double> AndersonMixing::next(const std::vector<double> &x,
-                                         const std::vector<double> &g,
+std::vector<double> AndersonMixing::next(const std::vector<double> &x, const std::vector<double> &g,
                                          const std::vector<double> &weight)
 {
     const std::size_t n = x.size();

@@ -43,8 +43,9 @@ void registerInputError(py::module_ &m)
         }
     });
     auto &solver = py::register_exception<SolverError>(m, "SolverError", PyExc_RuntimeError);
-    solver.doc() = "The solver found no converged result for valid inputs; the message says "
-                   "which limit was reached.";
+    solver.doc() =
+        "The solver found no converged result for valid inputs; the message says "
+        "which limit was reached.";
 }
 
 // The files that lie beside the program (Data/ with the Yb cross-sections):

@@ -110,10 +110,9 @@ std::string runCsv(const CalculatorDescription &description, const Result &resul
         out += "\n";
         for (std::size_t r = 0; r < rows; ++r)
             for (std::size_t c = 0; c < curves.size(); ++c)
-                out += (r < curves[c]->labels.size()
-                            ? csvCell(curves[c]->labels[r])
-                            : r < curves[c]->data.size() ? valueText(curves[c]->data[r])
-                                                          : std::string()) +
+                out += (r < curves[c]->labels.size() ? csvCell(curves[c]->labels[r])
+                        : r < curves[c]->data.size() ? valueText(curves[c]->data[r])
+                                                     : std::string()) +
                        (c + 1 < curves.size() ? "," : "\n");
         return out;
     }

@@ -118,8 +118,8 @@ TEST(AmplifierCalculator, ClosedCavityIsSolvedWithLossAndRefusedWithout)
     EXPECT_NE(lossless.notices.front().text.en.find("R1 = R2 = 1"), std::string::npos);
     EXPECT_FALSE(lossless.solverFailure);
 
-    const Result lossy = amplifier().evaluate(
-        {{"mode", "激光器"}, {"r1", "1"}, {"r2", "1"}, {"loss_db_m", "0.01"}});
+    const Result lossy =
+        amplifier().evaluate({{"mode", "激光器"}, {"r1", "1"}, {"r2", "1"}, {"loss_db_m", "0.01"}});
     ASSERT_FALSE(lossy.refused) << lossy.notices.front().text.zh;
     std::string nonFinite;
     for (const auto &[key, out] : lossy.outputs)
@@ -168,9 +168,8 @@ TEST(AmplifierCalculator, AnAseDominatedDesignSweepHasNoRefusedPoint)
     // band to 1100 nm: many points are ASE-dominated, where plain relaxation
     // needed thousands of passes.
     using velmora::calc::SweepAxis;
-    const std::vector<SweepAxis> axes = {{"signal_w", 1e-6, 1e-1, 6, true},
-                                         {"length_m", 1, 9, 5},
-                                         {"pump_fwd_w", 0.3, 2.1, 3}};
+    const std::vector<SweepAxis> axes = {
+        {"signal_w", 1e-6, 1e-1, 6, true}, {"length_m", 1, 9, 5}, {"pump_fwd_w", 0.3, 2.1, 3}};
     const velmora::calc::Assignments fixed = {{"signal_nm", "1064"}, {"ase_end_nm", "1100"}};
     ASSERT_FALSE(velmora::calc::checkSweep(amplifier().description(), axes, fixed));
     const velmora::calc::SweepResult run = velmora::calc::runSweep(amplifier(), axes, fixed);

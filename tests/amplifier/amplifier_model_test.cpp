@@ -140,8 +140,8 @@ std::vector<double> odeintOutputs(const yb::AmplifierProblem &p, double absolute
     };
     namespace odeint = boost::numeric::odeint;
     odeint::integrate_adaptive(
-        odeint::make_controlled<odeint::runge_kutta_dopri5<State>>(absolute, 1e-12), rhs, power, 0.0,
-        p.length, p.length / 1000);
+        odeint::make_controlled<odeint::runge_kutta_dopri5<State>>(absolute, 1e-12), rhs, power,
+        0.0, p.length, p.length / 1000);
     return power;
 }
 
@@ -250,11 +250,10 @@ void expectGainsNear(const std::vector<double> &got, const std::vector<double> &
 
 TEST(AmplifierModel, LongFibersWithoutAseMatchTheClosedForm)
 {
-    for (const yb::AmplifierDesign &d :
-         {withLength(withoutAse(yb::corePumpedReference()), 50),
-          withLength(withoutAse(yb::corePumpedReference()), 300),
-          withLength(withoutAse(yb::corePumpedReference()), 866),
-          withLength(withoutAse(yb::doubleCladReference()), 300)}) {
+    for (const yb::AmplifierDesign &d : {withLength(withoutAse(yb::corePumpedReference()), 50),
+                                         withLength(withoutAse(yb::corePumpedReference()), 300),
+                                         withLength(withoutAse(yb::corePumpedReference()), 866),
+                                         withLength(withoutAse(yb::doubleCladReference()), 300)}) {
         const BuiltCase c = build(d);
         const yb::AmplifierSolution s = yb::solveAmplifier(c.problem);
         ASSERT_EQ(s.status, yb::SolveStatus::Converged) << s.message << " at " << d.length;
@@ -320,9 +319,9 @@ TEST(AmplifierModel, ConvergesOnAseDominatedAndLongDesigns)
         EXPECT_NEAR(m.signalOutput, 3.5e-4, 0.1e-4);
         EXPECT_NEAR(m.aseForward, 34.4, 0.1);
     }
-    for (const yb::AmplifierDesign &d :
-         {withLength(yb::corePumpedReference(), 374.76), withLength(yb::corePumpedReference(), 569.6),
-          withLength(yb::doubleCladReference(), 300)}) {
+    for (const yb::AmplifierDesign &d : {withLength(yb::corePumpedReference(), 374.76),
+                                         withLength(yb::corePumpedReference(), 569.6),
+                                         withLength(yb::doubleCladReference(), 300)}) {
         const BuiltCase c = build(d);
         const yb::AmplifierSolution s = yb::solveAmplifier(c.problem);
         ASSERT_EQ(s.status, yb::SolveStatus::Converged) << s.message << " at " << d.length;
@@ -458,7 +457,7 @@ TEST(AmplifierModel, HeatSplitsIntoQuantumDefectAndEscapingFluorescence)
 {
     const double nu = shippedCrossSections().meanFluorescenceFrequency();
     EXPECT_NEAR(nu, meanFluorescenceFrequencyInWavelength(), 1e-4 * nu);
-    EXPECT_GT(yb::kLightSpeed / nu, 990e-9); // between the 976 nm line and
+    EXPECT_GT(yb::kLightSpeed / nu, 990e-9);  // between the 976 nm line and
     EXPECT_LT(yb::kLightSpeed / nu, 1060e-9); // the emission tail
 
     const yb::AmplifierDesign d = yb::corePumpedReference();

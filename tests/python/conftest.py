@@ -34,7 +34,7 @@ def cli():
 
 def same_value(a, b):
     """Equal numbers or arrays, NaN equal to NaN; equal lists of names."""
-    if isinstance(a, list) or isinstance(b, list):
+    if any(isinstance(v, list) and v and isinstance(v[0], str) for v in (a, b)):
         return list(a) == list(b)
     a, b = np.asarray(a, dtype=float), np.asarray(b, dtype=float)
     return a.shape == b.shape and bool(np.array_equal(a, b, equal_nan=True))

@@ -128,12 +128,12 @@ void writeOutputs(Result &r, const yb::AmplifierDesign &d, const yb::ChannelMap 
     // guides more modes at that wavelength is outside what it describes.
     const double v = 2 * M_PI * d.coreRadius * d.numericalAperture / d.signalWavelength;
     if (v > kSingleModeCutoff)
-        r.notices.push_back({{"纤芯在信号波长为多模（V = " + formatNumber(v, 'f', 3) +
-                                  " > 2.405）：本模型只计算LP01模中的信号，高阶模未计入",
-                              "the core is multimode at the signal wavelength (V = " +
-                                  formatNumber(v, 'f', 3) +
-                                  " > 2.405): the model follows the LP01 signal only"},
-                             "a_um"});
+        r.notices.push_back(
+            {{"纤芯在信号波长为多模（V = " + formatNumber(v, 'f', 3) +
+                  " > 2.405）：本模型只计算LP01模中的信号，高阶模未计入",
+              "the core is multimode at the signal wavelength (V = " + formatNumber(v, 'f', 3) +
+                  " > 2.405): the model follows the LP01 signal only"},
+             "a_um"});
     if (d.laser && s.belowThreshold)
         r.notices.push_back(
             {{"未达到激光阈值：没有激光输出", "below laser threshold: no laser output"}, "r1"});
@@ -191,14 +191,14 @@ Result AmplifierCalculator::evaluate(const Inputs &inputs,
     case yb::SolveStatus::Converged: break;
     case yb::SolveStatus::Cancelled: return refuse({"计算已取消", "calculation cancelled"});
     case yb::SolveStatus::NotConverged: {
-        Result failed = refuse(
-            {solution.message + "（迭代" + std::to_string(solution.iterations) + "次，网格" +
-                 std::to_string(solution.steps) + "个区间，最后相对变化" +
-                 formatPrintf("%.2e", solution.lastChange) + "）；不显示结果",
-             "no result: " + solution.messageEn + " (" + std::to_string(solution.iterations) +
-                 " iterations, " + std::to_string(solution.steps) +
-                 " grid intervals, last relative change " +
-                 formatPrintf("%.2e", solution.lastChange) + ")"});
+        Result failed =
+            refuse({solution.message + "（迭代" + std::to_string(solution.iterations) + "次，网格" +
+                        std::to_string(solution.steps) + "个区间，最后相对变化" +
+                        formatPrintf("%.2e", solution.lastChange) + "）；不显示结果",
+                    "no result: " + solution.messageEn + " (" +
+                        std::to_string(solution.iterations) + " iterations, " +
+                        std::to_string(solution.steps) + " grid intervals, last relative change " +
+                        formatPrintf("%.2e", solution.lastChange) + ")"});
         failed.solverFailure = true;
         return failed;
     }

@@ -280,8 +280,8 @@ bool exactModeNearCutoff(const ExactModeSet &set, const ExactModeRow &row)
     if (row.lpIndex >= set.lp.size() || row.lpIndex >= set.properties.size())
         return false;
     const double w = row.vector ? row.vector->w : set.lp[row.lpIndex].w;
-    const double core = row.vector ? row.vector->corePowerFraction
-                                   : set.properties[row.lpIndex].corePowerFraction;
+    const double core =
+        row.vector ? row.vector->corePowerFraction : set.properties[row.lpIndex].corePowerFraction;
     return w < kNearCutoffW || core < kNearCutoffCoreFraction;
 }
 

@@ -8,8 +8,8 @@
 #include "fieldmaps.h"
 #include "modenotice.h"
 #include "modesolver.h"
-#include "vectormodes.h"
 #include "textformat.h"
+#include "vectormodes.h"
 
 #include <cmath>
 #include <limits>
