@@ -67,4 +67,29 @@ void BM_AmplifierDoubleClad(benchmark::State &state)
 }
 BENCHMARK(BM_AmplifierDoubleClad)->Arg(0)->Arg(80)->Unit(benchmark::kMillisecond);
 
+// An ASE-dominated core-pumped design (1 W pump, 1 mW signal at 1064 nm, ASE
+// band to 1100 nm, 5 m): the sweeps alone contract by about 0.95 per pass
+// here. Goal < 100 ms.
+void BM_AmplifierAseDominated(benchmark::State &state)
+{
+    yb::AmplifierDesign d = yb::corePumpedReference();
+    d.length = 5;
+    d.pumpForward = 1;
+    d.signalPower = 1e-3;
+    d.signalWavelength = 1064e-9;
+    d.aseEnd = 1100e-9;
+    solveReference(state, d);
+}
+BENCHMARK(BM_AmplifierAseDominated)->Arg(80)->Unit(benchmark::kMillisecond);
+
+// The double-clad reference at 300 m: strongly re-absorbing, forward ASE of
+// tens of watts, a non-uniform grid of thousands of intervals. Goal < 300 ms.
+void BM_AmplifierLongFiber(benchmark::State &state)
+{
+    yb::AmplifierDesign d = yb::doubleCladReference();
+    d.length = 300;
+    solveReference(state, d);
+}
+BENCHMARK(BM_AmplifierLongFiber)->Arg(80)->Unit(benchmark::kMillisecond);
+
 } // namespace

@@ -49,15 +49,21 @@ double solvePhotonBalance(const AmplifierProblem &p)
     if (f <= 0)
         return hi; // only with background loss: X cannot exceed L anyway
     double x = 0.5 * p.length;
-    for (int i = 0; i < 200; ++i) {
+    // Newton from the exponential side creeps by 1/g per step (a long fiber's
+    // signal gain e^{gX} dominates f): whenever the bracket has not halved in
+    // two steps, bisect instead.
+    double widthBefore[2] = {2 * p.length, 2 * p.length};
+    for (int i = 0; i < 400; ++i) {
         photonBalance(p, x, f, df);
         if (f > 0)
             hi = x;
         else
             lo = x;
         double next = x - f / df;
-        if (!(next > lo && next < hi))
+        if (!(next > lo && next < hi) || hi - lo > 0.5 * widthBefore[0])
             next = 0.5 * (lo + hi);
+        widthBefore[0] = widthBefore[1];
+        widthBefore[1] = hi - lo;
         if (std::abs(next - x) <= 1e-16 * p.length || hi - lo <= 1e-16 * p.length)
             return next;
         x = next;
@@ -84,10 +90,17 @@ ClosedFormOutputs closedFormOutputs(const AmplifierProblem &p)
             // Photons the pumps deliver beyond what the ions need at the
             // clamped inversion leave as laser light.
             const double laserOut = -f * kPlanck * kLightSpeed / l.wavelength;
-            const double split = (1 - p.r2) + std::sqrt(p.r2 / p.r1) * (1 - p.r1);
-            out.lasing = true;
-            out.laserForwardAtEnd = laserOut / split;
-            x = xLaser;
+            // What leaves per unit P+(L): through R2, through R1 and (an
+            // estimate with the intracavity power taken as P+(L)) the
+            // background loss of both passes, which alone bounds the power
+            // of a closed cavity (R1 = R2 = 1).
+            const double split = (1 - p.r2) + std::sqrt(p.r2 / p.r1) * (1 - p.r1) +
+                                 (1 + std::sqrt(p.r2 / p.r1)) * (1 - std::exp(-l.loss * p.length));
+            if (split > 0) { // else no steady state (closed, lossless cavity)
+                out.lasing = true;
+                out.laserForwardAtEnd = laserOut / split;
+                x = xLaser;
+            }
         }
     }
 

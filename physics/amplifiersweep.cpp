@@ -8,6 +8,16 @@ namespace yb {
 
 namespace {
 
+// Added to a share before its logarithm is taken, so that a direction
+// without channels (share zero) has a finite state: far below any share
+// (a watt of pump gives a ≈ 1e10 per second).
+constexpr double kTinyShare = 1e-250;
+
+// Largest net gain (nepers) the initial guess gives a backward channel.
+constexpr double kMaxGuessGain = 100;
+
+constexpr double kSmallestPower = 1e-300; // W: below this a power counts as zero
+
 Coefficients coefficientsOf(const AmplifierProblem &p)
 {
     Coefficients c;
@@ -40,13 +50,19 @@ Coefficients coefficientsOf(const AmplifierProblem &p)
     return c;
 }
 
-double simpson(const std::vector<double> &f, double h)
+// Composite Simpson rule on panels of two intervals, each panel's rule exact
+// for quadratics also when its two intervals differ. An even number of
+// intervals (the solver's grids always are: every one is a bisection).
+double simpson(const std::vector<double> &z, const std::vector<double> &f)
 {
-    const std::size_t m = f.size() - 1;
-    double sum = f.front() + f.back();
-    for (std::size_t i = 1; i < m; ++i)
-        sum += (i % 2 ? 4 : 2) * f[i];
-    return sum * h / 3;
+    double sum = 0;
+    for (std::size_t i = 0; i + 2 < z.size(); i += 2) {
+        const double h1 = z[i + 1] - z[i], h2 = z[i + 2] - z[i + 1];
+        sum += (h1 + h2) / 6 *
+               ((2 - h2 / h1) * f[i] + (h1 + h2) * (h1 + h2) / (h1 * h2) * f[i + 1] +
+                (2 - h1 / h2) * f[i + 2]);
+    }
+    return sum;
 }
 
 } // namespace
@@ -59,15 +75,16 @@ void ShareProfile::resize(std::size_t n)
     db.assign(n, 0);
 }
 
-RelaxationGrid::RelaxationGrid(const AmplifierProblem &problem, int steps)
+RelaxationGrid::RelaxationGrid(const AmplifierProblem &problem, std::vector<double> nodes)
     : m_p(problem),
       m_c(coefficientsOf(problem)),
       m_k(static_cast<int>(m_c.source.size())),
-      m_steps(steps),
-      m_h(problem.length / steps),
+      m_steps(static_cast<int>(nodes.size()) - 1),
+      m_z(std::move(nodes)),
       m_invTau(1 / problem.lifetime),
-      m_power(static_cast<std::size_t>(steps + 1) * m_k, 0.0)
+      m_power(m_z.size() * m_k, 0.0)
 {
+    const int steps = m_steps;
     m_share[0].resize(steps + 1);
     m_share[1].resize(steps + 1);
     for (std::vector<double> *v : {&m_y, &m_stage, &m_rate[0], &m_rate[1], &m_rate[2], &m_rate[3],
@@ -85,23 +102,31 @@ double RelaxationGrid::upperFraction(double a, double b) const
 
 void RelaxationGrid::warmStart(const RelaxationGrid &coarse)
 {
+    // Cubic Hermite interpolation of the coarse grid's backward share (value
+    // and slope) at every node of this grid.
     const ShareProfile &c = coarse.m_share[1];
     ShareProfile &f = m_share[1];
-    const double hc = coarse.m_h;
-    for (int j = 0; j <= m_steps; ++j) {
-        const int i = j / 2;
-        if (j % 2 == 0) {
-            f.a[j] = c.a[i];
-            f.b[j] = c.b[i];
-            f.da[j] = c.da[i];
-            f.db[j] = c.db[i];
-            continue;
-        }
-        // Cubic Hermite value and slope at the midpoint of a coarse interval.
-        f.a[j] = 0.5 * (c.a[i] + c.a[i + 1]) + hc * (c.da[i] - c.da[i + 1]) / 8;
-        f.b[j] = 0.5 * (c.b[i] + c.b[i + 1]) + hc * (c.db[i] - c.db[i + 1]) / 8;
-        f.da[j] = 1.5 * (c.a[i + 1] - c.a[i]) / hc - 0.25 * (c.da[i] + c.da[i + 1]);
-        f.db[j] = 1.5 * (c.b[i + 1] - c.b[i]) / hc - 0.25 * (c.db[i] + c.db[i + 1]);
+    std::size_t i = 0;
+    const std::size_t last = coarse.m_z.size() - 2;
+    for (std::size_t j = 0; j < m_z.size(); ++j) {
+        while (i < last && coarse.m_z[i + 1] < m_z[j])
+            ++i;
+        const double h = coarse.m_z[i + 1] - coarse.m_z[i];
+        const double t = std::clamp((m_z[j] - coarse.m_z[i]) / h, 0.0, 1.0);
+        const double h00 = (1 + 2 * t) * (1 - t) * (1 - t), h10 = t * (1 - t) * (1 - t);
+        const double h01 = t * t * (3 - 2 * t), h11 = t * t * (t - 1);
+        const double d00 = 6 * t * (t - 1) / h, d10 = (1 - t) * (1 - 3 * t);
+        const double d11 = t * (3 * t - 2);
+        auto value = [&](const std::vector<double> &v, const std::vector<double> &dv) {
+            return h00 * v[i] + h10 * h * dv[i] + h01 * v[i + 1] + h11 * h * dv[i + 1];
+        };
+        auto slope = [&](const std::vector<double> &v, const std::vector<double> &dv) {
+            return d00 * (v[i] - v[i + 1]) + d10 * dv[i] + d11 * dv[i + 1];
+        };
+        f.a[j] = value(c.a, c.da);
+        f.b[j] = value(c.b, c.db);
+        f.da[j] = slope(c.a, c.da);
+        f.db[j] = slope(c.b, c.db);
     }
     m_laserStart = coarse.m_laserStart;
 }
@@ -167,8 +192,13 @@ void RelaxationGrid::initialGuess(const ClosedFormOutputs &closed)
         if (source == m_p.laserBackward)
             start = closed.lasing ? m_p.r2 * closed.laserForwardAtEnd : 0;
         const double g = closed.valid ? closed.netGain[source] / m_p.length : 0;
+        // An unsaturated closed-form gain over a long fiber can reach
+        // thousands of nepers: cap the guess far below overflow (the sweeps
+        // correct it), and keep an unlit channel at zero rather than 0·∞.
         for (int j = 0; j <= m_steps; ++j)
-            power(j, k) = start * std::exp(g * (m_p.length - j * m_h));
+            power(j, k) = start > 0
+                              ? start * std::exp(std::min(g * (m_p.length - m_z[j]), kMaxGuessGain))
+                              : 0.0;
     }
     ShareProfile &share = m_share[1];
     for (int j = 0; j <= m_steps; ++j) {
@@ -205,7 +235,6 @@ void RelaxationGrid::sweep(int direction, double relaxation)
     const double u = forward ? 1.0 : -1.0;
     const int first = forward ? 0 : m_steps;
     const int step = forward ? 1 : -1;
-    const double h = m_h;
     double *y = m_y.data();
     double *yt = m_stage.data();
     std::vector<double> &dPds = m_dPds;
@@ -233,6 +262,7 @@ void RelaxationGrid::sweep(int direction, double relaxation)
         const int j = first + i * step;
         const int jn = j + step;
         const int lo = std::min(j, jn), hi = std::max(j, jn);
+        const double h = m_z[hi] - m_z[lo];
         const Share o0{other.a[j], other.b[j], 0};
         const Share o1{other.a[jn], other.b[jn], 0};
         // Cubic Hermite value at the midpoint of [z_lo, z_hi].
@@ -287,10 +317,114 @@ void RelaxationGrid::sweep(int direction, double relaxation)
     storeNode(last, sLast);
 }
 
+double RelaxationGrid::circulation() const
+{
+    double launched = 0;
+    for (std::size_t k = 0; k < m_p.channels.size(); ++k)
+        if (static_cast<int>(k) != m_p.laserForward && static_cast<int>(k) != m_p.laserBackward)
+            launched += m_p.channels[k].inputPower;
+    const double inside = power(m_steps, m_solverIndex[m_p.laserForward]) +
+                          power(0, m_solverIndex[m_p.laserBackward]);
+    return launched > 0 && std::isfinite(inside) ? std::max(1.0, inside / launched) : 1.0;
+}
+
+std::vector<double> RelaxationGrid::backwardShare() const
+{
+    const ShareProfile &s = m_share[1];
+    const std::size_t n = s.a.size();
+    std::vector<double> state(4 * n);
+    for (std::size_t j = 0; j < n; ++j) {
+        // A share can come out slightly negative from a step that does not
+        // resolve a strongly absorbed ASE bin; the grid refinement removes
+        // that, the logarithm must not turn it into a NaN meanwhile.
+        const double a = std::max(s.a[j], 0.0) + kTinyShare, b = std::max(s.b[j], 0.0) + kTinyShare;
+        state[j] = std::log(a);
+        state[n + j] = std::log(b);
+        state[2 * n + j] = s.da[j] / a;
+        state[3 * n + j] = s.db[j] / b;
+    }
+    return state;
+}
+
+void RelaxationGrid::setBackwardShare(const std::vector<double> &state)
+{
+    ShareProfile &s = m_share[1];
+    const std::size_t n = s.a.size();
+    for (std::size_t j = 0; j < n; ++j) {
+        const double a = std::exp(state[j]), b = std::exp(state[n + j]);
+        s.a[j] = std::max(0.0, a - kTinyShare);
+        s.b[j] = std::max(0.0, b - kTinyShare);
+        s.da[j] = state[2 * n + j] * a;
+        s.db[j] = state[3 * n + j] * b;
+    }
+}
+
+std::vector<double> RelaxationGrid::shareWeights() const
+{
+    const ShareProfile &f = m_share[0], &s = m_share[1];
+    const std::size_t n = s.a.size();
+    std::vector<double> w(4 * n);
+    for (std::size_t j = 0; j < n; ++j) {
+        const double denominator = m_invTau + f.b[j] + s.b[j];
+        const double upper = (f.a[j] + s.a[j]) / denominator;
+        w[j] = s.a[j] / denominator;             // ∂n/∂ln a
+        w[n + j] = upper * s.b[j] / denominator; // −∂n/∂ln b
+        // A slope moves a midpoint by h/8 of it.
+        const double h = m_z[std::min(j + 1, n - 1)] - m_z[j > 0 ? j - 1 : 0];
+        w[2 * n + j] = h / 8 * w[j];
+        w[3 * n + j] = h / 8 * w[n + j];
+    }
+    return w;
+}
+
+std::vector<double> RelaxationGrid::inversion() const
+{
+    std::vector<double> n(m_share[0].a.size());
+    for (std::size_t j = 0; j < n.size(); ++j)
+        n[j] = upperFraction(m_share[0].a[j] + m_share[1].a[j], m_share[0].b[j] + m_share[1].b[j]);
+    return n;
+}
+
 double RelaxationGrid::laserResidual() const
 {
     const double back = power(0, m_solverIndex[m_p.laserBackward]);
     return std::log(m_p.r1 * back / m_laserStart);
+}
+
+std::vector<double> RelaxationGrid::gainScales() const
+{
+    std::vector<double> scale(m_p.channels.size(), 1.0);
+    for (int k = 0; k < m_k; ++k) {
+        const double p0 = power(0, k), p1 = power(m_steps, k);
+        if (m_c.logarithm[k] && p0 > 0 && p1 > 0)
+            scale[m_c.source[k]] = std::max(1.0, std::abs(std::log(p1 / p0)));
+    }
+    return scale;
+}
+
+std::vector<double> RelaxationGrid::intervalDifferences(const RelaxationGrid &fine) const
+{
+    const std::vector<double> scale = fine.gainScales();
+    std::vector<double> d(m_steps, 0.0);
+    for (int i = 0; i < m_steps; ++i) {
+        double worst = 0;
+        for (int k = 0; k < m_k; ++k) {
+            const double c0 = power(i, k), c1 = power(i + 1, k);
+            const double f0 = fine.power(2 * i, k), f1 = fine.power(2 * i + 2, k);
+            double e = 0;
+            if (m_c.logarithm[k]) {
+                if (c0 > 0 && c1 > 0 && f0 > 0 && f1 > 0)
+                    e = std::abs(std::log(f1 / f0) - std::log(c1 / c0)) / scale[m_c.source[k]];
+            } else {
+                const double scale = std::max({std::abs(f0), std::abs(f1), kSmallestPower});
+                e = std::abs((f1 - f0) - (c1 - c0)) / scale;
+            }
+            if (!(e <= worst))
+                worst = e;
+        }
+        d[i] = worst;
+    }
+    return d;
 }
 
 std::vector<double> RelaxationGrid::outputs() const
@@ -315,10 +449,13 @@ void RelaxationGrid::finish(AmplifierSolution &s) const
     s.z.resize(nodes);
     s.upperFraction.resize(nodes);
     s.heat.resize(nodes);
+    const std::size_t split = m_p.fluorescencePhotonEnergy > 0 ? nodes : 0;
+    s.quantumDefectHeat.assign(split, 0.0);
+    s.fluorescenceLoss.assign(split, 0.0);
     std::vector<double> lossDensity(nodes);
     s.power.assign(m_p.channels.size(), std::vector<double>(nodes));
     for (int j = 0; j < nodes; ++j) {
-        s.z[j] = j == m_steps ? m_p.length : j * m_h;
+        s.z[j] = m_z[j];
         double a = 0, b = 0;
         for (int k = 0; k < m_k; ++k) {
             a += m_c.a[k] * power(j, k);
@@ -334,6 +471,15 @@ void RelaxationGrid::finish(AmplifierSolution &s) const
         }
         s.upperFraction[j] = n;
         s.heat[j] = q;
+        if (m_p.fluorescencePhotonEnergy > 0) {
+            double guided = 0;
+            for (int k = 0; k < m_k; ++k)
+                guided += m_c.sp[k] * n;
+            const double all =
+                m_p.ionDensity * n * m_p.dopedArea * m_p.fluorescencePhotonEnergy * m_invTau;
+            s.fluorescenceLoss[j] = all - guided;
+            s.quantumDefectHeat[j] = q - s.fluorescenceLoss[j];
+        }
         lossDensity[j] = loss;
     }
     s.outputPower = outputs();
@@ -344,8 +490,8 @@ void RelaxationGrid::finish(AmplifierSolution &s) const
     s.leavingPower = 0;
     for (double v : s.outputPower)
         s.leavingPower += v;
-    s.heatPower = simpson(s.heat, m_h);
-    s.backgroundLossPower = simpson(lossDensity, m_h);
+    s.heatPower = simpson(m_z, s.heat);
+    s.backgroundLossPower = simpson(m_z, lossDensity);
     s.energyResidual =
         (s.launchedPower - s.leavingPower - s.heatPower - s.backgroundLossPower) / s.launchedPower;
 }

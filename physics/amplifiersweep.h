@@ -2,9 +2,9 @@
 #define AMPLIFIERSWEEP_H
 
 // One grid of the relaxation solver of amplifierbvp.h: the channel powers on
-// z_j = j L / M, the sweeps that integrate one direction with the other
-// direction's share of n held, and the figures derived from a converged grid
-// (n, q, outputs, energy balance).
+// the nodes 0 = z_0 < z_1 < … < z_M = L (M even, not necessarily uniform), the sweeps that
+// integrate one direction with the other direction's share of n held, and the figures derived from
+// a converged grid (n, q, outputs, energy balance).
 
 #include "amplifieranalytic.h"
 #include "ybamplifier.h"
@@ -42,22 +42,48 @@ struct Share {
 class RelaxationGrid
 {
 public:
-    RelaxationGrid(const AmplifierProblem &problem, int steps);
+    RelaxationGrid(const AmplifierProblem &problem, std::vector<double> nodes);
 
     int steps() const { return m_steps; }
+    const std::vector<double> &nodes() const { return m_z; }
     // Start from the closed form: backward channels as exponentials with its
     // net gains, the laser line at its closed-form power.
     void initialGuess(const ClosedFormOutputs &closed);
-    // Start from a converged grid with half the steps (Hermite-interpolated
+    // Start from a converged grid on other nodes (Hermite-interpolated
     // backward share, its laser start).
     void warmStart(const RelaxationGrid &coarse);
     // direction 0: forward channels from z = 0; 1: backward from z = L. The
     // handed-over share is relaxation·new + (1 − relaxation)·old.
     void sweep(int direction, double relaxation);
+    // The state the backward sweep hands to the forward sweep: the backward
+    // share profile at every node as ln a, ln b, (da/dz)/a, (db/dz)/b, for the
+    // fixed-point acceleration of amplifierbvp.cpp (logarithms: the shares
+    // vary exponentially along z and with the gain, and stay positive under
+    // any combination); setBackwardShare() takes such a vector back.
+    std::vector<double> backwardShare() const;
+    void setBackwardShare(const std::vector<double> &state);
+    // Weights of that state's components: how much n moves per unit change of
+    // each (so that a norm of weighted changes measures changes of n, and a
+    // pump share absorbed to nothing does not dominate it).
+    std::vector<double> shareWeights() const;
+    // n(z) at the nodes from the shares of both directions.
+    std::vector<double> inversion() const;
     // Laser: ln(R1 P−(0) / P+(0)), zero on the round-trip condition.
     double laserResidual() const;
     double laserStart() const { return m_laserStart; }
+    // Laser: max(1, (P+(L) + P−(0)) / launched power), how many times the
+    // launched power circulates in the cavity.
+    double circulation() const;
     void setLaserStart(double value) { m_laserStart = value; }
+    // Per problem channel: max(1, |ln(P(L)/P(0))|) for the ln P channels (the
+    // net gain in nepers whose relative accuracy the tolerance is), 1 else.
+    std::vector<double> gainScales() const;
+    // For a grid `fine` that bisects every interval of this one: per interval
+    // of this grid, the largest difference between the two grids' increments
+    // over it (ln P over the gain scale for pumps, signal and laser line; relative to the local
+    // power for ASE bins). Runge–Kutta's local error on this grid is 16/15 of
+    // it, on the fine grid 1/15.
+    std::vector<double> intervalDifferences(const RelaxationGrid &fine) const;
     // Power leaving the fiber per problem channel (laser line: through its
     // reflector).
     std::vector<double> outputs() const;
@@ -84,7 +110,7 @@ private:
     Coefficients m_c;
     int m_k;
     int m_steps;
-    double m_h;
+    std::vector<double> m_z;
     double m_invTau;
     std::vector<double> m_power; // [node][solver channel]
     ShareProfile m_share[2];     // 0: forward channels, 1: backward channels

@@ -12,6 +12,8 @@
 namespace {
 
 constexpr double kTwoPi = 6.283185307179586;
+// Below this W is re-solved from the eigenvalue relation in ln W.
+constexpr double kSmallW = 1e-3;
 
 // J_{m-1} with the reflection J_{-1} = -J_1.
 double besselJLower(int m, double u)
@@ -50,6 +52,32 @@ double solveBracket(int m, double v, double lo, double hi)
         boost::math::tools::eps_tolerance<double>(std::numeric_limits<double>::digits - 1),
         iterations);
     return 0.5 * (bracket.first + bracket.second);
+}
+
+// Near cutoff W carries no digits when formed as sqrt(V² − U²): U sits on
+// its cutoff value to double precision, so W cannot come out below about
+// 1e-8 V (for LP0n the true W falls exponentially, W ≈ 2 e^{−γ−1/x} with
+// x → 0). There W is solved from the eigenvalue relation itself, in ln W,
+// with U = sqrt((V − W)(V + W)): kTerm(m, W) resolves any W down to the
+// smallest normal number. Returns the refined W, or `w` when the relation
+// does not change sign on [1e-300, 2w] (then w is as good as it gets).
+double refineSmallW(int m, double v, double w)
+{
+    auto g = [m, v](double t) {
+        const double wt = std::exp(t);
+        const double u = std::sqrt((v - wt) * (v + wt));
+        return u * besselJLower(m, u) + kTerm(m, wt) * besselpolicy::besselJ(m, u);
+    };
+    const double lo = std::log(1e-300), hi = std::log(std::min(2 * w, 0.5 * v));
+    const double fLo = g(lo), fHi = g(hi);
+    if (!(std::isfinite(fLo) && std::isfinite(fHi)) || (fLo > 0) == (fHi > 0))
+        return w;
+    std::uintmax_t iterations = 200;
+    const auto bracket = boost::math::tools::toms748_solve(
+        g, lo, hi, fLo, fHi,
+        boost::math::tools::eps_tolerance<double>(std::numeric_limits<double>::digits - 1),
+        iterations);
+    return std::exp(0.5 * (bracket.first + bracket.second));
 }
 
 } // namespace
@@ -107,8 +135,13 @@ std::vector<LpMode> solveExactLpModes(const StepIndexFiber &fiber, const BesselZ
             mode.v = v;
             mode.cutoffV = lo;
             mode.u = solveBracket(m, v, lo, hi);
-            const double w2 = (v - mode.u) * (v + mode.u);
+            double w2 = (v - mode.u) * (v + mode.u);
             mode.w = w2 > 0 ? std::sqrt(w2) : 0.0;
+            if (mode.w < kSmallW) {
+                mode.w = refineSmallW(m, v, std::max(mode.w, 1e-300));
+                w2 = mode.w * mode.w;
+                mode.u = std::sqrt((v - mode.w) * (v + mode.w));
+            }
             mode.b = w2 > 0 ? w2 / (v * v) : 0.0;
             mode.neff = std::sqrt(fiber.n2 * fiber.n2 + mode.b * na2);
             mode.beta = k0 * mode.neff;

@@ -23,9 +23,17 @@
 // mode) act on the laser line only.
 //
 // Heat: q(z) is the optical power the guided light loses to the ions per
-// length, Σ_k [Γ_k Nt (σa_k − (σa_k + σe_k) n) P_k − s_k]. It is the quantum-
-// defect heat plus the spontaneous emission that leaves the core sideways
-// (a few per cent of q at high power), so it bounds the heat from above.
+// length, Σ_k [Γ_k Nt (σa_k − (σa_k + σe_k) n) P_k − s_k]. It is the sum of
+//  * the spontaneous emission that is not guided and leaves the core
+//    sideways, q_F = Nt n A_d h ν̄_F / τ − Σ_k s_k (all spontaneous decays at
+//    the mean fluorescence photon energy, less the part the ASE bins guide),
+//    light that heats the fiber only where the coating absorbs it, and
+//  * the quantum-defect heat q_QD = q − q_F: the net power the ions take from
+//    the guided light by absorption and stimulated emission, less the power
+//    they emit spontaneously, N2 A_d h ν̄_F / τ
+// (M. K. Davis, M. J. F. Digonnet and R. H. Pantell, J. Lightwave Technol.
+// 16, 1013 (1998)). In the unpumped tail, or at low power, q_F dominates q;
+// far above saturation q_QD does.
 
 #include <functional>
 #include <limits>
@@ -66,6 +74,10 @@ struct AmplifierProblem {
     double r1 = 0;
     double r2 = 0;
 
+    // h ν̄_F, the mean energy of a spontaneously emitted photon (J): splits the
+    // heat into quantum-defect heat and escaping fluorescence; 0: no split.
+    double fluorescencePhotonEnergy = 0;
+
     // When finite, n is held at this value everywhere instead of following
     // the powers (small-signal checks).
     double fixedUpperFraction = std::numeric_limits<double>::quiet_NaN();
@@ -75,9 +87,9 @@ struct AmplifierProblem {
 
 struct SolverSettings {
     int steps = 400;         // z intervals to start with (even, Simpson)
-    int maxSteps = 6400;     // refinement limit
+    int maxSteps = 51200;    // refinement limit (intervals of the finest grid)
     double tolerance = 1e-6; // relative, every output power
-    int maxIterations = 300; // forward/backward sweep pairs
+    int maxIterations = 300; // forward/backward sweep pairs per grid
     // Called after each sweep pair with the iteration number and the largest
     // relative change of an output power; returning false cancels.
     std::function<bool(int, double)> progress;
@@ -87,7 +99,8 @@ enum class SolveStatus { Converged, NotConverged, Cancelled, Invalid };
 
 struct AmplifierSolution {
     SolveStatus status = SolveStatus::Invalid;
-    std::string message; // Chinese, empty when converged
+    std::string message;   // Chinese, empty when converged
+    std::string messageEn; // the same in English
     int iterations = 0;
     double lastChange = 0; // relative change of the last iteration
     int steps = 0;         // z intervals of the grid returned
@@ -97,6 +110,8 @@ struct AmplifierSolution {
     std::vector<std::vector<double>> power; // [channel][node], W
     std::vector<double> upperFraction;      // n = N2/Nt at the nodes
     std::vector<double> heat;               // q(z), W/m
+    std::vector<double> quantumDefectHeat;  // q_QD(z), W/m (empty without ν̄_F)
+    std::vector<double> fluorescenceLoss;   // q_F(z), W/m, escaping spontaneous emission
     std::vector<double> outputPower;        // per channel, W, leaving the fiber
                                             // (laser line: through its reflector)
     double launchedPower = 0;               // Σ inputs (pumps, signal), W
@@ -111,6 +126,11 @@ struct AmplifierSolution {
 // Solves the boundary-value problem; see amplifierbvp.h for the method.
 AmplifierSolution solveAmplifier(const AmplifierProblem &problem,
                                  const SolverSettings &settings = SolverSettings());
+
+// The last guard before a solution counts as one: every output and profile
+// finite, no negative output power, |energy residual| ≤ tolerance. Otherwise
+// sets status NotConverged with a message saying which, and returns false.
+bool acceptSolution(AmplifierSolution &solution, double tolerance);
 
 } // namespace yb
 

@@ -42,6 +42,7 @@ std::string buildAmplifierProblem(const AmplifierDesign &d, const CrossSectionSp
     problem.dopedArea = M_PI * d.dopedRadius * d.dopedRadius;
     problem.ionDensity = d.ionDensity;
     problem.lifetime = d.lifetime;
+    problem.fluorescencePhotonEnergy = kPlanck * xs.meanFluorescenceFrequency();
     const double alpha = d.lossDbPerM / kDbPerNeper;
 
     auto add = [&](ChannelRole role, double wavelength, int direction, double power, double overlap,
@@ -136,6 +137,21 @@ AmplifierDesign doubleCladReference()
     return d;
 }
 
+namespace {
+
+// Largest value of a profile and where it is (first node on a tie).
+void peakOf(const std::vector<double> &z, const std::vector<double> &f, double &peak,
+            double &position)
+{
+    for (std::size_t j = 0; j < f.size(); ++j)
+        if (j == 0 || f[j] > peak) {
+            peak = f[j];
+            position = z[j];
+        }
+}
+
+} // namespace
+
 AmplifierSummary summarize(const AmplifierDesign &d, const ChannelMap &map,
                            const AmplifierSolution &s)
 {
@@ -161,11 +177,9 @@ AmplifierSummary summarize(const AmplifierDesign &d, const ChannelMap &map,
     }
     const double signalIn = map.laserBackward < 0 ? d.signalPower : 0;
     r.efficiency = (r.signalOutput - signalIn) / r.pumpLaunched;
-    for (std::size_t j = 0; j < s.heat.size(); ++j)
-        if (j == 0 || s.heat[j] > r.heatPeak) {
-            r.heatPeak = s.heat[j];
-            r.heatPeakPosition = s.z[j];
-        }
+    peakOf(s.z, s.heat, r.heatPeak, r.heatPeakPosition);
+    peakOf(s.z, s.quantumDefectHeat, r.quantumDefectPeak, r.quantumDefectPeakPosition);
+    peakOf(s.z, s.fluorescenceLoss, r.fluorescencePeak, r.fluorescencePeakPosition);
     return r;
 }
 

@@ -69,16 +69,20 @@ AmplifierDesign corePumpedReference();
 AmplifierDesign doubleCladReference();
 
 struct AmplifierSummary {
-    double signalOutput = 0;            // W (laser: output through R2)
-    double signalGainDb = 0;            // amplifier: 10 lg(P_out / P_in)
-    double pumpLaunched = 0;            // W
-    double pumpLeft = 0;                // W, unabsorbed pump leaving both ends
-    double pumpAbsorptionDb = 0;        // 10 lg(launched / left)
-    double aseForward = 0;              // W at z = L
-    double aseBackward = 0;             // W at z = 0
-    double efficiency = 0;              // (signal out − signal in) / pump launched
-    double heatPeak = 0;                // W/m
-    double heatPeakPosition = 0;        // m
+    double signalOutput = 0;      // W (laser: output through R2)
+    double signalGainDb = 0;      // amplifier: 10 lg(P_out / P_in)
+    double pumpLaunched = 0;      // W
+    double pumpLeft = 0;          // W, unabsorbed pump leaving both ends
+    double pumpAbsorptionDb = 0;  // 10 lg(launched / left)
+    double aseForward = 0;        // W at z = L
+    double aseBackward = 0;       // W at z = 0
+    double efficiency = 0;        // (signal out − signal in) / pump launched
+    double heatPeak = 0;          // W/m
+    double heatPeakPosition = 0;  // m
+    double quantumDefectPeak = 0; // W/m, of q_QD (ybamplifier.h)
+    double quantumDefectPeakPosition = 0;
+    double fluorescencePeak = 0; // W/m, of the escaping spontaneous emission q_F
+    double fluorescencePeakPosition = 0;
     std::vector<double> aseForwardDbm;  // per bin, dBm
     std::vector<double> aseBackwardDbm; // per bin, dBm
 };

@@ -38,9 +38,29 @@ double CrossSectionSpectrum::longestNm() const
     return empty() ? 0 : m_table.wavelengths.back();
 }
 
+double CrossSectionSpectrum::meanFluorescenceFrequency() const
+{
+    constexpr double kC = 299792458.0;
+    double top = 0, bottom = 0;
+    const std::vector<double> &w = m_table.wavelengths;
+    for (std::size_t i = 0; i + 1 < w.size(); ++i) {
+        const double nu0 = kC / (w[i] * 1e-9), nu1 = kC / (w[i + 1] * 1e-9);
+        const double f0 = nu0 * nu0 * m_table.emission[i], f1 = nu1 * nu1 * m_table.emission[i + 1];
+        const double dnu = nu0 - nu1;
+        top += 0.5 * (nu0 * f0 + nu1 * f1) * dnu;
+        bottom += 0.5 * (f0 + f1) * dnu;
+    }
+    return bottom > 0 ? top / bottom : 0.0;
+}
+
 bool CrossSectionSpectrum::covers(double wavelengthNm) const
 {
-    return !empty() && wavelengthNm >= shortestNm() && wavelengthNm <= longestNm();
+    // A wavelength typed as the table's last row, 1200 nm, arrives here as
+    // 1200e-9 · 1e9 = 1200.0000000000002: accept the ends within a relative
+    // kEdgeTolerance (far below any digit a user types) and treat such a
+    // wavelength as the end itself.
+    return !empty() && wavelengthNm >= shortestNm() * (1 - kEdgeTolerance) &&
+           wavelengthNm <= longestNm() * (1 + kEdgeTolerance);
 }
 
 CrossSections CrossSectionSpectrum::at(double wavelengthNm) const
@@ -48,6 +68,7 @@ CrossSections CrossSectionSpectrum::at(double wavelengthNm) const
     if (!covers(wavelengthNm))
         return {};
     const std::vector<double> &w = m_table.wavelengths;
+    wavelengthNm = std::clamp(wavelengthNm, w.front(), w.back());
     std::size_t hi = std::upper_bound(w.begin(), w.end(), wavelengthNm) - w.begin();
     if (hi >= w.size())
         hi = w.size() - 1;

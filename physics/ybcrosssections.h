@@ -34,7 +34,16 @@ public:
     bool empty() const { return m_table.wavelengths.empty(); }
     double shortestNm() const;
     double longestNm() const;
+    // Inside [shortest, longest] within a relative kEdgeTolerance.
     bool covers(double wavelengthNm) const;
+    static constexpr double kEdgeTolerance = 1e-9;
+
+    // Mean frequency of the spontaneous emission, Hz: the photon-flux spectrum
+    // is ∝ ν² σe(ν) (Füchtbauer–Ladenburg; B. F. Aull and H. P. Jenssen, IEEE
+    // J. Quantum Electron. 18, 925 (1982)), so
+    //     ν̄_F = ∫ ν³ σe dν / ∫ ν² σe dν
+    // over the table (trapezoidal in ν). 0 for an empty table.
+    double meanFluorescenceFrequency() const;
 
     // Linear interpolation; outside the table range the result is zero
     // (callers check covers() first and refuse such wavelengths).

@@ -49,6 +49,10 @@ class SweepResult(dict):
         return frame
 
 
+def _is_names(value):
+    return isinstance(value, list) and bool(value) and isinstance(value[0], str)
+
+
 def to_frame(result):
     """A velmora.run() or velmora.sweep() result as a pandas DataFrame.
 
@@ -69,13 +73,15 @@ def to_frame(result):
     pd = _pandas()
     outputs = result["outputs"]
     notice = "; ".join(n["text"] for n in result.get("notices", []))
-    curves = {k: _np.asarray(o["value"], dtype=float) for k, o in outputs.items()
-              if _np.ndim(o["value"]) == 1}
+    # Name columns (a mode table's "mode", "note") are lists of str.
+    curves = {k: _np.asarray(o["value"], dtype=object if _is_names(o["value"]) else float)
+              for k, o in outputs.items() if _np.ndim(o["value"]) == 1}
     scalars = {k: o["value"] for k, o in outputs.items() if _np.ndim(o["value"]) == 0}
     units = {k: o["unit"] for k, o in outputs.items()}
     if curves:
         length = max(len(c) for c in curves.values())
-        frame = pd.DataFrame({k: _np.pad(c, (0, length - len(c)), constant_values=_np.nan)
+        frame = pd.DataFrame({k: _np.pad(c, (0, length - len(c)),
+                                         constant_values="" if c.dtype == object else _np.nan)
                               for k, c in curves.items()})
         frame.attrs["scalars"] = scalars
         frame.attrs["inputs"] = dict(result["inputs"])

@@ -42,6 +42,10 @@ void registerInputError(py::module_ &m)
             PyErr_SetObject(g_inputError, error.ptr());
         }
     });
+    auto &solver = py::register_exception<SolverError>(m, "SolverError", PyExc_RuntimeError);
+    solver.doc() =
+        "The solver found no converged result for valid inputs; the message says "
+        "which limit was reached.";
 }
 
 // The files that lie beside the program (Data/ with the Yb cross-sections):
@@ -67,7 +71,8 @@ Every tab of every page is a calculator with an id ("modes.solve",
 "tmi.threshold", ...): velmora.calculators() lists them, velmora.run(id, **inputs)
 evaluates one with the page's rules and digits, velmora.sweep() evaluates a grid
 of inputs on C++ threads. Inputs use the page units named by their key suffix
-(a_um in um, lambda_nm in nm). Refused input raises velmora.InputError.
+(a_um in um, lambda_nm in nm). Refused input raises velmora.InputError; a
+solver that finds no converged result raises velmora.SolverError.
 modes(), field_map() and tmi_threshold() call the physics directly.)doc";
     m.attr("__version__") = VELMORA_VERSION;
     registerInputError(m);

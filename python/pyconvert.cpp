@@ -61,14 +61,17 @@ py::object inputValue(const calc::FieldDescription *field, const std::string &te
 
 py::object outputValue(calc::OutputValue &out)
 {
+    if (out.data.empty() && out.shape.empty()) {
+        if (out.integer && std::isfinite(out.value))
+            return py::int_(static_cast<long long>(out.value));
+        return py::float_(out.value);
+    }
     if (!out.labels.empty()) {
         py::list names;
-        for (const std::string &label : out.labels)
-            names.append(py::str(label));
+        for (const std::string &name : out.labels)
+            names.append(name);
         return std::move(names);
     }
-    if (out.data.empty() && out.shape.empty())
-        return py::float_(out.value);
     std::vector<py::ssize_t> shape(out.shape.begin(), out.shape.end());
     if (shape.empty())
         shape.push_back(static_cast<py::ssize_t>(out.data.size()));
@@ -137,6 +140,9 @@ void throwNotice(const calc::Notice &notice)
 
 void throwRefused(const calc::Result &result)
 {
+    if (result.solverFailure)
+        throw SolverError(result.notices.empty() ? std::string("the solver did not converge")
+                                                 : noticeMessage(result.notices.front()));
     if (result.notices.empty())
         throw InputError("", "the inputs were refused");
     throwNotice(result.notices.front());

@@ -18,6 +18,14 @@ namespace velmora::python {
 
 // A refused input. Raised in Python as velmora.InputError (a ValueError)
 // with the message and the key it is about as the attribute `key`.
+// A calculator found no converged result (velmora.SolverError, a
+// RuntimeError): not an input error, the input may well be valid.
+class SolverError : public std::runtime_error
+{
+public:
+    using std::runtime_error::runtime_error;
+};
+
 class InputError : public std::runtime_error
 {
 public:

@@ -17,6 +17,9 @@ class InputError(ValueError):
 
     key: str
 
+class SolverError(RuntimeError):
+    """The solver found no converged result; the message says which limit was reached."""
+
 class Text(TypedDict):
     zh: str
     en: str

@@ -173,7 +173,18 @@ void drawAmplifierPlots(FbampForm &form, const velmora::calc::Result &r, double 
         showLegend(form.spectrumPlot);
     }
 
-    addGraph(form.heatPlot, z, curve(r, "heat_w_m_z"), QColor(220, 80, 0), QString());
+    // The heat load q and its two parts (ybamplifier.h): the quantum-defect
+    // heat and the spontaneous emission that escapes the core sideways.
+    addGraph(form.heatPlot, z, curve(r, "heat_w_m_z"), QColor(220, 80, 0),
+             QCoreApplication::translate("fbamp", "热负载q（合计）"));
+    const QVector<double> defect = curve(r, "heat_qd_w_m_z");
+    if (!defect.isEmpty()) {
+        addGraph(form.heatPlot, z, defect, QColor(160, 20, 20),
+                 QCoreApplication::translate("fbamp", "量子亏损热"));
+        addGraph(form.heatPlot, z, curve(r, "heat_fl_w_m_z"), QColor(0, 110, 200),
+                 QCoreApplication::translate("fbamp", "逸出荧光"));
+        showLegend(form.heatPlot);
+    }
     form.heatPlot->rescaleAxes();
     form.heatPlot->yAxis->setRangeLower(std::min(0.0, form.heatPlot->yAxis->range().lower));
     labelAmplifierPlots(form);

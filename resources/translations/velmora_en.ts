@@ -1594,6 +1594,18 @@ Reason: %2</translation>
 <context>
     <name>fbamp</name>
     <message>
+        <source>热负载q（合计）</source>
+        <translation>heat load q (total)</translation>
+    </message>
+    <message>
+        <source>量子亏损热</source>
+        <translation>quantum-defect heat</translation>
+    </message>
+    <message>
+        <source>逸出荧光</source>
+        <translation>escaping fluorescence</translation>
+    </message>
+    <message>
         <source>选择截面数据文件</source>
         <translation>Choose a cross-section table</translation>
     </message>

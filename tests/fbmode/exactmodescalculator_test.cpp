@@ -70,3 +70,32 @@ TEST(ExactModesCalculator, NumericalApertureAndCoreIndexAreLinked)
     const Inputs fromN1 = exact().linkEdited({{"n1", "1.46"}}, "n1");
     EXPECT_NEAR(std::stod(fromN1.at("na")), std::sqrt(1.46 * 1.46 - 1.45 * 1.45), 1e-6);
 }
+
+TEST(ExactModesCalculator, RowsCarryTheirModeNameAndNearCutoffRowsAreMarked)
+{
+    // LP01, HE11, TE01, TM01 … are told apart by name, not by (m, n) alone.
+    const Result v = exact().evaluate({{"vector", "1"}});
+    ASSERT_FALSE(v.refused);
+    const std::vector<std::string> &names = v.outputs.at("mode").labels;
+    ASSERT_EQ(names.size(), v.outputs.at("m").data.size());
+    EXPECT_EQ(names[0], "LP01");
+    EXPECT_EQ(names[1], "HE11");
+    int te01 = 0, tm01 = 0;
+    for (const std::string &name : names) {
+        te01 += name == "TE01";
+        tm01 += name == "TM01";
+    }
+    EXPECT_EQ(te01, 1);
+    EXPECT_EQ(tm01, 1);
+    EXPECT_TRUE(v.outputs.at("count").integer);
+
+    // LP02 of a 10 µm, NA 0.065 core at 1064 nm: W ≈ 3.9e-18.
+    const Result edge = exact().evaluate(
+        {{"a_um", "10"}, {"n1", "1.451456"}, {"n2", "1.45"}, {"lambda_nm", "1064"}});
+    ASSERT_FALSE(edge.refused);
+    const std::vector<std::string> &notes = edge.outputs.at("note").labels;
+    ASSERT_EQ(edge.outputs.at("mode").labels.at(1), "LP02");
+    EXPECT_EQ(notes.at(0), "");
+    EXPECT_EQ(notes.at(1), "near cut-off");
+    EXPECT_LT(edge.outputs.at("w").data.at(1), 1e-17);
+}

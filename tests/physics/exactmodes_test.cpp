@@ -186,3 +186,26 @@ TEST(ExactModes, Lp11IsCutOffAtTheFirstZeroOfJ0)
     EXPECT_EQ(above[1].m, 1);
     EXPECT_NEAR(above[1].cutoffV, kJ01, 1e-14);
 }
+
+namespace {
+
+// W of a mode at the edge of cutoff: a = 10 µm, n1 = 1.451456, n2 = 1.45,
+// 1064 nm (V = 3.8381940015116, just above j_{1,1} = 3.8317). LP02's
+// W from U J1(U)/J0(U) = W K1(W)/K0(W), U = sqrt(V² − W²), solved with
+// mpmath at 60 digits (findroot in ln W): 3.9438646959186e-18. Formed as
+// sqrt(V² − U²) in double precision it came out 8.26e-8, the rounding floor.
+TEST(ExactModes, WNearCutoffComesFromTheEigenvalueRelationNotFromVSquaredMinusUSquared)
+{
+    const StepIndexFiber fiber{10e-6, 1064e-9, 1.451456, 1.45};
+    const std::vector<LpMode> modes = solveExactLpModes(fiber);
+    ASSERT_GE(modes.size(), 2u);
+    ASSERT_EQ(modes[1].m, 0);
+    ASSERT_EQ(modes[1].n, 2);
+    // V itself carries its double rounding (1.6e-15 relative here), which W,
+    // exponentially sensitive to V − j_{1,1}, amplifies about 1e6 times.
+    EXPECT_NEAR(modes[1].w, 3.9438646959186e-18, 1e-8 * 3.9438646959186e-18);
+    // A mode well inside its range keeps the ordinary path.
+    EXPECT_GT(modes[0].w, 3.3);
+}
+
+} // namespace

@@ -123,3 +123,32 @@ def test_choices_take_their_ascii_ids_and_are_echoed_as_ids():
     assert mode["choice_ids"] == ["amplifier", "laser"]
     with pytest.raises(velmora.InputError, match="amplifier"):
         velmora.run("amp.steady_state", mode="lasers")
+
+
+def test_counts_are_ints_and_non_convergence_is_a_solver_error_not_an_input_error():
+    result = velmora.run("amp.steady_state")
+    for key in ("iterations", "grid_steps"):
+        value = result["outputs"][key]["value"]
+        assert isinstance(value, int) and not isinstance(value, bool), key
+    assert isinstance(result["outputs"]["signal_out_w"]["value"], float)
+    assert issubclass(velmora.SolverError, RuntimeError)
+    assert not issubclass(velmora.SolverError, ValueError)
+    # A refused input stays an InputError (a closed lossless cavity).
+    with pytest.raises(velmora.InputError) as error:
+        velmora.run("amp.steady_state", mode="激光器", r1=1, r2=1)
+    assert error.value.key == "r2"
+
+
+def test_mode_tables_name_their_rows_and_mark_modes_near_cutoff():
+    if "modes.exact" not in calculator_ids():
+        pytest.skip("the exact-mode calculator is not in this build")
+    vector = velmora.run("modes.exact", vector=1)["outputs"]
+    names = vector["mode"]["value"]
+    assert names[:2] == ["LP01", "HE11"] and "TE01" in names and "TM01" in names
+    assert len(names) == len(vector["m"]["value"])
+    edge = velmora.run("modes.exact", a_um=10, n1=1.451456, n2=1.45, lambda_nm=1064)["outputs"]
+    assert edge["mode"]["value"][1] == "LP02" and edge["note"]["value"][1] == "near cut-off"
+    assert isinstance(edge["count"]["value"], int)
+    solved = velmora.run("modes.solve")["outputs"]
+    assert solved["mode"]["value"][0] == "LP01"
+    assert isinstance(solved["mode_count"]["value"], int)

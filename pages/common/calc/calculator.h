@@ -152,8 +152,9 @@ struct OutputValue {
     std::vector<double> data;                                // curves and maps
     std::vector<std::size_t> shape; // {} scalar, {n} curve, {rows, cols} map
     std::string unit;
-    // A column of names instead of numbers (shape {n}, data empty): the mode
-    // names of a mode table ("LP01", "HE11").
+    bool integer = false; // a count (iterations, grid intervals): ints in Python
+    // A column of names instead of numbers (a mode table's "LP01", "HE11";
+    // shape {n}, data empty): strings on the command line and in Python.
     std::vector<std::string> labels;
 };
 
@@ -168,6 +169,9 @@ using Inputs = std::map<std::string, std::string>;
 
 struct Result {
     bool refused = false; // a check failed: nothing computed; notices say why
+    // Refused not for an input but because the numerical method found no
+    // converged result (Python raises velmora.SolverError, not InputError).
+    bool solverFailure = false;
     std::map<std::string, OutputValue> outputs;
     std::vector<Notice> notices;
 };

@@ -1,5 +1,7 @@
 #include "inputreader.h"
 
+#include <limits>
+
 #include "catalogue.h"
 #include "textformat.h"
 

@@ -71,6 +71,9 @@ std::vector<double> channelOrZero(const yb::AmplifierSolution &s, int k)
     return k >= 0 ? s.power[k] : std::vector<double>(s.z.size(), 0.0);
 }
 
+// First zero of J0: LP11 is guided above it.
+constexpr double kSingleModeCutoff = 2.404825557695773;
+
 std::string g6(double v)
 {
     return formatNumber(v, 'g', 6);
@@ -92,9 +95,17 @@ void writeOutputs(Result &r, const yb::AmplifierDesign &d, const yb::ChannelMap 
     put(r, "efficiency_pct", 100 * m.efficiency, formatNumber(100 * m.efficiency, 'f', 3), "%");
     put(r, "heat_peak_w_m", m.heatPeak, g6(m.heatPeak), "W/m");
     put(r, "heat_peak_z_m", m.heatPeakPosition, formatNumber(m.heatPeakPosition, 'g', 4), "m");
+    put(r, "heat_qd_peak_w_m", m.quantumDefectPeak, g6(m.quantumDefectPeak), "W/m");
+    put(r, "heat_qd_peak_z_m", m.quantumDefectPeakPosition,
+        formatNumber(m.quantumDefectPeakPosition, 'g', 4), "m");
+    put(r, "heat_fl_peak_w_m", m.fluorescencePeak, g6(m.fluorescencePeak), "W/m");
+    put(r, "heat_fl_peak_z_m", m.fluorescencePeakPosition,
+        formatNumber(m.fluorescencePeakPosition, 'g', 4), "m");
     put(r, "energy_residual", s.energyResidual, formatPrintf("%.2e", s.energyResidual), "");
     put(r, "iterations", s.iterations, g6(s.iterations), "");
     put(r, "grid_steps", s.steps, g6(s.steps), "");
+    r.outputs["iterations"].integer = true;
+    r.outputs["grid_steps"].integer = true;
 
     putCurve(r, "z_m", s.z, "m");
     putCurve(r, "n2_fraction", s.upperFraction, "");
@@ -105,12 +116,24 @@ void writeOutputs(Result &r, const yb::AmplifierDesign &d, const yb::ChannelMap 
     putCurve(r, "ase_fwd_w_z", aseTotal(s, map.aseForward, map.aseBins), "W");
     putCurve(r, "ase_bwd_w_z", aseTotal(s, map.aseBackward, map.aseBins), "W");
     putCurve(r, "heat_w_m_z", s.heat, "W/m");
+    putCurve(r, "heat_qd_w_m_z", s.quantumDefectHeat, "W/m");
+    putCurve(r, "heat_fl_w_m_z", s.fluorescenceLoss, "W/m");
     std::vector<double> nm;
     for (double w : map.aseWavelengths)
         nm.push_back(w * 1e9);
     putCurve(r, "ase_nm", nm, "nm");
     putCurve(r, "ase_fwd_dbm", m.aseForwardDbm, "dBm");
     putCurve(r, "ase_bwd_dbm", m.aseBackwardDbm, "dBm");
+    // The model follows the signal (laser line) in LP01 only; a core that
+    // guides more modes at that wavelength is outside what it describes.
+    const double v = 2 * M_PI * d.coreRadius * d.numericalAperture / d.signalWavelength;
+    if (v > kSingleModeCutoff)
+        r.notices.push_back(
+            {{"纤芯在信号波长为多模（V = " + formatNumber(v, 'f', 3) +
+                  " > 2.405）：本模型只计算LP01模中的信号，高阶模未计入",
+              "the core is multimode at the signal wavelength (V = " + formatNumber(v, 'f', 3) +
+                  " > 2.405): the model follows the LP01 signal only"},
+             "a_um"});
     if (d.laser && s.belowThreshold)
         r.notices.push_back(
             {{"未达到激光阈值：没有激光输出", "below laser threshold: no laser output"}, "r1"});
@@ -146,7 +169,9 @@ Result AmplifierCalculator::evaluate(const Inputs &inputs,
             return refuse({"“" + f.caption.zh + "”超出截面数据的波长范围（" +
                                formatNumber(spectrum.shortestNm(), 'g', 6) + "–" +
                                formatNumber(spectrum.longestNm(), 'g', 6) + " nm）",
-                           f.caption.en + " lies outside the cross-section table"},
+                           f.caption.en + " lies outside the cross-section table (" +
+                               formatNumber(spectrum.shortestNm(), 'g', 6) + "–" +
+                               formatNumber(spectrum.longestNm(), 'g', 6) + " nm)"},
                           key);
     }
 
@@ -154,7 +179,10 @@ Result AmplifierCalculator::evaluate(const Inputs &inputs,
     yb::ChannelMap map;
     const std::string designProblem = yb::buildAmplifierProblem(design, spectrum, problem, map);
     if (!designProblem.empty())
-        return refuse({designProblem, "input outside what the model or table covers"});
+        return refuse({designProblem, "input outside what the model or table covers (" +
+                                          formatNumber(spectrum.shortestNm(), 'g', 6) + "–" +
+                                          formatNumber(spectrum.longestNm(), 'g', 6) +
+                                          " nm table)"});
 
     yb::SolverSettings settings;
     settings.progress = progress;
@@ -162,10 +190,18 @@ Result AmplifierCalculator::evaluate(const Inputs &inputs,
     switch (solution.status) {
     case yb::SolveStatus::Converged: break;
     case yb::SolveStatus::Cancelled: return refuse({"计算已取消", "calculation cancelled"});
-    case yb::SolveStatus::NotConverged:
-        return refuse({solution.message + "（迭代" + std::to_string(solution.iterations) +
-                           "次，最后相对变化" + formatPrintf("%.2e", solution.lastChange) + "）",
-                       "the solver did not converge; no result is shown"});
+    case yb::SolveStatus::NotConverged: {
+        Result failed =
+            refuse({solution.message + "（迭代" + std::to_string(solution.iterations) + "次，网格" +
+                        std::to_string(solution.steps) + "个区间，最后相对变化" +
+                        formatPrintf("%.2e", solution.lastChange) + "）；不显示结果",
+                    "no result: " + solution.messageEn + " (" +
+                        std::to_string(solution.iterations) + " iterations, " +
+                        std::to_string(solution.steps) + " grid intervals, last relative change " +
+                        formatPrintf("%.2e", solution.lastChange) + ")"});
+        failed.solverFailure = true;
+        return failed;
+    }
     case yb::SolveStatus::Invalid: return refuse({solution.message, "invalid model input"});
     }
     Result r;

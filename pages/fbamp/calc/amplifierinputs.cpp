@@ -123,6 +123,12 @@ std::optional<Notice> readAmplifierInputs(const CalculatorDescription &descripti
         return notice(field("r1"), "激光器的“反射率R1”必须大于零", "must be positive");
     if (d.laser && !(d.r2 > 0))
         return notice(field("r2"), "激光器的“反射率R2”必须大于零", "must be positive");
+    if (d.laser && d.r1 >= 1 && d.r2 >= 1 && !(d.lossDbPerM > 0))
+        return notice(field("r2"),
+                      "“反射率R1”和“反射率R2”都为1且背景损耗为零：封闭谐振腔没有稳态"
+                      "（激光功率无处输出，无限增长）",
+                      "R1 = R2 = 1 without background loss: a closed cavity has no steady "
+                      "state (the laser power has nowhere to go)");
     if (d.claddingPumped && d.dopedRadius > d.claddingRadius)
         return notice(field("b_um"), "“掺杂半径”不能大于“内包层半径”",
                       "larger than the pump-cladding radius");

@@ -13,6 +13,8 @@ constexpr double kNaN = std::numeric_limits<double>::quiet_NaN();
 constexpr double kMicron = 1e6;    // m -> μm
 constexpr double kNanometre = 1e9; // m -> nm
 constexpr double kSquareMicron = 1e12;
+constexpr double kNearCutoffW = 0.05;
+constexpr double kNearCutoffCoreFraction = 0.1;
 
 const LpMode &lp(const ExactModeSet &s, std::size_t i)
 {
@@ -268,6 +270,19 @@ std::vector<ExactModeRow> exactModeRows(const ExactModeSet &set)
         }
     }
     return rows;
+}
+
+const char *const kNearCutoffZh = "接近截止";
+const char *const kNearCutoffEn = "near cut-off";
+
+bool exactModeNearCutoff(const ExactModeSet &set, const ExactModeRow &row)
+{
+    if (row.lpIndex >= set.lp.size() || row.lpIndex >= set.properties.size())
+        return false;
+    const double w = row.vector ? row.vector->w : set.lp[row.lpIndex].w;
+    const double core =
+        row.vector ? row.vector->corePowerFraction : set.properties[row.lpIndex].corePowerFraction;
+    return w < kNearCutoffW || core < kNearCutoffCoreFraction;
 }
 
 double exactModeValue(const ExactModeColumn &column, const ExactModeSet &set,

@@ -40,6 +40,15 @@ struct ExactModeRow {
 };
 std::vector<ExactModeRow> exactModeRows(const ExactModeSet &set);
 
+// A row whose mode is at the edge of being guided: W < 0.05, or more than 90 %
+// of its power outside the core. Its MFD, effective area and bend loss
+// describe a field spread far into the cladding (the exact values of the
+// model, of little use for a real fiber whose cladding ends); the table and
+// the exports mark it "接近截止" / "near cut-off".
+bool exactModeNearCutoff(const ExactModeSet &set, const ExactModeRow &row);
+extern const char *const kNearCutoffZh;
+extern const char *const kNearCutoffEn;
+
 double exactModeValue(const ExactModeColumn &column, const ExactModeSet &set,
                       const ExactModeRow &row);
 // The cell text: the column's format, "" for NaN, "∞" for +inf.

@@ -39,6 +39,17 @@ FieldDescription curve(const ExactModeColumn &column)
     return f;
 }
 
+FieldDescription textColumn(const char *key, const Text &caption)
+{
+    FieldDescription f;
+    f.key = key;
+    f.objectName = "m_exactTable";
+    f.role = FieldRole::Output;
+    f.kind = ValueKind::Curve;
+    f.caption = caption;
+    return f;
+}
+
 CalculatorDescription makeDescription()
 {
     using namespace inputranges;
@@ -77,6 +88,10 @@ CalculatorDescription makeDescription()
         numberOutput("count", "m_exactCountLineEdit", {"LP导模数量", "guided LP modes"}, "", 1.0,
                      "g6"),
     };
+    // The mode names and the near-cutoff mark: text columns (the page's table
+    // shows the name in its first column).
+    s.fields.push_back(textColumn("mode", {"模式", "mode"}));
+    s.fields.push_back(textColumn("note", {"备注", "note"}));
     for (const ExactModeColumn &column : exactModeColumns())
         s.fields.push_back(curve(column));
     // The sheet: the inputs (check boxes as 是/否) and the two result fields,
@@ -154,6 +169,13 @@ Result ExactModesCalculator::results(const ExactModeSet &set) const
     out.number("v", set.v, formatNumber(set.v, 'f', 4));
     out.number("count", double(set.lp.size()), std::to_string(set.lp.size()));
     const std::vector<ExactModeRow> rows = exactModeRows(set);
+    std::vector<std::string> names, notes;
+    for (const ExactModeRow &row : rows) {
+        names.push_back(row.name);
+        notes.push_back(exactModeNearCutoff(set, row) ? kNearCutoffEn : "");
+    }
+    out.labels("mode", std::move(names));
+    out.labels("note", std::move(notes));
     for (const ExactModeColumn &column : exactModeColumns()) {
         std::vector<double> values;
         values.reserve(rows.size());
@@ -165,7 +187,9 @@ Result ExactModesCalculator::results(const ExactModeSet &set) const
         }
         out.array(column.key, std::move(values), {rows.size()});
     }
-    return out.take();
+    Result r = out.take();
+    r.outputs["count"].integer = true;
+    return r;
 }
 
 Result ExactModesCalculator::evaluate(const Inputs &inputs) const

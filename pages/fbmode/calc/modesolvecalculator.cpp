@@ -9,6 +9,7 @@
 #include "modenotice.h"
 #include "modesolver.h"
 #include "textformat.h"
+#include "vectormodes.h"
 
 #include <cmath>
 #include <limits>
@@ -33,6 +34,7 @@ CalculatorDescription solveDescription()
         outputField("v", "m_VLineEdit_2", {"归一化截止频率V", "normalised frequency V"}, "", "f4"));
     s.fields.push_back(outputField("mode_count", "m_NnumLineEdit_2",
                                    {"传导模数量N", "number of guided LP modes N"}, "", "d"));
+    s.fields.push_back(curveField("mode", "tableWidget", {"模式", "mode"}, "", ""));
     s.fields.push_back(curveField("m", "tableWidget", {"m", "azimuthal order m"}, "", "d"));
     s.fields.push_back(curveField("n", "tableWidget", {"n", "radial order n"}, "", "d"));
     s.fields.push_back(
@@ -68,7 +70,9 @@ public:
         const std::vector<ModeRow> rows = modeRows(modes);
 
         std::vector<double> m, n, beta, neff;
+        OutputValue names;
         for (const ModeRow &row : rows) {
+            names.labels.push_back("LP" + orderLabel(row.m, row.n));
             m.push_back(row.m);
             n.push_back(row.n);
             beta.push_back(propagationConstant(row.neff, fiber.lambda));
@@ -87,6 +91,10 @@ public:
         result.outputs["na"] = scalar(readNumber(naText), naText, "");
         result.outputs["v"] = scalar(v, formatNumber(v, 'f', 4), "");
         result.outputs["mode_count"] = scalar(modes.modeTotal, std::to_string(modes.modeTotal), "");
+        result.outputs["mode_count"].integer = true;
+        names.shape = {names.labels.size()};
+        names.data.assign(names.labels.size(), std::nan(""));
+        result.outputs["mode"] = std::move(names);
         result.outputs["m"] = curve(std::move(m), "");
         result.outputs["n"] = curve(std::move(n), "");
         result.outputs["beta"] = curve(std::move(beta), "1/m");
@@ -236,6 +244,7 @@ public:
         result.outputs["na"] = scalar(fiber.na, fiber.naText, "");
         result.outputs["m"] = scalar(row.m, std::to_string(row.m), "");
         result.outputs["n"] = scalar(row.n, std::to_string(row.n), "");
+        result.outputs["m"].integer = result.outputs["n"].integer = true;
         result.outputs["neff"] = scalar(row.neff, formatNumber(row.neff, 'g', 8), "");
         return result;
     }
