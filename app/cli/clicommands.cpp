@@ -1,5 +1,6 @@
 #include "clicommands.h"
 
+#include "boundedfile.h"
 #include "catalogue.h"
 #include "clireport.h"
 #include "designfile.h"
@@ -14,7 +15,6 @@
 #include <unistd.h>
 #include <algorithm>
 #include <cstdio>
-#include <fstream>
 #include <sstream>
 
 namespace velmora::cli {
@@ -27,14 +27,14 @@ const Calculator &findCalculator(const std::string &id)
 {
     if (const Calculator *c = catalogue().find(id))
         return *c;
-    throw BadInput("unknown calculator id \"" + id + "\" (velmora-cli list shows them)");
+    throw BadInput("unknown calculator id \"" + quotedInput(id) + "\" (velmora-cli list shows them)");
 }
 
 Assignment assignmentOf(const std::string &argument)
 {
     Assignment a;
     if (!splitAssignment(argument, &a))
-        throw BadInput("\"" + argument + "\" is not of the form key=value");
+        throw BadInput("\"" + quotedInput(argument) + "\" is not of the form key=value");
     return a;
 }
 
@@ -73,18 +73,16 @@ std::function<void(std::size_t, std::size_t)> progressReporter()
 // first: a file the window would refuse is refused here too.
 Assignments designAssignments(const std::string &path, const std::string &id, Lang lang)
 {
-    constexpr std::streamsize kMaxDesignBytes = 16 * 1024 * 1024;
-    std::ifstream file(path, std::ios::binary);
-    if (!file)
-        throw BadInput("cannot read the design file \"" + path + "\"");
-    std::string text(std::size_t(kMaxDesignBytes) + 1, '\0');
-    file.read(text.data(), kMaxDesignBytes + 1);
-    if (file.gcount() > kMaxDesignBytes)
-        throw BadInput("\"" + path + "\" is too large to be a design file");
-    text.resize(std::size_t(file.gcount()));
+    // A regular file of at most 16 MB, opened without blocking (a FIFO or a
+    // device named here is refused at once).
+    const boundedfile::Reading file = boundedfile::readRegularFile(path);
+    if (file.failure != boundedfile::Failure::None)
+        throw BadInput("design file \"" + quotedInput(path) +
+                       "\": " + boundedfile::failureText(file.failure, file.detail));
+    const std::string &text = file.text;
     const designs::DesignReading reading = designs::readDesign(text, catalogue());
     if (!reading.ok)
-        throw BadInput(path + ": " + (lang == Lang::Zh ? reading.error.zh : reading.error.en));
+        throw BadInput(quotedInput(path) + ": " + (lang == Lang::Zh ? reading.error.zh : reading.error.en));
     Assignments assignments;
     const auto tab = reading.design.tabs.find(id);
     if (tab != reading.design.tabs.end())
@@ -180,7 +178,7 @@ int sweepCommand(const SweepOptions &options)
         const auto axis = std::find_if(axes.begin(), axes.end(),
                                        [&](const SweepAxis &a) { return a.key == key; });
         if (axis == axes.end())
-            throw BadInput("--log " + key + ": " + key + " is not swept");
+            throw BadInput("--log " + quotedInput(key) + ": " + quotedInput(key) + " is not swept");
         axis->logarithmic = true;
     }
     refuseIf(checkSweep(description, axes, fixed), options.lang);

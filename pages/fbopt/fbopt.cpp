@@ -102,6 +102,14 @@ void fbopt::calresFB4()
     inputs["mode"].clear(); // a new search always shows its first mode
     const Result result = kEndFace.evaluate(inputs);
     if (result.refused) {
+        // No guided mode: the list and the outputs of the last fiber go too.
+        if (result.outputs.count("neff")) {
+            modeIndexes.clear();
+            modeOrders.clear();
+            const QSignalBlocker blocker(ui->mdcomboBox);
+            ui->mdcomboBox->clear();
+            writeOutputs(this, kEndFace.description(), result);
+        }
         showNotices(this, result);
         return;
     }

@@ -76,6 +76,10 @@ struct FieldDescription {
     // or non-numeric text reads as 0; a zero divisor has its notice, or shows
     // inf as on the page), so the range check lets 0 through to it.
     bool zeroPassesRangeCheck = false;
+    // A curve or map whose entries may be NaN or inf where the quantity does
+    // not exist for that row (a table column: LP01 has no cutoff). Every
+    // other output is finite or the calculator refuses (finiteguard.h).
+    bool gapsAllowed = false;
 
     // The window's 清空 and 恢复默认参数 loop over the fields of the tab shown:
     // 清空 empties every output field unless keptByClear; 恢复默认参数 writes

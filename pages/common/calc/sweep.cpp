@@ -50,6 +50,13 @@ std::optional<Notice> parseSweepAxis(const std::string &key, const std::string &
 std::optional<Notice> checkSweep(const CalculatorDescription &description,
                                  const std::vector<SweepAxis> &axes, const Assignments &fixed)
 {
+    std::vector<std::string> keys;
+    for (const SweepAxis &axis : axes)
+        keys.push_back(axis.key);
+    for (const Assignment &a : fixed)
+        keys.push_back(a.first);
+    if (auto notice = repeatedKey(keys)) // one key swept twice, or swept and fixed
+        return notice;
     if (auto notice = checkAssignments(description, fixed))
         return notice;
     double points = 1;

@@ -28,9 +28,13 @@ using Assignments = std::vector<Assignment>;
 std::optional<Notice> checkAssignment(const CalculatorDescription &description,
                                       const Assignment &assignment);
 
-// checkAssignment over all of them, first problem first.
+// checkAssignment over all of them, first problem first; a key given twice
+// is refused (which of the two was meant cannot be told).
 std::optional<Notice> checkAssignments(const CalculatorDescription &description,
                                        const Assignments &assignments);
+
+// The notice for the first key that occurs twice in `keys`, if any.
+std::optional<Notice> repeatedKey(std::vector<std::string> keys);
 
 // The full input set: defaults, then each assignment in order, linked fields
 // rewriting their partners through Calculator::linkEdited.

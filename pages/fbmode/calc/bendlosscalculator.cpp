@@ -108,6 +108,8 @@ public:
         const double a = numberOf(inputs, "a_um") * 1e-6;
         if (n1 < n2)
             return refusal(kCoreBelowClad, "n1");
+        if (naAboveLimitIgnored(inputs))
+            return refusal(kNaAboveHalf, "na");
         if (a > kBendTabMaxRadiusMicron * 1e-6)
             return refusal(coreRadiusLimit(kBendTabMaxRadiusMicron), "a_um");
         const double bendRadius = numberOf(inputs, "bend_radius_m");

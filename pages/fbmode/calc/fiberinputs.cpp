@@ -101,6 +101,17 @@ Inputs linkFiberIndices(const Inputs &given, const std::string &key)
     return inputs;
 }
 
+bool naAboveLimitIgnored(const Inputs &inputs)
+{
+    if (textOf(inputs, "na").empty())
+        return false;
+    const double na = numberOf(inputs, "na");
+    const double n1 = numberOf(inputs, "n1");
+    const double n2 = numberOf(inputs, "n2");
+    const double fromIndices = std::sqrt(std::max(0.0, n1 * n1 - n2 * n2));
+    return na > kMaxNa && !(std::abs(na - fromIndices) < 0.01);
+}
+
 FieldDescription outputField(const std::string &key, const char *objectName, Text caption,
                              const std::string &unit, const std::string &format)
 {

@@ -204,6 +204,8 @@ public:
         CheckedFiber fiber;
         if (!checkModeTabFiber(m_description, inputs, false, &fiber, &result))
             return result;
+        if (naAboveLimitIgnored(inputs))
+            return refusal(kNaAboveHalf, "na");
         const std::vector<ModeRow> rows =
             modeRows(solveModes(fiber.a, fiber.lambda, fiber.n1, fiber.n2));
         if (rows.empty())

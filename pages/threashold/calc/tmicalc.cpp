@@ -178,6 +178,18 @@ Result TmiThresholdCalculator::evaluate(const Inputs &inputs) const
                         "mode instability needs a multimode fiber (V above 2.405)"},
                        "a_um");
 
+    // A scan that ends without the 5 % crossing has no threshold to report:
+    // its last power is not one.
+    if (!result.thresholdFound)
+        return refusal({"在功率扫描终点 " + formatNumber(result.thresholdPower, 'g', 6) +
+                            " W 以下没有模式不稳定阈值（LP11 份额未达到 5%）",
+                        "no mode-instability threshold below the scan's end at " +
+                            formatNumber(result.thresholdPower, 'g', 6) +
+                            " W (the LP11 fraction stays below 5 %)"},
+                       model.intensityNoise == 0 ? "rin"
+                       : model.thermoOptic == 0  ? "dndt_k"
+                                                 : "");
+
     ResultBuilder out(description());
     out.number("chi_max_per_w", result.chiMax, formatNumber(result.chiMax, 'g', 4));
     out.number("p_th_w", result.thresholdPower, formatNumber(result.thresholdPower, 'g', 6));

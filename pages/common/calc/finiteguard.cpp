@@ -1,0 +1,104 @@
+#include "finiteguard.h"
+
+#include "inputreader.h"
+#include "textformat.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace velmora::calc {
+
+namespace {
+
+bool reported(const OutputValue &out)
+{
+    return !(out.text.empty() && out.data.empty() && std::isnan(out.value) && out.shape.empty());
+}
+
+bool finite(const OutputValue &out)
+{
+    if (out.shape.empty() && !out.text.empty() && !std::isfinite(out.value))
+        return false;
+    return std::all_of(out.data.begin(), out.data.end(),
+                       [](double v) { return std::isfinite(v); });
+}
+
+class FiniteGuardedCalculator : public Calculator
+{
+public:
+    explicit FiniteGuardedCalculator(std::unique_ptr<Calculator> inner) : m_inner(std::move(inner))
+    {
+    }
+    const CalculatorDescription &description() const override { return m_inner->description(); }
+    Result evaluate(const Inputs &inputs) const override
+    {
+        return finiteOrRefused(description(), inputs, m_inner->evaluate(inputs));
+    }
+    Inputs linkEdited(const Inputs &inputs, const std::string &key) const override
+    {
+        return m_inner->linkEdited(inputs, key);
+    }
+
+private:
+    std::unique_ptr<Calculator> m_inner;
+};
+
+} // namespace
+
+std::vector<std::string> changedInputs(const CalculatorDescription &description,
+                                       const Inputs &inputs)
+{
+    std::vector<std::string> keys;
+    for (const FieldDescription &f : description.fields) {
+        if (f.role == FieldRole::Output)
+            continue;
+        const auto it = inputs.find(f.key);
+        if (it != inputs.end() && it->second != f.defaultText)
+            keys.push_back(f.key);
+    }
+    return keys;
+}
+
+std::string blamedInput(const CalculatorDescription &description, const Inputs &inputs,
+                        const std::vector<std::string> &candidates)
+{
+    const std::vector<std::string> changed = changedInputs(description, inputs);
+    for (const std::string &key : candidates)
+        if (std::find(changed.begin(), changed.end(), key) != changed.end())
+            return key;
+    return candidates.empty() ? std::string() : candidates.front();
+}
+
+Result finiteOrRefused(const CalculatorDescription &description, const Inputs &inputs,
+                       Result result)
+{
+    if (result.refused)
+        return result;
+    for (const auto &[key, out] : result.outputs) {
+        const FieldDescription *field = description.field(key);
+        if (!reported(out) || finite(out) || (field && field->gapsAllowed && out.text.empty()))
+            continue;
+        const std::vector<std::string> changed = changedInputs(description, inputs);
+        std::string list;
+        for (std::size_t i = 0; i < changed.size() && i < 4; ++i)
+            list += (list.empty() ? "" : ", ") + changed[i];
+        if (changed.size() > 4)
+            list += ", …";
+        const std::string blame = changed.empty() ? std::string() : changed.front();
+        Text text{"这组输入下 " + key + " 不是有限值（超出模型范围）",
+                  key + " is not finite for these inputs (outside the model)"};
+        if (!list.empty()) {
+            text.zh += "；改动的输入：" + list;
+            text.en += "; inputs changed: " + list;
+        }
+        return refusal(text, blame);
+    }
+    return result;
+}
+
+std::unique_ptr<Calculator> finiteGuarded(std::unique_ptr<Calculator> calculator)
+{
+    return std::make_unique<FiniteGuardedCalculator>(std::move(calculator));
+}
+
+} // namespace velmora::calc
