@@ -3,6 +3,7 @@
 #include "amplifierfields.h"
 #include "amplifierinputs.h"
 #include "catalogue.h"
+#include "finiteguard.h"
 #include "sheetrows.h"
 #include "textformat.h"
 #include "ybamplifierdesign.h"
@@ -129,12 +130,15 @@ Result AmplifierCalculator::evaluate(const Inputs &inputs,
     yb::CrossSectionTable table;
     if (!yb::readCrossSections(path, table))
         return refuse(
-            {"无法读取截面数据文件：" + path, "cannot read the cross-section table: " + path},
+            {"无法读取截面数据文件（须为不超过 16 MB 的普通文件）：" + quotedInput(path),
+             "cannot read the cross-section table (a regular file of at most 16 MB): " +
+                 quotedInput(path)},
             "xs_file");
     yb::CrossSectionSpectrum spectrum;
     const std::string tableProblem = spectrum.assign(table);
     if (!tableProblem.empty())
-        return refuse({tableProblem + "：" + path, "unusable cross-section table: " + path},
+        return refuse({tableProblem + "：" + quotedInput(path),
+                       "unusable cross-section table: " + quotedInput(path)},
                       "xs_file");
 
     // Wavelengths inside the shared range may still lie outside this table.
@@ -154,7 +158,9 @@ Result AmplifierCalculator::evaluate(const Inputs &inputs,
     yb::ChannelMap map;
     const std::string designProblem = yb::buildAmplifierProblem(design, spectrum, problem, map);
     if (!designProblem.empty())
-        return refuse({designProblem, "input outside what the model or table covers"});
+        return refuse({designProblem, "input outside what the model or table covers"},
+                      blamedInput(m_description, inputs,
+                                  {"na", "a_um", "b_um", "pump_nm", "signal_nm", "ase_bins"}));
 
     yb::SolverSettings settings;
     settings.progress = progress;

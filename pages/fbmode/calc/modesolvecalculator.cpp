@@ -114,13 +114,14 @@ CalculatorDescription fieldMapDescription()
     s.page = "fbmode";
     s.tab = 0;
     s.fields = modeTabFiberFields();
-    // The map never reads the NA: n1 and n2 define the fiber, and the NA the
-    // list rewrote (sqrt(n1² - n2²), beyond the range table's NA when the
-    // index step is large) is only rewritten again. So it has no range here.
+    // The map takes n1 and n2 as the fiber, and the NA the list rewrote
+    // (sqrt(n1² - n2²), beyond the range table's NA when the index step is
+    // large) is only rewritten again. So its range is what two indices of at
+    // most 5 allow; an NA above 0.5 that disagrees with them is refused.
     for (FieldDescription &f : s.fields)
         if (f.key == "na") {
-            f.min = -std::numeric_limits<double>::infinity();
-            f.max = std::numeric_limits<double>::infinity();
+            f.min = 0;
+            f.max = 5.0;
         }
 
     // A row of the list: its own rule (a whole number from 0, within the
@@ -132,6 +133,8 @@ CalculatorDescription fieldMapDescription()
                     "mode: row of the guided-mode list (as modes.solve lists it), 0 = LP01"};
     mode.defaultText = "0";
     mode.format = "d";
+    mode.min = 0;
+    mode.max = kMaxModeRow;
     s.fields.push_back(mode);
 
     FieldDescription orientation;
