@@ -15,6 +15,7 @@
 #include <QFileInfo>
 #include <QKeySequence>
 #include <QLabel>
+#include <QLockFile>
 #include <QMenu>
 #include <QMenuBar>
 #include <QSaveFile>
@@ -395,13 +396,24 @@ QStringList DesignController::recentDesigns() const
 
 void DesignController::rememberRecent(const QString &path)
 {
-    QStringList recent = recentDesigns();
+    // Two windows saving at once would each write back the list they read
+    // and drop the other's entry: read, change and write it under a lock
+    // file beside the settings, re-reading what another process stored.
+    QSettings settings;
+    QLockFile lock(settings.fileName() + QStringLiteral(".recent.lock"));
+    lock.setStaleLockTime(10000); // a crashed window's lock is taken over
+    const bool locked = lock.tryLock(2000); // unlocked, the entry is still kept
+    settings.sync();
+    QStringList recent = settings.value(QStringLiteral("designs/recent")).toStringList();
     const QString absolute = QFileInfo(path).absoluteFilePath();
     recent.removeAll(absolute);
     recent.prepend(absolute);
     while (recent.size() > kMaxRecentDesigns)
         recent.removeLast();
-    QSettings().setValue(QStringLiteral("designs/recent"), recent);
+    settings.setValue(QStringLiteral("designs/recent"), recent);
+    settings.sync();
+    if (locked)
+        lock.unlock();
     refreshRecentMenu();
 }
 

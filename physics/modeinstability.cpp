@@ -4,6 +4,7 @@
 #include "complexbessel.h"
 #include "complexnumber.h"
 #include "heatgreensamples.h"
+#include "cancellation.h"
 #include "innerthreads.h"
 #include "modesolver.h"
 
@@ -268,12 +269,16 @@ std::vector<double> couplingAt(const SumContext &ctx, const std::vector<double> 
     const SumGrids grids = makeGrids(ctx);
     // Both threads ask for every offset's Green's-function samples: they
     // share out those not yet computed, then each forms its half of the sums.
+    const std::atomic<bool> *cancel = cancellation::current();
     auto work = [&](size_t first, std::exception_ptr *error) {
+        const cancellation::Scope scope(cancel); // the helper thread hears Ctrl-C too
         try {
             const std::vector<std::shared_ptr<const HeatGreenSamples>> green =
                 heatGreenSamples(ctx.heat, grids.outer, grids.inner, offsets);
-            for (size_t k = first; k < offsets.size(); k += 2)
+            for (size_t k = first; k < offsets.size(); k += 2) {
+                cancellation::throwIfRequested();
                 chi[k] = couplingSumFast(ctx, grids, *green[k]).im() * kc;
+            }
         } catch (...) {
             *error = std::current_exception();
         }

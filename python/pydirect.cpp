@@ -7,6 +7,7 @@
 #include "modesolver.h"
 #include "pyarrays.h"
 #include "pyconvert.h"
+#include "pyinterrupt.h"
 
 #include <cmath>
 #include <cstdio>
@@ -65,9 +66,9 @@ py::dict modes(double aUm, double lambdaNm, double n1, double n2, int samples)
     ModeSet set;
     std::vector<long long> ms, ns;
     std::vector<double> neffs, betas;
+    set = interruptibly([&] { return solveModes(aUm * kMicrometre, lambda, n1, n2, samples); });
     {
         py::gil_scoped_release released;
-        set = solveModes(aUm * kMicrometre, lambda, n1, n2, samples);
         for (int m = 0; m <= set.maxOrder; ++m)
             for (std::size_t k = 0; k < set.neffLists[m].size(); ++k) {
                 ms.push_back(m);
@@ -113,11 +114,7 @@ py::array_t<double> fieldMap(double aUm, double lambdaNm, double n1, double n2, 
     if (n < 1)
         throw InputError("n", "n: a radial order from 1");
     const double a = aUm * kMicrometre, lambda = lambdaNm * kNanometre;
-    ModeSet set;
-    {
-        py::gil_scoped_release released;
-        set = solveModes(a, lambda, n1, n2);
-    }
+    const ModeSet set = interruptibly([&] { return solveModes(a, lambda, n1, n2); });
     // The set holds lists up to its highest searched order only (at least 31).
     const auto order = static_cast<std::size_t>(m);
     if (order >= set.neffLists.size() || static_cast<std::size_t>(n) > set.neffLists[order].size())
@@ -167,8 +164,7 @@ py::dict tmiThreshold(double aUm, double dopedUm, double claddingUm, double n, d
     in.initialPower = p0;
     ModeInstabilityResult r;
     try {
-        py::gil_scoped_release released;
-        r = computeModeInstability(in);
+        r = interruptibly([&] { return computeModeInstability(in); });
     } catch (const ComplexDivisionError &) {
         throw InputError("kappa_w_mk",
                          "kappa: the heat equation has no solution with a zero "

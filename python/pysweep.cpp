@@ -177,6 +177,8 @@ py::object sweep(const std::string &id, const py::dict &swept, const py::object 
     const unsigned threadsWanted = threadCount(threads);
     if (auto notice = calc::checkSweep(description, axes, fixedInputs))
         throwNotice(*notice);
+    if (auto notice = calc::checkSweepCost(calculator, axes, fixedInputs, threadsWanted))
+        throwNotice(*notice);
 
     calc::SweepResult run;
     if (runInterruptibly(calculator, axes, fixedInputs, threadsWanted, run))

@@ -1,6 +1,7 @@
 #include "clicommands.h"
 
 #include "boundedfile.h"
+#include "cancellation.h"
 #include "catalogue.h"
 #include "clireport.h"
 #include "designfile.h"
@@ -14,6 +15,11 @@
 
 #include <unistd.h>
 #include <algorithm>
+#include <chrono>
+#include <cstdlib>
+#include <future>
+#include <optional>
+#include <thread>
 #include <cstdio>
 #include <sstream>
 
@@ -115,6 +121,43 @@ std::string sweepIdentity(const SweepOptions &options, const std::vector<SweepAx
     return text;
 }
 
+// evaluate() on a thread of its own with the interrupt flag as its cancel
+// flag (cancellation.h), so Ctrl-C ends a long calculation within one order,
+// offset or iteration of the model; nothing when interrupted. Should a model
+// not look at the flag in time, the process ends anyway: nothing has been
+// written yet, so no partial output can be left behind.
+std::optional<Result> evaluateInterruptibly(const Calculator &calculator, const Inputs &inputs)
+{
+    std::promise<Result> promise;
+    std::future<Result> future = promise.get_future();
+    std::thread worker([&] {
+        const cancellation::Scope scope(&g_interrupted);
+        try {
+            promise.set_value(calculator.evaluate(inputs));
+        } catch (...) {
+            promise.set_exception(std::current_exception());
+        }
+    });
+    while (future.wait_for(std::chrono::milliseconds(20)) != std::future_status::ready) {
+        if (!g_interrupted.load())
+            continue;
+        if (future.wait_for(std::chrono::milliseconds(400)) != std::future_status::ready) {
+            std::fprintf(stderr, "velmora-cli: interrupted\n");
+            std::fflush(stderr);
+            std::_Exit(130);
+        }
+    }
+    worker.join();
+    try {
+        Result result = future.get();
+        if (g_interrupted.load())
+            return std::nullopt;
+        return result;
+    } catch (const cancellation::Cancelled &) {
+        return std::nullopt;
+    }
+}
+
 } // namespace
 
 int listCommand(const std::string &format, Lang lang)
@@ -142,7 +185,12 @@ int runCommand(const RunOptions &options)
     }
 
     const Inputs inputs = applyAssignments(calculator, assignments);
-    const Result result = calculator.evaluate(inputs);
+    const std::optional<Result> evaluated = evaluateInterruptibly(calculator, inputs);
+    if (!evaluated) {
+        std::fprintf(stderr, "velmora-cli: interrupted\n");
+        return 130;
+    }
+    const Result &result = *evaluated;
     if (result.refused) {
         std::string line;
         for (const Notice &n : result.notices)
@@ -182,6 +230,7 @@ int sweepCommand(const SweepOptions &options)
         axis->logarithmic = true;
     }
     refuseIf(checkSweep(description, axes, fixed), options.lang);
+    refuseIf(checkSweepCost(calculator, axes, fixed, options.jobs), options.lang);
     const std::vector<std::string> outputs =
         selectOutputs(description, options.outputs, options.format == "csv");
     if (options.resume && (options.outputPath.empty() || options.outputPath == "-"))

@@ -6,10 +6,12 @@ hostile_cli_test.py PATH_TO_VELMORA_CLI"""
 import json
 import math
 import os
+import signal
 import stat
 import subprocess
 import sys
 import tempfile
+import time
 import unittest
 
 CLI = None
@@ -55,6 +57,34 @@ class Refusals(unittest.TestCase):
         for line in r.stdout.splitlines()[1:]:
             for cell in line.split(",")[:-1]:
                 self.assertTrue(cell == "" or math.isfinite(float(cell)), line)
+
+
+class Cost(unittest.TestCase):
+    LARGE_FIBER = ["run", "modes.solve", "a_um=50", "lambda_nm=400", "na=0.5", "n2=1.45"]  # V = 393
+
+    def test_work_above_the_limit_is_refused_before_it_starts_saying_how_to_raise_it(self):
+        r = cli("--max-seconds", "1", *self.LARGE_FIBER)
+        self.assertEqual(r.returncode, 2, r.stderr)
+        self.assertIn("a_um", r.stderr)
+        self.assertIn("V = 392.7", r.stderr)
+        self.assertIn("--max-seconds", r.stderr)
+        r = cli("sweep", "laser.yb_gain", "length_m=1:2:1000000")
+        self.assertEqual(r.returncode, 2, r.stderr)
+        self.assertIn("GB of memory", r.stderr)
+
+    def test_ctrl_c_ends_a_long_run_at_once(self):
+        p = subprocess.Popen([CLI, *self.LARGE_FIBER], stdout=subprocess.PIPE,
+                             stderr=subprocess.PIPE, text=True)
+        time.sleep(0.5)
+        self.assertIsNone(p.poll())  # still computing
+        start = time.monotonic()
+        p.send_signal(signal.SIGINT)
+        out, err = p.communicate(timeout=30)
+        # Typically 0.1 s: the mode solver looks at the flag once per order.
+        self.assertLess(time.monotonic() - start, 1.0)
+        self.assertEqual(p.returncode, 130)
+        self.assertEqual(out, "")
+        self.assertIn("interrupted", err)
 
 
 class SpecialFiles(unittest.TestCase):

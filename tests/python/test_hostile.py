@@ -53,3 +53,36 @@ def test_tmi_without_a_crossing_says_so():
     with pytest.raises(velmora.InputError, match="no mode-instability threshold") as e:
         velmora.tmi_threshold(rin=0)
     assert e.value.key == "rin"
+
+
+def test_work_above_the_cost_limit_is_refused_with_the_estimate():
+    before = velmora.set_cost_limit()
+    try:
+        assert velmora.set_cost_limit(seconds=1) == {"seconds": 1.0, "memory_gb": before["memory_gb"]}
+        with pytest.raises(velmora.InputError, match="V = 392.7") as e:
+            velmora.run("modes.solve", a_um=50, lambda_nm=400, na=0.5, n2=1.45)
+        assert e.value.key == "a_um"
+        with pytest.raises(velmora.InputError, match="positive"):
+            velmora.set_cost_limit(seconds=-1)
+    finally:
+        velmora.set_cost_limit(**before)
+
+
+def test_ctrl_c_ends_a_long_run_at_once():
+    import os
+    import signal
+    import subprocess
+    import sys
+    import time
+    code = ("import velmora, sys; sys.stdout.write('go\\n'); sys.stdout.flush(); "
+            "velmora.run('modes.solve', a_um=50, lambda_nm=400, na=0.5, n2=1.45)")
+    p = subprocess.Popen([sys.executable, "-c", code], stdout=subprocess.PIPE,
+                         stderr=subprocess.PIPE, text=True, env=dict(os.environ))
+    assert p.stdout.readline() == "go\n"
+    time.sleep(0.5)
+    assert p.poll() is None  # still computing
+    start = time.monotonic()
+    p.send_signal(signal.SIGINT)
+    _, err = p.communicate(timeout=30)
+    assert time.monotonic() - start < 1.0  # typically 0.05 s
+    assert "KeyboardInterrupt" in err

@@ -173,6 +173,18 @@ struct Result {
     std::vector<Notice> notices;
 };
 
+// What one evaluation is expected to cost, from the calculator's own model
+// (the mode solver by its V number, ...): compared with the limit of
+// costlimit.h before the work starts.
+struct CostEstimate {
+    double seconds = 0;
+    double bytes = 0;  // beyond the result itself
+    std::string basis; // what the estimate rests on ("V = 1571"), for the message
+    // The inputs the cost grows with, most telling first: a refusal names
+    // the first of them the user changed.
+    std::vector<std::string> drivenBy = {};
+};
+
 class Calculator
 {
 public:
@@ -188,6 +200,14 @@ public:
     {
         (void)key;
         return inputs;
+    }
+    // The cost of evaluate(inputs), estimated without doing the work; the
+    // default is for calculators that finish in milliseconds whatever the
+    // accepted inputs. Costly ones state their model here.
+    virtual CostEstimate estimateCost(const Inputs &inputs) const
+    {
+        (void)inputs;
+        return {};
     }
 };
 

@@ -1,5 +1,6 @@
 #include "finiteguard.h"
 
+#include "costlimit.h"
 #include "inputreader.h"
 #include "textformat.h"
 
@@ -32,11 +33,21 @@ public:
     const CalculatorDescription &description() const override { return m_inner->description(); }
     Result evaluate(const Inputs &inputs) const override
     {
+        // Work above the cost limit is refused before it starts.
+        const CostEstimate cost = m_inner->estimateCost(inputs);
+        if (cost.seconds > 0 || cost.bytes > 0) {
+            if (auto notice = costRefusal(cost, blamedInput(description(), inputs, cost.drivenBy)))
+                return refusal(notice->text, notice->key);
+        }
         return finiteOrRefused(description(), inputs, m_inner->evaluate(inputs));
     }
     Inputs linkEdited(const Inputs &inputs, const std::string &key) const override
     {
         return m_inner->linkEdited(inputs, key);
+    }
+    CostEstimate estimateCost(const Inputs &inputs) const override
+    {
+        return m_inner->estimateCost(inputs);
     }
 
 private:

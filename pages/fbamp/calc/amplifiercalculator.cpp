@@ -2,6 +2,7 @@
 
 #include "amplifierfields.h"
 #include "amplifierinputs.h"
+#include "cancellation.h"
 #include "catalogue.h"
 #include "finiteguard.h"
 #include "sheetrows.h"
@@ -28,7 +29,9 @@ AmplifierCalculator::AmplifierCalculator()
 
 Result AmplifierCalculator::evaluate(const Inputs &inputs) const
 {
-    return evaluate(inputs, {});
+    // Without a progress display, the calling thread's cancel flag (Ctrl-C in
+    // the command line or Python) still stops the iteration.
+    return evaluate(inputs, [](int, double) { return !cancellation::requested(); });
 }
 
 namespace {

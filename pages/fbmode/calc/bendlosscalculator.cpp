@@ -77,6 +77,10 @@ class BendLossCalculator : public Calculator
 {
 public:
     const CalculatorDescription &description() const override { return m_description; }
+    CostEstimate estimateCost(const Inputs &inputs) const override
+    {
+        return modeSolveCost(withDefaults(m_description, inputs));
+    }
     Inputs linkEdited(const Inputs &inputs, const std::string &key) const override
     {
         return linkFiberIndices(inputs, key);

@@ -61,6 +61,10 @@ constexpr double kMaxNa = 0.5;
 // outright refuse this case (kNaAboveHalf, "na").
 bool naAboveLimitIgnored(const Inputs &inputs);
 
+// The mode solver's cost for the fiber of a tab's inputs (a_um, lambda_nm,
+// n1, n2; physics/modesolver.h: modeSolverSecondsEstimate).
+CostEstimate modeSolveCost(const Inputs &inputs);
+
 // The page's notices.
 extern const Text kCoreBelowClad;        // "纤芯折射率应大于包层折射率"
 extern const Text kNaAboveHalf;          // "数值孔径不超过0.5"

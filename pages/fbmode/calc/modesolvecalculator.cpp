@@ -50,6 +50,10 @@ class SolveCalculator : public Calculator
 {
 public:
     const CalculatorDescription &description() const override { return m_description; }
+    CostEstimate estimateCost(const Inputs &inputs) const override
+    {
+        return modeSolveCost(withDefaults(m_description, inputs));
+    }
     Inputs linkEdited(const Inputs &inputs, const std::string &key) const override
     {
         return linkFiberIndices(inputs, key);
@@ -181,6 +185,10 @@ class FieldMapCalculator : public Calculator
 {
 public:
     const CalculatorDescription &description() const override { return m_description; }
+    CostEstimate estimateCost(const Inputs &inputs) const override
+    {
+        return modeSolveCost(withDefaults(m_description, inputs));
+    }
     Inputs linkEdited(const Inputs &inputs, const std::string &key) const override
     {
         return linkFiberIndices(inputs, key);

@@ -4,6 +4,7 @@
 #include "fielddescriptions.h"
 #include "inputreader.h"
 #include "modeinstability.h"
+#include "modesolver.h"
 #include "rangedinput.h"
 #include "textformat.h"
 
@@ -199,6 +200,17 @@ Result TmiThresholdCalculator::evaluate(const Inputs &inputs) const
     addCurve(out, "power_w", result.powers);
     addCurve(out, "xi", result.modeContent);
     return out.take();
+}
+
+CostEstimate TmiThresholdCalculator::estimateCost(const Inputs &inputs) const
+{
+    const InputReader in(description(), inputs);
+    const double v = 6.283185307179586 * in.number("a_um") * kUm * in.number("na") /
+                     (in.number("lambda_s_nm") * kNm);
+    if (!(v > 0))
+        return {};
+    return {modeSolverSecondsEstimate(v), 0, "V = " + formatNumber(v, 'g', 4),
+            {"a_um", "lambda_s_nm", "na"}};
 }
 
 void registerthreasholdCalculators(Catalogue &catalogue)
