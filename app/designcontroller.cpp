@@ -248,8 +248,8 @@ bool DesignController::saveDesignTo(const QString &path, QString *error)
         // line refuses key=): it is left out.
         for (auto it = inputs.begin(); it != inputs.end();) {
             const calc::FieldDescription *f = description.field(it->first);
-            const bool kept = f && f->role != calc::FieldRole::Output &&
-                              (!it->second.empty() || !f->required);
+            const bool kept =
+                f && f->role != calc::FieldRole::Output && (!it->second.empty() || !f->required);
             it = kept ? std::next(it) : inputs.erase(it);
         }
         design.tabs[description.id] = inputs;
@@ -281,7 +281,8 @@ bool DesignController::openDesignFrom(const QString &path, QString *error, QStri
         return false;
     }
     if (file.failure != boundedfile::Failure::None) {
-        *error = tr("无法打开设计文件 %1：%2").arg(path, QString::fromLocal8Bit(file.detail.c_str()));
+        *error =
+            tr("无法打开设计文件 %1：%2").arg(path, QString::fromLocal8Bit(file.detail.c_str()));
         return false;
     }
     const designs::DesignReading r = designs::readDesign(file.text, calc::catalogue());
@@ -401,7 +402,7 @@ void DesignController::rememberRecent(const QString &path)
     // file beside the settings, re-reading what another process stored.
     QSettings settings;
     QLockFile lock(settings.fileName() + QStringLiteral(".recent.lock"));
-    lock.setStaleLockTime(10000); // a crashed window's lock is taken over
+    lock.setStaleLockTime(10000);           // a crashed window's lock is taken over
     const bool locked = lock.tryLock(2000); // unlocked, the entry is still kept
     settings.sync();
     QStringList recent = settings.value(QStringLiteral("designs/recent")).toStringList();

@@ -119,8 +119,7 @@ DesignReading readDesign(const std::string &text, const calc::Catalogue &catalog
     if (nesting.tooDeep())
         return refused(problem("设计文件嵌套过深（最多 " + std::to_string(kMaxDesignNesting) +
                                    " 层），不是 Velmora 设计文件",
-                               "the file nests deeper than " +
-                                   std::to_string(kMaxDesignNesting) +
+                               "the file nests deeper than " + std::to_string(kMaxDesignNesting) +
                                    " levels: not a Velmora design file"));
     const json doc = json::parse(text, nullptr, false);
     if (doc.is_discarded() || !doc.is_object() || doc.value("format", json()) != kDesignFormat)
@@ -129,9 +128,9 @@ DesignReading readDesign(const std::string &text, const calc::Catalogue &catalog
     if (!version.is_number_integer())
         return refused(problem("设计文件缺少版本号", "the design file has no version"));
     if (version.get<long long>() < 1)
-        return refused(problem("设计文件版本 " + version.dump() + " 无效（版本从 1 开始）",
-                               "the design file's version " + version.dump() +
-                                   " is not valid (versions start at 1)"));
+        return refused(problem(
+            "设计文件版本 " + version.dump() + " 无效（版本从 1 开始）",
+            "the design file's version " + version.dump() + " is not valid (versions start at 1)"));
     if (version.get<long long>() > kDesignVersion)
         return refused(problem("设计文件版本 " + version.dump() + " 比本程序支持的版本 " +
                                    std::to_string(kDesignVersion) + " 新，请升级程序",
@@ -198,10 +197,9 @@ DesignReading readDesign(const std::string &text, const calc::Catalogue &catalog
                 continue;
             }
             if (!f.value().is_string())
-                return refused(problem(t.key() + " 的输入 " + calc::quotedInput(f.key()) +
-                                           " 必须是文字",
-                                       "input " + calc::quotedInput(f.key()) + " of " + t.key() +
-                                           " must be text"));
+                return refused(problem(
+                    t.key() + " 的输入 " + calc::quotedInput(f.key()) + " 必须是文字",
+                    "input " + calc::quotedInput(f.key()) + " of " + t.key() + " must be text"));
             const std::string value = f.value().get<std::string>();
             // The command line's rules: anything typed must be what the tab
             // accepts, and a required field must not be empty (it would read

@@ -12,8 +12,7 @@ namespace boundedfile {
 namespace {
 
 // A descriptor of a regular file within the cap, or -1 with the failure set.
-int openRegular(const std::string &path, long long maxBytes, Failure *failure,
-                std::string *detail)
+int openRegular(const std::string &path, long long maxBytes, Failure *failure, std::string *detail)
 {
     auto fail = [&](Failure f, const std::string &d) {
         if (failure)
@@ -27,7 +26,8 @@ int openRegular(const std::string &path, long long maxBytes, Failure *failure,
     const int fd = ::open(path.c_str(), O_RDONLY | O_NONBLOCK | O_NOCTTY | O_CLOEXEC);
     if (fd < 0)
         return fail(Failure::CannotOpen, std::strerror(errno));
-    struct stat info {};
+    struct stat info {
+    };
     if (::fstat(fd, &info) != 0) {
         const std::string why = std::strerror(errno);
         ::close(fd);

@@ -1,10 +1,10 @@
 #include "modeinstability.h"
 
 #include "bessel.h"
+#include "cancellation.h"
 #include "complexbessel.h"
 #include "complexnumber.h"
 #include "heatgreensamples.h"
-#include "cancellation.h"
 #include "innerthreads.h"
 #include "modesolver.h"
 

@@ -109,8 +109,8 @@ py::array_t<double> fieldMap(double aUm, double lambdaNm, double n1, double n2, 
     ModeFieldMaps unused;
     chosenGrid(unused, kind, orientation); // refuse a bad choice before the work
     if (m < 0 || m > kModeSolverMaxOrder)
-        throw InputError("m", "m: an azimuthal order from 0 to " +
-                                  std::to_string(kModeSolverMaxOrder));
+        throw InputError("m",
+                         "m: an azimuthal order from 0 to " + std::to_string(kModeSolverMaxOrder));
     if (n < 1)
         throw InputError("n", "n: a radial order from 1");
     const double a = aUm * kMicrometre, lambda = lambdaNm * kNanometre;
@@ -179,7 +179,9 @@ py::dict tmiThreshold(double aUm, double dopedUm, double claddingUm, double n, d
                          "kappa_w_mk: the heat-diffusion wavenumber overflows "
                          "with this conductivity and heat capacity");
     if (r.status == ModeInstabilityStatus::Ok && !r.thresholdFound)
-        throw InputError(in.intensityNoise == 0 ? "rin" : in.thermoOptic == 0 ? "dndt_k" : "",
+        throw InputError(in.intensityNoise == 0 ? "rin"
+                         : in.thermoOptic == 0  ? "dndt_k"
+                                                : "",
                          "no mode-instability threshold below the scan's end at 5000 W "
                          "(the LP11 fraction stays below 5 %)");
     py::dict d;

@@ -24,8 +24,7 @@ namespace velmora::python {
 // Calls work() (no Python objects inside) and returns its result; raises the
 // pending Python signal exception when interrupted, and rethrows what work()
 // threw otherwise. Call with the GIL held.
-template <class Work>
-auto interruptibly(Work work) -> decltype(work())
+template <class Work> auto interruptibly(Work work) -> decltype(work())
 {
     using Value = decltype(work());
     std::atomic<bool> cancel{false};

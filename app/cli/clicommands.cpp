@@ -16,12 +16,12 @@
 #include <unistd.h>
 #include <algorithm>
 #include <chrono>
+#include <cstdio>
 #include <cstdlib>
 #include <future>
 #include <optional>
-#include <thread>
-#include <cstdio>
 #include <sstream>
+#include <thread>
 
 namespace velmora::cli {
 
@@ -33,7 +33,8 @@ const Calculator &findCalculator(const std::string &id)
 {
     if (const Calculator *c = catalogue().find(id))
         return *c;
-    throw BadInput("unknown calculator id \"" + quotedInput(id) + "\" (velmora-cli list shows them)");
+    throw BadInput("unknown calculator id \"" + quotedInput(id) +
+                   "\" (velmora-cli list shows them)");
 }
 
 Assignment assignmentOf(const std::string &argument)
@@ -88,7 +89,8 @@ Assignments designAssignments(const std::string &path, const std::string &id, La
     const std::string &text = file.text;
     const designs::DesignReading reading = designs::readDesign(text, catalogue());
     if (!reading.ok)
-        throw BadInput(quotedInput(path) + ": " + (lang == Lang::Zh ? reading.error.zh : reading.error.en));
+        throw BadInput(quotedInput(path) + ": " +
+                       (lang == Lang::Zh ? reading.error.zh : reading.error.en));
     Assignments assignments;
     const auto tab = reading.design.tabs.find(id);
     if (tab != reading.design.tabs.end())

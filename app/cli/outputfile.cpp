@@ -60,7 +60,8 @@ std::string OutputFile::open(const std::string &path)
         m_fd = STDOUT_FILENO;
         return {};
     }
-    struct stat info {};
+    struct stat info {
+    };
     const bool exists = ::stat(path.c_str(), &info) == 0;
     if (exists && !S_ISREG(info.st_mode)) {
         if (S_ISDIR(info.st_mode))
@@ -84,8 +85,7 @@ std::string OutputFile::open(const std::string &path)
         if (::realpath(path.c_str(), resolved))
             m_target = resolved;
     }
-    const std::string pattern =
-        directoryOf(m_target) + "/." + baseNameOf(m_target) + ".XXXXXX";
+    const std::string pattern = directoryOf(m_target) + "/." + baseNameOf(m_target) + ".XXXXXX";
     std::string name = pattern;
     m_fd = ::mkstemp(name.data());
     if (m_fd < 0)

@@ -156,9 +156,9 @@ TEST(RepeatedKeys, AreRefusedInRunsAndSweeps)
     EXPECT_EQ(twice->key, "n1");
     SweepAxis axis;
     ASSERT_FALSE(parseSweepAxis("n1", "1:2:3", &axis));
-    EXPECT_TRUE(checkSweep(d, {axis, axis}, {}));           // swept twice
-    EXPECT_TRUE(checkSweep(d, {axis}, {{"n1", "1.7"}}));    // swept and fixed
-    EXPECT_FALSE(checkSweep(d, {axis}, {{"n2", "1.2"}}));   // distinct keys pass
+    EXPECT_TRUE(checkSweep(d, {axis, axis}, {}));         // swept twice
+    EXPECT_TRUE(checkSweep(d, {axis}, {{"n1", "1.7"}}));  // swept and fixed
+    EXPECT_FALSE(checkSweep(d, {axis}, {{"n2", "1.2"}})); // distinct keys pass
 }
 
 TEST(Messages, QuoteAtMostSixtyCharactersOfAnInput)
@@ -170,8 +170,8 @@ TEST(Messages, QuoteAtMostSixtyCharactersOfAnInput)
     for (int i = 0; i < 70; ++i)
         zh += "光";
     EXPECT_EQ(quotedInput(zh), zh.substr(0, 60 * 3) + "…");
-    const auto n = checkAssignment(calc("optics.refraction").description(),
-                                   {"n1", std::string(1000000, 'x')});
+    const auto n =
+        checkAssignment(calc("optics.refraction").description(), {"n1", std::string(1000000, 'x')});
     ASSERT_TRUE(n);
     EXPECT_LT(n->text.en.size(), 200u);
 }
@@ -203,8 +203,9 @@ TEST(SpecificRefusals, SayWhatIsWrongAndNameTheInput)
 
 TEST(SpecificLimits, ALosslessFiberCountsItsWholeLength)
 {
-    const Result spm = calc("nonlinear.spm").evaluate(
-        withDefaults(calc("nonlinear.spm").description(), {{"alpha_m", "0"}, {"length_m", "3"}}));
+    const Result spm = calc("nonlinear.spm")
+                           .evaluate(withDefaults(calc("nonlinear.spm").description(),
+                                                  {{"alpha_m", "0"}, {"length_m", "3"}}));
     ASSERT_FALSE(spm.refused);
     EXPECT_EQ(spm.outputs.at("l_eff_m").value, 3.0);
 }

@@ -81,8 +81,8 @@ TEST(HostileDesign, DeepNestingIsRefusedWithoutRecursion)
             deep += open == '[' ? "[" : "{\"k\":";
         deep += "0";
         deep += std::string(200000, close);
-        const DesignReading r = readDesign(designWith("{\"test.tab\": {\"x\": " + deep + "}}"),
-                                           catalogue);
+        const DesignReading r =
+            readDesign(designWith("{\"test.tab\": {\"x\": " + deep + "}}"), catalogue);
         EXPECT_FALSE(r.ok);
         EXPECT_NE(r.error.en.find("nests deeper"), std::string::npos) << r.error.en;
     }
@@ -102,8 +102,8 @@ TEST(HostileDesign, VersionMustBeAPositiveSupportedOne)
 TEST(HostileDesign, EmptyAndLongValuesAreRefusedAsTheCommandLineRefusesThem)
 {
     const calc::Catalogue catalogue = oneTabCatalogue();
-    const DesignReading empty = readDesign(designWith("{\"test.tab\": {\"theta_deg\": \"\"}}"),
-                                           catalogue);
+    const DesignReading empty =
+        readDesign(designWith("{\"test.tab\": {\"theta_deg\": \"\"}}"), catalogue);
     EXPECT_FALSE(empty.ok);
     EXPECT_NE(empty.error.en.find("theta_deg: must not be empty"), std::string::npos)
         << empty.error.en;

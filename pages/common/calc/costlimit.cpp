@@ -52,9 +52,10 @@ std::optional<Notice> costRefusal(const CostEstimate &estimate, const std::strin
 {
     const CostLimit limit = costLimit();
     const std::string basis = estimate.basis.empty() ? "" : " (" + estimate.basis + ")";
-    const std::string how = "; raise the limit with --max-seconds / --max-memory-gb (velmora-cli), "
-                            "velmora.set_cost_limit() (Python) or VELMORA_MAX_SECONDS / "
-                            "VELMORA_MAX_MEMORY_GB";
+    const std::string how =
+        "; raise the limit with --max-seconds / --max-memory-gb (velmora-cli), "
+        "velmora.set_cost_limit() (Python) or VELMORA_MAX_SECONDS / "
+        "VELMORA_MAX_MEMORY_GB";
     const std::string prefix; // the front ends put the key before the text
     if (estimate.seconds > limit.seconds)
         return Notice{{prefix + "估计耗时约 " + rounded(estimate.seconds) + " 秒" + basis +
@@ -63,12 +64,12 @@ std::optional<Notice> costRefusal(const CostEstimate &estimate, const std::strin
                            basis + ", above the limit of " + rounded(limit.seconds) + " s" + how},
                       key};
     if (estimate.bytes > limit.bytes)
-        return Notice{{prefix + "估计需要约 " + rounded(estimate.bytes / 1e9) + " GB 内存" + basis +
-                           "，超过上限 " + rounded(limit.bytes / 1e9) + " GB" + how,
-                       prefix + "this would need about " + rounded(estimate.bytes / 1e9) +
-                           " GB of memory" + basis + ", above the limit of " +
-                           rounded(limit.bytes / 1e9) + " GB" + how},
-                      key};
+        return Notice{
+            {prefix + "估计需要约 " + rounded(estimate.bytes / 1e9) + " GB 内存" + basis +
+                 "，超过上限 " + rounded(limit.bytes / 1e9) + " GB" + how,
+             prefix + "this would need about " + rounded(estimate.bytes / 1e9) + " GB of memory" +
+                 basis + ", above the limit of " + rounded(limit.bytes / 1e9) + " GB" + how},
+            key};
     return std::nullopt;
 }
 

@@ -20,8 +20,7 @@ bool finite(const OutputValue &out)
 {
     if (out.shape.empty() && !out.text.empty() && !std::isfinite(out.value))
         return false;
-    return std::all_of(out.data.begin(), out.data.end(),
-                       [](double v) { return std::isfinite(v); });
+    return std::all_of(out.data.begin(), out.data.end(), [](double v) { return std::isfinite(v); });
 }
 
 class FiniteGuardedCalculator : public Calculator

@@ -200,9 +200,8 @@ std::optional<Notice> checkSweepCost(const Calculator &calculator,
     // The memory the results take, measured on one quick point (a dear one
     // is counted as a scalar result of about 2 kB).
     constexpr double kQuickPointSeconds = 1.0;
-    const double bytes = dearest.seconds < kQuickPointSeconds
-                             ? resultBytes(calculator.evaluate(first))
-                             : 2048.0;
+    const double bytes =
+        dearest.seconds < kQuickPointSeconds ? resultBytes(calculator.evaluate(first)) : 2048.0;
     return costRefusal(sweepCost(dearest, points, threads, bytes), key);
 }
 

@@ -132,11 +132,10 @@ Result AmplifierCalculator::evaluate(const Inputs &inputs,
 
     yb::CrossSectionTable table;
     if (!yb::readCrossSections(path, table))
-        return refuse(
-            {"无法读取截面数据文件（须为不超过 16 MB 的普通文件）：" + quotedInput(path),
-             "cannot read the cross-section table (a regular file of at most 16 MB): " +
-                 quotedInput(path)},
-            "xs_file");
+        return refuse({"无法读取截面数据文件（须为不超过 16 MB 的普通文件）：" + quotedInput(path),
+                       "cannot read the cross-section table (a regular file of at most 16 MB): " +
+                           quotedInput(path)},
+                      "xs_file");
     yb::CrossSectionSpectrum spectrum;
     const std::string tableProblem = spectrum.assign(table);
     if (!tableProblem.empty())

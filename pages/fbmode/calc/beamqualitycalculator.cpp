@@ -6,8 +6,8 @@
 #include "fiberinputs.h"
 
 #include "beamquality.h"
-#include "finiteguard.h"
 #include "fieldmaps.h"
+#include "finiteguard.h"
 #include "inputranges.h"
 #include "rangecheck.h"
 #include "textformat.h"

@@ -111,7 +111,9 @@ CostEstimate modeSolveCost(const Inputs &inputs)
     if (!(a > 0 && lambda > 0 && n1 > n2))
         return {};
     const double v = 6.283185307179586 * a / lambda * std::sqrt(n1 * n1 - n2 * n2);
-    return {modeSolverSecondsEstimate(v), 0, "V = " + formatNumber(v, 'g', 4),
+    return {modeSolverSecondsEstimate(v),
+            0,
+            "V = " + formatNumber(v, 'g', 4),
             {"a_um", "lambda_nm", "na", "n1", "n2"}};
 }
 

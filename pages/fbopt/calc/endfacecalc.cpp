@@ -7,8 +7,8 @@
 #include "fbmode/calc/fiberinputs.h"
 #include "fiberparams.h"
 #include "fiberparamscalc.h"
-#include "finiteguard.h"
 #include "fielddescriptions.h"
+#include "finiteguard.h"
 #include "inputreader.h"
 #include "modenotice.h"
 #include "modesolver.h"
@@ -153,10 +153,10 @@ Result EndFaceCalculator::evaluate(const Inputs &inputs) const
     if (indices.empty()) {
         // No guided mode (for example n1 = n2): nothing to select or show,
         // and no number to report: a refusal that empties the outputs.
-        return clearedRefusal(description(), {"neff", "r", "reflectivity"},
-                              {"没有传导模，请重新输入", "no guided mode; please change the inputs"},
-                              blamedInput(description(), inputs,
-                                          {"na", "n1", "n2", "lambda_nm", "a_um"}));
+        return clearedRefusal(
+            description(), {"neff", "r", "reflectivity"},
+            {"没有传导模，请重新输入", "no guided mode; please change the inputs"},
+            blamedInput(description(), inputs, {"na", "n1", "n2", "lambda_nm", "a_um"}));
     }
 
     std::size_t selected = 0;

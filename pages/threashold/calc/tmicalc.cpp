@@ -209,7 +209,9 @@ CostEstimate TmiThresholdCalculator::estimateCost(const Inputs &inputs) const
                      (in.number("lambda_s_nm") * kNm);
     if (!(v > 0))
         return {};
-    return {modeSolverSecondsEstimate(v), 0, "V = " + formatNumber(v, 'g', 4),
+    return {modeSolverSecondsEstimate(v),
+            0,
+            "V = " + formatNumber(v, 'g', 4),
             {"a_um", "lambda_s_nm", "na"}};
 }
 
