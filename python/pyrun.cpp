@@ -37,8 +37,10 @@ py::dict run(const std::string &id, const py::kwargs &kwargs)
         calc::Result evaluated = calculator.evaluate(all);
         return std::make_pair(std::move(all), std::move(evaluated));
     });
-    if (result.refused)
+    if (result.refused) {
+        calc::attributeToGivenKeys(result, assignments);
         throwRefused(result);
+    }
     return resultDict(description, inputs, std::move(result));
 }
 

@@ -192,7 +192,8 @@ int runCommand(const RunOptions &options)
         std::fprintf(stderr, "velmora-cli: interrupted\n");
         return 130;
     }
-    const Result &result = *evaluated;
+    Result result = *evaluated;
+    attributeToGivenKeys(result, assignments);
     if (result.refused) {
         std::string line;
         for (const Notice &n : result.notices)

@@ -96,6 +96,21 @@ std::optional<Notice> checkAssignments(const CalculatorDescription &description,
     return std::nullopt;
 }
 
+void attributeToGivenKeys(Result &refused, const Assignments &given)
+{
+    if (!refused.refused || given.empty())
+        return;
+    for (Notice &notice : refused.notices) {
+        const bool named = std::any_of(given.begin(), given.end(),
+                                       [&](const Assignment &a) { return a.first == notice.key; });
+        if (named)
+            continue;
+        // The text may begin with the partner's key ("p_out_w: ..."): it
+        // stays, now after the given key.
+        notice.key = given.front().first;
+    }
+}
+
 std::optional<Notice> repeatedKey(std::vector<std::string> keys)
 {
     std::sort(keys.begin(), keys.end());

@@ -33,6 +33,12 @@ std::optional<Notice> checkAssignment(const CalculatorDescription &description,
 std::optional<Notice> checkAssignments(const CalculatorDescription &description,
                                        const Assignments &assignments);
 
+// A refusal names the key the user gave: a notice about another input (a
+// partner in a rule, "the pump power must exceed the residual pump" named
+// after residual_w) or about none is put under the first given key, its text
+// unchanged. Unchanged when its key was given, or when nothing was given.
+void attributeToGivenKeys(Result &refused, const Assignments &given);
+
 // The notice for the first key that occurs twice in `keys`, if any.
 std::optional<Notice> repeatedKey(std::vector<std::string> keys);
 
