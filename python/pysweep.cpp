@@ -177,8 +177,13 @@ py::object sweep(const std::string &id, const py::dict &swept, const py::object 
     const unsigned threadsWanted = threadCount(threads);
     if (auto notice = calc::checkSweep(description, axes, fixedInputs))
         throwNotice(*notice);
-    if (auto notice = calc::checkSweepCost(calculator, axes, fixedInputs, threadsWanted))
-        throwNotice(*notice);
+    std::optional<calc::Notice> tooDear;
+    {
+        py::gil_scoped_release released; // it evaluates one quick point
+        tooDear = calc::checkSweepCost(calculator, axes, fixedInputs, threadsWanted);
+    }
+    if (tooDear)
+        throwNotice(*tooDear);
 
     calc::SweepResult run;
     if (runInterruptibly(calculator, axes, fixedInputs, threadsWanted, run))
