@@ -89,19 +89,32 @@ Result finiteOrRefused(const CalculatorDescription &description, const Inputs &i
         if (!reported(out) || finite(out) || (field && field->gapsAllowed && out.text.empty()))
             continue;
         const std::vector<std::string> changed = changedInputs(description, inputs);
-        std::string list;
-        for (std::size_t i = 0; i < changed.size() && i < 4; ++i)
-            list += (list.empty() ? "" : ", ") + changed[i];
-        if (changed.size() > 4)
-            list += ", …";
-        const std::string blame = changed.empty() ? std::string() : changed.front();
-        Text text{"这组输入下 " + key + " 不是有限值（超出模型范围）",
-                  key + " is not finite for these inputs (outside the model)"};
-        if (!list.empty()) {
-            text.zh += "；改动的输入：" + list;
-            text.en += "; inputs changed: " + list;
+        std::string keys, captions;
+        for (std::size_t i = 0; i < changed.size() && i < 4; ++i) {
+            keys += (keys.empty() ? "" : ", ") + changed[i];
+            captions += (captions.empty() ? "" : "、") + description.field(changed[i])->caption.zh;
         }
-        return refusal(text, blame);
+        if (changed.size() > 4) {
+            keys += ", …";
+            captions += "…";
+        }
+        const std::string caption = field ? field->caption.zh : key;
+        Text text{"这组输入下“" + caption + "”不是有限值（超出模型的适用范围）",
+                  key + " is not finite for these inputs (outside the model)"};
+        if (!keys.empty()) {
+            text.zh += "；改动的输入：" + captions;
+            text.en += "; inputs changed: " + keys;
+        }
+        // Every output emptied: the page shows no earlier result beside
+        // the notice.
+        ResultBuilder cleared(description);
+        for (const FieldDescription &f : description.fields)
+            if (f.role == FieldRole::Output && f.kind == ValueKind::Number)
+                cleared.cleared(f.key);
+        cleared.notice(text, changed.empty() ? std::string() : changed.front());
+        Result refused = cleared.take();
+        refused.refused = true;
+        return refused;
     }
     return result;
 }
