@@ -29,9 +29,10 @@ CostLimit &limitInForce()
     return limit;
 }
 
+// "4.7", "125", "2000": three digits, whole numbers without an exponent.
 std::string rounded(double value)
 {
-    return formatNumber(value, 'g', 3);
+    return value >= 100 && value < 1e15 ? formatNumber(value, 'f', 0) : formatNumber(value, 'g', 3);
 }
 
 } // namespace
