@@ -489,10 +489,8 @@ ModeInstabilityResult computeModel(const ModeInstabilityInput &in, bool literal)
                 ? seed
                 : seed * (1 + rin * 0.25 * std::sqrt(kTwoPi * gamma01 / std::fabs(p * cPeak)) *
                                   std::exp((p - p0) * (res.chiMax / gamma01)));
-        if (std::isnan(xi)) {
-            res.status = ModeInstabilityStatus::NotFinite;
-            return res;
-        }
+        if (std::isnan(xi))
+            break; // a degenerate fiber (zero radii): no threshold to report
         res.powers.push_back(p);
         res.modeContent.push_back(xi);
         if (xi >= kThresholdFraction) {

@@ -2,6 +2,7 @@
 
 #include "costlimit.h"
 #include "inputreader.h"
+#include "rangecheck.h"
 #include "textformat.h"
 
 #include <algorithm>
@@ -33,8 +34,9 @@ public:
     Result evaluate(const Inputs &inputs) const override
     {
         // Work above the cost limit is refused before it starts.
-        const CostEstimate cost = m_inner->estimateCost(inputs);
-        if (cost.seconds > 0 || cost.bytes > 0) {
+        // Inputs outside their ranges are the calculator's to refuse first.
+        const CostEstimate cost = inRange(inputs) ? m_inner->estimateCost(inputs) : CostEstimate{};
+        if (std::isfinite(cost.seconds) && (cost.seconds > 0 || cost.bytes > 0)) {
             if (auto notice = costRefusal(cost, blamedInput(description(), inputs, cost.drivenBy)))
                 return refusal(notice->text, notice->key);
         }
@@ -50,6 +52,17 @@ public:
     }
 
 private:
+    bool inRange(const Inputs &inputs) const
+    {
+        for (const FieldDescription &f : description().fields) {
+            const auto it = inputs.find(f.key);
+            if (f.role != FieldRole::Output && f.kind == ValueKind::Number && it != inputs.end() &&
+                !it->second.empty() && !textInRange(f, it->second))
+                return false;
+        }
+        return true;
+    }
+
     std::unique_ptr<Calculator> m_inner;
 };
 

@@ -47,8 +47,6 @@ CalculatorDescription bendDescription()
                     "mode: position in the guided-mode list (as modes.solve lists it), 0 = LP01"};
     mode.defaultText = "0"; // its own rule: a whole number from 0, within the list
     mode.format = "d";
-    mode.min = 0;
-    mode.max = kMaxModeRow;
     s.fields.push_back(mode);
 
     s.fields.push_back(outputField("beta", "m_BetalineEdit_2",

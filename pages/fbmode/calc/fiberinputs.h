@@ -47,11 +47,6 @@ FieldDescription outputField(const std::string &key, const char *objectName, Tex
 FieldDescription curveField(const std::string &key, const char *objectName, Text caption,
                             const std::string &unit, const std::string &format);
 
-// The range of a row of the guided-mode list ("mode"): whole numbers from 0;
-// the largest fiber the tabs accept (a = 50 μm, NA 0.5, λ = 100 nm, V ≈ 1571)
-// guides about V²/4 ≈ 620000 modes, far below this bound.
-constexpr double kMaxModeRow = 1e7;
-
 // The largest NA the tabs accept ("数值孔径不超过0.5").
 constexpr double kMaxNa = 0.5;
 

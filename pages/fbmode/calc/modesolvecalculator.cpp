@@ -137,8 +137,6 @@ CalculatorDescription fieldMapDescription()
                     "mode: row of the guided-mode list (as modes.solve lists it), 0 = LP01"};
     mode.defaultText = "0";
     mode.format = "d";
-    mode.min = 0;
-    mode.max = kMaxModeRow;
     s.fields.push_back(mode);
 
     FieldDescription orientation;
