@@ -1,5 +1,6 @@
 #include "designcontroller.h"
 
+#include "boundedfile.h"
 #include "calcbinding.h"
 #include "catalogue.h"
 #include "designfile.h"
@@ -14,6 +15,7 @@
 #include <QFileInfo>
 #include <QKeySequence>
 #include <QLabel>
+#include <QLockFile>
 #include <QMenu>
 #include <QMenuBar>
 #include <QSaveFile>
@@ -30,7 +32,6 @@ using namespace velmora;
 namespace {
 
 constexpr int kMaxRecentDesigns = 8;
-constexpr qint64 kMaxDesignBytes = 16 * 1024 * 1024; // far above any real design
 
 QString qs(const std::string &s)
 {
@@ -57,13 +58,20 @@ DesignController::DesignController(FBMainWindow *window) : QObject(window), m_wi
     window->statusBar()->addPermanentWidget(m_fiberSummary);
     addActions();
 
-    // The last current fiber comes back; a stored value out of range falls
-    // back to the default fiber.
+    // The last current fiber comes back; a stored value that cannot be read
+    // (out of range, corrupt, nested too deep) falls back to the default
+    // fiber, said in the status bar.
     QSettings settings;
     const QString stored = settings.value(QStringLiteral("designs/currentFiber")).toString();
-    const designs::DesignReading r = designs::readDesign(stored.toStdString(), calc::catalogue());
-    if (!stored.isEmpty() && r.ok)
-        m_fiber = r.design.fiber;
+    if (!stored.isEmpty()) {
+        const designs::DesignReading r =
+            designs::readDesign(stored.toStdString(), calc::catalogue());
+        if (r.ok)
+            m_fiber = r.design.fiber;
+        else
+            window->statusBar()->showMessage(
+                tr("保存的当前光纤无法读取（%1），已改用默认光纤").arg(inUiLanguage(r.error)));
+    }
     m_dock->showFiber(m_fiber);
     refreshFiberSummary();
 }
@@ -235,10 +243,14 @@ bool DesignController::saveDesignTo(const QString &path, QString *error)
         const auto held = now.tabs.find(description.id);
         calc::Inputs inputs =
             held != now.tabs.end() ? held->second : calc::withDefaults(description, {});
-        // Only what a user types: input and linked fields.
+        // Only what a user types: input and linked fields. An empty required
+        // field holds nothing to keep (a design refuses it, as the command
+        // line refuses key=): it is left out.
         for (auto it = inputs.begin(); it != inputs.end();) {
             const calc::FieldDescription *f = description.field(it->first);
-            it = (!f || f->role == calc::FieldRole::Output) ? inputs.erase(it) : std::next(it);
+            const bool kept =
+                f && f->role != calc::FieldRole::Output && (!it->second.empty() || !f->required);
+            it = kept ? std::next(it) : inputs.erase(it);
         }
         design.tabs[description.id] = inputs;
     }
@@ -256,17 +268,24 @@ bool DesignController::saveDesignTo(const QString &path, QString *error)
 
 bool DesignController::openDesignFrom(const QString &path, QString *error, QStringList *skipped)
 {
-    QFile file(path);
-    if (!file.open(QIODevice::ReadOnly)) {
-        *error = tr("无法打开设计文件 %1：%2").arg(path, file.errorString());
-        return false;
-    }
-    if (file.size() > kMaxDesignBytes) {
+    // A regular file of at most 16 MB, opened without blocking: a FIFO or a
+    // device picked in the dialog is refused instead of freezing the window.
+    const boundedfile::Reading file =
+        boundedfile::readRegularFile(QFile::encodeName(path).toStdString());
+    if (file.failure == boundedfile::Failure::TooLarge) {
         *error = tr("%1 太大，不是设计文件").arg(path);
         return false;
     }
-    const designs::DesignReading r =
-        designs::readDesign(file.readAll().toStdString(), calc::catalogue());
+    if (file.failure == boundedfile::Failure::NotRegular) {
+        *error = tr("%1 不是普通文件，不是设计文件").arg(path);
+        return false;
+    }
+    if (file.failure != boundedfile::Failure::None) {
+        *error =
+            tr("无法打开设计文件 %1：%2").arg(path, QString::fromLocal8Bit(file.detail.c_str()));
+        return false;
+    }
+    const designs::DesignReading r = designs::readDesign(file.text, calc::catalogue());
     if (!r.ok) {
         *error = QStringLiteral("%1：%2").arg(QFileInfo(path).fileName(), inUiLanguage(r.error));
         return false;
@@ -378,13 +397,24 @@ QStringList DesignController::recentDesigns() const
 
 void DesignController::rememberRecent(const QString &path)
 {
-    QStringList recent = recentDesigns();
+    // Two windows saving at once would each write back the list they read
+    // and drop the other's entry: read, change and write it under a lock
+    // file beside the settings, re-reading what another process stored.
+    QSettings settings;
+    QLockFile lock(settings.fileName() + QStringLiteral(".recent.lock"));
+    lock.setStaleLockTime(10000);           // a crashed window's lock is taken over
+    const bool locked = lock.tryLock(2000); // unlocked, the entry is still kept
+    settings.sync();
+    QStringList recent = settings.value(QStringLiteral("designs/recent")).toStringList();
     const QString absolute = QFileInfo(path).absoluteFilePath();
     recent.removeAll(absolute);
     recent.prepend(absolute);
     while (recent.size() > kMaxRecentDesigns)
         recent.removeLast();
-    QSettings().setValue(QStringLiteral("designs/recent"), recent);
+    settings.setValue(QStringLiteral("designs/recent"), recent);
+    settings.sync();
+    if (locked)
+        lock.unlock();
     refreshRecentMenu();
 }
 

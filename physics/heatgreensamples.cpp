@@ -1,5 +1,7 @@
 #include "heatgreensamples.h"
 
+#include "cancellation.h"
+
 #include "complexbessel.h"
 
 #include <cstdint>
@@ -138,6 +140,7 @@ std::vector<SamplesPtr> heatGreenSamples(const HeatGreenSetup &setup,
             kept.byOffset.emplace(offset, pending[k]);
         }
         try {
+            cancellation::throwIfRequested(); // one offset's samples at most after Ctrl-C
             mine.set_value(computeSamples(setup, outerRadii, innerRadii, offsetsKHz[k]));
         } catch (...) {
             {

@@ -1,6 +1,7 @@
 #include "modeinstability.h"
 
 #include "bessel.h"
+#include "cancellation.h"
 #include "complexbessel.h"
 #include "complexnumber.h"
 #include "heatgreensamples.h"
@@ -268,12 +269,16 @@ std::vector<double> couplingAt(const SumContext &ctx, const std::vector<double> 
     const SumGrids grids = makeGrids(ctx);
     // Both threads ask for every offset's Green's-function samples: they
     // share out those not yet computed, then each forms its half of the sums.
+    const std::atomic<bool> *cancel = cancellation::current();
     auto work = [&](size_t first, std::exception_ptr *error) {
+        const cancellation::Scope scope(cancel); // the helper thread hears Ctrl-C too
         try {
             const std::vector<std::shared_ptr<const HeatGreenSamples>> green =
                 heatGreenSamples(ctx.heat, grids.outer, grids.inner, offsets);
-            for (size_t k = first; k < offsets.size(); k += 2)
+            for (size_t k = first; k < offsets.size(); k += 2) {
+                cancellation::throwIfRequested();
                 chi[k] = couplingSumFast(ctx, grids, *green[k]).im() * kc;
+            }
         } catch (...) {
             *error = std::current_exception();
         }
@@ -469,20 +474,28 @@ ModeInstabilityResult computeModel(const ModeInstabilityInput &in, bool literal)
     const double eta0 = in.initialFraction;
     const double p0 = in.initialPower;
     const double rin = in.intensityNoise;
+    // Without noise (RIN = 0) or without thermal coupling (dn/dT = 0 gives
+    // chi = 0 and a zero curvature) nothing seeds or amplifies LP11: the
+    // noise term is exactly 0, not 0 * inf (a NaN) or x / 0 (an inf).
+    const bool amplified = rin > 0 && res.chiMax > 0 && cPeak != 0;
     double threshold = kPowerEnd;
+    res.thresholdFound = false;
     for (double p = kPowerStart; p <= kPowerEnd; p += 1) {
         const double seed = eta0 * std::pow(p0 / p, rho);
         // A zero seed (eta_0 = 0) stays zero: the growth factor may overflow
         // to infinity, and 0 * inf would be a NaN that ends the scan early.
         const double xi =
-            seed == 0
-                ? 0.0
+            seed == 0 || !amplified
+                ? seed
                 : seed * (1 + rin * 0.25 * std::sqrt(kTwoPi * gamma01 / std::fabs(p * cPeak)) *
                                   std::exp((p - p0) * (res.chiMax / gamma01)));
+        if (std::isnan(xi))
+            break; // a degenerate fiber (zero radii): no threshold to report
         res.powers.push_back(p);
         res.modeContent.push_back(xi);
-        if (xi >= kThresholdFraction || std::isnan(xi)) {
+        if (xi >= kThresholdFraction) {
             threshold = p;
+            res.thresholdFound = true;
             break;
         }
     }

@@ -75,7 +75,10 @@ struct ModeInstabilityResult {
     bool peakInterior = false;       // false: chi_max still at an end of the widest scan
     std::vector<double> powers;      // 50, 51, ..., thresholdPower (W)
     std::vector<double> modeContent; // xi(P) for each entry of powers
-    double thresholdPower = 0;       // P_th, W
+    double thresholdPower = 0;       // P_th, W; the scan's end when !thresholdFound
+    // False when xi stays below 5 % up to the end of the scan (5000 W): there
+    // is no threshold below it, and thresholdPower is only where it stopped.
+    bool thresholdFound = false;
 
     // Intermediate values, for checking the model against hand calculations.
     double claddingIndex = 0; // n_cl = sqrt(n^2 - NA^2)

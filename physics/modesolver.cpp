@@ -1,9 +1,11 @@
 #include "modesolver.h"
 
 #include "bessel.h"
+#include "cancellation.h"
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 
 namespace {
 
@@ -374,6 +376,7 @@ ModeSet solveModesLiteral(double a, double lambda, double n1, double n2, int sam
     std::vector<Sample> scratch;
     std::vector<int> flagged;
     for (int m = 0; m <= kModeSolverMaxOrder; ++m) {
+        cancellation::throwIfRequested();
         scanOrderLiteral(grid, m, scratch, flagged);
         if (storeOrder(set, grid, m, flagged) == 0)
             break;
@@ -393,6 +396,7 @@ ModeSet solveModes(double a, double lambda, double n1, double n2, int samples,
     std::vector<int> flagged;
     ModeSolverStats local;
     for (int m = 0; m <= kModeSolverMaxOrder; ++m) {
+        cancellation::throwIfRequested(); // an interrupt ends a large fiber within one order
         ++local.ordersSearched;
         if (!scanOrderFast(grid, m, flagged, local.evaluations)) {
             ++local.ordersFallenBack;
@@ -414,6 +418,30 @@ ModeSet solveModes(double a, double lambda, double n1, double n2, int samples,
 ModeSet solveModes(double a, double lambda, double n1, double n2, int samples)
 {
     return solveModes(a, lambda, n1, n2, samples, nullptr);
+}
+
+double modeSolverSecondsEstimate(double v)
+{
+    struct Point {
+        double v, seconds;
+    };
+    // Measured user time of velmora-cli run modes.solve (a = 50 um, NA 0.5).
+    static constexpr Point kMeasured[] = {{196.35, 0.35}, {392.7, 4.7}, {785.4, 31.2}};
+    if (!(v > 0))
+        return 0;
+    if (!std::isfinite(v))
+        return HUGE_VAL;
+    const Point &first = kMeasured[0];
+    const Point &last = kMeasured[2];
+    if (v >= last.v)
+        return last.seconds * (v / last.v) * (v / last.v);
+    std::size_t k = 0;
+    while (k + 2 < std::size(kMeasured) && v > kMeasured[k + 1].v)
+        ++k;
+    const Point &a = v < first.v ? kMeasured[0] : kMeasured[k];
+    const Point &b = kMeasured[v < first.v ? 1 : k + 1];
+    const double slope = std::log(b.seconds / a.seconds) / std::log(b.v / a.v);
+    return a.seconds * std::pow(v / a.v, slope);
 }
 
 std::string modeLabel(int m, int n)

@@ -61,6 +61,10 @@ double srsAmplifierThreshold(double rEff, double gain, double ramanGain, double 
 double srsOscillatorThreshold(double rEff, double alphaS, double alphaP, double length,
                               double ramanGain, double r1, double r2)
 {
+    // A lossless pump (alpha_p = 0): alpha_p / (1 - exp(-alpha_p L)) tends to 1 / L.
+    if (alphaP == 0.0)
+        return (alphaS * length - 0.5 * std::log(r2 * r1)) * (rEff * (kPi * rEff) / ramanGain) /
+               length;
     return (alphaS * length - 0.5 * std::log(r2 * r1)) *
            (rEff * (alphaP * kPi * rEff) / ramanGain) / (1.0 - std::exp(-alphaP * length));
 }
@@ -77,11 +81,15 @@ double nonlinearParameter(double n2, double lambda, double area)
 
 double effectiveLengthTransmission(double alpha, double length)
 {
+    if (alpha == 0.0) // a lossless fiber: the whole length counts
+        return length;
     return (1.0 - std::exp(-alpha * length)) / alpha;
 }
 
 double effectiveLengthGain(double gain, double length)
 {
+    if (gain == 0.0) // no gain: the whole length counts
+        return length;
     return (std::exp(gain * length) - 1.0) / gain;
 }
 

@@ -68,7 +68,7 @@ double srsAmplifierThreshold(double rEff, double gain, double ramanGain, double 
 // SRS threshold of an oscillator [W]:
 // α_p π r_eff² / g_R × (α_s L − ½ ln(R_1 R_2)) / (1 − e^(−α_p L)).
 // Order: (α_s × L − 0.5 × ln(R_2 × R_1)) × (r_eff × (α_p × π × r_eff) / g_R)
-//        / (1 − exp(−α_p × L)).
+//        / (1 − exp(−α_p × L)); α_p = 0 takes the limit α_p / (1 − e^(−α_p L)) → 1 / L.
 double srsOscillatorThreshold(double rEff, double alphaS, double alphaP, double length,
                               double ramanGain, double r1, double r2);
 
@@ -78,11 +78,11 @@ double coreArea(double coreRadius);
 // Nonlinear parameter γ = 2π n_2 / (λ A) [1/(W m)], order n_2 × 2π / λ / A.
 double nonlinearParameter(double n2, double lambda, double area);
 
-// Effective length of a lossy transmission fiber: (1 − e^(−αL)) / α.
-// α = 0 gives NaN (0/0), deliberately not replaced by the limit L.
+// Effective length of a lossy transmission fiber: (1 − e^(−αL)) / α;
+// α = 0 gives its limit L (a lossless fiber), not 0/0.
 double effectiveLengthTransmission(double alpha, double length);
 
-// Effective length of a gain fiber: (e^(gL) − 1) / g. g = 0 gives NaN.
+// Effective length of a gain fiber: (e^(gL) − 1) / g; g = 0 gives its limit L.
 double effectiveLengthGain(double gain, double length);
 
 // Nonlinear phase ψ = γ P_peak L_eff [rad], order γ × P_peak × L_eff.

@@ -1,9 +1,12 @@
 #include "ybgain.h"
 
+#include "boundedfile.h"
+
 #include <algorithm>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <memory>
 
 #if defined(__unix__) || defined(__APPLE__)
@@ -59,12 +62,20 @@ bool parseCrossSectionLine(const std::string &line, double &wavelength, double &
 
 bool readCrossSections(const std::string &path, CrossSectionTable &table)
 {
-    std::unique_ptr<std::FILE, FileCloser> file(std::fopen(path.c_str(), "r"));
+    // A user names this file: a FIFO, a device or an endless file must not
+    // block or grow the table without bound.
+    boundedfile::Failure failure = boundedfile::Failure::None;
+    std::unique_ptr<std::FILE, FileCloser> file(
+        boundedfile::openRegularFile(path, boundedfile::kMaxUserFileBytes, &failure));
     if (!file)
         return false;
 
     char buffer[kMaxLineLength + 1];
+    long long consumed = 0;
     while (std::fgets(buffer, sizeof buffer, file.get())) {
+        consumed += static_cast<long long>(std::strlen(buffer));
+        if (consumed > boundedfile::kMaxUserFileBytes)
+            return false; // grew past the cap while being read
         double wavelength = 0, absorption = 0, emission = 0;
         if (!parseCrossSectionLine(buffer, wavelength, absorption, emission))
             continue;

@@ -42,9 +42,10 @@ bool parseCrossSectionLine(const std::string &line, double &wavelength, double &
                            double &emission);
 
 // Appends every accepted line of the file at `path` (native, UTF-8 encoded
-// name) to `table`. Returns false when the file cannot be opened or a read
-// error occurs; nothing is read from a file that failed to open, and on a
-// read error the samples gathered so far are kept.
+// name) to `table`. Returns false when the file cannot be opened, is not a
+// regular file (a FIFO or device is never read: see boundedfile.h), holds
+// more than 16 MB, or a read error occurs; nothing is read from a file that failed to open, and on
+// a read error the samples gathered so far are kept.
 bool readCrossSections(const std::string &path, CrossSectionTable &table);
 
 struct FiberGainParameters {

@@ -122,6 +122,17 @@ df.attrs["units"]; frame=True returns that DataFrame directly (pandas needed).
 >>> r = velmora.sweep("tmi.threshold", {"a_um": np.linspace(12, 25, 14)})
 >>> r["p_th_w"].shape
 (14,))doc");
+    m.def("set_cost_limit", &setCostLimit, py::kw_only(), py::arg("seconds") = py::none(),
+          py::arg("memory_gb") = py::none(),
+          R"doc(Limit on the estimated cost of one run or sweep; returns the limit in force.
+
+A calculation or sweep estimated to take longer than `seconds` or to need more
+than `memory_gb` is refused (InputError) before it starts, with the estimate.
+None leaves that part as it is. Defaults: 60 s and 2 GB, or the environment's
+VELMORA_MAX_SECONDS and VELMORA_MAX_MEMORY_GB.
+
+>>> velmora.set_cost_limit(seconds=600)
+{'seconds': 600.0, 'memory_gb': 2.0})doc");
     addDirectFunctions(m);
     addCalculatorShortcuts(m);
     // SweepResult and to_frame(), written in Python (python/frames.py).

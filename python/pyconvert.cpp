@@ -91,9 +91,20 @@ std::string inputText(const std::string &key, py::handle value)
         std::snprintf(buffer, sizeof buffer, "%.17g", PyFloat_AS_DOUBLE(value.ptr()));
         return buffer;
     }
-    if (PyIndex_Check(value.ptr())) // int, numpy integers
-        return py::str(py::reinterpret_steal<py::object>(PyNumber_Index(value.ptr())));
-    if (PyNumber_Check(value.ptr())) { // numpy floating scalars, Fraction, Decimal ...
+    // int, numpy integers. A numpy array has __index__ too, which raises for
+    // anything but a 0-d integer array: that error is cleared, never left
+    // set under a normal return (Python would turn it into a SystemError).
+    if (PyIndex_Check(value.ptr())) {
+        py::object index = py::reinterpret_steal<py::object>(PyNumber_Index(value.ptr()));
+        if (index)
+            return py::str(index);
+        PyErr_Clear();
+    }
+    // numpy floating scalars, 0-d arrays, Fraction, Decimal ... Only a value
+    // that is one number: float() of a 1-element array works but is deprecated.
+    const bool array = py::hasattr(value, "ndim") && !py::isinstance<py::int_>(value);
+    const bool scalarArray = array && py::int_(value.attr("ndim")).cast<long>() == 0;
+    if (PyNumber_Check(value.ptr()) && (!array || scalarArray)) {
         py::object asFloat = py::reinterpret_steal<py::object>(PyNumber_Float(value.ptr()));
         if (asFloat)
             return inputText(key, asFloat);

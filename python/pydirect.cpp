@@ -7,6 +7,7 @@
 #include "modesolver.h"
 #include "pyarrays.h"
 #include "pyconvert.h"
+#include "pyinterrupt.h"
 
 #include <cmath>
 #include <cstdio>
@@ -65,9 +66,9 @@ py::dict modes(double aUm, double lambdaNm, double n1, double n2, int samples)
     ModeSet set;
     std::vector<long long> ms, ns;
     std::vector<double> neffs, betas;
+    set = interruptibly([&] { return solveModes(aUm * kMicrometre, lambda, n1, n2, samples); });
     {
         py::gil_scoped_release released;
-        set = solveModes(aUm * kMicrometre, lambda, n1, n2, samples);
         for (int m = 0; m <= set.maxOrder; ++m)
             for (std::size_t k = 0; k < set.neffLists[m].size(); ++k) {
                 ms.push_back(m);
@@ -108,16 +109,15 @@ py::array_t<double> fieldMap(double aUm, double lambdaNm, double n1, double n2, 
     ModeFieldMaps unused;
     chosenGrid(unused, kind, orientation); // refuse a bad choice before the work
     if (m < 0 || m > kModeSolverMaxOrder)
-        throw InputError("m", "m: an azimuthal order from 0 to 30");
+        throw InputError("m",
+                         "m: an azimuthal order from 0 to " + std::to_string(kModeSolverMaxOrder));
     if (n < 1)
         throw InputError("n", "n: a radial order from 1");
     const double a = aUm * kMicrometre, lambda = lambdaNm * kNanometre;
-    ModeSet set;
-    {
-        py::gil_scoped_release released;
-        set = solveModes(a, lambda, n1, n2);
-    }
-    if (static_cast<std::size_t>(n) > set.neffLists[m].size())
+    const ModeSet set = interruptibly([&] { return solveModes(a, lambda, n1, n2); });
+    // The set holds lists up to its highest searched order only (at least 31).
+    const auto order = static_cast<std::size_t>(m);
+    if (order >= set.neffLists.size() || static_cast<std::size_t>(n) > set.neffLists[order].size())
         throw InputError("n", "n: LP" + modeLabel(m, n) + " is not guided by this fiber (" +
                                   std::to_string(set.modeTotal) + " modes)");
     ModeFieldMaps maps;
@@ -164,8 +164,7 @@ py::dict tmiThreshold(double aUm, double dopedUm, double claddingUm, double n, d
     in.initialPower = p0;
     ModeInstabilityResult r;
     try {
-        py::gil_scoped_release released;
-        r = computeModeInstability(in);
+        r = interruptibly([&] { return computeModeInstability(in); });
     } catch (const ComplexDivisionError &) {
         throw InputError("kappa_w_mk",
                          "kappa: the heat equation has no solution with a zero "
@@ -179,6 +178,12 @@ py::dict tmiThreshold(double aUm, double dopedUm, double claddingUm, double n, d
         throw InputError("kappa_w_mk",
                          "kappa_w_mk: the heat-diffusion wavenumber overflows "
                          "with this conductivity and heat capacity");
+    if (r.status == ModeInstabilityStatus::Ok && !r.thresholdFound)
+        throw InputError(in.intensityNoise == 0 ? "rin"
+                         : in.thermoOptic == 0  ? "dndt_k"
+                                                : "",
+                         "no mode-instability threshold below the scan's end at 5000 W "
+                         "(the LP11 fraction stays below 5 %)");
     py::dict d;
     d["p_th_w"] = r.thresholdPower;
     d["chi_max_per_w"] = r.chiMax;

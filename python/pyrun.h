@@ -18,6 +18,10 @@ pybind11::dict describe(const std::string &id);
 // calculators side by side. A refused input raises InputError.
 pybind11::dict run(const std::string &id, const pybind11::kwargs &inputs);
 
+// velmora.set_cost_limit(seconds=None, memory_gb=None): sets what is given
+// (positive finite numbers, else InputError) and returns the limit in force.
+pybind11::dict setCostLimit(const pybind11::object &seconds, const pybind11::object &memoryGb);
+
 } // namespace velmora::python
 
 #endif // VELMORA_PYRUN_H

@@ -91,7 +91,18 @@ unsigned threadCount(const py::object &threads)
 {
     if (threads.is_none())
         return 0; // every core
-    const long n = threads.cast<long>();
+    // An int (or numpy integer) only: 2.5, "2" or True are not counts, and a
+    // huge int must not overflow into a small one.
+    long long n = 0;
+    if (!py::isinstance<py::bool_>(threads) && PyIndex_Check(threads.ptr())) {
+        py::object index = py::reinterpret_steal<py::object>(PyNumber_Index(threads.ptr()));
+        int overflow = 0;
+        n = index ? PyLong_AsLongLongAndOverflow(index.ptr(), &overflow) : 0;
+        if (!index || overflow != 0 || PyErr_Occurred()) {
+            PyErr_Clear();
+            n = 0;
+        }
+    }
     if (n < 1 || n > 1024)
         throw InputError("threads", "threads: a count from 1 to 1024, or None for every core");
     return static_cast<unsigned>(n);
@@ -166,6 +177,13 @@ py::object sweep(const std::string &id, const py::dict &swept, const py::object 
     const unsigned threadsWanted = threadCount(threads);
     if (auto notice = calc::checkSweep(description, axes, fixedInputs))
         throwNotice(*notice);
+    std::optional<calc::Notice> tooDear;
+    {
+        py::gil_scoped_release released; // it evaluates one quick point
+        tooDear = calc::checkSweepCost(calculator, axes, fixedInputs, threadsWanted);
+    }
+    if (tooDear)
+        throwNotice(*tooDear);
 
     calc::SweepResult run;
     if (runInterruptibly(calculator, axes, fixedInputs, threadsWanted, run))

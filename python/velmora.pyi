@@ -91,6 +91,11 @@ def describe(id: str) -> CalculatorDescription:
 def run(id: str, **inputs: InputValue) -> RunResult:
     """Evaluate one calculator; missing inputs take the page defaults."""
 
+def set_cost_limit(
+    *, seconds: Optional[float] = None, memory_gb: Optional[float] = None
+) -> Dict[str, float]:
+    """Limit on the estimated time and memory of one run or sweep (60 s, 2 GB by default)."""
+
 # A pandas.DataFrame (pandas is optional: python3-pandas).
 DataFrame = Any
 

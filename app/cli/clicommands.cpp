@@ -1,5 +1,7 @@
 #include "clicommands.h"
 
+#include "boundedfile.h"
+#include "cancellation.h"
 #include "catalogue.h"
 #include "clireport.h"
 #include "designfile.h"
@@ -13,9 +15,13 @@
 
 #include <unistd.h>
 #include <algorithm>
+#include <chrono>
 #include <cstdio>
-#include <fstream>
+#include <cstdlib>
+#include <future>
+#include <optional>
 #include <sstream>
+#include <thread>
 
 namespace velmora::cli {
 
@@ -27,14 +33,15 @@ const Calculator &findCalculator(const std::string &id)
 {
     if (const Calculator *c = catalogue().find(id))
         return *c;
-    throw BadInput("unknown calculator id \"" + id + "\" (velmora-cli list shows them)");
+    throw BadInput("unknown calculator id \"" + quotedInput(id) +
+                   "\" (velmora-cli list shows them)");
 }
 
 Assignment assignmentOf(const std::string &argument)
 {
     Assignment a;
     if (!splitAssignment(argument, &a))
-        throw BadInput("\"" + argument + "\" is not of the form key=value");
+        throw BadInput("\"" + quotedInput(argument) + "\" is not of the form key=value");
     return a;
 }
 
@@ -73,18 +80,17 @@ std::function<void(std::size_t, std::size_t)> progressReporter()
 // first: a file the window would refuse is refused here too.
 Assignments designAssignments(const std::string &path, const std::string &id, Lang lang)
 {
-    constexpr std::streamsize kMaxDesignBytes = 16 * 1024 * 1024;
-    std::ifstream file(path, std::ios::binary);
-    if (!file)
-        throw BadInput("cannot read the design file \"" + path + "\"");
-    std::string text(std::size_t(kMaxDesignBytes) + 1, '\0');
-    file.read(text.data(), kMaxDesignBytes + 1);
-    if (file.gcount() > kMaxDesignBytes)
-        throw BadInput("\"" + path + "\" is too large to be a design file");
-    text.resize(std::size_t(file.gcount()));
+    // A regular file of at most 16 MB, opened without blocking (a FIFO or a
+    // device named here is refused at once).
+    const boundedfile::Reading file = boundedfile::readRegularFile(path);
+    if (file.failure != boundedfile::Failure::None)
+        throw BadInput("design file \"" + quotedInput(path) +
+                       "\": " + boundedfile::failureText(file.failure, file.detail));
+    const std::string &text = file.text;
     const designs::DesignReading reading = designs::readDesign(text, catalogue());
     if (!reading.ok)
-        throw BadInput(path + ": " + (lang == Lang::Zh ? reading.error.zh : reading.error.en));
+        throw BadInput(quotedInput(path) + ": " +
+                       (lang == Lang::Zh ? reading.error.zh : reading.error.en));
     Assignments assignments;
     const auto tab = reading.design.tabs.find(id);
     if (tab != reading.design.tabs.end())
@@ -117,6 +123,43 @@ std::string sweepIdentity(const SweepOptions &options, const std::vector<SweepAx
     return text;
 }
 
+// evaluate() on a thread of its own with the interrupt flag as its cancel
+// flag (cancellation.h), so Ctrl-C ends a long calculation within one order,
+// offset or iteration of the model; nothing when interrupted. Should a model
+// not look at the flag in time, the process ends anyway: nothing has been
+// written yet, so no partial output can be left behind.
+std::optional<Result> evaluateInterruptibly(const Calculator &calculator, const Inputs &inputs)
+{
+    std::promise<Result> promise;
+    std::future<Result> future = promise.get_future();
+    std::thread worker([&] {
+        const cancellation::Scope scope(&g_interrupted);
+        try {
+            promise.set_value(calculator.evaluate(inputs));
+        } catch (...) {
+            promise.set_exception(std::current_exception());
+        }
+    });
+    while (future.wait_for(std::chrono::milliseconds(20)) != std::future_status::ready) {
+        if (!g_interrupted.load())
+            continue;
+        if (future.wait_for(std::chrono::milliseconds(400)) != std::future_status::ready) {
+            std::fprintf(stderr, "velmora-cli: interrupted\n");
+            std::fflush(stderr);
+            std::_Exit(130);
+        }
+    }
+    worker.join();
+    try {
+        Result result = future.get();
+        if (g_interrupted.load())
+            return std::nullopt;
+        return result;
+    } catch (const cancellation::Cancelled &) {
+        return std::nullopt;
+    }
+}
+
 } // namespace
 
 int listCommand(const std::string &format, Lang lang)
@@ -144,7 +187,13 @@ int runCommand(const RunOptions &options)
     }
 
     const Inputs inputs = applyAssignments(calculator, assignments);
-    const Result result = calculator.evaluate(inputs);
+    const std::optional<Result> evaluated = evaluateInterruptibly(calculator, inputs);
+    if (!evaluated) {
+        std::fprintf(stderr, "velmora-cli: interrupted\n");
+        return 130;
+    }
+    Result result = *evaluated;
+    attributeToGivenKeys(result, assignments);
     if (result.refused) {
         std::string line;
         for (const Notice &n : result.notices)
@@ -180,10 +229,11 @@ int sweepCommand(const SweepOptions &options)
         const auto axis = std::find_if(axes.begin(), axes.end(),
                                        [&](const SweepAxis &a) { return a.key == key; });
         if (axis == axes.end())
-            throw BadInput("--log " + key + ": " + key + " is not swept");
+            throw BadInput("--log " + quotedInput(key) + ": " + quotedInput(key) + " is not swept");
         axis->logarithmic = true;
     }
     refuseIf(checkSweep(description, axes, fixed), options.lang);
+    refuseIf(checkSweepCost(calculator, axes, fixed, options.jobs), options.lang);
     const std::vector<std::string> outputs =
         selectOutputs(description, options.outputs, options.format == "csv");
     if (options.resume && (options.outputPath.empty() || options.outputPath == "-"))

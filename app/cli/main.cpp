@@ -2,6 +2,7 @@
 // calculator catalogue only (Qt Core for the page's number texts); no display
 // and no Qt GUI library.
 #include "clicommands.h"
+#include "costlimit.h"
 #include "outputsink.h"
 #include "shards.h"
 
@@ -25,6 +26,15 @@ int main(int argc, char **argv)
                    "language of titles, captions and messages (default: zh when LANG starts "
                    "with zh, else en)")
         ->check(CLI::IsMember({"zh", "en"}));
+
+    double maxSeconds = 0, maxMemoryGb = 0;
+    app.add_option("--max-seconds", maxSeconds,
+                   "refuse work estimated to take longer (default 60, or VELMORA_MAX_SECONDS)")
+        ->check(CLI::PositiveNumber);
+    app.add_option("--max-memory-gb", maxMemoryGb,
+                   "refuse work estimated to need more memory (default 2, or "
+                   "VELMORA_MAX_MEMORY_GB)")
+        ->check(CLI::PositiveNumber);
 
     std::string listFormat = "table";
     CLI::App *list = app.add_subcommand("list", "the calculators: id and title");
@@ -99,6 +109,12 @@ int main(int argc, char **argv)
                           : lang == "zh" ? Lang::Zh
                                          : Lang::En;
     run.lang = sweep.lang = language;
+    velmora::calc::CostLimit limit = velmora::calc::costLimit();
+    if (maxSeconds > 0)
+        limit.seconds = maxSeconds;
+    if (maxMemoryGb > 0)
+        limit.bytes = maxMemoryGb * 1e9;
+    velmora::calc::setCostLimit(limit);
     installInterruptHandler();
     try {
         if (list->parsed())

@@ -1,7 +1,6 @@
 #include "outputsink.h"
 
-#include <QSaveFile>
-#include <QString>
+#include "outputfile.h"
 
 #include <csignal>
 #include <cstdio>
@@ -26,23 +25,17 @@ void installInterruptHandler()
 
 std::string writeOutput(const std::string &path, const std::string &content)
 {
-    if (path.empty() || path == "-") {
-        if (std::fwrite(content.data(), 1, content.size(), stdout) != content.size() ||
-            std::fflush(stdout) != 0)
-            return "cannot write to standard output";
-        return {};
-    }
-    QSaveFile file(QString::fromStdString(path));
-    if (!file.open(QIODevice::WriteOnly))
-        return path + ": " + file.errorString().toStdString();
-    const qint64 size = qint64(content.size());
-    if (file.write(content.data(), size) != size || !file.flush())
-        return path + ": " + file.errorString().toStdString();
-    if (g_interrupted.load())
-        return path + ": interrupted, file left as it was"; // ~QSaveFile discards the temporary
-    if (!file.commit())
-        return path + ": " + file.errorString().toStdString();
-    return {};
+    OutputFile file;
+    std::string failure = file.open(path);
+    if (failure.empty() && g_interrupted.load() && file.direct())
+        failure = "interrupted before writing";
+    if (failure.empty())
+        failure = file.write(content);
+    if (failure.empty() && g_interrupted.load() && !file.direct())
+        return path + ": interrupted, file left as it was"; // ~OutputFile drops the temporary
+    if (failure.empty())
+        failure = file.commit();
+    return failure;
 }
 
 } // namespace velmora::cli

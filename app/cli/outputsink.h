@@ -1,10 +1,11 @@
 #ifndef VELMORA_OUTPUTSINK_H
 #define VELMORA_OUTPUTSINK_H
 
-// Where a finished result goes: stdout, or a file written atomically (a
-// temporary file beside it, every write and the flush checked, then renamed
-// over the target), so a failed write or an interrupt leaves the old file or
-// no file, never a partial one.
+// Where a finished result goes: stdout, or a file written through
+// OutputFile (outputfile.h): a regular file atomically (a temporary file
+// beside it, renamed over the target), so a failed write or an interrupt
+// leaves the old file or no file, never a partial one; a device or FIFO
+// straight, never replaced.
 
 #include <atomic>
 #include <string>

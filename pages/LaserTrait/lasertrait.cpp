@@ -1,4 +1,5 @@
 #include "lasertrait.h"
+#include "finiteguard.h"
 
 #include "calc/lasertraitcalc.h"
 #include "calcbinding.h"
@@ -128,7 +129,9 @@ Result LaserTrait::runGain()
     m_wavelengths.clear();
     m_gain = yb::GainSpectrum();
 
-    const Result result = kYbGain.evaluate(readInputs(this, kYbGain.description()));
+    const Inputs inputs = readInputs(this, kYbGain.description());
+    // A spectrum with an overflowing gain is refused, as in every front end.
+    const Result result = finiteOrRefused(kYbGain.description(), inputs, kYbGain.evaluate(inputs));
     if (result.refused) {
         // No spectrum at all: nothing half-read is drawn or exported.
         m_gainComputed = false;

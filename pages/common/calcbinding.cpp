@@ -1,5 +1,6 @@
 #include "calcbinding.h"
 
+#include "finiteguard.h"
 #include "inputreader.h"
 #include "pageconventions.h"
 #include "pagelanguage.h"
@@ -107,7 +108,8 @@ Result runCalculator(QWidget *page, const Calculator &calculator)
         showNotices(page, *refused);
         return *refused;
     }
-    const Result result = calculator.evaluate(inputs);
+    // The page's own instances are not the catalogue's: the same guard here.
+    const Result result = finiteOrRefused(description, inputs, calculator.evaluate(inputs));
     writeOutputs(page, calculator.description(), result);
     showNotices(page, result);
     return result;

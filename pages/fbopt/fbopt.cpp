@@ -1,5 +1,6 @@
 #include "fbopt.h"
 #include "childsignals.h"
+#include "finiteguard.h"
 
 #include "calc/fiberparamscalc.h"
 #include "calcbinding.h"
@@ -100,8 +101,17 @@ void fbopt::calresFB4()
 {
     Inputs inputs = readInputs(this, kEndFace.description());
     inputs["mode"].clear(); // a new search always shows its first mode
-    const Result result = kEndFace.evaluate(inputs);
+    const Result result =
+        finiteOrRefused(kEndFace.description(), inputs, kEndFace.evaluate(inputs));
     if (result.refused) {
+        // No guided mode: the list and the outputs of the last fiber go too.
+        if (result.outputs.count("neff")) {
+            modeIndexes.clear();
+            modeOrders.clear();
+            const QSignalBlocker blocker(ui->mdcomboBox);
+            ui->mdcomboBox->clear();
+            writeOutputs(this, kEndFace.description(), result);
+        }
         showNotices(this, result);
         return;
     }

@@ -135,6 +135,14 @@
         <translation>%1 is too large to be a design file</translation>
     </message>
     <message>
+        <source>%1 不是普通文件，不是设计文件</source>
+        <translation>%1 is not a regular file, so not a design file</translation>
+    </message>
+    <message>
+        <source>保存的当前光纤无法读取（%1），已改用默认光纤</source>
+        <translation>The saved current fiber cannot be read (%1); the default fiber is used</translation>
+    </message>
+    <message>
         <source>本页没有可由当前光纤填写的参数</source>
         <translation>This page has no parameters the current fiber can fill</translation>
     </message>

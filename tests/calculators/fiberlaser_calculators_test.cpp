@@ -147,9 +147,8 @@ TEST(FiberLaserCalculators, EndFaceListsTheModesAndShowsTheChosenOne)
     EXPECT_EQ(notice(c.evaluate({{"a_um", "300"}})), "纤芯半径不超过250微米 @a_um");
 
     const Result none = c.evaluate({{"n1", "1.45"}}); // no index step: no guided mode
-    EXPECT_FALSE(none.refused);
-    EXPECT_TRUE(none.outputs.at("neff_list").data.empty());
-    EXPECT_EQ(text(none, "mode_labels"), "");
+    EXPECT_TRUE(none.refused);
+    EXPECT_EQ(notice(none), "没有传导模，请重新输入 @n1");
     EXPECT_EQ(text(none, "neff"), "");
 }
 

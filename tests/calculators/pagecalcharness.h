@@ -15,6 +15,7 @@
 // number, values far outside the range.
 
 #include "calculator.h"
+#include "finiteguard.h"
 #include "inputreader.h"
 
 #include <QAbstractButton>
@@ -142,7 +143,9 @@ inline QStringList comparePageWithCalculator(QWidget *page, const Calculator &ca
         if (shown == QString::fromStdString(kEmptyInputNotice.zh) &&
             emptyInputRefusal(description, typed))
             continue;
-        const Result expected = calculator.evaluate(typed);
+        // The page puts its result through the finite-output guard, as the
+        // catalogue does.
+        const Result expected = finiteOrRefused(description, typed, calculator.evaluate(typed));
 
         QString where;
         for (const auto &[key, text] : typed)

@@ -216,8 +216,13 @@ private slots:
 
     void modeInstabilityTabMatchesItsCalculator()
     {
+        // Random fibers mostly stay below the 5 % crossing up to 5000 W, which
+        // is now a refusal ("no threshold below the scan's end"), so the few
+        // cases need not reach both outcomes; the defaults compute one.
         threashold page;
-        compare(&page, TmiThresholdCalculator(), "pushButton_14", kSlowCases);
+        const QStringList d = comparePageWithCalculator(&page, TmiThresholdCalculator(),
+                                                        "pushButton_14", kSlowCases, kSeed);
+        QVERIFY2(d.isEmpty(), qPrintable(d.join(QLatin1Char('\n'))));
     }
 
 private:

@@ -57,7 +57,7 @@ Design sampleDesign()
     d.fiber = genericFibers()[3]; // 20/400
     d.page = "fbmode";
     d.tab = 2;
-    d.tabs["test.fiber"] = {{"a_um", "12.5"}, {"na", ""}, {"lambda_p_nm", "915"}};
+    d.tabs["test.fiber"] = {{"a_um", "12.5"}, {"na", "0.07"}, {"lambda_p_nm", "915"}};
     return d;
 }
 
@@ -70,7 +70,7 @@ TEST(DesignFile, RoundTripIsByteIdentical)
     const DesignReading read = readDesign(first, catalogue);
     ASSERT_TRUE(read.ok) << read.error.en;
     EXPECT_EQ(read.design.tabs.at("test.fiber").at("a_um"), "12.5");
-    EXPECT_EQ(read.design.tabs.at("test.fiber").at("na"), ""); // an empty field stays empty
+    EXPECT_EQ(read.design.tabs.at("test.fiber").at("na"), "0.07");
     EXPECT_EQ(read.design.page, "fbmode");
     EXPECT_EQ(read.design.tab, 2);
     EXPECT_EQ(writeDesign(read.design), first);

@@ -404,7 +404,9 @@ void TestFbopt::noGuidedModeLeavesOutputsEmpty()
     click(page, "pushButton_5");
     QVERIFY(modes(page)->count() > 0);
     setText(page, "m_N1lineEdit", QStringLiteral("1.45"));
+    expectNotice(); // said, not only left blank
     click(page, "pushButton_5");
+    QVERIFY2(captured.contains(QStringLiteral("没有传导模")), qPrintable(captured));
     QCOMPARE(modes(page)->count(), 0);
     QVERIFY(page.modeIndices().empty());
     QVERIFY(text(page, "m_nefflineEdit").isEmpty());

@@ -252,11 +252,34 @@ TEST(ModeInstability, ZeroInitialFractionNeverReachesTheThreshold)
     in.initialFraction = 0;
     const ModeInstabilityResult r = computeModeInstability(in);
     ASSERT_EQ(r.status, ModeInstabilityStatus::Ok);
+    EXPECT_FALSE(r.thresholdFound); // 5000 W is where the scan stopped, not a threshold
     EXPECT_EQ(r.thresholdPower, 5000.0);
     ASSERT_EQ(r.powers.size(), 4951u);
     EXPECT_EQ(r.powers.back(), 5000.0);
     for (double xi : r.modeContent)
         ASSERT_EQ(xi, 0.0); // never NaN, even where the growth factor overflows
+}
+
+TEST(ModeInstability, WithoutNoiseOrThermalCouplingThereIsNoThreshold)
+{
+    // RIN = 0 seeds nothing (0 * inf used to be a NaN counted as the
+    // crossing, 4838 W); dn/dT = 0 couples nothing (a zero curvature used
+    // to give an infinite fraction, 50 W). The seeded fraction only decays.
+    ModeInstabilityInput noNoise = defaultModeInstabilityInput();
+    noNoise.intensityNoise = 0;
+    ModeInstabilityInput noCoupling = defaultModeInstabilityInput();
+    noCoupling.thermoOptic = 0;
+    for (const ModeInstabilityInput &in : {noNoise, noCoupling}) {
+        const ModeInstabilityResult r = computeModeInstability(in);
+        ASSERT_EQ(r.status, ModeInstabilityStatus::Ok);
+        EXPECT_FALSE(r.thresholdFound);
+        EXPECT_EQ(r.powers.back(), 5000.0);
+        EXPECT_DOUBLE_EQ(
+            r.modeContent.front(),
+            in.initialFraction * std::pow(in.initialPower / 50.0, 1 - r.gamma11 / r.gamma01));
+        EXPECT_LT(r.modeContent.back(), r.modeContent.front());
+    }
+    EXPECT_TRUE(computeModeInstability(defaultModeInstabilityInput()).thresholdFound);
 }
 
 TEST(ModeInstability, InitialPowerAbove50WRaisesTheFirstFraction)

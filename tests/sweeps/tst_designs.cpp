@@ -15,6 +15,7 @@
 #include <QAction>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QElapsedTimer>
 #include <QFile>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -26,6 +27,8 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QWidget>
+
+#include <sys/stat.h>
 #include <QtTest>
 
 #include <map>
@@ -179,6 +182,32 @@ private slots:
         QCOMPARE(allInputs(designs), before);
         QCOMPARE(designs->currentFiber().name, fiber);
         QVERIFY(!designs->canUndo());
+    }
+
+    void specialFilesAndCorruptSettingsDoNoHarm()
+    {
+        // A FIFO named as a design would block the window in open(): refused at once.
+        QTemporaryDir dir;
+        const QByteArray fifo = QFile::encodeName(dir.filePath(QStringLiteral("fifo")));
+        QCOMPARE(::mkfifo(fifo.constData(), 0600), 0);
+        QString error;
+        QElapsedTimer timer;
+        timer.start();
+        QVERIFY(!designs->openDesignFrom(QFile::decodeName(fifo), &error));
+        QVERIFY(!designs->openDesignFrom(QStringLiteral("/dev/zero"), &error));
+        QVERIFY2(error.contains(QStringLiteral("不是普通文件")), qPrintable(error));
+        QVERIFY(timer.elapsed() < 5000);
+
+        // A stored current fiber nested deep enough to overflow a recursive
+        // copy: the next window starts with the default fiber and says so.
+        const std::string deep = "{\"format\": \"velmora-design\", \"version\": 1, \"fiber\": " +
+                                 std::string(200000, '[') + std::string(200000, ']') + "}";
+        QSettings().setValue(QStringLiteral("designs/currentFiber"), QString::fromStdString(deep));
+        delete window;
+        window = new FBMainWindow;
+        designs = window->designs();
+        QCOMPARE(designs->currentFiber().name, designs::FiberDesign().name);
+        QVERIFY(!window->statusBar()->currentMessage().isEmpty());
     }
 
     void restoreDefaultsCanBeUndoneOnce()

@@ -21,6 +21,9 @@ FieldDescription curveOutput(std::string key, Text caption, std::string unit)
     FieldDescription f =
         numberOutput(std::move(key), "", std::move(caption), std::move(unit), 1.0, "g6");
     f.kind = ValueKind::Curve;
+    // A table's header or empty line is a zero sample whose gain is 0/0: a
+    // gap in the spectrum (the plot skips it), not a result.
+    f.gapsAllowed = true;
     return f;
 }
 

@@ -76,6 +76,10 @@ struct FieldDescription {
     // or non-numeric text reads as 0; a zero divisor has its notice, or shows
     // inf as on the page), so the range check lets 0 through to it.
     bool zeroPassesRangeCheck = false;
+    // A curve or map whose entries may be NaN or inf where the quantity does
+    // not exist for that row (a table column: LP01 has no cutoff). Every
+    // other output is finite or the calculator refuses (finiteguard.h).
+    bool gapsAllowed = false;
 
     // The window's 清空 and 恢复默认参数 loop over the fields of the tab shown:
     // 清空 empties every output field unless keptByClear; 恢复默认参数 writes
@@ -176,6 +180,18 @@ struct Result {
     std::vector<Notice> notices;
 };
 
+// What one evaluation is expected to cost, from the calculator's own model
+// (the mode solver by its V number, ...): compared with the limit of
+// costlimit.h before the work starts.
+struct CostEstimate {
+    double seconds = 0;
+    double bytes = 0;  // beyond the result itself
+    std::string basis; // what the estimate rests on ("V = 1571"), for the message
+    // The inputs the cost grows with, most telling first: a refusal names
+    // the first of them the user changed.
+    std::vector<std::string> drivenBy = {};
+};
+
 class Calculator
 {
 public:
@@ -191,6 +207,14 @@ public:
     {
         (void)key;
         return inputs;
+    }
+    // The cost of evaluate(inputs), estimated without doing the work; the
+    // default is for calculators that finish in milliseconds whatever the
+    // accepted inputs. Costly ones state their model here.
+    virtual CostEstimate estimateCost(const Inputs &inputs) const
+    {
+        (void)inputs;
+        return {};
     }
 };
 

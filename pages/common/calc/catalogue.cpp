@@ -1,5 +1,7 @@
 #include "catalogue.h"
 
+#include "finiteguard.h"
+
 namespace velmora::calc {
 
 // Defined in pages/catalogue_list.cpp: adds every page's calculators.
@@ -15,7 +17,9 @@ const FieldDescription *CalculatorDescription::field(const std::string &key) con
 
 void Catalogue::add(std::unique_ptr<Calculator> calculator)
 {
-    m_calculators.push_back(std::move(calculator));
+    // Whoever asks the catalogue (command line, Python, sweeps, the window)
+    // never receives a non-finite number as a result.
+    m_calculators.push_back(finiteGuarded(std::move(calculator)));
 }
 
 const Calculator *Catalogue::find(const std::string &id) const

@@ -14,6 +14,7 @@ namespace velmora::calc {
 class Catalogue
 {
 public:
+    // Holds the calculator behind the finite-output guard (finiteguard.h).
     void add(std::unique_ptr<Calculator> calculator);
     const std::vector<std::unique_ptr<Calculator>> &all() const { return m_calculators; }
     // nullptr when no calculator has this id.

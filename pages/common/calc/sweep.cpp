@@ -1,5 +1,7 @@
 #include "sweep.h"
 
+#include "cancellation.h"
+#include "costlimit.h"
 #include "innerthreads.h"
 #include "inputreader.h"
 #include "textformat.h"
@@ -50,6 +52,13 @@ std::optional<Notice> parseSweepAxis(const std::string &key, const std::string &
 std::optional<Notice> checkSweep(const CalculatorDescription &description,
                                  const std::vector<SweepAxis> &axes, const Assignments &fixed)
 {
+    std::vector<std::string> keys;
+    for (const SweepAxis &axis : axes)
+        keys.push_back(axis.key);
+    for (const Assignment &a : fixed)
+        keys.push_back(a.first);
+    if (auto notice = repeatedKey(keys)) // one key swept twice, or swept and fixed
+        return notice;
     if (auto notice = checkAssignments(description, fixed))
         return notice;
     double points = 1;
@@ -153,6 +162,49 @@ private:
 
 } // namespace
 
+std::optional<Notice> checkSweepCost(const Calculator &calculator,
+                                     const std::vector<SweepAxis> &axes, const Assignments &fixed,
+                                     unsigned threads)
+{
+    if (axes.empty())
+        return std::nullopt;
+    double points = 1;
+    std::vector<std::vector<double>> ends;
+    for (const SweepAxis &axis : axes) {
+        const std::vector<double> values = axis.values();
+        points *= double(values.size());
+        const auto [low, high] = std::minmax_element(values.begin(), values.end());
+        ends.push_back({*low, *high});
+    }
+    // Every corner of the grid (at most 2^6 of them; beyond, the two
+    // extreme ones): the cost models grow monotonically in each input.
+    const std::size_t corners = axes.size() <= 6 ? std::size_t(1) << axes.size() : 2;
+    CostEstimate dearest;
+    Inputs first;
+    for (std::size_t c = 0; c < corners; ++c) {
+        Assignments assignments = fixed;
+        for (std::size_t k = 0; k < axes.size(); ++k) {
+            const bool high = axes.size() <= 6 ? ((c >> k) & 1) != 0 : c == 1;
+            assignments.emplace_back(axes[k].key, exactText(ends[k][high ? 1 : 0]));
+        }
+        const Inputs inputs = applyAssignments(calculator, assignments);
+        if (c == 0)
+            first = inputs;
+        const CostEstimate cost = calculator.estimateCost(inputs);
+        if (cost.seconds > dearest.seconds)
+            dearest = cost;
+    }
+    const std::string key = axes.front().key;
+    if (auto notice = costRefusal(sweepCost(dearest, points, threads, 0), key))
+        return notice;
+    // The memory the results take, measured on one quick point (a dear one
+    // is counted as a scalar result of about 2 kB).
+    constexpr double kQuickPointSeconds = 1.0;
+    const double bytes =
+        dearest.seconds < kQuickPointSeconds ? resultBytes(calculator.evaluate(first)) : 2048.0;
+    return costRefusal(sweepCost(dearest, points, threads, bytes), key);
+}
+
 SweepResult runSweep(const Calculator &calculator, const std::vector<SweepAxis> &axes,
                      const Assignments &fixed, const SweepOptions &options)
 {
@@ -208,6 +260,8 @@ SweepResult runSweep(const Calculator &calculator, const std::vector<SweepAxis> 
     const auto work = [&] {
         // The sweep's workers own the cores: no calculation splits itself.
         const innerthreads::SerialScope serial;
+        // A long point ends early too when the sweep is cancelled.
+        const cancellation::Scope cancellable(options.cancel);
         for (;;) {
             if (cancelled() || stopped) {
                 stopped = true;

@@ -94,6 +94,14 @@ constexpr std::size_t kMaxSweepPoints = 1'000'000;
 std::optional<Notice> checkSweep(const CalculatorDescription &description,
                                  const std::vector<SweepAxis> &axes, const Assignments &fixed);
 
+// The sweep's cost against the limit of costlimit.h, before it starts: the
+// dearest corner of the grid by the calculator's own estimate times the
+// points (over `threads`, 0 for every core), and the memory of the results
+// held, measured on the first point. The refusal names the first swept key.
+std::optional<Notice> checkSweepCost(const Calculator &calculator,
+                                     const std::vector<SweepAxis> &axes, const Assignments &fixed,
+                                     unsigned threads);
+
 // Runs the sweep. `fixed` are applied first at every point, then the swept
 // values (as exact texts), so a swept linked field rewrites its partner.
 SweepResult runSweep(const Calculator &calculator, const std::vector<SweepAxis> &axes,

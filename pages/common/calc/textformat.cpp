@@ -46,4 +46,18 @@ std::string exactText(double value)
     return std::string(buffer, end);
 }
 
+std::string quotedInput(const std::string &text, std::size_t maxChars)
+{
+    std::size_t chars = 0;
+    for (std::size_t i = 0; i < text.size(); ++i) {
+        // A UTF-8 continuation byte (10xxxxxx) belongs to the previous code point.
+        if ((static_cast<unsigned char>(text[i]) & 0xC0) == 0x80)
+            continue;
+        if (chars == maxChars)
+            return text.substr(0, i) + "…";
+        ++chars;
+    }
+    return text;
+}
+
 } // namespace velmora::calc

@@ -5,6 +5,7 @@
 // number and how a result is written, so that the calculators, the command
 // line and the pages produce the same characters.
 
+#include <cstddef>
 #include <string>
 
 namespace velmora::calc {
@@ -28,6 +29,14 @@ bool parseNumber(const std::string &text, double *value);
 // "inf"): how the command line writes full-precision values and how sweeps
 // hand computed grid values to evaluate() without losing a bit.
 std::string exactText(double value);
+
+// How much of a user's text a message quotes: a refusal must stay one short
+// line even when the input is a megabyte.
+constexpr std::size_t kQuotedInputChars = 60;
+
+// `text` cut to at most `maxChars` characters (UTF-8 code points, never
+// split) with "…" appended when something was cut; unchanged when short.
+std::string quotedInput(const std::string &text, std::size_t maxChars = kQuotedInputChars);
 
 } // namespace velmora::calc
 

@@ -36,14 +36,16 @@ std::string rangeText(const FieldDescription &field)
 std::optional<Notice> checkAssignment(const CalculatorDescription &description,
                                       const Assignment &assignment)
 {
-    const auto &[key, text] = assignment;
+    const std::string &key = assignment.first;
+    // Messages quote at most the first characters of what was typed.
+    const std::string text = quotedInput(assignment.second);
     const FieldDescription *field = description.field(key);
     if (!field)
-        return problem(key, "不是 " + description.id + " 的输入项",
+        return problem(quotedInput(key), "不是 " + description.id + " 的输入项",
                        "is not an input of " + description.id);
     if (field->role == FieldRole::Output)
         return problem(key, "是输出项，不能赋值", "is an output and cannot be set");
-    if (text.empty()) {
+    if (assignment.second.empty()) {
         if (field->required)
             return problem(key, "不能为空", "must not be empty");
         return std::nullopt;
@@ -53,7 +55,7 @@ std::optional<Notice> checkAssignment(const CalculatorDescription &description,
         // of a fiber) lists none here: evaluate() refuses a text it lacks.
         if (field->choices.empty())
             return std::nullopt;
-        const std::string page = choiceFromId(*field, text);
+        const std::string page = choiceFromId(*field, assignment.second);
         if (std::find(field->choices.begin(), field->choices.end(), page) != field->choices.end())
             return std::nullopt;
         std::string list;
@@ -68,11 +70,11 @@ std::optional<Notice> checkAssignment(const CalculatorDescription &description,
     if (field->kind != ValueKind::Number)
         return problem(key, "不是可输入的数值", "is not a number input");
     double value = 0;
-    if (!parseNumber(text, &value))
+    if (!parseNumber(assignment.second, &value))
         return problem(key, "“" + text + "” 不是数字", "\"" + text + "\" is not a number");
     if (!std::isfinite(value))
         return problem(key, "必须是有限数值", "must be finite");
-    if (!textInRange(*field, text)) {
+    if (!textInRange(*field, assignment.second)) {
         // The same words as the calculators' own range notice, with the key.
         const Notice range = outOfRangeNotice(*field);
         return problem(key, text + "：" + range.text.zh, text + ": " + range.text.en);
@@ -83,10 +85,40 @@ std::optional<Notice> checkAssignment(const CalculatorDescription &description,
 std::optional<Notice> checkAssignments(const CalculatorDescription &description,
                                        const Assignments &assignments)
 {
+    std::vector<std::string> keys;
+    for (const Assignment &a : assignments)
+        keys.push_back(a.first);
+    if (auto notice = repeatedKey(keys))
+        return notice;
     for (const Assignment &a : assignments)
         if (auto notice = checkAssignment(description, a))
             return notice;
     return std::nullopt;
+}
+
+void attributeToGivenKeys(Result &refused, const Assignments &given)
+{
+    if (!refused.refused || given.empty())
+        return;
+    for (Notice &notice : refused.notices) {
+        const bool named = std::any_of(given.begin(), given.end(),
+                                       [&](const Assignment &a) { return a.first == notice.key; });
+        if (named)
+            continue;
+        // The text may begin with the partner's key ("p_out_w: ..."): it
+        // stays, now after the given key.
+        notice.key = given.front().first;
+    }
+}
+
+std::optional<Notice> repeatedKey(std::vector<std::string> keys)
+{
+    std::sort(keys.begin(), keys.end());
+    const auto twice = std::adjacent_find(keys.begin(), keys.end());
+    if (twice == keys.end())
+        return std::nullopt;
+    const std::string key = quotedInput(*twice);
+    return problem(key, "给出了两次", "is given twice");
 }
 
 Inputs applyAssignments(const Calculator &calculator, const Assignments &assignments)

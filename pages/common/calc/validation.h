@@ -28,9 +28,19 @@ using Assignments = std::vector<Assignment>;
 std::optional<Notice> checkAssignment(const CalculatorDescription &description,
                                       const Assignment &assignment);
 
-// checkAssignment over all of them, first problem first.
+// checkAssignment over all of them, first problem first; a key given twice
+// is refused (which of the two was meant cannot be told).
 std::optional<Notice> checkAssignments(const CalculatorDescription &description,
                                        const Assignments &assignments);
+
+// A refusal names the key the user gave: a notice about another input (a
+// partner in a rule, "the pump power must exceed the residual pump" named
+// after residual_w) or about none is put under the first given key, its text
+// unchanged. Unchanged when its key was given, or when nothing was given.
+void attributeToGivenKeys(Result &refused, const Assignments &given);
+
+// The notice for the first key that occurs twice in `keys`, if any.
+std::optional<Notice> repeatedKey(std::vector<std::string> keys);
 
 // The full input set: defaults, then each assignment in order, linked fields
 // rewriting their partners through Calculator::linkEdited.

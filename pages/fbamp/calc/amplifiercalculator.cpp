@@ -2,7 +2,9 @@
 
 #include "amplifierfields.h"
 #include "amplifierinputs.h"
+#include "cancellation.h"
 #include "catalogue.h"
+#include "finiteguard.h"
 #include "sheetrows.h"
 #include "textformat.h"
 #include "ybamplifierdesign.h"
@@ -27,7 +29,9 @@ AmplifierCalculator::AmplifierCalculator()
 
 Result AmplifierCalculator::evaluate(const Inputs &inputs) const
 {
-    return evaluate(inputs, {});
+    // Without a progress display, the calling thread's cancel flag (Ctrl-C in
+    // the command line or Python) still stops the iteration.
+    return evaluate(inputs, [](int, double) { return !cancellation::requested(); });
 }
 
 namespace {
@@ -151,13 +155,15 @@ Result AmplifierCalculator::evaluate(const Inputs &inputs,
 
     yb::CrossSectionTable table;
     if (!yb::readCrossSections(path, table))
-        return refuse(
-            {"无法读取截面数据文件：" + path, "cannot read the cross-section table: " + path},
-            "xs_file");
+        return refuse({"无法读取截面数据文件（须为不超过 16 MB 的普通文件）：" + quotedInput(path),
+                       "cannot read the cross-section table (a regular file of at most 16 MB): " +
+                           quotedInput(path)},
+                      "xs_file");
     yb::CrossSectionSpectrum spectrum;
     const std::string tableProblem = spectrum.assign(table);
     if (!tableProblem.empty())
-        return refuse({tableProblem + "：" + path, "unusable cross-section table: " + path},
+        return refuse({tableProblem + "：" + quotedInput(path),
+                       "unusable cross-section table: " + quotedInput(path)},
                       "xs_file");
 
     // Wavelengths inside the shared range may still lie outside this table.
@@ -182,7 +188,9 @@ Result AmplifierCalculator::evaluate(const Inputs &inputs,
         return refuse({designProblem, "input outside what the model or table covers (" +
                                           formatNumber(spectrum.shortestNm(), 'g', 6) + "–" +
                                           formatNumber(spectrum.longestNm(), 'g', 6) +
-                                          " nm table)"});
+                                          " nm table)"},
+                      blamedInput(m_description, inputs,
+                                  {"na", "a_um", "b_um", "pump_nm", "signal_nm", "ase_bins"}));
 
     yb::SolverSettings settings;
     settings.progress = progress;

@@ -7,6 +7,7 @@
 
 #include "beamquality.h"
 #include "fieldmaps.h"
+#include "finiteguard.h"
 #include "inputranges.h"
 #include "rangecheck.h"
 #include "textformat.h"
@@ -34,10 +35,10 @@ FieldDescription weightField(int m, int n, bool odd)
     f.objectName = "m_p" + mn + (odd ? "LineEdit_3" : "LineEdit_2");
     f.caption = {"模式功率占比P" + mn + suffix, "power weight of LP" + mn + suffix};
     f.defaultText = (m == 0 && n <= 2) ? "1" : "0";
-    // The E weights (and those of order 0) take the page validator and the
-    // shared range of a weight; the O weights have always been typed freely.
-    if (!odd)
-        f = withRange(f, inputranges::kModeWeight);
+    // Every weight takes the shared range of a weight: the E weights (and
+    // those of order 0) through the page validator too, the O weights, typed
+    // freely on the page, through the range check of evaluate().
+    f = withRange(f, inputranges::kModeWeight);
     f.format = "g6";
     // 恢复默认参数 starts from an LP01+LP02+LP11+LP12 mixture and leaves the O
     // weights as typed.
@@ -109,6 +110,13 @@ public:
                 weights.e[k] = numberOf(inputs, weightKey(m, n, false));
                 weights.o[k] = m == 0 ? 0.0 : numberOf(inputs, weightKey(m, n, true));
             }
+        double total = 0;
+        for (int k = 0; k < static_cast<int>(weights.e.size()); ++k)
+            total += weights.e[k] + weights.o[k];
+        if (!(total > 0)) // no power in any mode: no beam to measure
+            return refusal({"至少一个模式的功率占比必须大于0",
+                            "at least one mode's power weight must be above 0"},
+                           blamedInput(m_description, inputs, {"p01"}));
         const BeamQuality quality = computeBeamQuality(weights);
 
         Result result;

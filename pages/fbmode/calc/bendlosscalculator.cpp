@@ -75,6 +75,10 @@ class BendLossCalculator : public Calculator
 {
 public:
     const CalculatorDescription &description() const override { return m_description; }
+    CostEstimate estimateCost(const Inputs &inputs) const override
+    {
+        return modeSolveCost(withDefaults(m_description, inputs));
+    }
     Inputs linkEdited(const Inputs &inputs, const std::string &key) const override
     {
         return linkFiberIndices(inputs, key);
@@ -108,6 +112,8 @@ public:
         const double a = numberOf(inputs, "a_um") * 1e-6;
         if (n1 < n2)
             return refusal(kCoreBelowClad, "n1");
+        if (naAboveLimitIgnored(inputs))
+            return refusal(kNaAboveHalf, "na");
         if (a > kBendTabMaxRadiusMicron * 1e-6)
             return refusal(coreRadiusLimit(kBendTabMaxRadiusMicron), "a_um");
         const double bendRadius = numberOf(inputs, "bend_radius_m");

@@ -33,6 +33,7 @@ FieldDescription curve(const ExactModeColumn &column)
     f.objectName = "m_exactTable";
     f.role = FieldRole::Output;
     f.kind = ValueKind::Curve;
+    f.gapsAllowed = true; // a table column: blank where a mode lacks the quantity
     f.caption = column.caption;
     f.unit = column.unit;
     f.format = std::string(1, column.format) + std::to_string(column.precision);

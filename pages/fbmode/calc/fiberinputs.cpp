@@ -1,6 +1,7 @@
 #include "fiberinputs.h"
 
 #include "inputranges.h"
+#include "modesolver.h"
 #include "rangecheck.h"
 #include "textformat.h"
 
@@ -99,6 +100,32 @@ Inputs linkFiberIndices(const Inputs &given, const std::string &key)
             inputs["n1"] = formatPrintf("%f", std::sqrt(na * na + n2 * n2));
     }
     return inputs;
+}
+
+CostEstimate modeSolveCost(const Inputs &inputs)
+{
+    const double a = numberOf(inputs, "a_um") * 1e-6;
+    const double lambda = numberOf(inputs, "lambda_nm") * 1e-9;
+    const double n1 = numberOf(inputs, "n1");
+    const double n2 = numberOf(inputs, "n2");
+    if (!(a > 0 && lambda > 0 && n1 > n2))
+        return {};
+    const double v = 6.283185307179586 * a / lambda * std::sqrt(n1 * n1 - n2 * n2);
+    return {modeSolverSecondsEstimate(v),
+            0,
+            "V = " + formatNumber(v, 'g', 4),
+            {"a_um", "lambda_nm", "na", "n1", "n2"}};
+}
+
+bool naAboveLimitIgnored(const Inputs &inputs)
+{
+    if (textOf(inputs, "na").empty())
+        return false;
+    const double na = numberOf(inputs, "na");
+    const double n1 = numberOf(inputs, "n1");
+    const double n2 = numberOf(inputs, "n2");
+    const double fromIndices = std::sqrt(std::max(0.0, n1 * n1 - n2 * n2));
+    return na > kMaxNa && !(std::abs(na - fromIndices) < 0.01);
 }
 
 FieldDescription outputField(const std::string &key, const char *objectName, Text caption,

@@ -50,6 +50,16 @@ FieldDescription curveField(const std::string &key, const char *objectName, Text
 // The largest NA the tabs accept ("数值孔径不超过0.5").
 constexpr double kMaxNa = 0.5;
 
+// True when the NA text exceeds 0.5 and disagrees with sqrt(n1² - n2²) (by
+// 0.01 or more): the link left n1 alone, so the calculation would silently
+// use another NA than the one given. Tabs that do not refuse NA above 0.5
+// outright refuse this case (kNaAboveHalf, "na").
+bool naAboveLimitIgnored(const Inputs &inputs);
+
+// The mode solver's cost for the fiber of a tab's inputs (a_um, lambda_nm,
+// n1, n2; physics/modesolver.h: modeSolverSecondsEstimate).
+CostEstimate modeSolveCost(const Inputs &inputs);
+
 // The page's notices.
 extern const Text kCoreBelowClad;        // "纤芯折射率应大于包层折射率"
 extern const Text kNaAboveHalf;          // "数值孔径不超过0.5"

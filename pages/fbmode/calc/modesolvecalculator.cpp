@@ -52,6 +52,10 @@ class SolveCalculator : public Calculator
 {
 public:
     const CalculatorDescription &description() const override { return m_description; }
+    CostEstimate estimateCost(const Inputs &inputs) const override
+    {
+        return modeSolveCost(withDefaults(m_description, inputs));
+    }
     Inputs linkEdited(const Inputs &inputs, const std::string &key) const override
     {
         return linkFiberIndices(inputs, key);
@@ -122,13 +126,14 @@ CalculatorDescription fieldMapDescription()
     s.page = "fbmode";
     s.tab = 0;
     s.fields = modeTabFiberFields();
-    // The map never reads the NA: n1 and n2 define the fiber, and the NA the
-    // list rewrote (sqrt(n1² - n2²), beyond the range table's NA when the
-    // index step is large) is only rewritten again. So it has no range here.
+    // The map takes n1 and n2 as the fiber, and the NA the list rewrote
+    // (sqrt(n1² - n2²), beyond the range table's NA when the index step is
+    // large) is only rewritten again. So its range is what two indices of at
+    // most 5 allow; an NA above 0.5 that disagrees with them is refused.
     for (FieldDescription &f : s.fields)
         if (f.key == "na") {
-            f.min = -std::numeric_limits<double>::infinity();
-            f.max = std::numeric_limits<double>::infinity();
+            f.min = 0;
+            f.max = 5.0;
         }
 
     // A row of the list: its own rule (a whole number from 0, within the
@@ -186,6 +191,10 @@ class FieldMapCalculator : public Calculator
 {
 public:
     const CalculatorDescription &description() const override { return m_description; }
+    CostEstimate estimateCost(const Inputs &inputs) const override
+    {
+        return modeSolveCost(withDefaults(m_description, inputs));
+    }
     Inputs linkEdited(const Inputs &inputs, const std::string &key) const override
     {
         return linkFiberIndices(inputs, key);
@@ -212,6 +221,8 @@ public:
         CheckedFiber fiber;
         if (!checkModeTabFiber(m_description, inputs, false, &fiber, &result))
             return result;
+        if (naAboveLimitIgnored(inputs))
+            return refusal(kNaAboveHalf, "na");
         const std::vector<ModeRow> rows =
             modeRows(solveModes(fiber.a, fiber.lambda, fiber.n1, fiber.n2));
         if (rows.empty())

@@ -3,9 +3,12 @@
 // feedback of an angle-cleaved end face into the selected mode
 // (physics/reflectivity.h).
 
+#include "clearedrefusal.h"
+#include "fbmode/calc/fiberinputs.h"
 #include "fiberparams.h"
 #include "fiberparamscalc.h"
 #include "fielddescriptions.h"
+#include "finiteguard.h"
 #include "inputreader.h"
 #include "modenotice.h"
 #include "modesolver.h"
@@ -127,6 +130,10 @@ Result EndFaceCalculator::evaluate(const Inputs &inputs) const
     if (n2 > n1)
         return refusal(
             {"纤芯折射率应大于包层折射率", "the core index must exceed the cladding index"}, "n2");
+    // NA above 0.5 leaves n1 alone (as on the page): refused rather than
+    // echoed and ignored.
+    if (modes::naAboveLimitIgnored(inputs))
+        return refusal(modes::kNaAboveHalf, "na");
     const double a = in.number("a_um") * kUm;
     if (a > kMaxCoreRadius)
         return refusal({"纤芯半径不超过250微米", "the core radius is at most 250 μm"}, "a_um");
@@ -144,13 +151,12 @@ Result EndFaceCalculator::evaluate(const Inputs &inputs) const
         }
 
     if (indices.empty()) {
-        // No guided mode (for example n1 = n2): nothing to select or show.
-        ResultBuilder out(description());
-        out.number("mode_labels", 0, "");
-        out.array("neff_list", {}, {0});
-        out.array("order_list", {}, {0});
-        out.cleared("neff").cleared("r").cleared("reflectivity");
-        return out.take();
+        // No guided mode (for example n1 = n2): nothing to select or show,
+        // and no number to report: a refusal that empties the outputs.
+        return clearedRefusal(
+            description(), {"neff", "r", "reflectivity"},
+            {"没有传导模，请重新输入", "no guided mode; please change the inputs"},
+            blamedInput(description(), inputs, {"na", "n1", "n2", "lambda_nm", "a_um"}));
     }
 
     std::size_t selected = 0;
@@ -202,6 +208,13 @@ Result EndFaceCalculator::listedMode(const Inputs &inputs, double neff, int orde
     out.number("r", face.r, formatNumber(face.r, 'g', 3));
     out.number("reflectivity", face.R, formatNumber(face.R, 'g', 3));
     return out.take();
+}
+
+CostEstimate EndFaceCalculator::estimateCost(const Inputs &inputs) const
+{
+    // The bisection over 1000 samples instead of 10000 saves only a few of
+    // its steps per mode: the fiber-mode page's estimate stands.
+    return modes::modeSolveCost(withDefaults(description(), inputs));
 }
 
 Inputs EndFaceCalculator::linkEdited(const Inputs &inputs, const std::string &key) const

@@ -50,6 +50,8 @@ public:
     // n1 and NA are linked through n2: editing one rewrites the other; an
     // emptied field is first refilled from its partner.
     Inputs linkEdited(const Inputs &inputs, const std::string &key) const override;
+    // The mode list's cost, as on the fiber-mode page.
+    CostEstimate estimateCost(const Inputs &inputs) const override;
 
     // neff, r and R of a mode already listed by evaluate(), with the fiber
     // as the inputs give it now (the page's mode box keeps its list until

@@ -4,6 +4,7 @@
 #include "fielddescriptions.h"
 #include "inputreader.h"
 #include "modeinstability.h"
+#include "modesolver.h"
 #include "rangedinput.h"
 #include "textformat.h"
 
@@ -178,6 +179,18 @@ Result TmiThresholdCalculator::evaluate(const Inputs &inputs) const
                         "mode instability needs a multimode fiber (V above 2.405)"},
                        "a_um");
 
+    // A scan that ends without the 5 % crossing has no threshold to report:
+    // its last power is not one.
+    if (!result.thresholdFound)
+        return refusal({"在功率扫描终点 " + formatNumber(result.thresholdPower, 'g', 6) +
+                            " W 以下没有模式不稳定阈值（LP11 份额未达到 5%）",
+                        "no mode-instability threshold below the scan's end at " +
+                            formatNumber(result.thresholdPower, 'g', 6) +
+                            " W (the LP11 fraction stays below 5 %)"},
+                       model.intensityNoise == 0 ? "rin"
+                       : model.thermoOptic == 0  ? "dndt_k"
+                                                 : "");
+
     ResultBuilder out(description());
     out.number("chi_max_per_w", result.chiMax, formatNumber(result.chiMax, 'g', 4));
     out.number("p_th_w", result.thresholdPower, formatNumber(result.thresholdPower, 'g', 6));
@@ -187,6 +200,19 @@ Result TmiThresholdCalculator::evaluate(const Inputs &inputs) const
     addCurve(out, "power_w", result.powers);
     addCurve(out, "xi", result.modeContent);
     return out.take();
+}
+
+CostEstimate TmiThresholdCalculator::estimateCost(const Inputs &inputs) const
+{
+    const InputReader in(description(), inputs);
+    const double v = 6.283185307179586 * in.number("a_um") * kUm * in.number("na") /
+                     (in.number("lambda_s_nm") * kNm);
+    if (!(v > 0))
+        return {};
+    return {modeSolverSecondsEstimate(v),
+            0,
+            "V = " + formatNumber(v, 'g', 4),
+            {"a_um", "lambda_s_nm", "na"}};
 }
 
 void registerthreasholdCalculators(Catalogue &catalogue)

@@ -21,6 +21,9 @@ class TmiThresholdCalculator : public Calculator
 public:
     const CalculatorDescription &description() const override;
     Result evaluate(const Inputs &inputs) const override;
+    // Dominated by the mode solver (the LP01 and LP11 indices come from the
+    // full mode list): its estimate for V = 2π a NA / λ_s.
+    CostEstimate estimateCost(const Inputs &inputs) const override;
 };
 
 void registerthreasholdCalculators(Catalogue &catalogue);
