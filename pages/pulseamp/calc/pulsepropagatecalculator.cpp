@@ -1,0 +1,63 @@
+#include "pulsepropagatecalculator.h"
+
+#include "inputranges.h"
+#include "pulsefields.h"
+#include "pulseinputs.h"
+#include "rangecheck.h"
+
+namespace velmora::calc {
+
+PulsePropagateCalculator::PulsePropagateCalculator()
+{
+    m_description.id = "pulse.propagate";
+    m_description.title = {"脉冲传输", "pulse propagation"};
+    m_description.page = "pulseamp";
+    m_description.tab = 0;
+    std::vector<FieldDescription> &f = m_description.fields;
+    f = pulseInputFields("835", "28.4", "10000");
+    FieldDescription length;
+    length.key = "length_m";
+    length.caption = {"光纤长度", "fiber length"};
+    length.unit = "m";
+    length.defaultText = "0.15";
+    f.push_back(withRange(length, inputranges::kLength));
+    FieldDescription loss;
+    loss.key = "loss_db_m";
+    loss.caption = {"损耗", "loss"};
+    loss.unit = "dB/m";
+    loss.defaultText = "0";
+    loss.min = 0;
+    loss.max = 1e3;
+    f.push_back(loss);
+    for (const FieldDescription &x : nonlinearFiberFields(
+             "0.11",
+             "-11.830e-3,8.1038e-5,-9.5205e-8,2.0737e-10,-5.3943e-13,1.3486e-15,-2.5495e-18,"
+             "3.0524e-21,-1.7140e-24",
+             "blow_wood"))
+        f.push_back(x);
+    for (const FieldDescription &x : numericsFields("8192", "12.5", "1e-6"))
+        f.push_back(x);
+    for (const FieldDescription &x : pulseOutputFields())
+        f.push_back(x);
+}
+
+Result PulsePropagateCalculator::evaluate(const Inputs &inputs) const
+{
+    return evaluate(inputs, {});
+}
+
+Result PulsePropagateCalculator::evaluate(const Inputs &inputs,
+                                          const std::function<bool(double)> &progress) const
+{
+    ReadInputs read;
+    if (const std::optional<Notice> bad = readInputs(m_description, inputs, read))
+        return refusal(bad->text, bad->key);
+    PulseSetup setup;
+    if (const std::optional<Notice> bad = makePulseSetup(m_description, read, setup))
+        return refusal(bad->text, bad->key);
+    setup.settings.progress = progress;
+    gnlse::Result run;
+    return propagatePulse(m_description, setup, run);
+}
+
+} // namespace velmora::calc
