@@ -106,7 +106,7 @@ namespace {
 // Self-phase modulation alone has the closed form A(L) = A(0) e^{iγ|A(0)|²L}.
 std::vector<Complex> spmOfGaussian(double phiMax, Result &result, Grid &grid)
 {
-    grid = gridOf(4096, 40.0, 1030);
+    grid = gridOf(2048, 40.0, 1030);
     PulseSpec pulse;
     pulse.shape = PulseShape::Gaussian;
     pulse.t0Ps = 1.0;
@@ -211,7 +211,7 @@ TEST(GnlseThreads, ConcurrentRunsOnANewLengthAgree)
 {
     // Planning a new length from two threads at once must be safe and
     // give the same field as one run alone.
-    Grid grid = gridOf(1536, 10, 1030);
+    Grid grid = gridOf(768, 10, 1030);
     PulseSpec pulse;
     pulse.peakPowerW = 100;
     pulse.t0Ps = 0.2;

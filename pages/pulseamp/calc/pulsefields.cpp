@@ -20,6 +20,7 @@ FieldDescription number(const char *key, Text caption, const char *unit, double 
 {
     FieldDescription f;
     f.key = key;
+    f.objectName = std::string("m_") + key + "lineEdit";
     f.caption = std::move(caption);
     f.unit = unit;
     f.toSI = toSI;
@@ -40,10 +41,19 @@ FieldDescription choice(const char *key, Text caption, std::vector<std::string> 
 {
     FieldDescription f;
     f.key = key;
+    f.objectName = std::string("m_") + key + "comboBox";
     f.kind = ValueKind::Choice;
     f.caption = std::move(caption);
     f.defaultText = defaultText;
     f.choices = std::move(choices);
+    return f;
+}
+
+// A check box: "1" ticked, "0" not.
+FieldDescription checkBox(const char *key, Text caption)
+{
+    FieldDescription f = choice(key, std::move(caption), {"1", "0"}, "1");
+    f.objectName = std::string("m_") + key + "checkBox";
     return f;
 }
 
@@ -52,6 +62,8 @@ FieldDescription output(const char *key, Text caption, const char *unit, const c
 {
     FieldDescription f;
     f.key = key;
+    if (kind == ValueKind::Number)
+        f.objectName = std::string("m_") + key + "lineEdit";
     f.role = FieldRole::Output;
     f.kind = kind;
     f.caption = std::move(caption);
@@ -90,6 +102,7 @@ std::vector<FieldDescription> nonlinearFiberFields(const char *gammaDefault,
 {
     FieldDescription betas;
     betas.key = "betas";
+    betas.objectName = "m_betaslineEdit";
     betas.kind = ValueKind::Choice; // free text: a comma-separated list
     betas.caption = {"色散系数β2,β3,…", "dispersion β2, β3, …"};
     betas.unit = "psⁿ/m";
@@ -102,7 +115,7 @@ std::vector<FieldDescription> nonlinearFiberFields(const char *gammaDefault,
         choice("raman", {"拉曼响应", "Raman response"},
                {kRamanBlowWood, kRamanLinAgrawal, kRamanHollenbeckCantrell, kRamanNone},
                ramanDefault),
-        choice("shock", {"自陡峭", "self-steepening"}, {"1", "0"}, "1"),
+        checkBox("shock", {"自陡峭", "self-steepening"}),
     };
 }
 

@@ -14,15 +14,17 @@ PulsePropagateCalculator::PulsePropagateCalculator()
     m_description.page = "pulseamp";
     m_description.tab = 0;
     std::vector<FieldDescription> &f = m_description.fields;
-    f = pulseInputFields("835", "28.4", "10000");
+    f = pulseInputFields("1030", "200", "2000");
     FieldDescription length;
     length.key = "length_m";
+    length.objectName = "m_length_mlineEdit";
     length.caption = {"光纤长度", "fiber length"};
     length.unit = "m";
-    length.defaultText = "0.15";
+    length.defaultText = "1";
     f.push_back(withRange(length, inputranges::kLength));
     FieldDescription loss;
     loss.key = "loss_db_m";
+    loss.objectName = "m_loss_db_mlineEdit";
     loss.caption = {"损耗", "loss"};
     loss.unit = "dB/m";
     loss.defaultText = "0";
@@ -30,12 +32,9 @@ PulsePropagateCalculator::PulsePropagateCalculator()
     loss.max = 1e3;
     f.push_back(loss);
     for (const FieldDescription &x : nonlinearFiberFields(
-             "0.11",
-             "-11.830e-3,8.1038e-5,-9.5205e-8,2.0737e-10,-5.3943e-13,1.3486e-15,-2.5495e-18,"
-             "3.0524e-21,-1.7140e-24",
-             "blow_wood"))
+"0.005", "0.0236,4.2e-5", "blow_wood"))
         f.push_back(x);
-    for (const FieldDescription &x : numericsFields("8192", "12.5", "1e-6"))
+    for (const FieldDescription &x : numericsFields("2048", "20", "1e-6"))
         f.push_back(x);
     for (const FieldDescription &x : pulseOutputFields())
         f.push_back(x);
