@@ -102,6 +102,7 @@ const Plans &Plans::forLength(std::size_t n)
     RealBuffer r(n);
     auto *handles = new Handles; // lives as long as the process, as the plans
     const unsigned flags = FFTW_MEASURE;
+    fftw_set_timelimit(0.05); // seconds per plan: bounded even for awkward lengths
     handles->forward = fftw_plan_dft_1d(len, asFftw(a.data()), asFftw(b.data()), FFTW_FORWARD, flags);
     handles->backward =
         fftw_plan_dft_1d(len, asFftw(a.data()), asFftw(b.data()), FFTW_BACKWARD, flags);

@@ -9,8 +9,8 @@
 // and kept for the life of the process; afterwards the plans are only
 // executed, through the new-array interface, on buffers allocated by
 // FftBuffer (fftw_malloc, so their alignment is the one the plans were made
-// for). Planning uses FFTW_MEASURE on scratch arrays: a few tens of
-// milliseconds once per length, then the fastest algorithm it found.
+// for). Planning uses FFTW_MEASURE on scratch arrays, limited to 50 ms a
+// plan, once per length; then the fastest algorithm it found.
 //
 // Sign conventions are FFTW's, unnormalised:
 //   forward  X_k = Σ_j x_j e^{−2πi jk/N},  backward x_j = Σ_k X_k e^{+2πi jk/N}.

@@ -31,7 +31,7 @@ constexpr int kFieldWidth = 70;
 constexpr int kComboWidth = 120;
 constexpr int kRowHeight = 21;
 constexpr int kInputColumnWidth = 330;
-constexpr int kPlotHeight = 330;
+constexpr int kPlotHeight = 300;
 
 struct Group {
     const char *title;
