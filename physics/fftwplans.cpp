@@ -32,8 +32,7 @@ fftw_complex *asFftw(const Complex *p)
 
 } // namespace
 
-template <typename T>
-Buffer<T>::Buffer(std::size_t n) : m_size(n)
+template <typename T> Buffer<T>::Buffer(std::size_t n) : m_size(n)
 {
     if (n == 0)
         return;
@@ -43,20 +42,17 @@ Buffer<T>::Buffer(std::size_t n) : m_size(n)
     std::fill(m_data, m_data + n, T());
 }
 
-template <typename T>
-Buffer<T>::~Buffer()
+template <typename T> Buffer<T>::~Buffer()
 {
     fftw_free(m_data);
 }
 
-template <typename T>
-Buffer<T>::Buffer(const Buffer &other) : Buffer(other.m_size)
+template <typename T> Buffer<T>::Buffer(const Buffer &other) : Buffer(other.m_size)
 {
     std::copy(other.m_data, other.m_data + m_size, m_data);
 }
 
-template <typename T>
-Buffer<T> &Buffer<T>::operator=(const Buffer &other)
+template <typename T> Buffer<T> &Buffer<T>::operator=(const Buffer &other)
 {
     if (this != &other) {
         Buffer copy(other);
@@ -65,15 +61,14 @@ Buffer<T> &Buffer<T>::operator=(const Buffer &other)
     return *this;
 }
 
-template <typename T>
-Buffer<T>::Buffer(Buffer &&other) noexcept : m_data(other.m_data), m_size(other.m_size)
+template <typename T> Buffer<T>::Buffer(Buffer &&other) noexcept
+    : m_data(other.m_data), m_size(other.m_size)
 {
     other.m_data = nullptr;
     other.m_size = 0;
 }
 
-template <typename T>
-Buffer<T> &Buffer<T>::operator=(Buffer &&other) noexcept
+template <typename T> Buffer<T> &Buffer<T>::operator=(Buffer &&other) noexcept
 {
     std::swap(m_data, other.m_data);
     std::swap(m_size, other.m_size);
@@ -103,7 +98,8 @@ const Plans &Plans::forLength(std::size_t n)
     auto *handles = new Handles; // lives as long as the process, as the plans
     const unsigned flags = FFTW_MEASURE;
     fftw_set_timelimit(0.05); // seconds per plan: bounded even for awkward lengths
-    handles->forward = fftw_plan_dft_1d(len, asFftw(a.data()), asFftw(b.data()), FFTW_FORWARD, flags);
+    handles->forward =
+        fftw_plan_dft_1d(len, asFftw(a.data()), asFftw(b.data()), FFTW_FORWARD, flags);
     handles->backward =
         fftw_plan_dft_1d(len, asFftw(a.data()), asFftw(b.data()), FFTW_BACKWARD, flags);
     handles->realForward = fftw_plan_dft_r2c_1d(len, r.data(), asFftw(a.data()), flags);

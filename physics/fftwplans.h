@@ -23,8 +23,7 @@ namespace fftw {
 using Complex = std::complex<double>;
 
 // A 64-byte aligned array of T (double or Complex) from fftw_malloc.
-template <typename T>
-class Buffer
+template <typename T> class Buffer
 {
 public:
     Buffer() = default;

@@ -20,9 +20,13 @@ class NonlinearTerm
 public:
     NonlinearTerm(const Grid &grid, const Fiber &fiber)
         : m_plans(fftw::Plans::forLength(static_cast<std::size_t>(grid.points))),
-          m_n(static_cast<std::size_t>(grid.points)), m_time(m_n),
-          m_intensity(m_n), m_convolved(m_n), m_halfSpectrum(m_n / 2 + 1),
-          m_factor(m_n), m_fraction(ramanFraction(fiber.raman))
+          m_n(static_cast<std::size_t>(grid.points)),
+          m_time(m_n),
+          m_intensity(m_n),
+          m_convolved(m_n),
+          m_halfSpectrum(m_n / 2 + 1),
+          m_factor(m_n),
+          m_fraction(ramanFraction(fiber.raman))
     {
         for (std::size_t k = 0; k < m_n; ++k) {
             const double shock = fiber.selfSteepening ? 1.0 + grid.omega[k] / grid.omega0 : 1.0;
@@ -86,7 +90,9 @@ class LinearOperator
 {
 public:
     LinearOperator(const Grid &grid, const Fiber &fiber)
-        : m_n(static_cast<std::size_t>(grid.points)), m_dispersion(m_n), m_gain(fiber.gain),
+        : m_n(static_cast<std::size_t>(grid.points)),
+          m_dispersion(m_n),
+          m_gain(fiber.gain),
           m_alpha(fiber.lossDbPerM * std::log(10.0) / 10.0)
     {
         for (std::size_t k = 0; k < m_n; ++k) {
@@ -107,7 +113,8 @@ public:
         for (std::size_t k = 0; k < m_n; ++k) {
             double logAmplitude = -0.5 * m_alpha * dz;
             if (m_gain)
-                logAmplitude += 0.5 * (m_gain->perInversion[k] * inversion + m_gain->offset[k] * dz);
+                logAmplitude +=
+                    0.5 * (m_gain->perInversion[k] * inversion + m_gain->offset[k] * dz);
             out[k] = std::polar(std::exp(logAmplitude), m_dispersion[k] * dz);
         }
     }
@@ -252,8 +259,7 @@ Result propagate(const Grid &grid, const Fiber &fiber, const std::vector<Complex
     std::copy(input.begin(), input.end(), field.data());
     fftw::Plans::forLength(n).backward(field, spectrum);
 
-    ComplexBuffer nz(n), k1(n), k2(n), k3(n), k4(n), k5(n), e1(n), e2(n), si(n), trial(n),
-        next(n);
+    ComplexBuffer nz(n), k1(n), k2(n), k3(n), k4(n), k5(n), e1(n), e2(n), si(n), trial(n), next(n);
     nonlinear(spectrum, nz);
     double peakStart = nonlinear.lastPeak();
 

@@ -57,9 +57,9 @@ struct Grid {
     int points = 0;
     double windowPs = 0;
     double dtPs = 0;
-    double omega0 = 0;           // carrier, rad/ps
-    std::vector<double> timePs;  // t_j = (j − N/2) Δt, j = 0 … N − 1
-    std::vector<double> omega;   // offsets in FFT order: k Δω, then (k − N) Δω
+    double omega0 = 0;          // carrier, rad/ps
+    std::vector<double> timePs; // t_j = (j − N/2) Δt, j = 0 … N − 1
+    std::vector<double> omega;  // offsets in FFT order: k Δω, then (k − N) Δω
 };
 
 // Refuses (returns a Chinese message) a grid that cannot work: fewer than 64
@@ -79,9 +79,9 @@ struct DistributedGain {
 
 struct Fiber {
     double lengthM = 0;
-    std::vector<double> betas;     // β2, β3, … in psⁿ/m
-    double lossDbPerM = 0;         // background loss, all frequencies
-    double gamma = 0;              // 1/(W m)
+    std::vector<double> betas; // β2, β3, … in psⁿ/m
+    double lossDbPerM = 0;     // background loss, all frequencies
+    double gamma = 0;          // 1/(W m)
     bool selfSteepening = false;
     RamanModel raman = RamanModel::None;
     const DistributedGain *gain = nullptr; // not owned; null: passive fiber
@@ -101,8 +101,8 @@ enum class ErrorMeasure { LocalError, PhotonNumber };
 struct Settings {
     double tolerance = 1e-6; // relative error per step (see ErrorMeasure)
     ErrorMeasure error = ErrorMeasure::LocalError;
-    int snapshots = 0;       // z positions kept, evenly spaced, ends included (0 or ≥ 2)
-    long maxSteps = 400000;  // accepted + rejected steps before giving up
+    int snapshots = 0;      // z positions kept, evenly spaced, ends included (0 or ≥ 2)
+    long maxSteps = 400000; // accepted + rejected steps before giving up
     // Called after each accepted step with z/L; returning false cancels.
     std::function<bool(double)> progress;
 };
@@ -117,12 +117,12 @@ enum class Status { Done, Cancelled, Invalid, Failed };
 
 struct Result {
     Status status = Status::Invalid;
-    std::string message; // Chinese; empty when done
+    std::string message;        // Chinese; empty when done
     std::vector<Complex> field; // A(t_j, L), W^½, time order
     long acceptedSteps = 0;
     long rejectedSteps = 0;
-    double bIntegralRad = 0;    // ∫ γ max_t |A|² dz
-    double timeEdgeShare = 0;   // energy share in the outer 5 % of the time window
+    double bIntegralRad = 0;      // ∫ γ max_t |A|² dz
+    double timeEdgeShare = 0;     // energy share in the outer 5 % of the time window
     double spectrumEdgeShare = 0; // and of the frequency window
     std::vector<Snapshot> snapshots;
 };

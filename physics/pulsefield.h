@@ -23,10 +23,10 @@ enum class PulseShape { Sech, Gaussian, SuperGaussian };
 
 struct PulseSpec {
     PulseShape shape = PulseShape::Sech;
-    double t0Ps = 0.1;      // T0
-    double peakPowerW = 1;  // P0
-    double chirp = 0;       // C
-    int order = 3;          // m of the super-Gaussian
+    double t0Ps = 0.1;     // T0
+    double peakPowerW = 1; // P0
+    double chirp = 0;      // C
+    int order = 3;         // m of the super-Gaussian
 };
 
 // T0 of a shape for an intensity FWHM, and the energy (pJ) of P0 = 1 W, T0 = 1 ps.

@@ -35,8 +35,8 @@ double hollenbeckCantrellRaw(double t)
         const double omega = kCmToRadPerPs * m.positionCm;
         const double gammaL = 0.5 * kCmToRadPerPs * m.lorentzianFwhmCm;
         const double gammaG = 0.5 * kCmToRadPerPs * m.gaussianFwhmCm;
-        sum += m.intensity * std::exp(-gammaL * t) *
-               std::exp(-gammaG * gammaG * t * t / 4.0) * std::sin(omega * t);
+        sum += m.intensity * std::exp(-gammaL * t) * std::exp(-gammaG * gammaG * t * t / 4.0) *
+               std::sin(omega * t);
     }
     return sum;
 }
@@ -79,8 +79,7 @@ double ramanResponse(RamanModel model, double t)
         const double fb = 0.21, taub = 0.096;
         return (1 - fb) * blowWood(t) + fb * (2 * taub - t) / (taub * taub) * std::exp(-t / taub);
     }
-    case RamanModel::HollenbeckCantrell:
-        return hollenbeckCantrellRaw(t) / hollenbeckCantrellNorm();
+    case RamanModel::HollenbeckCantrell: return hollenbeckCantrellRaw(t) / hollenbeckCantrellNorm();
     case RamanModel::None: break;
     }
     return 0;

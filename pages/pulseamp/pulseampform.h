@@ -26,7 +26,7 @@ class QTabWidget;
 class QWidget;
 
 struct PulseampForm {
-    QTabWidget *tabWidget = nullptr; // the page frame
+    QTabWidget *tabWidget = nullptr;            // the page frame
     std::map<std::string, QLineEdit *> inputs;  // by calculator key
     std::map<std::string, QComboBox *> choices; // by calculator key
     std::map<std::string, QCheckBox *> checks;  // by calculator key

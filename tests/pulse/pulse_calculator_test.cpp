@@ -76,10 +76,14 @@ TEST(PulsePropagate, RefusalsNameTheInput)
     EXPECT_EQ(refusedKey({{"betas", "0.02,abc"}}), "betas");
     EXPECT_EQ(refusedKey({{"shape", "square"}}), "shape");
     EXPECT_EQ(refusedKey({{"window_ps", "1"}, {"points", "256"}}), "window_ps"); // pulse too long
-    EXPECT_EQ(refusedKey({{"t0_fs", "1"}}), "t0_fs");           // shorter than the grid step
+    EXPECT_EQ(refusedKey({{"t0_fs", "1"}}), "t0_fs"); // shorter than the grid step
     EXPECT_EQ(refusedKey({{"p_peak_w", "0"}}), "p_peak_w");
     // Dispersion alone spreads a 100 fs pulse to about 10 ps, twice the window.
-    EXPECT_EQ(refusedKey({{"betas", "1"}, {"t0_fs", "100"}, {"window_ps", "5"}, {"points", "512"},
-                          {"gamma_w_m", "0"}, {"raman", "none"}}),
+    EXPECT_EQ(refusedKey({{"betas", "1"},
+                          {"t0_fs", "100"},
+                          {"window_ps", "5"},
+                          {"points", "512"},
+                          {"gamma_w_m", "0"},
+                          {"raman", "none"}}),
               "window_ps");
 }

@@ -44,8 +44,7 @@ bool parseBetas(const std::string &text, std::vector<double> &betas)
     return betas.size() <= 20;
 }
 
-void put(Result &r, const std::string &key, double value, const std::string &text,
-         const char *unit)
+void put(Result &r, const std::string &key, double value, const std::string &text, const char *unit)
 {
     OutputValue &o = r.outputs[key];
     o.value = value;
@@ -160,12 +159,13 @@ std::optional<Notice> makePulseSetup(const CalculatorDescription &description,
     s.fiber.lossDbPerM = value("loss_db_m");
     s.fiber.gamma = value("gamma_w_m");
     if (!parseBetas(text("betas"), s.fiber.betas))
-        return notice(field("betas"),
-                      "“色散系数”须为以逗号分隔的数（β2,β3,…，单位psⁿ/m，至多20项，绝对值不超过1000）",
-                      "a comma-separated list of at most 20 numbers (β2, β3, … in psⁿ/m)");
+        return notice(
+            field("betas"),
+            "“色散系数”须为以逗号分隔的数（β2,β3,…，单位psⁿ/m，至多20项，绝对值不超过1000）",
+            "a comma-separated list of at most 20 numbers (β2, β3, … in psⁿ/m)");
     const std::string raman = text("raman");
-    s.fiber.raman = raman == kRamanBlowWood        ? gnlse::RamanModel::BlowWood
-                    : raman == kRamanLinAgrawal     ? gnlse::RamanModel::LinAgrawal
+    s.fiber.raman = raman == kRamanBlowWood             ? gnlse::RamanModel::BlowWood
+                    : raman == kRamanLinAgrawal         ? gnlse::RamanModel::LinAgrawal
                     : raman == kRamanHollenbeckCantrell ? gnlse::RamanModel::HollenbeckCantrell
                                                         : gnlse::RamanModel::None;
     s.fiber.selfSteepening = text("shock") == "1";
@@ -188,10 +188,14 @@ std::optional<Notice> makePulseSetup(const CalculatorDescription &description,
     return std::nullopt;
 }
 
-Result propagatePulse(const CalculatorDescription &description, PulseSetup &s, gnlse::Result &run)
+Result propagatePulse(PulseSetup &s, gnlse::Result &run)
 {
-    (void)description;
     run = gnlse::propagate(s.grid, s.fiber, s.input, s.settings);
+    return describePropagation(s, run);
+}
+
+Result describePropagation(const PulseSetup &s, const gnlse::Result &run)
+{
     switch (run.status) {
     case gnlse::Status::Done: break;
     case gnlse::Status::Cancelled: return refusal({"计算已取消", "calculation cancelled"});
@@ -206,8 +210,7 @@ Result propagatePulse(const CalculatorDescription &description, PulseSetup &s, g
                        "window_ps");
     if (run.spectrumEdgeShare > kEdgeShareLimit)
         return refusal({"输出光谱的能量到达频率窗口边缘（占" +
-                            formatPrintf("%.1e", run.spectrumEdgeShare) +
-                            "）：请增加“采样点数”",
+                            formatPrintf("%.1e", run.spectrumEdgeShare) + "）：请增加“采样点数”",
                         "the output spectrum reaches the edge of the frequency window: use more "
                         "points"},
                        "points");

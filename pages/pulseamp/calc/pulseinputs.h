@@ -41,8 +41,9 @@ std::optional<Notice> makePulseSetup(const CalculatorDescription &description,
 
 // Propagates and writes the shared outputs; a failed or cancelled run, or an
 // unresolved grid (energy at a window's edge), is a refusal.
-Result propagatePulse(const CalculatorDescription &description, PulseSetup &setup,
-                      gnlse::Result &run);
+Result propagatePulse(PulseSetup &setup, gnlse::Result &run);
+// The same outputs (and refusals) for a propagation already made.
+Result describePropagation(const PulseSetup &setup, const gnlse::Result &run);
 
 Result refusal(Text text, std::string key = std::string());
 

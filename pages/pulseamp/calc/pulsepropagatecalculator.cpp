@@ -31,8 +31,7 @@ PulsePropagateCalculator::PulsePropagateCalculator()
     loss.min = 0;
     loss.max = 1e3;
     f.push_back(loss);
-    for (const FieldDescription &x : nonlinearFiberFields(
-"0.005", "0.0236,4.2e-5", "blow_wood"))
+    for (const FieldDescription &x : nonlinearFiberFields("0.005", "0.0236,4.2e-5", "blow_wood"))
         f.push_back(x);
     for (const FieldDescription &x : numericsFields("2048", "20", "1e-6"))
         f.push_back(x);
@@ -56,7 +55,7 @@ Result PulsePropagateCalculator::evaluate(const Inputs &inputs,
         return refusal(bad->text, bad->key);
     setup.settings.progress = progress;
     gnlse::Result run;
-    return propagatePulse(m_description, setup, run);
+    return propagatePulse(setup, run);
 }
 
 } // namespace velmora::calc
