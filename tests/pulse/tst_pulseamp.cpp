@@ -6,6 +6,8 @@
 
 #include "fbmainwindow.h"
 #include "pulseamp.h"
+#include "uilanguage.h"
+#include "uilanguageswitch.h"
 
 #include <qcustomplot.h>
 
@@ -71,8 +73,15 @@ private slots:
         QCOMPARE(page->findChild<QCustomPlot *>(QStringLiteral("m_SpectrumPlot"))->graphCount(), 2);
         const TabPictures pictures = page->tabPictures(0);
         QCOMPARE(pictures.pictures.size(), std::size_t(2));
-        if (!qEnvironmentVariableIsEmpty("VELMORA_PULSE_SHOT"))
-            window->grab().save(qEnvironmentVariable("VELMORA_PULSE_SHOT"));
+        // A look at the page as a user sees it, in both languages.
+        const QString shot = qEnvironmentVariable("VELMORA_PULSE_SHOT");
+        if (!shot.isEmpty()) {
+            window->resize(1400, 900);
+            window->grab().save(shot + QStringLiteral("_zh.png"));
+            applyUiLanguage(UiLanguage::English);
+            window->grab().save(shot + QStringLiteral("_en.png"));
+            applyUiLanguage(UiLanguage::Chinese);
+        }
     }
 
     void oddPointsAreRefusedBeforeAnyWork()
