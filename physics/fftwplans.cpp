@@ -95,7 +95,7 @@ const Plans &Plans::forLength(std::size_t n)
     const int len = static_cast<int>(n);
     ComplexBuffer a(n), b(n);
     RealBuffer r(n);
-    auto *handles = new Handles; // lives as long as the process, as the plans
+    auto *handles = new Handles; // owned by the Plans made below
     const unsigned flags = FFTW_MEASURE;
     fftw_set_timelimit(0.05); // seconds per plan: bounded even for awkward lengths
     handles->forward =
@@ -108,6 +108,16 @@ const Plans &Plans::forLength(std::size_t n)
     const Plans &ref = *plans;
     cache.emplace(n, std::move(plans));
     return ref;
+}
+
+Plans::~Plans()
+{
+    std::lock_guard<std::mutex> lock(plannerMutex());
+    for (fftw_plan p : {m_handles->forward, m_handles->backward, m_handles->realForward,
+                        m_handles->realBackward})
+        if (p)
+            fftw_destroy_plan(p);
+    delete m_handles;
 }
 
 void Plans::forward(const ComplexBuffer &in, ComplexBuffer &out) const

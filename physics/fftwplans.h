@@ -67,10 +67,13 @@ public:
 
     struct Handles;
     Plans(std::size_t n, Handles *handles) : m_n(n), m_handles(handles) {}
+    ~Plans(); // at process exit, with the cache
+    Plans(const Plans &) = delete;
+    Plans &operator=(const Plans &) = delete;
 
 private:
     std::size_t m_n;
-    Handles *m_handles; // owned by the cache, never freed (process lifetime)
+    Handles *m_handles; // owned
 };
 
 } // namespace fftw

@@ -30,8 +30,8 @@ constexpr int kFontPt = 9;
 constexpr int kFieldWidth = 70;
 constexpr int kComboWidth = 120;
 constexpr int kRowHeight = 21;
-constexpr int kInputColumnWidth = 330;
-constexpr int kPlotHeight = 300;
+constexpr int kInputColumnWidth = 360;
+constexpr int kPlotHeight = 270;
 
 struct Group {
     const char *title;
@@ -107,6 +107,7 @@ void PulseampForm::setupUi(QWidget *page, const std::vector<FieldDescription> &f
     tab = new QWidget();
     tab->setObjectName(QStringLiteral("tab"));
     tabWidget->addTab(tab, QString());
+    tabWidget->setUsesScrollButtons(false); // the English tab text shows whole
 
     std::map<std::string, const FieldDescription *> descriptions;
     for (const FieldDescription &f : fields)
@@ -200,6 +201,7 @@ void PulseampForm::setupUi(QWidget *page, const std::vector<FieldDescription> &f
     plotTabs = new QTabWidget(tab);
     plotTabs->setObjectName(QStringLiteral("plotTabWidget"));
     plotTabs->setFont(smallFont());
+    plotTabs->setUsesScrollButtons(false);
     timePlot = plot(plotTabs, "m_TimePlot");
     spectrumPlot = plot(plotTabs, "m_SpectrumPlot");
     for (QCustomPlot *p : {timePlot, spectrumPlot})
