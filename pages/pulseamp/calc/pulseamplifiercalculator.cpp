@@ -82,7 +82,6 @@ PulseAmplifierCalculator::PulseAmplifierCalculator()
     m_description.page = "pulseamp";
     m_description.tab = 1;
     std::vector<FieldDescription> &f = m_description.fields;
-    f = pulseInputFields("1030", "567.3", "50");
     FieldDescription rep;
     rep.key = "rep_rate_hz";
     rep.caption = {"重复频率", "repetition rate"};
@@ -90,7 +89,9 @@ PulseAmplifierCalculator::PulseAmplifierCalculator()
     rep.defaultText = "40e6";
     rep.min = 1;
     rep.max = 1e12;
-    f.push_back(rep);
+    f.push_back(rep); // first: a sweep of the first ranged input stays in the model's regime
+    for (const FieldDescription &x : pulseInputFields("1030", "567.3", "10"))
+        f.push_back(x);
     for (FieldDescription a : amplifierFields()) {
         const auto it = kAmplifierDefaults.find(a.key);
         if (it == kAmplifierDefaults.end() || a.role != FieldRole::Input)

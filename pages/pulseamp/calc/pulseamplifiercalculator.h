@@ -4,7 +4,7 @@
 // pulse.amplifier: a pulse train through an Yb-doped fiber amplifier
 // (physics/pulsedamplifier.h): the pulse keys of pulse.propagate, the
 // repetition rate, and the fiber, pump, ASE and table keys of
-// amp.steady_state. The defaults: 1 ps (FWHM) sech at 1030 nm, 50 W, 40 MHz,
+// amp.steady_state. The defaults: 1 ps (FWHM) sech at 1030 nm, 10 W, 40 MHz,
 // 2 m of 6 µm core fiber (NA 0.11, 3.586e25 /m³, 0.945 ms), 1 W of 916 nm
 // core pump forward.
 
