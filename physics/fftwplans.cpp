@@ -113,8 +113,8 @@ const Plans &Plans::forLength(std::size_t n)
 Plans::~Plans()
 {
     std::lock_guard<std::mutex> lock(plannerMutex());
-    for (fftw_plan p : {m_handles->forward, m_handles->backward, m_handles->realForward,
-                        m_handles->realBackward})
+    for (fftw_plan p :
+         {m_handles->forward, m_handles->backward, m_handles->realForward, m_handles->realBackward})
         if (p)
             fftw_destroy_plan(p);
     delete m_handles;
