@@ -23,6 +23,7 @@ void registerAllCalculators(Catalogue &catalogue)
     VELMORA_REGISTER_PAGE(Fbamp);
     VELMORA_REGISTER_PAGE(fblimits);
     VELMORA_REGISTER_PAGE(fbmode);
+    VELMORA_REGISTER_PAGE(Pulseamp);
 }
 
 } // namespace velmora::calc

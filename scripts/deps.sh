@@ -11,7 +11,7 @@ PACKAGES=(
   libboost-dev libflint-arb-dev libflint-dev
   fonts-noto-cjk xvfb xauth imagemagick librsvg2-bin
   python3 python3-numpy python3-openpyxl python3-mpmath python3-pytest
-  libcli11-dev nlohmann-json3-dev
+  libcli11-dev nlohmann-json3-dev libfftw3-dev
   pybind11-dev python3-dev
   qttools5-dev qttools5-dev-tools qttranslations5-l10n
   python3-dask python3-distributed python3-matplotlib

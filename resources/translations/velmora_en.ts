@@ -221,6 +221,14 @@
 <context>
     <name>FBMainWindow</name>
     <message>
+        <source>脉冲放大</source>
+        <translation>Pulse amplifier</translation>
+    </message>
+    <message>
+        <source>脉冲在光纤中的传输：色散、自相位调制、拉曼与自陡峭（广义非线性薛定谔方程）</source>
+        <translation>Pulse propagation in fiber: dispersion, self-phase modulation, Raman and self-steepening (generalized nonlinear Schrödinger equation)</translation>
+    </message>
+    <message>
         <source>反射折射</source>
         <translation>Reflection and refraction</translation>
     </message>
@@ -2620,6 +2628,14 @@ Reason: %2</translation>
         <translation>limits_vs_core_diameter</translation>
     </message>
     <message>
+        <source>脉冲时域</source>
+        <translation>pulse_time</translation>
+    </message>
+    <message>
+        <source>脉冲光谱</source>
+        <translation>pulse_spectrum</translation>
+    </message>
+    <message>
         <source>放大器功率分布</source>
         <translation>amplifier_power</translation>
     </message>
@@ -2672,6 +2688,105 @@ Reason: %2</translation>
     <message>
         <source>无法创建工作簿</source>
         <translation>Cannot create the workbook</translation>
+    </message>
+</context>
+<context>
+    <name>pulseamp</name>
+    <message>
+        <source>计算中…</source>
+        <translation>Calculating…</translation>
+    </message>
+    <message>
+        <source>完成：%1 步</source>
+        <translation>Done: %1 steps</translation>
+    </message>
+    <message>
+        <source>输入</source>
+        <translation>input</translation>
+    </message>
+    <message>
+        <source>输出</source>
+        <translation>output</translation>
+    </message>
+    <message>
+        <source>时间 (ps)</source>
+        <translation>time (ps)</translation>
+    </message>
+    <message>
+        <source>功率 (W)</source>
+        <translation>power (W)</translation>
+    </message>
+    <message>
+        <source>波长 (nm)</source>
+        <translation>wavelength (nm)</translation>
+    </message>
+    <message>
+        <source>能量谱密度 (dB pJ/nm)</source>
+        <translation>spectral energy density (dB pJ/nm)</translation>
+    </message>
+    <message>
+        <source>脉冲</source>
+        <translation>Pulse</translation>
+    </message>
+    <message>
+        <source>光纤</source>
+        <translation>Fiber</translation>
+    </message>
+    <message>
+        <source>数值</source>
+        <translation>Numerics</translation>
+    </message>
+    <message>
+        <source>双曲正割</source>
+        <translation>sech</translation>
+    </message>
+    <message>
+        <source>高斯</source>
+        <translation>Gaussian</translation>
+    </message>
+    <message>
+        <source>超高斯</source>
+        <translation>super-Gaussian</translation>
+    </message>
+    <message>
+        <source>Blow–Wood</source>
+        <translation>Blow–Wood</translation>
+    </message>
+    <message>
+        <source>Lin–Agrawal</source>
+        <translation>Lin–Agrawal</translation>
+    </message>
+    <message>
+        <source>Hollenbeck–Cantrell</source>
+        <translation>Hollenbeck–Cantrell</translation>
+    </message>
+    <message>
+        <source>无拉曼</source>
+        <translation>no Raman</translation>
+    </message>
+    <message>
+        <source>脉冲传输</source>
+        <translation>Pulse propagation</translation>
+    </message>
+    <message>
+        <source>计算</source>
+        <translation>Calculate</translation>
+    </message>
+    <message>
+        <source>取消</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>时域</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>光谱</source>
+        <translation>Spectrum</translation>
+    </message>
+    <message>
+        <source>输出项</source>
+        <translation>Results</translation>
     </message>
 </context>
 </TS>

@@ -74,6 +74,8 @@ const ActionRow kActions[] = {
     {"actionFBmode", "光纤模式参数", true, "", "光纤模式、光束质量、模式损耗"},
     {"actionThreshold", "不稳定阈值", true, "", "均匀双包层光纤"},
     {"actionFbamp", "光纤放大器", true, "", "掺镱光纤放大器与激光器：泵浦、信号、ASE与热负载"},
+    {"actionPulseamp", "脉冲放大", true, "",
+     "脉冲在光纤中的传输：色散、自相位调制、拉曼与自陡峭（广义非线性薛定谔方程）"},
     {"actionClose", "退出", true, "Ctrl+Q", "退出应用程序"},
     {"actionClear", "清空", true, "Ctrl+R", "清空输出结果"},
     {"actionDefaultPar", "恢复默认参数", true, "", "恢复默认参数"},
@@ -186,7 +188,7 @@ void TestMainWindow::menusListTheirEntriesInOrder()
     QCOMPARE(entries(menu("menuFile")),
              QStringList({"actionBscLaw", "actionBscLaser", "actionPls", "actionLasertrit",
                           "actionFBbsc", "actionNonlinear", "actionFBmode", "actionThreshold",
-                          "actionFbamp", "actionFblimits", "-", "actionClose"}));
+                          "actionFbamp", "actionFblimits", "actionPulseamp", "-", "actionClose"}));
     // Designs follow the seeded entries: save, open, recent, undo, the fiber.
     QCOMPARE(entries(menu("menuEdit")),
              QStringList({"actionClear", "actionDefaultPar", "-", "actionExportData",
@@ -221,7 +223,7 @@ void TestMainWindow::toolbarsCarryTheirActionsAndIconSizes()
     QCOMPARE(entries(left),
              QStringList({"actionBscLaw", "actionBscLaser", "actionPls", "actionLasertrit",
                           "actionFBbsc", "actionNonlinear", "actionFBmode", "actionThreshold",
-                          "actionFbamp", "actionFblimits"}));
+                          "actionFbamp", "actionFblimits", "actionPulseamp"}));
     QCOMPARE(entries(top), QStringList({"actionDefaultPar", "actionClear", "-", "actionConstant",
                                         "actionTopic", "-", "actionClose"}));
 }
