@@ -270,14 +270,25 @@ SweepResult runSweep(const Calculator &calculator, const std::vector<SweepAxis> 
             const std::size_t index = next.fetch_add(1);
             if (index >= end)
                 return;
+            if (streaming &&
+                !handOver.waitForRoom(index, [&] { return cancelled() || stopped.load(); })) {
+                stopped = true;
+                return;
+            }
+            SweepPoint point = evaluatePoint(index);
+            // A point cut short by the cancel flag (cancellation.h) is no
+            // result: it is never handed over, and a resumed sweep computes it.
+            if (cancelled()) {
+                stopped = true;
+                return;
+            }
             if (streaming) {
-                if (!handOver.waitForRoom(index, [&] { return cancelled() || stopped.load(); }) ||
-                    !handOver.finish(index, evaluatePoint(index))) {
+                if (!handOver.finish(index, std::move(point))) {
                     stopped = true;
                     return;
                 }
             } else {
-                out.points[index - first] = evaluatePoint(index);
+                out.points[index - first] = std::move(point);
             }
             if (options.progress) {
                 std::lock_guard<std::mutex> lock(progressMutex);
