@@ -49,12 +49,14 @@ py::object limit(double value)
     return std::isfinite(value) ? py::object(py::float_(value)) : py::object(py::none());
 }
 
-// The echoed input: the number a numeric field reads as, else its text.
+// The echoed input: the number a numeric field reads as (None for an optional
+// number left empty, as the command line writes null), else its text.
 py::object inputValue(const calc::FieldDescription *field, const std::string &text)
 {
     double value = 0;
-    if (field && field->kind == calc::ValueKind::Number && calc::parseNumber(text, &value))
-        return py::float_(value);
+    if (field && field->kind == calc::ValueKind::Number)
+        return calc::parseNumber(text, &value) ? py::object(py::float_(value))
+                                               : py::object(py::none());
     // A choice as its stable ASCII id, as the command line writes it.
     return py::str(field ? calc::choiceId(*field, text) : text);
 }
