@@ -185,12 +185,12 @@ Result AmplifierCalculator::evaluate(const Inputs &inputs,
     yb::ChannelMap map;
     const std::string designProblem = yb::buildAmplifierProblem(design, spectrum, problem, map);
     if (!designProblem.empty())
-        return refuse({designProblem, "input outside what the model or table covers (" +
-                                          formatNumber(spectrum.shortestNm(), 'g', 6) + "–" +
-                                          formatNumber(spectrum.longestNm(), 'g', 6) +
-                                          " nm table)"},
-                      blamedInput(m_description, inputs,
-                                  {"na", "a_um", "b_um", "pump_nm", "signal_nm", "ase_bins"}));
+        return refuse(
+            {designProblem, "input outside what the model or table covers (" +
+                                formatNumber(spectrum.shortestNm(), 'g', 6) + "–" +
+                                formatNumber(spectrum.longestNm(), 'g', 6) + " nm table)"},
+            blamedInput(m_description, inputs,
+                        {"na", "a_um", "b_um", "pump_nm", "signal_nm", "ase_bins"}));
 
     yb::SolverSettings settings;
     settings.progress = progress;
