@@ -89,6 +89,17 @@ const std::map<std::string, Fills> &expectedFills()
           {"loss_db_m", Q::BackgroundLoss},
           {"pump_nm", Q::PumpWavelength},
           {"signal_nm", Q::SignalWavelength}}},
+        // The pulsed amplifier takes the steady-state amplifier's fiber and
+        // pump fields; its centre wavelength belongs to the pulse.
+        {"pulse.amplifier",
+         {{"a_um", Q::CoreRadius},
+          {"b_um", Q::DopedRadius},
+          {"clad_um", Q::PumpCladdingRadius},
+          {"na", Q::NumericalAperture},
+          {"length_m", Q::FiberLength},
+          {"nt_m3", Q::YbConcentration},
+          {"loss_db_m", Q::BackgroundLoss},
+          {"pump_nm", Q::PumpWavelength}}},
     };
     return table;
 }

@@ -97,7 +97,6 @@ public:
         result.outputs["mode_count"] = scalar(modes.modeTotal, std::to_string(modes.modeTotal), "");
         result.outputs["mode_count"].integer = true;
         names.shape = {names.labels.size()};
-        names.data.assign(names.labels.size(), std::nan(""));
         result.outputs["mode"] = std::move(names);
         result.outputs["m"] = curve(std::move(m), "");
         result.outputs["n"] = curve(std::move(n), "");
