@@ -355,11 +355,11 @@ Result LimitsMapCalculator::evaluate(const Inputs &inputs,
     out.array("binding_map", binding, {rows, cols});
     for (int i = 0; i < powerlimits::kLimitCount; ++i) {
         const Limit l = powerlimits::limitAt(i);
-        const std::vector<double> &curve = m.curvesAtBest[i];
-        // A limit not counted at some diameter (e.g. no MI threshold below the
-        // scan's end) has no curve: a result holds numbers only.
-        if (std::all_of(curve.begin(), curve.end(), [](double v) { return std::isfinite(v); }))
-            out.array(std::string("curve_") + powerlimits::limitId(l) + "_w", curve, {cols});
+        std::vector<double> curve = m.curvesAtBest[i];
+        for (double &v : curve) // not counted: no value (null in JSON, NaN in Python)
+            if (!std::isfinite(v))
+                v = std::nan("");
+        out.array(std::string("curve_") + powerlimits::limitId(l) + "_w", curve, {cols});
     }
     if (setup->include[static_cast<int>(Limit::ModeInstability)]) {
         int capped = 0, single = 0;
