@@ -158,6 +158,7 @@ CalculatorDescription mapDescription()
         c.en += " (at the best length)";
         s.fields.push_back(output(std::string("curve_") + powerlimits::limitId(l) + "_w", c, "W",
                                   1.0, ValueKind::Curve));
+        s.fields.back().gapsAllowed = true; // no value where the limit is not counted
     }
     return s;
 }

@@ -33,6 +33,7 @@ FieldDescription column(std::string key, Text caption, std::string unit, std::st
     f.key = std::move(key);
     f.role = FieldRole::Output;
     f.kind = ValueKind::Curve;
+    f.gapsAllowed = true; // a table column: rows where a quantity does not apply stay empty
     f.caption = std::move(caption);
     f.unit = std::move(unit);
     f.format = std::move(format);
