@@ -285,7 +285,7 @@ private slots:
             {QStringLiteral("run"), QStringLiteral("amp.steady_state"), QStringLiteral("--design"),
              path, QStringLiteral("--format"), QStringLiteral("json")});
         QVERIFY(cli.waitForFinished(60000));
-        QCOMPARE(cli.exitCode(), 0);
+        QVERIFY2(cli.exitCode() == 0, cli.readAllStandardError().constData());
         const QJsonObject run = QJsonDocument::fromJson(cli.readAllStandardOutput()).object();
         const QJsonObject inputs = run.value(QStringLiteral("inputs")).toObject();
         QCOMPARE(inputs.value(QStringLiteral("b_um")).toDouble(), 10.0);

@@ -92,7 +92,12 @@ void writeOutputs(Result &r, const yb::AmplifierDesign &d, const yb::ChannelMap 
         put(r, "gain_db", std::nan(""), "", "dB");
     else
         put(r, "gain_db", m.signalGainDb, formatNumber(m.signalGainDb, 'f', 3), "dB");
-    put(r, "pump_abs_db", m.pumpAbsorptionDb, formatNumber(m.pumpAbsorptionDb, 'f', 3), "dB");
+    // No pump left at all (it underflows): the absorption in dB has no finite
+    // value to show, and the field stays empty as the gain's does above.
+    if (std::isfinite(m.pumpAbsorptionDb))
+        put(r, "pump_abs_db", m.pumpAbsorptionDb, formatNumber(m.pumpAbsorptionDb, 'f', 3), "dB");
+    else
+        put(r, "pump_abs_db", std::nan(""), "", "dB");
     put(r, "pump_left_w", m.pumpLeft, g6(m.pumpLeft), "W");
     put(r, "ase_fwd_w", m.aseForward, g6(m.aseForward), "W");
     put(r, "ase_bwd_w", m.aseBackward, g6(m.aseBackward), "W");
